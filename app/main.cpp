@@ -1,0 +1,38 @@
+// The editor's entry point.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/ZorvaApp.h"
+
+namespace {
+// Qt aborts when it cannot reach a display; say so plainly instead.
+bool DisplayAvailable() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform) return true;
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (wayland && *wayland);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!DisplayAvailable()) {
+    std::fprintf(stderr,
+                 "zorva: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                 "Start it inside a desktop session, or under Xvfb: xvfb-run zorva FILE\n");
+    return 1;
+  }
+  QApplication qapp(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Ulmora"));
+  QApplication::setApplicationName(QStringLiteral("ZORVA"));
+
+  QStringList args = QApplication::arguments();
+  std::string startFile = args.size() > 1 ? args.at(1).toStdString() : std::string();
+
+  CZorvaApp app;
+  if (!app.InitInstance(startFile)) return 1;
+  int rc = QApplication::exec();
+  app.ExitInstance();
+  return rc;
+}

@@ -1,0 +1,68 @@
+// zorva-cli: the editor's core on the command line.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+
+namespace zorva::cli {
+
+namespace {
+std::vector<CliCommand>& Registry() {
+  static std::vector<CliCommand> commands;
+  return commands;
+}
+}  // namespace
+
+const std::vector<CliCommand>& Commands() { return Registry(); }
+
+CliCommandRegistration::CliCommandRegistration(const CliCommand& command) {
+  Registry().push_back(command);
+}
+
+int UsageError(const std::string& command, const std::string& what) {
+  std::fprintf(stderr, "zorva-cli %s: %s\nTry 'zorva-cli --help'.\n", command.c_str(), what.c_str());
+  return kExitUsage;
+}
+
+}  // namespace zorva::cli
+
+using namespace zorva::cli;
+
+static void PrintHelp() {
+  std::printf(
+      "Usage: zorva-cli COMMAND [ARGUMENTS]\n"
+      "The ZORVA image-map editor's core on the command line.\n\n"
+      "Commands:\n");
+  for (const CliCommand& c : Commands()) std::printf("  %-44s %s\n", c.synopsis, c.description);
+  std::printf(
+      "\nOptions:\n"
+      "  --help       show this help\n"
+      "  --version    show the version\n\n"
+      "Exit status: 0 success, 1 the operation failed (message on stderr), 2 usage error.\n");
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintHelp();
+    return kExitUsage;
+  }
+  std::string first = argv[1];
+  if (first == "--help" || first == "-h" || first == "help") {
+    PrintHelp();
+    return kExitOk;
+  }
+  if (first == "--version") {
+    std::printf("zorva-cli 0.78\n");
+    return kExitOk;
+  }
+  for (const CliCommand& c : Commands()) {
+    if (first == c.name) {
+      std::vector<std::string> args(argv + 2, argv + argc);
+      return c.run(args);
+    }
+  }
+  std::fprintf(stderr, "zorva-cli: unknown command '%s'\nTry 'zorva-cli --help'.\n", first.c_str());
+  return kExitUsage;
+}

@@ -1,0 +1,114 @@
+#pragma once
+// One clickable area of the image map: its shape (a type code and up to three
+// point lists), its bounding rectangle and its link attributes.
+#include <list>
+#include <memory>
+
+#include "model/Object.h"
+#include "platform/Types.h"
+
+class CDC;
+class CArchive;
+
+enum AreaType : int32_t {
+  AREA_RECT = 0,
+  AREA_ELLIPSE = 1,
+  AREA_POLYGON = 2,
+  AREA_BEZIER = 3,
+  AREA_DEFAULT = 4,
+};
+
+// Pick tolerance in picture pixels, inclusive on both sides.
+constexpr int32_t kPickTolerance = 5;
+
+// Raster operations of the device context that Draw uses.
+constexpr int R2_XORPEN = 7;
+constexpr int R2_COPYPEN = 13;
+
+// Colour of vertex marks, always drawn with the exclusive-or pen.
+constexpr COLORREF kMarkColor = RGB(225, 55, 20);
+
+// A list owning its points. Points keep their address for as long as they are
+// in the list: the selection and the pending point hold plain pointers.
+using CPointList = std::list<std::unique_ptr<CPoint>>;
+// Non-owning list of points of some area (the selected vertices).
+using CPointRefList = std::list<CPoint*>;
+
+class CArea : public CObject {
+ public:
+  CArea() = default;
+  ~CArea() override = default;
+  CArea(const CArea&) = delete;
+  CArea& operator=(const CArea&) = delete;
+  // Moving keeps every point at its address (the nodes move with the lists).
+  CArea(CArea&&) = default;
+
+  const char* GetClassName() const override { return "CArea"; }
+  void Serialize(CArchive& ar);
+
+  // --- point lists ---
+  CPoint* AddPoint(int32_t x, int32_t y);
+  CPoint* AddHandle1(int32_t x, int32_t y);
+  CPoint* AddHandle2(int32_t x, int32_t y);
+  CPoint* InsertPoint(int32_t x, int32_t y, const CPoint* a, const CPoint* b);
+  void SetEndPoint(int32_t x, int32_t y);
+  void SetPendingPoint(int32_t x, int32_t y);
+  bool EndPending(bool drop);
+  void RemoveStartPoint();
+  void RemoveEndPoint();
+  void RemovePoint(const CPoint* p);
+  CPoint* GetStartPoint() const;
+  CPoint* GetEndPoint() const;
+  // Head of the point list (first point in storage order) and its tail.
+  CPoint* GetHeadPoint() const;
+  CPoint* GetTailPoint() const;
+  void CopyFrom(const CArea& src);
+
+  // --- geometry ---
+  void SetBoundPoint(int32_t x, int32_t y);
+  void ExtendBound(int32_t x, int32_t y);
+  void RecalcBound();
+  void Offset(int32_t dx, int32_t dy);
+  bool HitBound(int32_t x, int32_t y) const;
+  CPoint* HitPoint(int32_t x, int32_t y) const;
+  bool HitOutline(int32_t x, int32_t y, bool wantEdge = false, CPoint** a = nullptr,
+                  CPoint** b = nullptr) const;
+  bool UpdateHtmlShape(bool recompute);
+  void ConvertToPolygon();
+
+  // Draws the outline (and vertex marks) onto `dc`. `zoom` holds the
+  // numerator in its high 16 bits and the denominator in its low 16 bits.
+  void Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORREF color,
+            bool drawMarks, const CPointRefList* selPoints, bool adjacentOnly) const;
+
+  // --- members, in the record's own order ---
+  int32_t m_nType = AREA_DEFAULT;
+  bool m_bClosed = false;
+  CPointList m_listPoint;
+  CPointList m_listHandle1;
+  CPointList m_listHandle2;
+  CRect m_rcBound;
+  CString m_strHref;
+  CString m_strTarget;
+  CString m_strAlt;
+  bool m_bJavaScript = false;
+  CString m_strOnClick;
+  CString m_strOnMouseOver;
+  CString m_strOnMouseOut;
+  CString m_strComment;
+  bool m_bReserved = false;
+  bool m_bHtmlShape = false;
+  bool m_bTailEnd = true;
+  CPoint* m_pPending = nullptr;
+};
+
+// Maps a picture coordinate to a device coordinate at `zoom` (numerator in the
+// high 16 bits, denominator in the low 16), minus the scroll offset.
+inline int32_t ZoomCoord(int32_t v, int32_t zoom, int32_t scroll) {
+  int32_t num = zoom >> 16;
+  int32_t den = zoom & 0xFFFF;
+  return int32_t(int64_t(v) * num / den) - scroll;
+}
+
+constexpr int32_t MakeZoom(int32_t num, int32_t den) { return (num << 16) | den; }
+constexpr int32_t kZoom100 = MakeZoom(1, 1);

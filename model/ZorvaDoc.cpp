@@ -1,0 +1,195 @@
+#include "model/ZorvaDoc.h"
+
+#include <algorithm>
+
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/PathSplit.h"
+#include "platform/StringTable.h"
+
+namespace {
+CNullDocumentHost g_nullHost;
+}  // namespace
+
+CUndoRecord* DiscardedSavedPos() {
+  static CUndoRecord sentinel;
+  return &sentinel;
+}
+
+CZorvaDoc::CZorvaDoc(IDocumentHost* host) : m_pHost(host ? host : &g_nullHost) {
+  m_areaDefault.m_strComment = zorva::LoadStringCp932(61207);
+}
+
+CZorvaDoc::~CZorvaDoc() {
+  if (m_pPictureLoader) m_pPictureLoader->Shutdown();
+  DeletePreviewFile();
+  DeleteContents();
+}
+
+void CZorvaDoc::SetHost(IDocumentHost* host) { m_pHost = host ? host : &g_nullHost; }
+
+void CZorvaDoc::DeleteContents() {
+  if (!m_listUndo.empty()) {
+    // Records up to the cursor are applied, the rest are undone; each kind
+    // owns different objects.
+    auto applied = m_listUndo.begin();
+    if (m_pUndoPos) {
+      applied = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
+      if (applied != m_listUndo.end()) ++applied;
+    }
+    for (auto it = m_listUndo.begin(); it != applied; ++it) {
+      (*it)->DeleteOwnedWhenApplied();
+      delete *it;
+    }
+    for (auto it = applied; it != m_listUndo.end(); ++it) {
+      (*it)->DeleteOwnedWhenUndone();
+      delete *it;
+    }
+    m_listUndo.clear();
+  }
+  for (CArea* a : m_listArea) delete a;
+  m_listArea.clear();
+  for (CGuide* g : m_listGuide) delete g;
+  m_listGuide.clear();
+
+  m_pSelArea = nullptr;
+  m_pWorkArea = nullptr;
+  m_pSelGuide = nullptr;
+  m_pWorkGuide = nullptr;
+  m_pGrabPoint = nullptr;
+  m_pUndoPos = nullptr;
+  m_pSavedPos = nullptr;
+  m_bHandTool = false;
+  m_listSelPoint.clear();
+
+  m_bFromPage = false;
+  m_nImgTagPos = -1;
+  m_nMapStartPos = -1;
+  m_nMapEndPos = -1;
+  m_strUseMap.clear();
+  m_pszPageText.reset();
+
+  m_areaDefault.m_strHref.clear();
+  m_areaDefault.m_strTarget.clear();
+  m_areaDefault.m_strAlt.clear();
+  m_areaDefault.m_strOnClick.clear();
+  m_areaDefault.m_strOnMouseOver.clear();
+  m_areaDefault.m_strOnMouseOut.clear();
+  m_areaDefault.m_bJavaScript = false;
+
+  m_listScriptName.clear();
+}
+
+bool CZorvaDoc::OnNewDocument() {
+  DeleteContents();
+  m_strPathName.clear();
+  m_bModified = false;
+
+  m_pHost->ClearScriptFuncList();
+  m_strTitle = zorva::LoadStringCp932(61208);
+  DeletePreviewFile();
+  SetPreviewPathFrom(m_strPathName.empty() ? m_strPicturePath : m_strPathName);
+  return true;
+}
+
+void CZorvaDoc::SetPreviewPathFrom(const CString& path) {
+  m_strPreviewPath = zorva::FolderOf(path) + zorva::LoadStringCp932(61204);
+}
+
+void CZorvaDoc::DeletePreviewFile() {
+  if (!m_strPreviewPath.empty() && zorva::FileExists(m_strPreviewPath))
+    zorva::RemoveFile(m_strPreviewPath);
+}
+
+// --- selected points ---
+
+bool CZorvaDoc::TogglePointSel(CPoint* point) {
+  auto it = std::find(m_listSelPoint.begin(), m_listSelPoint.end(), point);
+  if (it != m_listSelPoint.end()) {
+    m_listSelPoint.erase(it);
+    return false;
+  }
+  m_listSelPoint.push_back(point);
+  return true;
+}
+
+void CZorvaDoc::RebindPointSel(CPoint* point) {
+  for (CPoint*& p : m_listSelPoint)
+    if (*p == *point) {
+      p = point;
+      return;
+    }
+}
+
+void CZorvaDoc::OffsetPointSel(int32_t dx, int32_t dy) {
+  for (CPoint* p : m_listSelPoint) {
+    p->x += dx;
+    p->y += dy;
+  }
+}
+
+bool CZorvaDoc::IsPointSel(const CPoint* point) const {
+  return std::any_of(m_listSelPoint.begin(), m_listSelPoint.end(),
+                     [point](const CPoint* p) { return *p == *point; });
+}
+
+// --- undo history ---
+
+void CZorvaDoc::PushUndo(CUndoRecord* record) {
+  if (!m_listUndo.empty()) {
+    auto first = m_listUndo.begin();
+    if (m_pUndoPos) {
+      first = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
+      if (first != m_listUndo.end()) ++first;
+    }
+    for (auto it = first; it != m_listUndo.end(); ++it) {
+      if (*it == m_pSavedPos) m_pSavedPos = DiscardedSavedPos();
+      (*it)->DeleteOwnedWhenUndone();
+      delete *it;
+    }
+    m_listUndo.erase(first, m_listUndo.end());
+  }
+  m_listUndo.push_back(record);
+  m_pUndoPos = record;
+  m_bModified = true;
+}
+
+void CZorvaDoc::StepBack() {
+  if (m_pUndoPos) {
+    auto it = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
+    m_pUndoPos = (it == m_listUndo.begin() || it == m_listUndo.end()) ? nullptr : *std::prev(it);
+  }
+  m_bModified = m_pUndoPos != m_pSavedPos;
+}
+
+bool CZorvaDoc::StepForward() {
+  if (m_listUndo.empty()) return false;
+  bool moved = false;
+  if (!m_pUndoPos) {
+    m_pUndoPos = m_listUndo.front();
+    moved = true;
+  } else {
+    auto it = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
+    if (it != m_listUndo.end() && std::next(it) != m_listUndo.end()) {
+      m_pUndoPos = *std::next(it);
+      moved = true;
+    }
+  }
+  m_bModified = m_pUndoPos != m_pSavedPos;
+  return moved;
+}
+
+// --- progress and messages ---
+
+void CZorvaDoc::BeginProgress(const std::string& text) { m_pHost->BeginProgress(text); }
+void CZorvaDoc::SetProgress(int percent) { m_pHost->SetProgress(percent); }
+void CZorvaDoc::EndProgress() { m_pHost->EndProgress(); }
+
+int CZorvaDoc::ReportMessage(unsigned id, const std::vector<std::string>& args, unsigned type) {
+  return m_pHost->MessageBox(id, zorva::FormatString(id, args), type);
+}
+
+void CZorvaDoc::LoadPicture(PictureFormat format) {
+  m_bPictureLoaded = true;
+  if (m_pPictureLoader) m_pPictureLoader->Start(*this, format);
+}

@@ -1,0 +1,126 @@
+#pragma once
+// The single document: areas, guides, the default area, the picture, the undo
+// history, the selection and the scratch state of editing gestures.
+#include <list>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Area.h"
+#include "model/DocumentHost.h"
+#include "model/Guide.h"
+#include "model/PictureLoading.h"
+#include "model/UndoRecord.h"
+#include "platform/Bitmap.h"
+#include "platform/Types.h"
+
+class CArchive;
+
+class CZorvaDoc {
+ public:
+  explicit CZorvaDoc(IDocumentHost* host = nullptr);
+  ~CZorvaDoc();
+  CZorvaDoc(const CZorvaDoc&) = delete;
+  CZorvaDoc& operator=(const CZorvaDoc&) = delete;
+
+  // --- the framework's document state ---
+  const CString& GetTitle() const { return m_strTitle; }
+  void SetTitle(const CString& title) { m_strTitle = title; }
+  const CString& GetPathName() const { return m_strPathName; }
+  void SetPathName(const CString& path) { m_strPathName = path; }
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+  IDocumentHost& Host() { return *m_pHost; }
+  void SetHost(IDocumentHost* host);
+  void SetPictureLoader(IPictureLoader* loader) { m_pPictureLoader = loader; }
+
+  // --- lifecycle ---
+  void DeleteContents();
+  bool OnNewDocument();
+  bool OnOpenDocument(const CString& path);
+  bool OnSaveDocument(const CString& path);
+  void Serialize(CArchive& ar);
+
+  // --- selected points ---
+  bool TogglePointSel(CPoint* point);
+  void RebindPointSel(CPoint* point);
+  void OffsetPointSel(int32_t dx, int32_t dy);
+  bool IsPointSel(const CPoint* point) const;
+
+  // --- undo history ---
+  void PushUndo(CUndoRecord* record);
+  void StepBack();
+  bool StepForward();
+  // Makes the current record the saved state (after a successful save).
+  void MarkSaved() { m_pSavedPos = m_pUndoPos; }
+  bool CanUndo() const { return m_pUndoPos != nullptr; }
+  bool CanRedo() const { return !m_listUndo.empty() && m_pUndoPos != m_listUndo.back(); }
+
+  // --- progress, routed to the host; callable from a loader thread ---
+  void BeginProgress(const std::string& text);
+  void SetProgress(int percent);
+  void EndProgress();
+
+  // --- picture ---
+  void LoadPicture(PictureFormat format);
+
+  // A message box with string `id`, its placeholders filled from `args` (UTF-8).
+  int ReportMessage(unsigned id, const std::vector<std::string>& args = {},
+                    unsigned type = MB_OK | MB_ICONEXCLAMATION);
+
+  // --- members ---
+  int32_t m_nVersion = 78;
+  CPoint m_ptPress;
+  CPoint m_ptSpare1;
+  CPoint m_ptSpare2;
+  CPoint m_ptAnchor;
+  CArea* m_pSelArea = nullptr;
+  CArea* m_pWorkArea = nullptr;
+  CPointRefList m_listSelPoint;
+  CGuide* m_pSelGuide = nullptr;
+  CGuide* m_pWorkGuide = nullptr;
+  CPoint* m_pGrabPoint = nullptr;
+  CPoint m_ptLast;
+  bool m_bHandTool = false;
+  CPoint m_ptHandLast;
+  CUndoRecord* m_pUndoPos = nullptr;
+  CUndoRecord* m_pSavedPos = nullptr;
+  CSize m_sizePicture;
+  std::unique_ptr<CBitmap> m_pBitmap;
+  bool m_bPictureLoaded = false;
+  CString m_strPicturePath;
+  // The palette of palette displays (the 8-bit bitmap carries its own copy).
+  std::unique_ptr<std::array<COLORREF, 256>> m_pPalette;
+  bool m_bFromPage = false;
+  int32_t m_nImgTagPos = -1;
+  int32_t m_nMapStartPos = -1;
+  int32_t m_nMapEndPos = -1;
+  CString m_strUseMap;
+  std::optional<std::string> m_pszPageText;
+  CString m_strStartFile;
+  std::list<CString> m_listScriptName;
+  CString m_strPreviewPath;
+  std::mutex m_mutexPicture;
+  CArea m_areaDefault;
+  std::list<CArea*> m_listArea;
+  std::list<CGuide*> m_listGuide;
+  std::list<CUndoRecord*> m_listUndo;
+
+ private:
+  // Sets the preview path from the folder of `path` (up to its last separator).
+  void SetPreviewPathFrom(const CString& path);
+  void DeletePreviewFile();
+
+  CString m_strTitle;
+  CString m_strPathName;
+  bool m_bModified = false;
+  IDocumentHost* m_pHost;
+  IPictureLoader* m_pPictureLoader = nullptr;
+};
+
+// The saved position after the saved record was discarded: equal to no
+// record and not null, so the document stays modified until saved again.
+CUndoRecord* DiscardedSavedPos();

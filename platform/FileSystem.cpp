@@ -1,0 +1,121 @@
+#include "platform/FileSystem.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+
+#include "platform/CodePage.h"
+
+namespace zorva {
+
+std::string ToFsPath(std::string_view cp932Path) { return Cp932ToUtf8(cp932Path); }
+
+bool FileExists(std::string_view cp932Path) {
+  struct stat st;
+  return ::stat(ToFsPath(cp932Path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool RemoveFile(std::string_view cp932Path) { return ::unlink(ToFsPath(cp932Path).c_str()) == 0; }
+
+namespace {
+bool WriteAll(int fd, std::string_view data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += size_t(n);
+  }
+  return true;
+}
+}  // namespace
+
+bool WriteFileReplacing(std::string_view cp932Path, std::string_view data, int* err) {
+  const std::string target = ToFsPath(cp932Path);
+  size_t slash = target.rfind('/');
+  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  std::string tmp = folder + ".zorva-XXXXXX";
+  int fd = ::mkstemp(tmp.data());
+  if (fd < 0) {
+    if (err) *err = errno;
+    return false;
+  }
+  // Keep the permissions of the file being replaced, or the usual ones.
+  struct stat st;
+  mode_t mode = 0666;
+  if (::stat(target.c_str(), &st) == 0) {
+    mode = st.st_mode & 07777;
+  } else {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode &= ~mask;
+  }
+  ::fchmod(fd, mode);
+  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+  int e = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    e = errno;
+  }
+  if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
+    ok = false;
+    e = errno;
+  }
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    if (err) *err = e;
+  }
+  return ok;
+}
+
+bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err) {
+  out.clear();
+  int fd = ::open(ToFsPath(cp932Path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (err) *err = errno;
+    return false;
+  }
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    if (err) *err = EISDIR;
+    return false;
+  }
+  if (st.st_size > 0) out.reserve(size_t(st.st_size));
+  char buf[1 << 16];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (err) *err = errno;
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    out.append(buf, size_t(n));
+  }
+  ::close(fd);
+  return true;
+}
+
+unsigned FileErrorStringId(int err) {
+  switch (err) {
+    case ENOENT: return 61858;
+    case ENOTDIR: case ENAMETOOLONG: case ELOOP: case EINVAL: return 61859;
+    case EMFILE: case ENFILE: return 61860;
+    case EACCES: case EPERM: case EROFS: case EISDIR: return 61861;
+    case EBUSY: return 61867;
+    case ENOSPC: case EDQUOT: case EFBIG: return 61869;
+    case EIO: return 61866;
+    case ESPIPE: return 61865;
+    default: return 61857;
+  }
+}
+
+}  // namespace zorva

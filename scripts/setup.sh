@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what the build needs (only what is missing), configures and builds.
+#   scripts/setup.sh test          build and run every test
+#   scripts/setup.sh run [FILE]    build and start the editor (on the bundled sample by default)
+#   scripts/setup.sh build         build only
+# Environment: BUILD_DIR (default build), ZORVA_CMAKE_ARGS (extra configure arguments).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-build}
+shift || true
+BUILD_DIR=${BUILD_DIR:-build}
+
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev
+  libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev libbenchmark-dev
+  fonts-noto-cjk xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B "$BUILD_DIR" -G Ninja ${ZORVA_CMAKE_ARGS:-}
+cmake --build "$BUILD_DIR" -j "$(nproc)"
+
+case "$mode" in
+  test)
+    ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+    ;;
+  run)
+    file=${1:-samples/sample.zvf}
+    exec "$BUILD_DIR/zorva" "$file"
+    ;;
+  build) ;;
+  *)
+    echo "usage: $0 test|run [FILE]|build" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,128 @@
+#include "TestSupport.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace zorva::test {
+
+int FakeDocumentHost::MessageBox(unsigned stringId, const std::string& text, unsigned) {
+  std::lock_guard<std::mutex> lock(mutex);
+  messages.push_back({stringId, text});
+  if (messageAnswers.empty()) return IDOK;
+  int a = messageAnswers.front();
+  messageAnswers.pop_front();
+  return a;
+}
+
+int FakeDocumentHost::DoChoiceDialog(unsigned dialogId) {
+  std::lock_guard<std::mutex> lock(mutex);
+  choiceDialogs.push_back(dialogId);
+  if (choiceAnswers.empty()) return IDCANCEL;
+  int a = choiceAnswers.front();
+  choiceAnswers.pop_front();
+  return a;
+}
+
+int FakeDocumentHost::ChooseImage(const std::vector<std::string>& lines) {
+  std::lock_guard<std::mutex> lock(mutex);
+  imageChoices.push_back(lines);
+  if (imageAnswers.empty()) return -1;
+  int a = imageAnswers.front();
+  imageAnswers.pop_front();
+  return a;
+}
+
+void FakeDocumentHost::BeginProgress(const std::string& text) {
+  std::lock_guard<std::mutex> lock(mutex);
+  progressTexts.push_back(text);
+}
+
+void FakeDocumentHost::SetProgress(int percent) {
+  std::lock_guard<std::mutex> lock(mutex);
+  progressValues.push_back(percent);
+}
+
+void FakeDocumentHost::EndProgress() {
+  std::lock_guard<std::mutex> lock(mutex);
+  ++progressEnds;
+}
+
+void FakeDocumentHost::PostToView(unsigned msg, uintptr_t wParam, intptr_t lParam) {
+  std::lock_guard<std::mutex> lock(mutex);
+  posted.push_back({msg, wParam, lParam});
+}
+
+int FakeDocumentHost::ShellOpen(const std::string& path) {
+  std::lock_guard<std::mutex> lock(mutex);
+  shellOpened.push_back(path);
+  return shellResult;
+}
+
+std::vector<FakeDocumentHost::Shown> FakeDocumentHost::Messages() const {
+  std::lock_guard<std::mutex> lock(mutex);
+  return messages;
+}
+
+std::vector<unsigned> FakeDocumentHost::MessageIds() const {
+  std::lock_guard<std::mutex> lock(mutex);
+  std::vector<unsigned> ids;
+  for (const auto& m : messages) ids.push_back(m.id);
+  return ids;
+}
+
+TempDir::TempDir() {
+  std::random_device rd;
+  for (;;) {
+    m_path = std::filesystem::temp_directory_path() /
+             ("zorva-test-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
+    if (std::filesystem::create_directory(m_path)) break;
+  }
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(m_path, ec);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+CommandResult RunCommand(const std::vector<std::string>& argv) {
+  CommandResult r;
+  TempDir dir;
+  std::string outPath = dir.File("out"), errPath = dir.File("err");
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    FILE* o = std::freopen(outPath.c_str(), "wb", stdout);
+    FILE* e = std::freopen(errPath.c_str(), "wb", stderr);
+    (void)o;
+    (void)e;
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    ::execv(args[0], args.data());
+    std::_Exit(127);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.out = ReadFileBytes(outPath);
+  r.err = ReadFileBytes(errPath);
+  return r;
+}
+
+}  // namespace zorva::test

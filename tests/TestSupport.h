@@ -1,0 +1,85 @@
+#pragma once
+// Shared pieces of the test suites: a scripted document host and temporary folders.
+#include <deque>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "model/DocumentHost.h"
+
+namespace zorva::test {
+
+// Records every message and answers dialogs from queues.
+class FakeDocumentHost : public IDocumentHost {
+ public:
+  struct Shown {
+    unsigned id;
+    std::string text;
+  };
+
+  int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
+  int DoChoiceDialog(unsigned dialogId) override;
+  int ChooseImage(const std::vector<std::string>& lines) override;
+  void BeginProgress(const std::string& text) override;
+  void SetProgress(int percent) override;
+  void EndProgress() override;
+  void PostToView(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
+  bool HasMainWindow() override { return hasMainWindow; }
+  int DisplayColorCount() override { return colorCount; }
+  int DisplayBitsPerPixel() override { return bitsPerPixel; }
+  void ClearScriptFuncList() override { ++scriptListClears; }
+  int ShellOpen(const std::string& path) override;
+
+  // Snapshot accessors (the host may be called from a loader thread).
+  std::vector<Shown> Messages() const;
+  std::vector<unsigned> MessageIds() const;
+
+  mutable std::mutex mutex;
+  std::vector<Shown> messages;
+  std::deque<int> messageAnswers;  // empty: IDOK
+  std::deque<int> choiceAnswers;   // empty: IDCANCEL
+  std::vector<unsigned> choiceDialogs;
+  std::deque<int> imageAnswers;    // empty: -1
+  std::vector<std::vector<std::string>> imageChoices;
+  std::vector<std::string> progressTexts;
+  std::vector<int> progressValues;
+  int progressEnds = 0;
+  struct Posted {
+    unsigned msg;
+    uintptr_t wParam;
+    intptr_t lParam;
+  };
+  std::vector<Posted> posted;
+  bool hasMainWindow = true;
+  int colorCount = 1 << 24;
+  int bitsPerPixel = 32;
+  int scriptListClears = 0;
+  std::vector<std::string> shellOpened;
+  int shellResult = 42;
+};
+
+// A fresh empty folder under the system's temporary folder, removed at destruction.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  const std::filesystem::path& path() const { return m_path; }
+  std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Runs a command line and returns its exit status; stdout and stderr are captured.
+struct CommandResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+CommandResult RunCommand(const std::vector<std::string>& argv);
+
+}  // namespace zorva::test

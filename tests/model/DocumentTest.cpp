@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "model/ZorvaDoc.h"
+#include "platform/CodePage.h"
+#include "platform/StringTable.h"
+
+namespace {
+
+// Counts live areas so the ownership rules can be checked without a leak tool.
+int g_liveAreas = 0;
+class CountedArea : public CArea {
+ public:
+  CountedArea() { ++g_liveAreas; }
+  ~CountedArea() override { --g_liveAreas; }
+};
+
+CArea* AddArea(CZorvaDoc& doc, int x) {
+  CArea* a = new CountedArea;
+  a->m_nType = AREA_RECT;
+  a->m_bClosed = true;
+  a->AddPoint(x, x);
+  a->AddPoint(x + 10, x + 10);
+  doc.m_listArea.push_back(a);
+  auto* r = new CUndoRecord;
+  r->m_pAfter = a;
+  doc.PushUndo(r);
+  return a;
+}
+
+// Undo and redo of an addition as the view does it, reduced to the list moves.
+void UndoAddition(CZorvaDoc& doc) {
+  doc.m_listArea.remove(static_cast<CArea*>(doc.m_pUndoPos->m_pAfter));
+  doc.StepBack();
+}
+void RedoAddition(CZorvaDoc& doc) {
+  ASSERT_TRUE(doc.StepForward());
+  doc.m_listArea.push_back(static_cast<CArea*>(doc.m_pUndoPos->m_pAfter));
+}
+
+}  // namespace
+
+TEST(Document, ConstructionGivesTheDefaultAreaItsComment) {
+  CZorvaDoc doc;
+  EXPECT_EQ(doc.m_nVersion, 78);
+  EXPECT_EQ(zorva::Cp932ToUtf8(doc.m_areaDefault.m_strComment), "デフォルトエリア");
+  EXPECT_EQ(doc.m_areaDefault.m_nType, AREA_DEFAULT);
+  EXPECT_EQ(doc.m_nImgTagPos, -1);
+  EXPECT_EQ(doc.m_nMapStartPos, -1);
+  EXPECT_EQ(doc.m_nMapEndPos, -1);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(Document, PointSelectionToggleRebindOffset) {
+  CZorvaDoc doc;
+  CArea a;
+  CPoint* p = a.AddPoint(1, 2);
+  EXPECT_TRUE(doc.TogglePointSel(p));
+  EXPECT_FALSE(doc.TogglePointSel(p));
+  EXPECT_TRUE(doc.m_listSelPoint.empty());
+  doc.TogglePointSel(p);
+  CArea copy;
+  copy.CopyFrom(a);
+  CPoint* q = copy.m_listPoint.front().get();
+  EXPECT_TRUE(doc.IsPointSel(q));  // equal coordinates count
+  doc.RebindPointSel(q);
+  EXPECT_EQ(doc.m_listSelPoint.front(), q);
+  doc.OffsetPointSel(3, 4);
+  EXPECT_EQ(*q, CPoint(4, 6));
+  EXPECT_EQ(*p, CPoint(1, 2));
+}
+
+TEST(Document, ClearingEmptiesLinksButKeepsTheDefaultComment) {
+  CZorvaDoc doc;
+  doc.m_areaDefault.m_strHref = "x.html";
+  doc.m_areaDefault.m_strTarget = "t";
+  doc.m_areaDefault.m_strAlt = "a";
+  doc.m_areaDefault.m_bJavaScript = true;
+  doc.m_areaDefault.m_strOnClick = "c";
+  doc.m_bFromPage = true;
+  doc.m_nImgTagPos = 5;
+  doc.m_pszPageText = "page";
+  doc.m_listScriptName.push_back("f;");
+  doc.m_strPicturePath = "/p/a.jpg";
+  doc.m_sizePicture = {10, 20};
+  doc.m_listGuide.push_back(new CGuide);
+  doc.DeleteContents();
+  EXPECT_TRUE(doc.m_areaDefault.m_strHref.empty() && doc.m_areaDefault.m_strTarget.empty() &&
+              doc.m_areaDefault.m_strAlt.empty() && doc.m_areaDefault.m_strOnClick.empty());
+  EXPECT_FALSE(doc.m_areaDefault.m_bJavaScript);
+  EXPECT_EQ(zorva::Cp932ToUtf8(doc.m_areaDefault.m_strComment), "デフォルトエリア");
+  EXPECT_FALSE(doc.m_bFromPage);
+  EXPECT_EQ(doc.m_nImgTagPos, -1);
+  EXPECT_FALSE(doc.m_pszPageText.has_value());
+  EXPECT_TRUE(doc.m_listScriptName.empty() && doc.m_listGuide.empty());
+  // The picture stays.
+  EXPECT_EQ(doc.m_strPicturePath, "/p/a.jpg");
+  EXPECT_EQ(doc.m_sizePicture, (CSize{10, 20}));
+}
+
+TEST(DocumentUndo, ThreeAdditionsUndoneAndRedoneInOrder) {
+  CZorvaDoc doc;
+  CArea* a1 = AddArea(doc, 1);
+  CArea* a2 = AddArea(doc, 2);
+  CArea* a3 = AddArea(doc, 3);
+  for (int i = 0; i < 3; ++i) UndoAddition(doc);
+  EXPECT_TRUE(doc.m_listArea.empty());
+  EXPECT_FALSE(doc.CanUndo());
+  EXPECT_TRUE(doc.CanRedo());
+  EXPECT_FALSE(doc.IsModified());
+  for (int i = 0; i < 3; ++i) RedoAddition(doc);
+  EXPECT_EQ(doc.m_listArea, (std::list<CArea*>{a1, a2, a3}));
+  EXPECT_FALSE(doc.CanRedo());
+  EXPECT_FALSE(doc.StepForward());
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(DocumentUndo, NewEditDiscardsAndDeletesTheUndoneAddition) {
+  g_liveAreas = 0;
+  {
+    CZorvaDoc doc;
+    AddArea(doc, 1);
+    AddArea(doc, 2);
+    UndoAddition(doc);
+    EXPECT_EQ(g_liveAreas, 2);
+    AddArea(doc, 3);
+    EXPECT_EQ(g_liveAreas, 2);  // the undone area is gone for good
+    EXPECT_FALSE(doc.CanRedo());
+    EXPECT_EQ(doc.m_listUndo.size(), 2u);
+  }
+  EXPECT_EQ(g_liveAreas, 0);
+}
+
+TEST(DocumentUndo, ClearingDeletesWhatEachRecordOwns) {
+  g_liveAreas = 0;
+  CZorvaDoc doc;
+  CArea* live = AddArea(doc, 1);
+  // A change record owning a copy.
+  auto* copy = new CountedArea;
+  copy->CopyFrom(*live);
+  auto* change = new CUndoRecord;
+  change->m_pBefore = copy;
+  change->m_pAfter = live;
+  doc.PushUndo(change);
+  // A deletion record owning the removed area.
+  CArea* removed = AddArea(doc, 5);
+  doc.m_listArea.remove(removed);
+  auto* del = new CUndoRecord;
+  del->m_pBefore = removed;
+  doc.PushUndo(del);
+  // One undone addition.
+  AddArea(doc, 9);
+  UndoAddition(doc);
+  EXPECT_EQ(g_liveAreas, 4);  // live, copy, removed, undone addition
+  doc.DeleteContents();
+  EXPECT_EQ(g_liveAreas, 0);
+  EXPECT_EQ(doc.m_pUndoPos, nullptr);
+  EXPECT_EQ(doc.m_pSavedPos, nullptr);
+  EXPECT_FALSE(doc.CanUndo());
+}
+
+TEST(DocumentUndo, ModifiedFlagFollowsTheSavedRecord) {
+  CZorvaDoc doc;
+  AddArea(doc, 1);
+  UndoAddition(doc);  // back to the opened state
+  EXPECT_FALSE(doc.IsModified());
+  RedoAddition(doc);
+  EXPECT_TRUE(doc.IsModified());
+  AddArea(doc, 2);
+  UndoAddition(doc);
+  EXPECT_TRUE(doc.IsModified());  // one edit is still applied
+
+  // Saving makes the current record the saved one.
+  doc.MarkSaved();
+  doc.SetModifiedFlag(false);
+  AddArea(doc, 3);
+  EXPECT_TRUE(doc.IsModified());
+  UndoAddition(doc);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(DocumentUndo, DiscardedSavedRecordKeepsTheDocumentModified) {
+  CZorvaDoc doc;
+  AddArea(doc, 1);
+  AddArea(doc, 2);
+  doc.MarkSaved();
+  doc.SetModifiedFlag(false);
+  UndoAddition(doc);
+  EXPECT_TRUE(doc.IsModified());
+  AddArea(doc, 3);  // discards the saved record
+  EXPECT_NE(doc.m_pSavedPos, nullptr);
+  for (CUndoRecord* r : doc.m_listUndo) EXPECT_NE(doc.m_pSavedPos, r);
+  UndoAddition(doc);
+  UndoAddition(doc);
+  EXPECT_EQ(doc.m_pUndoPos, nullptr);
+  EXPECT_TRUE(doc.IsModified());  // never equal to the saved position again
+  RedoAddition(doc);
+  RedoAddition(doc);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(DocumentUndo, StepBackFromFirstRecordMakesCursorNull) {
+  CZorvaDoc doc;
+  AddArea(doc, 1);
+  doc.StepBack();
+  EXPECT_EQ(doc.m_pUndoPos, nullptr);
+  EXPECT_FALSE(doc.IsModified());
+  doc.StepBack();  // nothing more to step back to
+  EXPECT_EQ(doc.m_pUndoPos, nullptr);
+  // Put the area list right for the destructor's ownership rules.
+  doc.m_listArea.clear();
+}
+
+TEST(DocumentNew, PreviewPathFromThePictureFolder) {
+  zorva::test::FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  doc.m_strPicturePath = "D:\\img\\photo.jpg";
+  ASSERT_TRUE(doc.OnNewDocument());
+  EXPECT_EQ(doc.m_strPreviewPath, "D:\\img\\~zvaprvw.html");
+  EXPECT_EQ(zorva::Cp932ToUtf8(doc.GetTitle()), "名称未設定");
+  EXPECT_EQ(host.scriptListClears, 1);
+  doc.m_strPicturePath = "photo.jpg";
+  doc.OnNewDocument();
+  EXPECT_EQ(doc.m_strPreviewPath, "~zvaprvw.html");
+}
+
+TEST(DocumentNew, ExistingPreviewFileIsDeleted) {
+  zorva::test::TempDir dir;
+  std::string preview = dir.File("~zvaprvw.html");
+  zorva::test::WriteFileBytes(preview, "old");
+  CZorvaDoc doc;
+  doc.m_strPreviewPath = preview;
+  doc.m_strPicturePath = dir.File("a.jpg");
+  doc.OnNewDocument();
+  EXPECT_FALSE(std::filesystem::exists(preview));
+  EXPECT_EQ(doc.m_strPreviewPath, preview);
+}
+
+TEST(Guide, HitBandIsFiveEachSide) {
+  CGuide g;
+  g.m_bHorizontal = true;
+  g.m_nPos = 100;
+  EXPECT_TRUE(g.HitTest(0, 95));
+  EXPECT_TRUE(g.HitTest(0, 105));
+  EXPECT_FALSE(g.HitTest(0, 106));
+  EXPECT_FALSE(g.HitTest(100, 94));
+  g.m_bHorizontal = false;
+  EXPECT_TRUE(g.HitTest(105, 0));
+  EXPECT_FALSE(g.HitTest(106, 100));
+}
+
+TEST(DocumentProgress, RoutedToTheHost) {
+  zorva::test::FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  doc.BeginProgress("loading");
+  doc.SetProgress(5);
+  doc.EndProgress();
+  EXPECT_EQ(host.progressTexts, std::vector<std::string>{"loading"});
+  EXPECT_EQ(host.progressValues, std::vector<int>{5});
+  EXPECT_EQ(host.progressEnds, 1);
+  doc.ReportMessage(61858, {"x.zvf"});
+  ASSERT_EQ(host.MessageIds(), std::vector<unsigned>{61858});
+  EXPECT_EQ(host.Messages()[0].text, "x.zvf が見つかりませんでした。");
+}
