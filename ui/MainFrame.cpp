@@ -1,6 +1,8 @@
 #include "ui/MainFrame.h"
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -19,7 +21,14 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, QWidget* parent) : QMainWindow(parent), m
     int w = std::min(work.width(), 800), h = std::min(work.height(), 600);
     setGeometry(work.left() + (work.width() - w) / 2, work.top() + (work.height() - h) / 2, w, h);
   }
-  statusBar()->showMessage(Ui(57345));
+  // Pane 0 holds the idle text or the progress text with the bar beside it.
+  m_statusText = new QLabel(Ui(57345), this);
+  m_progress = new QProgressBar(this);
+  m_progress->setRange(0, 100);
+  m_progress->setFixedWidth(100);
+  m_progress->hide();
+  statusBar()->addWidget(m_statusText);
+  statusBar()->addWidget(m_progress);
   UpdateTitle();
 }
 

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 class CZorvaDoc;
+class QLabel;
+class QProgressBar;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -12,6 +14,11 @@ class CMainFrame : public QMainWindow {
   // "<document title> - ZORVA", as the frame shows it.
   void UpdateTitle();
 
+  QLabel* StatusText() const { return m_statusText; }
+  QProgressBar* Progress() const { return m_progress; }
+
  private:
   CZorvaDoc& m_doc;
+  QLabel* m_statusText = nullptr;
+  QProgressBar* m_progress = nullptr;
 };
