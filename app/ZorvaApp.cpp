@@ -26,6 +26,9 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
 
   m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc);
   m_host.AttachFrame(m_pMainFrame.get(), m_pMainFrame->StatusText(), m_pMainFrame->Progress());
+  m_host.SetViewHandler([this](const zorva::Message& m) {
+    if (m_pMainFrame) m_pMainFrame->OnViewMessage(m);
+  });
   m_pMainFrame->show();
   return true;
 }
