@@ -42,8 +42,8 @@ void CDC::SetClipRect(const CRect& device) {
 
 void CDC::ResetClip() { m_hasClip = false; }
 
-CDC::Clip CDC::EffectiveClip() const {
-  Clip c{0, 0, m_width, m_height};
+CDC::DeviceRect CDC::EffectiveClip() const {
+  DeviceRect c{0, 0, m_width, m_height};
   if (m_hasClip) {
     c.left = std::max<int64_t>(c.left, m_clip.left);
     c.top = std::max<int64_t>(c.top, m_clip.top);
@@ -56,7 +56,7 @@ CDC::Clip CDC::EffectiveClip() const {
 }
 
 CRect CDC::GetClipBox() const {
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   return CRect(int32_t(c.left - m_origin.x), int32_t(c.top - m_origin.y),
                int32_t(c.right - m_origin.x), int32_t(c.bottom - m_origin.y));
 }
@@ -114,21 +114,21 @@ COLORREF CDC::BrushColor(const CBrush& brush, int64_t x, int64_t y) const {
 
 COLORREF CDC::GetPixel(int32_t x, int32_t y) const {
   int64_t dx = int64_t(x) + m_origin.x, dy = int64_t(y) + m_origin.y;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   if (dx < c.left || dx >= c.right || dy < c.top || dy >= c.bottom) return CLR_INVALID;
   return m_bits[size_t(dy) * size_t(m_width) + size_t(dx)];
 }
 
 void CDC::SetPixel(int32_t x, int32_t y, COLORREF color) {
   int64_t dx = int64_t(x) + m_origin.x, dy = int64_t(y) + m_origin.y;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   if (dx < c.left || dx >= c.right || dy < c.top || dy >= c.bottom) return;
   m_bits[size_t(dy) * size_t(m_width) + size_t(dx)] = color & 0xFFFFFF;
 }
 
 void CDC::PenSpan(int64_t y, int64_t x0, int64_t x1) {
   if (m_pen.null) return;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   if (y < c.top || y >= c.bottom) return;
   x0 = std::max(x0, c.left);
   x1 = std::min(x1, c.right - 1);
@@ -137,7 +137,7 @@ void CDC::PenSpan(int64_t y, int64_t x0, int64_t x1) {
 
 void CDC::BrushSpan(int64_t y, int64_t x0, int64_t x1, const CBrush& brush) {
   if (brush.kind == CBrush::kNull) return;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   if (y < c.top || y >= c.bottom) return;
   x0 = std::max(x0, c.left);
   x1 = std::min(x1, c.right - 1);

@@ -135,10 +135,12 @@ class CDC {
                   int32_t sy, int32_t sw, int32_t sh, uint32_t rop);
 
  private:
-  struct Clip {
-    int64_t left, top, right, bottom;  // device, right and bottom excluded
+  struct DeviceRect {
+    int64_t left, top, right, bottom;  // right and bottom excluded
   };
-  Clip EffectiveClip() const;
+  DeviceRect EffectiveClip() const;
+  // The device box of a shape with its corners put in order.
+  DeviceRect ShapeBox(int32_t l, int32_t t, int32_t r, int32_t b) const;
   COLORREF BrushColor(const CBrush& brush, int64_t x, int64_t y) const;
   // Combines `c` into the pixel at device (x, y) with the ROP2 mode; the
   // caller has clipped.

@@ -7,7 +7,7 @@
 
 void CDC::FillRect(const CRect& rc, const CBrush& brush) {
   if (brush.kind == CBrush::kNull || rc.IsRectEmpty()) return;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   int64_t l = std::max<int64_t>(int64_t(rc.left) + m_origin.x, c.left);
   int64_t r = std::min<int64_t>(int64_t(rc.right) + m_origin.x, c.right);
   int64_t t = std::max<int64_t>(int64_t(rc.top) + m_origin.y, c.top);
@@ -29,7 +29,7 @@ bool CDC::PatBlt(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t rop) {
   if (b < t) std::swap(t, b);
   bool usesBrush = rop == PATCOPY || rop == PATINVERT;
   if (usesBrush && m_brush.kind == CBrush::kNull) return true;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   l = std::max(l, c.left);
   t = std::max(t, c.top);
   r = std::min(r, c.right);
@@ -55,7 +55,7 @@ bool CDC::StretchBlt(int32_t x, int32_t y, int32_t w, int32_t h, const CBitmap& 
   if (rop != SRCCOPY && rop != SRCPAINT && rop != SRCAND && rop != SRCINVERT) return false;
   if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return false;
   int64_t dl = int64_t(x) + m_origin.x, dt = int64_t(y) + m_origin.y;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   int64_t l = std::max(dl, c.left), r = std::min(dl + w, c.right);
   int64_t t = std::max(dt, c.top), b = std::min(dt + h, c.bottom);
   if (l >= r || t >= b) return true;

@@ -44,7 +44,7 @@ void CDC::RasterLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   const int64_t n = std::llabs(da);
   if (n == 0) return;
   const int64_t step = da > 0 ? 1 : -1;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   const int64_t aLo = xMajor ? c.left : c.top, aHi = (xMajor ? c.right : c.bottom) - 1;
   const int64_t bLo = xMajor ? c.top : c.left, bHi = (xMajor ? c.bottom : c.right) - 1;
   if (aHi < aLo || bHi < bLo) return;
@@ -84,13 +84,16 @@ void CDC::RasterLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   }
 }
 
-void CDC::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
+CDC::DeviceRect CDC::ShapeBox(int32_t l, int32_t t, int32_t r, int32_t b) const {
   int64_t L = int64_t(l) + m_origin.x, R = int64_t(r) + m_origin.x;
   int64_t T = int64_t(t) + m_origin.y, B = int64_t(b) + m_origin.y;
-  if (R < L) std::swap(L, R);
-  if (B < T) std::swap(T, B);
+  return {std::min(L, R), std::min(T, B), std::max(L, R), std::max(T, B)};
+}
+
+void CDC::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
+  const auto [L, T, R, B] = ShapeBox(l, t, r, b);
   if (R == L || B == T) return;
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   const int64_t yFrom = std::max(T, c.top), yTo = std::min(B, c.bottom);
   for (int64_t y = yFrom; y < yTo; ++y) {
     if (m_pen.null) {
@@ -130,7 +133,8 @@ bool InEllipse(int64_t X, int64_t Y, int64_t A, int64_t B) {
 // Largest X (same parity as A) of the shape on doubled row Y.
 int64_t EllipseHalfSpan(int64_t Y, int64_t A, int64_t B) {
   if (B == 0) return A;
-  long double yy = (long double)std::llabs(Y) / B, yi = (long double)std::max<int64_t>(std::llabs(Y) - 1, 0) / B;
+  long double yy = (long double)std::llabs(Y) / B;
+  long double yi = (long double)std::max<int64_t>(std::llabs(Y) - 1, 0) / B;
   long double rowBound = 1 + A * std::sqrt(std::max<long double>(0, 1 - yy * yy));
   long double colBound = A * std::sqrt(std::max<long double>(0, 1 - yi * yi));
   int64_t x = std::clamp<int64_t>(int64_t(std::max(rowBound, colBound)), 0, A);
@@ -143,19 +147,17 @@ int64_t EllipseHalfSpan(int64_t Y, int64_t A, int64_t B) {
 }  // namespace
 
 void CDC::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
-  int64_t L = int64_t(l) + m_origin.x, R = int64_t(r) + m_origin.x;
-  int64_t T = int64_t(t) + m_origin.y, B = int64_t(b) + m_origin.y;
-  if (R < L) std::swap(L, R);
-  if (B < T) std::swap(T, B);
+  // Plain variables rather than a structured binding: the lambda captures them.
+  const DeviceRect box = ShapeBox(l, t, r, b);
+  const int64_t L = box.left, T = box.top, R = box.right, B = box.bottom;
   if (R == L || B == T) return;
   const int64_t A = R - L - 1, Bv = B - T - 1;
-  // Span of the shape on device row y, empty outside the box.
+  // Span of the shape on device row y (every row of the box has one).
   auto span = [&](int64_t y) -> std::pair<int64_t, int64_t> {
-    if (y < T || y >= B) return {1, 0};
     int64_t h = EllipseHalfSpan(2 * (y - T) - Bv, A, Bv);
     return {L + (A - h) / 2, L + (A + h) / 2};
   };
-  Clip c = EffectiveClip();
+  DeviceRect c = EffectiveClip();
   const int64_t yFrom = std::max(T, c.top), yTo = std::min(B, c.bottom);
   for (int64_t y = yFrom; y < yTo; ++y) {
     auto [x0, x1] = span(y);
@@ -163,11 +165,17 @@ void CDC::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
       BrushSpan(y, x0, x1, m_brush);
       continue;
     }
-    // Inside pixels have all four neighbours in the shape; the rest is outline.
-    auto up = span(y - 1), down = span(y + 1);
-    int64_t i0 = std::max({x0 + 1, up.first, down.first});
-    int64_t i1 = std::min({x1 - 1, up.second, down.second});
-    if (i0 > i1) {
+    // Inside pixels have all four neighbours in the shape; the rest is
+    // outline, and so is the whole first and last row.
+    int64_t i0 = x0 + 1, i1 = x1 - 1;
+    bool hasInside = y != T && y != B - 1;
+    if (hasInside) {
+      auto up = span(y - 1), down = span(y + 1);
+      i0 = std::max({i0, up.first, down.first});
+      i1 = std::min({i1, up.second, down.second});
+      hasInside = i0 <= i1;
+    }
+    if (!hasInside) {
       PenSpan(y, x0, x1);
     } else {
       PenSpan(y, x0, i0 - 1);
