@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ProjectBytes.h"
+#include "tests/model/ProjectBytes.h"
 #include "model/Archive.h"
 
 using zorva::test::Bytes;

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "ProjectBytes.h"
+#include "tests/model/ProjectBytes.h"
 #include "model/DocumentFile.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
