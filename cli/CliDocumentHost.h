@@ -5,20 +5,9 @@
 
 namespace zorva::cli {
 
-class CCliDocumentHost : public IDocumentHost {
+class CCliDocumentHost : public CNullDocumentHost {
  public:
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
-  int DoChoiceDialog(unsigned) override { return IDCANCEL; }
-  int ChooseImage(const std::vector<std::string>&) override { return -1; }
-  void BeginProgress(const std::string&) override {}
-  void SetProgress(int) override {}
-  void EndProgress() override {}
-  void PostToView(unsigned, uintptr_t, intptr_t) override {}
-  bool HasMainWindow() override { return true; }
-  int DisplayColorCount() override { return 1 << 24; }
-  int DisplayBitsPerPixel() override { return 32; }
-  void ClearScriptFuncList() override {}
-  int ShellOpen(const std::string&) override { return 2; }
 
   // How many messages were shown (a failure with none still needs a word).
   int MessageCount() const { return m_messages; }

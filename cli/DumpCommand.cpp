@@ -1,4 +1,8 @@
-// zorva-cli dump FILE: the document as the editor opens it, as JSON.
+// zorva-cli dump FILE: the document as the editor opens it, as one JSON
+// object on stdout. The picture is not decoded. "picture" is the path the
+// document holds once open, that is a project file's relative text resolved
+// against the file's folder (an absolute path), not the text stored in the
+// file; "size" is the size the file records. Points are in storage order.
 #include <cstdio>
 
 #include "cli/CliCommand.h"
@@ -25,7 +29,7 @@ int RunDump(const std::vector<std::string>& args) {
 }
 
 const CliCommandRegistration kDump({"dump", "dump FILE",
-                                    "print a project file (or page) as the editor opens it, as JSON",
+                                    "print FILE as the editor opens it, as JSON (picture path resolved)",
                                     RunDump});
 
 }  // namespace

@@ -60,6 +60,10 @@ class CArchive {
   // data follow from the caller.
   void WriteObjectTag(const char* className);
 
+  // Makes room for `n` more bytes at once (saves regrowing a large stream).
+  void Reserve(size_t n) {
+    if (m_buf.size() - m_len < n) m_buf.resize(m_len + n);
+  }
   // The bytes stored so far.
   std::string_view Data() const { return std::string_view(m_buf.data(), m_len); }
   std::string TakeData();

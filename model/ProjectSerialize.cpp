@@ -1,5 +1,6 @@
 // The project file's stream: the document, its areas and its guides.
 #include <limits>
+#include <list>
 #include <memory>
 
 #include "model/Archive.h"
@@ -52,6 +53,42 @@ void SerializeLinks(CArchive& ar, CArea& a) {
   }
 }
 
+template <typename T>
+void WriteEntries(CArchive& ar, const std::list<T*>& list, const char* className) {
+  WriteCount(ar, list.size());
+  for (T* item : list) {
+    ar.WriteObjectTag(className);
+    item->Serialize(ar);
+  }
+}
+
+// Each entry joins its list only once it is complete, so a failure leaves no
+// half-read object behind.
+template <typename T>
+void ReadEntries(CArchive& ar, std::list<T*>& list, const char* className) {
+  int32_t n = ar.ReadInt32();
+  for (int32_t i = 0; i < n; ++i) {
+    ar.ReadObjectTag(className);
+    auto item = std::make_unique<T>();
+    item->Serialize(ar);
+    list.push_back(nullptr);
+    list.back() = item.release();
+  }
+}
+
+// Room for a string: its longest prefix and its bytes.
+size_t StringBound(const CString& s) { return 7 + s.size(); }
+
+// An upper bound of an area entry's size, from counts alone.
+size_t AreaBound(const CArea& a) {
+  size_t n = 11 + 4 * 9 + 16 + 8 * (a.m_listPoint.size() + a.m_listHandle1.size() +
+                                    a.m_listHandle2.size());
+  for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick,
+                           &a.m_strOnMouseOver, &a.m_strOnMouseOut, &a.m_strComment})
+    n += StringBound(*s);
+  return n;
+}
+
 }  // namespace
 
 void CArea::Serialize(CArchive& ar) {
@@ -92,6 +129,10 @@ void CGuide::Serialize(CArchive& ar) {
 
 void CZorvaDoc::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
+    size_t bound = 64 + StringBound(m_strPicturePath) + AreaBound(m_areaDefault) +
+                   m_listGuide.size() * 20;
+    for (const CArea* a : m_listArea) bound += AreaBound(*a);
+    ar.Reserve(bound);
     ar.WriteInt32(m_nVersion);
     ar.WriteString(m_strPicturePath);
     ar.WriteInt32(m_sizePicture.cx);
@@ -100,17 +141,9 @@ void CZorvaDoc::Serialize(CArchive& ar) {
     ar.WritePoint(m_ptSpare1);
     ar.WritePoint(m_ptSpare2);
     ar.WritePoint(m_ptAnchor);
-    WriteCount(ar, m_listArea.size());
-    for (CArea* a : m_listArea) {
-      ar.WriteObjectTag(kAreaClass);
-      a->Serialize(ar);
-    }
+    WriteEntries(ar, m_listArea, kAreaClass);
     SerializeLinks(ar, m_areaDefault);
-    WriteCount(ar, m_listGuide.size());
-    for (CGuide* g : m_listGuide) {
-      ar.WriteObjectTag(kGuideClass);
-      g->Serialize(ar);
-    }
+    WriteEntries(ar, m_listGuide, kGuideClass);
     return;
   }
 
@@ -122,23 +155,7 @@ void CZorvaDoc::Serialize(CArchive& ar) {
   m_ptSpare1 = ar.ReadPoint();
   m_ptSpare2 = ar.ReadPoint();
   m_ptAnchor = ar.ReadPoint();
-  // Each entry joins its list only once it is complete, so a failure leaves
-  // no half-read object behind.
-  int32_t areas = ar.ReadInt32();
-  for (int32_t i = 0; i < areas; ++i) {
-    ar.ReadObjectTag(kAreaClass);
-    auto a = std::make_unique<CArea>();
-    a->Serialize(ar);
-    m_listArea.push_back(nullptr);
-    m_listArea.back() = a.release();
-  }
+  ReadEntries(ar, m_listArea, kAreaClass);
   SerializeLinks(ar, m_areaDefault);
-  int32_t guides = ar.ReadInt32();
-  for (int32_t i = 0; i < guides; ++i) {
-    ar.ReadObjectTag(kGuideClass);
-    auto g = std::make_unique<CGuide>();
-    g->Serialize(ar);
-    m_listGuide.push_back(nullptr);
-    m_listGuide.back() = g.release();
-  }
+  ReadEntries(ar, m_listGuide, kGuideClass);
 }
