@@ -252,3 +252,19 @@ TEST(ProjectFile, EmptyStreamAndNegativeCountsReadNothing) {
   EXPECT_TRUE(doc.m_listArea.empty());
   EXPECT_TRUE(doc.m_listGuide.empty());
 }
+
+TEST(ProjectFile, WideTextsAreReadIntoTheCodePageAndUnmappableOnesRefused) {
+  const std::string tail = Bytes("00000000 00000000") + std::string(32, '\0') +
+                           Bytes("00000000 00 00 00 00000000 00 00 00 00000000");
+  CZorvaDoc doc;
+  // The picture path "写.png" in the wide form.
+  std::string wide = Bytes("4E000000 FF FE FF 05 99 51 2E 00 70 00 6E 00 67 00") + tail;
+  ASSERT_EQ(LoadProjectStream(doc, wide), 0u);
+  EXPECT_EQ(zorva::Cp932ToUtf8(doc.m_strPicturePath), "写.png");
+  // Saving writes the narrow form.
+  EXPECT_EQ(StoreProjectStream(doc).substr(4, 7), Bytes("06 8E CA '.png'"));
+
+  std::string emoji = Bytes("4E000000 FF FE FF 02 3D D8 00 DE") + tail;
+  EXPECT_EQ(LoadProjectStream(doc, emoji), 61697u);
+  EXPECT_EQ(zorva::Cp932ToUtf8(doc.m_strPicturePath), "写.png");
+}
