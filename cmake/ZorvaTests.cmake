@@ -10,5 +10,6 @@ function(zorva_add_test name)
     ZORVA_CLI_PATH="$<TARGET_FILE:zorva-cli>")
   add_dependencies(${name} zorva-cli)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 900)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 900 ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
 endfunction()

@@ -6,6 +6,7 @@
 
 #include "model/Object.h"
 #include "platform/DC.h"
+#include "platform/FixedPool.h"
 #include "platform/Types.h"
 
 class CArchive;
@@ -26,7 +27,8 @@ constexpr COLORREF kMarkColor = RGB(225, 55, 20);
 
 // A list owning its points. Points keep their address for as long as they are
 // in the list: the selection and the pending point hold plain pointers.
-using CPointList = std::list<std::unique_ptr<CPoint>>;
+using CPointList =
+    std::list<std::unique_ptr<CPoint>, zorva::CPoolAllocator<std::unique_ptr<CPoint>>>;
 // Non-owning list of points of some area (the selected vertices).
 using CPointRefList = std::list<CPoint*>;
 

@@ -1,6 +1,7 @@
 #pragma once
 // Plain value types that stand in for the desktop framework's point, size and
 // rectangle, and the byte string every model text is kept in.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,10 @@ struct CPoint {
   CPoint() = default;
   CPoint(int32_t x_, int32_t y_) : x(x_), y(y_) {}
   bool operator==(const CPoint&) const = default;
+
+  // Areas hold their points one by one on the heap; they come from a pool.
+  static void* operator new(size_t size);
+  static void operator delete(void* p, size_t size) noexcept;
 };
 
 struct CSize {
