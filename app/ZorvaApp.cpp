@@ -1,8 +1,12 @@
 #include "app/ZorvaApp.h"
 
 #include "html/HtmlSettingsDefaults.h"
+#include <QTimer>
+
 #include "platform/CodePage.h"
+#include "platform/FileSystem.h"
 #include "ui/MainFrame.h"
+#include "ui/ZorvaViewWidget.h"
 
 CZorvaApp::CZorvaApp() = default;
 
@@ -20,7 +24,7 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
   m_pDoc = std::make_unique<CZorvaDoc>(&m_host);
   if (!startFile.empty()) {
     // A name CP932 cannot hold cannot reach the model; start without it.
-    if (auto cp = zorva::Utf8ToCp932(startFile)) m_pDoc->m_strStartFile = *cp;
+    if (auto cp = zorva::ModelPathFromFs(startFile)) m_pDoc->m_strStartFile = *cp;
   }
   m_pDoc->OnNewDocument();
 
@@ -30,7 +34,17 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
     if (m_pMainFrame) m_pMainFrame->OnViewMessage(m);
   });
   m_pMainFrame->show();
+  QTimer::singleShot(0, m_pMainFrame.get(), [this] { OnFirstShow(); });
   return true;
+}
+
+void CZorvaApp::OnFirstShow() {
+  CZorvaDoc& doc = *m_pDoc;
+  if (doc.m_bPictureLoaded || doc.m_strStartFile.empty()) return;
+  const CString start = doc.m_strStartFile;
+  if (!doc.OnOpenDocument(start)) doc.OnNewDocument();
+  m_pMainFrame->UpdateTitle();
+  m_pMainFrame->View()->OnUpdate();
 }
 
 int CZorvaApp::ExitInstance() { return 0; }

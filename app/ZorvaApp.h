@@ -25,6 +25,9 @@ class CZorvaApp {
   CQtDocumentHost& Host() { return m_host; }
 
  private:
+  // The view's first showing: opens the file named on the command line.
+  void OnFirstShow();
+
   CQtSettingsStore m_settings;
   CQtDocumentHost m_host;
   std::unique_ptr<CZorvaDoc> m_pDoc;

@@ -1,17 +1,14 @@
 #include "cli/CliDocument.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "platform/CodePage.h"
+#include "platform/FileSystem.h"
 
 namespace zorva::cli {
 
 std::optional<CString> ModelPath(const std::string& command, const std::string& arg) {
-  std::error_code ec;
-  std::filesystem::path p = std::filesystem::absolute(std::filesystem::path(arg), ec);
-  if (ec) p = std::filesystem::path(arg);
-  auto cp932 = Utf8ToCp932(p.lexically_normal().string());
+  auto cp932 = ModelPathFromFs(arg);
   if (!cp932)
     std::fprintf(stderr, "zorva-cli %s: %s: the file name has characters that CP932 cannot hold\n",
                  command.c_str(), arg.c_str());

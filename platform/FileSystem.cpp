@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 
 #include "platform/CodePage.h"
@@ -13,6 +14,13 @@
 namespace zorva {
 
 std::string ToFsPath(std::string_view cp932Path) { return Cp932ToUtf8(cp932Path); }
+
+std::optional<CString> ModelPathFromFs(const std::string& utf8Path) {
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::absolute(std::filesystem::path(utf8Path), ec);
+  if (ec) p = std::filesystem::path(utf8Path);
+  return Utf8ToCp932(p.lexically_normal().string());
+}
 
 bool FileExists(std::string_view cp932Path) {
   struct stat st;

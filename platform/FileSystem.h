@@ -1,5 +1,6 @@
 #pragma once
 // File-system access for paths kept as code-page bytes in the model.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,11 @@ namespace zorva {
 
 // The path as the file system takes it (UTF-8).
 std::string ToFsPath(std::string_view cp932Path);
+
+// A path from the file system or the command line (UTF-8, maybe relative to
+// the working folder) as the model keeps paths: absolute, normalised, CP932.
+// Nothing when a character has no CP932 form.
+std::optional<CString> ModelPathFromFs(const std::string& utf8Path);
 
 bool FileExists(std::string_view cp932Path);
 bool RemoveFile(std::string_view cp932Path);
