@@ -121,7 +121,7 @@ size_t DecodeGifLzw(const uint8_t* codes, size_t size, int minCodeSize, uint8_t*
       entryPos[nextFree] = uint32_t(prevPos);
       entryLen[nextFree] = uint16_t(prevLen + 1);
       ++nextFree;
-      if (nextFree == (1u << width) && width < kMaxCodeBits) ++width;
+      if (nextFree >= (1u << width) && width < kMaxCodeBits) ++width;
     }
     havePrev = true;
     prevPos = start;
