@@ -28,6 +28,8 @@ class CPictureLoader : public IPictureLoader {
   // waits for them. Loads may be started again afterwards.
   void Shutdown() override;
 
+  bool IsShuttingDown() const { return m_shuttingDown; }
+
   // A colour count of 1 to 256 means a palette display.
   static bool IsPaletteDisplay(int colourCount) { return colourCount >= 1 && colourCount <= 256; }
 
