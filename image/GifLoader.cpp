@@ -26,7 +26,7 @@ void RunGifLoad(CLoadJob& job) {
   const int32_t w = decoder.Width(), h = decoder.Height();
   std::unique_ptr<CBitmap> bitmap;
   if (w > 0 && h > 0) {
-    bitmap = CBitmap::Create32(w, h);
+    bitmap = CBitmap::Create32ForOverwrite(w, h);
     if (!bitmap) return job.Fail(61224);
   }
 

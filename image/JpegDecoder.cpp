@@ -1,5 +1,6 @@
 // The JPEG decoder: libjpeg, one scanline at a time, into a 32-bit bitmap;
 // on a palette display the picture is then reduced to 256 colours.
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +14,8 @@
 #include "image/PictureFile.h"
 #include "image/PictureLimits.h"
 #include "platform/StringTable.h"
+
+static_assert(std::endian::native == std::endian::little, "rows are unpacked from little-endian words");
 
 namespace zorva {
 
@@ -50,7 +53,22 @@ void ConvertRow(const JSAMPLE* src, int components, uint32_t width, uint32_t* de
     if (histogram)
       for (uint32_t x = 0; x < width; ++x) histogram->Add(uint16_t((src[x] >> 3) * 1057));
   } else {
-    for (uint32_t x = 0; x < width; ++x, src += 3) dest[x] = RGB(src[0], src[1], src[2]);
+    // Four pixels from three words: the row is written at memory speed.
+    uint32_t x = 0;
+    for (; x + 4 <= width; x += 4, src += 12) {
+      uint32_t a, b, c;
+      std::memcpy(&a, src, 4);
+      std::memcpy(&b, src + 4, 4);
+      std::memcpy(&c, src + 8, 4);
+      a = __builtin_bswap32(a);  // R0 G0 B0 R1, R0 in the high byte
+      b = __builtin_bswap32(b);  // G1 B1 R2 G2
+      c = __builtin_bswap32(c);  // B2 R3 G3 B3
+      dest[x] = a >> 8;
+      dest[x + 1] = (a & 0xFF) << 16 | b >> 16;
+      dest[x + 2] = (b & 0xFFFF) << 8 | c >> 24;
+      dest[x + 3] = c & 0xFFFFFF;
+    }
+    for (; x < width; ++x, src += 3) dest[x] = RGB(src[0], src[1], src[2]);
     if (histogram) {
       src -= 3 * size_t(width);
       for (uint32_t x = 0; x < width; ++x, src += 3) histogram->Add(CColourHistogram::CodeOf(src[0], src[1], src[2]));
@@ -128,7 +146,7 @@ void RunJpegLoad(CLoadJob& job, bool paletteDisplay) {
   }
   const uint32_t width = s->cinfo.image_width, height = s->cinfo.image_height;
   if (!PictureSizeAllowed(width, height)) return job.Fail(61224);
-  std::unique_ptr<CBitmap> pixels = CBitmap::Create32(int32_t(width), int32_t(height));
+  std::unique_ptr<CBitmap> pixels = CBitmap::Create32ForOverwrite(int32_t(width), int32_t(height));
   std::unique_ptr<CBitmap> indices = paletteDisplay ? CBitmap::Create8(int32_t(width), int32_t(height)) : nullptr;
   std::unique_ptr<CColourHistogram> histogram;
   std::vector<JSAMPLE> row;

@@ -151,7 +151,7 @@ void RunPngLoad(CLoadJob& job) {
   const bool grey = s->rowBytes == 2 * width;
   if (!grey && s->rowBytes != 4 * width) return job.FailWithText("unexpected PNG row layout");
 
-  std::unique_ptr<CBitmap> bitmap = CBitmap::Create32(int32_t(s->width), int32_t(s->height));
+  std::unique_ptr<CBitmap> bitmap = CBitmap::Create32ForOverwrite(int32_t(s->width), int32_t(s->height));
   std::vector<png_bytep> rows;
   try {
     rows.resize(s->height);
