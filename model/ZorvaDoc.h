@@ -1,6 +1,7 @@
 #pragma once
 // The single document: areas, guides, the default area, the picture, the undo
 // history, the selection and the scratch state of editing gestures.
+#include <atomic>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -102,7 +103,8 @@ class CZorvaDoc {
   CUndoRecord* m_pSavedPos = nullptr;
   CSize m_sizePicture;
   std::unique_ptr<CBitmap> m_pBitmap;
-  bool m_bPictureLoaded = false;
+  // Set by LoadPicture, cleared by a failing loader thread.
+  std::atomic<bool> m_bPictureLoaded{false};
   CString m_strPicturePath;
   // The palette of palette displays (the 8-bit bitmap carries its own copy).
   std::unique_ptr<std::array<COLORREF, 256>> m_pPalette;

@@ -1,34 +1,36 @@
 #include "platform/Bitmap.h"
 
+#include <sys/mman.h>
+
+#include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
 // Bitmaps larger than this many bytes are refused rather than attempted.
 constexpr uint64_t kMaxBitmapBytes = uint64_t(1) << 31;
+// Blocks from this size on are aligned for huge pages.
+constexpr size_t kHugePage = size_t(2) << 20;
 }  // namespace
 
-
-std::unique_ptr<CBitmap> CBitmap::Create32(int32_t width, int32_t height) {
-  if (width <= 0 || height <= 0) return nullptr;
-  uint64_t bytes = uint64_t(width) * uint64_t(height) * 4;
-  if (bytes > kMaxBitmapBytes) return nullptr;
-  std::unique_ptr<CBitmap> b(new (std::nothrow) CBitmap());
-  if (!b) return nullptr;
-  try {
-    b->m_bits.resize(size_t(bytes));
-  } catch (const std::bad_alloc&) {
-    return nullptr;
+uint8_t* CBitmap::PixelAllocator::allocate(size_t n) {
+  if (n < kHugePage) {
+    void* p = std::malloc(n ? n : 1);
+    if (!p) throw std::bad_alloc();
+    return static_cast<uint8_t*>(p);
   }
-  b->m_width = width;
-  b->m_height = height;
-  b->m_bpp = 32;
-  b->m_stride = size_t(width) * 4;
-  return b;
+  size_t rounded = (n + kHugePage - 1) / kHugePage * kHugePage;
+  void* p = std::aligned_alloc(kHugePage, rounded);
+  if (!p) throw std::bad_alloc();
+  ::madvise(p, rounded, MADV_HUGEPAGE);  // only advice: failure changes nothing
+  return static_cast<uint8_t*>(p);
 }
 
-std::unique_ptr<CBitmap> CBitmap::Create8(int32_t width, int32_t height) {
+void CBitmap::PixelAllocator::deallocate(uint8_t* p, size_t) { std::free(p); }
+
+std::unique_ptr<CBitmap> CBitmap::Create(int32_t width, int32_t height, int bpp, bool zero) {
   if (width <= 0 || height <= 0) return nullptr;
-  size_t stride = (size_t(width) + 1) & ~size_t(1);
+  size_t stride = bpp == 32 ? size_t(width) * 4 : (size_t(width) + 1) & ~size_t(1);
   uint64_t bytes = uint64_t(stride) * uint64_t(height);
   if (bytes > kMaxBitmapBytes) return nullptr;
   std::unique_ptr<CBitmap> b(new (std::nothrow) CBitmap());
@@ -37,10 +39,21 @@ std::unique_ptr<CBitmap> CBitmap::Create8(int32_t width, int32_t height) {
     b->m_bits.resize(size_t(bytes));
   } catch (const std::bad_alloc&) {
     return nullptr;
+  } catch (const std::length_error&) {
+    return nullptr;
   }
+  if (zero) std::memset(b->m_bits.data(), 0, b->m_bits.size());
   b->m_width = width;
   b->m_height = height;
-  b->m_bpp = 8;
+  b->m_bpp = bpp;
   b->m_stride = stride;
   return b;
 }
+
+std::unique_ptr<CBitmap> CBitmap::Create32(int32_t width, int32_t height) { return Create(width, height, 32, true); }
+
+std::unique_ptr<CBitmap> CBitmap::Create32ForOverwrite(int32_t width, int32_t height) {
+  return Create(width, height, 32, false);
+}
+
+std::unique_ptr<CBitmap> CBitmap::Create8(int32_t width, int32_t height) { return Create(width, height, 8, true); }

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "platform/Types.h"
@@ -13,6 +15,9 @@ class CBitmap {
  public:
   // Null when the size is not positive or the pixels cannot be allocated.
   static std::unique_ptr<CBitmap> Create32(int32_t width, int32_t height);
+  // As Create32, but the pixels start undefined: for callers that write
+  // every pixel (picture decoders), which then skip a pass over the memory.
+  static std::unique_ptr<CBitmap> Create32ForOverwrite(int32_t width, int32_t height);
   static std::unique_ptr<CBitmap> Create8(int32_t width, int32_t height);
 
   int32_t Width() const { return m_width; }
@@ -38,10 +43,37 @@ class CBitmap {
 
  private:
   CBitmap() = default;
+  static std::unique_ptr<CBitmap> Create(int32_t width, int32_t height, int bpp, bool zero);
+
+  // Leaves new bytes uninitialised; large blocks are placed so that the
+  // kernel can back them with huge pages.
+  struct PixelAllocator {
+    using value_type = uint8_t;
+    template <class U>
+    struct rebind {
+      static_assert(std::is_same_v<U, uint8_t>, "pixel storage holds bytes only");
+      using other = PixelAllocator;
+    };
+    PixelAllocator() = default;
+    template <class U>
+    PixelAllocator(const U&) {}
+    uint8_t* allocate(size_t n);
+    void deallocate(uint8_t* p, size_t n);
+    template <class U>
+    void construct(U* p) {
+      ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... A>
+    void construct(U* p, A&&... a) {
+      ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+    }
+    bool operator==(const PixelAllocator&) const { return true; }
+  };
+
   int32_t m_width = 0;
   int32_t m_height = 0;
   int m_bpp = 32;
   size_t m_stride = 0;
-  std::vector<uint8_t> m_bits;
+  std::vector<uint8_t, PixelAllocator> m_bits;
   std::array<COLORREF, 256> m_palette{};
 };

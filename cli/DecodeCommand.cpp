@@ -1,0 +1,129 @@
+// zorva-cli decode: loads a picture on a loader thread as the editor does and
+// writes the display bitmap as a binary PPM.
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "image/PictureLoader.h"
+#include "model/ZorvaDoc.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageQueue.h"
+#include "platform/PathSplit.h"
+#include "platform/StringTable.h"
+
+namespace zorva::cli {
+
+namespace {
+
+// The document host of the command: messages go to stderr, posts to the
+// view are kept for the command to read, and the display is the one asked for.
+class DecodeHost : public CNullDocumentHost {
+ public:
+  explicit DecodeHost(bool paletteDisplay) : m_paletteDisplay(paletteDisplay) {}
+
+  int MessageBox(unsigned, const std::string& text, unsigned) override {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::fprintf(stderr, "%s\n", text.c_str());
+    m_shownMessage = true;
+    return IDOK;
+  }
+  void PostToView(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (msg != UM_LOADNOTIFY) return;
+    if (wParam == 1 && lParam == 0) m_finished = true;
+    if (wParam == 0) m_failedWith = unsigned(lParam);
+  }
+  int DisplayColorCount() override { return m_paletteDisplay ? 256 : -1; }
+  int DisplayBitsPerPixel() override { return m_paletteDisplay ? 8 : 32; }
+
+  bool Finished() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_finished && !m_failedWith && !m_shownMessage;
+  }
+  unsigned FailedWith() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_failedWith;
+  }
+
+ private:
+  std::mutex m_mutex;
+  bool m_paletteDisplay;
+  bool m_finished = false;
+  unsigned m_failedWith = 0;
+  bool m_shownMessage = false;
+};
+
+int Fail(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  return kExitFailed;
+}
+
+std::string PpmOf(const CBitmap* bitmap) {
+  const int32_t w = bitmap ? bitmap->Width() : 0, h = bitmap ? bitmap->Height() : 0;
+  std::string out = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
+  size_t header = out.size();
+  out.resize(header + size_t(w) * size_t(h) * 3);
+  char* p = out.data() + header;
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x) {
+      COLORREF c = bitmap->GetPixel(x, y);
+      *p++ = char((c >> 16) & 0xFF);
+      *p++ = char((c >> 8) & 0xFF);
+      *p++ = char(c & 0xFF);
+    }
+  return out;
+}
+
+int RunDecode(const std::vector<std::string>& args) {
+  std::vector<std::string> paths;
+  bool paletteDisplay = false;
+  for (const std::string& a : args) {
+    if (a == "--palette-display") paletteDisplay = true;
+    else if (a.size() > 1 && a[0] == '-') return UsageError("decode", "unknown option '" + a + "'");
+    else paths.push_back(a);
+  }
+  if (paths.size() != 2) return UsageError("decode", "expected PICTURE and OUT.ppm");
+
+  std::optional<CString> picture = Utf8ToCp932(paths[0]);
+  std::optional<CString> output = Utf8ToCp932(paths[1]);
+  if (!picture || !output) return Fail("zorva-cli decode: a path has characters the code page cannot hold");
+
+  // A project file names its loader by the last three letters of the path.
+  CString kind = picture->size() >= 3 ? ToUpperAscii(picture->substr(picture->size() - 3)) : CString();
+  PictureFormat format;
+  if (kind == "GIF") format = PictureFormat::Gif;
+  else if (kind == "JPG") format = PictureFormat::Jpeg;
+  else if (kind == "PNG") format = PictureFormat::Png;
+  else return Fail(LoadStringUtf8(61213));
+
+  DecodeHost host(paletteDisplay);
+  CPictureLoader loader;
+  CZorvaDoc doc(&host);
+  doc.SetPictureLoader(&loader);
+  doc.m_strPicturePath = *picture;
+  doc.LoadPicture(format);
+  loader.WaitIdle();
+
+  if (unsigned id = host.FailedWith()) return Fail(LoadStringUtf8(id));
+  if (!host.Finished() || !doc.m_bPictureLoaded) return kExitFailed;  // the message is out already
+
+  int err = 0;
+  if (!WriteFileReplacing(*output, PpmOf(doc.m_pBitmap.get()), &err))
+    return Fail(FormatString(FileErrorStringId(err), {paths[1]}));
+  return kExitOk;
+}
+
+const CliCommandRegistration kRegistration({
+    "decode",
+    "decode PICTURE OUT.ppm [--palette-display]",
+    "load a JPEG, PNG or GIF as the editor does; write the display bitmap as PPM",
+    RunDecode,
+});
+
+}  // namespace
+
+}  // namespace zorva::cli

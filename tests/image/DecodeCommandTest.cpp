@@ -1,0 +1,117 @@
+// zorva-cli decode: the picture as the editor would show it, as a PPM file.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include "ImageTestSupport.h"
+#include "image/ColourReduction.h"
+#include "platform/StringTable.h"
+
+using namespace zorva::test;
+
+namespace {
+
+std::string Ppm(int w, int h, const std::vector<uint32_t>& pixels) {
+  std::string out = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
+  for (uint32_t c : pixels) {
+    out += char(c >> 16);
+    out += char(c >> 8);
+    out += char(c);
+  }
+  return out;
+}
+
+CommandResult Decode(const std::vector<std::string>& args) {
+  std::vector<std::string> argv = {ZORVA_CLI_PATH, "decode"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunCommand(argv);
+}
+
+}  // namespace
+
+TEST(DecodeCommand, WritesTheDisplayBitmapOfEachFormat) {
+  TempDir dir;
+  std::string jpg = dir.File("a.JPG");
+  WriteJpeg(jpg, 33, 17, 3, TestSamples(33, 17, 3));
+  CommandResult r = Decode({jpg, dir.File("a.ppm")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadFileBytes(dir.File("a.ppm")), Ppm(33, 17, LibjpegPixels(jpg)));
+
+  // The palette display: each pixel shown through the picture's palette.
+  r = Decode({"--palette-display", jpg, dir.File("p.ppm")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::vector<uint32_t> truth = LibjpegPixels(jpg);
+  zorva::CColourHistogram h;
+  for (uint32_t c : truth) h.Add(zorva::CColourHistogram::CodeOf(uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)));
+  zorva::Palette256 palette = h.BuildPalette();
+  std::vector<uint32_t> reduced;
+  for (uint32_t c : truth) reduced.push_back(palette[zorva::NearestEntryPlain(palette, c)]);
+  EXPECT_EQ(ReadFileBytes(dir.File("p.ppm")), Ppm(33, 17, reduced));
+
+  GifSpec g;
+  g.width = 3;
+  g.height = 2;
+  g.globalTable = {RGB(1, 2, 3), RGB(200, 100, 50)};
+  g.minCodeSize = 2;
+  g.indices = {0, 1, 0, 1, 1, 0};
+  std::string gif = dir.File("b.gif");  // a project file names its loader by the last three letters
+  WriteFileBytes(gif, MakeGif(g));
+  r = Decode({gif, dir.File("b.ppm")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadFileBytes(dir.File("b.ppm")),
+            Ppm(3, 2, {RGB(1, 2, 3), RGB(200, 100, 50), RGB(1, 2, 3), RGB(200, 100, 50), RGB(200, 100, 50), RGB(1, 2, 3)}));
+}
+
+TEST(DecodeCommand, FailuresExitWithTheProductsMessage) {
+  TempDir dir;
+  std::string cmyk = dir.File("c.jpg");
+  WriteJpeg(cmyk, 8, 8, 4, TestSamples(8, 8, 4));
+  std::string jpeg4 = dir.File("x.jpeg");
+  WriteFileBytes(jpeg4, ReadFileBytes(cmyk));
+  const std::pair<std::string, unsigned> cases[] = {
+      {cmyk, 61206}, {dir.File("missing.png"), 65002}, {jpeg4, 61213}, {dir.File("missing.gif"), 61223}};
+  for (const auto& [path, id] : cases) {
+    CommandResult r = Decode({path, dir.File("out.ppm")});
+    EXPECT_EQ(r.status, 1) << path;
+    EXPECT_NE(r.err.find(zorva::LoadStringUtf8(id)), std::string::npos) << r.err;
+  }
+  // A library's own message for a damaged file.
+  std::string junk = dir.File("junk.png");
+  WriteFileBytes(junk, "not a png at all");
+  CommandResult r = Decode({junk, dir.File("out.ppm")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(r.err.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out.ppm")));
+
+  EXPECT_EQ(Decode({}).status, 2);
+  EXPECT_EQ(Decode({cmyk}).status, 2);
+  EXPECT_EQ(Decode({cmyk, "o.ppm", "--bogus"}).status, 2);
+}
+
+TEST(DecodeCommand, APictureWithoutMemoryForItsBitmapFailsCleanly) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer cannot run under a small address-space limit";
+#else
+  // 10000 x 10000 one-bit grey: a small file whose bitmap needs 400 MB.
+  TempDir dir;
+  std::string path = dir.File("huge.png");
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_TRUE(f);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, f);
+  png_set_IHDR(png, info, 10000, 10000, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  std::vector<png_byte> row(1250, 0x5A);
+  for (int y = 0; y < 10000; ++y) png_write_row(png, row.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(f);
+
+  std::string cmd = "ulimit -v 250000; exec '" + std::string(ZORVA_CLI_PATH) + "' decode '" + path + "' '" +
+                    dir.File("o.ppm") + "'";
+  CommandResult r = RunCommand({"/bin/sh", "-c", cmd});
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_NE(r.err.find(zorva::LoadStringUtf8(61224)), std::string::npos) << r.err;
+#endif
+}
