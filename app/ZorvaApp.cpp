@@ -22,6 +22,7 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
   zorva::CompleteHtmlSettings(m_settings);
 
   m_pDoc = std::make_unique<CZorvaDoc>(&m_host);
+  m_pDoc->SetPictureLoader(&m_loader);
   if (!startFile.empty()) {
     // A name CP932 cannot hold cannot reach the model; start without it.
     if (auto cp = zorva::ModelPathFromFs(startFile)) m_pDoc->m_strStartFile = *cp;

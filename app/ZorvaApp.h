@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/QtSettingsStore.h"
+#include "image/PictureLoader.h"
 #include "ui/QtDocumentHost.h"
 #include "model/ZorvaDoc.h"
 
@@ -30,6 +31,7 @@ class CZorvaApp {
 
   CQtSettingsStore m_settings;
   CQtDocumentHost m_host;
+  CPictureLoader m_loader;
   std::unique_ptr<CZorvaDoc> m_pDoc;
   std::unique_ptr<CMainFrame> m_pMainFrame;
 };
