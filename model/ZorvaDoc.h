@@ -14,6 +14,7 @@
 #include "model/PictureLoading.h"
 #include "model/UndoRecord.h"
 #include "platform/Bitmap.h"
+#include "platform/SettingsStore.h"
 #include "platform/Types.h"
 
 class CArchive;
@@ -66,6 +67,17 @@ class CZorvaDoc {
 
   // --- picture ---
   void LoadPicture(PictureFormat format);
+
+  // --- HTML pages (html/) ---
+  // Writes the map as an HTML page (a new page, or the page it was read from
+  // with its map replaced); false on cancel or a failed write.
+  bool WriteHtml(const CString& path);
+  // Reads a page's picture and map into the emptied document.
+  bool ReadHtml(const CString& path);
+  // The settings store the writer reads its output settings from at every
+  // write; without one the defaults of an empty store apply.
+  void SetSettingsStore(zorva::ISettingsStore* store) { m_pSettingsStore = store; }
+  zorva::ISettingsStore* m_pSettingsStore = nullptr;
 
   // A message box with string `id`, its placeholders filled from `args` (UTF-8).
   int ReportMessage(unsigned id, const std::vector<std::string>& args = {},
