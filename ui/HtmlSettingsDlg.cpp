@@ -50,6 +50,7 @@ CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent
     for (int control : group.controls) {
       auto* button = new QRadioButton(Text(zorva::DialogControlTextId(kDlg, unsigned(control))), box);
       button->setObjectName(QStringLiteral("ctl%1").arg(control));
+      m_buttons.insert(control, button);
       m_groups[g]->addButton(button, index++);
       column->addWidget(button);
     }
@@ -85,7 +86,7 @@ void CHtmlSettingsDlg::SetIndices(const zorva::HtmlSettingsIndices& ix) {
 }
 
 QRadioButton* CHtmlSettingsDlg::Button(int controlId) const {
-  return findChild<QRadioButton*>(QStringLiteral("ctl%1").arg(controlId));
+  return m_buttons.value(controlId, nullptr);
 }
 
 void CHtmlSettingsDlg::accept() {

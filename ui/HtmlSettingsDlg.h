@@ -1,6 +1,7 @@
 #pragma once
 // "HTML出力設定": the four HTML output settings as radio-button groups.
 #include <QDialog>
+#include <QHash>
 
 #include "html/HtmlSettings.h"
 
@@ -25,6 +26,7 @@ class CHtmlSettingsDlg : public QDialog {
  private:
   zorva::ISettingsStore& m_store;
   QButtonGroup* m_groups[4] = {};
+  QHash<int, QRadioButton*> m_buttons;  // by control id
 };
 
 // The preferences command: shows the dialog modally; returns its result.
