@@ -1,7 +1,6 @@
 #include "html/AreaTagReader.h"
 
 #include <string>
-#include <vector>
 
 #include "model/ZorvaDoc.h"
 
@@ -13,14 +12,18 @@ int32_t ClampToInt32(int64_t v) {
   return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : int32_t(v);
 }
 
-// The numbers of a "coords" value. A number may carry a minus sign and a
-// fraction, which is dropped; bytes that start no number count as 0. The
-// byte after each number is passed over as its separator.
-void ParseCoords(std::string_view v, std::vector<int32_t>& numbers) {
-  size_t i = 0;
-  for (;;) {
+// Reads the numbers of a "coords" value into the area's points. A number may
+// carry a minus sign and a fraction, which is dropped; bytes that start no
+// number count as 0. The byte after each number is passed over as its
+// separator. Numbers pair up as points; a number left over is a circle's
+// radius: the centre becomes the top-left corner of the bounding box and the
+// bottom-right corner is added.
+void AddCoords(CArea& area, std::string_view v) {
+  size_t count = 0;
+  int32_t x = 0;
+  for (size_t i = 0;;) {
     while (i < v.size() && (v[i] == ' ' || v[i] == '\t' || v[i] == ',')) ++i;
-    if (i >= v.size()) return;
+    if (i >= v.size()) break;
     bool negative = v[i] == '-';
     if (negative) ++i;
     int64_t n = 0;
@@ -28,22 +31,17 @@ void ParseCoords(std::string_view v, std::vector<int32_t>& numbers) {
       if (n <= INT32_MAX) n = n * 10 + (v[i] - '0');
     if (i < v.size() && v[i] == '.')
       for (++i; i < v.size() && v[i] >= '0' && v[i] <= '9';) ++i;
-    numbers.push_back(ClampToInt32(negative ? -n : n));
+    const int32_t number = ClampToInt32(negative ? -n : n);
+    if (count++ % 2 == 0)
+      x = number;
+    else
+      area.AddPoint(x, number);
     ++i;
   }
-}
-
-void AddCoords(CArea& area, std::string_view value) {
-  std::vector<int32_t> n;
-  ParseCoords(value, n);
-  size_t pairs = n.size() / 2;
-  for (size_t k = 0; k < pairs; ++k) area.AddPoint(n[2 * k], n[2 * k + 1]);
-  // A number left over is a circle's radius: the centre becomes the top-left
-  // corner of the bounding box and the bottom-right corner is added.
-  if (n.size() % 2 == 1 && !area.m_listPoint.empty()) {
-    int64_t r = n.back();
+  if (count % 2 == 1 && !area.m_listPoint.empty()) {
+    const int64_t r = x;
     CPoint& c = *area.m_listPoint.front();
-    CPoint centre = c;
+    const CPoint centre = c;
     c.x = ClampToInt32(int64_t(centre.x) - r);
     c.y = ClampToInt32(int64_t(centre.y) - r);
     area.AddPoint(ClampToInt32(int64_t(centre.x) + r), ClampToInt32(int64_t(centre.y) + r));

@@ -120,30 +120,41 @@ bool AppendAreaLine(std::string& out, const CArea& a, const HtmlLiterals& L,
 }
 
 // Whether HTML has a shape for `a` once it is closed, by the area's own test
-// run on a scratch copy of its shape.
-bool HasHtmlShape(const CArea& a) {
-  CArea shape;
-  shape.m_nType = a.m_nType;
-  shape.m_bClosed = true;
-  shape.m_bHtmlShape = a.m_bHtmlShape;
-  if (!a.m_listPoint.empty()) {
-    shape.AddPoint(a.m_listPoint.front()->x, a.m_listPoint.front()->y);
-    shape.AddPoint(a.m_listPoint.back()->x, a.m_listPoint.back()->y);
+// run on `scratch`, which takes the shape and the two corners of `a`. The
+// scratch area is reused from area to area.
+bool HasHtmlShape(const CArea& a, CArea& scratch) {
+  scratch.m_nType = a.m_nType;
+  scratch.m_bClosed = true;
+  scratch.m_bHtmlShape = a.m_bHtmlShape;
+  if (a.m_nType == AREA_ELLIPSE && !a.m_listPoint.empty()) {
+    while (scratch.m_listPoint.size() < 2) scratch.AddPoint(0, 0);
+    *scratch.m_listPoint.front() = *a.m_listPoint.front();
+    *scratch.m_listPoint.back() = *a.m_listPoint.back();
+  } else {
+    scratch.m_listPoint.clear();
   }
-  return shape.UpdateHtmlShape(true);
+  return scratch.UpdateHtmlShape(true);
 }
 
 // The area lines of the whole list, then the default area's line. False when
 // the user cancelled one of the choices.
 bool AppendAreas(std::string& out, CZorvaDoc& doc, const HtmlLiterals& L,
                  const std::string& newline) {
+  CArea scratch;
+  // Areas lie scattered over the heap; fetching a few ahead hides the wait.
+  auto ahead = doc.m_listArea.begin();
+  for (int i = 0; i < 4 && ahead != doc.m_listArea.end(); ++i) ++ahead;
   for (const CArea* a : doc.m_listArea) {
+    if (ahead != doc.m_listArea.end()) {
+      __builtin_prefetch(*ahead);
+      ++ahead;
+    }
     if (!a->m_bClosed) {
       int r = doc.Host().DoChoiceDialog(kDlgUnclosedArea);
       if (r == kButtonIgnore) continue;
       if (r != kButtonYes) return false;
     }
-    if (!HasHtmlShape(*a)) {
+    if (!HasHtmlShape(*a, scratch)) {
       int r = doc.Host().DoChoiceDialog(kDlgShapeNotInHtml);
       if (r == kButtonIgnore) continue;
       if (r != kButtonYes) return false;
