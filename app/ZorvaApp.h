@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/QtSettingsStore.h"
+#include "ui/QtDocumentHost.h"
 #include "model/ZorvaDoc.h"
 
 class CMainFrame;
@@ -21,9 +22,11 @@ class CZorvaApp {
   CZorvaDoc& Document() { return *m_pDoc; }
   CMainFrame* MainFrame() { return m_pMainFrame.get(); }
   zorva::ISettingsStore& SettingsStore() { return m_settings; }
+  CQtDocumentHost& Host() { return m_host; }
 
  private:
   CQtSettingsStore m_settings;
+  CQtDocumentHost m_host;
   std::unique_ptr<CZorvaDoc> m_pDoc;
   std::unique_ptr<CMainFrame> m_pMainFrame;
 };

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "model/Object.h"
+#include "platform/DC.h"
 #include "platform/Types.h"
 
-class CDC;
 class CArchive;
 
 enum AreaType : int32_t {
@@ -20,10 +20,6 @@ enum AreaType : int32_t {
 
 // Pick tolerance in picture pixels, inclusive on both sides.
 constexpr int32_t kPickTolerance = 5;
-
-// Raster operations of the device context that Draw uses.
-constexpr int R2_XORPEN = 7;
-constexpr int R2_COPYPEN = 13;
 
 // Colour of vertex marks, always drawn with the exclusive-or pen.
 constexpr COLORREF kMarkColor = RGB(225, 55, 20);

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Area.h"
@@ -44,6 +45,17 @@ class CZorvaDoc {
   bool OnOpenDocument(const CString& path);
   bool OnSaveDocument(const CString& path);
   void Serialize(CArchive& ar);
+
+  // --- picture paths, on plain strings ---
+  // Absolute: a drive letter and colon at the start, or a leading "/".
+  static bool IsAbsolutePicturePath(std::string_view path);
+  // Replaces `picture` by its form relative to the folder of `file`.
+  static void MakeRelativePath(const CString& file, CString& picture);
+  // Replaces `path` by the absolute path it names relative to the folder of `base`.
+  static void MakeAbsolutePath(const CString& base, CString& path);
+
+  // Reads an HTML page's map into the document (the HTML reader).
+  bool ReadHtml(const CString& path);
 
   // --- selected points ---
   bool TogglePointSel(CPoint* point);
@@ -125,6 +137,8 @@ class CZorvaDoc {
   // Sets the preview path from the folder of `path` (up to its last separator).
   void SetPreviewPathFrom(const CString& path);
   void DeletePreviewFile();
+  // Reads a project file into the document and starts its picture.
+  bool ReadProjectFile(const CString& path);
 
   CString m_strTitle;
   CString m_strPathName;

@@ -3,6 +3,12 @@
 #include <QMainWindow>
 
 class CZorvaDoc;
+class QLabel;
+class QProgressBar;
+class CZorvaViewWidget;
+namespace zorva {
+struct Message;
+}
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -12,6 +18,18 @@ class CMainFrame : public QMainWindow {
   // "<document title> - ZORVA", as the frame shows it.
   void UpdateTitle();
 
+  QLabel* StatusText() const { return m_statusText; }
+  QProgressBar* Progress() const { return m_progress; }
+  CZorvaViewWidget* View() const { return m_view; }
+
+  // A message posted to the editing view (loader notifications).
+  void OnViewMessage(const zorva::Message& message);
+
  private:
   CZorvaDoc& m_doc;
+  QLabel* m_statusText = nullptr;
+  QProgressBar* m_progress = nullptr;
+  CZorvaViewWidget* m_view = nullptr;
+
+  void CreateViewMenu();
 };

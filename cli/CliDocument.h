@@ -1,0 +1,20 @@
+#pragma once
+// Opening a file for a zorva-cli command the way the editor opens it, without
+// decoding its picture.
+#include <optional>
+#include <string>
+
+#include "cli/CliDocumentHost.h"
+#include "model/ZorvaDoc.h"
+
+namespace zorva::cli {
+
+// The command-line path (UTF-8, relative to the working folder) as the model
+// keeps paths: absolute, normalised, CP932. Nothing when a character has no
+// CP932 form; a message naming the path is then on stderr.
+std::optional<CString> ModelPath(const std::string& command, const std::string& arg);
+
+// Opens `path` (a model path) into `doc`. On failure the reason is on stderr.
+bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path);
+
+}  // namespace zorva::cli

@@ -1,0 +1,139 @@
+#pragma once
+// The object archive of project files: little-endian integers, length-prefixed
+// strings and tagged object entries with one running index shared by classes
+// and objects. An archive either stores into its own growing buffer or loads
+// from a caller's buffer; every read past the end throws.
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/Types.h"
+
+class CArchiveException : public std::runtime_error {
+ public:
+  enum Cause {
+    endOfFile,   // the stream ended early
+    badClass,    // a class name or class index other than the one expected here
+    badSchema,   // a schema other than the class's own
+    badIndex,    // a null entry, a reference to an earlier object, or an unknown index
+    badString,   // a wide string that the code page cannot hold
+    tooLarge,    // a count or length that the stored form cannot express
+  };
+  CArchiveException(Cause cause, const char* what) : std::runtime_error(what), m_cause(cause) {}
+  Cause m_cause;
+};
+
+class CArchive {
+ public:
+  enum Mode { store, load };
+
+  // A storing archive with an empty buffer.
+  CArchive();
+  // A loading archive over `data`, which must outlive it.
+  explicit CArchive(std::string_view data);
+  explicit CArchive(std::string&&) = delete;  // the bytes must outlive the archive
+  CArchive(const CArchive&) = delete;
+  CArchive& operator=(const CArchive&) = delete;
+
+  bool IsStoring() const { return m_mode == store; }
+  bool IsLoading() const { return m_mode == load; }
+
+  // --- storing ---
+  void WriteInt32(int32_t v) { WriteRaw32(uint32_t(v)); }
+  void WriteWord(uint16_t v) {
+    unsigned char b[2] = {uint8_t(v), uint8_t(v >> 8)};
+    Append(b, 2);
+  }
+  void WriteByte(uint8_t v) { Append(&v, 1); }
+  void WriteFlag(bool v) { WriteRaw32(v ? 1u : 0u); }
+  void WritePoint(const CPoint& p) {
+    WriteRaw32(uint32_t(p.x));
+    WriteRaw32(uint32_t(p.y));
+  }
+  void WriteRect(const CRect& r);
+  void WriteString(std::string_view s);
+  // The tag of an object entry of class `className` (schema 0); the object's
+  // data follow from the caller.
+  void WriteObjectTag(const char* className);
+
+  // Makes room for `n` more bytes at once (saves regrowing a large stream).
+  void Reserve(size_t n) {
+    if (m_buf.size() - m_len < n) m_buf.resize(m_len + n);
+  }
+  // The bytes stored so far.
+  std::string_view Data() const { return std::string_view(m_buf.data(), m_len); }
+  std::string TakeData();
+
+  // --- loading ---
+  int32_t ReadInt32() { return int32_t(ReadRaw32()); }
+  uint32_t ReadUInt32() { return ReadRaw32(); }
+  uint16_t ReadWord() {
+    const unsigned char* p = Take(2);
+    return uint16_t(p[0] | (p[1] << 8));
+  }
+  uint8_t ReadByte() { return *Take(1); }
+  // A flag is an int32 of which only the low byte counts.
+  bool ReadFlag() { return (ReadRaw32() & 0xFF) != 0; }
+  CPoint ReadPoint() {
+    int32_t x = int32_t(ReadRaw32());
+    return CPoint(x, int32_t(ReadRaw32()));
+  }
+  CRect ReadRect();
+  CString ReadString();
+  // Reads an object entry's tag, which must introduce or name the class
+  // `className`; the object's data follow.
+  void ReadObjectTag(const char* className);
+
+  // Bytes not read yet.
+  size_t Remaining() const { return size_t(m_end - m_cur); }
+
+  // Indices of the running count past which the big forms are used.
+  static constexpr uint16_t kNewClassTag = 0xFFFF;
+  static constexpr uint16_t kClassTag = 0x8000;
+  static constexpr uint16_t kBigObjectTag = 0x7FFF;
+  static constexpr uint32_t kBigClassTag = 0x80000000u;
+  static constexpr uint32_t kMaxMapCount = 0x3FFFFFFEu;
+
+ private:
+  void Append(const void* p, size_t n) {
+    if (m_buf.size() - m_len < n) Grow(n);
+    std::memcpy(m_buf.data() + m_len, p, n);
+    m_len += n;
+  }
+  void Grow(size_t n);
+  void WriteRaw32(uint32_t v) {
+    unsigned char b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+    Append(b, 4);
+  }
+  const unsigned char* Take(size_t n) {
+    if (size_t(m_end - m_cur) < n) ThrowEndOfFile();
+    const unsigned char* p = m_cur;
+    m_cur += n;
+    return p;
+  }
+  uint32_t ReadRaw32() {
+    const unsigned char* p = Take(4);
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+  }
+  [[noreturn]] static void ThrowEndOfFile();
+  uint32_t ReadStringLength(bool& wide);
+  uint32_t NextIndex();
+
+  Mode m_mode;
+  // Storing: bytes [0, m_len) of m_buf are the stream.
+  std::string m_buf;
+  size_t m_len = 0;
+  // Loading.
+  const unsigned char* m_cur = nullptr;
+  const unsigned char* m_end = nullptr;
+  // The running index: the next class or object takes m_nMapCount.
+  uint32_t m_nMapCount = 1;
+  // Storing: the classes written so far with their index. Loading: the class
+  // name (as the caller spelled it) of every class index met.
+  std::vector<std::pair<std::string, uint32_t>> m_storedClasses;
+  std::unordered_map<uint32_t, std::string> m_loadedClasses;
+};

@@ -1,0 +1,138 @@
+// Drawing an area's outline and vertex marks onto a device context.
+#include "model/AreaDraw.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "model/Area.h"
+
+namespace {
+
+int32_t Saturate(int64_t v) {
+  return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                     std::numeric_limits<int32_t>::max()));
+}
+
+// Mark half-sizes: an ordinary vertex gets a filled square, a selected one a
+// larger hollow square.
+constexpr int32_t kMarkSize = 2;
+constexpr int32_t kSelMarkSize = 3;
+
+class AreaPainter {
+ public:
+  AreaPainter(CDC& dc, int32_t sx, int32_t sy, int32_t zoom)
+      : m_dc(dc), m_sx(sx), m_sy(sy), m_zoom(zoom) {}
+
+  CPoint Map(const CPoint& p) const {
+    return CPoint(DrawCoord(p.x, m_zoom, m_sx), DrawCoord(p.y, m_zoom, m_sy));
+  }
+
+  // Marks are always exclusive-or, so drawing one twice removes it.
+  void Mark(const CPoint& p, bool selected) {
+    CDCStateGuard guard(m_dc);
+    m_dc.SetROP2(R2_XORPEN);
+    m_dc.SelectPen(CPen::Solid(kMarkColor));
+    m_dc.SelectBrush(selected ? CBrush::Null() : CBrush::Solid(kMarkColor));
+    int32_t s = selected ? kSelMarkSize : kMarkSize;
+    CPoint d = Map(p);
+    m_dc.Rectangle(DrawOffset(d.x, -s), DrawOffset(d.y, -s), DrawOffset(d.x, s),
+                   DrawOffset(d.y, s));
+  }
+
+  void Line(const CPoint& from, const CPoint& to) {
+    CPoint a = Map(from), b = Map(to);
+    m_dc.MoveTo(a.x, a.y);
+    m_dc.LineTo(b.x, b.y);
+  }
+
+  // The box from the smaller to the larger corner, widened by one pixel to
+  // the right and below so both corner pixels are covered.
+  CRect Box(const CPoint& p, const CPoint& q) const {
+    CPoint a = Map(p), b = Map(q);
+    return CRect(std::min(a.x, b.x), std::min(a.y, b.y), DrawOffset(std::max(a.x, b.x), 1),
+                 DrawOffset(std::max(a.y, b.y), 1));
+  }
+
+ private:
+  CDC& m_dc;
+  int32_t m_sx, m_sy, m_zoom;
+};
+
+bool Contains(const CPointRefList* list, const CPoint* p) {
+  return list && std::find(list->begin(), list->end(), p) != list->end();
+}
+
+}  // namespace
+
+int32_t DrawCoord(int32_t v, int32_t zoom, int32_t scroll) {
+  int64_t num = zoom >> 16;
+  int64_t den = zoom & 0xFFFF;
+  return Saturate(int64_t(v) * num / den - scroll);
+}
+
+int32_t DrawOffset(int32_t d, int32_t delta) { return Saturate(int64_t(d) + delta); }
+
+void CArea::Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORREF color,
+                 bool drawMarks, const CPointRefList* selPoints, bool adjacentOnly) const {
+  if (m_nType != AREA_RECT && m_nType != AREA_ELLIPSE && m_nType != AREA_POLYGON) return;
+  if (m_listPoint.empty() || !IsDrawableZoom(zoom)) return;
+  CDCStateGuard guard(dc);
+  dc.SelectPen(CPen::Solid(color));
+  dc.SetROP2(rop);
+  dc.SelectBrush(CBrush::Null());
+  AreaPainter paint(dc, sx, sy, zoom);
+
+  if (m_nType != AREA_POLYGON) {
+    const CPoint& first = *m_listPoint.front();
+    const CPoint& second = *m_listPoint.back();
+    if (drawMarks) {
+      paint.Mark(first, false);
+      paint.Mark(second, false);
+    }
+    CRect box = paint.Box(first, second);
+    if (m_nType == AREA_RECT)
+      dc.Rectangle(box.left, box.top, box.right, box.bottom);
+    else
+      dc.Ellipse(box.left, box.top, box.right, box.bottom);
+    return;
+  }
+
+  if (!adjacentOnly) {
+    std::vector<const CPoint*> order;
+    for (const auto& p : m_listPoint) order.push_back(p.get());
+    if (!m_bTailEnd) std::reverse(order.begin(), order.end());
+    for (size_t i = 0; i < order.size(); ++i) {
+      if (drawMarks) paint.Mark(*order[i], Contains(selPoints, order[i]));
+      if (i > 0) paint.Line(*order[i], *order[i - 1]);
+    }
+    if (m_bClosed) paint.Line(*order.front(), *order.back());
+    return;
+  }
+
+  if (!selPoints) return;
+  const CPoint* handledBefore = nullptr;
+  for (const CPoint* p : *selPoints) {
+    auto it = std::find_if(m_listPoint.begin(), m_listPoint.end(),
+                           [p](const auto& q) { return q.get() == p; });
+    // A selected point of some other area has no edges here.
+    if (it == m_listPoint.end()) {
+      handledBefore = p;
+      continue;
+    }
+    const CPoint* prev = nullptr;
+    const CPoint* next = nullptr;
+    if (it != m_listPoint.begin())
+      prev = std::prev(it)->get();
+    else if (m_bClosed)
+      prev = m_listPoint.back().get();
+    if (std::next(it) != m_listPoint.end())
+      next = std::next(it)->get();
+    else if (m_bClosed)
+      next = m_listPoint.front().get();
+    if (drawMarks) paint.Mark(*p, true);
+    for (const CPoint* n : {prev, next})
+      if (n && n != handledBefore) paint.Line(*n, *p);
+    handledBefore = p;
+  }
+}

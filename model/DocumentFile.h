@@ -1,0 +1,21 @@
+#pragma once
+// The project file's whole stream, in memory: what saving writes and opening
+// reads, apart from the file itself and the picture path rules.
+#include <string>
+#include <string_view>
+
+class CZorvaDoc;
+
+namespace zorva {
+
+// The document's project stream, its picture path written as it stands.
+// Throws CArchiveException when the document cannot be expressed.
+std::string StoreProjectStream(CZorvaDoc& doc);
+
+// Clears the document and reads `data` into it; an empty stream reads
+// nothing. Returns 0 on success, otherwise the string number of the failure
+// (61728 for a malformed stream, 61697 for any other); the document is then
+// cleared again and its picture members are as they were before.
+unsigned LoadProjectStream(CZorvaDoc& doc, std::string_view data);
+
+}  // namespace zorva

@@ -1,0 +1,81 @@
+// Opening any file the user names: project files, HTML pages and pictures.
+#include "model/DocumentFile.h"
+#include "model/ZorvaDoc.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/PathSplit.h"
+#include "platform/StringTable.h"
+
+bool CZorvaDoc::OnOpenDocument(const CString& path) {
+  if (!m_pHost->HasMainWindow()) {
+    // Named at start-up: the view opens it once the window exists.
+    m_strStartFile = path;
+    return true;
+  }
+  m_pHost->ClearScriptFuncList();
+  SetPreviewPathFrom(path);
+
+  const CString ext = zorva::UpperExtension(path);
+  if (ext == ".ZVF") {
+    SetPathName(path);
+    if (!ReadProjectFile(path)) return false;
+    SetTitle(path);
+    SetPathName(path);
+  } else if (ext == ".HTML" || ext == ".HTM") {
+    if (!OnNewDocument()) return false;
+    SetPathName(path);
+    return ReadHtml(path);
+  } else if (ext == ".GIF") {
+    ReportMessage(61211);
+    return false;
+  } else if (ext == ".JPG" || ext == ".PNG") {
+    m_strPicturePath = path;
+    LoadPicture(ext == ".JPG" ? PictureFormat::Jpeg : PictureFormat::Png);
+    OnNewDocument();
+  } else {
+    ReportMessage(61213);
+    return false;
+  }
+  DeletePreviewFile();
+  return true;
+}
+
+bool CZorvaDoc::ReadProjectFile(const CString& path) {
+  std::string data;
+  int err = 0;
+  unsigned failure = 0;
+  std::vector<std::string> args;
+  if (!zorva::ReadWholeFile(path, data, &err)) {
+    DeleteContents();
+    failure = zorva::FileErrorStringId(err);
+    args.push_back(zorva::Cp932ToUtf8(path));
+  } else {
+    failure = zorva::LoadProjectStream(*this, data);
+  }
+  if (failure) {
+    // The document is left empty and untitled, so that a later save cannot
+    // overwrite the file that failed to open.
+    SetPathName(CString());
+    SetTitle(zorva::LoadStringCp932(61208));
+    SetModifiedFlag(false);
+    ReportMessage(failure, args);
+    return false;
+  }
+
+  if (!data.empty()) {
+    if (!IsAbsolutePicturePath(m_strPicturePath)) MakeAbsolutePath(path, m_strPicturePath);
+    const CString last3 = zorva::ToUpperAscii(
+        m_strPicturePath.size() >= 3 ? m_strPicturePath.substr(m_strPicturePath.size() - 3)
+                                     : m_strPicturePath);
+    if (last3 == "GIF")
+      LoadPicture(PictureFormat::Gif);
+    else if (last3 == "JPG")
+      LoadPicture(PictureFormat::Jpeg);
+    else if (last3 == "PNG")
+      LoadPicture(PictureFormat::Png);
+    else
+      m_bPictureLoaded = false;  // a picture shown before is not this file's
+  }
+  SetModifiedFlag(false);
+  return true;
+}

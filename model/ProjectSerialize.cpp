@@ -1,0 +1,161 @@
+// The project file's stream: the document, its areas and its guides.
+#include <limits>
+#include <list>
+#include <memory>
+
+#include "model/Archive.h"
+#include "model/ZorvaDoc.h"
+
+namespace {
+
+constexpr char kAreaClass[] = "CArea";
+constexpr char kGuideClass[] = "CGuide";
+
+void WriteCount(CArchive& ar, size_t n) {
+  if (n > size_t(std::numeric_limits<int32_t>::max()))
+    throw CArchiveException(CArchiveException::tooLarge, "too many entries to store");
+  ar.WriteInt32(int32_t(n));
+}
+
+void WritePoints(CArchive& ar, const CPointList& list) {
+  WriteCount(ar, list.size());
+  for (const auto& p : list) ar.WritePoint(*p);
+}
+
+// Counts below 1 mean no entries. A forged count is never used to reserve
+// anything: every entry consumes bytes, so the loop ends at the stream's end.
+template <typename AddFn>
+void ReadPoints(CArchive& ar, AddFn add) {
+  int32_t n = ar.ReadInt32();
+  for (int32_t i = 0; i < n; ++i) {
+    CPoint p = ar.ReadPoint();
+    add(p);
+  }
+}
+
+void SerializeLinks(CArchive& ar, CArea& a) {
+  if (ar.IsStoring()) {
+    ar.WriteString(a.m_strHref);
+    ar.WriteString(a.m_strTarget);
+    ar.WriteString(a.m_strAlt);
+    ar.WriteFlag(a.m_bJavaScript);
+    ar.WriteString(a.m_strOnClick);
+    ar.WriteString(a.m_strOnMouseOver);
+    ar.WriteString(a.m_strOnMouseOut);
+  } else {
+    a.m_strHref = ar.ReadString();
+    a.m_strTarget = ar.ReadString();
+    a.m_strAlt = ar.ReadString();
+    a.m_bJavaScript = ar.ReadFlag();
+    a.m_strOnClick = ar.ReadString();
+    a.m_strOnMouseOver = ar.ReadString();
+    a.m_strOnMouseOut = ar.ReadString();
+  }
+}
+
+template <typename T>
+void WriteEntries(CArchive& ar, const std::list<T*>& list, const char* className) {
+  WriteCount(ar, list.size());
+  for (T* item : list) {
+    ar.WriteObjectTag(className);
+    item->Serialize(ar);
+  }
+}
+
+// Each entry joins its list only once it is complete, so a failure leaves no
+// half-read object behind.
+template <typename T>
+void ReadEntries(CArchive& ar, std::list<T*>& list, const char* className) {
+  int32_t n = ar.ReadInt32();
+  for (int32_t i = 0; i < n; ++i) {
+    ar.ReadObjectTag(className);
+    auto item = std::make_unique<T>();
+    item->Serialize(ar);
+    list.push_back(nullptr);
+    list.back() = item.release();
+  }
+}
+
+// Room for a string: its longest prefix and its bytes.
+size_t StringBound(const CString& s) { return 7 + s.size(); }
+
+// An upper bound of an area entry's size, from counts alone.
+size_t AreaBound(const CArea& a) {
+  size_t n = 11 + 4 * 9 + 16 + 8 * (a.m_listPoint.size() + a.m_listHandle1.size() +
+                                    a.m_listHandle2.size());
+  for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick,
+                           &a.m_strOnMouseOver, &a.m_strOnMouseOut, &a.m_strComment})
+    n += StringBound(*s);
+  return n;
+}
+
+}  // namespace
+
+void CArea::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    ar.WriteInt32(m_nType);
+    ar.WriteFlag(m_bClosed);
+    WritePoints(ar, m_listPoint);
+    WritePoints(ar, m_listHandle1);
+    WritePoints(ar, m_listHandle2);
+    ar.WriteRect(m_rcBound);
+    SerializeLinks(ar, *this);
+    ar.WriteString(m_strComment);
+    ar.WriteFlag(m_bReserved);
+    ar.WriteFlag(m_bHtmlShape);
+  } else {
+    m_nType = ar.ReadInt32();
+    m_bClosed = ar.ReadFlag();
+    ReadPoints(ar, [this](const CPoint& p) { AddPoint(p.x, p.y); });
+    ReadPoints(ar, [this](const CPoint& p) { AddHandle1(p.x, p.y); });
+    ReadPoints(ar, [this](const CPoint& p) { AddHandle2(p.x, p.y); });
+    m_rcBound = ar.ReadRect();
+    SerializeLinks(ar, *this);
+    m_strComment = ar.ReadString();
+    m_bReserved = ar.ReadFlag();
+    m_bHtmlShape = ar.ReadFlag();
+  }
+}
+
+void CGuide::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    ar.WriteFlag(m_bHorizontal);
+    ar.WriteInt32(m_nPos);
+  } else {
+    m_bHorizontal = ar.ReadFlag();
+    m_nPos = ar.ReadInt32();
+  }
+}
+
+void CZorvaDoc::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    size_t bound = 64 + StringBound(m_strPicturePath) + AreaBound(m_areaDefault) +
+                   m_listGuide.size() * 20;
+    for (const CArea* a : m_listArea) bound += AreaBound(*a);
+    ar.Reserve(bound);
+    ar.WriteInt32(m_nVersion);
+    ar.WriteString(m_strPicturePath);
+    ar.WriteInt32(m_sizePicture.cx);
+    ar.WriteInt32(m_sizePicture.cy);
+    ar.WritePoint(m_ptPress);
+    ar.WritePoint(m_ptSpare1);
+    ar.WritePoint(m_ptSpare2);
+    ar.WritePoint(m_ptAnchor);
+    WriteEntries(ar, m_listArea, kAreaClass);
+    SerializeLinks(ar, m_areaDefault);
+    WriteEntries(ar, m_listGuide, kGuideClass);
+    return;
+  }
+
+  m_nVersion = ar.ReadInt32();
+  m_strPicturePath = ar.ReadString();
+  m_sizePicture.cx = ar.ReadInt32();
+  m_sizePicture.cy = ar.ReadInt32();
+  m_ptPress = ar.ReadPoint();
+  m_ptSpare1 = ar.ReadPoint();
+  m_ptSpare2 = ar.ReadPoint();
+  m_ptAnchor = ar.ReadPoint();
+  ReadEntries(ar, m_listArea, kAreaClass);
+  SerializeLinks(ar, m_areaDefault);
+  ReadEntries(ar, m_listGuide, kGuideClass);
+}

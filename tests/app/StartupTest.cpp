@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <cstdlib>
+
+#include "TestSupport.h"
+#include "app/ZorvaApp.h"
+#include "platform/CodePage.h"
+#include "ui/MainFrame.h"
+
+namespace {
+
+// The tests use a private configuration folder so the real user's settings
+// are never read or written. Qt computes the settings location once per
+// process, so the folder is shared and emptied before each test.
+const zorva::test::TempDir& ConfigDir() {
+  static zorva::test::TempDir dir;
+  return dir;
+}
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("XDG_CONFIG_HOME", ConfigDir().path().c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::filesystem::remove_all(ConfigDir().path() / "Ulmora");
+    if (!QApplication::instance()) {
+      static int argc = 1;
+      static char arg0[] = "test_app";
+      static char* argv[] = {arg0, nullptr};
+      new QApplication(argc, argv);
+    }
+  }
+  std::string ConfFile() const { return ConfigDir().File("Ulmora/ZORVA.conf"); }
+};
+
+}  // namespace
+
+TEST_F(StartupTest, FirstStartWritesTheHtmlDefaultsToTheUsersStore) {
+  {
+    CZorvaApp app;
+    ASSERT_TRUE(app.InitInstance(""));
+    ASSERT_NE(app.MainFrame(), nullptr);
+    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("名称未設定 - ZORVA"));
+    app.ExitInstance();
+  }
+  QSettings s(QString::fromStdString(ConfFile()), QSettings::IniFormat);
+  EXPECT_EQ(s.value(QStringLiteral("Settings/newline")).toString(), QStringLiteral("\r\n"));
+  EXPECT_EQ(s.value(QStringLiteral("Settings/doctype")).toInt(), 2);
+  EXPECT_EQ(s.value(QStringLiteral("Settings/charcode")).toInt(), 1);
+  EXPECT_FALSE(s.contains(QStringLiteral("Settings/charcase")));
+}
+
+TEST_F(StartupTest, StoredChoicesSurviveStartUp) {
+  {
+    QSettings s(QString::fromStdString(ConfFile()), QSettings::IniFormat);
+    s.setValue(QStringLiteral("Settings/newline"), QStringLiteral("\r"));
+    s.setValue(QStringLiteral("Settings/doctype"), 0);
+    s.setValue(QStringLiteral("Settings/charcase"), 1);
+  }
+  {
+    CZorvaApp app;
+    ASSERT_TRUE(app.InitInstance(""));
+    EXPECT_EQ(app.SettingsStore().GetString("Settings", "newline", ""), "\r");
+    EXPECT_EQ(app.SettingsStore().GetInt("Settings", "doctype", -1), 0);
+    EXPECT_EQ(app.SettingsStore().GetInt("Settings", "charcode", -1), 1);
+    EXPECT_EQ(app.SettingsStore().GetInt("Settings", "charcase", -1), 1);
+  }
+}
+
+TEST_F(StartupTest, StartFileWaitsForTheMainWindowAsCodePageBytes) {
+  CZorvaApp app;
+  ASSERT_TRUE(app.InitInstance("/tmp/地図.zvf"));
+  EXPECT_EQ(zorva::Cp932ToUtf8(app.Document().m_strStartFile), "/tmp/地図.zvf");
+}

@@ -1,0 +1,161 @@
+#include "ui/QtDocumentHost.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QThread>
+#include <QUrl>
+
+#include "platform/StringTable.h"
+
+namespace {
+QString Ui(unsigned id) { return QString::fromStdString(zorva::LoadStringUtf8(id)); }
+QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+}  // namespace
+
+CQtDocumentHost::CQtDocumentHost(QObject* parent) : QObject(parent) {
+  m_queue.SetWakeCallback([this] {
+    // One queued drain is enough for any number of posts before it runs.
+    if (!m_drainPending.exchange(true))
+      QMetaObject::invokeMethod(this, [this] { DrainQueue(); }, Qt::QueuedConnection);
+  });
+}
+
+void CQtDocumentHost::AttachFrame(QMainWindow* frame, QLabel* statusText, QProgressBar* progress) {
+  m_frame = frame;
+  m_statusText = statusText;
+  m_progress = progress;
+  m_bHasMainWindow = frame != nullptr;
+  // Workers ask for the depth too; it is read here, on the interface thread.
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    m_displayDepth = screen->depth() > 0 ? screen->depth() : 32;
+}
+
+void CQtDocumentHost::SetViewHandler(std::function<void(const zorva::Message&)> handler) {
+  m_viewHandler = std::move(handler);
+}
+
+void CQtDocumentHost::SetImageChooser(std::function<int(const std::vector<std::string>&)> chooser) {
+  m_imageChooser = std::move(chooser);
+}
+
+void CQtDocumentHost::OnUiThread(const std::function<void()>& fn) {
+  if (QThread::currentThread() == thread()) {
+    fn();
+    return;
+  }
+  QMetaObject::invokeMethod(this, fn, Qt::QueuedConnection);
+}
+
+namespace {
+int RunMessageBox(QWidget* parent, const QString& text, unsigned type) {
+  QMessageBox box(QMessageBox::Warning, Ui(57344), text, QMessageBox::NoButton, parent);
+  switch (type & 0xF) {
+    case MB_OKCANCEL:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case MB_YESNOCANCEL:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+    default:
+      box.setStandardButtons(QMessageBox::Ok);
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return IDCANCEL;
+  }
+}
+}  // namespace
+
+int CQtDocumentHost::MessageBox(unsigned, const std::string& text, unsigned type) {
+  QString t = FromUtf8(text);
+  if (QThread::currentThread() == thread()) return RunMessageBox(m_frame, t, type);
+  // A worker never waits for the user: the interface thread may itself be
+  // waiting for the worker (closing the program), so the box is shown later.
+  QMetaObject::invokeMethod(
+      this, [this, t, type] { RunMessageBox(m_frame, t, type); }, Qt::QueuedConnection);
+  return IDOK;
+}
+
+int CQtDocumentHost::DoChoiceDialog(unsigned dialogId) {
+  // The writer's two questions: button 1 acts, 5 leaves the area out, 2 cancels.
+  const bool unclosed = dialogId == 180;
+  QMessageBox box(QMessageBox::Question, Ui(57344),
+                  unclosed ? QStringLiteral("閉じていないエリアが見つかりました。\nどうしますか?")
+                           : QStringLiteral("HTMLで定義されていない形のエリアが見つかりました。どうしますか?"),
+                  QMessageBox::NoButton, m_frame);
+  QPushButton* act = box.addButton(unclosed ? QStringLiteral("強制的に閉じる") : QStringLiteral("Polyに変換"),
+                                   QMessageBox::AcceptRole);
+  QPushButton* ignore = box.addButton(QStringLiteral("無視する"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+  box.setDefaultButton(act);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == act) return 1;
+  if (box.clickedButton() == ignore) return 5;
+  return IDCANCEL;
+}
+
+int CQtDocumentHost::ChooseImage(const std::vector<std::string>& lines) {
+  return m_imageChooser ? m_imageChooser(lines) : -1;
+}
+
+void CQtDocumentHost::BeginProgress(const std::string& text) {
+  QString t = FromUtf8(text);
+  OnUiThread(
+      [this, t] {
+        if (m_statusText) m_statusText->setText(t);
+        if (m_progress) {
+          m_progress->setValue(0);
+          m_progress->show();
+        }
+      });
+}
+
+void CQtDocumentHost::SetProgress(int percent) {
+  OnUiThread(
+      [this, percent] {
+        if (m_progress) m_progress->setValue(percent);
+      });
+}
+
+void CQtDocumentHost::EndProgress() {
+  OnUiThread(
+      [this] {
+        if (m_statusText) m_statusText->setText(Ui(57345));
+        if (m_progress) m_progress->hide();
+      });
+}
+
+void CQtDocumentHost::PostToView(unsigned msg, uintptr_t wParam, intptr_t lParam) {
+  m_queue.PostMessage(0, msg, wParam, lParam);
+}
+
+void CQtDocumentHost::DrainQueue() {
+  m_drainPending = false;
+  m_queue.Drain([this](const zorva::Message& m) {
+    if (m_viewHandler) m_viewHandler(m);
+  });
+}
+
+int CQtDocumentHost::DisplayColorCount() {
+  int depth = DisplayBitsPerPixel();
+  return depth >= 24 ? (1 << 24) : (1 << depth);
+}
+
+int CQtDocumentHost::DisplayBitsPerPixel() { return m_displayDepth; }
+
+int CQtDocumentHost::ShellOpen(const std::string& path) {
+  QString p = FromUtf8(path);
+  if (!QFileInfo::exists(p)) return 2;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(p)) ? 42 : 31;
+}

@@ -1,0 +1,55 @@
+#include "view/PaintPass.h"
+
+#include <mutex>
+
+#include "model/ZorvaDoc.h"
+#include "platform/DC.h"
+
+CSize ScrollTotalSize(const CSize& picture, int32_t zoom) {
+  return CSize{ZoomCoord(picture.cx, zoom, 0), ZoomCoord(picture.cy, zoom, 0)};
+}
+
+bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
+  std::unique_lock<std::mutex> lock(doc.m_mutexPicture, std::try_to_lock);
+  if (!lock.owns_lock()) return false;
+
+  const int32_t num = s.zoom >> 16, den = s.zoom & 0xFFFF;
+  const int32_t dw = int32_t(int64_t(doc.m_sizePicture.cx) * num / den);
+  const int32_t dh = int32_t(int64_t(num) * doc.m_sizePicture.cy / den);
+
+  if (doc.m_pBitmap) {
+    const CBitmap& bmp = *doc.m_pBitmap;
+    switch (s.imageMode) {
+      case kImageShow:
+        if (doc.m_bPictureLoaded)
+          dc.StretchBlt(0, 0, dw, dh, bmp, 0, 0, doc.m_sizePicture.cx, doc.m_sizePicture.cy, SRCCOPY);
+        break;
+      case kImageLight: {
+        // Every other pixel shows the picture, the ones between are white.
+        CBrush previous = dc.SelectBrush(CBrush::Halftone());
+        dc.PatBlt(0, 0, dw, dh, PATCOPY);
+        if (doc.m_bPictureLoaded)
+          dc.StretchBlt(0, 0, dw, dh, bmp, 0, 0, doc.m_sizePicture.cx, doc.m_sizePicture.cy, SRCPAINT);
+        dc.SelectBrush(previous);
+        break;
+      }
+      case kImageHidden:
+        dc.FillSolidRect(CRect(0, 0, dw, dh), RGB(255, 255, 255));
+        break;
+      default:
+        break;
+    }
+  }
+
+  if (s.showGuides)
+    for (const CGuide* g : doc.m_listGuide)
+      g->Draw(0, 0, s.zoom, dc, R2_COPYPEN, s.totalWidth, s.totalHeight);
+
+  for (const CArea* a : doc.m_listArea)
+    a->Draw(0, 0, s.zoom, dc, R2_COPYPEN, kAreaColor, false, nullptr, false);
+
+  if (doc.m_pSelArea)
+    doc.m_pSelArea->Draw(0, 0, s.zoom, dc, R2_COPYPEN, kSelectionColor, true, &doc.m_listSelPoint,
+                         false);
+  return true;
+}

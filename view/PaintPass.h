@@ -1,0 +1,35 @@
+#pragma once
+// The view's paint pass: the picture in one of three display modes, the
+// guides, every area, then the selected area with its handles.
+#include <cstdint>
+
+#include "platform/Types.h"
+
+class CDC;
+class CZorvaDoc;
+
+// Colours of the editing view.
+constexpr COLORREF kAreaColor = RGB(0, 0, 0);
+constexpr COLORREF kSelectionColor = RGB(30, 200, 230);
+
+// Picture display modes.
+constexpr int kImageHidden = 0;
+constexpr int kImageLight = 1;
+constexpr int kImageShow = 2;
+
+struct PaintSettings {
+  int32_t zoom = 0x10001;
+  int imageMode = kImageShow;
+  bool showGuides = true;
+  // Total scroll size of the view: guides span it.
+  int32_t totalWidth = 0;
+  int32_t totalHeight = 0;
+};
+
+// Paints the document onto `dc`, whose origin the caller has shifted by the
+// scroll position. Returns false, painting nothing, when a loader holds the
+// picture (the next pass after it finishes paints everything).
+bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& settings);
+
+// Total scroll size for the picture at `zoom`.
+CSize ScrollTotalSize(const CSize& picture, int32_t zoom);
