@@ -7,10 +7,6 @@
 
 namespace zorva::cli {
 
-const char* const kHtmlOptionsHelp =
-    "[--image N] [--unclosed close|ignore|cancel] [--shape convert|ignore|cancel] "
-    "[--newline crlf|cr|lf] [--doctype 0|2|3|4] [--charcode 0|1|2] [--charcase 0|1|2]";
-
 namespace {
 
 bool ParseInt(const std::string& text, int low, int high, int& out) {

@@ -27,7 +27,4 @@ bool TakeHtmlOptions(std::vector<std::string>& args, HtmlOptions& options, std::
 // the start-up defaults, then the options given.
 void BuildHtmlSettings(const HtmlOptions& options, CMemorySettingsStore& store);
 
-// One line for --help.
-extern const char* const kHtmlOptionsHelp;
-
 }  // namespace zorva::cli

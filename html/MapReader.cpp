@@ -11,6 +11,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSplit.h"
+#include "platform/StringTable.h"
 
 namespace zorva::html {
 
@@ -280,6 +281,9 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   }
   doc.m_bFromPage = true;
   doc.SetTitle(path);
+  // The new-document step before the read placed the preview by the previous
+  // picture; the patched page's relative sources resolve only beside the page.
+  doc.m_strPreviewPath = FolderOf(path) + LoadStringCp932(61204);
   return true;
 }
 

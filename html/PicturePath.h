@@ -1,7 +1,6 @@
 #pragma once
 // The picture path as pages hold it: relative to the page, with "/"
-// separators. The writer and the reader reach the path rules only through
-// these two calls.
+// separators; the document's path rules, as values.
 #include "platform/Types.h"
 
 namespace zorva::html {

@@ -84,8 +84,7 @@ class CZorvaDoc {
   // Writes the map as an HTML page (a new page, or the page it was read from
   // with its map replaced); false on cancel or a failed write.
   bool WriteHtml(const CString& path);
-  // Reads a page's picture and map into the emptied document.
-  bool ReadHtml(const CString& path);
+  // (ReadHtml, the reader, is declared with the open and save entries.)
   // The settings store the writer reads its output settings from at every
   // write; without one the defaults of an empty store apply.
   void SetSettingsStore(zorva::ISettingsStore* store) { m_pSettingsStore = store; }
