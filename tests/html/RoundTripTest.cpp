@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "HtmlTestSupport.h"
 #include "html/HtmlPreview.h"
 #include "html/HtmlSettingsDefaults.h"
@@ -118,4 +120,23 @@ TEST(HtmlPreview, WritesThePreviewPageAndReportsShellFailures) {
   EXPECT_FALSE(html::ShowPreview(doc));
   EXPECT_TRUE(host.shellOpened.empty());
   EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(HtmlPreview, APageThatWasReadIsPreviewedBesideIt) {
+  TempDir pictures, site;
+  std::filesystem::create_directory(site.path() / "img");
+  const std::string page = site.File("index.html");
+  WriteFileBytes(page, "<p>hi</p><img src=\"img/a.png\"><p>end</p>");
+  FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  // A picture opened before, somewhere else.
+  ASSERT_TRUE(doc.OnOpenDocument(pictures.File("old.jpg")));
+  ASSERT_TRUE(doc.OnOpenDocument(page));
+  EXPECT_EQ(doc.m_strPreviewPath, site.File("~zvaprvw.html"));
+  AddArea(doc, AREA_RECT, {{1, 2}, {3, 4}});
+  ASSERT_TRUE(html::ShowPreview(doc));
+  const std::string shown = ReadFileBytes(site.File("~zvaprvw.html"));
+  EXPECT_EQ(shown.substr(0, 11), "<p>hi</p>\r\n");
+  EXPECT_NE(shown.find("<img src=\"img/a.png\" usemap=\"#a\"><p>end</p>"), std::string::npos) << shown;
+  EXPECT_EQ(ReadFileBytes(page), "<p>hi</p><img src=\"img/a.png\"><p>end</p>");
 }
