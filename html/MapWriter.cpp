@@ -141,14 +141,7 @@ bool HasHtmlShape(const CArea& a, CArea& scratch) {
 bool AppendAreas(std::string& out, CZorvaDoc& doc, const HtmlLiterals& L,
                  const std::string& newline) {
   CArea scratch;
-  // Areas lie scattered over the heap; fetching a few ahead hides the wait.
-  auto ahead = doc.m_listArea.begin();
-  for (int i = 0; i < 4 && ahead != doc.m_listArea.end(); ++i) ++ahead;
   for (const CArea* a : doc.m_listArea) {
-    if (ahead != doc.m_listArea.end()) {
-      __builtin_prefetch(*ahead);
-      ++ahead;
-    }
     if (!a->m_bClosed) {
       int r = doc.Host().DoChoiceDialog(kDlgUnclosedArea);
       if (r == kButtonIgnore) continue;
