@@ -2,14 +2,42 @@
 
 #include <cstdio>
 
+#include "html/DialogTexts.h"
+#include "platform/StringTable.h"
+
 namespace zorva::cli {
+
+void CCliDocumentHost::PrintLine(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  std::fflush(stderr);
+}
 
 int CCliDocumentHost::MessageBox(unsigned, const std::string& text, unsigned type) {
   ++m_messages;
-  std::fprintf(stderr, "%s\n", text.c_str());
-  std::fflush(stderr);
+  PrintLine(text);
   // A plain notice is acknowledged; any question is declined.
   return (type & 0xF) == MB_OK ? IDOK : IDCANCEL;
+}
+
+int CCliDocumentHost::DoChoiceDialog(unsigned dialogId) {
+  const int answer = dialogId == kDlgUnclosedArea ? unclosedAnswer : shapeAnswer;
+  if (answer != 1 && answer != 5) {
+    ++m_messages;
+    PrintLine(LoadStringUtf8(DialogLabelId(dialogId, 1)));
+  }
+  return answer;
+}
+
+int CCliDocumentHost::ChooseImage(const std::vector<std::string>& lines) {
+  if (imageChoice && *imageChoice >= 0 && size_t(*imageChoice) < lines.size()) return *imageChoice;
+  ++m_messages;
+  if (imageChoice)
+    PrintLine("--image " + std::to_string(*imageChoice) + ": the page has " + std::to_string(lines.size()) +
+              " images (0 to " + std::to_string(lines.size() - 1) + ")");
+  else
+    PrintLine(LoadStringUtf8(DialogLabelId(kDlgImageSelect, 1)));
+  for (size_t i = 0; i < lines.size(); ++i) PrintLine(std::to_string(i) + ": " + lines[i]);
+  return -1;
 }
 
 }  // namespace zorva::cli

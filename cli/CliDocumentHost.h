@@ -1,6 +1,10 @@
 #pragma once
-// The document host of zorva-cli: messages go to stderr as UTF-8 lines, every
-// question is answered with Cancel, nothing is displayed.
+// The document host of zorva-cli: messages go to stderr as UTF-8 lines,
+// nothing is displayed. Questions are declined unless the command line gave
+// their answers (the image of a page, the writer's two questions); a declined
+// question leaves its text on stderr.
+#include <optional>
+
 #include "model/DocumentHost.h"
 
 namespace zorva::cli {
@@ -8,11 +12,21 @@ namespace zorva::cli {
 class CCliDocumentHost : public CNullDocumentHost {
  public:
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
+  int DoChoiceDialog(unsigned dialogId) override;
+  int ChooseImage(const std::vector<std::string>& lines) override;
 
   // How many messages were shown (a failure with none still needs a word).
   int MessageCount() const { return m_messages; }
 
+  // The image to take when a page has several; without one the images are
+  // listed and the read fails.
+  std::optional<int> imageChoice;
+  // Button answers to the unclosed-area (180) and shape (181) questions.
+  int unclosedAnswer = IDCANCEL;
+  int shapeAnswer = IDCANCEL;
+
  private:
+  void PrintLine(const std::string& text);
   int m_messages = 0;
 };
 

@@ -1,34 +1,50 @@
-// zorva-cli convert IN OUT: open IN as the editor does, save OUT as its Save As does.
+// zorva-cli convert IN OUT [PAGE OPTIONS]: open IN as the editor does, save OUT as
+// its Save As does: a project file for ".zvf", a page for ".html" or ".htm"
+// (a page that was read is written back with only its map replaced).
 #include <cstdio>
 
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
+#include "cli/HtmlOptions.h"
 #include "platform/PathSplit.h"
 
 namespace zorva::cli {
 namespace {
 
+bool IsPage(const CString& ext) { return ext == ".HTML" || ext == ".HTM"; }
+
 // The forms OUT may take, by its extension (upper case).
-bool CanSave(const CString& ext) { return ext == ".ZVF"; }
+bool CanSave(const CString& ext) { return ext == ".ZVF" || IsPage(ext); }
 
-bool Save(CZorvaDoc& doc, const CString& path) { return doc.OnSaveDocument(path); }
-
-int RunConvert(const std::vector<std::string>& args) {
+int RunConvert(const std::vector<std::string>& arguments) {
+  std::vector<std::string> args = arguments;
+  HtmlOptions options;
+  std::string error;
+  if (!TakeHtmlOptions(args, options, error)) return UsageError("convert", error);
   if (args.size() != 2) return UsageError("convert", "expected IN and OUT");
   auto in = ModelPath("convert", args[0]);
   auto out = ModelPath("convert", args[1]);
   if (!in || !out) return kExitFailed;
-  if (!CanSave(UpperExtension(*out)))
-    return UsageError("convert", "cannot write '" + args[1] + "': OUT must end in .zvf");
+  const CString ext = UpperExtension(*out);
+  if (!CanSave(ext))
+    return UsageError("convert", "cannot write '" + args[1] + "': OUT must end in .zvf, .html or .htm");
   CCliDocumentHost host;
+  host.imageChoice = options.image;
+  host.unclosedAnswer = options.unclosed;
+  host.shapeAnswer = options.shape;
   CZorvaDoc doc(&host);
   if (!OpenLikeEditor(doc, host, *in)) return kExitFailed;
-  return Save(doc, *out) ? kExitOk : kExitFailed;
+  if (!IsPage(ext)) return doc.OnSaveDocument(*out) ? kExitOk : kExitFailed;
+
+  CMemorySettingsStore settings;
+  BuildHtmlSettings(options, settings);
+  doc.SetSettingsStore(&settings);
+  return doc.WriteHtml(*out) ? kExitOk : kExitFailed;
 }
 
-const CliCommandRegistration kConvert({"convert", "convert IN OUT",
-                                       "open IN as the editor does and save it as OUT (.zvf)",
-                                       RunConvert});
+const CliCommandRegistration kConvert(
+    {"convert", "convert IN OUT [PAGE OPTIONS]",
+     "open IN as the editor does and save it as OUT (.zvf, .html, .htm)", RunConvert});
 
 }  // namespace
 }  // namespace zorva::cli

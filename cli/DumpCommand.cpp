@@ -1,4 +1,4 @@
-// zorva-cli dump FILE: the document as the editor opens it, as one JSON
+// zorva-cli dump FILE [--image N]: the document as the editor opens it, as one JSON
 // object on stdout. The picture is not decoded. "picture" is the path the
 // document holds once open, that is a project file's relative text resolved
 // against the file's folder (an absolute path), not the text stored in the
@@ -8,15 +8,23 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
 #include "cli/DocumentJson.h"
+#include "cli/HtmlOptions.h"
 
 namespace zorva::cli {
 namespace {
 
-int RunDump(const std::vector<std::string>& args) {
+int RunDump(const std::vector<std::string>& arguments) {
+  std::vector<std::string> args = arguments;
+  HtmlOptions options;
+  std::string error;
+  if (!TakeHtmlOptions(args, options, error)) return UsageError("dump", error);
+  if (options.newline || options.doctype || options.charcode || options.charcase)
+    return UsageError("dump", "only --image applies to dump");
   if (args.size() != 1) return UsageError("dump", "expected one FILE");
   auto path = ModelPath("dump", args[0]);
   if (!path) return kExitFailed;
   CCliDocumentHost host;
+  host.imageChoice = options.image;
   // No picture loader: the picture is named, not decoded.
   CZorvaDoc doc(&host);
   if (!OpenLikeEditor(doc, host, *path)) return kExitFailed;
@@ -28,7 +36,7 @@ int RunDump(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CliCommandRegistration kDump({"dump", "dump FILE",
+const CliCommandRegistration kDump({"dump", "dump FILE [--image N]",
                                     "print FILE as the editor opens it, as JSON (picture path resolved)",
                                     RunDump});
 

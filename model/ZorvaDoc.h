@@ -16,6 +16,7 @@
 #include "model/PictureLoading.h"
 #include "model/UndoRecord.h"
 #include "platform/Bitmap.h"
+#include "platform/SettingsStore.h"
 #include "platform/Types.h"
 
 class CArchive;
@@ -79,6 +80,16 @@ class CZorvaDoc {
 
   // --- picture ---
   void LoadPicture(PictureFormat format);
+
+  // --- HTML pages (html/) ---
+  // Writes the map as an HTML page (a new page, or the page it was read from
+  // with its map replaced); false on cancel or a failed write.
+  bool WriteHtml(const CString& path);
+  // (ReadHtml, the reader, is declared with the open and save entries.)
+  // The settings store the writer reads its output settings from at every
+  // write; without one the defaults of an empty store apply.
+  void SetSettingsStore(zorva::ISettingsStore* store) { m_pSettingsStore = store; }
+  zorva::ISettingsStore* m_pSettingsStore = nullptr;
 
   // A message box with string `id`, its placeholders filled from `args` (UTF-8).
   int ReportMessage(unsigned id, const std::vector<std::string>& args = {},

@@ -1,0 +1,175 @@
+// Reading and writing back a large page with an image map. The reader is
+// timed against one memchr pass for "<" over the same bytes, the writer
+// against writing the same number of bytes with plain buffered I/O.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "html/HtmlSettings.h"
+#include "html/MapReader.h"
+#include "html/MapWriter.h"
+#include "model/ZorvaDoc.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double>(b - a).count();
+}
+
+// A page of about `targetBytes` holding `areas` area tags of every shape,
+// with comments, scripts and text around them.
+std::string MakePage(size_t areas, size_t targetBytes) {
+  std::string page;
+  page.reserve(targetBytes + 4096);
+  page += "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html><head>\r\n";
+  page += "<script type=\"text/javascript\">\r\n";
+  for (int i = 0; i < 2000; ++i)
+    page += "function handler" + std::to_string(i) + "(event, 'x') { return \"function\"; }\r\n";
+  page += "</script></head>\r\n<body>\r\n<p>A big map.</p>\r\n";
+  page += "<img src=\"images/world.jpg\" alt=\"the world\" usemap=\"#world\" border=0>\r\n";
+  page += "<map name=\"world\">\r\n";
+  const size_t perArea = targetBytes > page.size() ? (targetBytes - page.size()) / areas : 0;
+  char line[512];
+  for (size_t i = 0; i < areas; ++i) {
+    int x = int(i % 4000), y = int(i / 4000);
+    int n = 0;
+    switch (i % 3) {
+      case 0:
+        n = std::snprintf(line, sizeof line, "<area shape=\"rect\" coords=\"%d,%d,%d,%d\"", x, y, x + 20, y + 15);
+        break;
+      case 1:
+        n = std::snprintf(line, sizeof line, "<AREA SHAPE=circle COORDS=\"%d,%d,%d\"", x + 10, y + 10, 7);
+        break;
+      default:
+        n = std::snprintf(line, sizeof line, "<area shape=\"poly\" coords=\"%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\"", x, y,
+                          x + 9, y + 1, x + 12, y + 8, x + 4, y + 12, x - 2, y + 6);
+    }
+    page.append(line, size_t(n));
+    n = std::snprintf(line, sizeof line,
+                      " href=\"http://www.example.com/regions/area%zu.html\" target=\"_blank\" "
+                      "alt=\"Region %zu\" onMouseOver=\"show(%zu)\"><!-- region %zu -->\r\n",
+                      i, i, i, i);
+    page.append(line, size_t(n));
+    // Text between the tags brings the page to its size.
+    size_t want = perArea * (i + 1) + 0;
+    if (page.size() < want) {
+      page += "<!-- ";
+      while (page.size() + 5 < want) page += "lorem ipsum dolor sit amet ";
+      page += " -->\r\n";
+    }
+  }
+  page += "<area shape=\"default\" href=\"index.html\">\r\n</map>\r\n</body></html>\r\n";
+  return page;
+}
+
+size_t MemchrPass(const std::string& text) {
+  size_t count = 0;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while ((p = static_cast<const char*>(std::memchr(p, '<', size_t(end - p))))) {
+    ++count;
+    ++p;
+  }
+  return count;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const size_t areas = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 200000;
+  const size_t bytes = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 50u << 20;
+  const int rounds = 5;
+  const std::string page = MakePage(areas, bytes);
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("zorva-bench-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string pagePath = (dir / "page.html").string();
+  const std::string outPath = (dir / "out.html").string();
+  const std::string refPath = (dir / "ref.html").string();
+
+  // The same page with the image's map renamed: both scans run over every
+  // byte but no area is built, which shows what building the areas costs.
+  std::string unmapped = page;
+  unmapped.replace(unmapped.find("usemap=\"#world\""), 15, "usemap=\"#wxrld\"");
+
+  double bestScan = 1e9, bestRead = 1e9, bestBuild = 1e9, bestWrite = 1e9, bestRef = 1e9;
+  double bestScanOnly = 1e9, bestReplace = 1e9;
+  size_t marks = 0, readAreas = 0, written = 0;
+  for (int round = 0; round < rounds; ++round) {
+    auto t0 = Clock::now();
+    marks = MemchrPass(page);
+    auto t1 = Clock::now();
+    bestScan = std::min(bestScan, Seconds(t0, t1));
+
+    CNullDocumentHost host;
+    CZorvaDoc doc(&host);
+    std::string copy = page;
+    auto t2 = Clock::now();
+    if (!zorva::html::ReadPageText(doc, pagePath, std::move(copy))) {
+      std::fprintf(stderr, "the page was not read\n");
+      return 1;
+    }
+    auto t3 = Clock::now();
+    bestRead = std::min(bestRead, Seconds(t2, t3));
+    readAreas = doc.m_listArea.size();
+
+    {
+      CZorvaDoc bare(&host);
+      std::string copy2 = unmapped;
+      auto a = Clock::now();
+      zorva::html::ReadPageText(bare, pagePath, std::move(copy2));
+      bestScanOnly = std::min(bestScanOnly, Seconds(a, Clock::now()));
+    }
+
+    zorva::HtmlOutputSettings settings;
+    std::string out;
+    CString rel;
+    auto t4 = Clock::now();
+    zorva::html::BuildPage(doc, outPath, settings, out, rel);
+    auto t5 = Clock::now();
+    bestBuild = std::min(bestBuild, Seconds(t4, t5));
+    written = out.size();
+
+    auto t6 = Clock::now();
+    if (!zorva::html::WriteMap(doc, outPath, settings)) {
+      std::fprintf(stderr, "the page was not written\n");
+      return 1;
+    }
+    auto t7 = Clock::now();
+    bestWrite = std::min(bestWrite, Seconds(t6, t7));
+
+    auto t8 = Clock::now();
+    FILE* f = std::fopen(refPath.c_str(), "wb");
+    std::fwrite(out.data(), 1, out.size(), f);
+    std::fclose(f);
+    auto t9 = Clock::now();
+    bestRef = std::min(bestRef, Seconds(t8, t9));
+
+    auto t10 = Clock::now();
+    zorva::WriteFileReplacing(refPath, out);
+    bestReplace = std::min(bestReplace, Seconds(t10, Clock::now()));
+  }
+  std::filesystem::remove_all(dir);
+
+  std::printf("page: %zu bytes, %zu area tags read, %zu \"<\" found, %zu bytes written\n", page.size(),
+              readAreas, marks, written);
+  std::printf("memchr pass for \"<\":        %8.2f ms\n", bestScan * 1e3);
+  std::printf("reader (text in memory):     %8.2f ms  ratio %.2f (goal <= 4)\n", bestRead * 1e3,
+              bestRead / bestScan);
+  std::printf("  both scans, no areas built: %8.2f ms  ratio %.2f\n", bestScanOnly * 1e3,
+              bestScanOnly / bestScan);
+  std::printf("plain buffered write:        %8.2f ms\n", bestRef * 1e3);
+  std::printf("writer (build + replace):    %8.2f ms  ratio %.2f (goal <= 3)\n", bestWrite * 1e3,
+              bestWrite / bestRef);
+  std::printf("  building the bytes:         %8.2f ms  ratio %.2f\n", bestBuild * 1e3, bestBuild / bestRef);
+  std::printf("  temporary file, sync, rename:%7.2f ms  ratio %.2f\n", bestReplace * 1e3,
+              bestReplace / bestRef);
+  return 0;
+}

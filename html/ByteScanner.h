@@ -1,0 +1,67 @@
+#pragma once
+// A position in a page's bytes and the small moves the map reader makes over
+// it: blanks, comments, quoted strings, tags, names compared without regard
+// to letter case, attribute values. Every move stops at the end of the text.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zorva::html {
+
+class CByteScanner {
+ public:
+  explicit CByteScanner(std::string_view text, size_t pos = 0) : m_text(text), m_pos(pos) {}
+
+  size_t Pos() const { return m_pos; }
+  void SetPos(size_t pos) { m_pos = pos < m_text.size() ? pos : m_text.size(); }
+  bool AtEnd() const { return m_pos >= m_text.size(); }
+  char Peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
+  void Advance(size_t n = 1) { SetPos(m_pos + n); }
+  std::string_view Text() const { return m_text; }
+
+  // Moves to the next "<" (or the end); false when there is none.
+  bool SeekTagOpen();
+
+  // Spaces and tabs.
+  void SkipBlanks();
+
+  // A comment "<!--" at the position, up to and including its "-->" (or to
+  // the end). False when no comment starts here.
+  bool SkipComment();
+
+  // Whether the bytes at the position begin with `lowerName`, compared in
+  // lower case. `lowerName` must be lower case.
+  bool Matches(std::string_view lowerName) const;
+
+  // From a quotation mark at the position to just past its closing mark; with
+  // `escapes` a backslash inside passes over the byte after it.
+  void SkipQuoted(bool escapes);
+
+  // From a "<" at the position to just past the ">" that ends the tag, passing
+  // over blanks, comments and quoted strings (with backslash escapes).
+  void SkipTag();
+
+  // Inside a tag whose attributes are read: passes over "=" and, when a
+  // quoted value follows, that value, so a ">" inside it does not end the tag.
+  void SkipUnreadValue();
+
+  // After an attribute name: reads "= value" into `value`. A value in double
+  // or single quotation marks runs to the same mark (the position ends past
+  // it), any other value to the next blank, line end or ">". "&quot;" in the
+  // value becomes a quotation mark. False, with the position after the
+  // blanks, when no "=" follows.
+  bool ReadValue(std::string& value);
+
+ private:
+  std::string_view m_text;
+  size_t m_pos;
+};
+
+// The offset of the ">" that ends the tag starting at `pos` (its "<"), with
+// quoted attribute values passed over; the text's length when there is none.
+size_t FindTagEnd(std::string_view text, size_t pos);
+
+// ASCII lower case of one byte.
+constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+}  // namespace zorva::html

@@ -1,0 +1,55 @@
+#include "html/HtmlLiterals.h"
+
+namespace zorva {
+
+namespace {
+// Elements upper case, attributes lower case.
+const HtmlLiterals kMixed = {
+    "<HTML>", "<HEAD>", "</HEAD>",
+    "<META http-equiv=\"Content-Type\" content=\"text/html;charset=Shift_JIS\">",
+    "<META http-equiv=\"Content-Type\" content=\"text/html;charset=euc-jp\">",
+    "<BODY>", "<IMG src=\"", "\" usemap=\"#", "\" border=\"0\">", "<MAP name=\"",
+    "</MAP>", "</BODY>", "</HTML>",
+    "<AREA shape=\"rect\" coords=\"", "<AREA shape=\"circle\" coords=\"",
+    "<AREA shape=\"poly\" coords=\"", "<AREA shape=\"default\"",
+    " href=\"", " nohref", " target=\"", " alt=\"", " usemap=\""};
+
+const HtmlLiterals kUpper = {
+    "<HTML>", "<HEAD>", "</HEAD>",
+    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=Shift_JIS\">",
+    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=EUC-JP\">",
+    "<BODY>", "<IMG SRC=\"", "\" USEMAP=\"#", "\" BORDER=\"0\">", "<MAP NAME=\"",
+    "</MAP>", "</BODY>", "</HTML>",
+    "<AREA SHAPE=\"rect\" COORDS=\"", "<AREA SHAPE=\"circle\" COORDS=\"",
+    "<AREA SHAPE=\"poly\" COORDS=\"", "<AREA SHAPE=\"default\"",
+    " HREF=\"", " NOHREF", " TARGET=\"", " ALT=\"", " USEMAP=\""};
+
+const HtmlLiterals kLower = {
+    "<html>", "<head>", "</head>",
+    "<meta http-equiv=\"content-type\" content=\"text/html;charset=shift_jis\">",
+    "<meta http-equiv=\"content-type\" content=\"text/html;charset=euc-jp\">",
+    "<body>", "<img src=\"", "\" usemap=\"#", "\" border=\"0\">", "<map name=\"",
+    "</map>", "</body>", "</html>",
+    "<area shape=\"rect\" coords=\"", "<area shape=\"circle\" coords=\"",
+    "<area shape=\"poly\" coords=\"", "<area shape=\"default\"",
+    " href=\"", " nohref", " target=\"", " alt=\"", " usemap=\""};
+}  // namespace
+
+const HtmlLiterals& LiteralsFor(int charcase) {
+  switch (charcase) {
+    case 1: return kUpper;
+    case 2: return kLower;
+    default: return kMixed;
+  }
+}
+
+const char* DoctypeLine(int doctype) {
+  switch (doctype) {
+    case 2: return "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML i18n//EN\">";
+    case 3: return "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">";
+    case 4: return "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">";
+    default: return nullptr;
+  }
+}
+
+}  // namespace zorva

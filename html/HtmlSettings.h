@@ -1,0 +1,39 @@
+#pragma once
+// The four HTML output settings: how the writer reads them, and how the
+// settings dialog turns them into radio-button indices and back.
+#include <string>
+
+#include "platform/SettingsStore.h"
+
+namespace zorva {
+
+// The settings as the writer uses them. A value absent from the store reads as
+// CR LF for the line end and 0 for the three numbers.
+struct HtmlOutputSettings {
+  std::string newline = "\r\n";
+  int doctype = 0;   // 2, 3, 4 select a DOCTYPE line; anything else none
+  int charcode = 0;  // 1 Shift_JIS, 2 EUC-JP META line; anything else none
+  int charcase = 0;  // 0 upper elements / lower attributes, 1 all upper, 2 all lower
+};
+
+HtmlOutputSettings ReadHtmlOutputSettings(ISettingsStore& store);
+
+// The dialog's four radio groups as indices: 0 for a group's first button,
+// -1 when no button of the group is selected.
+struct HtmlSettingsIndices {
+  int newline = -1;
+  int doctype = -1;
+  int charcode = -1;
+  int charcase = -1;
+  bool operator==(const HtmlSettingsIndices&) const = default;
+};
+
+// Store to indices, as the dialog opens.
+HtmlSettingsIndices LoadHtmlSettingsIndices(ISettingsStore& store);
+
+// Indices to store, as the dialog closes with OK. A group without a selected
+// button leaves its value as it was, except the letter case, whose index is
+// stored as it is.
+void SaveHtmlSettingsIndices(ISettingsStore& store, const HtmlSettingsIndices& indices);
+
+}  // namespace zorva

@@ -1,0 +1,305 @@
+#include "html/MapReader.h"
+
+#include <climits>
+#include <unordered_set>
+
+#include "html/AreaTagReader.h"
+#include "html/ByteScanner.h"
+#include "html/PicturePath.h"
+#include "model/ZorvaDoc.h"
+#include "platform/ByteScan.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/PathSplit.h"
+#include "platform/StringTable.h"
+
+namespace zorva::html {
+
+namespace {
+
+// The two passes over the page: the image scan and the map scan. Both meet
+// scripts and collect their function names.
+class CPageScanner {
+ public:
+  CPageScanner(CZorvaDoc& doc, std::string_view text) : m_doc(doc), m_text(text) {
+    for (const CString& name : doc.m_listScriptName) m_scriptNames.insert(name);
+  }
+
+  std::vector<ImageRecord> ScanImages() {
+    std::vector<ImageRecord> images;
+    CByteScanner s(m_text);
+    while (s.SeekTagOpen()) {
+      if (s.SkipComment()) continue;
+      if (s.Matches("<img"))
+        images.push_back(ReadImageTag(s));
+      else if (s.Matches("<script"))
+        ScanScript(s);
+      else
+        s.SkipTag();
+    }
+    return images;
+  }
+
+  void ScanMap() {
+    CByteScanner s(m_text);
+    bool wanted = false;
+    bool closed = false;
+    size_t wantedEnd = 0;  // past the last tag that belonged to the wanted map
+    while (s.SeekTagOpen()) {
+      if (s.SkipComment()) continue;
+      const size_t at = s.Pos();
+      if (s.Matches("<map")) {
+        wanted = ReadMapTag(s);
+        if (wanted) {
+          m_doc.m_nMapStartPos = int32_t(at);
+          wantedEnd = s.Pos();
+        }
+      } else if (s.Matches("<area")) {
+        if (!wanted) {
+          s.Advance();
+          continue;
+        }
+        if (std::unique_ptr<CArea> area = ReadAreaTag(s, m_doc)) AddArea(std::move(area));
+        wantedEnd = s.Pos();
+      } else if (s.Matches("</map>")) {
+        s.Advance(6);
+        m_doc.m_nMapEndPos = int32_t(s.Pos());
+        if (wanted) {
+          closed = true;
+          break;
+        }
+      } else if (s.Matches("<script")) {
+        ScanScript(s);
+      } else {
+        s.SkipTag();
+      }
+    }
+    // A wanted map that is never closed ends after its last area, so that a
+    // later write replaces only what was read.
+    if (!closed && m_doc.m_nMapStartPos > 0) m_doc.m_nMapEndPos = int32_t(wantedEnd);
+  }
+
+ private:
+  void Report(const char* tag, const char* attribute) {
+    m_doc.ReportMessage(61218, {tag, attribute});
+  }
+
+  ImageRecord ReadImageTag(CByteScanner& s) {
+    ImageRecord image;
+    image.offset = s.Pos();
+    std::string value;
+    s.Advance(4);
+    while (!s.AtEnd()) {
+      s.SkipBlanks();
+      if (s.SkipComment() || s.AtEnd()) continue;
+      const char c = s.Peek();
+      if (c == '>') {
+        s.Advance();
+        break;
+      }
+      if (s.Matches("src")) {
+        s.Advance(3);
+        if (s.ReadValue(value))
+          image.source = value;
+        else
+          Report("<img>", "src");
+      } else if (s.Matches("usemap")) {
+        s.Advance(6);
+        if (s.ReadValue(value))
+          image.usemap = value;
+        else
+          Report("<img>", "usemap");
+      } else if (c == '=') {
+        s.SkipUnreadValue();
+      } else {
+        s.Advance();
+      }
+    }
+    return image;
+  }
+
+  // Whether the map whose "<map" is at the position is the one the chosen
+  // image uses.
+  bool ReadMapTag(CByteScanner& s) {
+    std::optional<std::string> name;
+    std::string value;
+    s.Advance(4);
+    while (!s.AtEnd()) {
+      s.SkipBlanks();
+      if (s.SkipComment() || s.AtEnd()) continue;
+      const char c = s.Peek();
+      if (c == '>') {
+        s.Advance();
+        break;
+      }
+      if (s.Matches("name")) {
+        s.Advance(4);
+        if (s.ReadValue(value)) {
+          // A name ends at a blank or ">" even inside quotation marks.
+          name = value.substr(0, value.find_first_of(" \t>"));
+        } else {
+          Report("<MAP>", "name");
+          name.reset();
+        }
+      } else if (c == '=') {
+        s.SkipUnreadValue();
+      } else {
+        s.Advance();
+      }
+    }
+    std::string_view wanted = m_doc.m_strUseMap;
+    if (!wanted.empty()) wanted.remove_prefix(1);
+    return name && *name == wanted;
+  }
+
+  void ScanScript(CByteScanner& s) {
+    s.Advance(7);
+    while (!s.AtEnd()) {
+      s.SkipBlanks();
+      if (s.AtEnd()) break;
+      const char c = s.Peek();
+      if (c == '"' || c == '\'') {
+        s.SkipQuoted(true);
+      } else if (c == '<' && s.Matches("</script>")) {
+        s.Advance(9);
+        return;
+      } else if ((c == 'f' || c == 'F') && s.Matches("function")) {
+        s.Advance(8);
+        s.SkipBlanks();
+        size_t close = m_text.find(')', s.Pos());
+        if (close == std::string_view::npos) {
+          s.SetPos(m_text.size());
+          return;
+        }
+        AddScriptName(m_text.substr(s.Pos(), close + 1 - s.Pos()));
+        s.SetPos(close + 1);
+      } else {
+        s.Advance();
+      }
+    }
+  }
+
+  void AddScriptName(std::string_view signature) {
+    CString entry(signature);
+    if (entry.size() + 1 > kMaxScriptEntry) {
+      // Cut to fit, never inside a two-byte character.
+      size_t keep = 0;
+      for (size_t i = 0; i < kMaxScriptEntry - 1;) {
+        size_t step = IsCp932LeadByte(static_cast<unsigned char>(entry[i])) ? 2 : 1;
+        if (i + step > kMaxScriptEntry - 1) break;
+        i += step;
+        keep = i;
+      }
+      entry.resize(keep);
+    }
+    entry += ';';
+    if (m_scriptNames.insert(entry).second) m_doc.m_listScriptName.push_back(entry);
+  }
+
+  void AddArea(std::unique_ptr<CArea> area) {
+    if (area->m_nType == AREA_DEFAULT) {
+      m_doc.m_areaDefault.m_strHref = area->m_strHref;
+      m_doc.m_areaDefault.m_strTarget = area->m_strTarget;
+      return;
+    }
+    m_doc.m_listArea.push_back(area.release());
+  }
+
+  CZorvaDoc& m_doc;
+  std::string_view m_text;
+  std::unordered_set<CString> m_scriptNames;
+};
+
+// The chosen image's index, or -1 when the user cancelled.
+int ChooseImage(CZorvaDoc& doc, const std::vector<ImageRecord>& images) {
+  if (images.size() == 1) return 0;
+  std::vector<std::string> lines;
+  lines.reserve(images.size());
+  for (const ImageRecord& image : images) lines.push_back(ImageChoiceLine(image));
+  int chosen = doc.Host().ChooseImage(lines);
+  return chosen >= 0 && size_t(chosen) < images.size() ? chosen : -1;
+}
+
+bool StartPictureLoading(CZorvaDoc& doc) {
+  const CString& path = doc.m_strPicturePath;
+  CString type = ToUpperAscii(path.size() >= 3 ? std::string_view(path).substr(path.size() - 3) : path);
+  if (type == "GIF") {
+    doc.ReportMessage(61211);
+    return false;
+  }
+  if (type == "JPG") doc.LoadPicture(PictureFormat::Jpeg);
+  if (type == "PNG") doc.LoadPicture(PictureFormat::Png);
+  return true;
+}
+
+}  // namespace
+
+std::string ImageChoiceLine(const ImageRecord& image) {
+  std::string line = image.usemap ? " Yes" : "  No";
+  line.append(10, ' ');
+  std::string_view source = image.source ? std::string_view(*image.source) : std::string_view();
+  size_t keep = 0;
+  for (size_t i = 0; i < source.size() && i < 30;) {
+    size_t step = IsCp932LeadByte(static_cast<unsigned char>(source[i])) ? 2 : 1;
+    if (i + step > 30) break;
+    i += step;
+    keep = i;
+  }
+  line += Cp932ToUtf8(source.substr(0, std::min(keep, source.size())));
+  return line;
+}
+
+bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
+  doc.m_pszPageText = std::move(text);
+  const std::string_view page = *doc.m_pszPageText;
+  CPageScanner scanner(doc, page);
+
+  std::vector<ImageRecord> images = scanner.ScanImages();
+  if (images.empty()) {
+    doc.ReportMessage(61219);
+    return false;
+  }
+  int chosen = ChooseImage(doc, images);
+  if (chosen < 0) {
+    doc.DeleteContents();
+    return false;
+  }
+  const ImageRecord& image = images[size_t(chosen)];
+  const CString source = image.source.value_or(CString());
+  doc.m_strPicturePath = AbsolutePicturePath(path, source);
+  doc.m_nImgTagPos = int32_t(image.offset);
+  if (image.usemap) {
+    doc.m_strUseMap = *image.usemap;
+    scanner.ScanMap();
+  } else {
+    doc.m_strUseMap = "#" + SplitPath(source).name;
+  }
+
+  if (!StartPictureLoading(doc)) {
+    doc.DeleteContents();
+    return false;
+  }
+  doc.m_bFromPage = true;
+  doc.SetTitle(path);
+  // The new-document step before the read placed the preview by the previous
+  // picture; the patched page's relative sources resolve only beside the page.
+  doc.m_strPreviewPath = FolderOf(path) + LoadStringCp932(61204);
+  return true;
+}
+
+bool ReadPageFile(CZorvaDoc& doc, const CString& path) {
+  std::string text;
+  int err = 0;
+  if (!ReadWholeFile(path, text, &err)) {
+    doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(path)});
+    return false;
+  }
+  // Offsets into the page are kept as 32-bit numbers.
+  if (text.size() > size_t(INT32_MAX)) {
+    doc.ReportMessage(61862, {Cp932ToUtf8(path)});
+    return false;
+  }
+  return ReadPageText(doc, path, std::move(text));
+}
+
+}  // namespace zorva::html

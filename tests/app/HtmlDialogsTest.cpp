@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "html/HtmlSettingsDefaults.h"
+#include "platform/SettingsStore.h"
+#include "ui/HtmlSettingsDlg.h"
+#include "ui/ImageSelectDlg.h"
+
+// The system's font configuration library keeps a cache it never frees; that
+// is not a leak of this program.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
+namespace {
+
+void EnsureApplication() {
+  if (!QApplication::instance()) {
+    static int argc = 1;
+    static char arg0[] = "test_app";
+    static char* argv[] = {arg0, nullptr};
+    new QApplication(argc, argv);
+  }
+}
+
+std::vector<int> Checked(const CHtmlSettingsDlg& dlg) {
+  std::vector<int> ids;
+  for (int id : {1030, 1031, 1032, 1033, 1034, 1035, 1039, 1036, 1037, 1040, 1063, 1064, 1065})
+    if (dlg.Button(id)->isChecked()) ids.push_back(id);
+  return ids;
+}
+
+}  // namespace
+
+TEST(HtmlSettingsDialog, ShowsTheStoreAndWritesItBackOnOk) {
+  EnsureApplication();
+  zorva::CMemorySettingsStore store;
+  zorva::CompleteHtmlSettings(store);
+  store.WriteInt("Settings", "doctype", 1);
+  store.WriteInt("Settings", "charcode", 2);
+  CHtmlSettingsDlg dlg(store);
+  EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("HTML出力設定"));
+  EXPECT_EQ(Checked(dlg), (std::vector<int>{1030, 1039, 1037, 1063}));
+  EXPECT_FALSE(dlg.Button(1037)->isEnabled());
+  EXPECT_EQ(dlg.Button(1039)->text(), QString::fromUtf8("不要"));
+
+  dlg.Button(1032)->click();
+  dlg.Button(1065)->click();
+  EXPECT_EQ(Checked(dlg), (std::vector<int>{1032, 1039, 1037, 1065}));
+  dlg.accept();
+  EXPECT_EQ(store.GetString("Settings", "newline", "?"), "\n");
+  EXPECT_EQ(store.GetInt("Settings", "doctype", -9), 0);
+  EXPECT_EQ(store.GetInt("Settings", "charcode", -9), 2);
+  EXPECT_EQ(store.GetInt("Settings", "charcase", -9), 2);
+}
+
+TEST(HtmlSettingsDialog, UnknownValuesSelectNothingAndCancelWritesNothing) {
+  EnsureApplication();
+  zorva::CMemorySettingsStore store;
+  store.WriteString("Settings", "newline", "x");
+  store.WriteInt("Settings", "doctype", 3);
+  store.WriteInt("Settings", "charcode", 5);
+  store.WriteInt("Settings", "charcase", 9);
+  {
+    CHtmlSettingsDlg dlg(store);
+    EXPECT_EQ(Checked(dlg), (std::vector<int>{1034}));
+    dlg.Button(1031)->click();
+    dlg.Button(1036)->click();
+    dlg.reject();
+  }
+  EXPECT_EQ(store.GetString("Settings", "newline", "?"), "x");
+  EXPECT_EQ(store.GetInt("Settings", "charcode", -9), 5);
+  {
+    CHtmlSettingsDlg dlg(store);
+    dlg.accept();
+  }
+  // OK keeps what no button stood for, except the letter case.
+  EXPECT_EQ(store.GetString("Settings", "newline", "?"), "x");
+  EXPECT_EQ(store.GetInt("Settings", "doctype", -9), 3);
+  EXPECT_EQ(store.GetInt("Settings", "charcode", -9), 5);
+  EXPECT_EQ(store.GetInt("Settings", "charcase", -9), -1);
+}
+
+TEST(ImageSelectDialog, FirstLineSelectedDoubleClickChoosesCancelGivesMinusOne) {
+  EnsureApplication();
+  const std::vector<std::string> lines = {" Yes          a.jpg", "  No          b.png"};
+  {
+    CImageSelectDlg dlg(lines);
+    ASSERT_EQ(dlg.List()->count(), 2);
+    EXPECT_EQ(dlg.List()->currentRow(), 0);
+    EXPECT_EQ(dlg.List()->item(1)->text(), QString::fromUtf8("  No          b.png"));
+    dlg.accept();
+    EXPECT_EQ(dlg.Chosen(), 0);
+  }
+  {
+    CImageSelectDlg dlg(lines);
+    emit dlg.List()->itemDoubleClicked(dlg.List()->item(1));
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.Chosen(), 1);
+  }
+  {
+    CImageSelectDlg dlg(lines);
+    dlg.List()->setCurrentRow(1);
+    dlg.reject();
+    EXPECT_EQ(dlg.Chosen(), -1);
+  }
+}

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include "HtmlTestSupport.h"
+#include "html/MapReader.h"
+#include "html/MapWriter.h"
+
+using namespace zorva;
+using namespace zorva::test;
+
+namespace {
+
+class RecordingLoader : public IPictureLoader {
+ public:
+  void Start(CZorvaDoc&, PictureFormat format) override { started.push_back(format); }
+  std::vector<PictureFormat> started;
+};
+
+struct Reader {
+  FakeDocumentHost host;
+  RecordingLoader loader;
+  CZorvaDoc doc{&host};
+  Reader() { doc.SetPictureLoader(&loader); }
+
+  bool Read(const std::string& page, const CString& path = "/site/index.html") {
+    doc.OnNewDocument();
+    return html::ReadPageText(doc, path, page);
+  }
+  const CArea& Area(size_t i) const { return **std::next(doc.m_listArea.begin(), long(i)); }
+  std::vector<CPoint> Points(size_t i) const {
+    std::vector<CPoint> pts;
+    for (const auto& p : Area(i).m_listPoint) pts.push_back(*p);
+    return pts;
+  }
+};
+
+std::string MapPage(const std::string& areas, const std::string& mapName = "m") {
+  return "<html><body><img src=\"pic.jpg\" usemap=\"#m\">\n<map name=\"" + mapName + "\">\n" + areas +
+         "</map></body></html>";
+}
+
+std::string WithPicture(std::string page, const std::string& picture) {
+  return page.replace(page.find("pic.jpg"), 7, picture);
+}
+
+}  // namespace
+
+TEST(MapReaderImages, SingleImageWithoutUsemapReadsNoAreasAndPatchesLater) {
+  Reader r;
+  const std::string page = "<P>text</P><IMG SRC=\"img/photo.jpg\" ALT=\"p\"><area shape=rect coords=1,2,3,4>";
+  ASSERT_TRUE(r.Read(page));
+  EXPECT_EQ(r.doc.m_strPicturePath, "/site/img/photo.jpg");
+  EXPECT_EQ(r.doc.m_strUseMap, "#photo");
+  EXPECT_EQ(r.doc.m_nImgTagPos, 11);
+  EXPECT_EQ(r.doc.m_nMapStartPos, -1);
+  EXPECT_TRUE(r.doc.m_listArea.empty());
+  EXPECT_TRUE(r.doc.m_bFromPage);
+  EXPECT_EQ(r.doc.GetTitle(), "/site/index.html");
+  EXPECT_EQ(r.loader.started, (std::vector<PictureFormat>{PictureFormat::Jpeg}));
+
+  std::string out;
+  CString rel;
+  ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 2, 1, 0), out, rel));
+  EXPECT_EQ(out, "<P>text</P>\n<MAP name=\"photo\">\n<AREA shape=\"default\" nohref><!-- " + kDefaultComment +
+                     " -->\n</MAP>\n<IMG SRC=\"img/photo.jpg\" ALT=\"p\" usemap=\"#photo\"><area shape=rect coords=1,2,3,4>");
+}
+
+TEST(MapReaderImages, SeveralImagesAreOfferedInTheDialogsLineFormat) {
+  Reader r;
+  const std::string page =
+      "<img src=\"a.png\" usemap=\"#m\"><IMG src='a/very/long/folder/name/for/the/picture.jpg'>"
+      "<map name=m><area shape=rect coords=\"1,2,3,4\"></map>";
+  r.host.imageAnswers = {1};
+  ASSERT_TRUE(r.Read(page));
+  ASSERT_EQ(r.host.imageChoices.size(), 1u);
+  EXPECT_EQ(r.host.imageChoices[0],
+            (std::vector<std::string>{" Yes          a.png", "  No          a/very/long/folder/name/for/th"}));
+  EXPECT_EQ(r.doc.m_strPicturePath, "/site/a/very/long/folder/name/for/the/picture.jpg");
+  EXPECT_TRUE(r.doc.m_listArea.empty());
+
+  // Cancelling the choice empties the document and says nothing.
+  r.host.imageAnswers = {-1};
+  EXPECT_FALSE(r.Read(page));
+  EXPECT_FALSE(r.doc.m_pszPageText.has_value());
+  EXPECT_TRUE(r.host.messages.empty());
+  r.host.imageAnswers = {2};  // out of range counts as cancel
+  EXPECT_FALSE(r.Read(page));
+}
+
+TEST(MapReaderImages, PagesWithoutImagesOrWithGifsFail) {
+  Reader r;
+  EXPECT_FALSE(r.Read("<html><body><!-- <img src=a.jpg> --></body></html>"));
+  EXPECT_EQ(r.host.MessageIds(), (std::vector<unsigned>{61219}));
+  EXPECT_TRUE(r.doc.m_pszPageText.has_value());
+
+  Reader g;
+  EXPECT_FALSE(g.Read(WithPicture(MapPage("<area coords=1,2,3,4>"), "pic.GIF")));
+  EXPECT_EQ(g.host.MessageIds(), (std::vector<unsigned>{61211}));
+  EXPECT_TRUE(g.doc.m_listArea.empty());
+  EXPECT_FALSE(g.doc.m_bFromPage);
+
+  // A four-letter extension loads nothing but keeps the areas.
+  Reader j;
+  ASSERT_TRUE(j.Read(WithPicture(MapPage("<area coords=1,2,3,4>"), "pic.jpeg")));
+  EXPECT_TRUE(j.loader.started.empty());
+  EXPECT_EQ(j.doc.m_listArea.size(), 1u);
+
+  Reader f;
+  EXPECT_FALSE(html::ReadPageFile(f.doc, "/nonexistent-zorva/page.html"));
+  EXPECT_EQ(f.host.MessageIds(), (std::vector<unsigned>{61858}));
+}
+
+TEST(MapReaderMaps, OnlyTheMapTheImageNamesIsRead) {
+  Reader r;
+  const std::string page =
+      "<img src=p.png usemap=\"#ab\">"
+      "<map name=\"a\"><area coords=\"1,1,2,2\"></map>\n"
+      "<MAP NAME=\"ab\"><AREA COORDS=\"3,3,4,4\"></MAP>\n"
+      "<map name=\"ab\"><area coords=\"5,5,6,6\"></map>";
+  ASSERT_TRUE(r.Read(page));
+  ASSERT_EQ(r.doc.m_listArea.size(), 1u);
+  EXPECT_EQ(r.Points(0), (std::vector<CPoint>{{3, 3}, {4, 4}}));
+  EXPECT_EQ(r.doc.m_nMapStartPos, int32_t(page.find("<MAP")));
+  EXPECT_EQ(r.doc.m_nMapEndPos, int32_t(page.find("</MAP>") + 6));
+
+  Reader none;
+  ASSERT_TRUE(none.Read(MapPage("<area coords=1,1,2,2>", "other")));
+  EXPECT_TRUE(none.doc.m_listArea.empty());
+  EXPECT_EQ(none.doc.m_nMapStartPos, -1);
+}
+
+TEST(MapReaderAreas, ShapesInAnyLetterCaseAndTheirBrowserSpellings) {
+  Reader r;
+  ASSERT_TRUE(r.Read(MapPage(
+      "<AREA SHAPE=\"CIRCLE\" COORDS=\"50,50,10\">\n<area shape=circ coords=10,10,5>"
+      "<area shape=PolyGon coords=\"0,0,10,0,5,5\"><area shape=poly coords=1,1,2,2>"
+      "<area shape=rectangle coords=\"1,2,3,4\"><area coords=\"4,3,2,1\">")));
+  ASSERT_EQ(r.doc.m_listArea.size(), 6u);
+  EXPECT_EQ(r.Area(0).m_nType, AREA_ELLIPSE);
+  EXPECT_EQ(r.Points(0), (std::vector<CPoint>{{40, 40}, {60, 60}}));
+  EXPECT_TRUE(r.Area(0).m_bHtmlShape);
+  EXPECT_EQ(r.Area(1).m_nType, AREA_ELLIPSE);
+  EXPECT_EQ(r.Area(2).m_nType, AREA_POLYGON);
+  EXPECT_EQ(r.Points(2).size(), 3u);
+  EXPECT_EQ(r.Area(3).m_nType, AREA_POLYGON);
+  EXPECT_EQ(r.Area(4).m_nType, AREA_RECT);
+  EXPECT_EQ(r.Area(5).m_nType, AREA_RECT);
+  for (const CArea* a : r.doc.m_listArea) EXPECT_TRUE(a->m_bClosed);
+}
+
+TEST(MapReaderAreas, CoordinatesWithSignsFractionsAndNoise) {
+  Reader r;
+  ASSERT_TRUE(r.Read(MapPage(
+      "<area shape=poly coords=\" -5, 10.5 ,20.9,-30 ,\t7,8\">"
+      "<area shape=poly coords=\"1,x,3,4\">"
+      "<area coords=\"99999999999,0,1,1\">")));
+  ASSERT_EQ(r.doc.m_listArea.size(), 3u);
+  EXPECT_EQ(r.Points(0), (std::vector<CPoint>{{-5, 10}, {20, -30}, {7, 8}}));
+  EXPECT_EQ(r.Area(0).m_rcBound, CRect(-5, -30, 20, 10));
+  EXPECT_EQ(r.Points(1), (std::vector<CPoint>{{1, 0}, {3, 4}}));
+  EXPECT_EQ(r.Points(2), (std::vector<CPoint>{{INT32_MAX, 0}, {1, 1}}));
+}
+
+TEST(MapReaderAreas, BoundIsThePointsOwnRectangle) {
+  Reader r;
+  ASSERT_TRUE(r.Read(MapPage("<area coords=\"200,150,100,100\"><area shape=poly coords=\"300,310,320,330,305,340\">")));
+  EXPECT_EQ(r.Area(0).m_rcBound, CRect(100, 100, 200, 150));
+  EXPECT_EQ(r.Area(1).m_rcBound, CRect(300, 310, 320, 340));
+}
+
+TEST(MapReaderAreas, AttributesValuesCommentsAndEntities) {
+  Reader r;
+  ASSERT_TRUE(r.Read(MapPage(
+      "<area coords = \"1,1,2,2\" HREF = 'a.html' target=_top ALT=\"say &quot;hi&quot;\" title=\"x>y\" "
+      "onClick=\"f('a')\" onMouseOver=g() onmouseout=\"h()\"><!-- note \t -->\n"
+      "<area coords=1,1,2,2 nohref><!--tight-->\n"
+      "<area coords=1,1,2,2><!-- open")));
+  ASSERT_EQ(r.doc.m_listArea.size(), 3u);
+  const CArea& a = r.Area(0);
+  EXPECT_EQ(a.m_strHref, "a.html");
+  EXPECT_EQ(a.m_strTarget, "_top");
+  EXPECT_EQ(a.m_strAlt, "say \"hi\"");
+  EXPECT_EQ(a.m_strOnClick, "f('a')");
+  EXPECT_EQ(a.m_strOnMouseOver, "g()");
+  EXPECT_EQ(a.m_strOnMouseOut, "h()");
+  EXPECT_TRUE(a.m_bJavaScript);
+  EXPECT_EQ(a.m_strComment, "note");
+  EXPECT_EQ(r.Area(1).m_strComment, "");
+  EXPECT_FALSE(r.Area(1).m_bJavaScript);
+  EXPECT_EQ(r.Area(2).m_strComment, "open</map></body></html>");
+}
+
+TEST(MapReaderAreas, FaultyAttributesAreReportedAndFaultyAreasDropped) {
+  Reader r;
+  ASSERT_TRUE(r.Read(MapPage(
+      "<area coords \"1,1,2,2\"><area href coords=1,1,2,2><area coords=\"5\"><area shape=poly>"
+      "<area coords=1,1,2,2,3,3,4,4>")));
+  EXPECT_EQ(r.host.MessageIds(), (std::vector<unsigned>{61218, 61218}));
+  EXPECT_EQ(r.host.Messages()[0].text, "<area>タグのcoords属性の記述に誤りがあります");
+  EXPECT_EQ(r.host.Messages()[1].text, "<area>タグのhref属性の記述に誤りがあります");
+  ASSERT_EQ(r.doc.m_listArea.size(), 2u);
+  EXPECT_EQ(r.Area(0).m_strHref, "");
+  EXPECT_EQ(r.Points(1), (std::vector<CPoint>{{1, 1}, {2, 2}}));
+  EXPECT_EQ(r.Area(1).m_rcBound, CRect(1, 1, 2, 2));
+}
+
+TEST(MapReaderAreas, DefaultAreaGivesOnlyItsLinkToTheDocument) {
+  Reader r;
+  ASSERT_TRUE(r.Read(MapPage("<area shape=default href=\"bg.html\" target=t alt=x onclick=y><!-- c -->")));
+  EXPECT_TRUE(r.doc.m_listArea.empty());
+  EXPECT_EQ(r.doc.m_areaDefault.m_strHref, "bg.html");
+  EXPECT_EQ(r.doc.m_areaDefault.m_strTarget, "t");
+  EXPECT_EQ(r.doc.m_areaDefault.m_strAlt, "");
+  EXPECT_EQ(r.doc.m_areaDefault.m_strComment, kDefaultComment);
+}
+
+TEST(MapReaderScripts, FunctionNamesAreCollectedOnceAndCut) {
+  Reader r;
+  const std::string longParams(200, 'p');
+  const std::string script =
+      "<script type=\"text/javascript\">\nfunction go(a) { s = \"function no()\"; }\n"
+      "function\tgo(a) {}\nvar myfunction(x);\nfunction long(" + longParams + ") {}\n</SCRIPT>";
+  ASSERT_TRUE(r.Read(script + MapPage("<area coords=1,1,2,2>") + "<script>function late(b, c)</script>"));
+  std::vector<CString> names(r.doc.m_listScriptName.begin(), r.doc.m_listScriptName.end());
+  ASSERT_EQ(names.size(), 4u);
+  EXPECT_EQ(names[0], "go(a);");
+  EXPECT_EQ(names[1], "(x);");
+  EXPECT_EQ(names[2].size(), html::kMaxScriptEntry);
+  EXPECT_EQ(names[2], "long(" + std::string(121, 'p') + ";");
+  EXPECT_EQ(names[3], "late(b, c);");
+}
+
+TEST(MapReaderMaps, AnUnclosedMapEndsAfterItsLastArea) {
+  Reader r;
+  const std::string head = "<img src=a.jpg usemap=#m><map name=m>";
+  const std::string page = head + "<area coords=1,1,2,2>\n<p>rest</p>";
+  ASSERT_TRUE(r.Read(page));
+  ASSERT_EQ(r.doc.m_listArea.size(), 1u);
+  EXPECT_EQ(r.doc.m_nMapEndPos, int32_t(head.size() + 21));
+  std::string out;
+  CString rel;
+  r.doc.m_areaDefault.m_strComment.clear();
+  ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 0, 0, 2), out, rel));
+  EXPECT_EQ(out, "<img src=a.jpg usemap=#m>\n<map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,2,2\" nohref>\n"
+                 "<area shape=\"default\" nohref>\n</map>\n<p>rest</p>");
+}
+
+TEST(MapReaderRobustness, TruncatedConstructsAtTheEndOfTheText) {
+  const std::string ends[] = {"<!-- open", "<a href=\"open", "<area coords=\"1,2", "<area coords=1,2,3,4",
+                              "<script>function f(", "<script>'open", "<map name=\"m", "<", "<img", "\0\xff\x81"};
+  for (const std::string& end : ends) {
+    Reader r;
+    r.host.imageAnswers = {0, 0};
+    EXPECT_TRUE(r.Read("<img src=a.jpg usemap=#m><map name=m>" + end)) << end;
+    // A second map of the same name, even unfinished, is the one read.
+    EXPECT_EQ(r.doc.m_nMapStartPos, end.substr(0, 4) == "<map" ? 37 : 25) << end;
+    const bool hasImage = end.substr(0, 4) == "<img";
+    EXPECT_EQ(r.Read(end), hasImage) << end;
+  }
+  Reader e;
+  EXPECT_FALSE(e.Read(""));
+  EXPECT_EQ(e.host.MessageIds(), (std::vector<unsigned>{61219}));
+}

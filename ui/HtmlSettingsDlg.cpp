@@ -1,0 +1,100 @@
+#include "ui/HtmlSettingsDlg.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "html/DialogTexts.h"
+#include "platform/StringTable.h"
+
+namespace {
+constexpr unsigned kDlg = zorva::kDlgHtmlSettings;
+
+QString Text(unsigned id) { return QString::fromUtf8(zorva::LoadStringUtf8(id)); }
+
+struct Group {
+  unsigned label;
+  std::initializer_list<int> controls;
+};
+// The groups in order (line end, DOCTYPE, character code, letter case) with
+// their buttons in index order.
+const Group kGroups[] = {
+    {1, {1030, 1031, 1032}},
+    {2, {1033, 1034, 1035, 1039}},
+    {3, {1036, 1037, 1040}},
+    {4, {1063, 1064, 1065}},
+};
+
+// An exclusive group shows no selection only while it is not exclusive.
+void SelectIndex(QButtonGroup* group, int index) {
+  group->setExclusive(false);
+  for (QAbstractButton* b : group->buttons()) b->setChecked(group->id(b) == index);
+  group->setExclusive(true);
+}
+}  // namespace
+
+CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent)
+    : QDialog(parent), m_store(store) {
+  setWindowTitle(Text(zorva::DialogCaptionId(kDlg)));
+  auto* grid = new QGridLayout;
+  int g = 0;
+  for (const Group& group : kGroups) {
+    auto* box = new QGroupBox(Text(zorva::DialogLabelId(kDlg, group.label)));
+    auto* column = new QVBoxLayout(box);
+    m_groups[g] = new QButtonGroup(this);
+    int index = 0;
+    for (int control : group.controls) {
+      auto* button = new QRadioButton(Text(zorva::DialogControlTextId(kDlg, unsigned(control))), box);
+      button->setObjectName(QStringLiteral("ctl%1").arg(control));
+      m_buttons.insert(control, button);
+      m_groups[g]->addButton(button, index++);
+      column->addWidget(button);
+    }
+    column->addStretch();
+    grid->addWidget(box, g / 2, g % 2);
+    ++g;
+  }
+  // EUC-JP pages cannot be chosen; the button only shows a stored choice.
+  Button(1037)->setEnabled(false);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  buttons->button(QDialogButtonBox::Ok)->setText(Text(zorva::DialogControlTextId(kDlg, 1)));
+  buttons->button(QDialogButtonBox::Cancel)->setText(Text(zorva::DialogControlTextId(kDlg, 2)));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(buttons);
+
+  SetIndices(zorva::LoadHtmlSettingsIndices(store));
+}
+
+zorva::HtmlSettingsIndices CHtmlSettingsDlg::Indices() const {
+  return {m_groups[0]->checkedId(), m_groups[1]->checkedId(), m_groups[2]->checkedId(),
+          m_groups[3]->checkedId()};
+}
+
+void CHtmlSettingsDlg::SetIndices(const zorva::HtmlSettingsIndices& ix) {
+  SelectIndex(m_groups[0], ix.newline);
+  SelectIndex(m_groups[1], ix.doctype);
+  SelectIndex(m_groups[2], ix.charcode);
+  SelectIndex(m_groups[3], ix.charcase);
+}
+
+QRadioButton* CHtmlSettingsDlg::Button(int controlId) const {
+  return m_buttons.value(controlId, nullptr);
+}
+
+void CHtmlSettingsDlg::accept() {
+  zorva::SaveHtmlSettingsIndices(m_store, Indices());
+  QDialog::accept();
+}
+
+int EditHtmlSettings(zorva::ISettingsStore& store, QWidget* parent) {
+  CHtmlSettingsDlg dlg(store, parent);
+  return dlg.exec();
+}
