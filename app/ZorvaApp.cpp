@@ -5,6 +5,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
+#include "ui/ImageSelectDlg.h"
 #include "ui/MainFrame.h"
 #include "ui/ZorvaViewWidget.h"
 
@@ -23,14 +24,18 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
 
   m_pDoc = std::make_unique<CZorvaDoc>(&m_host);
   m_pDoc->SetPictureLoader(&m_loader);
+  m_pDoc->SetSettingsStore(&m_settings);
   if (!startFile.empty()) {
     // A name CP932 cannot hold cannot reach the model; start without it.
     if (auto cp = zorva::ModelPathFromFs(startFile)) m_pDoc->m_strStartFile = *cp;
   }
   m_pDoc->OnNewDocument();
 
-  m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc);
+  m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc, &m_settings);
   m_host.AttachFrame(m_pMainFrame.get(), m_pMainFrame->StatusText(), m_pMainFrame->Progress());
+  m_host.SetImageChooser([this](const std::vector<std::string>& lines) {
+    return ChooseImageModal(lines, m_pMainFrame.get());
+  });
   m_host.SetViewHandler([this](const zorva::Message& m) {
     if (m_pMainFrame) m_pMainFrame->OnViewMessage(m);
   });

@@ -13,13 +13,16 @@
 #include "platform/CodePage.h"
 #include "platform/MessageQueue.h"
 #include "platform/StringTable.h"
+#include "ui/HtmlSettingsDlg.h"
 #include "ui/ZorvaViewWidget.h"
+#include "html/HtmlPreview.h"
 
 namespace {
 QString Ui(unsigned id) { return QString::fromStdString(zorva::LoadStringUtf8(id)); }
 }  // namespace
 
-CMainFrame::CMainFrame(CZorvaDoc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc) {
+CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_settings(settings) {
   // At most 800 x 600, centred in the screen's work area.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect work = screen->availableGeometry();
@@ -94,6 +97,13 @@ void CMainFrame::CreateViewMenu() {
   guides->setCheckable(true);
   guides->setChecked(m_view->ShowGuides());
   connect(guides, &QAction::toggled, this, [this](bool on) { m_view->SetShowGuides(on); });
+  menu->addSeparator();
+  QAction* preview = menu->addAction(QStringLiteral("HTMLプレビュー(&H)..."));
+  connect(preview, &QAction::triggered, this, [this] { zorva::html::ShowPreview(m_doc); });
+  if (m_settings) {
+    QAction* prefs = menu->addAction(QStringLiteral("環境設定(&F)..."));
+    connect(prefs, &QAction::triggered, this, [this] { EditHtmlSettings(*m_settings, this); });
+  }
 }
 
 void CMainFrame::OnViewMessage(const zorva::Message& message) {

@@ -8,12 +8,14 @@ class QProgressBar;
 class CZorvaViewWidget;
 namespace zorva {
 struct Message;
+class ISettingsStore;
 }
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  explicit CMainFrame(CZorvaDoc& doc, QWidget* parent = nullptr);
+  // `settings` holds the HTML output choices that the preferences command edits.
+  CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget* parent = nullptr);
 
   // "<document title> - ZORVA", as the frame shows it.
   void UpdateTitle();
@@ -27,6 +29,7 @@ class CMainFrame : public QMainWindow {
 
  private:
   CZorvaDoc& m_doc;
+  zorva::ISettingsStore* m_settings;
   QLabel* m_statusText = nullptr;
   QProgressBar* m_progress = nullptr;
   CZorvaViewWidget* m_view = nullptr;

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include "html/DialogTexts.h"
 #include "platform/StringTable.h"
 
 namespace {
@@ -88,15 +89,14 @@ int CQtDocumentHost::MessageBox(unsigned, const std::string& text, unsigned type
 
 int CQtDocumentHost::DoChoiceDialog(unsigned dialogId) {
   // The writer's two questions: button 1 acts, 5 leaves the area out, 2 cancels.
-  const bool unclosed = dialogId == 180;
-  QMessageBox box(QMessageBox::Question, Ui(57344),
-                  unclosed ? QStringLiteral("閉じていないエリアが見つかりました。\nどうしますか?")
-                           : QStringLiteral("HTMLで定義されていない形のエリアが見つかりました。どうしますか?"),
-                  QMessageBox::NoButton, m_frame);
-  QPushButton* act = box.addButton(unclosed ? QStringLiteral("強制的に閉じる") : QStringLiteral("Polyに変換"),
-                                   QMessageBox::AcceptRole);
-  QPushButton* ignore = box.addButton(QStringLiteral("無視する"), QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+  using namespace zorva;
+  QMessageBox box(QMessageBox::Question, Ui(DialogCaptionId(dialogId)),
+                  Ui(DialogLabelId(dialogId, 1)), QMessageBox::NoButton, m_frame);
+  QPushButton* act = box.addButton(Ui(DialogControlTextId(dialogId, 1)), QMessageBox::AcceptRole);
+  QPushButton* ignore =
+      box.addButton(Ui(DialogControlTextId(dialogId, 5)), QMessageBox::DestructiveRole);
+  QPushButton* cancel =
+      box.addButton(Ui(DialogControlTextId(dialogId, IDCANCEL)), QMessageBox::RejectRole);
   box.setDefaultButton(act);
   box.setEscapeButton(cancel);
   box.exec();

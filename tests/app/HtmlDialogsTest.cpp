@@ -9,10 +9,6 @@
 #include "ui/HtmlSettingsDlg.h"
 #include "ui/ImageSelectDlg.h"
 
-// The system's font configuration library keeps a cache it never frees; that
-// is not a leak of this program.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace {
 
 void EnsureApplication() {
