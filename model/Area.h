@@ -42,6 +42,11 @@ class CArea : public CObject {
   CArea(CArea&&) = default;
 
   const char* GetClassName() const override { return "CArea"; }
+
+  // Maps and projects hold many areas; they come from a pool so that opening
+  // and closing a big document does not spend its time in the general heap.
+  static void* operator new(size_t size);
+  static void operator delete(void* p, size_t size) noexcept;
   void Serialize(CArchive& ar);
 
   // --- point lists ---
