@@ -16,17 +16,8 @@ void CopyPointList(CPointList& dst, const CPointList& src) {
 
 }  // namespace
 
-void* CArea::operator new(size_t size) {
-  if (size != sizeof(CArea)) return ::operator new(size);
-  return zorva::CFixedPool<sizeof(CArea)>::Allocate();
-}
-
-void CArea::operator delete(void* p, size_t size) noexcept {
-  if (size != sizeof(CArea))
-    ::operator delete(p);
-  else
-    zorva::CFixedPool<sizeof(CArea)>::Free(p);
-}
+void* CArea::operator new(size_t size) { return zorva::PoolNew<CArea>(size); }
+void CArea::operator delete(void* p, size_t size) noexcept { zorva::PoolDelete<CArea>(p, size); }
 
 CPoint* CArea::AddPoint(int32_t x, int32_t y) {
   auto p = std::make_unique<CPoint>(x, y);

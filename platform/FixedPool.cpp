@@ -22,14 +22,5 @@ void* AllocatePoolBlock(size_t bytesPerBlock) {
 
 #include "platform/Types.h"
 
-void* CPoint::operator new(size_t size) {
-  if (size != sizeof(CPoint)) return ::operator new(size);
-  return zorva::CFixedPool<sizeof(CPoint)>::Allocate();
-}
-
-void CPoint::operator delete(void* p, size_t size) noexcept {
-  if (size != sizeof(CPoint))
-    ::operator delete(p);
-  else
-    zorva::CFixedPool<sizeof(CPoint)>::Free(p);
-}
+void* CPoint::operator new(size_t size) { return zorva::PoolNew<CPoint>(size); }
+void CPoint::operator delete(void* p, size_t size) noexcept { zorva::PoolDelete<CPoint>(p, size); }

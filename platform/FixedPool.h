@@ -61,6 +61,20 @@ class CFixedPool {
   }
 };
 
+// For a class's own operator new and delete: objects of exactly T's size come
+// from the pool, anything else (a derived class) from the heap.
+template <typename T>
+void* PoolNew(size_t size) {
+  return size == sizeof(T) ? CFixedPool<sizeof(T)>::Allocate() : ::operator new(size);
+}
+template <typename T>
+void PoolDelete(void* p, size_t size) noexcept {
+  if (size == sizeof(T))
+    CFixedPool<sizeof(T)>::Free(p);
+  else
+    ::operator delete(p);
+}
+
 // A standard allocator over CFixedPool for node containers (std::list).
 // Single objects come from the pool; arrays fall back to the heap.
 template <typename T>

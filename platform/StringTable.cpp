@@ -3,16 +3,9 @@
 #include <unordered_map>
 
 #include "platform/CodePage.h"
+#include "platform/StringTableData.h"
 
 namespace zorva {
-
-// Defined in res/StringTable.cpp.
-struct StringEntry {
-  unsigned id;
-  const char* text;
-};
-extern const StringEntry kStringTable[];
-extern const size_t kStringTableSize;
 
 namespace {
 const std::unordered_map<unsigned, std::string>& Table() {

@@ -1,15 +1,7 @@
 // The string table: every text the user sees, by its string number, in UTF-8.
-#include <cstddef>
+#include "platform/StringTableData.h"
 
 namespace zorva {
-
-struct StringEntry {
-  unsigned id;
-  const char* text;
-};
-
-extern const StringEntry kStringTable[];
-extern const size_t kStringTableSize;
 
 const StringEntry kStringTable[] = {
     // Document template: title, document name, new-file name, filter, extension, type id, type name.
