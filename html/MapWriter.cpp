@@ -270,7 +270,9 @@ bool WriteMap(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s
     doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(target)});
     return false;
   }
-  if (!doc.m_bFromPage) doc.m_strPicturePath = relativePicture;
+  // The document keeps the picture's absolute path: replacing it by the form
+  // relative to this page would make the next page or project written to
+  // another folder point at a picture that is not there.
   return true;
 }
 

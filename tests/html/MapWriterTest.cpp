@@ -106,7 +106,7 @@ TEST(MapWriterNewPage, NoDoctypeNoMetaAndNoPicture) {
   for (int other : {0, 1, 5, -1}) EXPECT_EQ(w.Page(Settings("\n", other, other == 1 ? 0 : other, 0)), expected);
 }
 
-TEST(MapWriterNewPage, PicturePathIsMadeRelativeAndKeptOnlyAfterAWrite) {
+TEST(MapWriterNewPage, PicturePathIsWrittenRelativeToEachPage) {
   Writer w;
   w.doc.m_strPicturePath = "C:\\site\\img\\photo.jpg";
   std::string page = w.Page(FirstInstall(), "C:\\site\\pages\\a.html");
@@ -116,10 +116,12 @@ TEST(MapWriterNewPage, PicturePathIsMadeRelativeAndKeptOnlyAfterAWrite) {
   TempDir dir;
   w.doc.m_strPicturePath = dir.File("img/photo.jpg");
   ASSERT_TRUE(html::WriteMap(w.doc, dir.File("index.html"), FirstInstall()));
-  EXPECT_EQ(w.doc.m_strPicturePath, "img/photo.jpg");
-  // Writing again elsewhere starts from the relative text, unchanged.
-  ASSERT_TRUE(html::WriteMap(w.doc, dir.File("b.html"), FirstInstall()));
-  EXPECT_NE(ReadFileBytes(dir.File("b.html")).find("src=\"img/photo.jpg\""), std::string::npos);
+  EXPECT_NE(ReadFileBytes(dir.File("index.html")).find("src=\"img/photo.jpg\""), std::string::npos);
+  EXPECT_EQ(w.doc.m_strPicturePath, dir.File("img/photo.jpg"));
+  // A page in another folder still finds the picture.
+  std::filesystem::create_directory(dir.path() / "sub");
+  ASSERT_TRUE(html::WriteMap(w.doc, dir.File("sub/b.html"), FirstInstall()));
+  EXPECT_NE(ReadFileBytes(dir.File("sub/b.html")).find("src=\"../img/photo.jpg\""), std::string::npos);
 }
 
 TEST(MapWriterAreas, LinkAltScriptsAndCommentRules) {
