@@ -66,7 +66,8 @@ uint8_t NearestEntryPlain(const Palette256& palette, COLORREF colour) {
   return bestIndex;
 }
 
-CNearestColour::CNearestColour(const Palette256& palette) : m_palette(palette), m_cellStart(32768, 0), m_cellCount(32768, 0) {
+CNearestColour::CNearestColour(const Palette256& palette)
+    : m_cellStart(32768, 0), m_cellCount(32768, 0) {
   for (int i = 0; i < 256; ++i) {
     m_r[i] = Red(palette[i]);
     m_g[i] = Green(palette[i]);

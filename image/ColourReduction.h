@@ -42,7 +42,6 @@ class CNearestColour {
  private:
   void BuildCell(uint16_t cell);
 
-  Palette256 m_palette;
   std::array<int32_t, 256> m_r{}, m_g{}, m_b{};
   std::vector<uint32_t> m_cellStart;  // offset into m_candidates
   std::vector<uint16_t> m_cellCount;  // 0: not yet built (every cube has a candidate)
