@@ -47,7 +47,7 @@ TEST(DecodeCommand, WritesTheDisplayBitmapOfEachFormat) {
   for (uint32_t c : truth) reduced.push_back(palette[zorva::NearestEntryPlain(palette, c)]);
   EXPECT_EQ(ReadFileBytes(dir.File("p.ppm")), Ppm(33, 17, reduced));
 
-  GifSpec g;
+  GifRecipe g;
   g.width = 3;
   g.height = 2;
   g.globalTable = {RGB(1, 2, 3), RGB(200, 100, 50)};

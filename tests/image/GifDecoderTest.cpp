@@ -99,7 +99,7 @@ TEST(GifLzw, StopsAtCapacityEndOfDataAndUnknownCodes) {
 
 TEST(GifDecoder, InterlacedRowsLandInPictureOrderForEveryHeight) {
   for (uint16_t h = 1; h <= 19; ++h) {
-    GifSpec g;
+    GifRecipe g;
     g.width = 3;
     g.height = h;
     g.globalTable = Table(256);
@@ -120,7 +120,7 @@ TEST(GifDecoder, LocalTablesAndExtensionsKeepTheDataInStep) {
   extensions += std::string("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);  // application
   extensions += std::string("\x21\x01\x0C", 3) + std::string(12, 'p') + std::string("\x02xy\x00", 4);  // plain text
 
-  GifSpec local;  // a 4-entry local table and a global one it overrides
+  GifRecipe local;  // a 4-entry local table and a global one it overrides
   local.width = 37;
   local.height = 23;
   local.globalTable = Table(256, 99);
@@ -130,14 +130,14 @@ TEST(GifDecoder, LocalTablesAndExtensionsKeepTheDataInStep) {
   local.beforeImage = extensions;
   local.subBlockSize = 17;
 
-  GifSpec noGlobal = local;  // only a local table
+  GifRecipe noGlobal = local;  // only a local table
   noGlobal.globalTable.clear();
 
-  GifSpec globalOnly = local;
+  GifRecipe globalOnly = local;
   globalOnly.localTable.clear();
   globalOnly.globalTable = Table(4);
 
-  for (const GifSpec* g : {&local, &noGlobal, &globalOnly}) {
+  for (const GifRecipe* g : {&local, &noGlobal, &globalOnly}) {
     CGifDecoder d;
     ASSERT_EQ(d.Decode(Bytes(MakeGif(*g))), CGifDecoder::Result::Ok);
     EXPECT_EQ(d.Width(), 37);
@@ -147,7 +147,7 @@ TEST(GifDecoder, LocalTablesAndExtensionsKeepTheDataInStep) {
 }
 
 TEST(GifDecoder, DamagedStreamsDecodeWhatTheyHold) {
-  GifSpec g;
+  GifRecipe g;
   g.width = 31;
   g.height = 17;
   g.globalTable = Table(16);
@@ -189,7 +189,7 @@ TEST(GifDecoder, StreamsWithoutPicturesAndOversizedPictures) {
   EXPECT_EQ(d.Width(), 0);
   EXPECT_EQ(d.Height(), 0);
 
-  GifSpec g;
+  GifRecipe g;
   g.width = 65535;
   g.height = 65535;
   g.globalTable = Table(2);

@@ -80,7 +80,7 @@ int ChannelsOf(int colourType) {
 }
 }  // namespace
 
-void WritePng(const std::string& path, const PngSpec& s) {
+void WritePng(const std::string& path, const PngRecipe& s) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) throw std::runtime_error("cannot write " + path);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -213,7 +213,7 @@ void PutTable(std::string& s, const std::vector<uint32_t>& t) {
 }
 }  // namespace
 
-std::string MakeGif(const GifSpec& g) {
+std::string MakeGif(const GifRecipe& g) {
   std::string s = "GIF89a";
   PutWord(s, g.width);
   PutWord(s, g.height);

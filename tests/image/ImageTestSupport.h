@@ -22,7 +22,7 @@ void WriteJpeg(const std::string& path, int width, int height, int components, c
 std::vector<uint32_t> LibjpegPixels(const std::string& path, int* width = nullptr, int* height = nullptr);
 
 // --- PNG ---
-struct PngSpec {
+struct PngRecipe {
   int width = 0, height = 0;
   int colourType = 2;  // PNG_COLOR_TYPE_*
   int bitDepth = 8;
@@ -36,11 +36,11 @@ struct PngSpec {
   std::optional<double> gamma;             // gAMA
   bool srgb = false;
 };
-void WritePng(const std::string& path, const PngSpec& spec);
+void WritePng(const std::string& path, const PngRecipe& recipe);
 
 // --- GIF ---
 std::string EncodeGifLzw(const std::vector<uint8_t>& indices, int minCodeSize, bool clearWhenFull = true);
-struct GifSpec {
+struct GifRecipe {
   uint16_t width = 0, height = 0;
   std::vector<uint32_t> globalTable;  // 0x00RRGGBB; 2, 4, ... 256 entries, or none
   std::vector<uint32_t> localTable;
@@ -51,7 +51,7 @@ struct GifSpec {
   std::string beforeImage;       // raw blocks (extensions) before the image descriptor
   size_t subBlockSize = 255;
 };
-std::string MakeGif(const GifSpec& spec);
+std::string MakeGif(const GifRecipe& recipe);
 
 // --- pictures ---
 // A deterministic picture of smooth gradients with some noise.

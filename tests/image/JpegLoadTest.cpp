@@ -129,7 +129,7 @@ TEST(JpegPaletteDisplay, GreyPicturesGiveGreyEntries) {
   EXPECT_GT(levels.size(), 10u);
   // PNG pictures take the true-colour way even here.
   std::string png = dir.File("p.png");
-  PngSpec s;
+  PngRecipe s;
   s.width = 2;
   s.height = 1;
   s.samples = {1, 2, 3, 4, 5, 6};

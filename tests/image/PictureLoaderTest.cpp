@@ -45,7 +45,7 @@ class GateHost : public WaitingHost {
 };
 
 std::string MakePng(const TempDir& dir, const std::string& name, int w, int h, uint16_t level) {
-  PngSpec s;
+  PngRecipe s;
   s.width = w;
   s.height = h;
   s.colourType = PNG_COLOR_TYPE_GRAY;
@@ -68,7 +68,7 @@ TEST(PictureLoader, EachFormatReportsStartProgressAndEndInOrder) {
   std::string jpg = dir.File("photo.jpg");
   WriteJpeg(jpg, 30, 200, 3, TestSamples(30, 200, 3));
   std::string png = MakePng(dir, "map.png", 7, 200, 9);
-  GifSpec g;
+  GifRecipe g;
   g.width = 5;
   g.height = 200;
   g.globalTable = {RGB(1, 2, 3), RGB(4, 5, 6)};
@@ -160,7 +160,7 @@ TEST(PictureLoader, PicturesLargerThanTheLimitAreRefusedWithAMessage) {
   for (int k = 0; k < 4; ++k) p[29 + k] = char(crc >> (24 - 8 * k) & 0xFF);
   WriteFileBytes(png, p);
 
-  GifSpec g;
+  GifRecipe g;
   g.width = 20000;
   g.height = 20000;
   g.globalTable = {0, 0};

@@ -48,10 +48,10 @@ struct Loaded {
   std::vector<unsigned> failures;  // string numbers posted, 0 for a library message
 };
 
-Loaded LoadPng(const PngSpec& spec) {
+Loaded LoadPng(const PngRecipe& recipe) {
   TempDir dir;
   std::string path = dir.File("p.png");
-  WritePng(path, spec);
+  WritePng(path, recipe);
   LoadFixture f;
   Loaded r;
   r.ended = f.Load(path, PictureFormat::Png);
@@ -77,7 +77,7 @@ std::vector<uint32_t> Grey(const std::vector<int>& levels) {
 TEST(PngLoad, GreyOfEveryDepthBecomesEightBitGrey) {
   for (int depth : {1, 2, 4, 8, 16}) {
     for (bool interlaced : {false, true}) {
-      PngSpec s;
+      PngRecipe s;
       s.width = 13;
       s.height = 9;
       s.colourType = PNG_COLOR_TYPE_GRAY;
@@ -101,7 +101,7 @@ TEST(PngLoad, GreyOfEveryDepthBecomesEightBitGrey) {
 }
 
 TEST(PngLoad, ColourPalettesAndSixteenBitSamples) {
-  PngSpec rgb;
+  PngRecipe rgb;
   rgb.width = 17;
   rgb.height = 11;
   rgb.interlaced = true;
@@ -113,13 +113,13 @@ TEST(PngLoad, ColourPalettesAndSixteenBitSamples) {
   }
   EXPECT_EQ(LoadPng(rgb).pixels, expected);
 
-  PngSpec rgb16 = rgb;
+  PngRecipe rgb16 = rgb;
   rgb16.bitDepth = 16;
   rgb16.interlaced = false;
   for (uint16_t& v : rgb16.samples) v = uint16_t(v * 256 + (v * 37) % 256);  // the low byte is dropped
   EXPECT_EQ(LoadPng(rgb16).pixels, expected);
 
-  PngSpec pal;
+  PngRecipe pal;
   pal.width = 9;
   pal.height = 5;
   pal.colourType = PNG_COLOR_TYPE_PALETTE;
@@ -134,7 +134,7 @@ TEST(PngLoad, ColourPalettesAndSixteenBitSamples) {
 }
 
 TEST(PngLoad, TransparencyIsCompositedOntoTheFilesBackgroundOrWhite) {
-  PngSpec rgba;
+  PngRecipe rgba;
   rgba.width = 16;
   rgba.height = 16;
   rgba.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
@@ -149,7 +149,7 @@ TEST(PngLoad, TransparencyIsCompositedOntoTheFilesBackgroundOrWhite) {
   Loaded plain = LoadPng(rgba);
   EXPECT_EQ(plain.pixels.front(), RGB(255, 255, 255));  // alpha 0: the background itself
   EXPECT_TRUE(Near(plain.pixels, expect(RGB(255, 255, 255)), 0));
-  PngSpec withBkgd = rgba;
+  PngRecipe withBkgd = rgba;
   withBkgd.bkgdRgb = RGB(0, 128, 255);
   Loaded onBkgd = LoadPng(withBkgd);
   EXPECT_EQ(onBkgd.pixels.front(), RGB(0, 128, 255));
@@ -157,7 +157,7 @@ TEST(PngLoad, TransparencyIsCompositedOntoTheFilesBackgroundOrWhite) {
   EXPECT_TRUE(Near(onBkgd.pixels, expect(RGB(0, 128, 255)), 0));
 
   // Grey with alpha, 8-bit.
-  PngSpec ga;
+  PngRecipe ga;
   ga.width = 8;
   ga.height = 4;
   ga.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
@@ -170,7 +170,7 @@ TEST(PngLoad, TransparencyIsCompositedOntoTheFilesBackgroundOrWhite) {
   EXPECT_TRUE(Near(LoadPng(ga).pixels, Grey(greyExpected), 0));
 
   // 16-bit RGBA, fully opaque or fully clear pixels, no bKGD: white behind.
-  PngSpec rgba16;
+  PngRecipe rgba16;
   rgba16.width = 4;
   rgba16.height = 2;
   rgba16.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
@@ -184,7 +184,7 @@ TEST(PngLoad, TransparencyIsCompositedOntoTheFilesBackgroundOrWhite) {
   EXPECT_EQ(LoadPng(rgba16).pixels, e16);
 
   // A palette with tRNS and a bKGD naming a palette entry.
-  PngSpec pal;
+  PngRecipe pal;
   pal.width = 4;
   pal.height = 1;
   pal.colourType = PNG_COLOR_TYPE_PALETTE;
@@ -201,7 +201,7 @@ TEST(PngLoad, TransparencyIsCompositedOntoTheFilesBackgroundOrWhite) {
 }
 
 TEST(PngLoad, FileGammaIsCorrectedForTheScreenUnlessTheFileIsSrgb) {
-  PngSpec s;
+  PngRecipe s;
   s.width = 256;
   s.height = 1;
   s.colourType = PNG_COLOR_TYPE_GRAY;
