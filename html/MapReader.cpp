@@ -84,11 +84,12 @@ class CPageScanner {
     m_doc.ReportMessage(61218, {tag, attribute});
   }
 
-  ImageRecord ReadImageTag(CByteScanner& s) {
-    ImageRecord image;
-    image.offset = s.Pos();
-    std::string value;
-    s.Advance(4);
+  // Walks the attributes of the tag whose name (with its "<") is `skip` bytes
+  // long, up to and past its ">". `read` looks at each attribute start and
+  // returns whether it took the attribute; anything else is passed over.
+  template <typename Read>
+  static void WalkAttributes(CByteScanner& s, size_t skip, Read read) {
+    s.Advance(skip);
     while (!s.AtEnd()) {
       s.SkipBlanks();
       if (s.SkipComment() || s.AtEnd()) continue;
@@ -97,24 +98,37 @@ class CPageScanner {
         s.Advance();
         break;
       }
+      if (read()) continue;
+      if (c == '=')
+        s.SkipUnreadValue();
+      else
+        s.Advance();
+    }
+  }
+
+  ImageRecord ReadImageTag(CByteScanner& s) {
+    ImageRecord image;
+    image.offset = s.Pos();
+    std::string value;
+    WalkAttributes(s, 4, [&] {
       if (s.Matches("src")) {
         s.Advance(3);
         if (s.ReadValue(value))
           image.source = value;
         else
           Report("<img>", "src");
-      } else if (s.Matches("usemap")) {
+        return true;
+      }
+      if (s.Matches("usemap")) {
         s.Advance(6);
         if (s.ReadValue(value))
           image.usemap = value;
         else
           Report("<img>", "usemap");
-      } else if (c == '=') {
-        s.SkipUnreadValue();
-      } else {
-        s.Advance();
+        return true;
       }
-    }
+      return false;
+    });
     return image;
   }
 
@@ -123,30 +137,18 @@ class CPageScanner {
   bool ReadMapTag(CByteScanner& s) {
     std::optional<std::string> name;
     std::string value;
-    s.Advance(4);
-    while (!s.AtEnd()) {
-      s.SkipBlanks();
-      if (s.SkipComment() || s.AtEnd()) continue;
-      const char c = s.Peek();
-      if (c == '>') {
-        s.Advance();
-        break;
-      }
-      if (s.Matches("name")) {
-        s.Advance(4);
-        if (s.ReadValue(value)) {
-          // A name ends at a blank or ">" even inside quotation marks.
-          name = value.substr(0, value.find_first_of(" \t>"));
-        } else {
-          Report("<MAP>", "name");
-          name.reset();
-        }
-      } else if (c == '=') {
-        s.SkipUnreadValue();
+    WalkAttributes(s, 4, [&] {
+      if (!s.Matches("name")) return false;
+      s.Advance(4);
+      if (s.ReadValue(value)) {
+        // A name ends at a blank or ">" even inside quotation marks.
+        name = value.substr(0, value.find_first_of(" \t>"));
       } else {
-        s.Advance();
+        Report("<MAP>", "name");
+        name.reset();
       }
-    }
+      return true;
+    });
     std::string_view wanted = m_doc.m_strUseMap;
     if (!wanted.empty()) wanted.remove_prefix(1);
     return name && *name == wanted;
