@@ -11,16 +11,6 @@ CArchive::CArchive(std::string_view data)
       m_cur(reinterpret_cast<const unsigned char*>(data.data())),
       m_end(reinterpret_cast<const unsigned char*>(data.data()) + data.size()) {}
 
-void CArchive::Grow(size_t n) {
-  size_t want = std::max(m_len + n, m_buf.size() * 2);
-  m_buf.resize(std::max<size_t>(want, 4096));
-}
-
-std::string CArchive::TakeData() {
-  m_buf.resize(m_len);
-  m_len = 0;
-  return std::move(m_buf);
-}
 
 void CArchive::ThrowEndOfFile() {
   throw CArchiveException(CArchiveException::endOfFile, "the stream ends early");

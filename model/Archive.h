@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ByteBuffer.h"
 #include "platform/Types.h"
 
 class CArchiveException : public std::runtime_error {
@@ -61,12 +62,9 @@ class CArchive {
   void WriteObjectTag(const char* className);
 
   // Makes room for `n` more bytes at once (saves regrowing a large stream).
-  void Reserve(size_t n) {
-    if (m_buf.size() - m_len < n) m_buf.resize(m_len + n);
-  }
+  void Reserve(size_t n) { m_buf.Reserve(m_buf.Size() + n); }
   // The bytes stored so far.
-  std::string_view Data() const { return std::string_view(m_buf.data(), m_len); }
-  std::string TakeData();
+  std::string_view Data() const { return m_buf.View(); }
 
   // --- loading ---
   int32_t ReadInt32() { return int32_t(ReadRaw32()); }
@@ -100,11 +98,10 @@ class CArchive {
 
  private:
   void Append(const void* p, size_t n) {
-    if (m_buf.size() - m_len < n) Grow(n);
-    std::memcpy(m_buf.data() + m_len, p, n);
-    m_len += n;
+    const size_t at = m_buf.Size();
+    m_buf.Resize(at + n);
+    std::memcpy(m_buf.Data() + at, p, n);
   }
-  void Grow(size_t n);
   void WriteRaw32(uint32_t v) {
     unsigned char b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
     Append(b, 4);
@@ -124,9 +121,8 @@ class CArchive {
   uint32_t NextIndex();
 
   Mode m_mode;
-  // Storing: bytes [0, m_len) of m_buf are the stream.
-  std::string m_buf;
-  size_t m_len = 0;
+  // Storing: the stream so far.
+  zorva::CByteBuffer m_buf;
   // Loading.
   const unsigned char* m_cur = nullptr;
   const unsigned char* m_end = nullptr;

@@ -13,7 +13,7 @@ namespace zorva {
 std::string StoreProjectStream(CZorvaDoc& doc) {
   CArchive ar;
   doc.Serialize(ar);
-  return ar.TakeData();
+  return std::string(ar.Data());
 }
 
 namespace {
@@ -94,11 +94,11 @@ bool CZorvaDoc::OnSaveDocument(const CString& path) {
   // absolute path, so a later save elsewhere or an HTML page still finds it.
   CString stored = m_strPicturePath;
   MakeRelativePath(file, stored);
-  std::string data;
+  CArchive ar;
   bool serialized = true;
   m_strPicturePath.swap(stored);
   try {
-    data = zorva::StoreProjectStream(*this);
+    Serialize(ar);
   } catch (const std::exception&) {
     serialized = false;
   }
@@ -109,7 +109,7 @@ bool CZorvaDoc::OnSaveDocument(const CString& path) {
   }
 
   int err = 0;
-  if (!zorva::WriteFileReplacing(file, data, &err)) {
+  if (!zorva::WriteFileReplacing(file, ar.Data(), &err)) {
     ReportMessage(zorva::FileErrorStringId(err), {zorva::Cp932ToUtf8(file)});
     return false;
   }

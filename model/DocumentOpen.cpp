@@ -41,7 +41,7 @@ bool CZorvaDoc::OnOpenDocument(const CString& path) {
 }
 
 bool CZorvaDoc::ReadProjectFile(const CString& path) {
-  std::string data;
+  zorva::CByteBuffer data;
   int err = 0;
   unsigned failure = 0;
   std::vector<std::string> args;
@@ -50,7 +50,7 @@ bool CZorvaDoc::ReadProjectFile(const CString& path) {
     failure = zorva::FileErrorStringId(err);
     args.push_back(zorva::Cp932ToUtf8(path));
   } else {
-    failure = zorva::LoadProjectStream(*this, data);
+    failure = zorva::LoadProjectStream(*this, data.View());
   }
   if (failure) {
     // The document is left empty and untitled, so that a later save cannot
@@ -62,7 +62,7 @@ bool CZorvaDoc::ReadProjectFile(const CString& path) {
     return false;
   }
 
-  if (!data.empty()) {
+  if (data.Size() != 0) {
     if (!IsAbsolutePicturePath(m_strPicturePath)) MakeAbsolutePath(path, m_strPicturePath);
     const CString last3 = zorva::ToUpperAscii(
         m_strPicturePath.size() >= 3 ? m_strPicturePath.substr(m_strPicturePath.size() - 3)

@@ -1,6 +1,6 @@
 #include "platform/Bitmap.h"
 
-#include <sys/mman.h>
+#include "platform/ByteBuffer.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -9,24 +9,13 @@
 namespace {
 // Bitmaps larger than this many bytes are refused rather than attempted.
 constexpr uint64_t kMaxBitmapBytes = uint64_t(1) << 31;
-// Blocks from this size on are aligned for huge pages.
-constexpr size_t kHugePage = size_t(2) << 20;
 }  // namespace
 
 uint8_t* CBitmap::PixelAllocator::allocate(size_t n) {
-  if (n < kHugePage) {
-    void* p = std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    return static_cast<uint8_t*>(p);
-  }
-  size_t rounded = (n + kHugePage - 1) / kHugePage * kHugePage;
-  void* p = std::aligned_alloc(kHugePage, rounded);
-  if (!p) throw std::bad_alloc();
-  ::madvise(p, rounded, MADV_HUGEPAGE);  // only advice: failure changes nothing
-  return static_cast<uint8_t*>(p);
+  return static_cast<uint8_t*>(zorva::AllocateLargeBlock(n));
 }
 
-void CBitmap::PixelAllocator::deallocate(uint8_t* p, size_t) { std::free(p); }
+void CBitmap::PixelAllocator::deallocate(uint8_t* p, size_t) { zorva::FreeLargeBlock(p); }
 
 std::unique_ptr<CBitmap> CBitmap::Create(int32_t width, int32_t height, int bpp, bool zero) {
   if (width <= 0 || height <= 0) return nullptr;

@@ -82,34 +82,72 @@ bool WriteFileReplacing(std::string_view cp932Path, std::string_view data, int* 
   return ok;
 }
 
-bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err) {
-  out.clear();
+namespace {
+
+// Reads a whole file straight into `out`, which offers Size(), Data() and
+// SetSize(n) (contents kept, new bytes unspecified).
+template <typename Buffer>
+bool ReadAll(std::string_view cp932Path, Buffer& out, int* err) {
+  out.SetSize(0);
   int fd = ::open(ToFsPath(cp932Path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     if (err) *err = errno;
     return false;
   }
   struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    int e = S_ISDIR(st.st_mode) ? EISDIR : errno;
     ::close(fd);
-    if (err) *err = EISDIR;
+    if (err) *err = e;
     return false;
   }
-  if (st.st_size > 0) out.reserve(size_t(st.st_size));
-  char buf[1 << 16];
+  // One byte more than the file's size shows the end without another round.
+  size_t capacity = st.st_size > 0 ? size_t(st.st_size) + 1 : size_t(1) << 16;
+  size_t size = 0;
+  out.SetSize(capacity);
   for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (size == capacity) {
+      capacity *= 2;
+      out.SetSize(capacity);
+    }
+    ssize_t n = ::read(fd, out.Data() + size, capacity - size);
     if (n < 0) {
       if (errno == EINTR) continue;
       if (err) *err = errno;
       ::close(fd);
+      out.SetSize(0);
       return false;
     }
     if (n == 0) break;
-    out.append(buf, size_t(n));
+    size += size_t(n);
   }
   ::close(fd);
+  out.SetSize(size);
   return true;
+}
+
+struct StringTarget {
+  std::string& s;
+  char* Data() { return s.data(); }
+  void SetSize(size_t n) { s.resize(n); }
+};
+
+struct BufferTarget {
+  CByteBuffer& b;
+  char* Data() { return b.Data(); }
+  void SetSize(size_t n) { b.Resize(n); }
+};
+
+}  // namespace
+
+bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err) {
+  StringTarget target{out};
+  return ReadAll(cp932Path, target, err);
+}
+
+bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err) {
+  BufferTarget target{out};
+  return ReadAll(cp932Path, target, err);
 }
 
 unsigned FileErrorStringId(int err) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ByteBuffer.h"
 #include "platform/Types.h"
 
 namespace zorva {
@@ -26,6 +27,7 @@ bool WriteFileReplacing(std::string_view cp932Path, std::string_view data, int* 
 
 // Reads a whole file. On failure returns false and sets `err` to the errno.
 bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err = nullptr);
+bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err = nullptr);
 
 // The string number of the file-system message for an errno value
 // (61857..61870); the message takes the file name as %1.

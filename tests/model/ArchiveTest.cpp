@@ -10,7 +10,7 @@ namespace {
 std::string Stored(const std::string& s) {
   CArchive ar;
   ar.WriteString(s);
-  return ar.TakeData();
+  return std::string(ar.Data());
 }
 
 CArchiveException::Cause LoadFailure(const std::string& data, void (*read)(CArchive&)) {
@@ -76,7 +76,7 @@ TEST(Archive, FlagsWriteZeroOrOneAndReadOnlyTheLowByte) {
   CArchive out;
   out.WriteFlag(true);
   out.WriteFlag(false);
-  EXPECT_EQ(out.TakeData(), Bytes("01 00 00 00 00 00 00 00"));
+  EXPECT_EQ(out.Data(), Bytes("01 00 00 00 00 00 00 00"));
   std::string data = Bytes("00 01 00 00  02 00 00 00  FF FF FF 00");
   CArchive in(data);
   EXPECT_FALSE(in.ReadFlag());
@@ -90,7 +90,7 @@ TEST(Archive, ObjectTagsShareOneRunningIndex) {
   out.WriteObjectTag("CArea");
   out.WriteObjectTag("CGuide");
   out.WriteObjectTag("CGuide");
-  std::string data = out.TakeData();
+  std::string data(out.Data());
   EXPECT_EQ(data, Bytes("FF FF 00 00 05 00 'CArea' 01 80 FF FF 00 00 06 00 'CGuide' 04 80"));
   CArchive in(data);
   in.ReadObjectTag("CArea");
@@ -108,7 +108,7 @@ TEST(Archive, ClassIndicesPastTheWordUseTheBigForm) {
   out.WriteObjectTag("CGuide");
   out.WriteObjectTag("CGuide");
   out.WriteObjectTag("CArea");
-  std::string data = out.TakeData();
+  std::string data(out.Data());
   EXPECT_EQ(data.substr(guideStart), Bytes("FF FF 00 00 06 00 'CGuide' FF 7F 42 9C 00 80 01 80"));
   CArchive in(data);
   for (int i = 0; i < 40000; ++i) in.ReadObjectTag("CArea");
