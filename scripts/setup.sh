@@ -12,7 +12,7 @@ shift || true
 BUILD_DIR=${BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev
-  libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev libbenchmark-dev
+  libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
