@@ -79,7 +79,8 @@ void CLoadJob::Finish(std::unique_ptr<CBitmap> bitmap, std::unique_ptr<std::arra
   if (wanted) {
     m_doc.m_sizePicture = bitmap ? CSize{bitmap->Width(), bitmap->Height()} : CSize{};
     m_doc.m_pBitmap = std::move(bitmap);
-    if (palette) m_doc.m_pPalette = std::move(palette);
+    // A true-colour picture has no palette; an earlier picture's must not stay.
+    m_doc.m_pPalette = std::move(palette);
   }
   Release();
   if (wanted) m_doc.Host().PostToView(UM_LOADNOTIFY, 1, 0);

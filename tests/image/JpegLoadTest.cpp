@@ -136,6 +136,8 @@ TEST(JpegPaletteDisplay, GreyPicturesGiveGreyEntries) {
   WritePng(png, s);
   ASSERT_TRUE(f.Load(png, PictureFormat::Png));
   EXPECT_EQ(f.doc.m_pBitmap->BitsPerPixel(), 32);
+  // ... and the JPEG's palette does not outlive its picture.
+  EXPECT_FALSE(f.doc.m_pPalette);
 }
 
 TEST(ColourReduction, PaletteHasFixedColoursAndTheMostFrequentCodesInOrder) {
