@@ -6,9 +6,10 @@
 // inserting or erasing other points, and moving the list itself, leave it at
 // its address. Nodes come from blocks the list owns. Erased nodes wait on a
 // free list for the next insertion; the blocks go back all at once when the
-// list is cleared or destroyed. An area's twenty points thus cost one or two
-// allocations and sit side by side in memory, which is what opening and
-// saving a project of millions of points spends its time on.
+// list is cleared or destroyed. An area read from a file takes one block for
+// its points, which sit side by side in memory: building, walking and freeing
+// millions of points is what opening and saving a big project spends its
+// time on.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
