@@ -87,7 +87,7 @@ class JsonOut {
   }
   JsonOut& Points(const CPointList& list) {
     Open('[');
-    for (const auto& p : list) Point(*p);
+    for (const CPoint& p : list) Point(p);
     Close(']');
     return *this;
   }

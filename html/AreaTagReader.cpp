@@ -40,7 +40,7 @@ void AddCoords(CArea& area, std::string_view v) {
   }
   if (count % 2 == 1 && !area.m_listPoint.empty()) {
     const int64_t r = x;
-    CPoint& c = *area.m_listPoint.front();
+    CPoint& c = area.m_listPoint.front();
     const CPoint centre = c;
     c.x = ClampToInt32(int64_t(centre.x) - r);
     c.y = ClampToInt32(int64_t(centre.y) - r);
@@ -64,7 +64,7 @@ bool FitPointsToType(CArea& area) {
     case AREA_RECT:
     case AREA_ELLIPSE:
       if (area.m_listPoint.size() < 2) return false;
-      area.m_listPoint.resize(2);
+      area.m_listPoint.truncate(2);
       return true;
     case AREA_POLYGON:
       return !area.m_listPoint.empty();
@@ -182,7 +182,7 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
   // The bound must start from a point of the area, not from the empty
   // rectangle, or it would reach back to (0, 0).
   if (!area->m_listPoint.empty()) {
-    const CPoint& first = *area->m_listPoint.front();
+    const CPoint& first = area->m_listPoint.front();
     area->SetBoundPoint(first.x, first.y);
   }
   area->RecalcBound();

@@ -79,8 +79,8 @@ bool AppendAreaLine(std::string& out, const CArea& a, const HtmlLiterals& L,
     return true;
   }
   if (a.m_listPoint.empty()) return false;
-  const CPoint& p1 = *a.m_listPoint.front();
-  const CPoint& p2 = *a.m_listPoint.back();
+  const CPoint& p1 = a.m_listPoint.front();
+  const CPoint& p2 = a.m_listPoint.back();
   switch (a.m_nType) {
     case AREA_RECT:
       out += L.rect;
@@ -104,10 +104,10 @@ bool AppendAreaLine(std::string& out, const CArea& a, const HtmlLiterals& L,
       break;
     case AREA_POLYGON:
       out += L.poly;
-      for (const auto& p : a.m_listPoint) {
-        AppendNumber(out, p->x);
+      for (const CPoint& p : a.m_listPoint) {
+        AppendNumber(out, p.x);
         out += ',';
-        AppendNumber(out, p->y);
+        AppendNumber(out, p.y);
         out += ',';
       }
       out.back() = '"';
@@ -128,8 +128,8 @@ bool HasHtmlShape(const CArea& a, CArea& scratch) {
   scratch.m_bHtmlShape = a.m_bHtmlShape;
   if (a.m_nType == AREA_ELLIPSE && !a.m_listPoint.empty()) {
     while (scratch.m_listPoint.size() < 2) scratch.AddPoint(0, 0);
-    *scratch.m_listPoint.front() = *a.m_listPoint.front();
-    *scratch.m_listPoint.back() = *a.m_listPoint.back();
+    scratch.m_listPoint.front() = a.m_listPoint.front();
+    scratch.m_listPoint.back() = a.m_listPoint.back();
   } else {
     scratch.m_listPoint.clear();
   }

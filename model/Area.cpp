@@ -6,12 +6,7 @@
 namespace {
 
 CPointList::iterator FindNode(CPointList& list, const CPoint* p) {
-  return std::find_if(list.begin(), list.end(), [p](const auto& q) { return q.get() == p; });
-}
-
-void CopyPointList(CPointList& dst, const CPointList& src) {
-  dst.clear();
-  for (const auto& p : src) dst.push_back(std::make_unique<CPoint>(*p));
+  return std::find_if(list.begin(), list.end(), [p](const CPoint& q) { return &q == p; });
 }
 
 }  // namespace
@@ -20,23 +15,15 @@ void* CArea::operator new(size_t size) { return zorva::PoolNew<CArea>(size); }
 void CArea::operator delete(void* p, size_t size) noexcept { zorva::PoolDelete<CArea>(p, size); }
 
 CPoint* CArea::AddPoint(int32_t x, int32_t y) {
-  auto p = std::make_unique<CPoint>(x, y);
-  CPoint* raw = p.get();
-  if (m_bTailEnd)
-    m_listPoint.push_back(std::move(p));
-  else
-    m_listPoint.push_front(std::move(p));
-  return raw;
+  return m_bTailEnd ? &m_listPoint.emplace_back(x, y) : &m_listPoint.emplace_front(x, y);
 }
 
 CPoint* CArea::AddHandle1(int32_t x, int32_t y) {
-  m_listHandle1.push_back(std::make_unique<CPoint>(x, y));
-  return m_listHandle1.back().get();
+  return &m_listHandle1.emplace_back(x, y);
 }
 
 CPoint* CArea::AddHandle2(int32_t x, int32_t y) {
-  m_listHandle2.push_back(std::make_unique<CPoint>(x, y));
-  return m_listHandle2.back().get();
+  return &m_listHandle2.emplace_back(x, y);
 }
 
 CPoint* CArea::InsertPoint(int32_t x, int32_t y, const CPoint* a, const CPoint* b) {
@@ -48,22 +35,18 @@ CPoint* CArea::InsertPoint(int32_t x, int32_t y, const CPoint* a, const CPoint* 
     m_pPending = AddPoint(x, y);
     return m_pPending;
   }
-  auto p = std::make_unique<CPoint>(x, y);
-  CPoint* raw = p.get();
+  auto isEnd = [&](const CPoint& q) { return &q == a || &q == b; };
+  CPointList::iterator it;
   if (m_bTailEnd) {
-    auto it = std::find_if(m_listPoint.begin(), m_listPoint.end(),
-                           [&](const auto& q) { return q.get() == a || q.get() == b; });
+    it = std::find_if(m_listPoint.begin(), m_listPoint.end(), isEnd);
     if (it != m_listPoint.end()) ++it;
-    m_listPoint.insert(it, std::move(p));
   } else {
-    auto rit = std::find_if(m_listPoint.rbegin(), m_listPoint.rend(),
-                            [&](const auto& q) { return q.get() == a || q.get() == b; });
+    auto rit = std::find_if(m_listPoint.rbegin(), m_listPoint.rend(), isEnd);
     // Before the found node in storage order, i.e. after it in drawing order.
-    auto it = rit == m_listPoint.rend() ? m_listPoint.begin() : std::prev(rit.base());
-    m_listPoint.insert(it, std::move(p));
+    it = rit == m_listPoint.rend() ? m_listPoint.begin() : std::prev(rit.base());
   }
-  m_pPending = raw;
-  return raw;
+  m_pPending = &*m_listPoint.insert(it, CPoint(x, y));
+  return m_pPending;
 }
 
 void CArea::SetEndPoint(int32_t x, int32_t y) {
@@ -100,9 +83,15 @@ void CArea::RemovePoint(const CPoint* p) {
   m_listPoint.erase(it);
 }
 
-CPoint* CArea::GetHeadPoint() const { return m_listPoint.empty() ? nullptr : m_listPoint.front().get(); }
+// The area hands out its points for editing even through a const view, as
+// the selection and hit tests need them.
+CPoint* CArea::GetHeadPoint() const {
+  return m_listPoint.empty() ? nullptr : const_cast<CPoint*>(&m_listPoint.front());
+}
 
-CPoint* CArea::GetTailPoint() const { return m_listPoint.empty() ? nullptr : m_listPoint.back().get(); }
+CPoint* CArea::GetTailPoint() const {
+  return m_listPoint.empty() ? nullptr : const_cast<CPoint*>(&m_listPoint.back());
+}
 
 CPoint* CArea::GetStartPoint() const { return m_bTailEnd ? GetHeadPoint() : GetTailPoint(); }
 
@@ -115,9 +104,9 @@ void CArea::CopyFrom(const CArea& src) {
   // The pending point dies with the old points; keeping its address would
   // leave a dangling pointer behind.
   if (m_pPending && FindNode(m_listPoint, m_pPending) != m_listPoint.end()) m_pPending = nullptr;
-  CopyPointList(m_listPoint, src.m_listPoint);
-  CopyPointList(m_listHandle1, src.m_listHandle1);
-  CopyPointList(m_listHandle2, src.m_listHandle2);
+  m_listPoint = src.m_listPoint;
+  m_listHandle1 = src.m_listHandle1;
+  m_listHandle2 = src.m_listHandle2;
   m_rcBound = src.m_rcBound;
   m_strHref = src.m_strHref;
   m_strTarget = src.m_strTarget;

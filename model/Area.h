@@ -2,9 +2,9 @@
 // One clickable area of the image map: its shape (a type code and up to three
 // point lists), its bounding rectangle and its link attributes.
 #include <list>
-#include <memory>
 
 #include "model/Object.h"
+#include "model/PointList.h"
 #include "platform/DC.h"
 #include "platform/FixedPool.h"
 #include "platform/Types.h"
@@ -25,10 +25,6 @@ constexpr int32_t kPickTolerance = 5;
 // Colour of vertex marks, always drawn with the exclusive-or pen.
 constexpr COLORREF kMarkColor = RGB(225, 55, 20);
 
-// A list owning its points. Points keep their address for as long as they are
-// in the list: the selection and the pending point hold plain pointers.
-using CPointList =
-    std::list<std::unique_ptr<CPoint>, zorva::CPoolAllocator<std::unique_ptr<CPoint>>>;
 // Non-owning list of points of some area (the selected vertices).
 using CPointRefList = std::list<CPoint*>;
 

@@ -84,8 +84,8 @@ void CArea::Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORRE
   AreaPainter paint(dc, sx, sy, zoom);
 
   if (m_nType != AREA_POLYGON) {
-    const CPoint& first = *m_listPoint.front();
-    const CPoint& second = *m_listPoint.back();
+    const CPoint& first = m_listPoint.front();
+    const CPoint& second = m_listPoint.back();
     if (drawMarks) {
       paint.Mark(first, false);
       paint.Mark(second, false);
@@ -100,7 +100,7 @@ void CArea::Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORRE
 
   if (!adjacentOnly) {
     std::vector<const CPoint*> order;
-    for (const auto& p : m_listPoint) order.push_back(p.get());
+    for (const CPoint& p : m_listPoint) order.push_back(&p);
     if (!m_bTailEnd) std::reverse(order.begin(), order.end());
     for (size_t i = 0; i < order.size(); ++i) {
       if (drawMarks) paint.Mark(*order[i], Contains(selPoints, order[i]));
@@ -114,7 +114,7 @@ void CArea::Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORRE
   const CPoint* handledBefore = nullptr;
   for (const CPoint* p : *selPoints) {
     auto it = std::find_if(m_listPoint.begin(), m_listPoint.end(),
-                           [p](const auto& q) { return q.get() == p; });
+                           [p](const CPoint& q) { return &q == p; });
     // A selected point of some other area has no edges here.
     if (it == m_listPoint.end()) {
       handledBefore = p;
@@ -123,13 +123,13 @@ void CArea::Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORRE
     const CPoint* prev = nullptr;
     const CPoint* next = nullptr;
     if (it != m_listPoint.begin())
-      prev = std::prev(it)->get();
+      prev = &*std::prev(it);
     else if (m_bClosed)
-      prev = m_listPoint.back().get();
+      prev = &m_listPoint.back();
     if (std::next(it) != m_listPoint.end())
-      next = std::next(it)->get();
+      next = &*std::next(it);
     else if (m_bClosed)
-      next = m_listPoint.front().get();
+      next = &m_listPoint.front();
     if (drawMarks) paint.Mark(*p, true);
     for (const CPoint* n : {prev, next})
       if (n && n != handledBefore) paint.Line(*n, *p);

@@ -65,20 +65,20 @@ void CArea::RecalcBound() {
   const CRect& r = m_rcBound;
   int32_t left = std::max(r.left, r.right), right = std::min(r.left, r.right);
   int32_t top = std::max(r.top, r.bottom), bottom = std::min(r.top, r.bottom);
-  for (const auto& p : m_listPoint) {
-    left = std::min(left, p->x);
-    right = std::max(right, p->x);
-    top = std::min(top, p->y);
-    bottom = std::max(bottom, p->y);
+  for (const CPoint& p : m_listPoint) {
+    left = std::min(left, p.x);
+    right = std::max(right, p.x);
+    top = std::min(top, p.y);
+    bottom = std::max(bottom, p.y);
   }
   m_rcBound = CRect(left, top, right, bottom);
 }
 
 void CArea::Offset(int32_t dx, int32_t dy) {
   for (CPointList* list : {&m_listPoint, &m_listHandle1, &m_listHandle2})
-    for (auto& p : *list) {
-      p->x += dx;
-      p->y += dy;
+    for (CPoint& p : *list) {
+      p.x += dx;
+      p.y += dy;
     }
   m_rcBound.left += dx;
   m_rcBound.right += dx;
@@ -93,8 +93,9 @@ bool CArea::HitBound(int32_t x, int32_t y) const {
 
 CPoint* CArea::HitPoint(int32_t x, int32_t y) const {
   if (!HitBound(x, y)) return nullptr;
-  for (const auto& p : m_listPoint)
-    if (std::llabs(int64_t(p->x) - x) <= T && std::llabs(int64_t(p->y) - y) <= T) return p.get();
+  for (const CPoint& p : m_listPoint)
+    if (std::llabs(int64_t(p.x) - x) <= T && std::llabs(int64_t(p.y) - y) <= T)
+      return const_cast<CPoint*>(&p);
   return nullptr;
 }
 
@@ -103,15 +104,15 @@ bool CArea::HitOutline(int32_t x, int32_t y, bool wantEdge, CPoint** a, CPoint**
   switch (m_nType) {
     case AREA_RECT: {
       if (m_listPoint.size() < 2) return false;
-      const CPoint& p1 = *m_listPoint.front();
-      const CPoint& p2 = *m_listPoint.back();
+      const CPoint& p1 = m_listPoint.front();
+      const CPoint& p2 = m_listPoint.back();
       return std::llabs(int64_t(x) - p1.x) <= T || std::llabs(int64_t(x) - p2.x) <= T ||
              std::llabs(int64_t(y) - p1.y) <= T || std::llabs(int64_t(y) - p2.y) <= T;
     }
     case AREA_ELLIPSE: {
       if (m_listPoint.size() < 2) return false;
-      const CPoint& p1 = *m_listPoint.front();
-      const CPoint& p2 = *m_listPoint.back();
+      const CPoint& p1 = m_listPoint.front();
+      const CPoint& p2 = m_listPoint.back();
       int32_t cx = int32_t((int64_t(p1.x) + p2.x) / 2);
       int32_t cy = int32_t((int64_t(p1.y) + p2.y) / 2);
       int64_t rx = int64_t(std::max(p1.x, p2.x)) - cx;
@@ -143,13 +144,14 @@ bool CArea::HitOutline(int32_t x, int32_t y, bool wantEdge, CPoint** a, CPoint**
         return true;
       };
       if (m_bClosed) {
-        CPoint* tail = m_listPoint.back().get();
-        CPoint* head = m_listPoint.front().get();
+        CPoint* tail = GetTailPoint();
+        CPoint* head = GetHeadPoint();
         if (HitEdge(x, y, *tail, *head)) return report(tail, head);
       }
       for (auto it = m_listPoint.begin(), next = std::next(it); next != m_listPoint.end();
            ++it, ++next)
-        if (HitEdge(x, y, **it, **next)) return report(it->get(), next->get());
+        if (HitEdge(x, y, *it, *next))
+          return report(const_cast<CPoint*>(&*it), const_cast<CPoint*>(&*next));
       return false;
     }
     default:
@@ -171,8 +173,8 @@ bool CArea::UpdateHtmlShape(bool recompute) {
       break;
     case AREA_ELLIPSE:
       if (m_listPoint.size() >= 2) {
-        const CPoint& p1 = *m_listPoint.front();
-        const CPoint& p2 = *m_listPoint.back();
+        const CPoint& p1 = m_listPoint.front();
+        const CPoint& p2 = m_listPoint.back();
         m_bHtmlShape = std::llabs(int64_t(p2.x) - p1.x) == std::llabs(int64_t(p2.y) - p1.y);
       } else {
         m_bHtmlShape = false;
@@ -190,11 +192,11 @@ bool CArea::UpdateHtmlShape(bool recompute) {
 void CArea::ConvertToPolygon() {
   if (m_nType != AREA_RECT && m_nType != AREA_ELLIPSE) return;
   if (m_listPoint.size() < 2) return;
-  const CPoint p1 = *m_listPoint.front();
-  const CPoint p2 = *m_listPoint.back();
+  const CPoint p1 = m_listPoint.front();
+  const CPoint p2 = m_listPoint.back();
   if (m_nType == AREA_RECT) {
-    m_listPoint.insert(std::next(m_listPoint.begin()), std::make_unique<CPoint>(p1.x, p2.y));
-    m_listPoint.push_back(std::make_unique<CPoint>(p2.x, p1.y));
+    m_listPoint.insert(std::next(m_listPoint.begin()), CPoint(p1.x, p2.y));
+    m_listPoint.emplace_back(p2.x, p1.y);
   } else {
     int32_t cx = int32_t((int64_t(p1.x) + p2.x) / 2);
     int32_t cy = int32_t((int64_t(p1.y) + p2.y) / 2);
@@ -205,11 +207,12 @@ void CArea::ConvertToPolygon() {
     int64_t n = std::max<int64_t>(4, 4 * int64_t(std::floor(std::sqrt(double(t)))));
     m_pPending = nullptr;
     m_listPoint.clear();
+    m_listPoint.reserve(size_t(n));
     const double pi = 3.14159265358979323846;
     for (int64_t i = 0; i < n; ++i) {
       double phi = 2.0 * pi * double(i) / double(n);
-      m_listPoint.push_back(std::make_unique<CPoint>(int32_t(cx + TruncClamp(double(rx) * std::cos(phi))),
-                                                     int32_t(cy + TruncClamp(double(ry) * std::sin(phi)))));
+      m_listPoint.emplace_back(int32_t(cx + TruncClamp(double(rx) * std::cos(phi))),
+                               int32_t(cy + TruncClamp(double(ry) * std::sin(phi))));
     }
   }
   m_bClosed = true;

@@ -1,4 +1,5 @@
 // The project file's stream: the document, its areas and its guides.
+#include <algorithm>
 #include <limits>
 #include <list>
 #include <memory>
@@ -19,17 +20,22 @@ void WriteCount(CArchive& ar, size_t n) {
 
 void WritePoints(CArchive& ar, const CPointList& list) {
   WriteCount(ar, list.size());
-  for (const auto& p : list) ar.WritePoint(*p);
+  for (const CPoint& p : list) ar.WritePoint(p);
 }
 
-// Counts below 1 mean no entries. A forged count is never used to reserve
-// anything: every entry consumes bytes, so the loop ends at the stream's end.
-template <typename AddFn>
-void ReadPoints(CArchive& ar, AddFn add) {
+// Counts below 1 mean no entries. A forged count reserves no more points than
+// the rest of the stream can hold; every entry consumes bytes, so the loop
+// ends at the stream's end. Points join at the tail, or at the head where the
+// area grows there (as CArea::AddPoint places them).
+void ReadPoints(CArchive& ar, CPointList& list, bool atTail) {
   int32_t n = ar.ReadInt32();
+  if (n > 0) list.reserve(list.size() + std::min(size_t(n), ar.Remaining() / 8));
   for (int32_t i = 0; i < n; ++i) {
     CPoint p = ar.ReadPoint();
-    add(p);
+    if (atTail)
+      list.emplace_back(p.x, p.y);
+    else
+      list.emplace_front(p.x, p.y);
   }
 }
 
@@ -106,9 +112,9 @@ void CArea::Serialize(CArchive& ar) {
   } else {
     m_nType = ar.ReadInt32();
     m_bClosed = ar.ReadFlag();
-    ReadPoints(ar, [this](const CPoint& p) { AddPoint(p.x, p.y); });
-    ReadPoints(ar, [this](const CPoint& p) { AddHandle1(p.x, p.y); });
-    ReadPoints(ar, [this](const CPoint& p) { AddHandle2(p.x, p.y); });
+    ReadPoints(ar, m_listPoint, m_bTailEnd);
+    ReadPoints(ar, m_listHandle1, true);
+    ReadPoints(ar, m_listHandle2, true);
     m_rcBound = ar.ReadRect();
     SerializeLinks(ar, *this);
     m_strComment = ar.ReadString();

@@ -39,10 +39,7 @@ void CByteBuffer::Reserve(size_t capacity) {
   m_capacity = capacity;
 }
 
-void CByteBuffer::Resize(size_t size) {
-  if (size > m_capacity) Reserve(std::max({size, m_capacity * 2, size_t(4096)}));
-  m_size = size;
-}
+void CByteBuffer::Grow(size_t size) { Reserve(std::max({size, m_capacity * 2, size_t(4096)})); }
 
 void CByteBuffer::Swap(CByteBuffer& other) noexcept {
   std::swap(m_data, other.m_data);

@@ -34,10 +34,15 @@ class CByteBuffer {
   // Makes room for `capacity` bytes, keeping the contents.
   void Reserve(size_t capacity);
   // Sets the size; new bytes are uninitialised. Grows at least twofold.
-  void Resize(size_t size);
+  // Inline: a project stream is written a few bytes at a time.
+  void Resize(size_t size) {
+    if (size > m_capacity) Grow(size);
+    m_size = size;
+  }
   void Clear() { m_size = 0; }
 
  private:
+  void Grow(size_t size);
   void Swap(CByteBuffer& other) noexcept;
 
   char* m_data = nullptr;

@@ -19,8 +19,3 @@ void* AllocatePoolBlock(size_t bytesPerBlock) {
 }
 
 }  // namespace zorva
-
-#include "platform/Types.h"
-
-void* CPoint::operator new(size_t size) { return zorva::PoolNew<CPoint>(size); }
-void CPoint::operator delete(void* p, size_t size) noexcept { zorva::PoolDelete<CPoint>(p, size); }

@@ -1,7 +1,7 @@
 #pragma once
-// Allocation of many small objects of one size (the points of areas and the
-// nodes of their lists). A project of 100,000 areas holds millions of points;
-// taking each from the general heap dominates the time to open it.
+// Allocation of many small objects of one size (the areas of a document). A
+// project holds up to hundreds of thousands of them; taking each from the
+// general heap dominated the time to open and close it.
 //
 // Each thread keeps its own free list, so allocating and freeing take no lock.
 // An object freed on another thread than the one that made it simply joins
@@ -40,8 +40,8 @@ class CFixedPool {
   struct Slot {
     Slot* next;
   };
-  // Points and list nodes need no more than pointer alignment; packing them
-  // tightly keeps a big project's outlines in fewer cache lines.
+  // Pooled objects need no more than pointer alignment; packing them tightly
+  // keeps a big project in fewer cache lines.
   static constexpr size_t kAlign = alignof(void*);
   static constexpr size_t kSlot = (Size + kAlign - 1) / kAlign * kAlign;
   static constexpr size_t kSlotsPerBlock = 4096;
@@ -74,30 +74,5 @@ void PoolDelete(void* p, size_t size) noexcept {
   else
     ::operator delete(p);
 }
-
-// A standard allocator over CFixedPool for node containers (std::list).
-// Single objects come from the pool; arrays fall back to the heap.
-template <typename T>
-struct CPoolAllocator {
-  using value_type = T;
-  CPoolAllocator() = default;
-  template <typename U>
-  CPoolAllocator(const CPoolAllocator<U>&) noexcept {}
-
-  T* allocate(size_t n) {
-    if (n == 1 && alignof(T) <= alignof(void*)) return static_cast<T*>(CFixedPool<sizeof(T)>::Allocate());
-    return static_cast<T*>(::operator new(n * sizeof(T)));
-  }
-  void deallocate(T* p, size_t n) noexcept {
-    if (n == 1 && alignof(T) <= alignof(void*))
-      CFixedPool<sizeof(T)>::Free(p);
-    else
-      ::operator delete(p);
-  }
-  template <typename U>
-  bool operator==(const CPoolAllocator<U>&) const noexcept {
-    return true;
-  }
-};
 
 }  // namespace zorva

@@ -15,10 +15,6 @@ struct CPoint {
   CPoint() = default;
   CPoint(int32_t x_, int32_t y_) : x(x_), y(y_) {}
   bool operator==(const CPoint&) const = default;
-
-  // Areas hold their points one by one on the heap; they come from a pool.
-  static void* operator new(size_t size);
-  static void operator delete(void* p, size_t size) noexcept;
 };
 
 struct CSize {

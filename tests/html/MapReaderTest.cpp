@@ -28,7 +28,7 @@ struct Reader {
   const CArea& Area(size_t i) const { return **std::next(doc.m_listArea.begin(), long(i)); }
   std::vector<CPoint> Points(size_t i) const {
     std::vector<CPoint> pts;
-    for (const auto& p : Area(i).m_listPoint) pts.push_back(*p);
+    for (const CPoint& p : Area(i).m_listPoint) pts.push_back(p);
     return pts;
   }
 };

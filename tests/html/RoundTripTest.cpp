@@ -25,7 +25,7 @@ std::vector<Seen> AreasOf(const CZorvaDoc& doc) {
   for (const CArea* a : doc.m_listArea) {
     Seen s{a->m_nType, {}, a->m_strHref, a->m_strTarget, a->m_strAlt, a->m_strOnClick,
            a->m_strOnMouseOver, a->m_strOnMouseOut, a->m_strComment, a->m_bJavaScript};
-    for (const auto& p : a->m_listPoint) s.points.push_back(*p);
+    for (const CPoint& p : a->m_listPoint) s.points.push_back(p);
     out.push_back(s);
   }
   return out;

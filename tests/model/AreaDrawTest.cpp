@@ -29,7 +29,7 @@ CArea Make(int32_t type, bool closed, std::initializer_list<CPoint> pts) {
 CPoint* Nth(const CArea& a, size_t i) {
   auto it = a.m_listPoint.begin();
   std::advance(it, i);
-  return it->get();
+  return const_cast<CPoint*>(&*it);
 }
 
 struct Call {

@@ -17,7 +17,7 @@ CArea MakeTwoPoint(int32_t type, CPoint a, CPoint b, bool closed = true) {
 }
 std::vector<CPoint> Storage(const CArea& a) {
   std::vector<CPoint> v;
-  for (const auto& p : a.m_listPoint) v.push_back(*p);
+  for (const CPoint& p : a.m_listPoint) v.push_back(p);
   return v;
 }
 }  // namespace
@@ -48,8 +48,8 @@ TEST(AreaBounds, OffsetMovesPointsHandlesAndBound) {
   a.AddHandle2(6, 6);
   a.Offset(10, -1);
   EXPECT_EQ(Storage(a), (std::vector<CPoint>{{11, 1}, {13, 3}}));
-  EXPECT_EQ(*a.m_listHandle1.front(), CPoint(15, 4));
-  EXPECT_EQ(*a.m_listHandle2.front(), CPoint(16, 5));
+  EXPECT_EQ(a.m_listHandle1.front(), CPoint(15, 4));
+  EXPECT_EQ(a.m_listHandle2.front(), CPoint(16, 5));
   EXPECT_EQ(a.m_rcBound, CRect(11, 1, 13, 3));
 }
 
@@ -113,7 +113,7 @@ TEST(AreaHit, ClosedPolygonReportsClosingEdgeAsTailThenHead) {
   EXPECT_EQ(ea, tail);
   EXPECT_EQ(eb, head);
   a.InsertPoint(2, 50, ea, eb);
-  EXPECT_EQ(*a.m_listPoint.back(), CPoint(2, 50));
+  EXPECT_EQ(a.m_listPoint.back(), CPoint(2, 50));
   // An open polygon has no closing edge.
   CArea open;
   open.m_nType = AREA_POLYGON;
@@ -143,7 +143,7 @@ TEST(AreaHit, HitPointTakesTheFirstInStorageOrder) {
   a.SetBoundPoint(10, 10);
   a.RecalcBound();
   EXPECT_EQ(a.HitPoint(12, 12), p1);
-  EXPECT_EQ(a.HitPoint(18, 18), a.m_listPoint.back().get());
+  EXPECT_EQ(a.HitPoint(18, 18), &a.m_listPoint.back());
   EXPECT_EQ(a.HitPoint(19, 13), nullptr);
 }
 

@@ -7,7 +7,7 @@
 namespace {
 std::vector<CPoint> Storage(const CArea& a) {
   std::vector<CPoint> v;
-  for (const auto& p : a.m_listPoint) v.push_back(*p);
+  for (const CPoint& p : a.m_listPoint) v.push_back(p);
   return v;
 }
 using Pts = std::vector<CPoint>;
@@ -42,7 +42,7 @@ TEST(AreaRecord, GrowingEndAtHeadReversesDrawingOrder) {
   // Handles always go to the tail.
   a.AddHandle1(5, 5);
   a.AddHandle1(6, 6);
-  EXPECT_EQ(*a.m_listHandle1.back(), CPoint(6, 6));
+  EXPECT_EQ(a.m_listHandle1.back(), CPoint(6, 6));
 }
 
 TEST(AreaRecord, InsertOnClosingEdgeGoesToTheGrowingEnd) {
@@ -129,8 +129,8 @@ TEST(AreaRecord, CopyIsDeepAndReplacesEveryList) {
             "a.html_topaltc()o()u()note");
   // Same drawing order: the end point is the head in both.
   EXPECT_EQ(*dst.GetEndPoint(), *src.GetEndPoint());
-  dst.m_listPoint.front()->x = 100;
-  EXPECT_EQ(src.m_listPoint.front()->x, 1);
+  dst.m_listPoint.front().x = 100;
+  EXPECT_EQ(src.m_listPoint.front().x, 1);
 }
 
 TEST(AreaRecord, CopyDropsAPendingPointThatDiedWithTheOldPoints) {

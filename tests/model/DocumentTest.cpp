@@ -61,7 +61,7 @@ TEST(Document, PointSelectionToggleRebindOffset) {
   doc.TogglePointSel(p);
   CArea copy;
   copy.CopyFrom(a);
-  CPoint* q = copy.m_listPoint.front().get();
+  CPoint* q = &copy.m_listPoint.front();
   EXPECT_TRUE(doc.IsPointSel(q));  // equal coordinates count
   doc.RebindPointSel(q);
   EXPECT_EQ(doc.m_listSelPoint.front(), q);

@@ -16,7 +16,7 @@ namespace {
 
 std::vector<CPoint> Points(const CPointList& list) {
   std::vector<CPoint> out;
-  for (const auto& p : list) out.push_back(*p);
+  for (const CPoint& p : list) out.push_back(p);
   return out;
 }
 
