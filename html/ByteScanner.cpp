@@ -49,7 +49,7 @@ void CByteScanner::SkipBlanks() {
   while (m_pos < m_text.size() && IsBlank(m_text[m_pos])) ++m_pos;
 }
 
-bool CByteScanner::SkipComment() {
+bool CByteScanner::SkipCommentAt() {
   if (m_text.compare(m_pos, 4, "<!--") != 0) return false;
   size_t end = m_text.find("-->", m_pos + 4);
   m_pos = end == std::string_view::npos ? m_text.size() : end + 3;

@@ -27,7 +27,12 @@ class CByteScanner {
 
   // A comment "<!--" at the position, up to and including its "-->" (or to
   // the end). False when no comment starts here.
-  bool SkipComment();
+  bool SkipComment() {
+    // Called before almost every byte of a tag is looked at: the common
+    // answer "no comment here" must cost a compare, not a call.
+    if (m_pos >= m_text.size() || m_text[m_pos] != '<') return false;
+    return SkipCommentAt();
+  }
 
   // Whether the bytes at the position begin with `lowerName`, compared in
   // lower case. `lowerName` must be lower case.
@@ -53,6 +58,8 @@ class CByteScanner {
   bool ReadValue(std::string& value);
 
  private:
+  bool SkipCommentAt();
+
   std::string_view m_text;
   size_t m_pos;
 };
