@@ -130,9 +130,8 @@ int main(int argc, char** argv) {
 
     zorva::HtmlOutputSettings settings;
     std::string out;
-    CString rel;
     auto t4 = Clock::now();
-    zorva::html::BuildPage(doc, outPath, settings, out, rel);
+    zorva::html::BuildPage(doc, outPath, settings, out);
     auto t5 = Clock::now();
     bestBuild = std::min(bestBuild, Seconds(t4, t5));
     written = out.size();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliDocumentHost.h"
 #include "image/PictureLoader.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
@@ -19,17 +20,16 @@ namespace zorva::cli {
 
 namespace {
 
-// The document host of the command: messages go to stderr, posts to the
-// view are kept for the command to read, and the display is the one asked for.
-class DecodeHost : public CNullDocumentHost {
+// The document host of the command: messages go to stderr as for every
+// command (from the loader thread, so under a lock), posts to the view are
+// kept for the command to read, and the display is the one asked for.
+class DecodeHost : public CCliDocumentHost {
  public:
   explicit DecodeHost(bool paletteDisplay) : m_paletteDisplay(paletteDisplay) {}
 
-  int MessageBox(unsigned, const std::string& text, unsigned) override {
+  int MessageBox(unsigned stringId, const std::string& text, unsigned type) override {
     std::lock_guard<std::mutex> lock(m_mutex);
-    std::fprintf(stderr, "%s\n", text.c_str());
-    m_shownMessage = true;
-    return IDOK;
+    return CCliDocumentHost::MessageBox(stringId, text, type);
   }
   void PostToView(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -42,7 +42,7 @@ class DecodeHost : public CNullDocumentHost {
 
   bool Finished() {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_finished && !m_failedWith && !m_shownMessage;
+    return m_finished && !m_failedWith && MessageCount() == 0;
   }
   unsigned FailedWith() {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -54,7 +54,6 @@ class DecodeHost : public CNullDocumentHost {
   bool m_paletteDisplay;
   bool m_finished = false;
   unsigned m_failedWith = 0;
-  bool m_shownMessage = false;
 };
 
 int Fail(const std::string& text) {
@@ -93,19 +92,15 @@ int RunDecode(const std::vector<std::string>& args) {
   if (!picture || !output) return Fail("zorva-cli decode: a path has characters the code page cannot hold");
 
   // A project file names its loader by the last three letters of the path.
-  CString kind = picture->size() >= 3 ? ToUpperAscii(picture->substr(picture->size() - 3)) : CString();
-  PictureFormat format;
-  if (kind == "GIF") format = PictureFormat::Gif;
-  else if (kind == "JPG") format = PictureFormat::Jpeg;
-  else if (kind == "PNG") format = PictureFormat::Png;
-  else return Fail(LoadStringUtf8(61213));
+  const std::optional<PictureFormat> format = PictureFormatOfEnding(*picture);
+  if (!format) return Fail(LoadStringUtf8(61213));
 
   DecodeHost host(paletteDisplay);
   CPictureLoader loader;
   CZorvaDoc doc(&host);
   doc.SetPictureLoader(&loader);
   doc.m_strPicturePath = *picture;
-  doc.LoadPicture(format);
+  doc.LoadPicture(*format);
   loader.WaitIdle();
 
   if (unsigned id = host.FailedWith()) return Fail(LoadStringUtf8(id));

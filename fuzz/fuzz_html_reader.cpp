@@ -24,9 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string page(reinterpret_cast<const char*>(data), size);
   if (!zorva::html::ReadPageText(doc, "/site/page.html", std::move(page))) return 0;
   std::string out;
-  CString rel;
-  zorva::html::BuildPage(doc, "/site/out.html", zorva::HtmlOutputSettings{}, out, rel);
+  zorva::html::BuildPage(doc, "/site/out.html", zorva::HtmlOutputSettings{}, out);
   doc.m_bFromPage = false;
-  zorva::html::BuildPage(doc, "/site/out.html", zorva::HtmlOutputSettings{}, out, rel);
+  zorva::html::BuildPage(doc, "/site/out.html", zorva::HtmlOutputSettings{}, out);
   return 0;
 }

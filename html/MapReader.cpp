@@ -183,17 +183,8 @@ class CPageScanner {
 
   void AddScriptName(std::string_view signature) {
     CString entry(signature);
-    if (entry.size() + 1 > kMaxScriptEntry) {
-      // Cut to fit, never inside a two-byte character.
-      size_t keep = 0;
-      for (size_t i = 0; i < kMaxScriptEntry - 1;) {
-        size_t step = IsCp932LeadByte(static_cast<unsigned char>(entry[i])) ? 2 : 1;
-        if (i + step > kMaxScriptEntry - 1) break;
-        i += step;
-        keep = i;
-      }
-      entry.resize(keep);
-    }
+    // Cut to fit, never inside a two-byte character.
+    if (entry.size() + 1 > kMaxScriptEntry) entry.resize(Cp932PrefixLength(entry, kMaxScriptEntry - 1));
     entry += ';';
     if (m_scriptNames.insert(entry).second) m_doc.m_listScriptName.push_back(entry);
   }
@@ -223,14 +214,12 @@ int ChooseImage(CZorvaDoc& doc, const std::vector<ImageRecord>& images) {
 }
 
 bool StartPictureLoading(CZorvaDoc& doc) {
-  const CString& path = doc.m_strPicturePath;
-  CString type = ToUpperAscii(path.size() >= 3 ? std::string_view(path).substr(path.size() - 3) : path);
-  if (type == "GIF") {
+  const std::optional<PictureFormat> format = PictureFormatOfEnding(doc.m_strPicturePath);
+  if (format == PictureFormat::Gif) {
     doc.ReportMessage(61211);
     return false;
   }
-  if (type == "JPG") doc.LoadPicture(PictureFormat::Jpeg);
-  if (type == "PNG") doc.LoadPicture(PictureFormat::Png);
+  if (format) doc.LoadPicture(*format);
   return true;
 }
 
@@ -240,14 +229,7 @@ std::string ImageChoiceLine(const ImageRecord& image) {
   std::string line = image.usemap ? " Yes" : "  No";
   line.append(10, ' ');
   std::string_view source = image.source ? std::string_view(*image.source) : std::string_view();
-  size_t keep = 0;
-  for (size_t i = 0; i < source.size() && i < 30;) {
-    size_t step = IsCp932LeadByte(static_cast<unsigned char>(source[i])) ? 2 : 1;
-    if (i + step > 30) break;
-    i += step;
-    keep = i;
-  }
-  line += Cp932ToUtf8(source.substr(0, std::min(keep, source.size())));
+  line += Cp932ToUtf8(source.substr(0, Cp932PrefixLength(source, 30)));
   return line;
 }
 
@@ -285,7 +267,7 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   doc.SetTitle(path);
   // The new-document step before the read placed the preview by the previous
   // picture; the patched page's relative sources resolve only beside the page.
-  doc.m_strPreviewPath = FolderOf(path) + LoadStringCp932(61204);
+  doc.SetPreviewPathFrom(path);
   return true;
 }
 

@@ -209,9 +209,9 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, const std::string& 
 }
 
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
-                  const HtmlLiterals& L, std::string& out, CString& relativePicture) {
+                  const HtmlLiterals& L, std::string& out) {
   const std::string& nl = s.newline;
-  relativePicture = RelativePicturePath(target, doc.m_strPicturePath);
+  const CString relativePicture = RelativePicturePath(target, doc.m_strPicturePath);
   const CString mapName = SplitPath(relativePicture).name;
 
   out.reserve(doc.m_listArea.size() * 96 + 512);
@@ -254,17 +254,16 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
 }  // namespace
 
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
-               std::string& out, CString& relativePicture) {
+               std::string& out) {
   out.clear();
   const HtmlLiterals& L = LiteralsFor(settings.charcase);
   if (doc.m_bFromPage) return BuildPatchedPage(doc, L, settings.newline, out);
-  return BuildNewPage(doc, target, settings, L, out, relativePicture);
+  return BuildNewPage(doc, target, settings, L, out);
 }
 
 bool WriteMap(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings) {
   std::string page;
-  CString relativePicture;
-  if (!BuildPage(doc, target, settings, page, relativePicture)) return false;
+  if (!BuildPage(doc, target, settings, page)) return false;
   int err = 0;
   if (!WriteFileReplacing(target, page, &err)) {
     doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(target)});

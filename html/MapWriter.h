@@ -12,10 +12,9 @@ namespace zorva::html {
 
 // Builds the bytes of the page for `target`. Asks the document's host about
 // areas HTML cannot hold as they are; returns false when the user cancels
-// there. In new-page mode `relativePicture` receives the picture path as the
-// page refers to it, for the document to keep once the page is written.
+// there.
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
-               std::string& out, CString& relativePicture);
+               std::string& out);
 
 // BuildPage, then writes the file through a temporary file, so a cancel or a
 // failed write leaves an existing page as it was. A failed write is reported.

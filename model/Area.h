@@ -1,6 +1,7 @@
 #pragma once
 // One clickable area of the image map: its shape (a type code and up to three
 // point lists), its bounding rectangle and its link attributes.
+#include <climits>
 #include <list>
 
 #include "model/Object.h"
@@ -102,11 +103,15 @@ class CArea : public CObject {
 };
 
 // Maps a picture coordinate to a device coordinate at `zoom` (numerator in the
-// high 16 bits, denominator in the low 16), minus the scroll offset.
+// high 16 bits, denominator in the low 16), minus the scroll offset, with
+// division truncating towards zero. The result is held to the 32-bit range
+// instead of wrapping: a point far off the picture stays far off the screen.
+// The denominator must not be 0.
 inline int32_t ZoomCoord(int32_t v, int32_t zoom, int32_t scroll) {
-  int32_t num = zoom >> 16;
-  int32_t den = zoom & 0xFFFF;
-  return int32_t(int64_t(v) * num / den) - scroll;
+  const int64_t num = zoom >> 16;
+  const int64_t den = zoom & 0xFFFF;
+  const int64_t d = int64_t(v) * num / den - scroll;
+  return d > INT32_MAX ? INT32_MAX : d < INT32_MIN ? INT32_MIN : int32_t(d);
 }
 
 constexpr int32_t MakeZoom(int32_t num, int32_t den) { return (num << 16) | den; }

@@ -25,7 +25,7 @@ class AreaPainter {
       : m_dc(dc), m_sx(sx), m_sy(sy), m_zoom(zoom) {}
 
   CPoint Map(const CPoint& p) const {
-    return CPoint(DrawCoord(p.x, m_zoom, m_sx), DrawCoord(p.y, m_zoom, m_sy));
+    return CPoint(ZoomCoord(p.x, m_zoom, m_sx), ZoomCoord(p.y, m_zoom, m_sy));
   }
 
   // Marks are always exclusive-or, so drawing one twice removes it.
@@ -64,12 +64,6 @@ bool Contains(const CPointRefList* list, const CPoint* p) {
 }
 
 }  // namespace
-
-int32_t DrawCoord(int32_t v, int32_t zoom, int32_t scroll) {
-  int64_t num = zoom >> 16;
-  int64_t den = zoom & 0xFFFF;
-  return Saturate(int64_t(v) * num / den - scroll);
-}
 
 int32_t DrawOffset(int32_t d, int32_t delta) { return Saturate(int64_t(d) + delta); }
 

@@ -64,15 +64,8 @@ bool CZorvaDoc::ReadProjectFile(const CString& path) {
 
   if (data.Size() != 0) {
     if (!IsAbsolutePicturePath(m_strPicturePath)) MakeAbsolutePath(path, m_strPicturePath);
-    const CString last3 = zorva::ToUpperAscii(
-        m_strPicturePath.size() >= 3 ? m_strPicturePath.substr(m_strPicturePath.size() - 3)
-                                     : m_strPicturePath);
-    if (last3 == "GIF")
-      LoadPicture(PictureFormat::Gif);
-    else if (last3 == "JPG")
-      LoadPicture(PictureFormat::Jpeg);
-    else if (last3 == "PNG")
-      LoadPicture(PictureFormat::Png);
+    if (auto format = PictureFormatOfEnding(m_strPicturePath))
+      LoadPicture(*format);
     else
       m_bPictureLoaded = false;  // a picture shown before is not this file's
   }

@@ -2,9 +2,17 @@
 // The seam through which the document starts decoding its picture. The image
 // module provides the real loader; tests may put in one that records calls.
 
+#include <optional>
+#include <string_view>
+
 class CZorvaDoc;
 
 enum class PictureFormat { Jpeg, Png, Gif };
+
+// The loader a project file or a page names by the last three letters of
+// the picture path, in any letter case: "GIF", "JPG" or "PNG"; nothing for
+// any other ending (so "photo.jpeg" loads no picture).
+std::optional<PictureFormat> PictureFormatOfEnding(std::string_view path);
 
 class IPictureLoader {
  public:

@@ -78,6 +78,10 @@ class CZorvaDoc {
   void SetProgress(int percent);
   void EndProgress();
 
+  // Sets the preview path: the folder of `path` (up to its last separator)
+  // followed by the preview file name.
+  void SetPreviewPathFrom(const CString& path);
+
   // --- picture ---
   void LoadPicture(PictureFormat format);
 
@@ -135,8 +139,6 @@ class CZorvaDoc {
   std::list<CUndoRecord*> m_listUndo;
 
  private:
-  // Sets the preview path from the folder of `path` (up to its last separator).
-  void SetPreviewPathFrom(const CString& path);
   void DeletePreviewFile();
   // Reads a project file into the document and starts its picture.
   bool ReadProjectFile(const CString& path);

@@ -14,14 +14,10 @@ CZorvaViewWidget::CZorvaViewWidget(CZorvaDoc& doc, QWidget* parent)
 }
 
 void CZorvaViewWidget::UpdateScrollSizes() {
-  CSize picture;
-  {
-    // The size is written by a loader before it decodes; reading it is cheap
-    // and a stale value is corrected by the update that follows the load.
-    picture = m_doc.m_sizePicture;
-  }
+  // A loader writes the size together with the bitmap and then asks for an
+  // update, which comes back here.
   const int32_t num = m_settings.zoom >> 16;
-  const CSize total = ScrollTotalSize(picture, m_settings.zoom);
+  const CSize total = ScrollTotalSize(m_doc.m_sizePicture, m_settings.zoom);
   m_settings.totalWidth = total.cx;
   m_settings.totalHeight = total.cy;
   const int w = viewport()->width(), h = viewport()->height();

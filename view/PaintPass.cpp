@@ -13,9 +13,8 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
   std::unique_lock<std::mutex> lock(doc.m_mutexPicture, std::try_to_lock);
   if (!lock.owns_lock()) return false;
 
-  const int32_t num = s.zoom >> 16, den = s.zoom & 0xFFFF;
-  const int32_t dw = int32_t(int64_t(doc.m_sizePicture.cx) * num / den);
-  const int32_t dh = int32_t(int64_t(num) * doc.m_sizePicture.cy / den);
+  const CSize drawn = ScrollTotalSize(doc.m_sizePicture, s.zoom);
+  const int32_t dw = drawn.cx, dh = drawn.cy;
 
   if (doc.m_pBitmap) {
     const CBitmap& bmp = *doc.m_pBitmap;

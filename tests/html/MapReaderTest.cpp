@@ -58,8 +58,7 @@ TEST(MapReaderImages, SingleImageWithoutUsemapReadsNoAreasAndPatchesLater) {
   EXPECT_EQ(r.loader.started, (std::vector<PictureFormat>{PictureFormat::Jpeg}));
 
   std::string out;
-  CString rel;
-  ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 2, 1, 0), out, rel));
+  ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 2, 1, 0), out));
   EXPECT_EQ(out, "<P>text</P>\n<MAP name=\"photo\">\n<AREA shape=\"default\" nohref><!-- " + kDefaultComment +
                      " -->\n</MAP>\n<IMG SRC=\"img/photo.jpg\" ALT=\"p\" usemap=\"#photo\"><area shape=rect coords=1,2,3,4>");
 }
@@ -237,9 +236,8 @@ TEST(MapReaderMaps, AnUnclosedMapEndsAfterItsLastArea) {
   ASSERT_EQ(r.doc.m_listArea.size(), 1u);
   EXPECT_EQ(r.doc.m_nMapEndPos, int32_t(head.size() + 21));
   std::string out;
-  CString rel;
   r.doc.m_areaDefault.m_strComment.clear();
-  ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 0, 0, 2), out, rel));
+  ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 0, 0, 2), out));
   EXPECT_EQ(out, "<img src=a.jpg usemap=#m>\n<map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,2,2\" nohref>\n"
                  "<area shape=\"default\" nohref>\n</map>\n<p>rest</p>");
 }

@@ -15,8 +15,7 @@ struct Writer {
   // The page's bytes, or "<cancelled>".
   std::string Page(const HtmlOutputSettings& s, const CString& target = "C:\\site\\index.html") {
     std::string out;
-    CString rel;
-    if (!html::BuildPage(doc, target, s, out, rel)) return "<cancelled>";
+    if (!html::BuildPage(doc, target, s, out)) return "<cancelled>";
     return out;
   }
 
