@@ -8,6 +8,7 @@
 #include "html/ByteScanner.h"
 #include "html/DialogTexts.h"
 #include "html/HtmlLiterals.h"
+#include "html/PageBytes.h"
 #include "html/PicturePath.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
@@ -21,37 +22,32 @@ namespace {
 constexpr int kButtonYes = 1;     // "close it anyway" / "convert to poly"
 constexpr int kButtonIgnore = 5;  // "ignore"
 
-void AppendNumber(std::string& out, int64_t v) {
-  char buf[24];
-  auto r = std::to_chars(buf, buf + sizeof buf, v);
-  out.append(buf, r.ptr);
-}
-
 // An attribute value: bytes as held, except that a quotation mark, which
 // would end the value early, is written as an entity.
-void AppendValue(std::string& out, std::string_view v) {
-  for (size_t q; (q = v.find('"')) != std::string_view::npos; v.remove_prefix(q + 1)) {
-    out.append(v.data(), q);
-    out += "&quot;";
+void AppendValue(CPageBytes& out, std::string_view v) {
+  for (const char* q; (q = static_cast<const char*>(std::memchr(v.data(), '"', v.size())));) {
+    const size_t n = size_t(q - v.data());
+    out.Append(v.substr(0, n));
+    out.Append("&quot;");
+    v.remove_prefix(n + 1);
   }
-  out.append(v);
+  out.Append(v);
 }
 
-void AppendAttribute(std::string& out, const char* name, std::string_view value) {
-  out += name;
+void AppendAttribute(CPageBytes& out, std::string_view name, std::string_view value) {
+  out.Append(name);
   AppendValue(out, value);
-  out += '"';
+  out.Append('"');
 }
 
 // Everything after the shape and its coordinates: link, ALT, scripts and the
 // end of the tag with its comment.
-void AppendLinkPart(std::string& out, const CArea& a, const HtmlLiterals& L,
-                    const std::string& newline) {
+void AppendLinkPart(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline) {
   if (!a.m_strHref.empty()) {
     AppendAttribute(out, L.href, a.m_strHref);
     if (!a.m_strTarget.empty()) AppendAttribute(out, L.target, a.m_strTarget);
   } else {
-    out += L.nohref;
+    out.Append(L.nohref);
   }
   if (!a.m_strAlt.empty()) AppendAttribute(out, L.alt, a.m_strAlt);
   if (a.m_bJavaScript) {
@@ -60,21 +56,20 @@ void AppendLinkPart(std::string& out, const CArea& a, const HtmlLiterals& L,
     if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, kOnMouseOut, a.m_strOnMouseOut);
   }
   if (!a.m_strComment.empty()) {
-    out += "><!-- ";
-    out += a.m_strComment;
-    out += " -->";
+    out.Append("><!-- ");
+    out.Append(a.m_strComment);
+    out.Append(" -->");
   } else {
-    out += '>';
+    out.Append('>');
   }
-  out += newline;
+  out.Append(newline);
 }
 
 // Appends the line of an area that HTML can hold; false when the area has no
 // form HTML could carry (no points, or a type without an HTML shape).
-bool AppendAreaLine(std::string& out, const CArea& a, const HtmlLiterals& L,
-                    const std::string& newline) {
+bool AppendAreaLine(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline) {
   if (a.m_nType == AREA_DEFAULT) {
-    out += L.defaultArea;
+    out.Append(L.defaultArea);
     AppendLinkPart(out, a, L, newline);
     return true;
   }
@@ -83,34 +78,34 @@ bool AppendAreaLine(std::string& out, const CArea& a, const HtmlLiterals& L,
   const CPoint& p2 = a.m_listPoint.back();
   switch (a.m_nType) {
     case AREA_RECT:
-      out += L.rect;
-      AppendNumber(out, std::min(p1.x, p2.x));
-      out += ',';
-      AppendNumber(out, std::min(p1.y, p2.y));
-      out += ',';
-      AppendNumber(out, std::max(p1.x, p2.x));
-      out += ',';
-      AppendNumber(out, std::max(p1.y, p2.y));
-      out += '"';
+      out.Append(L.rect);
+      out.AppendNumber(std::min(p1.x, p2.x));
+      out.Append(',');
+      out.AppendNumber(std::min(p1.y, p2.y));
+      out.Append(',');
+      out.AppendNumber(std::max(p1.x, p2.x));
+      out.Append(',');
+      out.AppendNumber(std::max(p1.y, p2.y));
+      out.Append('"');
       break;
     case AREA_ELLIPSE:
-      out += L.circle;
-      AppendNumber(out, (int64_t(p1.x) + p2.x) / 2);
-      out += ',';
-      AppendNumber(out, (int64_t(p1.y) + p2.y) / 2);
-      out += ',';
-      AppendNumber(out, (int64_t(p2.x) - p1.x < 0 ? int64_t(p1.x) - p2.x : int64_t(p2.x) - p1.x) / 2);
-      out += '"';
+      out.Append(L.circle);
+      out.AppendNumber((int64_t(p1.x) + p2.x) / 2);
+      out.Append(',');
+      out.AppendNumber((int64_t(p1.y) + p2.y) / 2);
+      out.Append(',');
+      out.AppendNumber((int64_t(p2.x) - p1.x < 0 ? int64_t(p1.x) - p2.x : int64_t(p2.x) - p1.x) / 2);
+      out.Append('"');
       break;
     case AREA_POLYGON:
-      out += L.poly;
+      out.Append(L.poly);
       for (const CPoint& p : a.m_listPoint) {
-        AppendNumber(out, p.x);
-        out += ',';
-        AppendNumber(out, p.y);
-        out += ',';
+        out.AppendNumber(p.x);
+        out.Append(',');
+        out.AppendNumber(p.y);
+        out.Append(',');
       }
-      out.back() = '"';
+      out.SetBack('"');
       break;
     default:
       return false;
@@ -136,12 +131,33 @@ bool HasHtmlShape(const CArea& a, CArea& scratch) {
   return scratch.UpdateHtmlShape(true);
 }
 
+void PrefetchObject(const CArea* a) {
+  const char* p = reinterpret_cast<const char*>(a);
+  for (size_t off = 0; off < sizeof(CArea); off += 64) __builtin_prefetch(p + off);
+}
+
+void PrefetchContents(const CArea* a) {
+  // The points of an area read or loaded sit side by side in one block.
+  const char* points = reinterpret_cast<const char*>(a->GetHeadPoint());
+  for (int line = 0; line < 3; ++line) __builtin_prefetch(points + 64 * line);
+  __builtin_prefetch(a->m_strHref.data());
+}
+
 // The area lines of the whole list, then the default area's line. False when
 // the user cancelled one of the choices.
-bool AppendAreas(std::string& out, CZorvaDoc& doc, const HtmlLiterals& L,
-                 const std::string& newline) {
+bool AppendAreas(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline) {
   CArea scratch;
+  // Areas, their points and their texts lie all over the heap, and a big map
+  // is written faster than memory answers: the areas a few places ahead are
+  // asked for early, their points and link texts once the area has arrived.
+  constexpr int kAhead = 8;
+  const auto end = doc.m_listArea.end();
+  auto far = doc.m_listArea.begin(), near = far;
+  for (int i = 0; i < kAhead && far != end; ++i, ++far)
+    if (i < kAhead / 2) ++near;
   for (const CArea* a : doc.m_listArea) {
+    if (far != end) PrefetchObject(*far++);
+    if (near != end) PrefetchContents(*near++);
     if (!a->m_bClosed) {
       int r = doc.Host().DoChoiceDialog(kDlgUnclosedArea);
       if (r == kButtonIgnore) continue;
@@ -163,7 +179,7 @@ bool AppendAreas(std::string& out, CZorvaDoc& doc, const HtmlLiterals& L,
     // Closing an open outline changes nothing in its line.
     AppendAreaLine(out, *a, L, newline);
   }
-  out += L.defaultArea;
+  out.Append(L.defaultArea);
   AppendLinkPart(out, doc.m_areaDefault, L, newline);
   return true;
 }
@@ -172,25 +188,23 @@ size_t ClampOffset(int64_t pos, size_t size) {
   return pos < 0 ? 0 : std::min<size_t>(size_t(pos), size);
 }
 
-bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, const std::string& newline,
-                      std::string& out) {
+bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline, CPageBytes& out) {
   std::string_view text = doc.m_pszPageText ? std::string_view(*doc.m_pszPageText) : std::string_view();
   const bool hasMap = doc.m_nMapStartPos > 0;
   size_t imgTag = ClampOffset(doc.m_nImgTagPos, text.size());
   size_t start = hasMap ? ClampOffset(doc.m_nMapStartPos, text.size()) : imgTag;
-  out.reserve(text.size() + doc.m_listArea.size() * 96 + 256);
-  out.append(text.substr(0, start));
+  out.AppendLasting(text.substr(0, start));
 
   std::string_view useMap = doc.m_strUseMap;
   size_t hash = useMap.find('#');
   std::string_view mapName = hash == std::string_view::npos ? useMap : useMap.substr(hash + 1);
-  out += newline;
+  out.Append(newline);
   AppendAttribute(out, L.mapName, mapName);
-  out += '>';
-  out += newline;
+  out.Append('>');
+  out.Append(newline);
   if (!AppendAreas(out, doc, L, newline)) return false;
-  out += L.mapEnd;
-  out += newline;
+  out.Append(L.mapEnd);
+  out.Append(newline);
 
   if (hasMap) {
     // A map end before its start would repeat the page; take the map as
@@ -198,74 +212,88 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, const std::string& 
     size_t end = std::max(ClampOffset(doc.m_nMapEndPos, text.size()), start);
     while (end < text.size() && (text[end] == '\r' || text[end] == '\n')) ++end;
     doc.m_nMapEndPos = int32_t(end);
-    out.append(text.substr(end));
+    out.AppendLasting(text.substr(end));
   } else {
     size_t gt = FindTagEnd(text, imgTag);
-    out.append(text.substr(imgTag, gt - imgTag));
+    out.AppendLasting(text.substr(imgTag, gt - imgTag));
     AppendAttribute(out, L.usemap, doc.m_strUseMap);
-    out.append(text.substr(gt));
+    out.AppendLasting(text.substr(gt));
   }
   return true;
 }
 
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
-                  const HtmlLiterals& L, std::string& out) {
+                  const HtmlLiterals& L, CPageBytes& out) {
   const std::string& nl = s.newline;
   const CString relativePicture = RelativePicturePath(target, doc.m_strPicturePath);
   const CString mapName = SplitPath(relativePicture).name;
 
-  out.reserve(doc.m_listArea.size() * 96 + 512);
   if (const char* doctype = DoctypeLine(s.doctype)) {
-    out += doctype;
-    out += nl;
+    out.Append(doctype);
+    out.Append(nl);
   }
-  out += kGeneratedBy;
-  out += nl;
-  out += L.htmlStart;
-  out += nl;
-  out += L.headStart;
-  out += nl;
+  out.Append(kGeneratedBy);
+  out.Append(nl);
+  out.Append(L.htmlStart);
+  out.Append(nl);
+  out.Append(L.headStart);
+  out.Append(nl);
   if (s.charcode == 1 || s.charcode == 2) {
-    out += s.charcode == 1 ? L.metaSjis : L.metaEuc;
-    out += nl;
+    out.Append(s.charcode == 1 ? L.metaSjis : L.metaEuc);
+    out.Append(nl);
   }
-  out += L.headEnd;
-  out += nl;
-  out += L.bodyStart;
-  out += nl;
-  out += L.imgSrc;
+  out.Append(L.headEnd);
+  out.Append(nl);
+  out.Append(L.bodyStart);
+  out.Append(nl);
+  out.Append(L.imgSrc);
   AppendValue(out, relativePicture);
-  out += L.imgUsemap;
+  out.Append(L.imgUsemap);
   AppendValue(out, mapName);
-  out += L.imgEnd;
-  out += nl;
+  out.Append(L.imgEnd);
+  out.Append(nl);
   AppendAttribute(out, L.mapName, mapName);
-  out += '>';
-  out += nl;
+  out.Append('>');
+  out.Append(nl);
   if (!AppendAreas(out, doc, L, nl)) return false;
-  out += L.mapEnd;
-  out += nl;
-  out += L.bodyEnd;
-  out += nl;
-  out += L.htmlEnd;
+  out.Append(L.mapEnd);
+  out.Append(nl);
+  out.Append(L.bodyEnd);
+  out.Append(nl);
+  out.Append(L.htmlEnd);
   return true;
 }
 
 }  // namespace
 
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
-               std::string& out) {
-  out.clear();
+               CPageBytes& out) {
   const HtmlLiterals& L = LiteralsFor(settings.charcase);
   if (doc.m_bFromPage) return BuildPatchedPage(doc, L, settings.newline, out);
   return BuildNewPage(doc, target, settings, L, out);
 }
 
+bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
+               std::string& out) {
+  CPageBytes bytes;
+  const bool built = BuildPage(doc, target, settings, bytes);
+  out.assign(built ? bytes.View() : std::string_view());
+  return built;
+}
+
 bool WriteMap(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings) {
-  std::string page;
-  if (!BuildPage(doc, target, settings, page)) return false;
+  // The page is written while it is produced; a cancel on the way leaves the
+  // target as it was.
+  CReplacingFile file;
   int err = 0;
-  if (!WriteFileReplacing(target, page, &err)) {
+  if (!file.Open(target, &err)) {
+    doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(target)});
+    return false;
+  }
+  CPageBytes page(&file);
+  if (!BuildPage(doc, target, settings, page)) return false;
+  page.Finish();
+  if (!file.Commit(&err)) {
     doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(target)});
     return false;
   }

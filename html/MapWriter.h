@@ -4,6 +4,7 @@
 #include <string>
 
 #include "html/HtmlSettings.h"
+#include "html/PageBytes.h"
 #include "platform/Types.h"
 
 class CZorvaDoc;
@@ -13,6 +14,9 @@ namespace zorva::html {
 // Builds the bytes of the page for `target`. Asks the document's host about
 // areas HTML cannot hold as they are; returns false when the user cancels
 // there.
+bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
+               CPageBytes& out);
+// The same bytes in a string (empty after a cancel).
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
                std::string& out);
 

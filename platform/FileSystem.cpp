@@ -10,6 +10,7 @@
 
 
 #include "platform/CodePage.h"
+#include "platform/ReplacingFile.h"
 
 namespace zorva {
 
@@ -29,57 +30,11 @@ bool FileExists(std::string_view cp932Path) {
 
 bool RemoveFile(std::string_view cp932Path) { return ::unlink(ToFsPath(cp932Path).c_str()) == 0; }
 
-namespace {
-bool WriteAll(int fd, std::string_view data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += size_t(n);
-  }
-  return true;
-}
-}  // namespace
-
 bool WriteFileReplacing(std::string_view cp932Path, std::string_view data, int* err) {
-  const std::string target = ToFsPath(cp932Path);
-  size_t slash = target.rfind('/');
-  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  std::string tmp = folder + ".zorva-XXXXXX";
-  int fd = ::mkstemp(tmp.data());
-  if (fd < 0) {
-    if (err) *err = errno;
-    return false;
-  }
-  // Keep the permissions of the file being replaced, or the usual ones.
-  struct stat st;
-  mode_t mode = 0666;
-  if (::stat(target.c_str(), &st) == 0) {
-    mode = st.st_mode & 07777;
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
-  }
-  ::fchmod(fd, mode);
-  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
-  int e = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    e = errno;
-  }
-  if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
-    ok = false;
-    e = errno;
-  }
-  if (!ok) {
-    ::unlink(tmp.c_str());
-    if (err) *err = e;
-  }
-  return ok;
+  CReplacingFile file;
+  if (!file.Open(cp932Path, err)) return false;
+  file.WriteBorrowed(data);
+  return file.Commit(err);
 }
 
 namespace {

@@ -1,8 +1,12 @@
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -99,6 +103,18 @@ std::string ReadFileBytes(const std::string& path) {
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+void WithFileSizeLimit(size_t bytes, const std::function<void()>& body) {
+  struct rlimit old;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = bytes;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  body();
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
 }
 
 CommandResult RunCommand(const std::vector<std::string>& argv) {

@@ -2,6 +2,7 @@
 // Shared pieces of the test suites: a scripted document host and temporary folders.
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -72,6 +73,10 @@ class TempDir {
 };
 
 std::string ReadFileBytes(const std::string& path);
+
+// Runs `body` with every file limited to `bytes`: a write past the limit fails
+// with EFBIG (the signal it would raise is ignored meanwhile).
+void WithFileSizeLimit(size_t bytes, const std::function<void()>& body);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // Runs a command line and returns its exit status; stdout and stderr are captured.

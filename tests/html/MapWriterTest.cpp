@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "HtmlTestSupport.h"
 #include "html/MapWriter.h"
 
@@ -194,6 +196,10 @@ TEST(MapWriterChoices, CancelWritesNothingAndKeepsTheOldFile) {
     EXPECT_EQ(w.host.choiceDialogs, (std::vector<unsigned>{180, 181}));
     EXPECT_EQ(ReadFileBytes(target), "old page");
     EXPECT_TRUE(w.host.messages.empty());
+    // The page was being written as it was built; nothing of it is left.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
   }
 }
 
@@ -258,4 +264,30 @@ TEST(MapWriterPatch, InsertsAMapAndTheUsemapAttributeWhenThePageHadNone) {
                   c.patched + c.after)
         << c.tag;
   }
+}
+
+TEST(MapWriterPatch, ABigPageWrittenWhileBuiltHoldsTheSameBytesAsBuiltInMemory) {
+  // Megabytes of page around a map of tens of thousands of areas: the file
+  // receives the page text from where it lies and the area lines in pieces.
+  TempDir dir;
+  Writer w;
+  const std::string before = "<html><body><img src=\"a.jpg\" usemap=\"#m\">" + std::string(3 << 20, 'b');
+  const std::string after = std::string(5 << 20, 'a') + "</body></html>";
+  w.doc.m_pszPageText = before + "<map name=\"m\"></map>" + after;
+  w.doc.m_bFromPage = true;
+  w.doc.m_nImgTagPos = 12;
+  w.doc.m_nMapStartPos = int32_t(before.size());
+  w.doc.m_nMapEndPos = int32_t(before.size() + 20);
+  w.doc.m_strUseMap = "#m";
+  for (int i = 0; i < 60000; ++i) {
+    CArea& a = AddArea(w.doc, i % 2 ? AREA_POLYGON : AREA_RECT, {{i, 1}, {i + 5, 7}, {i, 9}});
+    a.m_strHref = "https://example.com/" + std::to_string(i) + ".html";
+    a.m_strAlt = "area \"" + std::to_string(i) + "\"";
+  }
+  const std::string inMemory = w.Page(FirstInstall());
+  ASSERT_GT(inMemory.size(), size_t(12) << 20);
+  const std::string target = dir.File("big.html");
+  ASSERT_TRUE(html::WriteMap(w.doc, target, FirstInstall()));
+  EXPECT_TRUE(ReadFileBytes(target) == inMemory);
+  EXPECT_EQ(ReadFileBytes(target).substr(0, before.size()), before);
 }

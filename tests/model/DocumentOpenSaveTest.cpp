@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 
 #include <filesystem>
 
@@ -209,15 +207,8 @@ TEST_F(OpenSave, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
   doc.SetModifiedFlag(true);
   for (int i = 0; i < 100; ++i) AddRect(i);
   // The write stops at a file-size limit part of the way through.
-  struct rlimit old;
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  bool saved = doc.OnSaveDocument(target);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  bool saved = true;
+  zorva::test::WithFileSizeLimit(1000, [&] { saved = doc.OnSaveDocument(target); });
   EXPECT_FALSE(saved);
   EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{61869});
