@@ -1,5 +1,6 @@
 #include "html/AreaTagReader.h"
 
+#include <cstring>
 #include <string>
 
 #include "model/ZorvaDoc.h"
@@ -48,11 +49,18 @@ void AddCoords(CArea& area, std::string_view v) {
   }
 }
 
-int32_t ShapeType(std::string value) {
-  for (char& c : value) c = LowerAscii(c);
-  if (value == "circle" || value == "circ") return AREA_ELLIPSE;
-  if (value == "poly" || value == "polygon") return AREA_POLYGON;
-  if (value == "default") return AREA_DEFAULT;
+// Whether `raw` is `lowerWord` in any letter case.
+bool IsWord(std::string_view raw, std::string_view lowerWord) {
+  if (raw.size() != lowerWord.size()) return false;
+  for (size_t i = 0; i < raw.size(); ++i)
+    if (LowerAscii(raw[i]) != lowerWord[i]) return false;
+  return true;
+}
+
+int32_t ShapeType(std::string_view raw) {
+  if (IsWord(raw, "circle") || IsWord(raw, "circ")) return AREA_ELLIPSE;
+  if (IsWord(raw, "poly") || IsWord(raw, "polygon")) return AREA_POLYGON;
+  if (IsWord(raw, "default")) return AREA_DEFAULT;
   return AREA_RECT;
 }
 
@@ -90,18 +98,29 @@ void ReadTrailingComment(CByteScanner& s, CArea& area) {
 }  // namespace
 
 std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
-  auto area = std::make_unique<CArea>();
+  // Not value-initialised: the members' own initialisers are all an area
+  // needs, and zeroing it first costs as much as building it.
+  std::unique_ptr<CArea> area(new CArea);
   area->m_nType = AREA_RECT;
   bool faulty = false;
-  std::string value;
+  std::string_view raw;
+  // Values are taken from the text where they stand; only the texts the area
+  // keeps are copied.
   auto attribute = [&](size_t nameLength, const char* name, CString* target) {
     s.Advance(nameLength);
-    if (!s.ReadValue(value)) {
+    if (!s.ReadRawValue(raw)) {
       doc.ReportMessage(61218, {"<area>", name});
       return false;
     }
-    if (target) *target = value;
+    if (target) AssignValue(*target, raw);
     return true;
+  };
+  // The value as held, for the attributes read here rather than kept.
+  std::string decoded;
+  auto held = [&]() -> std::string_view {
+    if (!std::memchr(raw.data(), '&', raw.size())) return raw;
+    AssignValue(decoded, raw);
+    return decoded;
   };
 
   s.Advance(5);
@@ -118,14 +137,14 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
         continue;
       case 's':
         if (s.Matches("shape")) {
-          if (attribute(5, "shape", nullptr)) area->m_nType = ShapeType(value);
+          if (attribute(5, "shape", nullptr)) area->m_nType = ShapeType(held());
           continue;
         }
         break;
       case 'c':
         if (s.Matches("coords")) {
           if (attribute(6, "coords", nullptr))
-            AddCoords(*area, value);
+            AddCoords(*area, held());
           else
             faulty = true;
           continue;

@@ -1,5 +1,6 @@
 #include "html/ByteScanner.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -30,7 +31,42 @@ const char* FindAnyOf4(const char* p, const char* end, char a, char b, char c, c
   return end;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// The offset of the first `c` in [from, size) of `base`, or `size`. Values
+// are mostly short: sixteen bytes are looked at in place before the general
+// search is called.
+size_t FindByte(const char* base, size_t from, size_t size, char c) {
+#if defined(__SSE2__)
+  if (size - from >= 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + from));
+    const int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(x, _mm_set1_epi8(c)));
+    if (mask) return from + size_t(__builtin_ctz(unsigned(mask)));
+    from += 16;
+  }
+#endif
+  const void* p = std::memchr(base + from, c, size - from);
+  return p ? size_t(static_cast<const char*>(p) - base) : size;
+}
+
+bool IsTagByte(char c) { return c == '>' || c == '"' || c == '\'' || c == '<' || c == '\\'; }
+
+// A bit for each of the `n` (at most 16) bytes at `p` that ends a tag, opens
+// or closes a quoted string, escapes or may start a comment.
+unsigned TagBytesIn(const char* p, size_t n) {
+#if defined(__SSE2__)
+  if (n == 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i hit = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('>')), _mm_cmpeq_epi8(x, _mm_set1_epi8('"'))),
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('\'')), _mm_cmpeq_epi8(x, _mm_set1_epi8('<'))),
+                     _mm_cmpeq_epi8(x, _mm_set1_epi8('\\'))));
+    return unsigned(_mm_movemask_epi8(hit));
+  }
+#endif
+  unsigned mask = 0;
+  for (size_t i = 0; i < n; ++i)
+    if (IsTagByte(p[i])) mask |= 1u << i;
+  return mask;
+}
 
 }  // namespace
 
@@ -45,21 +81,10 @@ bool CByteScanner::SeekTagOpen() {
   return true;
 }
 
-void CByteScanner::SkipBlanks() {
-  while (m_pos < m_text.size() && IsBlank(m_text[m_pos])) ++m_pos;
-}
-
 bool CByteScanner::SkipCommentAt() {
   if (m_text.compare(m_pos, 4, "<!--") != 0) return false;
   size_t end = m_text.find("-->", m_pos + 4);
   m_pos = end == std::string_view::npos ? m_text.size() : end + 3;
-  return true;
-}
-
-bool CByteScanner::Matches(std::string_view lowerName) const {
-  if (m_text.size() - m_pos < lowerName.size()) return false;
-  for (size_t i = 0; i < lowerName.size(); ++i)
-    if (LowerAscii(m_text[m_pos + i]) != lowerName[i]) return false;
   return true;
 }
 
@@ -81,23 +106,43 @@ void CByteScanner::SkipQuoted(bool escapes) {
 }
 
 void CByteScanner::SkipTag() {
+  // One look at sixteen bytes at a time for every byte that matters in a
+  // tag: area tags full of quoted values are skipped over tens of megabytes.
   const char* base = m_text.data();
-  const char* end = base + m_text.size();
-  ++m_pos;
-  while (m_pos < m_text.size()) {
-    const char* p = FindAnyOf4(base + m_pos, end, '>', '"', '\'', '<');
-    m_pos = size_t(p - base);
-    if (p == end) return;
-    if (*p == '>') {
-      ++m_pos;
-      return;
+  const size_t size = m_text.size();
+  size_t pos = m_pos + 1;
+  char quote = 0;  // the mark of the quoted string being passed over
+  while (pos < size) {
+    const size_t span = std::min<size_t>(16, size - pos);
+    unsigned mask = TagBytesIn(base + pos, span);
+    size_t next = pos + span;
+    while (mask) {
+      const size_t at = pos + size_t(__builtin_ctz(mask));
+      mask &= mask - 1;
+      const char c = base[at];
+      if (quote) {
+        if (c == quote) {
+          quote = 0;
+        } else if (c == '\\') {
+          next = at + 2;  // the escaped byte is passed over too
+          break;
+        }
+      } else if (c == '>') {
+        m_pos = at + 1;
+        return;
+      } else if (c == '"' || c == '\'') {
+        quote = c;
+      } else if (c == '<') {
+        m_pos = at;
+        if (SkipCommentAt()) {
+          next = m_pos;
+          break;
+        }
+      }
     }
-    if (*p == '<') {
-      if (!SkipComment()) ++m_pos;
-    } else {
-      SkipQuoted(true);
-    }
+    pos = next;
   }
+  m_pos = size;
 }
 
 void CByteScanner::SkipUnreadValue() {
@@ -106,27 +151,34 @@ void CByteScanner::SkipUnreadValue() {
   if (m_pos < m_text.size() && (m_text[m_pos] == '"' || m_text[m_pos] == '\'')) SkipQuoted(false);
 }
 
-bool CByteScanner::ReadValue(std::string& value) {
+bool CByteScanner::ReadRawValue(std::string_view& raw) {
   SkipBlanks();
   if (Peek() != '=') return false;
   ++m_pos;
   SkipBlanks();
-  std::string_view raw;
+  const char* base = m_text.data();
   const char c = Peek();
   if (c == '"' || c == '\'') {
-    size_t close = m_text.find(c, m_pos + 1);
-    if (close == std::string_view::npos) close = m_text.size();
-    raw = m_text.substr(m_pos + 1, close - m_pos - 1);
-    SetPos(close + 1);
+    const size_t end = FindByte(base, m_pos + 1, m_text.size(), c);
+    raw = m_text.substr(m_pos + 1, end - m_pos - 1);
+    SetPos(end + 1);
   } else {
     size_t stop = m_pos;
     while (stop < m_text.size()) {
-      char b = m_text[stop];
+      char b = base[stop];
       if (b == ' ' || b == '\t' || b == '>' || b == '\r' || b == '\n') break;
       ++stop;
     }
     raw = m_text.substr(m_pos, stop - m_pos);
     m_pos = stop;
+  }
+  return true;
+}
+
+void AssignValue(std::string& value, std::string_view raw) {
+  if (!std::memchr(raw.data(), '&', raw.size())) {
+    value.assign(raw);
+    return;
   }
   value.clear();
   for (size_t amp; (amp = raw.find("&quot;")) != std::string_view::npos; raw.remove_prefix(amp + 6)) {
@@ -134,7 +186,6 @@ bool CByteScanner::ReadValue(std::string& value) {
     value += '"';
   }
   value.append(raw);
-  return true;
 }
 
 size_t FindTagEnd(std::string_view text, size_t pos) {

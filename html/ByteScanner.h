@@ -8,6 +8,12 @@
 
 namespace zorva::html {
 
+// ASCII lower case of one byte.
+constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// A value's bytes as held: "&quot;" becomes a quotation mark.
+void AssignValue(std::string& value, std::string_view raw);
+
 class CByteScanner {
  public:
   explicit CByteScanner(std::string_view text, size_t pos = 0) : m_text(text), m_pos(pos) {}
@@ -23,7 +29,9 @@ class CByteScanner {
   bool SeekTagOpen();
 
   // Spaces and tabs.
-  void SkipBlanks();
+  void SkipBlanks() {
+    while (m_pos < m_text.size() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t')) ++m_pos;
+  }
 
   // A comment "<!--" at the position, up to and including its "-->" (or to
   // the end). False when no comment starts here.
@@ -36,7 +44,13 @@ class CByteScanner {
 
   // Whether the bytes at the position begin with `lowerName`, compared in
   // lower case. `lowerName` must be lower case.
-  bool Matches(std::string_view lowerName) const;
+  bool Matches(std::string_view lowerName) const {
+    if (m_text.size() - m_pos < lowerName.size()) return false;
+    const char* p = m_text.data() + m_pos;
+    for (size_t i = 0; i < lowerName.size(); ++i)
+      if (LowerAscii(p[i]) != lowerName[i]) return false;
+    return true;
+  }
 
   // From a quotation mark at the position to just past its closing mark; with
   // `escapes` a backslash inside passes over the byte after it.
@@ -55,7 +69,14 @@ class CByteScanner {
   // it), any other value to the next blank, line end or ">". "&quot;" in the
   // value becomes a quotation mark. False, with the position after the
   // blanks, when no "=" follows.
-  bool ReadValue(std::string& value);
+  bool ReadValue(std::string& value) {
+    std::string_view raw;
+    if (!ReadRawValue(raw)) return false;
+    AssignValue(value, raw);
+    return true;
+  }
+  // The same, giving the value's bytes as they stand in the text.
+  bool ReadRawValue(std::string_view& raw);
 
  private:
   bool SkipCommentAt();
@@ -68,7 +89,5 @@ class CByteScanner {
 // quoted attribute values passed over; the text's length when there is none.
 size_t FindTagEnd(std::string_view text, size_t pos);
 
-// ASCII lower case of one byte.
-constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 }  // namespace zorva::html

@@ -1,6 +1,8 @@
 #include "html/MapReader.h"
 
 #include <climits>
+#include <cstring>
+#include <utility>
 #include <unordered_set>
 
 #include "html/AreaTagReader.h"
@@ -19,6 +21,14 @@ namespace {
 
 // The two passes over the page: the image scan and the map scan. Both meet
 // scripts and collect their function names.
+//
+// The two scans step alike from tag to tag; they differ only at images, maps,
+// areas and map ends. The image scan notes where it met each of those and
+// where its step over it ended, so the map scan goes from one to the next
+// without reading the page in between again. It does so while it stands
+// where the image scan stood: when its own step over such a tag leads to
+// another next tag than the image scan's did (a "<" inside an area tag's
+// quoted value, say), it reads on byte by byte from there.
 class CPageScanner {
  public:
   CPageScanner(CZorvaDoc& doc, std::string_view text) : m_doc(doc), m_text(text) {
@@ -27,59 +37,127 @@ class CPageScanner {
 
   std::vector<ImageRecord> ScanImages() {
     std::vector<ImageRecord> images;
+    m_marks.clear();
     CByteScanner s(m_text);
     while (s.SeekTagOpen()) {
       if (s.SkipComment()) continue;
-      if (s.Matches("<img"))
+      const size_t at = s.Pos();
+      if (s.Matches("<img")) {
         images.push_back(ReadImageTag(s));
-      else if (s.Matches("<script"))
+        Note(TagKind::Image, at, s.Pos());
+      } else if (s.Matches("<script")) {
         ScanScript(s);
-      else
+      } else {
+        const TagKind kind = MapScanKind(s);
         s.SkipTag();
+        if (kind != TagKind::Other) Note(kind, at, s.Pos());
+      }
     }
     return images;
   }
 
   void ScanMap() {
-    CByteScanner s(m_text);
-    bool wanted = false;
-    bool closed = false;
-    size_t wantedEnd = 0;  // past the last tag that belonged to the wanted map
+    MapScan scan;
+    size_t pos = 0;
+    for (const TagMark& mark : m_marks) {
+      const size_t end = MapScanStep(scan, mark.kind, mark.at);
+      if (scan.closed) return Finish(scan);
+      if (!SameNextTag(end, mark.end)) {
+        pos = end;
+        break;
+      }
+      if (&mark == &m_marks.back()) return Finish(scan);
+    }
+    CByteScanner s(m_text, pos);
     while (s.SeekTagOpen()) {
       if (s.SkipComment()) continue;
       const size_t at = s.Pos();
-      if (s.Matches("<map")) {
-        wanted = ReadMapTag(s);
-        if (wanted) {
-          m_doc.m_nMapStartPos = int32_t(at);
-          wantedEnd = s.Pos();
-        }
-      } else if (s.Matches("<area")) {
-        if (!wanted) {
-          s.Advance();
-          continue;
-        }
-        if (std::unique_ptr<CArea> area = ReadAreaTag(s, m_doc)) AddArea(std::move(area));
-        wantedEnd = s.Pos();
-      } else if (s.Matches("</map>")) {
-        s.Advance(6);
-        m_doc.m_nMapEndPos = int32_t(s.Pos());
-        if (wanted) {
-          closed = true;
-          break;
-        }
+      const TagKind kind = MapScanKind(s);
+      if (kind != TagKind::Other) {
+        s.SetPos(MapScanStep(scan, kind, at));
+        if (scan.closed) break;
       } else if (s.Matches("<script")) {
         ScanScript(s);
       } else {
         s.SkipTag();
       }
     }
-    // A wanted map that is never closed ends after its last area, so that a
-    // later write replaces only what was read.
-    if (!closed && m_doc.m_nMapStartPos > 0) m_doc.m_nMapEndPos = int32_t(wantedEnd);
+    Finish(scan);
   }
 
  private:
+  enum class TagKind : uint8_t { Other, Image, Map, Area, MapEnd };
+  struct TagMark {
+    TagKind kind;
+    uint32_t at, end;  // the tag's "<", and where the image scan's step ended
+  };
+  struct MapScan {
+    bool wanted = false;
+    bool closed = false;
+    size_t wantedEnd = 0;  // past the last tag that belonged to the wanted map
+  };
+
+  // Offsets are noted in 32 bits; a longer text is scanned twice in full.
+  void Note(TagKind kind, size_t at, size_t end) {
+    if (m_text.size() <= UINT32_MAX) m_marks.push_back({kind, uint32_t(at), uint32_t(end)});
+  }
+
+  // What the map scan makes of the tag at the position.
+  static TagKind MapScanKind(const CByteScanner& s) {
+    if (s.Matches("<map")) return TagKind::Map;
+    if (s.Matches("<area")) return TagKind::Area;
+    if (s.Matches("</map>")) return TagKind::MapEnd;
+    return TagKind::Other;
+  }
+
+  // The map scan's step over a map, area or map end tag (or, as any other
+  // tag, an image) at `at`; returns where the step ends.
+  size_t MapScanStep(MapScan& scan, TagKind kind, size_t at) {
+    CByteScanner s(m_text, at);
+    switch (kind) {
+      case TagKind::Map:
+        scan.wanted = ReadMapTag(s);
+        if (scan.wanted) {
+          m_doc.m_nMapStartPos = int32_t(at);
+          scan.wantedEnd = s.Pos();
+        }
+        break;
+      case TagKind::Area:
+        if (!scan.wanted) return at + 1;
+        if (std::unique_ptr<CArea> area = ReadAreaTag(s, m_doc)) AddArea(std::move(area));
+        scan.wantedEnd = s.Pos();
+        break;
+      case TagKind::MapEnd:
+        s.Advance(6);
+        m_doc.m_nMapEndPos = int32_t(s.Pos());
+        scan.closed = scan.wanted;
+        break;
+      default:
+        s.SkipTag();
+        break;
+    }
+    return s.Pos();
+  }
+
+  // Whether the map scan, its step ending at `mine`, comes to the same next
+  // tag as the image scan, whose step over the same tag ended at `theirs`.
+  // The image scan may have passed over comments on the way (the comment
+  // after an area tag belongs to the map scan's step).
+  bool SameNextTag(size_t mine, size_t theirs) const {
+    CByteScanner s(m_text, theirs);
+    while (s.Pos() < mine) {
+      if (!s.SeekTagOpen() || s.Pos() >= mine) return true;
+      if (!s.SkipComment()) return false;
+    }
+    return !std::memchr(m_text.data() + mine, '<', s.Pos() - mine);
+  }
+
+  // A wanted map that is never closed ends after its last area, so that a
+  // later write replaces only what was read.
+  void Finish(const MapScan& scan) {
+    if (!scan.closed && m_doc.m_nMapStartPos > 0) m_doc.m_nMapEndPos = int32_t(scan.wantedEnd);
+  }
+
   void Report(const char* tag, const char* attribute) {
     m_doc.ReportMessage(61218, {tag, attribute});
   }
@@ -201,6 +279,7 @@ class CPageScanner {
   CZorvaDoc& m_doc;
   std::string_view m_text;
   std::unordered_set<CString> m_scriptNames;
+  std::vector<TagMark> m_marks;
 };
 
 // The chosen image's index, or -1 when the user cancelled.

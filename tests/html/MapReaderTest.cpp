@@ -258,3 +258,41 @@ TEST(MapReaderRobustness, TruncatedConstructsAtTheEndOfTheText) {
   EXPECT_FALSE(e.Read(""));
   EXPECT_EQ(e.host.MessageIds(), (std::vector<unsigned>{61219}));
 }
+
+// The map scan follows the image scan's notes only while both step alike;
+// where a tag is stepped over differently it reads on by itself.
+TEST(MapReaderMaps, TagsTheTwoScansStepOverDifferentlyAreReadByTheMapScansOwnRules) {
+  {
+    // An area of another map is passed by one byte, so the map scan finds
+    // the map tag written inside its quoted value.
+    Reader r;
+    const std::string head = "<img src=\"pic.jpg\" usemap=\"#m\"><map name=\"x\"><area alt=\"";
+    ASSERT_TRUE(r.Read(head + "<map name=m>\" coords=\"1,1,2,2\"><area coords=\"5,5,9,9\"></map>"));
+    EXPECT_EQ(r.doc.m_nMapStartPos, int32_t(head.size()));
+    ASSERT_EQ(r.doc.m_listArea.size(), 1u);
+    EXPECT_EQ(r.Points(0), (std::vector<CPoint>{{5, 5}, {9, 9}}));
+  }
+  {
+    // An apostrophe in an unquoted value opens a quoted string for the image
+    // scan, which then passes over the rest of the map.
+    Reader r;
+    const std::string page =
+        "<img src=\"pic.jpg\" usemap=\"#m\"><map name=\"m\"><area alt=it's coords=\"1,1,2,2\">"
+        "<area coords=\"3,3,4,4\" alt='x'></map><p>";
+    ASSERT_TRUE(r.Read(page));
+    ASSERT_EQ(r.doc.m_listArea.size(), 2u);
+    EXPECT_EQ(r.Area(0).m_strAlt, "it's");
+    EXPECT_EQ(r.Points(1), (std::vector<CPoint>{{3, 3}, {4, 4}}));
+    EXPECT_EQ(r.doc.m_nMapEndPos, int32_t(page.size() - 3));
+  }
+  {
+    // A backslash before a quotation mark ends nothing when the image's
+    // source is read, but escapes the mark when the map scan passes the
+    // image tag: that step swallows the map.
+    Reader r;
+    ASSERT_TRUE(r.Read("<img src=\"a\\\" usemap=\"#m\"><p title=\"x\"><map name=\"m\"><area coords=\"1,1,2,2\"></map>"));
+    EXPECT_EQ(r.doc.m_strUseMap, "#m");
+    EXPECT_EQ(r.doc.m_nMapStartPos, -1);
+    EXPECT_TRUE(r.doc.m_listArea.empty());
+  }
+}
