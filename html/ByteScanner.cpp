@@ -82,10 +82,23 @@ bool CByteScanner::SeekTagOpen() {
 }
 
 bool CByteScanner::SkipCommentAt() {
-  if (m_text.compare(m_pos, 4, "<!--") != 0) return false;
-  size_t end = m_text.find("-->", m_pos + 4);
-  m_pos = end == std::string_view::npos ? m_text.size() : end + 3;
-  return true;
+  const char* base = m_text.data();
+  const size_t size = m_text.size();
+  if (size - m_pos < 4 || base[m_pos + 1] != '!' || base[m_pos + 2] != '-' || base[m_pos + 3] != '-')
+    return false;
+  // The comment ends at the first "-->": the first ">" after "--".
+  for (size_t from = m_pos + 4;;) {
+    const size_t gt = FindByte(base, from, size, '>');
+    if (gt >= size) {
+      m_pos = size;
+      return true;
+    }
+    if (gt - m_pos >= 6 && base[gt - 1] == '-' && base[gt - 2] == '-') {
+      m_pos = gt + 1;
+      return true;
+    }
+    from = gt + 1;
+  }
 }
 
 void CByteScanner::SkipQuoted(bool escapes) {

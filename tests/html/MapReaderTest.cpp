@@ -296,3 +296,11 @@ TEST(MapReaderMaps, TagsTheTwoScansStepOverDifferentlyAreReadByTheMapScansOwnRul
     EXPECT_TRUE(r.doc.m_listArea.empty());
   }
 }
+
+TEST(MapReaderImages, ACommentEndsOnlyAtADoubleDashAfterItsOpening) {
+  for (const char* opening : {"<!-->", "<!--->", "<!-- a->b ->"}) {
+    Reader r;
+    ASSERT_TRUE(r.Read(std::string(opening) + "<img src=\"no.jpg\"> --><img src=\"yes.jpg\">")) << opening;
+    EXPECT_EQ(r.doc.m_strPicturePath, "/site/yes.jpg") << opening;
+  }
+}
