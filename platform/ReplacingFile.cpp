@@ -85,7 +85,6 @@ CByteBuffer CReplacingFile::TakeSpare() {
 }
 
 void CReplacingFile::Run() {
-  off_t written = 0;
   std::unique_lock<std::mutex> lock(m_mutex);
   for (;;) {
     m_wake.wait(lock, [this] { return m_closing || !m_queue.empty(); });
@@ -97,19 +96,7 @@ void CReplacingFile::Run() {
     std::string_view bytes = std::holds_alternative<CByteBuffer>(piece)
                                  ? std::get<CByteBuffer>(piece).View()
                                  : std::get<std::string_view>(piece);
-    int e = 0;
-    // In pieces, each handed to the disk as soon as it is written; nothing
-    // waits for the disk here.
-    constexpr size_t kPiece = size_t(4) << 20;
-    while (!failed && !e && !bytes.empty()) {
-      const std::string_view part = bytes.substr(0, kPiece);
-      bytes.remove_prefix(part.size());
-      e = WriteAll(m_fd, part);
-#if defined(__linux__)
-      if (!e) ::sync_file_range(m_fd, written, off_t(part.size()), SYNC_FILE_RANGE_WRITE);
-#endif
-      written += off_t(part.size());
-    }
+    const int e = failed ? 0 : WriteAll(m_fd, bytes);
     lock.lock();
     if (e && !m_error) m_error = e;
     if (std::holds_alternative<CByteBuffer>(piece) && m_spare.size() < 2)
@@ -137,7 +124,6 @@ bool CReplacingFile::Commit(int* err) {
     return false;
   }
   int e = Finish();
-  if (!e && ::fsync(m_fd) != 0) e = errno;
   if (::close(m_fd) != 0 && !e) e = errno;
   m_fd = -1;
   if (!e && ::rename(m_temp.c_str(), m_target.c_str()) != 0) e = errno;

@@ -1,0 +1,23 @@
+#pragma once
+// The lines of a map's areas, and attribute values as the writer puts them.
+#include <string_view>
+
+#include "html/HtmlLiterals.h"
+#include "html/PageBytes.h"
+
+class CZorvaDoc;
+
+namespace zorva::html {
+
+// An attribute value: bytes as held, except that a quotation mark, which
+// would end the value early, is written as an entity.
+void AppendValue(CPageBytes& out, std::string_view v);
+// `name` (which ends in `="`), the value and the closing mark.
+void AppendAttribute(CPageBytes& out, std::string_view name, std::string_view value);
+
+// The line of every area of the document's list that HTML can hold, then the
+// default area's line. Asks the document's host about areas HTML cannot hold
+// as they are; false when the user cancelled there.
+bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline);
+
+}  // namespace zorva::html
