@@ -59,14 +59,18 @@ class CPageScanner {
   void ScanMap() {
     MapScan scan;
     size_t pos = 0;
-    for (const TagMark& mark : m_marks) {
-      const size_t end = MapScanStep(scan, mark.kind, mark.at);
-      if (scan.closed) return Finish(scan);
-      if (!SameNextTag(end, mark.end)) {
-        pos = end;
-        break;
+    if (NotesTaken()) {
+      size_t i = 0;
+      for (; i < m_marks.size(); ++i) {
+        const size_t end = MapScanStep(scan, m_marks[i].kind, m_marks[i].at);
+        if (scan.closed) break;
+        if (!SameNextTag(end, m_marks[i].end)) {
+          pos = end;
+          break;
+        }
       }
-      if (&mark == &m_marks.back()) return Finish(scan);
+      // In step to the end: nothing is left that the map scan acts on.
+      if (scan.closed || i == m_marks.size()) return Finish(scan);
     }
     CByteScanner s(m_text, pos);
     while (s.SeekTagOpen()) {
@@ -98,8 +102,9 @@ class CPageScanner {
   };
 
   // Offsets are noted in 32 bits; a longer text is scanned twice in full.
+  bool NotesTaken() const { return m_text.size() <= UINT32_MAX; }
   void Note(TagKind kind, size_t at, size_t end) {
-    if (m_text.size() <= UINT32_MAX) m_marks.push_back({kind, uint32_t(at), uint32_t(end)});
+    if (NotesTaken()) m_marks.push_back({kind, uint32_t(at), uint32_t(end)});
   }
 
   // What the map scan makes of the tag at the position.

@@ -32,7 +32,6 @@ class CPageBytes {
     if (size_t(m_end - m_cur) < n) Grow(n);
     return m_cur;
   }
-  void Reserve(size_t n) { Room(n); }
 
   void Append(std::string_view s) {
     const size_t n = s.size();
