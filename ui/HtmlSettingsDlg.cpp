@@ -4,17 +4,14 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "html/DialogTexts.h"
-#include "platform/StringTable.h"
+#include "ui/UiText.h"
 
 namespace {
 constexpr unsigned kDlg = zorva::kDlgHtmlSettings;
-
-QString Text(unsigned id) { return QString::fromUtf8(zorva::LoadStringUtf8(id)); }
 
 struct Group {
   unsigned label;
@@ -39,16 +36,16 @@ void SelectIndex(QButtonGroup* group, int index) {
 
 CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent)
     : QDialog(parent), m_store(store) {
-  setWindowTitle(Text(zorva::DialogCaptionId(kDlg)));
+  setWindowTitle(UiText(zorva::DialogCaptionId(kDlg)));
   auto* grid = new QGridLayout;
   int g = 0;
   for (const Group& group : kGroups) {
-    auto* box = new QGroupBox(Text(zorva::DialogLabelId(kDlg, group.label)));
+    auto* box = new QGroupBox(UiText(zorva::DialogLabelId(kDlg, group.label)));
     auto* column = new QVBoxLayout(box);
     m_groups[g] = new QButtonGroup(this);
     int index = 0;
     for (int control : group.controls) {
-      auto* button = new QRadioButton(Text(zorva::DialogControlTextId(kDlg, unsigned(control))), box);
+      auto* button = new QRadioButton(UiText(zorva::DialogControlTextId(kDlg, unsigned(control))), box);
       button->setObjectName(QStringLiteral("ctl%1").arg(control));
       m_buttons.insert(control, button);
       m_groups[g]->addButton(button, index++);
@@ -61,11 +58,7 @@ CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent
   // EUC-JP pages cannot be chosen; the button only shows a stored choice.
   Button(1037)->setEnabled(false);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(Text(zorva::DialogControlTextId(kDlg, 1)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Text(zorva::DialogControlTextId(kDlg, 2)));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = OkCancelButtons(this, kDlg);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(buttons);

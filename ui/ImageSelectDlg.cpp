@@ -5,27 +5,25 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "html/DialogTexts.h"
-#include "platform/StringTable.h"
+#include "ui/UiText.h"
 
 namespace {
 constexpr unsigned kDlg = zorva::kDlgImageSelect;
 constexpr int kListControl = 1024;
 
-QString Text(unsigned id) { return QString::fromUtf8(zorva::LoadStringUtf8(id)); }
 }  // namespace
 
 CImageSelectDlg::CImageSelectDlg(const std::vector<std::string>& lines, QWidget* parent)
     : QDialog(parent), m_list(new QListWidget(this)) {
-  setWindowTitle(Text(zorva::DialogCaptionId(kDlg)));
-  auto* prompt = new QLabel(Text(zorva::DialogLabelId(kDlg, 1)));
+  setWindowTitle(UiText(zorva::DialogCaptionId(kDlg)));
+  auto* prompt = new QLabel(UiText(zorva::DialogLabelId(kDlg, 1)));
   prompt->setWordWrap(true);
   auto* headings = new QHBoxLayout;
-  headings->addWidget(new QLabel(Text(zorva::DialogLabelId(kDlg, 2))));
-  headings->addWidget(new QLabel(Text(zorva::DialogLabelId(kDlg, 3))), 1);
+  headings->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, 2))));
+  headings->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, 3))), 1);
 
   // The lines are laid out in columns of characters.
   m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -37,11 +35,7 @@ CImageSelectDlg::CImageSelectDlg(const std::vector<std::string>& lines, QWidget*
     accept();
   });
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(Text(zorva::DialogControlTextId(kDlg, 1)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Text(zorva::DialogControlTextId(kDlg, 2)));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = OkCancelButtons(this, kDlg);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt);

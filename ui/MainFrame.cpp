@@ -12,14 +12,10 @@
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
 #include "platform/MessageQueue.h"
-#include "platform/StringTable.h"
+#include "ui/UiText.h"
 #include "ui/HtmlSettingsDlg.h"
 #include "ui/ZorvaViewWidget.h"
 #include "html/HtmlPreview.h"
-
-namespace {
-QString Ui(unsigned id) { return QString::fromStdString(zorva::LoadStringUtf8(id)); }
-}  // namespace
 
 CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_settings(settings) {
@@ -30,7 +26,7 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
     setGeometry(work.left() + (work.width() - w) / 2, work.top() + (work.height() - h) / 2, w, h);
   }
   // Pane 0 holds the idle text or the progress text with the bar beside it.
-  m_statusText = new QLabel(Ui(57345), this);
+  m_statusText = new QLabel(UiText(57345), this);
   m_progress = new QProgressBar(this);
   m_progress->setRange(0, 100);
   m_progress->setFixedWidth(100);
@@ -77,7 +73,7 @@ void CMainFrame::CreateViewMenu() {
     QAction* a = menu->addAction(QString::fromUtf8(m.text));
     a->setCheckable(true);
     a->setChecked(m.mode == m_view->ImageMode());
-    a->setStatusTip(QString::fromStdString(zorva::LoadStringUtf8(m.prompt)).section(QLatin1Char('\n'), 0, 0));
+    a->setStatusTip(UiText(m.prompt).section(QLatin1Char('\n'), 0, 0));
     modes->addAction(a);
     const int mode = m.mode;
     connect(a, &QAction::triggered, this, [this, mode] { m_view->SetImageMode(mode); });
@@ -109,7 +105,7 @@ void CMainFrame::CreateViewMenu() {
 void CMainFrame::OnViewMessage(const zorva::Message& message) {
   if (message.msg != zorva::UM_LOADNOTIFY) return;
   if (message.wParam == 0) {
-    QMessageBox::warning(this, Ui(57344), Ui(unsigned(message.lParam)));
+    QMessageBox::warning(this, UiText(57344), UiText(unsigned(message.lParam)));
   } else if (message.lParam == 0) {
     m_view->OnUpdate();
   }
@@ -117,5 +113,5 @@ void CMainFrame::OnViewMessage(const zorva::Message& message) {
 
 void CMainFrame::UpdateTitle() {
   QString docTitle = QString::fromStdString(zorva::Cp932ToUtf8(m_doc.GetTitle()));
-  setWindowTitle(docTitle + QStringLiteral(" - ") + Ui(57344));
+  setWindowTitle(docTitle + QStringLiteral(" - ") + UiText(57344));
 }

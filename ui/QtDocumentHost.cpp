@@ -14,10 +14,9 @@
 #include <QUrl>
 
 #include "html/DialogTexts.h"
-#include "platform/StringTable.h"
+#include "ui/UiText.h"
 
 namespace {
-QString Ui(unsigned id) { return QString::fromStdString(zorva::LoadStringUtf8(id)); }
 QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 }  // namespace
 
@@ -57,7 +56,7 @@ void CQtDocumentHost::OnUiThread(const std::function<void()>& fn) {
 
 namespace {
 int RunMessageBox(QWidget* parent, const QString& text, unsigned type) {
-  QMessageBox box(QMessageBox::Warning, Ui(57344), text, QMessageBox::NoButton, parent);
+  QMessageBox box(QMessageBox::Warning, UiText(57344), text, QMessageBox::NoButton, parent);
   switch (type & 0xF) {
     case MB_OKCANCEL:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -90,13 +89,13 @@ int CQtDocumentHost::MessageBox(unsigned, const std::string& text, unsigned type
 int CQtDocumentHost::DoChoiceDialog(unsigned dialogId) {
   // The writer's two questions: button 1 acts, 5 leaves the area out, 2 cancels.
   using namespace zorva;
-  QMessageBox box(QMessageBox::Question, Ui(DialogCaptionId(dialogId)),
-                  Ui(DialogLabelId(dialogId, 1)), QMessageBox::NoButton, m_frame);
-  QPushButton* act = box.addButton(Ui(DialogControlTextId(dialogId, 1)), QMessageBox::AcceptRole);
+  QMessageBox box(QMessageBox::Question, UiText(DialogCaptionId(dialogId)),
+                  UiText(DialogLabelId(dialogId, 1)), QMessageBox::NoButton, m_frame);
+  QPushButton* act = box.addButton(UiText(DialogControlTextId(dialogId, 1)), QMessageBox::AcceptRole);
   QPushButton* ignore =
-      box.addButton(Ui(DialogControlTextId(dialogId, 5)), QMessageBox::DestructiveRole);
+      box.addButton(UiText(DialogControlTextId(dialogId, 5)), QMessageBox::DestructiveRole);
   QPushButton* cancel =
-      box.addButton(Ui(DialogControlTextId(dialogId, IDCANCEL)), QMessageBox::RejectRole);
+      box.addButton(UiText(DialogControlTextId(dialogId, IDCANCEL)), QMessageBox::RejectRole);
   box.setDefaultButton(act);
   box.setEscapeButton(cancel);
   box.exec();
@@ -131,7 +130,7 @@ void CQtDocumentHost::SetProgress(int percent) {
 void CQtDocumentHost::EndProgress() {
   OnUiThread(
       [this] {
-        if (m_statusText) m_statusText->setText(Ui(57345));
+        if (m_statusText) m_statusText->setText(UiText(57345));
         if (m_progress) m_progress->hide();
       });
 }
