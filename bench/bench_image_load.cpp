@@ -20,6 +20,7 @@
 #include <jpeglib.h>
 #include <png.h>
 
+#include "TestJpegWriter.h"
 #include "image/PictureLoader.h"
 #include "model/ZorvaDoc.h"
 #include "platform/MessageQueue.h"
@@ -45,29 +46,6 @@ std::vector<uint8_t> PhotoRgb(int w, int h) {
       p[2] = uint8_t(std::clamp(((x + y) / 16) % 256 + grain - band, 0, 255));
     }
   return rgb;
-}
-
-void WriteJpeg(const std::string& path, const std::vector<uint8_t>& rgb, int w, int h) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  jpeg_compress_struct c;
-  jpeg_error_mgr err;
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  jpeg_stdio_dest(&c, f);
-  c.image_width = JDIMENSION(w);
-  c.image_height = JDIMENSION(h);
-  c.input_components = 3;
-  c.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 90, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(&rgb[size_t(c.next_scanline) * w * 3]);
-    jpeg_write_scanlines(&c, &row, 1);
-  }
-  jpeg_finish_compress(&c);
-  jpeg_destroy_compress(&c);
-  std::fclose(f);
 }
 
 void WritePng(const std::string& path, const std::vector<uint8_t>& rgb, int w, int h) {
@@ -249,7 +227,7 @@ int main(int argc, char** argv) {
   std::string jpg = dir + "/big.jpg", png = dir + "/big.png", gif = dir + "/big.gif";
   {
     std::vector<uint8_t> rgb = PhotoRgb(kWidth, kHeight);
-    WriteJpeg(jpg, rgb, kWidth, kHeight);
+    zorva::test::WriteJpeg(jpg, kWidth, kHeight, 3, rgb);
     WritePng(png, rgb, kWidth, kHeight);
     WriteGif(gif, rgb, kWidth, kHeight);
   }

@@ -9,15 +9,13 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "TestJpegWriter.h"
 #include "image/PictureLoader.h"
 #include "model/ZorvaDoc.h"
 
 namespace zorva::test {
 
 // --- JPEG ---
-// `samples` holds width x height x components bytes (1 grey, 3 RGB, 4 CMYK).
-void WriteJpeg(const std::string& path, int width, int height, int components, const std::vector<uint8_t>& samples,
-               int quality = 90);
 // libjpeg's own decode of a file as 0x00RRGGBB pixels (grey copied to all three channels).
 std::vector<uint32_t> LibjpegPixels(const std::string& path, int* width = nullptr, int* height = nullptr);
 
