@@ -24,6 +24,10 @@ struct PaintSettings {
   // Total scroll size of the view: guides span it.
   int32_t totalWidth = 0;
   int32_t totalHeight = 0;
+  // When set, only this rectangle (logical coordinates) is painted; areas
+  // whose bounds, with room for their vertex marks, miss it are skipped.
+  bool clipped = false;
+  CRect clip;
 };
 
 // Paints the document onto `dc`, whose origin the caller has shifted by the

@@ -1,0 +1,45 @@
+#pragma once
+// Command identifiers of the editing view and the frame, as menus, toolbar
+// buttons and accelerators send them.
+
+// Tools (the tool box buttons; the hand tool is only ever temporary).
+constexpr int ID_TOOL_ARROW = 32801;
+constexpr int ID_TOOL_RECT = 32802;
+constexpr int ID_TOOL_ELLIPSE = 32803;
+constexpr int ID_TOOL_POLYGON = 32804;
+constexpr int ID_TOOL_LINE = 32805;
+constexpr int ID_TOOL_BEZIER = 32806;
+constexpr int ID_TOOL_FREEHAND = 32807;
+constexpr int ID_TOOL_ZOOM = 32808;
+constexpr int ID_TOOL_HAND = 32809;
+
+// View menu.
+constexpr unsigned ID_VIEW_ZOOM50 = 32772;
+constexpr unsigned ID_VIEW_ZOOM100 = 32773;
+constexpr unsigned ID_VIEW_ZOOM200 = 32774;
+constexpr unsigned ID_VIEW_RULER = 32780;
+constexpr unsigned ID_VIEW_GUIDE = 32781;
+constexpr unsigned ID_IMAGE_SHOW = 32788;
+constexpr unsigned ID_IMAGE_LIGHT = 32789;
+constexpr unsigned ID_IMAGE_HIDE = 32790;
+constexpr unsigned ID_ZOOM_COMBO = 32814;
+
+// Edit menu.
+constexpr unsigned ID_EDIT_CLEAR = 57632;  // delete
+constexpr unsigned ID_EDIT_CLEAR_ALL = 57633;
+constexpr unsigned ID_EDIT_COPY = 57634;
+constexpr unsigned ID_EDIT_CUT = 57635;
+constexpr unsigned ID_EDIT_PASTE = 57637;
+constexpr unsigned ID_EDIT_UNDO = 57643;
+constexpr unsigned ID_EDIT_REDO = 57644;
+constexpr unsigned ID_EDIT_DUPLICATE = 32785;
+constexpr unsigned ID_PALETTE_CHART = 32823;
+
+// File menu (handled by the document and the application).
+constexpr unsigned ID_FILE_NEW = 57600;
+constexpr unsigned ID_FILE_OPEN = 57601;
+constexpr unsigned ID_FILE_SAVE = 57603;
+constexpr unsigned ID_FILE_SAVE_AS = 57604;
+constexpr unsigned ID_APP_EXIT = 57665;
+constexpr unsigned ID_NEXT_PANE = 57680;
+constexpr unsigned ID_PREV_PANE = 57681;

@@ -1,0 +1,166 @@
+// Conversions between picture and window pixels, scroll sizes, zoom and
+// centring, and scrolling by the hand tool.
+#include <algorithm>
+#include <limits>
+
+#include "model/ZorvaDoc.h"
+#include "view/Ruler.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+int32_t Clamp32(int64_t v) {
+  return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                     std::numeric_limits<int32_t>::max()));
+}
+
+int64_t Num(uint32_t zoom) { return zoom >> 16; }
+int64_t Den(uint32_t zoom) { return zoom & 0xFFFF; }
+
+// Window pixel of picture coordinate v without scrolling.
+int64_t Scale(int64_t v, uint32_t zoom) { return v * Num(zoom) / Den(zoom); }
+
+}  // namespace
+
+CPoint CZorvaView::WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom) {
+  return CPoint(Clamp32((int64_t(x) + sx) * Den(zoom) / Num(zoom)),
+                Clamp32((int64_t(y) + sy) * Den(zoom) / Num(zoom)));
+}
+
+CPoint CZorvaView::PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom) {
+  return CPoint(Clamp32(Scale(x, zoom) - sx), Clamp32(Scale(y, zoom) - sy));
+}
+
+CRect CZorvaView::PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, uint32_t zoom,
+                                      int32_t m) {
+  return CRect(Clamp32(Scale(rc.left, zoom) - sx - m), Clamp32(Scale(rc.top, zoom) - sy - m),
+               Clamp32(Scale(rc.right, zoom) - sx + m), Clamp32(Scale(rc.bottom, zoom) - sy + m));
+}
+
+CRect CZorvaView::GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx,
+                                    int32_t sy, uint32_t zoom) {
+  CRect band = client;
+  if (guide.m_bHorizontal) {
+    band.top = Clamp32(Scale(guide.m_nPos, zoom) - sy);
+    band.bottom = Clamp32(int64_t(band.top) + Num(zoom));
+  } else {
+    band.left = Clamp32(Scale(guide.m_nPos, zoom) - sx);
+    band.right = Clamp32(int64_t(band.left) + Num(zoom));
+  }
+  return band;
+}
+
+CPoint CZorvaView::GetScroll() const { return m_host.GetScrollPosition(); }
+
+CRect CZorvaView::GetClientRect() const {
+  const CSize size = m_host.GetClientSize();
+  return CRect(0, 0, size.cx, size.cy);
+}
+
+CPoint CZorvaView::ToPicture(const CPoint& client) const {
+  const CPoint s = GetScroll();
+  return WindowToPicture(client.x, client.y, s.x, s.y, m_zoom);
+}
+
+CPoint CZorvaView::ToWindow(const CPoint& picture) const {
+  const CPoint s = GetScroll();
+  return PictureToWindow(picture.x, picture.y, s.x, s.y, m_zoom);
+}
+
+CRect CZorvaView::AreaRectToWindow(const CRect& bound) const {
+  const CPoint s = GetScroll();
+  return PictureRectToWindow(bound, s.x, s.y, m_zoom, kRepaintMargin);
+}
+
+void CZorvaView::UpdateScrollSizes() {
+  const CSize picture = m_doc.m_sizePicture;
+  const CSize client = m_host.GetClientSize();
+  const int64_t num = Num(m_zoom), den = Den(m_zoom);
+  m_sizeTotal = CSize{Clamp32(Scale(picture.cx, m_zoom)), Clamp32(Scale(picture.cy, m_zoom))};
+  // The page is the client size truncated to whole picture pixels, less one line.
+  const CSize page{Clamp32(num * (den * client.cx / num) / den - 10 * num),
+                   Clamp32(num * (den * client.cy / num) / den - 10 * num)};
+  const CSize line{Clamp32(10 * num), Clamp32(10 * num)};
+  m_host.SetScrollSizes(m_sizeTotal, page, line);
+  if (CRuler* r = Ruler(false)) r->SetLength(m_sizeTotal.cx, int32_t(m_zoom));
+  if (CRuler* r = Ruler(true)) r->SetLength(m_sizeTotal.cy, int32_t(m_zoom));
+}
+
+void CZorvaView::GiveRulersOffsets() {
+  const CPoint s = GetScroll();
+  if (CRuler* r = Ruler(false)) r->SetOffset(s.x);
+  if (CRuler* r = Ruler(true)) r->SetOffset(s.y);
+}
+
+void CZorvaView::ZoomAndCentre(const CPoint& p) {
+  UpdateScrollSizes();
+  const CSize client = m_host.GetClientSize();
+  auto centre = [](int64_t c, int32_t window, int32_t total) -> int32_t {
+    const int64_t v = c - window / 2;
+    if (window > total || v < 0) return 0;
+    return Clamp32(std::min<int64_t>(v, int64_t(total) - window));
+  };
+  const int32_t x = centre(Scale(p.x, m_zoom), client.cx, m_sizeTotal.cx);
+  const int32_t y = centre(Scale(p.y, m_zoom), client.cy, m_sizeTotal.cy);
+  m_host.ScrollToPosition(CPoint(x, y));
+  OnScrolled();
+  GiveRulersOffsets();
+  Invalidate(true);
+  m_frame.SetZoomComboIndex(m_zoom == kZoomDouble ? 0 : m_zoom == kZoomOne ? 1 : 2);
+}
+
+void CZorvaView::SetZoomKeepCentre(uint32_t zoom) {
+  const CSize client = m_host.GetClientSize();
+  const CPoint s = GetScroll();
+  const CPoint p = WindowToPicture(client.cx / 2, client.cy / 2, s.x, s.y, m_zoom);
+  m_zoom = zoom;
+  ZoomAndCentre(p);
+}
+
+void CZorvaView::ZoomToolStep(const CPoint& p, bool alt) {
+  int64_t num = Num(m_zoom), den = Den(m_zoom);
+  if (num == 1 && den == 1) {
+    if (alt) den = 2;
+    else num = 2;
+  } else if (num == 1) {
+    if (!alt) --den;
+    else if (den < 2) ++den;
+  } else {
+    if (alt) --num;
+    else if (num < 2) ++num;
+  }
+  m_zoom = uint32_t(num << 16 | den);
+  ZoomAndCentre(p);
+}
+
+void CZorvaView::OnUpdate() {
+  // Whatever the document lost, a drawing step may not go on with it.
+  if (!m_doc.m_pSelArea && !m_host.HasCapture()) m_nToolState = 0;
+  UpdateScrollSizes();
+  Invalidate(true);
+  GiveRulersOffsets();
+  UpdatePanel(-1, true);
+}
+
+void CZorvaView::OnSize() {
+  const CSize client = m_host.GetClientSize();
+  if (m_dcBack.Width() != client.cx || m_dcBack.Height() != client.cy)
+    m_dcBack.Resize(client.cx, client.cy, m_colorBack);
+  UpdateScrollSizes();
+  OnScrolled();
+  Invalidate(true);
+}
+
+void CZorvaView::OnScrolled() {
+  const CPoint s = GetScroll();
+  if (s == m_ptScrollShown) return;
+  m_ptScrollShown = s;
+  Invalidate(true);
+  if (m_bShowRulers) GiveRulersOffsets();
+}
+
+void CZorvaView::ScrollBy(int32_t dx, int32_t dy) {
+  const CPoint s = GetScroll();
+  m_host.ScrollToPosition(CPoint(Clamp32(int64_t(s.x) + dx), Clamp32(int64_t(s.y) + dy)));
+  OnScrolled();
+}

@@ -1,0 +1,121 @@
+#pragma once
+// What the editing view asks of the program around it: its window (the view
+// host), the frame (tools, rulers, zoom box, status bar, area list) and the
+// property panel (controls by id). The editor implements these with widgets;
+// zorva-cli, tests and benchmarks with the headless ones in HeadlessHost.h.
+// Texts crossing these interfaces are UTF-8.
+#include <string>
+
+#include "platform/Types.h"
+
+class CRuler;
+
+// Mouse key state bits, as mouse messages carry them; MK_ALT is the view's own.
+constexpr unsigned MK_LBUTTON = 0x1;
+constexpr unsigned MK_RBUTTON = 0x2;
+constexpr unsigned MK_SHIFT = 0x4;
+constexpr unsigned MK_CONTROL = 0x8;
+constexpr unsigned MK_ALT = 0x20;
+
+// Virtual key codes the view acts on; letters and digits are their ASCII codes.
+constexpr unsigned VK_BACK = 0x08;
+constexpr unsigned VK_TAB = 0x09;
+constexpr unsigned VK_SHIFT = 0x10;
+constexpr unsigned VK_CONTROL = 0x11;
+constexpr unsigned VK_MENU = 0x12;  // Alt
+constexpr unsigned VK_SPACE = 0x20;
+constexpr unsigned VK_INSERT = 0x2D;
+constexpr unsigned VK_DELETE = 0x2E;
+
+// The seven cursors of the view.
+enum class ViewCursor { Arrow, ArrowCopy, Cross, CrossCentre, ZoomIn, ZoomOut, Hand };
+
+class IViewHost {
+ public:
+  virtual ~IViewHost() = default;
+
+  virtual CSize GetClientSize() = 0;
+  // Scroll position in window pixels; the host owns it, as scroll bars do.
+  virtual CPoint GetScrollPosition() = 0;
+  // Scroll extent and steps in window pixels.
+  virtual void SetScrollSizes(const CSize& total, const CSize& page, const CSize& line) = 0;
+  // Scrolls as far towards `position` as the scroll range allows, then tells
+  // the view through CZorvaView::OnScrolled.
+  virtual void ScrollToPosition(const CPoint& position) = 0;
+
+  // The view's back buffer changed inside `rc` (client pixels): show it,
+  // at once when `now`, else at the next paint.
+  virtual void ShowRect(const CRect& rc, bool now) = 0;
+
+  virtual void SetCapture() = 0;
+  virtual void ReleaseCapture() = 0;
+  virtual bool HasCapture() = 0;
+
+  virtual void SetCursor(ViewCursor cursor) = 0;
+  // The pointer in client pixels; moving it is what the snapping jumps do.
+  virtual CPoint GetPointerPos() = 0;
+  virtual void MovePointer(const CPoint& client) = 0;
+  virtual bool IsKeyDown(unsigned vk) = 0;
+  // Delivers a mouse move with `flags` at `client` later, through the view's
+  // OnMouseMove, as if the pointer had moved there.
+  virtual void PostMouseMove(const CPoint& client, unsigned flags) = 0;
+};
+
+class IViewFrame {
+ public:
+  virtual ~IViewFrame() = default;
+
+  virtual int GetCurrentTool() = 0;
+  // `code` 0 ends a temporary tool: the chosen tool comes back.
+  virtual void SetCurrentTool(int code) = 0;
+  // The digit keys: chooses `code`, and makes it current unless a temporary
+  // tool is active.
+  virtual void SelectTool(int code) = 0;
+
+  // The frame's rulers, or null before they exist.
+  virtual CRuler* GetRuler(bool vertical) = 0;
+  // Shows or hides both rulers and their corner box, then lays out again.
+  virtual void ShowRulers(bool show) = 0;
+  // Index in the zoom box: 0 200 %, 1 100 %, 2 50 %.
+  virtual void SetZoomComboIndex(int index) = 0;
+  // Status bar pane `pane` (1: the pointer's picture coordinates).
+  virtual void SetStatusPane(int pane, const std::string& text) = 0;
+  // Rebuilds the area list from the document (rows by AreaListRows).
+  virtual void RebuildAreaList() = 0;
+};
+
+// Control ids of the property panel.
+constexpr int IDC_URL = 1010;
+constexpr int IDC_TARGET = 1011;
+constexpr int IDC_COMMENT = 1012;
+constexpr int IDC_ALT = 1013;
+constexpr int IDC_ONCLICK = 1015;
+constexpr int IDC_TYPE = 1016;
+constexpr int IDC_ONMOUSEOVER = 1017;
+constexpr int IDC_ONMOUSEOUT = 1018;
+constexpr int IDC_POINTS = 1021;
+constexpr int IDC_CLOSED = 1022;
+constexpr int IDC_JAVASCRIPT = 1029;
+
+class IPropertyPanel {
+ public:
+  virtual ~IPropertyPanel() = default;
+
+  virtual bool IsPanelVisible() = 0;
+  virtual std::string GetText(int id) = 0;
+  virtual void SetText(int id, const std::string& text) = 0;
+  virtual bool GetCheck(int id) = 0;
+  virtual void SetCheck(int id, bool checked) = 0;
+  virtual bool IsEnabled(int id) = 0;
+  virtual void Enable(int id, bool enabled) = 0;
+  // The type list (1016): the selected item, -1 for none.
+  virtual int GetCurSel(int id) = 0;
+  virtual void SetCurSel(int id, int index) = 0;
+  // The point list (1021): rows with their own selection.
+  virtual void ResetRows(int id) = 0;
+  virtual void AddRow(int id, const std::string& text) = 0;
+  virtual int GetRowCount(int id) = 0;
+  virtual std::string GetRowText(int id, int row) = 0;
+  virtual bool GetRowSel(int id, int row) = 0;
+  virtual void SetRowSel(int id, int row, bool selected) = 0;
+};

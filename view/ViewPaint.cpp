@@ -1,0 +1,166 @@
+// The view's back buffer: invalidated regions are rendered by the paint pass
+// clipped to them, incremental and exclusive-or drawing goes straight into the
+// buffer, and the host is told which rectangle to show.
+#include <algorithm>
+
+#include "model/ZorvaDoc.h"
+#include "view/PaintPass.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+CRect Union(const CRect& a, const CRect& b) {
+  if (a.IsRectEmpty()) return b;
+  if (b.IsRectEmpty()) return a;
+  return CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+               std::max(a.bottom, b.bottom));
+}
+
+CRect Intersect(const CRect& a, const CRect& b) {
+  CRect r(std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom));
+  return r.IsRectEmpty() ? CRect() : r;
+}
+
+// Marks and pens reach one pixel beyond the window rectangle of the bounds
+// with the repaint margin.
+constexpr int32_t kShowMargin = kRepaintMargin + 1;
+
+}  // namespace
+
+void CZorvaView::SetBackgroundColor(COLORREF color) {
+  m_colorBack = color;
+  Invalidate(true);
+}
+
+void CZorvaView::InvalidateRect(const CRect& rc, bool) {
+  // Every render fills its region with the background first, so there is no
+  // separate erase: the paint pass covers the picture in every display mode.
+  const CRect r = Intersect(rc, GetClientRect());
+  if (r.IsRectEmpty()) return;
+  m_rcPending = Union(m_rcPending, r);
+  m_host.ShowRect(r, false);
+}
+
+void CZorvaView::Invalidate(bool erase) { InvalidateRect(GetClientRect(), erase); }
+
+void CZorvaView::OnPaint() {
+  if (m_rcPending.IsRectEmpty()) return;
+  const CRect r = m_rcPending;
+  m_rcPending = CRect();
+  RenderRect(r);
+}
+
+void CZorvaView::UpdateWindow() {
+  if (m_rcPending.IsRectEmpty()) return;
+  const CRect r = m_rcPending;
+  OnPaint();
+  m_host.ShowRect(r, true);
+}
+
+void CZorvaView::RepaintRect(const CRect& rc) {
+  InvalidateRect(rc, true);
+  UpdateWindow();
+}
+
+void CZorvaView::RepaintArea(const CArea& area) { RepaintRect(AreaRectToWindow(area.m_rcBound)); }
+
+void CZorvaView::RepaintGuide(const CGuide& guide) {
+  const CPoint s = GetScroll();
+  RepaintRect(GuideBandToWindow(guide, GetClientRect(), s.x, s.y, m_zoom));
+}
+
+void CZorvaView::RenderRect(const CRect& requested) {
+  const CRect client = GetClientRect();
+  if (m_dcBack.Width() != client.right || m_dcBack.Height() != client.bottom)
+    m_dcBack.Resize(client.right, client.bottom, m_colorBack);
+  const CPoint s = GetScroll();
+  CRect rc = requested;
+  if (s != m_ptScrollShown) {
+    m_ptScrollShown = s;
+    rc = client;
+  }
+  rc = Intersect(rc, client);
+  if (rc.IsRectEmpty()) return;
+
+  m_dcBack.SetViewportOrg(0, 0);
+  m_dcBack.SetClipRect(rc);
+  m_dcBack.FillSolidRect(rc, m_colorBack);
+  m_dcBack.SetViewportOrg(-s.x, -s.y);
+  PaintSettings settings;
+  settings.zoom = int32_t(m_zoom);
+  settings.imageMode = m_nImageMode;
+  settings.showGuides = m_bShowGuides;
+  settings.totalWidth = m_sizeTotal.cx;
+  settings.totalHeight = m_sizeTotal.cy;
+  settings.clipped = true;
+  settings.clip = CRect(rc.left + s.x, rc.top + s.y, rc.right + s.x, rc.bottom + s.y);
+  // While a loader holds the picture the region keeps the background; the
+  // loader asks for a full update when it is done.
+  PaintDocument(m_doc, m_dcBack, settings);
+  m_dcBack.ResetClip();
+  m_dcBack.SetViewportOrg(0, 0);
+}
+
+void CZorvaView::ShowAreaDrawing(const CArea& area) {
+  if (area.m_listPoint.empty()) return;
+  // The points, not the bounds: a working copy's bounds lag behind its points.
+  CRect b(area.m_listPoint.front().x, area.m_listPoint.front().y, area.m_listPoint.front().x,
+          area.m_listPoint.front().y);
+  for (const CPoint& p : area.m_listPoint) {
+    b.left = std::min(b.left, p.x);
+    b.top = std::min(b.top, p.y);
+    b.right = std::max(b.right, p.x);
+    b.bottom = std::max(b.bottom, p.y);
+  }
+  const CPoint s = GetScroll();
+  const CRect w = Intersect(PictureRectToWindow(b, s.x, s.y, m_zoom, kShowMargin), GetClientRect());
+  if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
+}
+
+void CZorvaView::DrawSelection(const CArea& area, bool selected) {
+  OnPaint();
+  const CPoint s = GetScroll();
+  // Drawn exactly as the paint pass draws it, so a later repaint changes nothing.
+  m_dcBack.SetViewportOrg(-s.x, -s.y);
+  area.Draw(0, 0, int32_t(m_zoom), m_dcBack, R2_COPYPEN, selected ? kSelectionColor : kAreaColor,
+            true, nullptr, false);
+  m_dcBack.SetViewportOrg(0, 0);
+  ShowAreaDrawing(area);
+}
+
+void CZorvaView::DrawXor(const CArea& area) {
+  OnPaint();
+  const CPoint s = GetScroll();
+  m_dcBack.SetViewportOrg(-s.x, -s.y);
+  area.Draw(0, 0, int32_t(m_zoom), m_dcBack, R2_XORPEN, kSelectionColor, true, nullptr, false);
+  m_dcBack.SetViewportOrg(0, 0);
+  ShowAreaDrawing(area);
+}
+
+void CZorvaView::DrawXorSegment(const CPoint& a, const CPoint& b) {
+  OnPaint();
+  const CPoint wa = ToWindow(a), wb = ToWindow(b);
+  {
+    CDCStateGuard guard(m_dcBack);
+    m_dcBack.SetROP2(R2_XORPEN);
+    m_dcBack.SelectPen(CPen::Solid(kSelectionColor));
+    m_dcBack.MoveTo(wa.x, wa.y);
+    m_dcBack.LineTo(wb.x, wb.y);
+  }
+  const CRect w = Intersect(CRect(std::min(wa.x, wb.x), std::min(wa.y, wb.y),
+                                  std::max(wa.x, wb.x) + 1, std::max(wa.y, wb.y) + 1),
+                            GetClientRect());
+  if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
+}
+
+void CZorvaView::DrawGuide(const CGuide& guide, int rop) {
+  OnPaint();
+  const CPoint s = GetScroll();
+  m_dcBack.SetViewportOrg(-s.x, -s.y);
+  guide.Draw(0, 0, int32_t(m_zoom), m_dcBack, rop, m_sizeTotal.cx, m_sizeTotal.cy);
+  m_dcBack.SetViewportOrg(0, 0);
+  const CRect w =
+      Intersect(GuideBandToWindow(guide, GetClientRect(), s.x, s.y, m_zoom), GetClientRect());
+  if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
+}

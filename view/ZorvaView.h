@@ -1,0 +1,220 @@
+#pragma once
+// The editing view: zoom and scrolling, the back buffer and its drawing, the
+// mouse routed to the tools, undo and redo, the view's own clipboard, keys,
+// the property panel exchange, rulers and guides. No display is needed: the
+// view reaches its window, the frame and the property panel only through the
+// interfaces of ViewHost.h.
+//
+// The members are spread over files by job:
+//   ViewCoords.cpp   conversions, scroll sizes, zoom, centring, hand scrolling
+//   ViewPaint.cpp    back buffer, invalidation, incremental and XOR drawing
+//   ViewMouse.cpp    mouse routing to the tools, cancelling a gesture
+//   ViewCommands.cpp command dispatch and command states
+//   Undo.cpp, Clipboard.cpp, Keys.cpp, Panel.cpp, ApplyPanel.cpp
+//   ToolHelpers.cpp, ArrowTool.cpp, HandTool.cpp, DragTools.cpp (rectangle,
+//   ellipse, line), PolygonTool.cpp, FreehandTool.cpp, GuideTool.cpp
+#include <cstdint>
+#include <list>
+#include <string>
+
+#include "model/Area.h"
+#include "platform/DC.h"
+#include "platform/Types.h"
+#include "view/CommandIds.h"
+#include "view/ViewHost.h"
+
+class CGuide;
+class CZorvaDoc;
+
+// Phases of a tool call.
+constexpr int TOOL_PRESS = 0;
+constexpr int TOOL_MOVE = 1;
+constexpr int TOOL_RELEASE = 2;
+constexpr int TOOL_CANCEL = 3;
+
+// Bits and values of the tool state word.
+constexpr int POLY_INSERT = 8;
+constexpr int DRAG_POINT = 0x100;
+constexpr int DRAG_MOVE = 0x200;
+constexpr int DRAG_GUIDE = 0x204;
+constexpr int DRAG_COPY = 0x1000;
+
+// Zoom words (numerator in the high 16 bits).
+constexpr uint32_t kZoomHalf = 0x10002;
+constexpr uint32_t kZoomOne = 0x10001;
+constexpr uint32_t kZoomDouble = 0x20001;
+
+// Room the rulers take at the view's left and top edges.
+constexpr int32_t kRulerSize = 16;
+// Margin of every repainted area rectangle, so that vertex marks are included.
+constexpr int32_t kRepaintMargin = 5;
+
+// Enabled and checked state of a command, as its update handler sets it.
+struct CCmdState {
+  bool enabled = true;
+  bool checked = false;
+};
+
+class CZorvaView {
+ public:
+  // `panel` may be null (no property panel).
+  CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel);
+  CZorvaView(const CZorvaView&) = delete;
+  CZorvaView& operator=(const CZorvaView&) = delete;
+
+  CZorvaDoc& GetDocument() { return m_doc; }
+
+  // --- coordinates (pure arithmetic, division truncating towards zero) ---
+  static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom);
+  static CPoint PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom);
+  static CRect PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, uint32_t zoom,
+                                   int32_t margin);
+  static CRect GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx, int32_t sy,
+                                 uint32_t zoom);
+  // The same at the view's present scroll position and zoom.
+  CPoint ToPicture(const CPoint& client) const;
+  CPoint ToWindow(const CPoint& picture) const;
+  CRect AreaRectToWindow(const CRect& bound) const;
+  CPoint GetScroll() const;
+  CRect GetClientRect() const;
+  // Total size of the zoomed picture in window pixels.
+  CSize GetTotalSize() const { return m_sizeTotal; }
+
+  void UpdateScrollSizes();
+  void ZoomAndCentre(const CPoint& picture);
+  // The document changed as a whole (opened, cleared, picture decoded).
+  void OnUpdate();
+  // The host's client size changed.
+  void OnSize();
+  // The host's scroll position changed (by a scroll bar or ScrollToPosition).
+  void OnScrolled();
+  // Scrolls by window pixels, as the hand tool does.
+  void ScrollBy(int32_t dx, int32_t dy);
+  // Zoom commands of the menu and the zoom box: centre on the window's middle.
+  void SetZoomKeepCentre(uint32_t zoom);
+  // The zoom tool's step at the picture point `picture`.
+  void ZoomToolStep(const CPoint& picture, bool alt);
+
+  // --- painting ---
+  // The back buffer, the size of the client area; the host shows it.
+  const CDC& BackBuffer() const { return m_dcBack; }
+  // The colour outside the picture (the desktop's menu colour).
+  void SetBackgroundColor(COLORREF color);
+  // Renders what was invalidated; the host calls it before it shows the buffer.
+  void OnPaint();
+  void Invalidate(bool erase = true);
+  void InvalidateRect(const CRect& rc, bool erase = true);
+  // Renders the invalidated region at once and shows it.
+  void UpdateWindow();
+  // Invalidate, erase and repaint at once.
+  void RepaintRect(const CRect& rc);
+  void RepaintArea(const CArea& area);
+  void RepaintGuide(const CGuide& guide);
+  // Shows an area as selected (selection colour) or not (black), with its
+  // exclusive-or vertex marks, so drawing a selection change as a pair leaves
+  // no stale marks.
+  void DrawSelection(const CArea& area, bool selected);
+  // The exclusive-or image of a working copy; drawing it twice removes it.
+  void DrawXor(const CArea& area);
+  // One exclusive-or segment between two picture points (freehand tracing).
+  void DrawXorSegment(const CPoint& a, const CPoint& b);
+  // A guide line with the exclusive-or or the copy pen.
+  void DrawGuide(const CGuide& guide, int rop);
+
+  // --- mouse (client coordinates) ---
+  void OnLButtonDown(unsigned flags, const CPoint& client);
+  void OnMouseMove(unsigned flags, const CPoint& client);
+  void OnLButtonUp(unsigned flags, const CPoint& client);
+  void OnRButtonDown(unsigned flags, const CPoint& client);
+  // A left press on a ruler (the frame's ruler window reports it).
+  void OnRulerPress(bool vertical);
+  // Ends a running gesture as a right press would, so a command that arrives
+  // meanwhile never meets a working copy or a half-made guide.
+  void CancelGesture();
+
+  // --- commands ---
+  // Runs `id` when the view handles it and it is enabled; false when not the view's.
+  bool OnCommand(unsigned id);
+  // Fills the state of `id`; false when not the view's.
+  bool OnUpdateCommand(unsigned id, CCmdState& state);
+  void OnEditUndo();
+  void OnEditRedo();
+  void OnEditCopy();
+  void OnEditCut();
+  void OnEditPaste();
+  void OnEditClear();
+  void OnEditDuplicate();
+
+  // --- keys and cursor ---
+  // `repeat`: the key was already down (auto-repeat), which is ignored.
+  void OnKeyDown(unsigned vk, bool repeat);
+  void OnKeyUp(unsigned vk);
+  void SetToolCursor(int tool, int state);
+  // The host asks which cursor to show.
+  void OnSetCursor();
+
+  // --- property panel and area list ---
+  void UpdatePanel(int first, bool refillPoints);
+  bool ReadPanel();
+  // UM_APPLYPANEL: wParam 1 when only the point list's selection changed.
+  void OnApplyPanel(uintptr_t wParam, intptr_t lParam);
+  void OnRefreshPanel();
+  // UM_LOADNOTIFY from a picture loader.
+  void OnLoadNotify(uintptr_t wParam, intptr_t lParam);
+  // UM_SELECTAREA: a click on row `row` of the area list (its area, or null
+  // for the default area's row).
+  void SelectFromList(int row, CArea* area);
+  // A point row as the panel shows it: "%4d,%4d".
+  static std::string FormatPointRow(const CPoint& p);
+
+  // --- tools ---
+  void OnToolArrow(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  void OnToolHand(int32_t x, int32_t y, int phase);
+  void OnToolRect(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  void OnToolEllipse(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  void OnToolLine(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  void OnToolPolygon(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  void OnToolFreehand(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  void OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t sx, int32_t sy,
+                    int phase);
+
+  // Shared helpers of the pointer tools (picture pixels).
+  static void Constrain45(int32_t ax, int32_t ay, CPoint& point);
+  static void MakeSquare(int32_t ax, int32_t ay, CPoint& point);
+  static bool IsNearPoint(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  static bool SnapPointToGuides(const std::list<CGuide*>& guides, CPoint& point);
+  static bool SnapRectToGuides(const std::list<CGuide*>& guides, CRect& rect);
+
+  // --- state ---
+  uint32_t m_zoom = kZoomOne;
+  bool m_bShowRulers = true;
+  bool m_bShowGuides = true;
+  int m_nImageMode = 2;
+  int m_nToolState = 0;
+  bool m_bDragStarted = false;
+  CArea m_areaClipboard;
+  bool m_bClipboardFull = false;
+  CPoint m_ptPasteOffset{20, 20};
+
+  CZorvaDoc& m_doc;
+  IViewHost& m_host;
+  IViewFrame& m_frame;
+  IPropertyPanel* m_pPropertyPanel;
+
+ private:
+  void RenderRect(const CRect& rc);
+  // Shows the part of the back buffer covered by drawing `area` at the
+  // present scroll position and zoom.
+  void ShowAreaDrawing(const CArea& area);
+  CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
+  void GiveRulersOffsets();
+  // Calls the handler of `tool` for a press, move, release or cancel.
+  void CallTool(int tool, unsigned flags, const CPoint& picture, int phase);
+
+  CDC m_dcBack{0, 0};
+  COLORREF m_colorBack = RGB(212, 208, 200);
+  CRect m_rcPending;  // invalidated, not yet rendered (empty: nothing)
+  CSize m_sizeTotal;
+  CPoint m_ptScrollShown;  // the scroll position the back buffer shows
+};
