@@ -197,6 +197,12 @@ class CZorvaView {
   bool m_bClipboardFull = false;
   CPoint m_ptPasteOffset{20, 20};
 
+  // Members added by the files of one job go under that job's line.
+  // -- arrow, hand and guide tools --
+  // -- creation tools --
+  // -- undo, clipboard, keys --
+  // -- panel, area list --
+
   CZorvaDoc& m_doc;
   IViewHost& m_host;
   IViewFrame& m_frame;

@@ -1,0 +1,110 @@
+#pragma once
+// A view over a document with the headless host, frame and panel, and short
+// ways to build areas and guides and to drive the mouse in picture pixels.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "model/ZorvaDoc.h"
+#include "view/HeadlessHost.h"
+#include "view/ZorvaView.h"
+
+namespace zorva::test {
+
+class ViewFixture {
+ public:
+  explicit ViewFixture(CSize picture = {400, 300}, CSize client = {800, 600}) {
+    host.client = client;
+    doc.m_sizePicture = picture;
+    view = std::make_unique<CZorvaView>(doc, host, frame, &panel);
+    host.SetView(view.get());
+    view->OnSize();
+    view->OnUpdate();
+    view->OnPaint();
+  }
+
+  CArea* AddRect(int l, int t, int r, int b) { return AddTwoPoint(AREA_RECT, l, t, r, b); }
+  CArea* AddEllipse(int l, int t, int r, int b) { return AddTwoPoint(AREA_ELLIPSE, l, t, r, b); }
+  CArea* AddPolygon(std::initializer_list<CPoint> points, bool closed) {
+    auto* a = new CArea;
+    a->m_nType = AREA_POLYGON;
+    a->m_bClosed = closed;
+    for (const CPoint& p : points) a->AddPoint(p.x, p.y);
+    a->SetBoundPoint(points.begin()->x, points.begin()->y);
+    a->RecalcBound();
+    doc.m_listArea.push_back(a);
+    return a;
+  }
+  CGuide* AddGuide(bool horizontal, int pos) {
+    auto* g = new CGuide;
+    g->m_bHorizontal = horizontal;
+    g->m_nPos = pos;
+    doc.m_listGuide.push_back(g);
+    return g;
+  }
+
+  // Mouse in picture pixels (at 1:1 without scrolling they are client pixels).
+  CPoint Client(int x, int y) const { return view->ToWindow(CPoint(x, y)); }
+  void Press(int x, int y, unsigned mods = 0) {
+    host.pointer = Client(x, y);
+    view->OnLButtonDown(MK_LBUTTON | mods, host.pointer);
+  }
+  void Move(int x, int y, unsigned mods = 0) {
+    host.pointer = Client(x, y);
+    view->OnMouseMove(MK_LBUTTON | mods, host.pointer);
+  }
+  void Release(int x, int y, unsigned mods = 0) {
+    host.pointer = Client(x, y);
+    view->OnLButtonUp(mods, host.pointer);
+  }
+  void RightPress(int x, int y) {
+    host.pointer = Client(x, y);
+    view->OnRButtonDown(MK_RBUTTON, host.pointer);
+  }
+  void Drag(int x0, int y0, int x1, int y1, unsigned mods = 0) {
+    Press(x0, y0, mods);
+    Move((x0 + x1) / 2, (y0 + y1) / 2, mods);
+    Move(x1, y1, mods);
+    Release(x1, y1, mods);
+  }
+  void Tool(int code) { frame.tools.ChooseTool(code); }
+  void Key(unsigned vk, bool down) {
+    host.keys[vk] = down;
+    if (down) view->OnKeyDown(vk, false);
+    else view->OnKeyUp(vk);
+  }
+
+  // The back buffer after every pending paint, as the window would show it.
+  std::vector<uint32_t> Pixels() {
+    view->OnPaint();
+    const CDC& dc = view->BackBuffer();
+    return std::vector<uint32_t>(dc.Bits(), dc.Bits() + size_t(dc.Width()) * dc.Height());
+  }
+  // What a full repaint from scratch shows.
+  std::vector<uint32_t> FreshPixels() {
+    view->Invalidate();
+    return Pixels();
+  }
+
+  CZorvaDoc doc;
+  CHeadlessViewHost host;
+  CHeadlessFrame frame;
+  CMemoryPropertyPanel panel;
+  std::unique_ptr<CZorvaView> view;
+
+ private:
+  CArea* AddTwoPoint(int type, int l, int t, int r, int b) {
+    auto* a = new CArea;
+    a->m_nType = type;
+    a->m_bClosed = true;
+    a->AddPoint(l, t);
+    a->AddPoint(r, b);
+    a->SetBoundPoint(l, t);
+    a->RecalcBound();
+    doc.m_listArea.push_back(a);
+    return a;
+  }
+};
+
+}  // namespace zorva::test
