@@ -18,24 +18,26 @@ bool HoldsPoint(const CArea& area, const CPoint* p) {
 void ShowSelectionCleared(CZorvaView& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* sel = doc.m_pSelArea;
-  const bool hadSelPoints = !doc.m_listSelPoint.empty();
+  if (sel && doc.m_listSelPoint.empty()) {
+    // Drawn while still selected: whatever is waiting to be painted must
+    // show the marks this drawing takes away.
+    view.DrawSelection(*sel, false);
+    doc.m_pSelArea = nullptr;
+    return;
+  }
   doc.m_listSelPoint.clear();
   doc.m_pSelArea = nullptr;
-  if (!sel) return;
-  if (hadSelPoints) {
-    // A selected vertex wears a hollow mark that the plain marks of the
-    // incremental drawing would not cancel; paint the area afresh instead.
-    view.RepaintArea(*sel);
-  } else {
-    view.DrawSelection(*sel, false);
-  }
+  // A selected vertex wears a hollow mark that the plain marks of the
+  // incremental drawing would not cancel; the area is painted afresh instead.
+  if (sel) view.RepaintArea(*sel);
 }
 
 void ShowSelected(CZorvaView& view, CArea* area) {
   CZorvaDoc& doc = view.m_doc;
   doc.m_listSelPoint.clear();
-  doc.m_pSelArea = area;
+  // Drawn before it counts as selected, for the same reason as above.
   if (area) view.DrawSelection(*area, true);
+  doc.m_pSelArea = area;
 }
 
 void DropPointRefs(CZorvaDoc& doc, CArea& area) {
