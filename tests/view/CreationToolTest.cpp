@@ -45,7 +45,8 @@ void ExpectLastRecord(ViewFixture& f, CArea* prevSel, const std::string& before,
 }
 
 // The buffer as shown equals a repaint from scratch (no stale marks or
-// exclusive-or leftovers). Two statements: argument order is unspecified.
+// exclusive-or leftovers). Two statements: C++ leaves the order in which
+// a call's arguments are evaluated open.
 testing::AssertionResult MatchesFreshPaint(ViewFixture& f) {
   const std::vector<uint32_t> shown = f.Pixels();
   const std::vector<uint32_t> fresh = f.FreshPixels();
