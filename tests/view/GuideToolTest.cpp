@@ -100,8 +100,9 @@ TEST(GuideTool, DraggingAGuideMovesCopiesOrDeletesIt) {
     const CUndoRecord* r = f.doc.m_listUndo.back();
     EXPECT_TRUE(r->m_bGuide);
     EXPECT_EQ(r->GetShape(), c.shape);
-    if (c.shape == Shape::Change)
+    if (c.shape == Shape::Change) {
       EXPECT_EQ(static_cast<const CGuide*>(r->m_pBefore)->m_nPos, 100);
+    }
     EXPECT_EQ(c.shape == Shape::Deletion ? r->m_pBefore : r->m_pAfter,
               c.shape == Shape::Addition ? f.doc.m_listGuide.back() : g);
   }
