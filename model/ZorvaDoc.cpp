@@ -1,6 +1,7 @@
 #include "model/ZorvaDoc.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
@@ -133,7 +134,37 @@ bool CZorvaDoc::IsPointSel(const CPoint* point) const {
                      [point](const CPoint* p) { return *p == *point; });
 }
 
+void CZorvaDoc::ForgetPoint(const CPoint* point, CArea* owner) {
+  m_listSelPoint.remove(const_cast<CPoint*>(point));
+  if (m_pGrabPoint == point) m_pGrabPoint = nullptr;
+  if (owner && owner->m_pPending == point) owner->m_pPending = nullptr;
+}
+
+void CZorvaDoc::ForgetPointsOf(CArea& area) {
+  std::unordered_set<const CPoint*> own;
+  for (const CPoint& p : area.m_listPoint) own.insert(&p);
+  m_listSelPoint.remove_if([&own](const CPoint* p) { return own.count(p) != 0; });
+  if (own.count(m_pGrabPoint)) m_pGrabPoint = nullptr;
+  area.m_pPending = nullptr;
+}
+
 // --- undo history ---
+
+void CZorvaDoc::PushAreaUndo(CArea* prevSel, CArea* before, CArea* after) {
+  auto* record = new CUndoRecord;
+  record->m_pPrevSel = prevSel;
+  record->m_pBefore = before;
+  record->m_pAfter = after;
+  PushUndo(record);
+}
+
+void CZorvaDoc::PushGuideUndo(CGuide* before, CGuide* after) {
+  auto* record = new CUndoRecord;
+  record->m_bGuide = true;
+  record->m_pBefore = before;
+  record->m_pAfter = after;
+  PushUndo(record);
+}
 
 void CZorvaDoc::PushUndo(CUndoRecord* record) {
   if (!m_listUndo.empty()) {

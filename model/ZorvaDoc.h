@@ -63,9 +63,18 @@ class CZorvaDoc {
   void RebindPointSel(CPoint* point);
   void OffsetPointSel(int32_t dx, int32_t dy);
   bool IsPointSel(const CPoint* point) const;
+  // Before a point goes away: the selected vertices, the grabbed point and
+  // the pending point of `owner` (when given) stop referring to it.
+  void ForgetPoint(const CPoint* point, CArea* owner = nullptr);
+  // The same for every point of `area`, before its points are freed or
+  // replaced (a content exchange, a copy over it, a removal).
+  void ForgetPointsOf(CArea& area);
 
   // --- undo history ---
   void PushUndo(CUndoRecord* record);
+  // One area or guide edit as a record of its shape (see CUndoRecord).
+  void PushAreaUndo(CArea* prevSel, CArea* before, CArea* after);
+  void PushGuideUndo(CGuide* before, CGuide* after);
   void StepBack();
   bool StepForward();
   // Makes the current record the saved state (after a successful save).

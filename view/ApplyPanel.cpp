@@ -73,10 +73,7 @@ void CZorvaView::OnApplyPanel(uintptr_t wParam, intptr_t) {
 
   if (ReadPanel()) {
     area->UpdateHtmlShape(true);
-    auto* record = new CUndoRecord;
-    record->m_pBefore = backup;
-    record->m_pAfter = area;
-    m_doc.PushUndo(record);
+    m_doc.PushAreaUndo(nullptr, backup, area);
     RepaintArea(*backup);
     area->RecalcBound();
     RepaintArea(*area);
@@ -86,7 +83,7 @@ void CZorvaView::OnApplyPanel(uintptr_t wParam, intptr_t) {
   } else {
     // ReadPanel may have changed points before it refused a type; the copy
     // replaces every point, so nothing may keep pointing at the old ones.
-    DropPointRefs(m_doc, *area);
+    m_doc.ForgetPointsOf(*area);
     m_doc.m_pGrabPoint = nullptr;
     area->CopyFrom(*backup);
     RebindPointRefs(m_doc, *area, memo);

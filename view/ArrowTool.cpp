@@ -55,12 +55,6 @@ void RebindSelection(CZorvaDoc& doc, CArea& from, CArea& to) {
   doc.m_listSelPoint = std::move(rebound);
 }
 
-// Before `p` is removed from its area: nothing may keep pointing at it.
-void ForgetPoint(CZorvaDoc& doc, CArea& area, const CPoint* p) {
-  doc.m_listSelPoint.remove(const_cast<CPoint*>(p));
-  if (doc.m_pGrabPoint == p) doc.m_pGrabPoint = nullptr;
-  if (area.m_pPending == p) area.m_pPending = nullptr;
-}
 
 // Ends the gesture's working copy; the selection must no longer refer to it.
 void DropWorkArea(CZorvaDoc& doc) {
@@ -267,7 +261,7 @@ bool CloseOnOtherEnd(CZorvaDoc& doc, CArea& work) {
   CPoint* other = OtherEnd(work, grab);
   if (!other || !CZorvaView::IsNearPoint(grab->x, grab->y, other->x, other->y)) return false;
   const bool wasStart = grab == work.GetStartPoint();
-  ForgetPoint(doc, work, grab);
+  doc.ForgetPoint(grab, &work);
   if (wasStart) work.RemoveStartPoint();
   else work.RemoveEndPoint();
   work.m_bClosed = true;
@@ -327,10 +321,7 @@ void OnRelease(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
     // The copy becomes the topmost area; the dragged one stays as it was.
     view.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
     doc.m_listArea.push_back(work);
-    auto* record = new CUndoRecord;
-    record->m_pPrevSel = sel;
-    record->m_pAfter = work;
-    doc.PushUndo(record);
+    doc.PushAreaUndo(sel, nullptr, work);
     doc.m_pSelArea = work;  // the selected points already refer to it
     doc.m_pWorkArea = nullptr;
     doc.m_pGrabPoint = nullptr;
@@ -343,10 +334,7 @@ void OnRelease(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
   const CRect oldRect = view.AreaRectToWindow(sel->m_rcBound);
   auto* backup = new CArea;
   backup->CopyFrom(*sel);
-  auto* record = new CUndoRecord;
-  record->m_pBefore = backup;
-  record->m_pAfter = sel;
-  doc.PushUndo(record);
+  doc.PushAreaUndo(nullptr, backup, sel);
   sel->CopyFrom(*work);
   RebindSelection(doc, *work, *sel);
   DropWorkArea(doc);

@@ -17,10 +17,7 @@ void PlaceCopy(CZorvaView& view, const CArea& source) {
   area->CopyFrom(source);
   area->Offset(view.m_ptPasteOffset.x, view.m_ptPasteOffset.y);
   doc.m_listArea.push_back(area);
-  auto* record = new CUndoRecord;
-  record->m_pPrevSel = prevSel;
-  record->m_pAfter = area;
-  doc.PushUndo(record);
+  doc.PushAreaUndo(prevSel, nullptr, area);
   ShowSelected(view, area);
   // The panel must follow at once: it would otherwise still show the
   // previous area, and its next edit would write that area's points here.
@@ -46,18 +43,13 @@ void DeleteSelectedVertices(CZorvaDoc& doc, CArea& area) {
   }
   // The bounds follow the remaining outline, as the undone state's did.
   area.RecalcBound();
-  auto* record = new CUndoRecord;
-  record->m_pBefore = before;
-  record->m_pAfter = &area;
-  doc.PushUndo(record);
+  doc.PushAreaUndo(nullptr, before, &area);
 }
 
 void DeleteArea(CZorvaDoc& doc, CArea& area) {
   if (!IsListed(doc.m_listArea, &area)) return;
-  DropPointRefs(doc, area);
-  auto* record = new CUndoRecord;
-  record->m_pBefore = &area;
-  doc.PushUndo(record);
+  doc.ForgetPointsOf(area);
+  doc.PushAreaUndo(nullptr, &area, nullptr);
   doc.m_listArea.remove(&area);
   doc.m_pSelArea = nullptr;
   doc.m_listSelPoint.clear();

@@ -33,7 +33,7 @@ void DropUnfinished(CZorvaView& view) {
   if (!area) return;
   CZorvaDoc& doc = view.m_doc;
   if (doc.m_pSelArea == area) doc.m_pSelArea = nullptr;
-  for (const CPoint& p : area->m_listPoint) ForgetPoint(doc, &p);
+  doc.ForgetPointsOf(*area);
   // The slot held the area deselected at the press, which the document owns.
   doc.m_pWorkArea = nullptr;
   view.m_pNewArea = nullptr;
@@ -42,10 +42,6 @@ void DropUnfinished(CZorvaView& view) {
   view.Invalidate();
 }
 
-void ForgetPoint(CZorvaDoc& doc, const CPoint* point) {
-  doc.m_listSelPoint.remove_if([point](const CPoint* p) { return p == point; });
-  if (doc.m_pGrabPoint == point) doc.m_pGrabPoint = nullptr;
-}
 
 const CPoint* PrevVertex(const CArea& area, const CPoint* point) {
   const CPointList& list = area.m_listPoint;
@@ -61,13 +57,5 @@ const CPoint* PrevVertex(const CArea& area, const CPoint* point) {
   return area.m_bClosed ? &list.front() : nullptr;
 }
 
-void PushAreaRecord(CZorvaDoc& doc, CArea* prevSel, CArea* before, CArea* after) {
-  auto* record = new CUndoRecord;
-  record->m_bGuide = false;
-  record->m_pPrevSel = prevSel;
-  record->m_pBefore = before;
-  record->m_pAfter = after;
-  doc.PushUndo(record);
-}
 
 }  // namespace create

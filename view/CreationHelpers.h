@@ -1,7 +1,6 @@
 #pragma once
 // What the shape creation tools share: snapping the pointer, letting go of
-// the selection before a new shape, forgetting a point before it is removed,
-// and recording a step.
+// the selection before a new shape, and dropping an unfinished shape.
 #include "platform/Types.h"
 
 class CArea;
@@ -22,15 +21,10 @@ CArea* ReleaseSelection(CZorvaView& view);
 // and repaints to take its image off. Nothing when there is none.
 void DropUnfinished(CZorvaView& view);
 
-// Drops every reference the document keeps to `point` (the selected vertices
-// and the grabbed point), so that removing the point leaves nothing dangling.
-void ForgetPoint(CZorvaDoc& doc, const CPoint* point);
 
 // The vertex drawn just before `point` (wrapping round on a closed outline),
 // or null when there is none.
 const CPoint* PrevVertex(const CArea& area, const CPoint* point);
 
-// Pushes one area step onto the undo history.
-void PushAreaRecord(CZorvaDoc& doc, CArea* prevSel, CArea* before, CArea* after);
 
 }  // namespace create

@@ -79,7 +79,7 @@ void DragTool(CZorvaView& view, const DragShape& shape, unsigned flags, int32_t 
       doc.m_listArea.push_back(area);
       view.m_pNewArea = nullptr;
       view.m_nToolState = 0;
-      create::PushAreaRecord(doc, doc.m_pWorkArea, nullptr, area);
+      doc.PushAreaUndo(doc.m_pWorkArea, nullptr, area);
       doc.m_pWorkArea = nullptr;
       break;
     case TOOL_CANCEL:

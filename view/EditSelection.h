@@ -5,7 +5,6 @@
 #include <list>
 
 #include "model/Area.h"
-#include "view/PanelPoints.h"
 
 class CZorvaDoc;
 class CZorvaView;

@@ -48,7 +48,7 @@ void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
   CPoint* end = trace.GetEndPoint();
   if (trace.m_listPoint.size() > 1 && CZorvaView::IsNearPoint(end->x, end->y, p.x, p.y)) {
     XorSegmentBefore(view, std::prev(trace.m_listPoint.cend()));
-    create::ForgetPoint(doc, end);
+    doc.ForgetPoint(end);
     trace.RemoveEndPoint();
   }
   trace.AddPoint(p.x, p.y);
@@ -57,7 +57,7 @@ void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
   doc.m_listArea.push_back(&trace);
   view.m_pNewArea = nullptr;
   view.m_nToolState = 0;
-  create::PushAreaRecord(doc, doc.m_pWorkArea, nullptr, &trace);
+  doc.PushAreaUndo(doc.m_pWorkArea, nullptr, &trace);
   doc.m_pWorkArea = nullptr;
 }
 

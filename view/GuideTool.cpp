@@ -29,13 +29,6 @@ CGuide* NewGuide(bool horizontal, int32_t pos) {
   return g;
 }
 
-void PushGuideRecord(CZorvaDoc& doc, CGuide* before, CGuide* after) {
-  auto* record = new CUndoRecord;
-  record->m_bGuide = true;
-  record->m_pBefore = before;
-  record->m_pAfter = after;
-  doc.PushUndo(record);
-}
 
 int32_t Across(const CGuide& g, int32_t x, int32_t y) { return g.m_bHorizontal ? y : x; }
 
@@ -77,7 +70,7 @@ void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t
     } else {
       // It stays where the last move put it.
       RepaintGuide(*g);
-      PushGuideRecord(m_doc, nullptr, g);
+      m_doc.PushGuideUndo(nullptr, g);
     }
     m_doc.m_pSelGuide = nullptr;
   }
@@ -140,7 +133,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
       if (!copy) {
         const CPoint s = GetScroll();
         const CRect oldBand = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
-        PushGuideRecord(doc, NewGuide(g->m_bHorizontal, g->m_nPos), g);
+        doc.PushGuideUndo(NewGuide(g->m_bHorizontal, g->m_nPos), g);
         g->m_bHorizontal = work->m_bHorizontal;
         g->m_nPos = work->m_nPos;
         delete work;
@@ -149,7 +142,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
       } else {
         doc.m_listGuide.push_back(work);
         doc.m_pSelGuide = work;
-        PushGuideRecord(doc, nullptr, work);
+        doc.PushGuideUndo(nullptr, work);
       }
       RepaintGuide(*doc.m_pSelGuide);
     } else {
@@ -159,7 +152,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
     delete work;
     if (!copy) {
       doc.m_listGuide.remove(g);
-      PushGuideRecord(doc, g, nullptr);  // the record keeps it for undo
+      doc.PushGuideUndo(g, nullptr);  // the record keeps it for undo
       RepaintGuide(*g);
     }
   }

@@ -118,7 +118,7 @@ bool CZorvaView::ReadPanel() {
     case AREA_ELLIPSE:
       if (requested == AREA_POLYGON) {
         // The outline is rebuilt from new points; the old ones die.
-        DropPointRefs(m_doc, *area);
+        m_doc.ForgetPointsOf(*area);
         area->ConvertToPolygon();
         changed = true;
       } else if (requested != AREA_ELLIPSE) {

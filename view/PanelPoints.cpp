@@ -47,10 +47,3 @@ std::vector<CPoint*> PointsInDrawingOrder(const CArea& area) {
   return order;
 }
 
-void DropPointRefs(CZorvaDoc& doc, CArea& area) {
-  std::unordered_set<const CPoint*> own;
-  for (const CPoint& p : area.m_listPoint) own.insert(&p);
-  doc.m_listSelPoint.remove_if([&own](const CPoint* p) { return own.count(p) != 0; });
-  if (own.count(doc.m_pGrabPoint)) doc.m_pGrabPoint = nullptr;
-  if (own.count(area.m_pPending)) area.m_pPending = nullptr;
-}

@@ -1,6 +1,5 @@
 #pragma once
-// The point rows of the property panel and the document's pointers into an
-// area's points.
+// The point rows of the property panel.
 #include <string_view>
 #include <vector>
 
@@ -28,7 +27,3 @@ ParsedPointRow ParsePointRow(std::string_view row);
 // tail to head).
 std::vector<CPoint*> PointsInDrawingOrder(const CArea& area);
 
-// Forgets every pointer the document and the area keep to the area's points
-// (selected vertices, the grabbed point, the pending point), before the
-// points go away.
-void DropPointRefs(CZorvaDoc& doc, CArea& area);

@@ -119,12 +119,12 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
 
   if (ClosesOnStart(view, *poly, p)) {
     // The start point is the vertex already there: the one just placed goes.
-    create::ForgetPoint(doc, moving);
+    doc.ForgetPoint(moving);
     poly->RemoveEndPoint();
     poly->m_bClosed = true;
     doc.m_listSelPoint.clear();
     view.m_nToolState = 0;
-    create::PushAreaRecord(doc, nullptr, slot, poly);
+    doc.PushAreaUndo(nullptr, slot, poly);
   } else if (view.m_nToolState & POLY_INSERT) {
     // The vertex ends where the pointer was released, which the bounds take in.
     *moving = p;
@@ -132,18 +132,18 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
     doc.m_listSelPoint.clear();
     poly->ExtendBound(p.x, p.y);
     view.m_nToolState = 0;
-    create::PushAreaRecord(doc, nullptr, slot, poly);
+    doc.PushAreaUndo(nullptr, slot, poly);
   } else {
     poly->SetEndPoint(p.x, p.y);
     if (view.m_nToolState != 0) {
       poly->ExtendBound(p.x, p.y);
-      create::PushAreaRecord(doc, nullptr, slot, poly);
+      doc.PushAreaUndo(nullptr, slot, poly);
     } else {
       view.m_nToolState = kDrawing;
       poly->SetBoundPoint(p.x, p.y);
       doc.m_listArea.push_back(poly);
       view.m_pNewArea = nullptr;
-      create::PushAreaRecord(doc, slot, nullptr, poly);
+      doc.PushAreaUndo(slot, nullptr, poly);
     }
   }
   // A repaint rather than the selection pair: the placed vertex stays selected
@@ -167,11 +167,11 @@ void Cancel(CZorvaView& view) {
     return;
   }
   if (view.m_nToolState & POLY_INSERT) {
-    create::ForgetPoint(doc, poly->m_pPending);
+    doc.ForgetPoint(poly->m_pPending);
     poly->EndPending(true);
     view.m_nToolState = 0;
   } else {
-    create::ForgetPoint(doc, poly->GetEndPoint());
+    doc.ForgetPoint(poly->GetEndPoint());
     poly->RemoveEndPoint();
   }
   delete slot;  // the backup of a step that did not happen

@@ -44,8 +44,8 @@ void ExchangeArea(CZorvaView& view, CUndoRecord& r) {
   ShowSelectionCleared(view);
   const CRect oldRect = view.AreaRectToWindow(live->m_rcBound);
   // The exchange frees every point of both areas.
-  DropPointRefs(doc, *live);
-  DropPointRefs(doc, *copy);
+  doc.ForgetPointsOf(*live);
+  doc.ForgetPointsOf(*copy);
   {
     CArea temp;
     temp.CopyFrom(*live);
@@ -69,7 +69,7 @@ void RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
   // The area goes back to the record, which may free it later.
-  DropPointRefs(doc, *area);
+  doc.ForgetPointsOf(*area);
   doc.m_listArea.remove(area);
   if (IsListed(doc.m_listArea, select)) {
     doc.m_pSelArea = select;
