@@ -99,7 +99,7 @@ std::vector<Word> Split(std::string_view line) {
   return words;
 }
 
-std::string Quoted(std::string_view word) { return "'" + PrintableLine(word) + "'"; }
+std::string Quoted(std::string_view word) { return "'" + PrintableLine(word, 40) + "'"; }
 
 bool ParseInt(std::string_view word, int64_t low, int64_t high, int32_t& out, std::string& reason,
               const char* what) {
@@ -442,12 +442,11 @@ ScriptRead ReadReplayScript(std::FILE* file, std::vector<ReplayCommand>& out, Re
   return ScriptRead::Ok;
 }
 
-std::string PrintableLine(std::string_view line) {
-  constexpr size_t kShown = 200;
+std::string PrintableLine(std::string_view line, size_t shown) {
   static const char kHex[] = "0123456789ABCDEF";
   std::string out;
   size_t i = 0;
-  while (i < line.size() && out.size() < kShown) {
+  while (i < line.size() && out.size() < shown) {
     const unsigned char c = static_cast<unsigned char>(line[i]);
     const size_t n = (c < 0x20 && c != '\t') || c == 0x7F ? 0 : Utf8Length(line, i);
     if (n == 0) {

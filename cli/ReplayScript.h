@@ -53,8 +53,8 @@ enum class ScriptRead { Ok, BadLine, ReadFailed };
 ScriptRead ReadReplayScript(std::FILE* file, std::vector<ReplayCommand>& out, ReplayError& error);
 
 // `line` fit for a message: bytes that are not printable UTF-8 become \xNN
-// and a long line is cut.
-std::string PrintableLine(std::string_view line);
+// and a line longer than `shown` bytes is cut.
+std::string PrintableLine(std::string_view line, size_t shown = 200);
 
 // The names the script and the state line use.
 const char* ToolName(int toolId);
