@@ -8,6 +8,7 @@
 #include "ui/ImageSelectDlg.h"
 #include "ui/MainFrame.h"
 #include "ui/ZorvaViewWidget.h"
+#include "view/ZorvaView.h"
 
 CZorvaApp::CZorvaApp() = default;
 
@@ -50,7 +51,7 @@ void CZorvaApp::OnFirstShow() {
   const CString start = doc.m_strStartFile;
   if (!doc.OnOpenDocument(start)) doc.OnNewDocument();
   m_pMainFrame->UpdateTitle();
-  m_pMainFrame->View()->OnUpdate();
+  m_pMainFrame->View()->View().OnUpdate();
 }
 
 int CZorvaApp::ExitInstance() { return 0; }

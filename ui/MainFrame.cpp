@@ -1,21 +1,40 @@
 #include "ui/MainFrame.h"
 
 #include <QGuiApplication>
-#include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 
+#include "html/HtmlPreview.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
 #include "platform/MessageQueue.h"
-#include "ui/UiText.h"
 #include "ui/HtmlSettingsDlg.h"
+#include "ui/UiText.h"
 #include "ui/ZorvaViewWidget.h"
-#include "html/HtmlPreview.h"
+#include "view/Accelerators.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+QKeySequence KeyOf(const Accelerator& a) {
+  int key = 0;
+  if (a.vk >= '0' && a.vk <= '9') key = Qt::Key_0 + int(a.vk - '0');
+  else if (a.vk >= 'A' && a.vk <= 'Z') key = Qt::Key_A + int(a.vk - 'A');
+  else if (a.vk == VK_DELETE) key = Qt::Key_Delete;
+  else if (a.vk == VK_BACK) key = Qt::Key_Backspace;
+  else if (a.vk == VK_INSERT) key = Qt::Key_Insert;
+  else if (a.vk == VK_F6) key = Qt::Key_F6;
+  int mods = 0;
+  if (a.mods & kModShift) mods |= Qt::SHIFT;
+  if (a.mods & kModCtrl) mods |= Qt::CTRL;
+  if (a.mods & kModAlt) mods |= Qt::ALT;
+  return QKeySequence(key | mods);
+}
+
+}  // namespace
 
 CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_settings(settings) {
@@ -25,90 +44,83 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
     int w = std::min(work.width(), 800), h = std::min(work.height(), 600);
     setGeometry(work.left() + (work.width() - w) / 2, work.top() + (work.height() - h) / 2, w, h);
   }
-  // Pane 0 holds the idle text or the progress text with the bar beside it.
+  // Pane 0 holds the idle text or the progress text with the bar beside it;
+  // pane 1 the pointer's picture coordinates.
   m_statusText = new QLabel(UiText(57345), this);
   m_progress = new QProgressBar(this);
   m_progress->setRange(0, 100);
   m_progress->setFixedWidth(100);
   m_progress->hide();
-  statusBar()->addWidget(m_statusText);
+  m_statusPoint = new QLabel(UiText(65004), this);
+  statusBar()->addWidget(m_statusText, 1);
   statusBar()->addWidget(m_progress);
-  m_view = new CZorvaViewWidget(doc, this);
+  statusBar()->addPermanentWidget(m_statusPoint);
+  m_view = new CZorvaViewWidget(doc, *this, nullptr, this);
   setCentralWidget(m_view);
-  CreateViewMenu();
+  CreateMenus();
   UpdateTitle();
+  m_view->setFocus();
 }
 
-void CMainFrame::CreateViewMenu() {
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-  auto* zooms = new QActionGroup(this);
-  struct Zoom {
-    const char* text;
-    int32_t value;
-    QKeySequence key;
-  };
-  const Zoom items[] = {{"50%(&5)", 0x10002, QKeySequence(Qt::CTRL | Qt::Key_5)},
-                        {"100%(&1)", 0x10001, QKeySequence(Qt::CTRL | Qt::Key_1)},
-                        {"200%(&2)", 0x20001, QKeySequence(Qt::CTRL | Qt::Key_2)}};
-  for (const Zoom& z : items) {
-    QAction* a = menu->addAction(QString::fromUtf8(z.text));
-    a->setCheckable(true);
-    a->setChecked(z.value == m_view->Zoom());
-    a->setShortcut(z.key);
-    zooms->addAction(a);
-    const int32_t value = z.value;
-    connect(a, &QAction::triggered, this, [this, value] { m_view->SetZoom(value); });
-  }
-  menu->addSeparator();
-  auto* modes = new QActionGroup(this);
-  struct Mode {
-    const char* text;
-    int mode;
-    unsigned prompt;
-  };
-  const Mode modeItems[] = {{"表示(&S)", kImageShow, 32788},
-                            {"淡色表示(&L)", kImageLight, 32789},
-                            {"非表示(&H)", kImageHidden, 32790}};
-  for (const Mode& m : modeItems) {
-    QAction* a = menu->addAction(QString::fromUtf8(m.text));
-    a->setCheckable(true);
-    a->setChecked(m.mode == m_view->ImageMode());
-    a->setStatusTip(UiText(m.prompt).section(QLatin1Char('\n'), 0, 0));
-    modes->addAction(a);
-    const int mode = m.mode;
-    connect(a, &QAction::triggered, this, [this, mode] { m_view->SetImageMode(mode); });
-  }
-  // Ctrl+T steps through the three modes: show, light, hidden, show.
-  QAction* cycle = new QAction(this);
-  cycle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-  addAction(cycle);
-  connect(cycle, &QAction::triggered, this, [this, modes] {
-    int next = m_view->ImageMode() == kImageShow ? kImageLight
-               : m_view->ImageMode() == kImageLight ? kImageHidden : kImageShow;
-    m_view->SetImageMode(next);
-    modes->actions().at(next == kImageShow ? 0 : next == kImageLight ? 1 : 2)->setChecked(true);
+QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id, const char* text, bool checkable) {
+  QAction* a = menu->addAction(QString::fromUtf8(text));
+  QList<QKeySequence> keys;
+  int count = 0;
+  const Accelerator* table = AcceleratorTable(&count);
+  for (int i = 0; i < count; ++i)
+    if (table[i].command == id) keys.append(KeyOf(table[i]));
+  a->setShortcuts(keys);
+  a->setStatusTip(UiText(id).section(QLatin1Char('\n'), 0, 0));
+  a->setCheckable(checkable);
+  connect(a, &QAction::triggered, this, [this, id] { m_view->View().OnCommand(id); });
+  // The item's state follows its update handler whenever the menu opens.
+  connect(menu, &QMenu::aboutToShow, a, [this, a, id] {
+    CCmdState s;
+    if (!m_view->View().OnUpdateCommand(id, s)) return;
+    a->setEnabled(s.enabled);
+    a->setChecked(s.checked);
   });
-  menu->addSeparator();
-  QAction* guides = menu->addAction(QStringLiteral("ガイド(&G)"));
-  guides->setCheckable(true);
-  guides->setChecked(m_view->ShowGuides());
-  connect(guides, &QAction::toggled, this, [this](bool on) { m_view->SetShowGuides(on); });
-  menu->addSeparator();
-  QAction* preview = menu->addAction(QStringLiteral("HTMLプレビュー(&H)..."));
+  return a;
+}
+
+void CMainFrame::CreateMenus() {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  AddCommand(edit, ID_EDIT_UNDO, "取り消し(&U)");
+  AddCommand(edit, ID_EDIT_REDO, "やり直し(&R)");
+  edit->addSeparator();
+  AddCommand(edit, ID_EDIT_CUT, "切り取り(&T)");
+  AddCommand(edit, ID_EDIT_COPY, "コピー(&C)");
+  AddCommand(edit, ID_EDIT_PASTE, "貼り付け(&P)");
+  AddCommand(edit, ID_EDIT_CLEAR, "消去(&D)");
+  AddCommand(edit, ID_EDIT_DUPLICATE, "複製(&L)");
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  AddCommand(view, ID_VIEW_ZOOM50, "50%(&5)", true);
+  AddCommand(view, ID_VIEW_ZOOM100, "100%(&1)", true);
+  AddCommand(view, ID_VIEW_ZOOM200, "200%(&2)", true);
+  view->addSeparator();
+  AddCommand(view, ID_IMAGE_SHOW, "表示(&S)\tCtrl+T", true);
+  AddCommand(view, ID_IMAGE_LIGHT, "淡色表示(&L)\tCtrl+T", true);
+  AddCommand(view, ID_IMAGE_HIDE, "非表示(&H)\tCtrl+T", true);
+  view->addSeparator();
+  AddCommand(view, ID_VIEW_RULER, "ページルーラ(&R)", true);
+  AddCommand(view, ID_VIEW_GUIDE, "ガイド(&G)", true);
+  view->addSeparator();
+  QAction* preview = view->addAction(QStringLiteral("HTMLプレビュー(&H)..."));
   connect(preview, &QAction::triggered, this, [this] { zorva::html::ShowPreview(m_doc); });
   if (m_settings) {
-    QAction* prefs = menu->addAction(QStringLiteral("環境設定(&F)..."));
+    QAction* prefs = view->addAction(QStringLiteral("環境設定(&F)..."));
     connect(prefs, &QAction::triggered, this, [this] { EditHtmlSettings(*m_settings, this); });
   }
 }
 
+void CMainFrame::SetStatusPane(int pane, const std::string& text) {
+  if (pane == 1) m_statusPoint->setText(QString::fromStdString(text));
+}
+
 void CMainFrame::OnViewMessage(const zorva::Message& message) {
   if (message.msg != zorva::UM_LOADNOTIFY) return;
-  if (message.wParam == 0) {
-    QMessageBox::warning(this, UiText(57344), UiText(unsigned(message.lParam)));
-  } else if (message.lParam == 0) {
-    m_view->OnUpdate();
-  }
+  m_view->View().OnLoadNotify(message.wParam, message.lParam);
 }
 
 void CMainFrame::UpdateTitle() {

@@ -1,9 +1,16 @@
 #pragma once
-// The main frame window.
+// The main frame window: menus routed to the editing view, the status bar,
+// and the frame side of the view (tools, rulers, zoom box, status pane).
 #include <QMainWindow>
 
+#include "view/Ruler.h"
+#include "view/ToolSelection.h"
+#include "view/ViewHost.h"
+
 class CZorvaDoc;
+class QAction;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class CZorvaViewWidget;
 namespace zorva {
@@ -11,7 +18,7 @@ struct Message;
 class ISettingsStore;
 }
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public IViewFrame {
   Q_OBJECT
  public:
   // `settings` holds the HTML output choices that the preferences command edits.
@@ -27,12 +34,28 @@ class CMainFrame : public QMainWindow {
   // A message posted to the editing view (loader notifications).
   void OnViewMessage(const zorva::Message& message);
 
+  // --- IViewFrame ---
+  int GetCurrentTool() override { return m_tools.GetCurrentTool(); }
+  void SetCurrentTool(int code) override { m_tools.SetCurrentTool(code); }
+  void SelectTool(int code) override { m_tools.SelectTool(code); }
+  CRuler* GetRuler(bool vertical) override { return vertical ? &m_vRuler : &m_hRuler; }
+  void ShowRulers(bool) override {}
+  void SetZoomComboIndex(int) override {}
+  void SetStatusPane(int pane, const std::string& text) override;
+  void RebuildAreaList() override {}
+
  private:
+  // A menu item that sends command `id` to the view, with its accelerators.
+  QAction* AddCommand(QMenu* menu, unsigned id, const char* text, bool checkable = false);
+  void CreateMenus();
+
   CZorvaDoc& m_doc;
   zorva::ISettingsStore* m_settings;
+  CToolSelection m_tools;
+  CRuler m_hRuler{false};
+  CRuler m_vRuler{true};
   QLabel* m_statusText = nullptr;
+  QLabel* m_statusPoint = nullptr;
   QProgressBar* m_progress = nullptr;
   CZorvaViewWidget* m_view = nullptr;
-
-  void CreateViewMenu();
 };

@@ -1,91 +1,211 @@
 #include "ui/ZorvaViewWidget.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "model/ZorvaDoc.h"
+#include "view/ZorvaView.h"
 
-CZorvaViewWidget::CZorvaViewWidget(CZorvaDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc) {
-  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-  UpdateScrollSizes();
+unsigned VirtualKeyFromQt(int key) {
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return unsigned('0' + (key - Qt::Key_0));
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return unsigned('A' + (key - Qt::Key_A));
+  switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Insert: return VK_INSERT;
+    default: return 0;
+  }
 }
 
-void CZorvaViewWidget::UpdateScrollSizes() {
-  // A loader writes the size together with the bitmap and then asks for an
-  // update, which comes back here.
-  const int32_t num = m_settings.zoom >> 16;
-  const CSize total = ScrollTotalSize(m_doc.m_sizePicture, m_settings.zoom);
-  m_settings.totalWidth = total.cx;
-  m_settings.totalHeight = total.cy;
+CZorvaViewWidget::CZorvaViewWidget(CZorvaDoc& doc, IViewFrame& frame, IPropertyPanel* panel,
+                                   QWidget* parent)
+    : QAbstractScrollArea(parent) {
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  viewport()->setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  m_view = std::make_unique<CZorvaView>(doc, *this, frame, panel);
+  const QColor menu = palette().color(QPalette::Window);
+  m_view->SetBackgroundColor(RGB(uint8_t(menu.red()), uint8_t(menu.green()), uint8_t(menu.blue())));
+  m_view->OnSize();
+}
+
+CZorvaViewWidget::~CZorvaViewWidget() = default;
+
+CSize CZorvaViewWidget::GetClientSize() {
+  return CSize{viewport()->width(), viewport()->height()};
+}
+
+CPoint CZorvaViewWidget::GetScrollPosition() {
+  return CPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void CZorvaViewWidget::SetScrollSizes(const CSize& total, const CSize& page, const CSize& line) {
+  // Changing a range may move a bar; the view learns of it once, afterwards.
+  m_inScrollUpdate = true;
   const int w = viewport()->width(), h = viewport()->height();
   horizontalScrollBar()->setRange(0, std::max(0, total.cx - w));
   verticalScrollBar()->setRange(0, std::max(0, total.cy - h));
-  // A line is 10 picture pixels at every zoom.
-  horizontalScrollBar()->setSingleStep(10 * num);
-  verticalScrollBar()->setSingleStep(10 * num);
-  horizontalScrollBar()->setPageStep(std::max(1, w - 10 * num));
-  verticalScrollBar()->setPageStep(std::max(1, h - 10 * num));
+  horizontalScrollBar()->setSingleStep(std::max(1, line.cx));
+  verticalScrollBar()->setSingleStep(std::max(1, line.cy));
+  horizontalScrollBar()->setPageStep(std::max(1, page.cx));
+  verticalScrollBar()->setPageStep(std::max(1, page.cy));
+  m_inScrollUpdate = false;
 }
 
-void CZorvaViewWidget::OnUpdate() {
-  UpdateScrollSizes();
-  viewport()->update();
+void CZorvaViewWidget::ScrollToPosition(const CPoint& position) {
+  m_inScrollUpdate = true;
+  horizontalScrollBar()->setValue(position.x);
+  verticalScrollBar()->setValue(position.y);
+  m_inScrollUpdate = false;
+  m_view->OnScrolled();
 }
 
-void CZorvaViewWidget::SetZoom(int32_t zoom) {
-  const int32_t oldNum = m_settings.zoom >> 16, oldDen = m_settings.zoom & 0xFFFF;
-  const int w = viewport()->width(), h = viewport()->height();
-  // The picture point at the window's centre stays at the centre.
-  const int64_t px = int64_t(w / 2 + horizontalScrollBar()->value()) * oldDen / oldNum;
-  const int64_t py = int64_t(h / 2 + verticalScrollBar()->value()) * oldDen / oldNum;
-  m_settings.zoom = zoom;
-  UpdateScrollSizes();
-  const int32_t num = zoom >> 16, den = zoom & 0xFFFF;
-  auto centre = [](int64_t c, int win, int total) {
-    int64_t v = c - win / 2;
-    if (win > total || v < 0) return int64_t(0);
-    return std::min<int64_t>(v, total - win);
-  };
-  horizontalScrollBar()->setValue(int(centre(px * num / den, w, m_settings.totalWidth)));
-  verticalScrollBar()->setValue(int(centre(py * num / den, h, m_settings.totalHeight)));
-  viewport()->update();
+void CZorvaViewWidget::scrollContentsBy(int, int) {
+  if (!m_inScrollUpdate) m_view->OnScrolled();
 }
 
-void CZorvaViewWidget::SetImageMode(int mode) {
-  m_settings.imageMode = mode;
-  viewport()->update();
+void CZorvaViewWidget::ShowRect(const CRect& rc, bool now) {
+  const QRect r(rc.left, rc.top, rc.Width(), rc.Height());
+  if (now)
+    viewport()->repaint(r);
+  else
+    viewport()->update(r);
 }
 
-void CZorvaViewWidget::SetShowGuides(bool show) {
-  m_settings.showGuides = show;
-  viewport()->repaint();
+void CZorvaViewWidget::SetCapture() {
+  m_captured = true;
+  viewport()->grabMouse();
+}
+
+void CZorvaViewWidget::ReleaseCapture() {
+  m_captured = false;
+  viewport()->releaseMouse();
+}
+
+void CZorvaViewWidget::SetCursor(ViewCursor cursor) {
+  Qt::CursorShape shape = Qt::ArrowCursor;
+  switch (cursor) {
+    case ViewCursor::Arrow: shape = Qt::ArrowCursor; break;
+    case ViewCursor::ArrowCopy: shape = Qt::DragCopyCursor; break;
+    case ViewCursor::Cross:
+    case ViewCursor::CrossCentre: shape = Qt::CrossCursor; break;
+    case ViewCursor::ZoomIn:
+    case ViewCursor::ZoomOut: shape = Qt::PointingHandCursor; break;
+    case ViewCursor::Hand: shape = Qt::OpenHandCursor; break;
+  }
+  viewport()->setCursor(shape);
+}
+
+CPoint CZorvaViewWidget::GetPointerPos() {
+  const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
+  return CPoint(p.x(), p.y());
+}
+
+void CZorvaViewWidget::MovePointer(const CPoint& client) {
+  QCursor::setPos(viewport()->mapToGlobal(QPoint(client.x, client.y)));
+}
+
+bool CZorvaViewWidget::IsKeyDown(unsigned vk) {
+  const Qt::KeyboardModifiers mods = QGuiApplication::queryKeyboardModifiers();
+  switch (vk) {
+    case VK_SHIFT: return mods & Qt::ShiftModifier;
+    case VK_CONTROL: return mods & Qt::ControlModifier;
+    case VK_MENU: return mods & Qt::AltModifier;
+    case VK_SPACE: return m_spaceDown;
+    default: return false;
+  }
+}
+
+void CZorvaViewWidget::PostMouseMove(const CPoint& client, unsigned flags) {
+  QTimer::singleShot(0, this, [this, client, flags] { m_view->OnMouseMove(flags, client); });
+}
+
+unsigned CZorvaViewWidget::Flags(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) const {
+  unsigned f = 0;
+  if (buttons & Qt::LeftButton) f |= MK_LBUTTON;
+  if (buttons & Qt::RightButton) f |= MK_RBUTTON;
+  if (mods & Qt::ShiftModifier) f |= MK_SHIFT;
+  if (mods & Qt::ControlModifier) f |= MK_CONTROL;
+  return f;
+}
+
+bool CZorvaViewWidget::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::CursorChange) return QAbstractScrollArea::viewportEvent(event);
+  if (event->type() == QEvent::Enter || event->type() == QEvent::HoverMove) m_view->OnSetCursor();
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CZorvaViewWidget::paintEvent(QPaintEvent* event) {
+  m_view->OnPaint();
+  const CDC& dc = m_view->BackBuffer();
+  if (dc.Width() <= 0 || dc.Height() <= 0) return;
+  const QImage image(reinterpret_cast<const uchar*>(dc.Bits()), dc.Width(), dc.Height(),
+                     dc.Width() * 4, QImage::Format_RGB32);
+  QPainter painter(viewport());
+  const QRect r = event->rect();
+  painter.drawImage(r.topLeft(), image, r);
 }
 
 void CZorvaViewWidget::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  UpdateScrollSizes();
+  m_view->OnSize();
 }
 
-void CZorvaViewWidget::scrollContentsBy(int, int) { viewport()->update(); }
+void CZorvaViewWidget::mousePressEvent(QMouseEvent* event) {
+  const CPoint p(int(event->position().x()), int(event->position().y()));
+  if (event->button() == Qt::LeftButton)
+    m_view->OnLButtonDown(Flags(event->buttons(), event->modifiers()), p);
+  else if (event->button() == Qt::RightButton)
+    m_view->OnRButtonDown(Flags(event->buttons(), event->modifiers()), p);
+}
 
-void CZorvaViewWidget::paintEvent(QPaintEvent*) {
-  const int w = viewport()->width(), h = viewport()->height();
-  if (m_dc.Width() != w || m_dc.Height() != h) m_dc.Resize(w, h);
-  const int sx = horizontalScrollBar()->value(), sy = verticalScrollBar()->value();
+void CZorvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
+  const CPoint p(int(event->position().x()), int(event->position().y()));
+  m_view->OnMouseMove(Flags(event->buttons(), event->modifiers()), p);
+}
 
-  // Outside the zoomed picture the view shows the menu colour; the picture
-  // rectangle itself is covered by the paint pass.
-  const QColor menu = palette().color(QPalette::Window);
-  const COLORREF back = RGB(uint8_t(menu.red()), uint8_t(menu.green()), uint8_t(menu.blue()));
-  m_dc.SetViewportOrg(0, 0);
-  m_dc.FillSolidRect(CRect(0, 0, w, h), back);
-  m_dc.SetViewportOrg(-sx, -sy);
-  if (!PaintDocument(m_doc, m_dc, m_settings)) return;  // a loader is busy; it repaints when done
+void CZorvaViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const CPoint p(int(event->position().x()), int(event->position().y()));
+  m_view->OnLButtonUp(Flags(event->buttons(), event->modifiers()), p);
+}
 
-  QImage image(reinterpret_cast<const uchar*>(m_dc.Bits()), w, h, w * 4, QImage::Format_RGB32);
-  QPainter painter(viewport());
-  painter.drawImage(0, 0, image);
+bool CZorvaViewWidget::event(QEvent* event) {
+  // Tab belongs to the view (it cycles the selection), not to focus changes.
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  return QAbstractScrollArea::event(event);
+}
+
+void CZorvaViewWidget::keyPressEvent(QKeyEvent* event) {
+  const unsigned vk = VirtualKeyFromQt(event->key());
+  if (vk == VK_SPACE) m_spaceDown = true;
+  if (vk) m_view->OnKeyDown(vk, event->isAutoRepeat());
+  else QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CZorvaViewWidget::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;
+  const unsigned vk = VirtualKeyFromQt(event->key());
+  if (vk == VK_SPACE) m_spaceDown = false;
+  if (vk) m_view->OnKeyUp(vk);
+  else QAbstractScrollArea::keyReleaseEvent(event);
 }

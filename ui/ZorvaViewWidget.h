@@ -1,38 +1,59 @@
 #pragma once
-// The editing view's window: a scrolling area whose viewport shows the core's
-// paint pass, rendered into a raster device context.
+// The editing view's window: a scrolling area whose viewport shows the core
+// view's back buffer. It hands mouse, key and cursor events to CZorvaView and
+// serves as its IViewHost.
 #include <QAbstractScrollArea>
+#include <memory>
 
-#include "platform/DC.h"
-#include "view/PaintPass.h"
+#include "view/ViewHost.h"
 
 class CZorvaDoc;
+class CZorvaView;
 
-class CZorvaViewWidget : public QAbstractScrollArea {
+class CZorvaViewWidget : public QAbstractScrollArea, public IViewHost {
   Q_OBJECT
  public:
-  explicit CZorvaViewWidget(CZorvaDoc& doc, QWidget* parent = nullptr);
+  CZorvaViewWidget(CZorvaDoc& doc, IViewFrame& frame, IPropertyPanel* panel,
+                   QWidget* parent = nullptr);
+  ~CZorvaViewWidget() override;
 
-  // Recomputes the scroll sizes and repaints everything (after a load or an open).
-  void OnUpdate();
+  CZorvaView& View() { return *m_view; }
 
-  int32_t Zoom() const { return m_settings.zoom; }
-  // Sets the zoom ratio and keeps the centre of the window where it was.
-  void SetZoom(int32_t zoom);
-  int ImageMode() const { return m_settings.imageMode; }
-  void SetImageMode(int mode);
-  bool ShowGuides() const { return m_settings.showGuides; }
-  void SetShowGuides(bool show);
+  // --- IViewHost ---
+  CSize GetClientSize() override;
+  CPoint GetScrollPosition() override;
+  void SetScrollSizes(const CSize& total, const CSize& page, const CSize& line) override;
+  void ScrollToPosition(const CPoint& position) override;
+  void ShowRect(const CRect& rc, bool now) override;
+  void SetCapture() override;
+  void ReleaseCapture() override;
+  bool HasCapture() override { return m_captured; }
+  void SetCursor(ViewCursor cursor) override;
+  CPoint GetPointerPos() override;
+  void MovePointer(const CPoint& client) override;
+  bool IsKeyDown(unsigned vk) override;
+  void PostMouseMove(const CPoint& client, unsigned flags) override;
 
  protected:
+  bool viewportEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
-  void UpdateScrollSizes();
+  unsigned Flags(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) const;
 
-  CZorvaDoc& m_doc;
-  PaintSettings m_settings;
-  CDC m_dc{0, 0};
+  std::unique_ptr<CZorvaView> m_view;
+  bool m_captured = false;
+  bool m_spaceDown = false;
+  bool m_inScrollUpdate = false;
 };
+
+// The view's virtual key for a Qt key, 0 when the view has no use for it.
+unsigned VirtualKeyFromQt(int key);

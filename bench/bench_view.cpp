@@ -1,0 +1,204 @@
+// Times the editing view on a big map: 10,000 areas (rectangles, ellipses and
+// 20-point polygons) over a 4000 x 3000 picture with 100 guides, in a
+// 1280 x 800 window. Every figure is a ratio to one copy of the window's back
+// buffer (what showing one frame costs), measured in the same run. Also
+// measures how much memory 10,000 recorded moves of one area take, against
+// 10,000 copies of that area made directly.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+#include "model/ZorvaDoc.h"
+#include "platform/Bitmap.h"
+#include "view/HeadlessHost.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <typename F>
+double PerCall(int calls, F f) {
+  // The best of five rounds, per call.
+  double best = 1e30;
+  for (int round = 0; round < 5; ++round) {
+    auto t0 = Clock::now();
+    for (int i = 0; i < calls; ++i) f(i);
+    best = std::min(best, std::chrono::duration<double>(Clock::now() - t0).count() / calls);
+  }
+  return best;
+}
+
+long ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+struct Editor {
+  CZorvaDoc doc;
+  CHeadlessViewHost host;
+  CHeadlessFrame frame;
+  CMemoryPropertyPanel panel;
+  std::unique_ptr<CZorvaView> view;
+
+  // `packed`: every area inside the window instead of spread over the picture.
+  explicit Editor(bool packed) {
+    doc.m_sizePicture = {4000, 3000};
+    doc.m_pBitmap = CBitmap::Create32(4000, 3000);
+    for (int y = 0; y < 3000; ++y) {
+      uint32_t* row = doc.m_pBitmap->Row32(y);
+      for (int x = 0; x < 4000; ++x) row[x] = uint32_t(x * 7 ^ y * 13) & 0xFFFFFF;
+    }
+    doc.m_bPictureLoaded = true;
+    const int w = packed ? 1200 : 3900, h = packed ? 720 : 2900;
+    for (int i = 0; i < 10000; ++i) {
+      auto* a = new CArea;
+      const int x = 20 + (i * 7919) % w, y = 20 + (i * 104729) % h;
+      a->m_nType = i % 3 == 0 ? AREA_RECT : i % 3 == 1 ? AREA_ELLIPSE : AREA_POLYGON;
+      a->m_bClosed = true;
+      if (a->m_nType == AREA_POLYGON) {
+        for (int k = 0; k < 20; ++k) a->AddPoint(x + (k * 37) % 60, y + (k * 53) % 50);
+      } else {
+        a->AddPoint(x, y);
+        a->AddPoint(x + 40, y + 30);
+      }
+      a->SetBoundPoint(x, y);
+      a->RecalcBound();
+      doc.m_listArea.push_back(a);
+    }
+    for (int i = 0; i < 100; ++i) {
+      auto* g = new CGuide;
+      g->m_bHorizontal = i % 2 == 0;
+      g->m_nPos = 13 + i * 37;
+      doc.m_listGuide.push_back(g);
+    }
+    host.client = {1280, 800};
+    view = std::make_unique<CZorvaView>(doc, host, frame, &panel);
+    host.SetView(view.get());
+    view->OnSize();
+    view->OnUpdate();
+    view->OnPaint();
+  }
+
+  // A polygon of its own at the bottom of the stack, away from the others.
+  CArea* AddAtBottom(int x, int y) {
+    auto* a = new CArea;
+    a->m_nType = AREA_POLYGON;
+    a->m_bClosed = true;
+    for (int k = 0; k < 20; ++k) a->AddPoint(x + k * 3, y + (k % 2) * 9);
+    a->SetBoundPoint(x, y);
+    a->RecalcBound();
+    doc.m_listArea.push_front(a);
+    return a;
+  }
+
+  void Click(const CPoint& p) {
+    view->OnLButtonDown(MK_LBUTTON, p);
+    view->OnLButtonUp(0, p);
+  }
+};
+
+}  // namespace
+
+int main() {
+  std::printf("view benchmark: 10,000 areas, 4000 x 3000 picture, 1280 x 800 window, 100 guides\n");
+  Editor spread(false);
+
+  // The reference: one copy of the window's back buffer.
+  const CDC& back = spread.view->BackBuffer();
+  const size_t bytes = size_t(back.Width()) * back.Height() * 4;
+  std::vector<uint32_t> frame(bytes / 4);
+  const double copy = PerCall(200, [&](int) {
+    std::memcpy(frame.data(), back.Bits(), bytes);
+    asm volatile("" : : "r"(frame.data()) : "memory");
+  });
+  std::printf("  reference: one back-buffer copy        %8.1f us\n", copy * 1e6);
+  auto report = [&](const char* what, double t, double goal) {
+    std::printf("  %-40s %8.1f us  %6.3fx  (goal at most %gx)\n", what, t * 1e6, t / copy, goal);
+  };
+
+  // Clicks that pick one of two polygons at the bottom: the walk from the top
+  // passes every other area, and each click draws the selection as a pair.
+  CArea* bottom1 = spread.AddAtBottom(3950, 2960);
+  CArea* bottom2 = spread.AddAtBottom(3950, 2985);
+  spread.host.ScrollToPosition({4000, 3000});
+  const CPoint c1 = spread.view->ToWindow(CPoint(3950, 2960));
+  const CPoint c2 = spread.view->ToWindow(CPoint(3950, 2985));
+  spread.Click(c1);
+  if (spread.doc.m_pSelArea != bottom1) std::printf("  (the click did not pick the bottom area)\n");
+  const double click = PerCall(200, [&](int i) { spread.Click(i % 2 ? c1 : c2); });
+  report("click selecting a bottom-most area", click, 1);
+  (void)bottom2;
+
+  // One move of an arrow drag of the selected polygon.
+  spread.Click(c1);
+  spread.view->OnLButtonDown(MK_LBUTTON, CPoint(c1.x + 1, c1.y));
+  const double move = PerCall(2000, [&](int i) {
+    spread.view->OnMouseMove(MK_LBUTTON, CPoint(c1.x - 40 + (i % 2) * 11, c1.y - 30));
+  });
+  report("one move of an arrow drag", move, 0.1);
+  spread.view->OnLButtonUp(0, CPoint(c1.x - 40, c1.y - 30));
+
+  // Undo and redo of that move.
+  double undo = 1e30, redo = 1e30;
+  for (int round = 0; round < 50; ++round) {
+    auto t0 = Clock::now();
+    spread.view->OnEditUndo();
+    auto t1 = Clock::now();
+    spread.view->OnEditRedo();
+    auto t2 = Clock::now();
+    undo = std::min(undo, std::chrono::duration<double>(t1 - t0).count());
+    redo = std::min(redo, std::chrono::duration<double>(t2 - t1).count());
+  }
+  report("undo of a move", undo, 1);
+  report("redo of a move", redo, 1);
+
+  // Full paint passes of the window.
+  spread.host.ScrollToPosition({1000, 1000});
+  const double paint = PerCall(20, [&](int) {
+    spread.view->Invalidate();
+    spread.view->OnPaint();
+  });
+  report("full paint, areas spread over the picture", paint, 10);
+  Editor packed(true);
+  const double paintPacked = PerCall(10, [&](int) {
+    packed.view->Invalidate();
+    packed.view->OnPaint();
+  });
+  report("full paint, all 10,000 areas in the window", paintPacked, 10);
+
+  // Memory: 10,000 recorded moves of one polygon against 10,000 copies of it.
+  Editor mem(false);
+  CArea* moved = mem.AddAtBottom(3950, 2960);
+  mem.host.ScrollToPosition({4000, 3000});
+  const CPoint m = mem.view->ToWindow(CPoint(3950, 2960));
+  mem.Click(m);
+  std::vector<CArea*> copies;
+  copies.reserve(10000);
+  const long beforeCopies = ResidentBytes();
+  for (int i = 0; i < 10000; ++i) {
+    copies.push_back(new CArea);
+    copies.back()->CopyFrom(*moved);
+  }
+  const long copyBytes = ResidentBytes() - beforeCopies;
+  const long beforeMoves = ResidentBytes();
+  for (int i = 0; i < 10000; ++i) {
+    const CPoint at = mem.view->ToWindow(moved->m_listPoint.front());
+    mem.view->OnLButtonDown(MK_LBUTTON, at);
+    mem.view->OnMouseMove(MK_LBUTTON, CPoint(at.x + (i % 2 ? 8 : -8), at.y));
+    mem.view->OnLButtonUp(0, CPoint(at.x + (i % 2 ? 8 : -8), at.y));
+  }
+  const long moveBytes = ResidentBytes() - beforeMoves;
+  std::printf("  10,000 area copies: %ld KiB; 10,000 recorded moves: %ld KiB (%zu records)  %6.3fx\n",
+              copyBytes / 1024, moveBytes / 1024, mem.doc.m_listUndo.size(),
+              copyBytes > 0 ? double(moveBytes) / double(copyBytes) : 0.0);
+  for (CArea* a : copies) delete a;
+  return 0;
+}
