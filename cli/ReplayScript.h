@@ -1,7 +1,21 @@
 #pragma once
-// The script of zorva-cli replay: one command a line, "#" starts a comment.
-// The whole script is read and checked before anything runs, so a wrong line
-// never leaves a half-replayed document behind.
+// The script of zorva-cli replay: one command a line; a word starting with
+// "#" starts a comment, blank lines are ignored. The whole script is read and
+// checked before anything runs, so a wrong line never leaves a half-replayed
+// document behind.
+//
+//   size W H | scroll X Y | tool arrow|rect|ellipse|polygon|line|freehand|zoom
+//   press|move|release|rpress X Y [shift] [ctrl] [alt]   (client pixels)
+//   key NAME down|up [mods] | keypress NAME [mods]
+//       NAME: a letter, a digit, Tab, Shift, Ctrl, Alt, Space, Delete,
+//       Backspace, Insert (any letter case)
+//   ruler top|left X Y | row N | answer ok|cancel|yes|no|N | state
+//   command undo|redo|cut|copy|paste|delete|duplicate|zoom50|zoom100|zoom200|
+//           guides|rulers|image-show|image-light|image-hide|clear-all
+//   panel url|target|alt|comment|onclick|onmouseover|onmouseout TEXT
+//       (the rest of the line after one blank, "#" included)
+//   panel javascript|closed on|off | panel type rect|circle|poly|bezier|0-3
+//   panel point ROW X,Y | panel rows R1,R2,... | apply [N]
 #include <cstdint>
 #include <cstdio>
 #include <string>
