@@ -136,6 +136,8 @@ const StringEntry kStringTable[] = {
     {65002, "PNGファイルを開けません"},
     {65003, "減色処理中　"},
     {65004, "X:0    Y:0     "},
+    // %1: the character the document's charset cannot hold.
+    {65010, "「%1」はこのドキュメントの文字コードで表せないため、入力を取り消しました"},
 };
 
 const size_t kStringTableSize = sizeof(kStringTable) / sizeof(kStringTable[0]);

@@ -200,6 +200,9 @@ class CZorvaView {
   // Members added by the files of one job go under that job's line.
   // -- arrow, hand and guide tools --
   // -- creation tools --
+  // The shape a creation gesture is making while it is selected but not yet
+  // in the document (null otherwise), so that no other gesture adopts it.
+  CArea* m_pNewArea = nullptr;
   // -- undo, clipboard, keys --
   // -- panel, area list --
 

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "EditTestSupport.h"
+
+using namespace zorva::test;
+
+TEST(Clipboard, PastesLandAtTheOffsetOnTopAndTwiceAtTheSamePlace) {
+  ViewFixture f;
+  Select(f, f.AddRect(10, 10, 50, 40));
+  f.view->OnCommand(ID_EDIT_COPY);
+  f.view->OnCommand(ID_EDIT_CUT);  // the list is empty, paste stays enabled
+  CArea* b = Select(f, f.AddRect(200, 10, 240, 40));
+  for (int i = 0; i < 2; ++i) {
+    CArea* prev = f.doc.m_pSelArea;
+    f.view->OnCommand(ID_EDIT_PASTE);
+    EXPECT_EQ(f.doc.m_pSelArea, f.doc.m_listArea.back());
+    EXPECT_EQ(f.doc.m_pSelArea->m_rcBound, CRect(30, 30, 70, 60));
+    EXPECT_EQ(*f.doc.m_pSelArea->GetTailPoint(), CPoint(70, 60));
+    EXPECT_EQ(f.doc.m_pUndoPos->m_pPrevSel, prev);
+    EXPECT_TRUE(ShowsFresh(f));
+  }
+  f.view->m_ptPasteOffset = CPoint(50, 0);  // as an Alt-drag leaves it
+  f.view->OnCommand(ID_EDIT_DUPLICATE);
+  EXPECT_EQ(f.doc.m_pSelArea->m_rcBound, CRect(80, 30, 120, 60));
+  for (int i = 0; i < 3; ++i) f.view->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(f.doc.m_pSelArea, b);
+  EXPECT_TRUE(ShowsFresh(f));
+}
+
+TEST(Clipboard, DeleteTakesSelectedPolygonVerticesOrTheWholeArea) {
+  struct Case {
+    int type;
+    std::vector<int> selected;  // vertex indexes
+    bool wholeArea;
+  } cases[] = {{AREA_POLYGON, {1, 3}, false}, {AREA_POLYGON, {0, 1, 2, 3, 4}, true},
+               {AREA_POLYGON, {}, true}, {AREA_RECT, {0}, true}};
+  for (const Case& c : cases) {
+    ViewFixture f;
+    CArea* a = c.type == AREA_RECT
+                   ? f.AddRect(10, 10, 60, 60)
+                   : f.AddPolygon({{10, 10}, {100, 10}, {120, 80}, {60, 120}, {5, 70}}, true);
+    auto points = [a] { return std::vector<CPoint>(a->m_listPoint.begin(), a->m_listPoint.end()); };
+    const std::vector<CPoint> original = points();
+    const CRect bound = a->m_rcBound;
+    CPointRefList sel;
+    for (int i : c.selected) sel.push_back(&*std::next(a->m_listPoint.begin(), i));
+    Select(f, a, sel);
+    f.doc.m_pGrabPoint = sel.empty() ? nullptr : sel.back();
+    f.view->OnCommand(ID_EDIT_CLEAR);
+    EXPECT_EQ(f.doc.m_pGrabPoint, nullptr);
+    EXPECT_TRUE(f.doc.m_listSelPoint.empty());
+    EXPECT_TRUE(ShowsFresh(f));
+    EXPECT_EQ(f.doc.m_listArea.size(), c.wholeArea ? 0u : 1u);
+    if (!c.wholeArea) {
+      EXPECT_EQ(f.doc.m_pSelArea, a);
+      EXPECT_EQ(points(), (std::vector<CPoint>{{10, 10}, {120, 80}, {5, 70}}));
+      EXPECT_EQ(a->m_rcBound, CRect(5, 10, 120, 80));  // bounds follow the outline
+    }
+    f.view->OnCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(points(), original);
+    EXPECT_EQ(a->m_rcBound, bound);
+    EXPECT_TRUE(ShowsFresh(f));
+  }
+}

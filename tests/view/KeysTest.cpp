@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "EditTestSupport.h"
+
+using namespace zorva::test;
+
+TEST(Keys, TabWalksUpAndShiftTabDownThroughTheAreas) {
+  ViewFixture f;
+  CArea* bottom = f.AddRect(10, 10, 50, 40);
+  CArea* middle = f.AddPolygon({{100, 100}, {150, 120}, {120, 180}}, true);
+  CArea* top = f.AddEllipse(200, 10, 260, 70);
+  const std::pair<bool, CArea*> steps[] = {{false, bottom}, {false, middle}, {false, top},
+                                           {false, nullptr}, {true, top},     {true, middle},
+                                           {true, bottom},   {true, nullptr}};
+  for (const auto& [shift, expected] : steps) {
+    if (f.doc.m_pSelArea == middle) f.doc.m_listSelPoint = {middle->GetHeadPoint()};
+    f.view->Invalidate();  // something still waiting to be painted
+    f.host.keys[VK_SHIFT] = shift;
+    f.view->OnKeyDown(VK_TAB, false);
+    f.view->OnKeyDown(VK_TAB, true);  // auto-repeat: ignored
+    EXPECT_EQ(f.doc.m_pSelArea, expected);
+    EXPECT_TRUE(f.doc.m_listSelPoint.empty());
+    EXPECT_TRUE(ShowsFresh(f));
+  }
+}
+
+TEST(Keys, DigitsCtrlAndSpaceChooseToolsAndCursors) {
+  ViewFixture f;
+  struct Step {
+    unsigned vk;
+    bool down;
+    int tool;
+    ViewCursor cursor;
+  } steps[] = {
+      {'1', true, ID_TOOL_RECT, ViewCursor::Arrow}, {'5', true, ID_TOOL_RECT, ViewCursor::Arrow},
+      {VK_CONTROL, true, ID_TOOL_ARROW, ViewCursor::Arrow},
+      {'2', true, ID_TOOL_ARROW, ViewCursor::Arrow},  // only the chosen tool changes
+      {VK_CONTROL, false, ID_TOOL_ELLIPSE, ViewCursor::Cross},
+      {VK_SPACE, true, ID_TOOL_HAND, ViewCursor::Hand},
+      {VK_CONTROL, true, ID_TOOL_ZOOM, ViewCursor::ZoomIn},
+      {VK_CONTROL, false, ID_TOOL_HAND, ViewCursor::Hand},
+      {VK_SPACE, false, ID_TOOL_ELLIPSE, ViewCursor::Cross},
+  };
+  for (const Step& s : steps) {
+    f.Key(s.vk, s.down);
+    EXPECT_EQ(f.frame.GetCurrentTool(), s.tool) << &s - steps;
+    EXPECT_EQ(f.host.cursor, s.cursor) << &s - steps;
+    EXPECT_EQ(f.doc.m_bHandTool, s.tool == ID_TOOL_HAND) << &s - steps;
+  }
+  f.host.keys[VK_CONTROL] = true;
+  for (int mode : {1, 0, 2}) {
+    f.view->OnKeyDown('T', false);
+    EXPECT_EQ(f.view->m_nImageMode, mode);
+  }
+}
+
+TEST(Keys, AltMarksACopyingDragAndModifiersPostMoves) {
+  const std::tuple<int, int, bool> cases[] = {
+      {DRAG_MOVE, AREA_RECT, true}, {DRAG_POINT, AREA_POLYGON, true}, {DRAG_POINT, AREA_RECT, false}};
+  for (const auto& [state, type, copies] : cases) {
+    ViewFixture f;
+    f.doc.m_pSelArea = type == AREA_RECT ? f.AddRect(10, 10, 60, 60)
+                                         : f.AddPolygon({{10, 10}, {60, 10}, {30, 50}}, true);
+    f.view->m_nToolState = state;
+    f.host.pointer = CPoint(70, 80);
+    f.Key(VK_MENU, true);
+    EXPECT_EQ(f.view->m_nToolState, state | (copies ? DRAG_COPY : 0));
+    EXPECT_EQ(f.host.cursor, copies ? ViewCursor::ArrowCopy : ViewCursor::Arrow);
+    f.Key(VK_MENU, false);
+    EXPECT_EQ(f.view->m_nToolState, state);
+    f.Key(VK_SHIFT, true);
+    f.Key(VK_SHIFT, false);
+    std::vector<unsigned> flags;
+    for (const auto& m : f.host.posted) {
+      EXPECT_EQ(m.client, CPoint(70, 80));
+      flags.push_back(m.flags);
+    }
+    EXPECT_EQ(flags, (std::vector<unsigned>{0x21, 1, 5, 1}));
+  }
+}
+
+TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
+  for (unsigned vk : {unsigned(VK_TAB), unsigned('1'), unsigned('T')}) {
+    ViewFixture f;
+    f.AddRect(10, 10, 50, 40);
+    CGuide* g = f.AddGuide(false, 100);
+    f.view->Invalidate();
+    f.Pixels();
+    f.doc.m_pSelGuide = g;
+    f.doc.m_pWorkGuide = new CGuide(*g);
+    f.doc.m_pWorkGuide->m_nPos = 140;
+    f.view->DrawGuide(*f.doc.m_pWorkGuide, R2_XORPEN);
+    f.view->m_nToolState = DRAG_GUIDE;
+    f.host.captured = true;
+    for (unsigned mod : {VK_SHIFT, VK_SPACE, VK_CONTROL, VK_MENU}) f.Key(mod, true);
+    EXPECT_TRUE(f.host.captured);  // modifiers change the drag, never end it
+    EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_ARROW);
+    EXPECT_EQ(f.view->m_nToolState, DRAG_GUIDE | DRAG_COPY);
+    f.Key(vk, true);
+    EXPECT_FALSE(f.host.captured);
+    EXPECT_EQ(f.doc.m_pWorkGuide, nullptr);
+    EXPECT_EQ(f.view->m_nToolState, 0);
+    EXPECT_TRUE(ShowsFresh(f));  // the working copy's image is gone
+  }
+}

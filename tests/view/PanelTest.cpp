@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ViewFixture.h"
+#include "platform/StringTable.h"
+#include "view/AreaList.h"
+
+using zorva::test::FakeDocumentHost;
+using zorva::test::ViewFixture;
+
+namespace {
+
+struct PanelFixture : ViewFixture {
+  PanelFixture() { doc.SetHost(&docHost); }
+  void Select(CArea* a) {
+    doc.m_pSelArea = a;
+    view->UpdatePanel(-1, true);
+  }
+  std::vector<std::string> Rows() {
+    std::vector<std::string> rows;
+    for (const auto& r : panel.rows) rows.push_back(r.text);
+    return rows;
+  }
+  std::vector<CPoint> Points(const CArea& a) {
+    return std::vector<CPoint>(a.m_listPoint.begin(), a.m_listPoint.end());
+  }
+  // Every selected vertex is a live point of the selected area.
+  bool SelectionIsLive() {
+    for (const CPoint* p : doc.m_listSelPoint)
+      if (std::none_of(doc.m_pSelArea->m_listPoint.begin(), doc.m_pSelArea->m_listPoint.end(),
+                       [p](const CPoint& q) { return &q == p; }))
+        return false;
+    return true;
+  }
+  FakeDocumentHost docHost;
+};
+
+}  // namespace
+
+TEST(Panel, PointRowsInDrawingOrderWithSelection) {
+  EXPECT_EQ(CZorvaView::FormatPointRow({5, 7}), "   5,   7");
+  EXPECT_EQ(CZorvaView::FormatPointRow({-12, 1000}), " -12,1000");
+  EXPECT_EQ(CZorvaView::FormatPointRow({12345, -1234}), "12345,-1234");
+
+  PanelFixture f;
+  CArea* poly = f.AddPolygon({{1, 2}, {3, 4}, {5, 6}}, false);
+  poly->m_bTailEnd = false;  // drawn tail to head
+  f.doc.m_listSelPoint.push_back(&poly->m_listPoint.front());
+  f.Select(poly);
+  EXPECT_EQ(f.Rows(), (std::vector<std::string>{"   5,   6", "   3,   4", "   1,   2"}));
+  EXPECT_FALSE(f.panel.rows[0].selected);
+  EXPECT_TRUE(f.panel.rows[2].selected);
+}
+
+TEST(Panel, ControlsFollowTypeAndSelection) {
+  PanelFixture f;
+  CArea* rect = f.AddRect(10, 10, 50, 50);
+  CArea* poly = f.AddPolygon({{1, 2}, {30, 4}, {5, 60}}, true);
+  poly->m_bJavaScript = true;
+  poly->m_strOnClick = "go()";
+
+  f.Select(rect);
+  EXPECT_EQ(f.panel.GetCurSel(IDC_TYPE), AREA_RECT);
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_CLOSED));
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_ONCLICK));
+  EXPECT_TRUE(f.panel.IsEnabled(IDC_COMMENT));
+
+  f.Select(poly);
+  EXPECT_TRUE(f.panel.IsEnabled(IDC_CLOSED));
+  EXPECT_TRUE(f.panel.GetCheck(IDC_CLOSED));
+  EXPECT_TRUE(f.panel.IsEnabled(IDC_ONCLICK));
+  EXPECT_EQ(f.panel.GetText(IDC_ONCLICK), "go()");
+
+  const int builds = f.frame.areaListBuilds;
+  f.Select(nullptr);
+  EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_TYPE));
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_POINTS));
+  EXPECT_TRUE(f.panel.rows.empty());
+  EXPECT_EQ(f.panel.GetText(IDC_COMMENT), "デフォルトエリア");
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_COMMENT));
+  EXPECT_TRUE(f.panel.IsEnabled(IDC_URL));
+}
+
+TEST(Panel, PointRowEditsOfEveryWidth) {
+  PanelFixture f;
+  CArea* poly = f.AddPolygon({{-10000, 20}, {10, -1500}, {40, 40}}, true);
+  f.Select(poly);
+  EXPECT_EQ(f.panel.rows[0].text, "-10000,  20");  // longer than ten characters
+
+  f.panel.rows[0].text = CZorvaView::FormatPointRow({-12345, 30});
+  f.panel.rows[1].text = "  11,-1501";
+  f.panel.rows[2].text = "junk";  // no point: stays where it is
+  f.view->OnApplyPanel(0, 0);
+  EXPECT_EQ(f.Points(*poly), (std::vector<CPoint>{{-12345, 30}, {11, -1501}, {40, 40}}));
+  EXPECT_EQ(poly->m_rcBound, CRect(-12345, -1501, 40, 40));
+  ASSERT_EQ(f.doc.m_listUndo.size(), 1u);
+  const CUndoRecord* r = f.doc.m_listUndo.back();
+  EXPECT_EQ(r->m_pAfter, poly);
+  EXPECT_EQ(static_cast<CArea*>(r->m_pBefore)->m_listPoint.front(), CPoint(-10000, 20));
+  EXPECT_TRUE(f.doc.IsModified());
+  EXPECT_EQ(f.panel.rows[2].text, "  40,  40");  // refilled from the area
+
+  // A list in the handle form is the coordinate dialog's: nothing is read.
+  f.panel.rows[0].text = "   1,   2,    3,   4,    5,   6";
+  f.panel.rows[1].text = "   7,   8,    9,  10,   11,  12";
+  f.panel.rows[1].selected = true;
+  f.view->OnApplyPanel(0, 0);
+  EXPECT_EQ(f.Points(*poly)[1], CPoint(11, -1501));
+  EXPECT_TRUE(f.doc.m_listSelPoint.empty());
+  EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
+}
+
+TEST(Panel, TypeChanges) {
+  struct Case {
+    int type;  // 0 rect, 1 ellipse, 2 polygon, 3 Bezier
+    int requested;
+    unsigned message;  // 0: accepted
+    int typeAfter;
+  } cases[] = {
+      {AREA_RECT, AREA_ELLIPSE, 61225, AREA_RECT},   {AREA_RECT, AREA_POLYGON, 0, AREA_POLYGON},
+      {AREA_ELLIPSE, AREA_RECT, 61226, AREA_ELLIPSE}, {AREA_ELLIPSE, AREA_POLYGON, 0, AREA_POLYGON},
+      {AREA_POLYGON, AREA_RECT, 61227, AREA_POLYGON}, {AREA_BEZIER, AREA_ELLIPSE, 61228, AREA_BEZIER},
+      {AREA_BEZIER, AREA_POLYGON, 0, AREA_BEZIER},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.type << "->" << c.requested);
+    PanelFixture f;
+    CArea* a = c.type == AREA_POLYGON ? f.AddPolygon({{10, 10}, {90, 10}, {50, 80}}, true)
+                                      : f.AddRect(10, 10, 90, 50);
+    a->m_nType = c.type;
+    f.doc.m_listSelPoint.push_back(&a->m_listPoint.back());
+    f.Select(a);
+    const std::vector<CPoint> before = f.Points(*a);
+    // A point edit read before the type is refused takes no effect either.
+    f.panel.rows[0].text = "   1,   1";
+    f.panel.SetCurSel(IDC_TYPE, c.requested);
+    f.view->OnApplyPanel(0, 0);
+
+    EXPECT_EQ(a->m_nType, c.typeAfter);
+    EXPECT_TRUE(f.SelectionIsLive());
+    if (c.message) {
+      EXPECT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{c.message});
+      EXPECT_EQ(f.panel.GetCurSel(IDC_TYPE), c.type);
+      EXPECT_EQ(f.Points(*a), before);
+      EXPECT_TRUE(f.doc.m_listUndo.empty());
+      EXPECT_FALSE(f.doc.IsModified());
+      // The selected vertex is found again among the restored points.
+      ASSERT_EQ(f.doc.m_listSelPoint.size(), 1u);
+      EXPECT_EQ(f.doc.m_listSelPoint.front(), &a->m_listPoint.back());
+    } else {
+      EXPECT_TRUE(f.docHost.MessageIds().empty());
+      EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
+      if (c.typeAfter == AREA_POLYGON) {
+        EXPECT_TRUE(a->m_bClosed);
+        EXPECT_GE(a->m_listPoint.size(), 4u);
+        EXPECT_EQ(f.panel.GetCurSel(IDC_TYPE), AREA_POLYGON);
+      }
+    }
+    EXPECT_EQ(f.doc.m_pWorkArea, nullptr);
+  }
+}
+
+TEST(Panel, TextsScriptsAndNoChange) {
+  PanelFixture f;
+  CArea* a = f.AddRect(10, 10, 90, 50);
+  a->m_strHref = "a\x83";  // a broken byte pair read from some page
+  a->m_bJavaScript = true;
+  a->m_strOnClick = "f()";
+  f.Select(a);
+
+  // Applying the panel as it was filled changes nothing, broken bytes included.
+  f.view->OnApplyPanel(0x103F5, 0);
+  EXPECT_TRUE(f.doc.m_listUndo.empty());
+  EXPECT_EQ(a->m_strHref, "a\x83");
+  EXPECT_TRUE(f.docHost.MessageIds().empty());
+
+  f.panel.SetText(IDC_ALT, "写真");
+  f.panel.SetCheck(IDC_JAVASCRIPT, false);
+  f.panel.SetText(IDC_ONCLICK, "ignored()");
+  f.view->OnApplyPanel(0, 0);
+  EXPECT_EQ(a->m_strAlt, "\x8E\xCA\x90\x5E");  // CP932
+  EXPECT_FALSE(a->m_bJavaScript);
+  EXPECT_EQ(a->m_strOnClick, "f()");
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_ONCLICK));
+  EXPECT_EQ(f.panel.GetText(IDC_ONCLICK), "f()");
+  EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
+
+  // A character CP932 lacks is refused by name; the area keeps its URL.
+  f.panel.SetText(IDC_URL, "x\xF0\x9F\x98\x80");
+  f.view->OnApplyPanel(0, 0);
+  ASSERT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{65010});
+  EXPECT_NE(f.docHost.Messages()[0].text.find("\xF0\x9F\x98\x80"), std::string::npos);
+  EXPECT_EQ(a->m_strHref, "a\x83");
+  EXPECT_EQ(f.panel.GetText(IDC_URL), "a\xEF\xBF\xBD");
+  EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
+}
+
+TEST(Panel, PointSelectionChangeKeepsTheList) {
+  for (uintptr_t wParam : {0u, 1u}) {
+    PanelFixture f;
+    CArea* poly = f.AddPolygon({{10, 20}, {30, 40}, {50, 10}}, true);
+    f.Select(poly);
+    f.panel.rows[0].text = "10,20";  // same point, other spelling
+    f.panel.rows[1].selected = true;
+    f.view->OnApplyPanel(wParam, 0);
+    ASSERT_EQ(f.doc.m_listSelPoint.size(), 1u);
+    EXPECT_EQ(*f.doc.m_listSelPoint.front(), CPoint(30, 40));
+    EXPECT_TRUE(f.panel.rows[1].selected);
+    EXPECT_EQ(f.panel.rows[0].text, wParam == 1 ? "10,20" : "  10,  20") << wParam;
+  }
+}
+
+TEST(Panel, DefaultAreaEditsAreNotRecorded) {
+  PanelFixture f;
+  CArea* a = f.AddRect(10, 10, 90, 50);
+  f.doc.m_areaDefault.m_bJavaScript = true;
+  f.doc.m_areaDefault.m_strOnClick = "keep()";
+  f.Select(nullptr);
+  f.panel.SetText(IDC_URL, "index.html");
+  f.panel.SetText(IDC_COMMENT, "not read");
+  f.panel.SetCheck(IDC_JAVASCRIPT, false);
+  const int builds = f.frame.areaListBuilds;
+  f.view->OnApplyPanel(0, 0);
+  EXPECT_EQ(f.doc.m_areaDefault.m_strHref, "index.html");
+  EXPECT_EQ(f.doc.m_areaDefault.m_strComment, zorva::LoadStringCp932(61207));
+  EXPECT_FALSE(f.doc.m_areaDefault.m_bJavaScript);
+  EXPECT_EQ(f.doc.m_areaDefault.m_strOnClick, "keep()");
+  EXPECT_TRUE(f.doc.m_listUndo.empty());
+  EXPECT_FALSE(f.doc.IsModified());
+  EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
+
+  // An area's URL shows in its row at once.
+  f.Select(a);
+  f.panel.SetText(IDC_URL, "b.html");
+  f.view->OnApplyPanel(0, 0);
+  EXPECT_EQ(AreaListRows(f.doc).front().link, "b.html");
+  EXPECT_EQ(AreaListRows(f.doc).back().link, "index.html");
+}
+
+TEST(Panel, LoadNotices) {
+  PanelFixture f;
+  f.view->OnLoadNotify(0, 61206);
+  EXPECT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{61206});
+  const int builds = f.frame.areaListBuilds;
+  f.view->OnLoadNotify(1, 7);
+  EXPECT_EQ(f.frame.areaListBuilds, builds);
+  f.view->OnLoadNotify(1, 0);  // decoded: a full update
+  EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
+}

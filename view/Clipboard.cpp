@@ -1,0 +1,102 @@
+// The view's own clipboard (one area, never the system's), delete and
+// duplicate. Paste and duplicate place the new area at the paste offset on top
+// of all others; the clipboard itself never moves, so two pastes coincide.
+#include "model/ZorvaDoc.h"
+#include "view/EditSelection.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+// Appends an offset copy of `source` on top, records its addition and
+// selects it.
+void PlaceCopy(CZorvaView& view, const CArea& source) {
+  CZorvaDoc& doc = view.m_doc;
+  CArea* prevSel = doc.m_pSelArea;
+  ShowSelectionCleared(view);
+  auto* area = new CArea;
+  area->CopyFrom(source);
+  area->Offset(view.m_ptPasteOffset.x, view.m_ptPasteOffset.y);
+  doc.m_listArea.push_back(area);
+  auto* record = new CUndoRecord;
+  record->m_pPrevSel = prevSel;
+  record->m_pAfter = area;
+  doc.PushUndo(record);
+  ShowSelected(view, area);
+  // The panel must follow at once: it would otherwise still show the
+  // previous area, and its next edit would write that area's points here.
+  view.UpdatePanel(-1, true);
+}
+
+bool DeletesVerticesOnly(const CZorvaDoc& doc, const CArea& area) {
+  const size_t n = doc.m_listSelPoint.size();
+  return n > 0 && n < area.m_listPoint.size() && area.m_nType != AREA_RECT &&
+         area.m_nType != AREA_ELLIPSE;
+}
+
+void DeleteSelectedVertices(CZorvaDoc& doc, CArea& area) {
+  auto* before = new CArea;
+  before->CopyFrom(area);
+  // Each vertex leaves the selection, the grab and the pending slot before
+  // it is freed.
+  const CPointRefList doomed = doc.m_listSelPoint;
+  doc.m_listSelPoint.clear();
+  for (const CPoint* p : doomed) {
+    if (doc.m_pGrabPoint == p) doc.m_pGrabPoint = nullptr;
+    area.RemovePoint(p);
+  }
+  // The bounds follow the remaining outline, as the undone state's did.
+  area.RecalcBound();
+  auto* record = new CUndoRecord;
+  record->m_pBefore = before;
+  record->m_pAfter = &area;
+  doc.PushUndo(record);
+}
+
+void DeleteArea(CZorvaDoc& doc, CArea& area) {
+  if (!IsListed(doc.m_listArea, &area)) return;
+  DropPointRefs(doc, area);
+  auto* record = new CUndoRecord;
+  record->m_pBefore = &area;
+  doc.PushUndo(record);
+  doc.m_listArea.remove(&area);
+  doc.m_pSelArea = nullptr;
+  doc.m_listSelPoint.clear();
+}
+
+}  // namespace
+
+void CZorvaView::OnEditCopy() {
+  if (!m_doc.m_pSelArea) return;
+  m_areaClipboard.CopyFrom(*m_doc.m_pSelArea);
+  m_bClipboardFull = true;
+}
+
+void CZorvaView::OnEditCut() {
+  if (!m_doc.m_pSelArea) return;
+  OnEditCopy();
+  // With no vertex selected, delete takes the whole area.
+  m_doc.m_listSelPoint.clear();
+  OnEditClear();
+}
+
+void CZorvaView::OnEditClear() {
+  CArea* area = m_doc.m_pSelArea;
+  if (!area) return;
+  const CRect rc = AreaRectToWindow(area->m_rcBound);
+  if (DeletesVerticesOnly(m_doc, *area))
+    DeleteSelectedVertices(m_doc, *area);
+  else
+    DeleteArea(m_doc, *area);
+  UpdatePanel(-1, true);
+  RepaintRect(rc);
+}
+
+void CZorvaView::OnEditPaste() {
+  if (!m_bClipboardFull) return;
+  PlaceCopy(*this, m_areaClipboard);
+}
+
+void CZorvaView::OnEditDuplicate() {
+  if (!m_doc.m_pSelArea) return;
+  PlaceCopy(*this, *m_doc.m_pSelArea);
+}

@@ -1,0 +1,73 @@
+#include "view/CreationHelpers.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "model/ZorvaDoc.h"
+#include "view/ZorvaView.h"
+
+namespace create {
+
+CPoint Snapped(const CZorvaView& view, int32_t x, int32_t y) {
+  CPoint p(x, y);
+  if (view.m_bShowGuides) CZorvaView::SnapPointToGuides(view.m_doc.m_listGuide, p);
+  return p;
+}
+
+CArea* ReleaseSelection(CZorvaView& view) {
+  CZorvaDoc& doc = view.m_doc;
+  CArea* old = doc.m_pSelArea;
+  const bool marked = !doc.m_listSelPoint.empty();
+  doc.m_listSelPoint.clear();
+  if (!old) return nullptr;
+  view.DrawSelection(*old, false);
+  doc.m_pSelArea = nullptr;
+  // Selected vertices are drawn larger than the marks the selection pair
+  // toggles, so only a repaint takes them off cleanly.
+  if (marked) view.RepaintArea(*old);
+  return old;
+}
+
+void DropUnfinished(CZorvaView& view) {
+  CArea* area = view.m_pNewArea;
+  if (!area) return;
+  CZorvaDoc& doc = view.m_doc;
+  if (doc.m_pSelArea == area) doc.m_pSelArea = nullptr;
+  for (const CPoint& p : area->m_listPoint) ForgetPoint(doc, &p);
+  // The slot held the area deselected at the press, which the document owns.
+  doc.m_pWorkArea = nullptr;
+  view.m_pNewArea = nullptr;
+  view.m_nToolState = 0;
+  delete area;
+  view.Invalidate();
+}
+
+void ForgetPoint(CZorvaDoc& doc, const CPoint* point) {
+  doc.m_listSelPoint.remove_if([point](const CPoint* p) { return p == point; });
+  if (doc.m_pGrabPoint == point) doc.m_pGrabPoint = nullptr;
+}
+
+const CPoint* PrevVertex(const CArea& area, const CPoint* point) {
+  const CPointList& list = area.m_listPoint;
+  auto it = std::find_if(list.begin(), list.end(), [point](const CPoint& q) { return &q == point; });
+  if (it == list.end() || list.size() < 2) return nullptr;
+  // Outlines are drawn from the head when they grow at the tail, and from the
+  // tail when they grow at the head.
+  if (area.m_bTailEnd) {
+    if (it != list.begin()) return &*std::prev(it);
+    return area.m_bClosed ? &list.back() : nullptr;
+  }
+  if (std::next(it) != list.end()) return &*std::next(it);
+  return area.m_bClosed ? &list.front() : nullptr;
+}
+
+void PushAreaRecord(CZorvaDoc& doc, CArea* prevSel, CArea* before, CArea* after) {
+  auto* record = new CUndoRecord;
+  record->m_bGuide = false;
+  record->m_pPrevSel = prevSel;
+  record->m_pBefore = before;
+  record->m_pAfter = after;
+  doc.PushUndo(record);
+}
+
+}  // namespace create

@@ -1,0 +1,51 @@
+#include "view/EditSelection.h"
+
+#include <algorithm>
+
+#include "model/ZorvaDoc.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+bool HoldsPoint(const CArea& area, const CPoint* p) {
+  if (!p) return false;
+  return std::any_of(area.m_listPoint.begin(), area.m_listPoint.end(),
+                     [p](const CPoint& q) { return &q == p; });
+}
+
+}  // namespace
+
+void ShowSelectionCleared(CZorvaView& view) {
+  CZorvaDoc& doc = view.m_doc;
+  CArea* sel = doc.m_pSelArea;
+  if (sel && doc.m_listSelPoint.empty()) {
+    // Drawn while still selected: whatever is waiting to be painted must
+    // show the marks this drawing takes away.
+    view.DrawSelection(*sel, false);
+    doc.m_pSelArea = nullptr;
+    return;
+  }
+  doc.m_listSelPoint.clear();
+  doc.m_pSelArea = nullptr;
+  // A selected vertex wears a hollow mark that the plain marks of the
+  // incremental drawing would not cancel; the area is painted afresh instead.
+  if (sel) view.RepaintArea(*sel);
+}
+
+void ShowSelected(CZorvaView& view, CArea* area) {
+  CZorvaDoc& doc = view.m_doc;
+  doc.m_listSelPoint.clear();
+  // Drawn before it counts as selected, for the same reason as above.
+  if (area) view.DrawSelection(*area, true);
+  doc.m_pSelArea = area;
+}
+
+void DropPointRefs(CZorvaDoc& doc, CArea& area) {
+  doc.m_listSelPoint.remove_if([&area](const CPoint* p) { return HoldsPoint(area, p); });
+  if (HoldsPoint(area, doc.m_pGrabPoint)) doc.m_pGrabPoint = nullptr;
+  area.EndPending(false);
+}
+
+bool IsListed(const std::list<CArea*>& list, const CArea* area) {
+  return area && std::find(list.begin(), list.end(), area) != list.end();
+}

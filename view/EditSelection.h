@@ -1,0 +1,24 @@
+#pragma once
+// Selection bookkeeping shared by undo, the clipboard commands and the Tab
+// key: showing the selection go away without stale marks, and letting go of
+// every pointer into points that an edit is about to free or hand over.
+#include <list>
+
+#include "model/Area.h"
+
+class CZorvaDoc;
+class CZorvaView;
+
+// Shows the selected area (if any) as not selected, empties the selected
+// vertices and leaves no area selected.
+void ShowSelectionCleared(CZorvaView& view);
+
+// Shows `area` as the selected area with no vertex selected.
+void ShowSelected(CZorvaView& view, CArea* area);
+
+// Drops from the document's selected vertices, its grabbed point and the
+// area's pending point everything that refers to a point of `area`.
+void DropPointRefs(CZorvaDoc& doc, CArea& area);
+
+// The area is one of the document's areas.
+bool IsListed(const std::list<CArea*>& list, const CArea* area);

@@ -1,0 +1,99 @@
+// The freehand tool: the pointer's trace, thinned to points at least 10
+// pixels apart in x or in y, drawn segment by segment in exclusive-or and
+// added as an open outline at the release.
+#include <cstdlib>
+#include <iterator>
+
+#include "model/ZorvaDoc.h"
+#include "view/CreationHelpers.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+constexpr int kTracing = 2;
+// A traced point is kept only this far from the last kept one, in x or in y.
+constexpr int64_t kThinning = 10;
+
+// Each segment is drawn from its newer point back to the older one, as the
+// outline itself is drawn, so both light the same pixels and the selected
+// outline drawn at the release covers the trace exactly.
+void XorSegmentBefore(CZorvaView& view, CPointList::const_iterator it) {
+  view.DrawXorSegment(*it, *std::prev(it));
+}
+
+void Press(CZorvaView& view, const CPoint& p) {
+  CZorvaDoc& doc = view.m_doc;
+  create::DropUnfinished(view);
+  doc.m_pWorkArea = create::ReleaseSelection(view);
+  auto* trace = new CArea;
+  trace->m_nType = AREA_POLYGON;
+  trace->m_bClosed = false;
+  trace->AddPoint(p.x, p.y);
+  trace->SetBoundPoint(p.x, p.y);
+  doc.m_pSelArea = trace;
+  view.m_pNewArea = trace;
+  view.m_nToolState = kTracing;
+}
+
+void Move(CZorvaView& view, CArea& trace, const CPoint& p) {
+  const CPoint end = *trace.GetEndPoint();
+  if (std::llabs(int64_t(p.x) - end.x) < kThinning && std::llabs(int64_t(p.y) - end.y) < kThinning)
+    return;
+  trace.AddPoint(p.x, p.y);
+  XorSegmentBefore(view, std::prev(trace.m_listPoint.cend()));
+}
+
+void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
+  CZorvaDoc& doc = view.m_doc;
+  CPoint* end = trace.GetEndPoint();
+  if (trace.m_listPoint.size() > 1 && CZorvaView::IsNearPoint(end->x, end->y, p.x, p.y)) {
+    XorSegmentBefore(view, std::prev(trace.m_listPoint.cend()));
+    create::ForgetPoint(doc, end);
+    trace.RemoveEndPoint();
+  }
+  trace.AddPoint(p.x, p.y);
+  view.DrawSelection(trace, true);
+  trace.RecalcBound();
+  doc.m_listArea.push_back(&trace);
+  view.m_pNewArea = nullptr;
+  view.m_nToolState = 0;
+  create::PushAreaRecord(doc, doc.m_pWorkArea, nullptr, &trace);
+  doc.m_pWorkArea = nullptr;
+}
+
+void Cancel(CZorvaView& view, CArea* trace) {
+  CZorvaDoc& doc = view.m_doc;
+  const CPointList& list = trace->m_listPoint;
+  if (!list.empty())
+    for (auto it = std::next(list.begin()); it != list.end(); ++it) XorSegmentBefore(view, it);
+  doc.m_listSelPoint.clear();
+  doc.m_pSelArea = nullptr;
+  view.m_pNewArea = nullptr;
+  delete trace;
+  doc.m_pWorkArea = nullptr;
+  view.m_nToolState = 0;
+}
+
+}  // namespace
+
+void CZorvaView::OnToolFreehand(unsigned, int32_t x, int32_t y, int32_t, int32_t, int phase) {
+  const CPoint p(x, y);
+  if (phase == TOOL_PRESS) {
+    Press(*this, p);
+    return;
+  }
+  // Only a stroke in progress: the traced outline is selected, not yet in
+  // the document, and the state is the tracing one. Anything else is some
+  // other gesture this tool must not adopt.
+  CArea* trace = m_doc.m_pSelArea;
+  if (m_nToolState != kTracing || !trace || trace != m_pNewArea || trace->m_listPoint.empty()) {
+    create::DropUnfinished(*this);
+    return;
+  }
+  switch (phase) {
+    case TOOL_MOVE: Move(*this, *trace, p); break;
+    case TOOL_RELEASE: Release(*this, *trace, p); break;
+    case TOOL_CANCEL: Cancel(*this, trace); break;
+    default: break;
+  }
+}

@@ -1,0 +1,170 @@
+// Guides by mouse: a new one pulled out of a ruler, an existing one moved,
+// copied with Alt, or removed by dropping it off the visible picture. Every
+// kept change is one undo record.
+#include <algorithm>
+#include <cstdlib>
+
+#include "model/ZorvaDoc.h"
+#include "view/Ruler.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+// A guide drag starts once the pointer is further than this across the line.
+constexpr int32_t kGuideDragThreshold = 5;
+
+// Whether the window point lies on the part of the picture that is in view;
+// a guide dropped anywhere else goes away.
+bool IsOnVisiblePicture(const CZorvaView& view, const CPoint& w) {
+  const CRect client = view.GetClientRect();
+  const CSize total = view.GetTotalSize();
+  return w.x >= 0 && w.y >= 0 && w.x <= std::min(client.right, total.cx) &&
+         w.y <= std::min(client.bottom, total.cy);
+}
+
+CGuide* NewGuide(bool horizontal, int32_t pos) {
+  auto* g = new CGuide;
+  g->m_bHorizontal = horizontal;
+  g->m_nPos = pos;
+  return g;
+}
+
+void PushGuideRecord(CZorvaDoc& doc, CGuide* before, CGuide* after) {
+  auto* record = new CUndoRecord;
+  record->m_bGuide = true;
+  record->m_pBefore = before;
+  record->m_pAfter = after;
+  doc.PushUndo(record);
+}
+
+int32_t Across(const CGuide& g, int32_t x, int32_t y) { return g.m_bHorizontal ? y : x; }
+
+}  // namespace
+
+void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t, int32_t,
+                              int phase) {
+  const int32_t pos = fromHorizontal ? y : x;
+  if (phase == TOOL_MOVE) {
+    CGuide* g = m_doc.m_pSelGuide;
+    if (!m_host.HasCapture()) {
+      m_host.SetCapture();
+      // A guide already on its way (the capture was lost meanwhile) goes on;
+      // a second one would leave the first behind as a stray image.
+      if (!g) {
+        g = NewGuide(fromHorizontal, pos);
+        m_doc.m_listGuide.push_back(g);
+        m_doc.m_pSelGuide = g;
+        DrawGuide(*g, R2_XORPEN);
+        return;
+      }
+    }
+    if (!g) return;
+    DrawGuide(*g, R2_XORPEN);
+    g->m_nPos = pos;
+    DrawGuide(*g, R2_XORPEN);
+    return;
+  }
+  if (phase != TOOL_RELEASE) return;
+
+  if (CGuide* g = m_doc.m_pSelGuide) {
+    if (!IsOnVisiblePicture(*this, ToWindow(CPoint(x, y)))) {
+      // Dropped back on the ruler or beside the picture: it never existed.
+      m_doc.m_listGuide.remove(g);
+      const CPoint s = GetScroll();
+      const CRect band = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
+      delete g;
+      RepaintRect(band);
+    } else {
+      // It stays where the last move put it.
+      RepaintGuide(*g);
+      PushGuideRecord(m_doc, nullptr, g);
+    }
+    m_doc.m_pSelGuide = nullptr;
+  }
+  if (CRuler* r = m_frame.GetRuler(!fromHorizontal)) r->m_bPressed = false;
+  if (m_host.HasCapture()) m_host.ReleaseCapture();
+}
+
+void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int32_t, int phase) {
+  CZorvaDoc& doc = m_doc;
+  if (phase == TOOL_PRESS) {
+    // The arrow tool holds the capture when it picked an area: an area over
+    // a guide wins.
+    if (m_host.HasCapture()) return;
+    const CPoint w = ToWindow(CPoint(x, y));
+    const CSize total = GetTotalSize();
+    if (w.x < 0 || w.y < 0 || w.x > total.cx || w.y > total.cy) return;
+    for (auto it = doc.m_listGuide.rbegin(); it != doc.m_listGuide.rend(); ++it) {
+      CGuide* g = *it;
+      if (!g->HitTest(x, y)) continue;
+      doc.m_pSelGuide = g;
+      delete doc.m_pWorkGuide;
+      doc.m_pWorkGuide = NewGuide(g->m_bHorizontal, g->m_nPos);
+      DrawGuide(*doc.m_pWorkGuide, R2_XORPEN);
+      m_nToolState = DRAG_GUIDE;
+      m_bDragStarted = false;
+      m_host.SetCapture();
+      return;
+    }
+    return;
+  }
+
+  CGuide* g = doc.m_pSelGuide;
+  CGuide* work = doc.m_pWorkGuide;
+  if (!g || !work) return;
+  const int32_t pos = Across(*g, x, y);
+  if (phase == TOOL_MOVE || phase == TOOL_RELEASE) {
+    if (std::llabs(int64_t(pos) - g->m_nPos) > kGuideDragThreshold) m_bDragStarted = true;
+    if (m_bDragStarted) {
+      if (flags & MK_ALT) m_nToolState |= DRAG_COPY;
+      else m_nToolState &= ~DRAG_COPY;
+    }
+  }
+  if (phase == TOOL_MOVE) {
+    if (!m_bDragStarted) return;
+    DrawGuide(*work, R2_XORPEN);
+    work->m_nPos = pos;
+    DrawGuide(*work, R2_XORPEN);
+    return;
+  }
+  if (phase != TOOL_RELEASE) return;
+
+  // The copy's image has been up since the press.
+  DrawGuide(*work, R2_XORPEN);
+  const bool copy = (m_nToolState & DRAG_COPY) != 0;
+  if (IsOnVisiblePicture(*this, ToWindow(CPoint(x, y)))) {
+    // Compared at the drop point, so that a guide brought back to its own
+    // place records nothing.
+    if (m_bDragStarted && pos != g->m_nPos) {
+      work->m_nPos = pos;
+      if (!copy) {
+        const CPoint s = GetScroll();
+        const CRect oldBand = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
+        PushGuideRecord(doc, NewGuide(g->m_bHorizontal, g->m_nPos), g);
+        g->m_bHorizontal = work->m_bHorizontal;
+        g->m_nPos = work->m_nPos;
+        delete work;
+        // The guide has left its old band before that band is repainted.
+        RepaintRect(oldBand);
+      } else {
+        doc.m_listGuide.push_back(work);
+        doc.m_pSelGuide = work;
+        PushGuideRecord(doc, nullptr, work);
+      }
+      RepaintGuide(*doc.m_pSelGuide);
+    } else {
+      delete work;
+    }
+  } else {
+    delete work;
+    if (!copy) {
+      doc.m_listGuide.remove(g);
+      PushGuideRecord(doc, g, nullptr);  // the record keeps it for undo
+      RepaintGuide(*g);
+    }
+  }
+  m_nToolState = 0;
+  doc.m_pWorkGuide = nullptr;
+  doc.m_pSelGuide = nullptr;
+  m_bDragStarted = false;
+}

@@ -1,0 +1,54 @@
+// The temporary hand tool (Space held): dragging scrolls the view. It works
+// in client pixels, since the picture moves under the pointer.
+#include "model/ZorvaDoc.h"
+#include "view/Ruler.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+// `d` window pixels, cut to whole picture pixels at `zoom` (towards zero), so
+// that the picture never scrolls by part of one of its pixels.
+int32_t WholePicturePixels(int32_t d, uint32_t zoom) {
+  const int64_t num = zoom >> 16, den = zoom & 0xFFFF;
+  return int32_t(num * ((int64_t(d) * den) / num) / den);
+}
+
+}  // namespace
+
+void CZorvaView::OnToolHand(int32_t x, int32_t y, int phase) {
+  switch (phase) {
+    case TOOL_PRESS: {
+      const CSize client = m_host.GetClientSize();
+      // Nothing to scroll when the whole picture is in view.
+      if (m_sizeTotal.cx <= client.cx && m_sizeTotal.cy <= client.cy) return;
+      m_doc.m_ptHandLast = CPoint(x, y);
+      m_host.SetCapture();
+      break;
+    }
+    case TOOL_MOVE: {
+      const int32_t dx = WholePicturePixels(x - m_doc.m_ptHandLast.x, m_zoom);
+      const int32_t dy = WholePicturePixels(y - m_doc.m_ptHandLast.y, m_zoom);
+      ScrollBy(-dx, -dy);
+      if (dx != 0 || dy != 0) m_doc.m_ptHandLast = CPoint(x, y);
+      break;
+    }
+    case TOOL_RELEASE: {
+      if (m_bShowRulers) {
+        const CPoint s = GetScroll();
+        if (CRuler* r = m_frame.GetRuler(false)) r->SetOffset(s.x);
+        if (CRuler* r = m_frame.GetRuler(true)) r->SetOffset(s.y);
+      }
+      m_doc.m_bHandTool = m_host.IsKeyDown(VK_SPACE);
+      if (!m_doc.m_bHandTool) {
+        // Space came up during the drag, when its key-up could not end the
+        // temporary tool; without this the hand would stay current and
+        // every later press would do nothing.
+        m_frame.SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : 0);
+        SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}

@@ -1,0 +1,165 @@
+// The view's own keys: Tab cycles the selection, digits choose tools, Ctrl+T
+// cycles the picture display, and the modifiers give temporary tools or
+// change a running gesture through a synthetic mouse move.
+#include <algorithm>
+#include <iterator>
+
+#include "model/ZorvaDoc.h"
+#include "view/EditSelection.h"
+#include "view/Ruler.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+void PostMoveAtPointer(CZorvaView& view, unsigned flags) {
+  view.m_host.PostMouseMove(view.m_host.GetPointerPos(), flags);
+}
+
+// Tab walks towards the top, Shift+Tab towards the bottom; past either end
+// nothing is selected, and from nothing the walk starts at the far end.
+void CycleSelection(CZorvaView& view, bool backwards) {
+  CZorvaDoc& doc = view.m_doc;
+  std::list<CArea*>& list = doc.m_listArea;
+  if (list.empty()) return;
+  auto it = doc.m_pSelArea ? std::find(list.begin(), list.end(), doc.m_pSelArea) : list.end();
+  CArea* next = nullptr;
+  if (it == list.end())
+    next = backwards ? list.back() : list.front();
+  else if (backwards)
+    next = it == list.begin() ? nullptr : *std::prev(it);
+  else
+    next = std::next(it) == list.end() ? nullptr : *std::next(it);
+  ShowSelectionCleared(view);
+  ShowSelected(view, next);
+  view.UpdatePanel(-1, true);
+}
+
+void CycleImageMode(CZorvaView& view) {
+  view.m_nImageMode = view.m_nImageMode == 2 ? 1 : view.m_nImageMode == 1 ? 0 : 2;
+  view.Invalidate(true);
+}
+
+bool EitherRulerPressed(CZorvaView& view) {
+  for (bool vertical : {false, true})
+    if (CRuler* r = view.m_frame.GetRuler(vertical); r && r->m_bPressed) return true;
+  return false;
+}
+
+// Alt turns an arrow drag that can copy (a move, a vertex drag of a polygon,
+// a guide drag) into a copying one.
+bool DragCanCopy(CZorvaView& view) {
+  const CZorvaDoc& doc = view.m_doc;
+  if (view.m_nToolState & DRAG_MOVE) return true;
+  if ((view.m_nToolState & DRAG_POINT) && doc.m_pSelArea &&
+      doc.m_pSelArea->m_nType != AREA_RECT && doc.m_pSelArea->m_nType != AREA_ELLIPSE)
+    return true;
+  return doc.m_pSelGuide && !EitherRulerPressed(view);
+}
+
+bool ShowsAltCursor(int tool) {
+  return tool == ID_TOOL_RECT || tool == ID_TOOL_ELLIPSE || tool == ID_TOOL_ZOOM;
+}
+
+// A key that acts on the selection or the tool would pull the ground from
+// under a running gesture: the gesture ends first, as for a command.
+void EndGestureFirst(CZorvaView& view) {
+  if (view.m_host.HasCapture()) view.CancelGesture();
+}
+
+}  // namespace
+
+void CZorvaView::OnKeyDown(unsigned vk, bool repeat) {
+  if (repeat) return;
+  const int tool = m_frame.GetCurrentTool();
+  switch (vk) {
+    case VK_TAB:
+      EndGestureFirst(*this);
+      CycleSelection(*this, m_host.IsKeyDown(VK_SHIFT));
+      break;
+    case VK_SHIFT: PostMoveAtPointer(*this, MK_LBUTTON | MK_SHIFT); break;
+    case VK_CONTROL:
+      if (m_host.HasCapture()) break;
+      if (m_host.IsKeyDown(VK_SPACE)) {
+        m_doc.m_bHandTool = false;
+        m_frame.SetCurrentTool(ID_TOOL_ZOOM);
+        SetToolCursor(ID_TOOL_ZOOM, 0);
+      } else {
+        m_frame.SetCurrentTool(ID_TOOL_ARROW);
+        SetToolCursor(ID_TOOL_ARROW, m_nToolState);
+      }
+      break;
+    case VK_MENU:
+      if (tool == ID_TOOL_ARROW) {
+        if (DragCanCopy(*this)) {
+          m_nToolState |= DRAG_COPY;
+          SetToolCursor(ID_TOOL_ARROW, m_nToolState);
+        }
+      } else if (ShowsAltCursor(tool)) {
+        SetToolCursor(tool, 0);
+      }
+      PostMoveAtPointer(*this, MK_LBUTTON | MK_ALT);
+      break;
+    case VK_SPACE:
+      if (m_host.HasCapture()) break;
+      if (m_host.IsKeyDown(VK_CONTROL)) {
+        m_frame.SetCurrentTool(ID_TOOL_ZOOM);
+        SetToolCursor(ID_TOOL_ZOOM, 0);
+      } else {
+        m_doc.m_bHandTool = true;
+        m_frame.SetCurrentTool(ID_TOOL_HAND);
+        SetToolCursor(ID_TOOL_HAND, 0);
+      }
+      break;
+    case '0': case '1': case '2': case '3': case '4': case '6': case '7':
+      EndGestureFirst(*this);
+      m_frame.SelectTool(ID_TOOL_ARROW + int(vk - '0'));
+      break;
+    case 'T':
+      if (!m_host.IsKeyDown(VK_CONTROL)) break;
+      EndGestureFirst(*this);
+      CycleImageMode(*this);
+      break;
+    default: break;  // '5' would be the Bezier tool, which cannot be chosen
+  }
+}
+
+void CZorvaView::OnKeyUp(unsigned vk) {
+  const int tool = m_frame.GetCurrentTool();
+  switch (vk) {
+    case VK_CONTROL:
+      if (m_host.HasCapture()) break;
+      if (m_host.IsKeyDown(VK_SPACE)) {
+        m_frame.SetCurrentTool(ID_TOOL_HAND);
+        SetToolCursor(ID_TOOL_HAND, 0);
+        m_doc.m_bHandTool = true;
+      } else {
+        m_frame.SetCurrentTool(0);
+        SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
+      }
+      break;
+    case VK_MENU:
+      if (tool == ID_TOOL_ARROW) {
+        if (m_nToolState & DRAG_COPY) {
+          m_nToolState &= ~DRAG_COPY;
+          SetToolCursor(ID_TOOL_ARROW, m_nToolState);
+        }
+      } else if (ShowsAltCursor(tool)) {
+        SetToolCursor(tool, 0);
+      }
+      PostMoveAtPointer(*this, MK_LBUTTON);
+      break;
+    case VK_SHIFT: PostMoveAtPointer(*this, MK_LBUTTON); break;
+    case VK_SPACE:
+      if (m_host.HasCapture()) break;
+      m_doc.m_bHandTool = false;
+      if (m_host.IsKeyDown(VK_CONTROL)) {
+        m_frame.SetCurrentTool(ID_TOOL_ARROW);
+        SetToolCursor(ID_TOOL_ARROW, m_nToolState);
+      } else {
+        m_frame.SetCurrentTool(0);
+        SetToolCursor(m_frame.GetCurrentTool(), 0);
+      }
+      break;
+    default: break;
+  }
+}

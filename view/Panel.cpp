@@ -1,0 +1,149 @@
+// The property panel exchange: the selected area (or the default area) into
+// the panel's controls, and the controls back into the selected area.
+#include <cstdio>
+#include <unordered_set>
+
+#include "model/ZorvaDoc.h"
+#include "view/PanelFields.h"
+#include "view/PanelPoints.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+constexpr unsigned kRectOnlyToPolygon = 61225;
+constexpr unsigned kEllipseOnlyToPolygon = 61226;
+constexpr unsigned kPolygonStays = 61227;
+constexpr unsigned kBezierOnlyToPolygon = 61228;
+
+void FillPointRows(CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area) {
+  panel.Enable(IDC_POINTS, true);
+  panel.ResetRows(IDC_POINTS);
+  const std::unordered_set<const CPoint*> selected(doc.m_listSelPoint.begin(),
+                                                   doc.m_listSelPoint.end());
+  int row = 0;
+  for (const CPoint* p : PointsInDrawingOrder(area)) {
+    panel.AddRow(IDC_POINTS, CZorvaView::FormatPointRow(*p));
+    if (selected.count(p)) panel.SetRowSel(IDC_POINTS, row, true);
+    ++row;
+  }
+}
+
+// The rows back into the points, walking both in step: coordinates the user
+// changed (through the coordinate dialog) and the row selection. Rows that
+// carry handles are the coordinate dialog's business and are not read.
+bool ReadPointRows(CZorvaDoc& doc, IPropertyPanel& panel, CArea& area) {
+  const int rows = panel.GetRowCount(IDC_POINTS);
+  if (rows <= 0) return false;
+  if (ParsePointRow(panel.GetRowText(IDC_POINTS, 0)).form == PointRowForm::Handles) return false;
+  std::unordered_set<const CPoint*> selected(doc.m_listSelPoint.begin(),
+                                             doc.m_listSelPoint.end());
+  const std::vector<CPoint*> points = PointsInDrawingOrder(area);
+  bool changed = false;
+  for (size_t i = 0; i < points.size() && i < size_t(rows); ++i) {
+    CPoint* p = points[i];
+    const ParsedPointRow parsed = ParsePointRow(panel.GetRowText(IDC_POINTS, int(i)));
+    // A row that is no point at all leaves its point where it is.
+    if (parsed.form != PointRowForm::Other && parsed.point != *p) {
+      *p = parsed.point;
+      changed = true;
+    }
+    const bool rowSelected = panel.GetRowSel(IDC_POINTS, int(i));
+    if (rowSelected != (selected.count(p) != 0)) {
+      doc.TogglePointSel(p);
+      if (rowSelected) selected.insert(p);
+      else selected.erase(p);
+      changed = true;
+    }
+  }
+  return changed;
+}
+
+// A refused type: the list shows the area's type again.
+bool RefuseType(CZorvaDoc& doc, IPropertyPanel& panel, unsigned message, int type) {
+  doc.ReportMessage(message, {}, MB_OK);
+  panel.SetCurSel(IDC_TYPE, type);
+  return false;
+}
+
+}  // namespace
+
+std::string CZorvaView::FormatPointRow(const CPoint& p) {
+  char row[32];
+  std::snprintf(row, sizeof row, "%4d,%4d", int(p.x), int(p.y));
+  return row;
+}
+
+void CZorvaView::UpdatePanel(int first, bool refillPoints) {
+  // A hidden panel is written too: were it left stale, the first edit after
+  // showing it again would read another area's points and texts into this one.
+  if (IPropertyPanel* panel = m_pPropertyPanel) {
+    if (const CArea* area = m_doc.m_pSelArea) {
+      panel->Enable(IDC_TYPE, true);
+      panel->SetCurSel(IDC_TYPE, area->m_nType);
+      if (area->m_nType == AREA_POLYGON || area->m_nType == AREA_BEZIER) {
+        panel->Enable(IDC_CLOSED, true);
+        panel->SetCheck(IDC_CLOSED, area->m_bClosed);
+      } else {
+        panel->Enable(IDC_CLOSED, false);
+      }
+      if (refillPoints) FillPointRows(m_doc, *panel, *area);
+      WriteAreaTexts(m_doc, *panel, *area, true);
+    } else {
+      panel->Enable(IDC_TYPE, false);
+      panel->Enable(IDC_CLOSED, false);
+      panel->ResetRows(IDC_POINTS);
+      panel->Enable(IDC_POINTS, false);
+      WriteAreaTexts(m_doc, *panel, m_doc.m_areaDefault, false);
+    }
+  }
+  if (first < 0) m_frame.RebuildAreaList();
+}
+
+bool CZorvaView::ReadPanel() {
+  CArea* area = m_doc.m_pSelArea;
+  IPropertyPanel* panel = m_pPropertyPanel;
+  if (!area || !panel) return false;
+  const int requested = panel->GetCurSel(IDC_TYPE);
+  bool changed = ReadPointRows(m_doc, *panel, *area);
+
+  switch (area->m_nType) {
+    case AREA_RECT:
+      if (requested == AREA_POLYGON) {
+        area->ConvertToPolygon();  // keeps the two corners as points
+        changed = true;
+      } else if (requested != AREA_RECT) {
+        return RefuseType(m_doc, *panel, kRectOnlyToPolygon, AREA_RECT);
+      }
+      break;
+    case AREA_ELLIPSE:
+      if (requested == AREA_POLYGON) {
+        // The outline is rebuilt from new points; the old ones die.
+        DropPointRefs(m_doc, *area);
+        area->ConvertToPolygon();
+        changed = true;
+      } else if (requested != AREA_ELLIPSE) {
+        return RefuseType(m_doc, *panel, kEllipseOnlyToPolygon, AREA_ELLIPSE);
+      }
+      break;
+    case AREA_POLYGON:
+      if (requested != AREA_POLYGON) return RefuseType(m_doc, *panel, kPolygonStays, AREA_POLYGON);
+      if (panel->GetCheck(IDC_CLOSED) != area->m_bClosed) {
+        area->m_bClosed = panel->GetCheck(IDC_CLOSED);
+        changed = true;
+      }
+      break;
+    case AREA_BEZIER:
+      // No Bezier outline can be converted: the choice is taken as a change
+      // and the area stays a Bezier.
+      if (requested == AREA_POLYGON) changed = true;
+      else if (requested != AREA_BEZIER)
+        return RefuseType(m_doc, *panel, kBezierOnlyToPolygon, AREA_BEZIER);
+      break;
+    default:
+      break;
+  }
+
+  changed |= ReadAreaTexts(m_doc, *panel, *area, true);
+  m_nToolState = 0;
+  return changed;
+}

@@ -1,0 +1,201 @@
+// The polygon tool: one vertex per click, each its own undo step. A press
+// starts a polygon, continues an open one from its selected end point, or
+// inserts a vertex into an edge of the selected polygon; a release on the
+// first point closes it.
+#include "model/ZorvaDoc.h"
+#include "view/CreationHelpers.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+constexpr int kDrawing = 2;
+
+bool IsOpenPolygon(const CArea* area) {
+  return area && area->m_nType == AREA_POLYGON && !area->m_bClosed;
+}
+
+// The vertex under the pointer: the pending one while inserting, else the
+// growing end.
+CPoint* MovingPoint(const CZorvaView& view, const CArea& poly) {
+  return (view.m_nToolState & POLY_INSERT) ? poly.m_pPending : poly.GetEndPoint();
+}
+
+// Shift bends the placed vertex to 45 degrees about the vertex drawn before it.
+void ConstrainToPrevious(const CZorvaView& view, unsigned flags, const CArea& poly,
+                         const CPoint* moving, CPoint& p) {
+  if (!(flags & MK_SHIFT) || view.m_nToolState == 0) return;
+  if (const CPoint* prev = create::PrevVertex(poly, moving))
+    CZorvaView::Constrain45(prev->x, prev->y, p);
+}
+
+bool ClosesOnStart(const CZorvaView& view, const CArea& poly, const CPoint& p) {
+  if (view.m_nToolState != kDrawing || poly.m_listPoint.size() <= 2) return false;
+  const CPoint* start = poly.GetStartPoint();
+  return CZorvaView::IsNearPoint(start->x, start->y, p.x, p.y);
+}
+
+// The gesture in progress is this tool's: its first vertex on a new polygon,
+// or a later vertex (with the step's backup) on a polygon of the document.
+bool OwnGesture(const CZorvaView& view) {
+  const CArea* poly = view.m_doc.m_pSelArea;
+  if (!poly || poly->m_nType != AREA_POLYGON) return false;
+  if (view.m_nToolState == 0) return poly == view.m_pNewArea;
+  return (view.m_nToolState & kDrawing) && !view.m_pNewArea && view.m_doc.m_pWorkArea &&
+         MovingPoint(view, *poly);
+}
+
+void Press(CZorvaView& view, unsigned flags, CPoint p) {
+  CZorvaDoc& doc = view.m_doc;
+  create::DropUnfinished(view);
+  doc.m_pWorkArea = nullptr;
+  CArea* poly = doc.m_pSelArea;
+  // Drawing goes on only while the selection is still an open polygon: a
+  // selection changed in between (Tab, the area list, undo, clearing all)
+  // starts afresh instead of growing some other shape.
+  if (!(view.m_nToolState & kDrawing) || !IsOpenPolygon(poly)) view.m_nToolState = 0;
+
+  CPoint* edgeA = nullptr;
+  CPoint* edgeB = nullptr;
+  if (view.m_nToolState == 0) {
+    CPoint* only = doc.m_listSelPoint.size() == 1 ? doc.m_listSelPoint.front() : nullptr;
+    if (IsOpenPolygon(poly) && only &&
+        (only == poly->GetHeadPoint() || only == poly->GetTailPoint())) {
+      poly->m_bTailEnd = only == poly->GetTailPoint();
+      view.m_nToolState = kDrawing;
+    } else if (poly && poly->m_nType == AREA_POLYGON &&
+               poly->HitOutline(p.x, p.y, true, &edgeA, &edgeB)) {
+      view.m_nToolState = kDrawing | POLY_INSERT;
+    } else {
+      doc.m_pWorkArea = create::ReleaseSelection(view);
+      poly = new CArea;
+      poly->m_nType = AREA_POLYGON;
+      poly->m_bClosed = false;
+      doc.m_pSelArea = poly;
+      view.m_pNewArea = poly;
+    }
+  }
+  if (view.m_nToolState & kDrawing) {
+    // Shown as not selected under the gesture's image, so the polygon keeps
+    // the selection colour while the vertex is placed.
+    view.DrawSelection(*poly, false);
+    auto* backup = new CArea;
+    backup->CopyFrom(*poly);
+    doc.m_pWorkArea = backup;
+  }
+
+  doc.m_listSelPoint.clear();
+  CPoint* added = (view.m_nToolState & POLY_INSERT) ? poly->InsertPoint(p.x, p.y, edgeA, edgeB)
+                                                     : poly->AddPoint(p.x, p.y);
+  ConstrainToPrevious(view, flags, *poly, added, p);
+  *added = p;
+  doc.m_listSelPoint.push_back(added);
+  view.DrawXor(*poly);
+}
+
+void Move(CZorvaView& view, unsigned flags, CPoint p) {
+  CArea* poly = view.m_doc.m_pSelArea;
+  CPoint* moving = MovingPoint(view, *poly);
+  view.DrawXor(*poly);
+  ConstrainToPrevious(view, flags, *poly, moving, p);
+  if (ClosesOnStart(view, *poly, p)) {
+    const CPoint* start = poly->GetStartPoint();
+    if (p != *start) {
+      p = *start;
+      view.m_host.MovePointer(view.ToWindow(p));
+    }
+  }
+  *moving = p;
+  view.DrawXor(*poly);
+}
+
+void Release(CZorvaView& view, unsigned flags, CPoint p) {
+  CZorvaDoc& doc = view.m_doc;
+  CArea* poly = doc.m_pSelArea;
+  CPoint* moving = MovingPoint(view, *poly);
+  view.DrawXor(*poly);
+  ConstrainToPrevious(view, flags, *poly, moving, p);
+  CArea* slot = doc.m_pWorkArea;
+  doc.m_pWorkArea = nullptr;
+
+  if (ClosesOnStart(view, *poly, p)) {
+    // The start point is the vertex already there: the one just placed goes.
+    create::ForgetPoint(doc, moving);
+    poly->RemoveEndPoint();
+    poly->m_bClosed = true;
+    doc.m_listSelPoint.clear();
+    view.m_nToolState = 0;
+    create::PushAreaRecord(doc, nullptr, slot, poly);
+  } else if (view.m_nToolState & POLY_INSERT) {
+    // The vertex ends where the pointer was released, which the bounds take in.
+    *moving = p;
+    poly->EndPending(false);
+    doc.m_listSelPoint.clear();
+    poly->ExtendBound(p.x, p.y);
+    view.m_nToolState = 0;
+    create::PushAreaRecord(doc, nullptr, slot, poly);
+  } else {
+    poly->SetEndPoint(p.x, p.y);
+    if (view.m_nToolState != 0) {
+      poly->ExtendBound(p.x, p.y);
+      create::PushAreaRecord(doc, nullptr, slot, poly);
+    } else {
+      view.m_nToolState = kDrawing;
+      poly->SetBoundPoint(p.x, p.y);
+      doc.m_listArea.push_back(poly);
+      view.m_pNewArea = nullptr;
+      create::PushAreaRecord(doc, slot, nullptr, poly);
+    }
+  }
+  // A repaint rather than the selection pair: the placed vertex stays selected
+  // and is marked as such, and the bounds only grow, so they cover everything
+  // the press drew.
+  view.RepaintArea(*poly);
+}
+
+void Cancel(CZorvaView& view) {
+  CZorvaDoc& doc = view.m_doc;
+  CArea* poly = doc.m_pSelArea;
+  view.DrawXor(*poly);
+  CArea* slot = doc.m_pWorkArea;
+  doc.m_pWorkArea = nullptr;
+  if (view.m_nToolState == 0) {
+    // The first vertex: the polygon never reached the document.
+    doc.m_listSelPoint.clear();
+    doc.m_pSelArea = nullptr;
+    view.m_pNewArea = nullptr;
+    delete poly;
+    return;
+  }
+  if (view.m_nToolState & POLY_INSERT) {
+    create::ForgetPoint(doc, poly->m_pPending);
+    poly->EndPending(true);
+    view.m_nToolState = 0;
+  } else {
+    create::ForgetPoint(doc, poly->GetEndPoint());
+    poly->RemoveEndPoint();
+  }
+  delete slot;  // the backup of a step that did not happen
+  doc.m_listSelPoint.clear();
+  view.RepaintArea(*poly);
+}
+
+}  // namespace
+
+void CZorvaView::OnToolPolygon(unsigned flags, int32_t x, int32_t y, int32_t, int32_t,
+                               int phase) {
+  const CPoint p = create::Snapped(*this, x, y);
+  if (phase == TOOL_PRESS) {
+    Press(*this, flags, p);
+    return;
+  }
+  if (!OwnGesture(*this)) {
+    create::DropUnfinished(*this);
+    return;
+  }
+  switch (phase) {
+    case TOOL_MOVE: Move(*this, flags, p); break;
+    case TOOL_RELEASE: Release(*this, flags, p); break;
+    case TOOL_CANCEL: Cancel(*this); break;
+    default: break;
+  }
+}

@@ -1,0 +1,126 @@
+// Undo and redo: the document keeps the history and its cursor; the view
+// applies a record to the lists, moves the selection and repaints only what
+// the record touched.
+#include <utility>
+
+#include "model/Guide.h"
+#include "model/ZorvaDoc.h"
+#include "view/EditSelection.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+// A change record keeps the earlier state in a copy; trading contents with
+// the live object turns one state into the other, so undo and redo share it.
+void ExchangeGuide(CZorvaView& view, CUndoRecord& r) {
+  auto* live = static_cast<CGuide*>(r.m_pAfter);
+  auto* copy = static_cast<CGuide*>(r.m_pBefore);
+  const CPoint s = view.GetScroll();
+  // The old band is noted and repainted only after the exchange: repainting
+  // it first would paint the guide back where it is leaving.
+  const CRect oldBand =
+      CZorvaView::GuideBandToWindow(*live, view.GetClientRect(), s.x, s.y, view.m_zoom);
+  std::swap(live->m_bHorizontal, copy->m_bHorizontal);
+  std::swap(live->m_nPos, copy->m_nPos);
+  view.RepaintRect(oldBand);
+  view.RepaintGuide(*live);
+}
+
+void AppendGuide(CZorvaView& view, CGuide* guide) {
+  view.m_doc.m_listGuide.push_back(guide);
+  view.RepaintGuide(*guide);
+}
+
+void RemoveGuide(CZorvaView& view, CGuide* guide) {
+  view.m_doc.m_listGuide.remove(guide);
+  view.RepaintGuide(*guide);
+  view.m_doc.m_pSelGuide = nullptr;
+}
+
+void ExchangeArea(CZorvaView& view, CUndoRecord& r) {
+  CZorvaDoc& doc = view.m_doc;
+  auto* live = static_cast<CArea*>(r.m_pAfter);
+  auto* copy = static_cast<CArea*>(r.m_pBefore);
+  ShowSelectionCleared(view);
+  const CRect oldRect = view.AreaRectToWindow(live->m_rcBound);
+  // The exchange frees every point of both areas.
+  DropPointRefs(doc, *live);
+  DropPointRefs(doc, *copy);
+  {
+    CArea temp;
+    temp.CopyFrom(*live);
+    live->CopyFrom(*copy);
+    copy->CopyFrom(temp);
+  }
+  doc.m_pSelArea = live;
+  view.RepaintRect(oldRect);
+  view.RepaintArea(*live);
+}
+
+void AppendArea(CZorvaView& view, CArea* area) {
+  CZorvaDoc& doc = view.m_doc;
+  ShowSelectionCleared(view);
+  doc.m_listArea.push_back(area);  // on top of all others
+  doc.m_pSelArea = area;
+  view.RepaintArea(*area);
+}
+
+void RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
+  CZorvaDoc& doc = view.m_doc;
+  ShowSelectionCleared(view);
+  // The area goes back to the record, which may free it later.
+  DropPointRefs(doc, *area);
+  doc.m_listArea.remove(area);
+  if (IsListed(doc.m_listArea, select)) {
+    doc.m_pSelArea = select;
+    view.RepaintArea(*select);
+  }
+  view.RepaintArea(*area);
+}
+
+// Applies `r` backwards (undo) or forwards (redo).
+void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
+  const CUndoRecord::Shape shape = r.GetShape();
+  if (r.m_bGuide) {
+    auto* before = static_cast<CGuide*>(r.m_pBefore);
+    auto* after = static_cast<CGuide*>(r.m_pAfter);
+    switch (shape) {
+      case CUndoRecord::Shape::Change: ExchangeGuide(view, r); break;
+      case CUndoRecord::Shape::Deletion:
+        forward ? RemoveGuide(view, before) : AppendGuide(view, before);
+        break;
+      case CUndoRecord::Shape::Addition:
+        forward ? AppendGuide(view, after) : RemoveGuide(view, after);
+        break;
+    }
+    return;
+  }
+  auto* before = static_cast<CArea*>(r.m_pBefore);
+  auto* after = static_cast<CArea*>(r.m_pAfter);
+  switch (shape) {
+    case CUndoRecord::Shape::Change: ExchangeArea(view, r); break;
+    case CUndoRecord::Shape::Deletion:
+      forward ? RemoveArea(view, before, r.m_pPrevSel) : AppendArea(view, before);
+      break;
+    case CUndoRecord::Shape::Addition:
+      forward ? AppendArea(view, after) : RemoveArea(view, after, r.m_pPrevSel);
+      break;
+  }
+  view.UpdatePanel(-1, true);
+}
+
+}  // namespace
+
+void CZorvaView::OnEditUndo() {
+  CUndoRecord* r = m_doc.m_pUndoPos;
+  if (!r) return;
+  ApplyRecord(*this, *r, false);
+  m_doc.StepBack();
+  m_nToolState = 0;
+}
+
+void CZorvaView::OnEditRedo() {
+  if (m_doc.m_listUndo.empty() || !m_doc.StepForward()) return;
+  ApplyRecord(*this, *m_doc.m_pUndoPos, true);
+  m_nToolState = 0;
+}
