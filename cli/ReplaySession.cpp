@@ -136,15 +136,13 @@ bool CReplaySession::Execute(const ReplayCommand& c, std::string& reason) {
     case ReplayOp::Apply:
       m_view.OnApplyPanel(uintptr_t(c.number), 0);
       return true;
-    case ReplayOp::Row: {
-      const std::vector<CArea*> rows = AreaRows();
-      if (size_t(c.number) >= rows.size()) {
-        reason = "the area list has " + std::to_string(rows.size()) + " rows";
+    case ReplayOp::Row:
+      if (size_t(c.number) >= m_frame.rows.size()) {
+        reason = "the area list has " + std::to_string(m_frame.rows.size()) + " rows";
         return false;
       }
-      m_view.SelectFromList(c.number, rows[size_t(c.number)]);
+      m_view.SelectFromList(c.number, m_frame.rows[size_t(c.number)].area);
       return true;
-    }
     case ReplayOp::Answer:
       m_docHost.SetAnswer(c.number);
       return true;
@@ -255,12 +253,6 @@ void CReplaySession::HandToView() {
   m_docHost.ViewMessages().Drain([this](const Message& m) {
     if (m.msg == UM_LOADNOTIFY) m_view.OnLoadNotify(m.wParam, m.lParam);
   });
-}
-
-std::vector<CArea*> CReplaySession::AreaRows() const {
-  std::vector<CArea*> rows(m_doc.m_listArea.rbegin(), m_doc.m_listArea.rend());
-  rows.push_back(nullptr);
-  return rows;
 }
 
 }  // namespace zorva::cli

@@ -9,6 +9,7 @@
 #include "cli/ReplayScript.h"
 #include "image/PictureLoader.h"
 #include "model/ZorvaDoc.h"
+#include "view/AreaList.h"
 #include "view/HeadlessHost.h"
 #include "view/ZorvaView.h"
 
@@ -43,6 +44,21 @@ class CReplaySession {
     int starts = 0;
   };
 
+  // The area list keeps the rows it showed at its last rebuild, as the
+  // editor's list does; a click picks one of those.
+  class ListFrame : public CHeadlessFrame {
+   public:
+    explicit ListFrame(CZorvaDoc& doc) : m_doc(doc) {}
+    void RebuildAreaList() override {
+      CHeadlessFrame::RebuildAreaList();
+      rows = AreaListRows(m_doc);
+    }
+    std::vector<AreaListRow> rows;
+
+   private:
+    CZorvaDoc& m_doc;
+  };
+
   bool Execute(const ReplayCommand& c, std::string& reason);
   void Mouse(const ReplayCommand& c);
   void Key(unsigned vk, bool down);
@@ -53,14 +69,12 @@ class CReplaySession {
   // the window is painted.
   void Settle();
   void HandToView();
-  // The area list's rows, topmost area first, the default area (null) last.
-  std::vector<CArea*> AreaRows() const;
 
   CReplayHost m_docHost;
   CZorvaDoc m_doc{&m_docHost};
   CountingLoader m_loader;
   CHeadlessViewHost m_viewHost;
-  CHeadlessFrame m_frame;
+  ListFrame m_frame{m_doc};
   CMemoryPropertyPanel m_panel;
   CZorvaView m_view{m_doc, m_viewHost, m_frame, &m_panel};
   bool m_loadFailed = false;

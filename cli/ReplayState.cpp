@@ -49,10 +49,12 @@ std::string CReplaySession::StateLine() {
   j.Key("tool").Text(ToolName(m_frame.tools.GetCurrentTool()));
   j.Key("baseTool").Text(ToolName(m_frame.tools.GetBaseTool()));
   j.Key("toolState").Int(m_view.m_nToolState);
+  // The row of the selected area as the list shows it (a shape still being
+  // drawn has none).
   int selected = -1;
+  const std::vector<AreaListRow>& rows = m_frame.rows;
   if (m_doc.m_pSelArea) {
-    const std::vector<CArea*> rows = AreaRows();
-    auto it = std::find(rows.begin(), rows.end(), m_doc.m_pSelArea);
+    auto it = std::find_if(rows.begin(), rows.end(), [&](const AreaListRow& r) { return r.area == m_doc.m_pSelArea; });
     if (it != rows.end()) selected = int(it - rows.begin());
   }
   j.Key("selected").Int(selected);
