@@ -43,7 +43,6 @@ void DragTool(CZorvaView& view, const DragShape& shape, unsigned flags, int32_t 
   if (phase == TOOL_PRESS) {
     create::DropUnfinished(view);
     doc.m_pWorkArea = create::ReleaseSelection(view);
-    view.m_nToolState = 0;
     auto* area = new CArea;
     area->m_nType = shape.type;
     area->m_bClosed = false;

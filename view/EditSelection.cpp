@@ -5,16 +5,6 @@
 #include "model/ZorvaDoc.h"
 #include "view/ZorvaView.h"
 
-namespace {
-
-bool HoldsPoint(const CArea& area, const CPoint* p) {
-  if (!p) return false;
-  return std::any_of(area.m_listPoint.begin(), area.m_listPoint.end(),
-                     [p](const CPoint& q) { return &q == p; });
-}
-
-}  // namespace
-
 void ShowSelectionCleared(CZorvaView& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* sel = doc.m_pSelArea;
@@ -38,12 +28,6 @@ void ShowSelected(CZorvaView& view, CArea* area) {
   // Drawn before it counts as selected, for the same reason as above.
   if (area) view.DrawSelection(*area, true);
   doc.m_pSelArea = area;
-}
-
-void DropPointRefs(CZorvaDoc& doc, CArea& area) {
-  doc.m_listSelPoint.remove_if([&area](const CPoint* p) { return HoldsPoint(area, p); });
-  if (HoldsPoint(area, doc.m_pGrabPoint)) doc.m_pGrabPoint = nullptr;
-  area.EndPending(false);
 }
 
 bool IsListed(const std::list<CArea*>& list, const CArea* area) {

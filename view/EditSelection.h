@@ -5,6 +5,7 @@
 #include <list>
 
 #include "model/Area.h"
+#include "view/PanelPoints.h"
 
 class CZorvaDoc;
 class CZorvaView;
@@ -15,10 +16,6 @@ void ShowSelectionCleared(CZorvaView& view);
 
 // Shows `area` as the selected area with no vertex selected.
 void ShowSelected(CZorvaView& view, CArea* area);
-
-// Drops from the document's selected vertices, its grabbed point and the
-// area's pending point everything that refers to a point of `area`.
-void DropPointRefs(CZorvaDoc& doc, CArea& area);
 
 // The area is one of the document's areas.
 bool IsListed(const std::list<CArea*>& list, const CArea* area);

@@ -113,6 +113,11 @@ void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) {
   }
   if (m_frame.GetCurrentTool() == ID_TOOL_ZOOM) ZoomToolStep(p, (flags & MK_ALT) != 0);
   m_doc.m_pSelGuide = nullptr;
+  // A release ends every ruler press, also one the hand tool took over: a
+  // press left standing would make the next synthetic move (they carry the
+  // left-button flag) pull a guide out of nowhere.
+  for (bool vertical : {false, true})
+    if (CRuler* r = Ruler(vertical)) r->m_bPressed = false;
 }
 
 void CZorvaView::OnRButtonDown(unsigned flags, const CPoint& client) {

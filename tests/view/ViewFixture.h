@@ -86,6 +86,16 @@ class ViewFixture {
     view->Invalidate();
     return Pixels();
   }
+  // How many pixels of the buffer as shown differ from a full repaint (0: no
+  // stale drawing is left). (Read in this order on purpose: as two arguments of one call the
+  // repaint could run first and make both sides fresh.)
+  size_t StalePixels() {
+    const std::vector<uint32_t> shown = Pixels();
+    const std::vector<uint32_t> fresh = FreshPixels();
+    size_t differ = 0;
+    for (size_t i = 0; i < shown.size() && i < fresh.size(); ++i) differ += shown[i] != fresh[i];
+    return differ;
+  }
 
   CZorvaDoc doc;
   CHeadlessViewHost host;
