@@ -35,6 +35,8 @@ class HeldForEvent {
   std::vector<std::pair<unsigned, bool>> m_restore;
 };
 
+std::string Rows(size_t count) { return std::to_string(count) + (count == 1 ? " row" : " rows"); }
+
 }  // namespace
 
 void CReplaySession::CountingLoader::Start(CZorvaDoc& doc, PictureFormat format) {
@@ -103,6 +105,10 @@ bool CReplaySession::Execute(const ReplayCommand& c, std::string& reason) {
       m_viewHost.ScrollToPosition(c.point);
       return true;
     case ReplayOp::Tool:
+      // While the view holds the capture the tool box cannot be clicked; a
+      // script that does so ends the gesture first, as the tool keys do, so
+      // that no tool is handed a gesture another tool started.
+      m_view.CancelGesture();
       m_frame.tools.ChooseTool(int(c.id));
       return true;
     case ReplayOp::Press:
@@ -138,7 +144,7 @@ bool CReplaySession::Execute(const ReplayCommand& c, std::string& reason) {
       return true;
     case ReplayOp::Row:
       if (size_t(c.number) >= m_frame.rows.size()) {
-        reason = "the area list has " + std::to_string(m_frame.rows.size()) + " rows";
+        reason = "the area list has " + Rows(m_frame.rows.size());
         return false;
       }
       m_view.SelectFromList(c.number, m_frame.rows[size_t(c.number)].area);
@@ -215,7 +221,7 @@ bool CReplaySession::Panel(const ReplayCommand& c, std::string& reason) {
     case PanelField::Type: m_panel.SetCurSel(IDC_TYPE, c.number); break;
     case PanelField::Point:
       if (c.number >= rowCount) {
-        reason = "the point list has " + std::to_string(rowCount) + " rows";
+        reason = "the point list has " + Rows(size_t(rowCount));
         return false;
       }
       m_panel.rows[size_t(c.number)].text = CZorvaView::FormatPointRow(c.point);
@@ -223,7 +229,7 @@ bool CReplaySession::Panel(const ReplayCommand& c, std::string& reason) {
     case PanelField::Rows:
       for (int32_t row : c.rows)
         if (row >= rowCount) {
-          reason = "the point list has " + std::to_string(rowCount) + " rows";
+          reason = "the point list has " + Rows(size_t(rowCount));
           return false;
         }
       for (int row = 0; row < rowCount; ++row)

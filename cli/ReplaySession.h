@@ -70,9 +70,10 @@ class CReplaySession {
   void Settle();
   void HandToView();
 
+  // The document stops its loader as it goes, so both outlive it.
   CReplayHost m_docHost;
-  CZorvaDoc m_doc{&m_docHost};
   CountingLoader m_loader;
+  CZorvaDoc m_doc{&m_docHost};
   CHeadlessViewHost m_viewHost;
   ListFrame m_frame{m_doc};
   CMemoryPropertyPanel m_panel;

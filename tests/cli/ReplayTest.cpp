@@ -350,3 +350,18 @@ TEST_F(Replay, PanelListKeysAndRulersReachTheView) {
   EXPECT_HAS(dump, "\"default\":{\"href\":\"d.html\"");
   EXPECT_HAS(dump, "{\"horizontal\":true,\"pos\":100}");
 }
+
+TEST_F(Replay, AToolChosenDuringADragEndsTheDragFirst) {
+  // The tool box cannot be clicked while the view holds the capture; handing
+  // the freehand gesture to the arrow tool once left a freed area listed.
+  CommandResult r = Run(dir.File("pic.png"),
+                        "tool freehand\npress 18 -4\nrelease 409 298 alt\npress -43 93 ctrl shift\n"
+                        "tool arrow\nrelease 0 0\nstate\n",
+                        dir.File("out.zvf"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_HAS(r.out, "\"tool\":\"arrow\",\"baseTool\":\"arrow\",\"toolState\":0");
+  // The first stroke stays; the second ended with its drag.
+  const std::string dump = Dump(dir.File("out.zvf"));
+  EXPECT_HAS(dump, "\"areas\":[{\"type\":2,\"closed\":false,\"points\":[[18,-4],[409,298]],");
+  EXPECT_EQ(dump.find("\"type\"", dump.find("\"type\"") + 1), std::string::npos) << dump;
+}
