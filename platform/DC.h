@@ -146,7 +146,14 @@ class CDC {
   // caller has clipped.
   void Plot(int64_t x, int64_t y, COLORREF c) {
     uint32_t& d = m_bits[size_t(y) * size_t(m_width) + size_t(x)];
-    d = ApplyRop2(m_rop2, c, d);
+    // The two modes the editor draws with are taken without the table walk:
+    // outlines of thousands of areas go through here pixel by pixel.
+    if (m_rop2 == R2_COPYPEN)
+      d = c & 0xFFFFFF;
+    else if (m_rop2 == R2_XORPEN)
+      d = (d ^ c) & 0xFFFFFF;
+    else
+      d = ApplyRop2(m_rop2, c, d);
   }
   static uint32_t ApplyRop2(int rop, uint32_t p, uint32_t d);
   // Pen or brush span on device row y from x0 to x1 inclusive, with ROP2.

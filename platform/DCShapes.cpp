@@ -159,8 +159,13 @@ void CDC::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
   };
   DeviceRect c = EffectiveClip();
   const int64_t yFrom = std::max(T, c.top), yTo = std::min(B, c.bottom);
-  for (int64_t y = yFrom; y < yTo; ++y) {
-    auto [x0, x1] = span(y);
+  if (yFrom >= yTo) return;
+  // Each row's span is worked out once and kept for its neighbours' rows.
+  std::pair<int64_t, int64_t> above, here = span(yFrom), below;
+  if (yFrom > T) above = span(yFrom - 1);
+  for (int64_t y = yFrom; y < yTo; ++y, above = here, here = below) {
+    if (y + 1 < B) below = span(y + 1);
+    const auto [x0, x1] = here;
     if (m_pen.null) {
       BrushSpan(y, x0, x1, m_brush);
       continue;
@@ -170,9 +175,8 @@ void CDC::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     int64_t i0 = x0 + 1, i1 = x1 - 1;
     bool hasInside = y != T && y != B - 1;
     if (hasInside) {
-      auto up = span(y - 1), down = span(y + 1);
-      i0 = std::max({i0, up.first, down.first});
-      i1 = std::min({i1, up.second, down.second});
+      i0 = std::max({i0, above.first, below.first});
+      i1 = std::min({i1, above.second, below.second});
       hasInside = i0 <= i1;
     }
     if (!hasInside) {

@@ -28,6 +28,11 @@ struct PaintSettings {
   // whose bounds, with room for their vertex marks, miss it are skipped.
   bool clipped = false;
   CRect clip;
+  // When set, the picture rectangle is filled with `background` where no
+  // picture covers it (none decoded yet, or show mode while it is still
+  // loading), so a repaint leaves nothing of what was there before.
+  bool eraseUncovered = false;
+  COLORREF background = RGB(255, 255, 255);
 };
 
 // Paints the document onto `dc`, whose origin the caller has shifted by the

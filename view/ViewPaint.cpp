@@ -34,8 +34,8 @@ void CZorvaView::SetBackgroundColor(COLORREF color) {
 }
 
 void CZorvaView::InvalidateRect(const CRect& rc, bool) {
-  // Every render fills its region with the background first, so there is no
-  // separate erase: the paint pass covers the picture in every display mode.
+  // Every render erases what the picture does not cover, so there is no
+  // separate erase.
   const CRect r = Intersect(rc, GetClientRect());
   if (r.IsRectEmpty()) return;
   m_rcPending = Union(m_rcPending, r);
@@ -83,16 +83,22 @@ void CZorvaView::RenderRect(const CRect& requested) {
   rc = Intersect(rc, client);
   if (rc.IsRectEmpty()) return;
 
-  m_dcBack.SetViewportOrg(0, 0);
-  m_dcBack.SetClipRect(rc);
-  m_dcBack.FillSolidRect(rc, m_colorBack);
   m_dcBack.SetViewportOrg(-s.x, -s.y);
+  m_dcBack.SetClipRect(rc);
+  // The background is erased right of and below the zoomed picture only; the
+  // paint pass covers the picture itself (or erases it when it has nothing
+  // to show there).
+  const CSize total = m_sizeTotal;
+  m_dcBack.FillSolidRect(CRect(total.cx, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2), m_colorBack);
+  m_dcBack.FillSolidRect(CRect(INT32_MIN / 2, total.cy, total.cx, INT32_MAX / 2), m_colorBack);
   PaintSettings settings;
   settings.zoom = int32_t(m_zoom);
   settings.imageMode = m_nImageMode;
   settings.showGuides = m_bShowGuides;
   settings.totalWidth = m_sizeTotal.cx;
   settings.totalHeight = m_sizeTotal.cy;
+  settings.eraseUncovered = true;
+  settings.background = m_colorBack;
   settings.clipped = true;
   settings.clip = CRect(rc.left + s.x, rc.top + s.y, rc.right + s.x, rc.bottom + s.y);
   // While a loader holds the picture the region keeps the background; the
