@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "cli/CliDocument.h"
 #include "platform/CodePage.h"
