@@ -15,6 +15,10 @@ std::optional<CString> ModelPath(const std::string& command, const std::string& 
   return cp932;
 }
 
+bool IsPageExtension(const CString& ext) { return ext == ".HTML" || ext == ".HTM"; }
+
+bool IsSaveExtension(const CString& ext) { return ext == ".ZVF" || IsPageExtension(ext); }
+
 bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path) {
   int before = host.MessageCount();
   if (doc.OnOpenDocument(path)) return true;

@@ -14,6 +14,12 @@ namespace zorva::cli {
 // CP932 form; a message naming the path is then on stderr.
 std::optional<CString> ModelPath(const std::string& command, const std::string& arg);
 
+// The endings a document is saved under (upper case, with the dot, as
+// UpperExtension gives them): ".HTML" and ".HTM" write a page, ".ZVF" a
+// project file.
+bool IsPageExtension(const CString& ext);
+bool IsSaveExtension(const CString& ext);
+
 // Opens `path` (a model path) into `doc`. On failure the reason is on stderr.
 bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path);
 

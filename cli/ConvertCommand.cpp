@@ -11,11 +11,6 @@
 namespace zorva::cli {
 namespace {
 
-bool IsPage(const CString& ext) { return ext == ".HTML" || ext == ".HTM"; }
-
-// The forms OUT may take, by its extension (upper case).
-bool CanSave(const CString& ext) { return ext == ".ZVF" || IsPage(ext); }
-
 int RunConvert(const std::vector<std::string>& arguments) {
   std::vector<std::string> args = arguments;
   HtmlOptions options;
@@ -26,7 +21,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
   auto out = ModelPath("convert", args[1]);
   if (!in || !out) return kExitFailed;
   const CString ext = UpperExtension(*out);
-  if (!CanSave(ext))
+  if (!IsSaveExtension(ext))
     return UsageError("convert", "cannot write '" + args[1] + "': OUT must end in .zvf, .html or .htm");
   CCliDocumentHost host;
   host.imageChoice = options.image;
@@ -34,7 +29,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
   host.shapeAnswer = options.shape;
   CZorvaDoc doc(&host);
   if (!OpenLikeEditor(doc, host, *in)) return kExitFailed;
-  if (!IsPage(ext)) return doc.OnSaveDocument(*out) ? kExitOk : kExitFailed;
+  if (!IsPageExtension(ext)) return doc.OnSaveDocument(*out) ? kExitOk : kExitFailed;
 
   CMemorySettingsStore settings;
   BuildHtmlSettings(options, settings);

@@ -42,6 +42,10 @@ class CZorvaDoc {
 
   // --- lifecycle ---
   void DeleteContents();
+  // The Edit menu's "clear all": asks first (it cannot be undone), then
+  // deletes the contents and keeps the picture. True when cleared; the
+  // caller then updates its views. The modified flag stays as it was.
+  bool OnEditClearAll();
   bool OnNewDocument();
   bool OnOpenDocument(const CString& path);
   bool OnSaveDocument(const CString& path);
