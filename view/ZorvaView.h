@@ -6,13 +6,17 @@
 // interfaces of ViewHost.h.
 //
 // The members are spread over files by job:
-//   ViewCoords.cpp   conversions, scroll sizes, zoom, centring, hand scrolling
+//   ViewCoords.cpp   conversions, scroll sizes, zoom, centring, scrolling
 //   ViewPaint.cpp    back buffer, invalidation, incremental and XOR drawing
 //   ViewMouse.cpp    mouse routing to the tools, cancelling a gesture
 //   ViewCommands.cpp command dispatch and command states
-//   Undo.cpp, Clipboard.cpp, Keys.cpp, Panel.cpp, ApplyPanel.cpp
-//   ToolHelpers.cpp, ArrowTool.cpp, HandTool.cpp, DragTools.cpp (rectangle,
-//   ellipse, line), PolygonTool.cpp, FreehandTool.cpp, GuideTool.cpp
+//   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the clipboard
+//   Keys.cpp, Cursor.cpp                         keys, temporary tools, cursors
+//   Panel.cpp, PanelFields.cpp, PanelPoints.cpp, PanelText.cpp, ApplyPanel.cpp,
+//   AreaList.cpp     the property panel exchange and the area list's rows
+//   ToolHelpers.cpp, ArrowTool.cpp, HandTool.cpp, GuideTool.cpp
+//   DragTools.cpp (rectangle, ellipse, line), PolygonTool.cpp,
+//   FreehandTool.cpp, CreationHelpers.cpp        the creation tools
 #include <cstdint>
 #include <list>
 #include <string>
