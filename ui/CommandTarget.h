@@ -1,0 +1,14 @@
+#pragma once
+// One handler of command ids in the frame's routing order: the view, the
+// document's file commands, the frame, the application. The first target
+// that knows an id handles it; its update handler gives the id's state.
+#include "view/ZorvaView.h"  // CCmdState
+
+class ICommandTarget {
+ public:
+  virtual ~ICommandTarget() = default;
+  // Runs `id` when this target handles it; false when the id is not its own.
+  virtual bool OnCommand(unsigned id) = 0;
+  // Fills the state of `id`; false when the id is not its own.
+  virtual bool OnUpdateCommand(unsigned id, CCmdState& state) = 0;
+};
