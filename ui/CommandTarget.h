@@ -2,6 +2,8 @@
 // One handler of command ids in the frame's routing order: the view, the
 // document's file commands, the frame, the application. The first target
 // that knows an id handles it; its update handler gives the id's state.
+#include <string>
+
 #include "view/ZorvaView.h"  // CCmdState
 
 class ICommandTarget {
@@ -11,4 +13,7 @@ class ICommandTarget {
   virtual bool OnCommand(unsigned id) = 0;
   // Fills the state of `id`; false when the id is not its own.
   virtual bool OnUpdateCommand(unsigned id, CCmdState& state) = 0;
+  // The menu text of a command whose text changes (the recent files), UTF-8;
+  // false when `id` has no such text here (an empty text hides the item).
+  virtual bool GetCommandText(unsigned /*id*/, std::string& /*text*/) { return false; }
 };

@@ -72,11 +72,11 @@ QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id, const char* text, bool
   a->setShortcuts(keys);
   a->setStatusTip(UiText(id).section(QLatin1Char('\n'), 0, 0));
   a->setCheckable(checkable);
-  connect(a, &QAction::triggered, this, [this, id] { m_view->View().OnCommand(id); });
+  connect(a, &QAction::triggered, this, [this, id] { RouteCommand(id); });
   // The item's state follows its update handler whenever the menu opens.
   connect(menu, &QMenu::aboutToShow, a, [this, a, id] {
     CCmdState s;
-    if (!m_view->View().OnUpdateCommand(id, s)) return;
+    if (!RouteUpdate(id, s)) return;
     a->setEnabled(s.enabled);
     a->setChecked(s.checked);
   });
@@ -112,6 +112,20 @@ void CMainFrame::CreateMenus() {
     QAction* prefs = view->addAction(QStringLiteral("環境設定(&F)..."));
     connect(prefs, &QAction::triggered, this, [this] { EditHtmlSettings(*m_settings, this); });
   }
+}
+
+bool CMainFrame::RouteCommand(unsigned id) {
+  if (m_view->View().OnCommand(id)) return true;
+  for (ICommandTarget* t : m_targets)
+    if (t->OnCommand(id)) return true;
+  return false;
+}
+
+bool CMainFrame::RouteUpdate(unsigned id, CCmdState& state) {
+  if (m_view->View().OnUpdateCommand(id, state)) return true;
+  for (ICommandTarget* t : m_targets)
+    if (t->OnUpdateCommand(id, state)) return true;
+  return false;
 }
 
 void CMainFrame::SetStatusPane(int pane, const std::string& text) {

@@ -6,6 +6,9 @@
 #include "view/Ruler.h"
 #include "view/ToolSelection.h"
 #include "view/ViewHost.h"
+#include "ui/CommandTarget.h"
+
+#include <vector>
 
 class CZorvaDoc;
 class QAction;
@@ -34,6 +37,13 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   // A message posted to the editing view (loader notifications).
   void OnViewMessage(const zorva::Message& message);
 
+  // Adds a handler of commands after the view's, in routing order (the
+  // document's file commands, then the application's).
+  void AddCommandTarget(ICommandTarget* target) { m_targets.push_back(target); }
+  // Runs `id` through the routing: the first target that knows it.
+  bool RouteCommand(unsigned id);
+  bool RouteUpdate(unsigned id, CCmdState& state);
+
   // --- IViewFrame ---
   int GetCurrentTool() override { return m_tools.GetCurrentTool(); }
   void SetCurrentTool(int code) override { m_tools.SetCurrentTool(code); }
@@ -58,4 +68,5 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   QLabel* m_statusPoint = nullptr;
   QProgressBar* m_progress = nullptr;
   CZorvaViewWidget* m_view = nullptr;
+  std::vector<ICommandTarget*> m_targets;
 };
