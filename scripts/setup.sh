@@ -11,9 +11,15 @@ mode=${1:-build}
 shift || true
 BUILD_DIR=${BUILD_DIR:-build}
 
+# Beyond the build: Qt's Japanese texts for its standard dialogs; xdotool, xwd
+# (x11-apps) and ImageMagick to drive and capture the editor under Xvfb (the
+# machine's /usr/local/bin/convert is only a stand-in that hands over to the real
+# one); desktop-file-utils, libxml2-utils and shared-mime-info for checking what
+# cmake --install puts in place.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
-  fonts-noto-cjk xvfb xauth)
+  fonts-noto-cjk xvfb xauth qt6-translations-l10n xdotool x11-apps imagemagick
+  desktop-file-utils libxml2-utils shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
