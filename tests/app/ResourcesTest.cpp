@@ -116,7 +116,9 @@ TEST_F(ResourcesTest, TheArrowsTipIsTheirHotSpot) {
     EXPECT_TRUE(IsInk(img, 1, 1)) << name;
     for (int y = 0; y < img.height(); ++y) {
       for (int x = 0; x < img.width(); ++x) {
-        if (x < 1 || y < 1) EXPECT_FALSE(IsInk(img, x, y)) << name << " at " << x << "," << y;
+        if (x < 1 || y < 1) {
+          EXPECT_FALSE(IsInk(img, x, y)) << name << " at " << x << "," << y;
+        }
       }
     }
     // Below the tip the arrow's edge runs straight down, right of it diagonally.
