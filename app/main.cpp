@@ -1,8 +1,10 @@
 // The editor's entry point.
 #include <QApplication>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/QtTranslations.h"
 #include "app/ZorvaApp.h"
 
 namespace {
@@ -26,6 +28,9 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Ulmora"));
   QApplication::setApplicationName(QStringLiteral("ZORVA"));
+  // The standard dialogs speak Japanese like the rest of the program.
+  QTranslator qtTexts;
+  InstallJapaneseQtTranslations(qtTexts);
 
   QStringList args = QApplication::arguments();
   std::string startFile = args.size() > 1 ? args.at(1).toStdString() : std::string();

@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
+#include "app/FileDialogs.h"
 #include "app/ZorvaApp.h"
 #include "platform/CodePage.h"
 #include "ui/MainFrame.h"
+#include "view/CommandIds.h"
 
 namespace {
 
@@ -73,4 +75,73 @@ TEST_F(StartupTest, StartFileWaitsForTheMainWindowAsCodePageBytes) {
   CZorvaApp app;
   ASSERT_TRUE(app.InitInstance("/tmp/地図.zvf"));
   EXPECT_EQ(zorva::Cp932ToUtf8(app.Document().m_strStartFile), "/tmp/地図.zvf");
+}
+
+namespace {
+// Cancels every file dialog and counts them.
+class CancellingDialogs : public IFileDialogs {
+ public:
+  std::optional<std::string> GetOpenFileName(const FileDialogRequest& r) override {
+    titles.push_back(r.title);
+    return std::nullopt;
+  }
+  std::optional<std::string> GetSaveFileName(const FileDialogRequest& r) override {
+    titles.push_back(r.title);
+    return std::nullopt;
+  }
+  std::vector<std::string> titles;
+};
+}  // namespace
+
+TEST_F(StartupTest, TheGreetingLeadsToTheFirstFileChoiceOrEndsTheProgram) {
+  struct Case {
+    GreetingChoice choice;
+    std::vector<std::string> dialogTitles;
+  };
+  const Case cases[] = {
+      {GreetingChoice::Cancel, {}},
+      {GreetingChoice::New, {"イメージファイルを選択して下さい"}},
+      {GreetingChoice::Open, {"開く"}},
+  };
+  for (const Case& c : cases) {
+    CancellingDialogs dialogs;
+    std::vector<int> exits;
+    int greetings = 0;
+    CZorvaApp app;
+    app.SetFileDialogs(&dialogs);
+    app.SetExitHandler([&](int code) { exits.push_back(code); });
+    app.SetGreeting([&] {
+      ++greetings;
+      return c.choice;
+    });
+    ASSERT_TRUE(app.InitInstance(""));
+    EXPECT_EQ(greetings, 0);  // not before the window shows
+    QCoreApplication::processEvents();
+    EXPECT_EQ(greetings, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.titles, c.dialogTitles);
+    // Every way leaves the program without a picture, so it ends with status 1.
+    EXPECT_EQ(exits, std::vector<int>{1});
+  }
+}
+
+TEST_F(StartupTest, ANamedFileIsOpenedInsteadOfTheGreeting) {
+  zorva::test::TempDir dir;
+  std::filesystem::copy_file(ZORVA_TEST_DATA_DIR "/images/png/basn2c08.png", dir.File("start.png"));
+  int greetings = 0;
+  CZorvaApp app;
+  app.SetGreeting([&] {
+    ++greetings;
+    return GreetingChoice::Cancel;
+  });
+  ASSERT_TRUE(app.InitInstance(dir.File("start.png")));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(greetings, 0);
+  EXPECT_TRUE(app.Document().m_bPictureLoaded);
+  EXPECT_EQ(zorva::Cp932ToUtf8(app.Document().GetPathName()), dir.File("start.png"));
+  // The file commands are in the frame's routing.
+  CCmdState state;
+  EXPECT_TRUE(app.MainFrame()->RouteUpdate(ID_FILE_SAVE, state));
+  EXPECT_FALSE(state.enabled);
+  EXPECT_EQ(app.SettingsStore().GetString("Recent File List", "File1", ""), dir.File("start.png"));
 }
