@@ -9,7 +9,6 @@
 #include "app/ZorvaApp.h"
 #include "platform/CodePage.h"
 #include "ui/MainFrame.h"
-#include "view/CommandIds.h"
 
 namespace {
 
@@ -78,14 +77,11 @@ TEST_F(StartupTest, StartFileWaitsForTheMainWindowAsCodePageBytes) {
 }
 
 namespace {
-// Cancels every file dialog and counts them.
-class CancellingDialogs : public IFileDialogs {
- public:
-  std::optional<std::string> GetOpenFileName(const FileDialogRequest& r) override {
-    titles.push_back(r.title);
-    return std::nullopt;
-  }
-  std::optional<std::string> GetSaveFileName(const FileDialogRequest& r) override {
+// Cancels every file dialog and keeps their titles.
+struct CancellingDialogs : IFileDialogs {
+  std::optional<std::string> GetOpenFileName(const FileDialogRequest& r) override { return Cancel(r); }
+  std::optional<std::string> GetSaveFileName(const FileDialogRequest& r) override { return Cancel(r); }
+  std::optional<std::string> Cancel(const FileDialogRequest& r) {
     titles.push_back(r.title);
     return std::nullopt;
   }
@@ -123,25 +119,4 @@ TEST_F(StartupTest, TheGreetingLeadsToTheFirstFileChoiceOrEndsTheProgram) {
     // Every way leaves the program without a picture, so it ends with status 1.
     EXPECT_EQ(exits, std::vector<int>{1});
   }
-}
-
-TEST_F(StartupTest, ANamedFileIsOpenedInsteadOfTheGreeting) {
-  zorva::test::TempDir dir;
-  std::filesystem::copy_file(ZORVA_TEST_DATA_DIR "/images/png/basn2c08.png", dir.File("start.png"));
-  int greetings = 0;
-  CZorvaApp app;
-  app.SetGreeting([&] {
-    ++greetings;
-    return GreetingChoice::Cancel;
-  });
-  ASSERT_TRUE(app.InitInstance(dir.File("start.png")));
-  QCoreApplication::processEvents();
-  EXPECT_EQ(greetings, 0);
-  EXPECT_TRUE(app.Document().m_bPictureLoaded);
-  EXPECT_EQ(zorva::Cp932ToUtf8(app.Document().GetPathName()), dir.File("start.png"));
-  // The file commands are in the frame's routing.
-  CCmdState state;
-  EXPECT_TRUE(app.MainFrame()->RouteUpdate(ID_FILE_SAVE, state));
-  EXPECT_FALSE(state.enabled);
-  EXPECT_EQ(app.SettingsStore().GetString("Recent File List", "File1", ""), dir.File("start.png"));
 }
