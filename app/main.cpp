@@ -1,5 +1,7 @@
 // The editor's entry point.
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +30,14 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Ulmora"));
   QApplication::setApplicationName(QStringLiteral("ZORVA"));
+  // The program's icon in every size the resources hold; the windows and the
+  // greeting show it.
+  QIcon icon;
+  for (const char* size : {"-16", "-32", "-48", "-64", "-128", ""}) {
+    const QString file = QStringLiteral(":/icons/zorva%1.png").arg(QLatin1String(size));
+    if (QFile::exists(file)) icon.addFile(file);
+  }
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
   // The standard dialogs speak Japanese like the rest of the program.
   QTranslator qtTexts;
   InstallJapaneseQtTranslations(qtTexts);
