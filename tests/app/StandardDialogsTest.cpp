@@ -5,11 +5,9 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTranslator>
 
 #include "app/QtTranslations.h"
-#include "ui/GreetingDlg.h"
 
 namespace {
 void EnsureApplication() {
@@ -19,17 +17,6 @@ void EnsureApplication() {
   if (!QApplication::instance()) new QApplication(argc, argv);
 }
 }  // namespace
-
-TEST(GreetingDialog, OffersNewFirstAndReportsTheChosenButton) {
-  EnsureApplication();
-  CGreetingDlg dlg;
-  QRadioButton* open = dlg.Button(CGreetingDlg::kOpenButton);
-  EXPECT_EQ(dlg.Button(CGreetingDlg::kNewButton)->text(), QStringLiteral("新規作成"));
-  EXPECT_EQ(open->text(), QStringLiteral("既存のファイルを開く"));
-  EXPECT_EQ(dlg.Choice(), GreetingChoice::New);
-  open->click();
-  EXPECT_EQ(dlg.Choice(), GreetingChoice::Open);
-}
 
 TEST(StandardDialogs, QtButtonsSpeakJapaneseWhenTheCatalogueIsInstalled) {
   EnsureApplication();
