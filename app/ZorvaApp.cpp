@@ -3,6 +3,9 @@
 #include "html/HtmlSettingsDefaults.h"
 #include <QTimer>
 
+#include "app/FileCommands.h"
+#include "app/FileDialogs.h"
+#include "app/FrameEvents.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "ui/ImageSelectDlg.h"
@@ -14,10 +17,11 @@ CZorvaApp::CZorvaApp() = default;
 
 CZorvaApp::~CZorvaApp() {
   // The document goes first (its loaders stop and stop reporting), then the
-  // window that showed their progress.
+  // window that showed their progress, then the commands the window routed to.
   m_pDoc.reset();
   m_host.AttachFrame(nullptr, nullptr, nullptr);
   m_pMainFrame.reset();
+  m_pCommands.reset();
 }
 
 bool CZorvaApp::InitInstance(const std::string& startFile) {
@@ -26,8 +30,10 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
   m_pDoc = std::make_unique<CZorvaDoc>(&m_host);
   m_pDoc->SetPictureLoader(&m_loader);
   m_pDoc->SetSettingsStore(&m_settings);
+  m_startFile = startFile;
   if (!startFile.empty()) {
-    // A name CP932 cannot hold cannot reach the model; start without it.
+    // A name CP932 cannot hold cannot reach the model; the first showing
+    // tells the user.
     if (auto cp = zorva::ModelPathFromFs(startFile)) m_pDoc->m_strStartFile = *cp;
   }
   m_pDoc->OnNewDocument();
@@ -40,18 +46,20 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
   m_host.SetViewHandler([this](const zorva::Message& m) {
     if (m_pMainFrame) m_pMainFrame->OnViewMessage(m);
   });
+
+  if (!m_pDialogsOverride) m_pDialogs = std::make_unique<CQtFileDialogs>(m_pMainFrame.get());
+  m_pCommands = std::make_unique<CFileCommands>(
+      *m_pDoc, *m_pMainFrame, m_pDialogsOverride ? *m_pDialogsOverride : *m_pDialogs, &m_settings);
+  if (m_exit) m_pCommands->SetExitHandler(m_exit);
+  if (m_greeting) m_pCommands->SetGreeting(m_greeting);
+  m_pMainFrame->AddCommandTarget(m_pCommands.get());
+  new CFrameEvents(*m_pMainFrame, *m_pCommands);  // owned by the frame
+
   m_pMainFrame->show();
   QTimer::singleShot(0, m_pMainFrame.get(), [this] { OnFirstShow(); });
   return true;
 }
 
-void CZorvaApp::OnFirstShow() {
-  CZorvaDoc& doc = *m_pDoc;
-  if (doc.m_bPictureLoaded || doc.m_strStartFile.empty()) return;
-  const CString start = doc.m_strStartFile;
-  if (!doc.OnOpenDocument(start)) doc.OnNewDocument();
-  m_pMainFrame->UpdateTitle();
-  m_pMainFrame->View()->View().OnUpdate();
-}
+void CZorvaApp::OnFirstShow() { m_pCommands->OnFirstShow(m_startFile); }
 
 int CZorvaApp::ExitInstance() { return 0; }

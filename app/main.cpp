@@ -1,8 +1,12 @@
 // The editor's entry point.
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/QtTranslations.h"
 #include "app/ZorvaApp.h"
 
 namespace {
@@ -26,6 +30,17 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Ulmora"));
   QApplication::setApplicationName(QStringLiteral("ZORVA"));
+  // The program's icon in every size the resources hold; the windows and the
+  // greeting show it.
+  QIcon icon;
+  for (const char* size : {"-16", "-32", "-48", "-64", "-128", ""}) {
+    const QString file = QStringLiteral(":/icons/zorva%1.png").arg(QLatin1String(size));
+    if (QFile::exists(file)) icon.addFile(file);
+  }
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
+  // The standard dialogs speak Japanese like the rest of the program.
+  QTranslator qtTexts;
+  InstallJapaneseQtTranslations(qtTexts);
 
   QStringList args = QApplication::arguments();
   std::string startFile = args.size() > 1 ? args.at(1).toStdString() : std::string();

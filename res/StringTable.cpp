@@ -131,6 +131,13 @@ const StringEntry kStringTable[] = {
     {1919002, "DOCTYPE指定"},
     {1919003, "文字コード指定"},
     {1919004, "大文字/小文字"},
+    // The greeting at start-up (dialog 182).
+    {1820000, "ZORVA"},
+    {1820001, "OK"},
+    {1820002, "キャンセル"},
+    {1821027, "新規作成"},
+    {1821028, "既存のファイルを開く"},
+    {1829001, "Welcome to ZORVA\nThe Clickable Map Editor"},
 
     {65001, "PNGﾌｧｲﾙ\"%s\"を読み込み中です"},
     {65002, "PNGファイルを開けません"},
@@ -138,6 +145,17 @@ const StringEntry kStringTable[] = {
     {65004, "X:0    Y:0     "},
     // %1: the character the document's charset cannot hold.
     {65010, "「%1」はこのドキュメントの文字コードで表せないため、入力を取り消しました"},
+
+    // File commands: the file dialogs' titles and filters ("|"-separated:
+    // description, patterns, ..., ending in "||"), and their refusals.
+    {65020, "開く"},
+    {65021, "名前を付けて保存"},
+    {65022, "ZVF,HTML,HTM 以外のファイル形式では保存できません"},
+    {65023, "HTMLﾌｧｲﾙ (*.html,*.htm)|*.html;*.htm|ZORVAﾌｧｲﾙ (*.zvf)|*.zvf|全てのﾌｧｲﾙ (*.*)|*.*||"},
+    {65024, "ZORVAﾌｧｲﾙ (*.zvf)|*.zvf|HTMLﾌｧｲﾙ (*.html,*.htm)|*.html;*.htm|全てのﾌｧｲﾙ (*.*)|*.*||"},
+    {65025, "JPEGﾌｧｲﾙ (*.jpg)|*.jpg|PNGﾌｧｲﾙ (*.png)|*.png|Compuserve GIFﾌｧｲﾙ (*.gif)|*.gif|全てのﾌｧｲﾙ (*.*)|*.*||"},
+    // %1: the first character of the file name that cannot be handled.
+    {65026, "ファイル名の「%1」はこのプログラムでは扱えません"},
 };
 
 const size_t kStringTableSize = sizeof(kStringTable) / sizeof(kStringTable[0]);

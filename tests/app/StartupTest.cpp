@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
+#include "app/FileDialogs.h"
 #include "app/ZorvaApp.h"
 #include "platform/CodePage.h"
 #include "ui/MainFrame.h"
@@ -73,4 +74,49 @@ TEST_F(StartupTest, StartFileWaitsForTheMainWindowAsCodePageBytes) {
   CZorvaApp app;
   ASSERT_TRUE(app.InitInstance("/tmp/地図.zvf"));
   EXPECT_EQ(zorva::Cp932ToUtf8(app.Document().m_strStartFile), "/tmp/地図.zvf");
+}
+
+namespace {
+// Cancels every file dialog and keeps their titles.
+struct CancellingDialogs : IFileDialogs {
+  std::optional<std::string> GetOpenFileName(const FileDialogRequest& r) override { return Cancel(r); }
+  std::optional<std::string> GetSaveFileName(const FileDialogRequest& r) override { return Cancel(r); }
+  std::optional<std::string> Cancel(const FileDialogRequest& r) {
+    titles.push_back(r.title);
+    return std::nullopt;
+  }
+  std::vector<std::string> titles;
+};
+}  // namespace
+
+TEST_F(StartupTest, TheGreetingLeadsToTheFirstFileChoiceOrEndsTheProgram) {
+  struct Case {
+    GreetingChoice choice;
+    std::vector<std::string> dialogTitles;
+  };
+  const Case cases[] = {
+      {GreetingChoice::Cancel, {}},
+      {GreetingChoice::New, {"イメージファイルを選択して下さい"}},
+      {GreetingChoice::Open, {"開く"}},
+  };
+  for (const Case& c : cases) {
+    CancellingDialogs dialogs;
+    std::vector<int> exits;
+    int greetings = 0;
+    CZorvaApp app;
+    app.SetFileDialogs(&dialogs);
+    app.SetExitHandler([&](int code) { exits.push_back(code); });
+    app.SetGreeting([&] {
+      ++greetings;
+      return c.choice;
+    });
+    ASSERT_TRUE(app.InitInstance(""));
+    EXPECT_EQ(greetings, 0);  // not before the window shows
+    QCoreApplication::processEvents();
+    EXPECT_EQ(greetings, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.titles, c.dialogTitles);
+    // Every way leaves the program without a picture, so it ends with status 1.
+    EXPECT_EQ(exits, std::vector<int>{1});
+  }
 }

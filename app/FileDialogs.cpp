@@ -1,0 +1,56 @@
+#include "app/FileDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+}  // namespace
+
+QStringList QtNameFilters(const std::string& productFilter) {
+  QStringList parts = FromUtf8(productFilter).split(QLatin1Char('|'));
+  while (!parts.isEmpty() && parts.last().isEmpty()) parts.removeLast();
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts.at(i).trimmed();
+    // Qt takes the patterns from the last parenthesised group, separated by
+    // blanks; the product's group lists them with commas.
+    if (description.endsWith(QLatin1Char(')'))) {
+      qsizetype open = description.lastIndexOf(QLatin1Char('('));
+      if (open >= 0) description = description.left(open).trimmed();
+    }
+    QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& p : patterns) {
+      p = p.trimmed();
+      if (p == QStringLiteral("*.*")) p = QStringLiteral("*");
+    }
+    filters.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                   QLatin1Char(')'));
+  }
+  return filters;
+}
+
+std::optional<std::string> CQtFileDialogs::GetOpenFileName(const FileDialogRequest& request) {
+  return Run(request, false);
+}
+
+std::optional<std::string> CQtFileDialogs::GetSaveFileName(const FileDialogRequest& request) {
+  return Run(request, true);
+}
+
+std::optional<std::string> CQtFileDialogs::Run(const FileDialogRequest& request, bool save) {
+  QFileDialog dlg(m_parent, FromUtf8(request.title));
+  dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dlg.setNameFilters(QtNameFilters(request.filter));
+  if (!request.defaultExt.empty()) dlg.setDefaultSuffix(FromUtf8(request.defaultExt));
+  QString folder = request.folder.empty() ? m_lastFolder : FromUtf8(request.folder);
+  if (!folder.isEmpty() && QDir(folder).exists()) dlg.setDirectory(folder);
+  if (!request.initialName.empty()) dlg.selectFile(FromUtf8(request.initialName));
+  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList files = dlg.selectedFiles();
+  if (files.isEmpty()) return std::nullopt;
+  m_lastFolder = QFileInfo(files.first()).absolutePath();
+  return files.first().toStdString();
+}

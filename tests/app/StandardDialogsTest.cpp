@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
+
+#include "app/QtTranslations.h"
+
+namespace {
+void EnsureApplication() {
+  static int argc = 1;
+  static char arg0[] = "test_app";
+  static char* argv[] = {arg0, nullptr};
+  if (!QApplication::instance()) new QApplication(argc, argv);
+}
+}  // namespace
+
+TEST(StandardDialogs, QtButtonsSpeakJapaneseWhenTheCatalogueIsInstalled) {
+  EnsureApplication();
+  if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
+    GTEST_SKIP() << "Qt's Japanese catalogue (qt6-translations-l10n) is not installed";
+  QTranslator translator;
+  ASSERT_TRUE(InstallJapaneseQtTranslations(translator));
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("ZORVA"), QStringLiteral("?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  QStringList texts;
+  for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) texts << box.button(b)->text();
+  QCoreApplication::removeTranslator(&translator);
+  EXPECT_TRUE(texts[0].startsWith(QStringLiteral("はい"))) << texts[0].toStdString();
+  EXPECT_TRUE(texts[1].startsWith(QStringLiteral("いいえ"))) << texts[1].toStdString();
+  EXPECT_TRUE(texts[2].startsWith(QStringLiteral("キャンセル"))) << texts[2].toStdString();
+}
