@@ -51,7 +51,6 @@ void CRulerWidget::paintEvent(QPaintEvent*) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPixelSize(8);
   p.setFont(font);
-  const QFontMetrics fm(font);
   p.setPen(pal.color(QPalette::WindowText));
   for (const CRuler::Mark& mark : layout.marks) {
     const int start = origin + mark.pos;
@@ -62,11 +61,13 @@ void CRulerWidget::paintEvent(QPaintEvent*) {
     }
     const QString label = QString::fromStdString(mark.label);
     if (!vertical) {
-      p.drawText(start + 2, 1 + fm.ascent(), label);
+      p.drawText(QRect(start + 2, 1, CRuler::kPeriod - 4, across - 1), Qt::AlignLeft | Qt::AlignTop,
+                 label);
     } else {
       // Down the ruler one character at a time.
       for (int i = 0; i < label.size(); ++i)
-        p.drawText(1, start + 2 + 7 * i + fm.ascent() - 1, label.mid(i, 1));
+        p.drawText(QRect(1, start + 3 + 7 * i, across / 2, 8), Qt::AlignHCenter | Qt::AlignVCenter,
+                   label.mid(i, 1));
     }
   }
 
