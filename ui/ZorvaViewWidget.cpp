@@ -102,7 +102,8 @@ void CZorvaViewWidget::SetCursor(ViewCursor cursor) {
   if (m_cursorSet && m_cursor == cursor) return;
   m_cursor = cursor;
   m_cursorSet = true;
-  viewport()->setCursor(ViewCursorFor(cursor));
+  // Set on the whole window, so the scroll bars show the tool's cursor too.
+  setCursor(ViewCursorFor(cursor));
 }
 
 CPoint CZorvaViewWidget::GetPointerPos() {
@@ -170,6 +171,9 @@ void CZorvaViewWidget::mousePressEvent(QMouseEvent* event) {
 
 void CZorvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
   const CPoint p(int(event->position().x()), int(event->position().y()));
+  // Every move asks for the cursor, as long as no gesture holds the mouse:
+  // a tool chosen with a digit key shows at once, without leaving the view.
+  if (!m_captured) m_view->OnSetCursor();
   m_view->OnMouseMove(Flags(event->buttons(), event->modifiers()), p);
 }
 

@@ -6,6 +6,7 @@
 #include "FrameTestSupport.h"
 #include "model/Guide.h"
 #include "ui/AreaListBar.h"
+#include "ui/Cursors.h"
 #include "ui/RulerWidget.h"
 #include "ui/ToolBox.h"
 #include "ui/ViewPane.h"
@@ -162,6 +163,28 @@ TEST_F(FrameBars, CtrlReachesTheViewFromTheBars) {
   Action(ID_TOOL_LINE)->trigger();
   QTest::keyRelease(frame->View(), Qt::Key_Control);
   EXPECT_EQ(frame->GetCurrentTool(), ID_TOOL_LINE);
+}
+
+TEST_F(FrameBars, TheCursorFollowsAToolKeyAtTheNextMove) {
+  struct Case {
+    Qt::Key digit;
+    ViewCursor cursor;
+  };
+  const Case cases[] = {
+      {Qt::Key_1, ViewCursor::Cross},
+      {Qt::Key_7, ViewCursor::ZoomIn},
+      {Qt::Key_0, ViewCursor::Arrow},
+  };
+  frame->View()->setFocus();
+  int x = 40;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.cursor));
+    QTest::keyClick(frame->View(), c.digit);
+    QTest::mouseMove(Viewport(), QPoint(x += 10, 60));
+    const QCursor want = ViewCursorFor(c.cursor);
+    EXPECT_EQ(Viewport()->cursor().shape(), want.shape());
+    EXPECT_EQ(Viewport()->cursor().hotSpot(), want.hotSpot());
+  }
 }
 
 TEST_F(FrameBars, AltAloneKeepsTheMenuBarClosedInTheView) {
