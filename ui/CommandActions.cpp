@@ -68,7 +68,7 @@ QAction* CCommandActions::Add(unsigned id, const QString& text, bool checkable, 
 QAction* CCommandActions::AddDynamic(unsigned id) {
   QAction* a = Add(id, QString());
   a->setVisible(false);
-  m_dynamic[id] = true;
+  m_dynamic.insert(id);
   return a;
 }
 

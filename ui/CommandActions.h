@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 
 #include "ui/CommandTarget.h"
@@ -43,7 +44,7 @@ class CCommandActions : public QObject {
  private:
   QWidget* m_owner;
   std::map<unsigned, QAction*> m_actions;
-  std::map<unsigned, bool> m_dynamic;
+  std::set<unsigned> m_dynamic;
 };
 
 // The accelerators of `id`, in the table's order (the first is the one menus show).

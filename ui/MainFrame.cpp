@@ -3,18 +3,14 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTreeWidget>
-#include <QUrl>
 
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
@@ -50,7 +46,6 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   }
   if (QFile::exists(QStringLiteral(":/icons/zorva.png")))
     setWindowIcon(QIcon(QStringLiteral(":/icons/zorva.png")));
-  setAcceptDrops(true);
 
   m_statusBar = new CFrameStatusBar(this);
   setStatusBar(m_statusBar);
@@ -112,7 +107,14 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   m_view->setFocus();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // The view and the ruler windows refer to the rulers and the tool
+  // selection, members that go before QWidget deletes the children.
+  m_idleTimer.stop();
+  delete takeCentralWidget();
+  m_pane = nullptr;
+  m_view = nullptr;
+}
 
 QLabel* CMainFrame::StatusText() const { return m_statusBar->Text(); }
 QProgressBar* CMainFrame::Progress() const { return m_statusBar->Progress(); }
@@ -182,25 +184,8 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (m_closeQuery && !m_closeQuery()) {
-    event->ignore();
-    return;
-  }
   m_view->View().CancelGesture();
   QMainWindow::closeEvent(event);
-}
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (m_dropHandler && event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void CMainFrame::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths.append(url.toLocalFile());
-  if (paths.isEmpty() || !m_dropHandler) return;
-  event->acceptProposedAction();
-  m_dropHandler(paths);
 }
 
 void CMainFrame::ShowRulers(bool show) { m_pane->ShowRulers(show); }

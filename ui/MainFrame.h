@@ -5,7 +5,6 @@
 // the frame side of the view (IViewFrame).
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -70,13 +69,6 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   // loop goes idle.
   void UpdateCommandStates();
 
-  // Called with the local paths of files dropped on the window.
-  void SetFileDropHandler(std::function<void(const QStringList&)> handler) {
-    m_dropHandler = std::move(handler);
-  }
-  // Asked before the window closes; false keeps it open.
-  void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
-
   bool IsTallScreen() const { return m_bTallScreen; }
   CMainToolBar* MainToolBar() const { return m_toolBar; }
   CToolBox* ToolBox() const { return m_toolBox; }
@@ -98,8 +90,6 @@ class CMainFrame : public QMainWindow, public IViewFrame {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
 
  private:
   friend class CFrameCommands;
@@ -125,8 +115,6 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   QAction* m_recentSeparator = nullptr;
   std::vector<ICommandTarget*> m_targets;
   std::unique_ptr<CFrameCommands> m_frameCommands;
-  std::function<void(const QStringList&)> m_dropHandler;
-  std::function<bool()> m_closeQuery;
   // The idle refresh: started when the loop goes idle, so a burst of events
   // costs one refresh; its own wake-up does not start another.
   QTimer m_idleTimer;

@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "TestSupport.h"
-#include "ui/FrameCommands.h"
 #include "ui/FrameLayout.h"
 #include "ui/KeyLocks.h"
 
@@ -20,9 +19,7 @@ TEST(FrameLayout, WindowSizeComesFromTheWorkArea) {
       // A task bar at the top moves the centre down with the work area.
       {QRect(0, 28, 1024, 740), QRect(112, 98, 800, 600), true},
       {QRect(0, 0, 800, 572), QRect(0, 0, 800, 572), true},
-      {QRect(0, 0, 800, 571), QRect(0, 0, 800, 571), true},
       {QRect(0, 0, 800, 570), QRect(0, 0, 800, 570), false},
-      {QRect(-1280, 0, 640, 480), QRect(-1280, 0, 640, 480), false},
       // An odd remainder goes to the right and the bottom.
       {QRect(0, 0, 1025, 603), QRect(112, 1, 800, 600), true},
   };
@@ -56,13 +53,6 @@ TEST(FrameLayout, RulersCornerAndViewFollowTheOfferedRectangle) {
     EXPECT_EQ(l.vRuler, c.v);
     EXPECT_EQ(l.view, c.view);
   }
-}
-
-TEST(FrameLayout, HelpFileReplacesOnlyTheProgramsExtension) {
-  EXPECT_EQ(HelpFilePath(QStringLiteral("/usr/bin/zorva")), QStringLiteral("/usr/bin/zorva.qhc"));
-  EXPECT_EQ(HelpFilePath(QStringLiteral("/opt/zorva-0.78/zorva")),
-            QStringLiteral("/opt/zorva-0.78/zorva.qhc"));
-  EXPECT_EQ(HelpFilePath(QStringLiteral("/opt/z/zorva.bin")), QStringLiteral("/opt/z/zorva.qhc"));
 }
 
 TEST(KeyLocks, LitWhenAnyKeyboardShowsTheLight) {

@@ -59,7 +59,7 @@ class FrameFixture : public ::testing::Test {
   QAction* Action(unsigned id) { return frame->CommandAction(id); }
 
   CArea* AddArea(int type, std::initializer_list<CPoint> points, bool closed = true) {
-    auto* a = new CArea;
+    auto* a = new CArea;  // the document deletes it
     a->m_nType = type;
     a->m_bClosed = closed;
     for (const CPoint& p : points) a->AddPoint(p.x, p.y);
