@@ -1,7 +1,8 @@
 #pragma once
 // One handler of command ids in the frame's routing order: the view, the
-// document's file commands, the frame, the application. The first target
-// that knows an id handles it; its update handler gives the id's state.
+// targets added to the frame (the document's file commands, the
+// application's), then the frame's own. The first target that knows an id
+// handles it; its update handler gives the id's state.
 #include <string>
 
 #include "view/ZorvaView.h"  // CCmdState

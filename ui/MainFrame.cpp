@@ -1,123 +1,141 @@
 #include "ui/MainFrame.h"
 
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
-#include <QStatusBar>
+#include <QTreeWidget>
 
-#include "html/HtmlPreview.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
 #include "platform/MessageQueue.h"
-#include "ui/HtmlSettingsDlg.h"
+#include "ui/AreaListBar.h"
+#include "ui/CommandActions.h"
+#include "ui/EditKeyFilter.h"
+#include "ui/FrameCommands.h"
+#include "ui/FrameLayout.h"
+#include "ui/FrameStatusBar.h"
+#include "ui/KeyLocks.h"
+#include "ui/MainToolBar.h"
+#include "ui/ToolBox.h"
 #include "ui/UiText.h"
+#include "ui/ViewPane.h"
 #include "ui/ZorvaViewWidget.h"
-#include "view/Accelerators.h"
+#include "view/AreaList.h"
 #include "view/ZorvaView.h"
 
 namespace {
-
-QKeySequence KeyOf(const Accelerator& a) {
-  int key = 0;
-  if (a.vk >= '0' && a.vk <= '9') key = Qt::Key_0 + int(a.vk - '0');
-  else if (a.vk >= 'A' && a.vk <= 'Z') key = Qt::Key_A + int(a.vk - 'A');
-  else if (a.vk == VK_DELETE) key = Qt::Key_Delete;
-  else if (a.vk == VK_BACK) key = Qt::Key_Backspace;
-  else if (a.vk == VK_INSERT) key = Qt::Key_Insert;
-  else if (a.vk == VK_F6) key = Qt::Key_F6;
-  int mods = 0;
-  if (a.mods & kModShift) mods |= Qt::SHIFT;
-  if (a.mods & kModCtrl) mods |= Qt::CTRL;
-  if (a.mods & kModAlt) mods |= Qt::ALT;
-  return QKeySequence(key | mods);
-}
-
+// How soon after the loop goes idle the command states follow.
+constexpr int kIdleRefreshMs = 30;
+// Lock lights are read from files; they need not follow every event.
+constexpr qint64 kKeyLockRefreshMs = 300;
 }  // namespace
 
 CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_settings(settings) {
-  // At most 800 x 600, centred in the screen's work area.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect work = screen->availableGeometry();
-    int w = std::min(work.width(), 800), h = std::min(work.height(), 600);
-    setGeometry(work.left() + (work.width() - w) / 2, work.top() + (work.height() - h) / 2, w, h);
+    const FramePlacement place = PlaceMainWindow(screen->availableGeometry());
+    setGeometry(place.rect);
+    m_bTallScreen = place.tallScreen;
   }
-  // Pane 0 holds the idle text or the progress text with the bar beside it;
-  // pane 1 the pointer's picture coordinates.
-  m_statusText = new QLabel(UiText(57345), this);
-  m_progress = new QProgressBar(this);
-  m_progress->setRange(0, 100);
-  m_progress->setFixedWidth(100);
-  m_progress->hide();
-  m_statusPoint = new QLabel(UiText(65004), this);
-  statusBar()->addWidget(m_statusText, 1);
-  statusBar()->addWidget(m_progress);
-  statusBar()->addPermanentWidget(m_statusPoint);
-  m_view = new CZorvaViewWidget(doc, *this, nullptr, this);
-  setCentralWidget(m_view);
+  if (QFile::exists(QStringLiteral(":/icons/zorva.png")))
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zorva.png")));
+
+  m_statusBar = new CFrameStatusBar(this);
+  setStatusBar(m_statusBar);
+
+  m_actions = new CCommandActions(this);
+  m_actions->onTriggered = [this](unsigned id) {
+    RouteCommand(id);
+    UpdateCommandStates();
+  };
   CreateMenus();
+
+  m_toolBar = new CMainToolBar(*m_actions, this);
+  m_toolBar->onZoomPicked = [this](unsigned id) {
+    RouteCommand(id);
+    UpdateCommandStates();
+    FocusView();
+  };
+  addToolBar(Qt::TopToolBarArea, m_toolBar);
+  m_toolBox = new CToolBox(*m_actions, this);
+  m_toolBox->onCtrlKey = [this](bool down, bool repeat) {
+    if (down) m_view->View().OnKeyDown(VK_CONTROL, repeat);
+    else m_view->View().OnKeyUp(VK_CONTROL);
+  };
+  addToolBar(Qt::LeftToolBarArea, m_toolBox);
+
+  // The area list sits in the right column, where the property panel will
+  // go above it; on a low screen it starts hidden.
+  m_areaList = new CAreaListBar(this);
+  addDockWidget(Qt::RightDockWidgetArea, m_areaList);
+  m_areaList->setVisible(m_bTallScreen);
+  m_areaList->onRowClicked = [this](int row, CArea* area) {
+    m_view->View().SelectFromList(row, area);
+    FocusView();
+  };
+  auto* keys = new CEditKeyFilter(
+      [this](unsigned vk, bool down, bool repeat) {
+        if (down) m_view->View().OnKeyDown(vk, repeat);
+        else m_view->View().OnKeyUp(vk);
+      },
+      this);
+  keys->Watch(m_areaList->List());
+
+  m_pane = new CViewPane(doc, *this, m_hRuler, m_vRuler, this);
+  m_view = m_pane->View();
+  setCentralWidget(m_pane);
+
+  m_frameCommands = std::make_unique<CFrameCommands>(*this);
+
+  m_idleTimer.setSingleShot(true);
+  connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+    UpdateCommandStates();
+    m_idleRefreshed = true;
+  });
+  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMainFrame::OnIdle);
+
   UpdateTitle();
+  UpdateCommandStates();
   m_view->setFocus();
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id, const char* text, bool checkable) {
-  QAction* a = menu->addAction(QString::fromUtf8(text));
-  QList<QKeySequence> keys;
-  int count = 0;
-  const Accelerator* table = AcceleratorTable(&count);
-  for (int i = 0; i < count; ++i)
-    if (table[i].command == id) keys.append(KeyOf(table[i]));
-  a->setShortcuts(keys);
-  a->setStatusTip(UiText(id).section(QLatin1Char('\n'), 0, 0));
-  a->setCheckable(checkable);
-  connect(a, &QAction::triggered, this, [this, id] { RouteCommand(id); });
-  // The item's state follows its update handler whenever the menu opens.
-  connect(menu, &QMenu::aboutToShow, a, [this, a, id] {
-    CCmdState s;
-    if (!RouteUpdate(id, s)) return;
-    a->setEnabled(s.enabled);
-    a->setChecked(s.checked);
-  });
-  return a;
+CMainFrame::~CMainFrame() {
+  // The view and the ruler windows refer to the rulers and the tool
+  // selection, members that go before QWidget deletes the children.
+  m_idleTimer.stop();
+  delete takeCentralWidget();
+  m_pane = nullptr;
+  m_view = nullptr;
 }
 
-void CMainFrame::CreateMenus() {
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-  AddCommand(edit, ID_EDIT_UNDO, "取り消し(&U)");
-  AddCommand(edit, ID_EDIT_REDO, "やり直し(&R)");
-  edit->addSeparator();
-  AddCommand(edit, ID_EDIT_CUT, "切り取り(&T)");
-  AddCommand(edit, ID_EDIT_COPY, "コピー(&C)");
-  AddCommand(edit, ID_EDIT_PASTE, "貼り付け(&P)");
-  AddCommand(edit, ID_EDIT_CLEAR, "消去(&D)");
-  AddCommand(edit, ID_EDIT_DUPLICATE, "複製(&L)");
+QLabel* CMainFrame::StatusText() const { return m_statusBar->Text(); }
+QProgressBar* CMainFrame::Progress() const { return m_statusBar->Progress(); }
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-  AddCommand(view, ID_VIEW_ZOOM50, "50%(&5)", true);
-  AddCommand(view, ID_VIEW_ZOOM100, "100%(&1)", true);
-  AddCommand(view, ID_VIEW_ZOOM200, "200%(&2)", true);
-  view->addSeparator();
-  AddCommand(view, ID_IMAGE_SHOW, "表示(&S)\tCtrl+T", true);
-  AddCommand(view, ID_IMAGE_LIGHT, "淡色表示(&L)\tCtrl+T", true);
-  AddCommand(view, ID_IMAGE_HIDE, "非表示(&H)\tCtrl+T", true);
-  view->addSeparator();
-  AddCommand(view, ID_VIEW_RULER, "ページルーラ(&R)", true);
-  AddCommand(view, ID_VIEW_GUIDE, "ガイド(&G)", true);
-  view->addSeparator();
-  QAction* preview = view->addAction(QStringLiteral("HTMLプレビュー(&H)..."));
-  connect(preview, &QAction::triggered, this, [this] { zorva::html::ShowPreview(m_doc); });
-  if (m_settings) {
-    QAction* prefs = view->addAction(QStringLiteral("環境設定(&F)..."));
-    connect(prefs, &QAction::triggered, this, [this] { EditHtmlSettings(*m_settings, this); });
-  }
-}
+QAction* CMainFrame::CommandAction(unsigned id) const { return m_actions->Action(id); }
+
+void CMainFrame::FocusView() { m_view->setFocus(Qt::OtherFocusReason); }
 
 bool CMainFrame::RouteCommand(unsigned id) {
-  if (m_view->View().OnCommand(id)) return true;
-  for (ICommandTarget* t : m_targets)
+  CZorvaView& view = m_view->View();
+  if (view.OnCommand(id)) return true;
+  std::vector<ICommandTarget*> targets = m_targets;
+  targets.push_back(m_frameCommands.get());
+  for (ICommandTarget* t : targets) {
+    CCmdState state;
+    const bool known = t->OnUpdateCommand(id, state);
+    if (known && !state.enabled) return true;
+    // Whatever the command replaces or writes, no working copy may be half made.
+    if (known) view.CancelGesture();
     if (t->OnCommand(id)) return true;
+  }
   return false;
 }
 
@@ -125,11 +143,63 @@ bool CMainFrame::RouteUpdate(unsigned id, CCmdState& state) {
   if (m_view->View().OnUpdateCommand(id, state)) return true;
   for (ICommandTarget* t : m_targets)
     if (t->OnUpdateCommand(id, state)) return true;
+  return m_frameCommands && m_frameCommands->OnUpdateCommand(id, state);
+}
+
+bool CMainFrame::RouteCommandText(unsigned id, std::string& text) {
+  for (ICommandTarget* t : m_targets)
+    if (t->GetCommandText(id, text)) return true;
   return false;
 }
 
+void CMainFrame::UpdateCommandStates() {
+  CCommandActions::Router router;
+  router.update = [this](unsigned id, CCmdState& s) { return RouteUpdate(id, s); };
+  router.text = [this](unsigned id, std::string& t) { return RouteCommandText(id, t); };
+  m_actions->Update(router);
+  bool anyRecent = false;
+  for (unsigned id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id)
+    anyRecent = anyRecent || m_actions->Action(id)->isVisible();
+  m_recentSeparator->setVisible(anyRecent);
+  if (!m_sinceKeyLocks.isValid() || m_sinceKeyLocks.elapsed() >= kKeyLockRefreshMs) {
+    m_statusBar->ShowKeyLocks(ReadKeyLocks());
+    m_sinceKeyLocks.start();
+  }
+}
+
+void CMainFrame::OnIdle() {
+  if (m_idleRefreshed) {
+    // This is the wake-up of the refresh itself.
+    m_idleRefreshed = false;
+    return;
+  }
+  if (!m_idleTimer.isActive()) m_idleTimer.start(kIdleRefreshMs);
+}
+
+bool CMainFrame::event(QEvent* event) {
+  // Before a key is matched against the shortcuts, so a command enabled a
+  // moment ago takes its key (a disabled action lets the key through).
+  if (event->type() == QEvent::ShortcutOverride) UpdateCommandStates();
+  return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  m_view->View().CancelGesture();
+  QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::ShowRulers(bool show) { m_pane->ShowRulers(show); }
+
+void CMainFrame::SetZoomComboIndex(int index) {
+  if (m_toolBar) m_toolBar->SetZoomIndex(index);
+}
+
 void CMainFrame::SetStatusPane(int pane, const std::string& text) {
-  if (pane == 1) m_statusPoint->setText(QString::fromStdString(text));
+  if (pane == 1) m_statusBar->SetPointText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+void CMainFrame::RebuildAreaList() {
+  if (m_areaList) m_areaList->Rebuild(AreaListRows(m_doc));
 }
 
 void CMainFrame::OnViewMessage(const zorva::Message& message) {

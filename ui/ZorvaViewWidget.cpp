@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "model/ZorvaDoc.h"
+#include "ui/Cursors.h"
 #include "view/ZorvaView.h"
 
 unsigned VirtualKeyFromQt(int key) {
@@ -96,17 +97,13 @@ void CZorvaViewWidget::ReleaseCapture() {
 }
 
 void CZorvaViewWidget::SetCursor(ViewCursor cursor) {
-  Qt::CursorShape shape = Qt::ArrowCursor;
-  switch (cursor) {
-    case ViewCursor::Arrow: shape = Qt::ArrowCursor; break;
-    case ViewCursor::ArrowCopy: shape = Qt::DragCopyCursor; break;
-    case ViewCursor::Cross:
-    case ViewCursor::CrossCentre: shape = Qt::CrossCursor; break;
-    case ViewCursor::ZoomIn:
-    case ViewCursor::ZoomOut: shape = Qt::PointingHandCursor; break;
-    case ViewCursor::Hand: shape = Qt::OpenHandCursor; break;
-  }
-  viewport()->setCursor(shape);
+  // Asked at every pointer move; the window's cursor changes only when the
+  // tool's cursor does.
+  if (m_cursorSet && m_cursor == cursor) return;
+  m_cursor = cursor;
+  m_cursorSet = true;
+  // Set on the whole window, so the scroll bars show the tool's cursor too.
+  setCursor(ViewCursorFor(cursor));
 }
 
 CPoint CZorvaViewWidget::GetPointerPos() {
@@ -174,6 +171,9 @@ void CZorvaViewWidget::mousePressEvent(QMouseEvent* event) {
 
 void CZorvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
   const CPoint p(int(event->position().x()), int(event->position().y()));
+  // Every move asks for the cursor, as long as no gesture holds the mouse:
+  // a tool chosen with a digit key shows at once, without leaving the view.
+  if (!m_captured) m_view->OnSetCursor();
   m_view->OnMouseMove(Flags(event->buttons(), event->modifiers()), p);
 }
 
@@ -184,6 +184,16 @@ void CZorvaViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool CZorvaViewWidget::event(QEvent* event) {
+  // Alt pressed and released alone would put the menu bar into keyboard
+  // mode; in the view Alt copies and draws from the centre instead. Claiming
+  // the key keeps it from the menu bar, which watches for it unclaimed.
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Alt) {
+      key->accept();
+      return true;
+    }
+  }
   // Tab belongs to the view (it cycles the selection), not to focus changes.
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);

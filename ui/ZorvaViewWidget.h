@@ -53,6 +53,8 @@ class CZorvaViewWidget : public QAbstractScrollArea, public IViewHost {
   bool m_captured = false;
   bool m_spaceDown = false;
   bool m_inScrollUpdate = false;
+  ViewCursor m_cursor = ViewCursor::Arrow;
+  bool m_cursorSet = false;
 };
 
 // The view's virtual key for a Qt key, 0 when the view has no use for it.

@@ -1,0 +1,247 @@
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QTreeWidget>
+
+#include "FrameTestSupport.h"
+#include "model/Guide.h"
+#include "ui/AreaListBar.h"
+#include "ui/Cursors.h"
+#include "ui/RulerWidget.h"
+#include "ui/ToolBox.h"
+#include "ui/ViewPane.h"
+
+using zorva::test::FrameFixture;
+using zorva::test::RunLoop;
+
+namespace {
+
+// Adds up the pixels a widget is asked to paint.
+struct PaintCounter : QObject {
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::Paint) return false;
+    const QRegion r = static_cast<QPaintEvent*>(e)->region();
+    qint64 area = 0;
+    for (const QRect& rc : r) area += qint64(rc.width()) * rc.height();
+    pixels += area;
+    largest = std::max(largest, area);
+    bounds |= r.boundingRect();
+    ++paints;
+    return false;
+  }
+  qint64 pixels = 0, largest = 0;
+  int paints = 0;
+  QRect bounds;
+};
+
+}  // namespace
+
+class FrameBars : public FrameFixture {};
+
+TEST_F(FrameBars, AreaListShowsTopmostFirstWithMarksAndLinks) {
+  CArea* rect = AddRect(10, 10, 60, 40);
+  rect->m_strHref = "a.html";
+  CArea* open = AddArea(AREA_POLYGON, {{100, 10}, {150, 20}, {120, 60}}, false);
+  AddArea(AREA_POLYGON, {{100, 110}, {150, 120}, {120, 160}}, true);
+  CArea* oval = AddArea(AREA_ELLIPSE, {{200, 10}, {300, 40}});
+  doc->m_pSelArea = oval;
+  frame->AreaList()->show();
+  View().OnUpdate();
+
+  QTreeWidget* list = frame->AreaList()->List();
+  EXPECT_EQ(list->headerItem()->text(1), QString::fromUtf8("リンク先"));
+  struct Row {
+    const char *kind, *link;
+    int image;
+  };
+  const Row rows[] = {
+      {"楕円", "指定なし", kAreaImageNotHtml},
+      {"多角形", "指定なし", kAreaImageHtml},
+      {"多角形", "指定なし", kAreaImageOpen},
+      {"矩形", "a.html", kAreaImageHtml},
+      {"背景", "指定なし", kAreaImageHtml},
+  };
+  ASSERT_EQ(list->topLevelItemCount(), 5);
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(list->topLevelItem(i)->text(0), QString::fromUtf8(rows[i].kind));
+    EXPECT_EQ(list->topLevelItem(i)->text(1), QString::fromUtf8(rows[i].link));
+    EXPECT_EQ(frame->AreaList()->RowImage(i), rows[i].image);
+  }
+  EXPECT_EQ(frame->AreaList()->RowArea(0), oval);
+  EXPECT_EQ(frame->AreaList()->RowArea(4), nullptr);
+  EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+
+  // Rows of a list of the same length are rewritten in place.
+  open->m_bClosed = true;
+  open->m_strHref = "b.html";
+  doc->m_pSelArea = nullptr;
+  View().OnUpdate();
+  EXPECT_EQ(frame->AreaList()->RowImage(2), kAreaImageHtml);
+  EXPECT_EQ(list->topLevelItem(2)->text(1), QStringLiteral("b.html"));
+  EXPECT_TRUE(list->selectedItems().isEmpty());
+}
+
+TEST_F(FrameBars, ClickingARowSelectsItsAreaAndReturnsTheFocus) {
+  CArea* low = AddRect(10, 10, 60, 40);
+  CArea* high = AddRect(100, 10, 160, 40);
+  frame->AreaList()->show();
+  View().OnUpdate();
+  QTreeWidget* list = frame->AreaList()->List();
+  list->setFocus();
+  auto click = [&](int row) {
+    const QRect r = list->visualItemRect(list->topLevelItem(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+  };
+  click(1);
+  EXPECT_EQ(doc->m_pSelArea, low);
+  EXPECT_TRUE(frame->View()->hasFocus());
+  click(0);
+  EXPECT_EQ(doc->m_pSelArea, high);
+  click(2);  // the default area's row
+  EXPECT_EQ(doc->m_pSelArea, nullptr);
+}
+
+TEST_F(FrameBars, EditingKeysInTheListLeaveTheAreasAlone) {
+  const std::pair<Qt::Key, Qt::KeyboardModifier> cases[] = {{Qt::Key_Delete, Qt::NoModifier},
+                                                             {Qt::Key_Backspace, Qt::NoModifier},
+                                                             {Qt::Key_X, Qt::ControlModifier},
+                                                             {Qt::Key_Delete, Qt::ShiftModifier}};
+  frame->AreaList()->show();
+  QWidget* list = frame->AreaList()->List();
+  for (const auto& [key, mods] : cases) {
+    SCOPED_TRACE(QKeySequence(key | mods).toString().toStdString());
+    doc->m_pSelArea = AddRect(10, 10, 60, 40);
+    View().OnUpdate();
+    list->setFocus();
+    QTest::keyClick(list, key, mods);
+    EXPECT_EQ(doc->m_listArea.size(), 1u);
+    // The same key in the view acts on the area.
+    frame->View()->setFocus();
+    QTest::keyClick(frame->View(), key, mods);
+    EXPECT_TRUE(doc->m_listArea.empty());
+  }
+  // Undo from the list is the list's own, not the areas'.
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(doc->m_listArea.empty());
+  frame->View()->setFocus();
+  QTest::keyClick(frame->View(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(doc->m_listArea.size(), 1u);
+}
+
+TEST_F(FrameBars, CtrlReachesTheViewFromTheBars) {
+  frame->AreaList()->show();
+  Action(ID_TOOL_ELLIPSE)->trigger();
+  for (QWidget* w : {static_cast<QWidget*>(frame->ToolBox()), static_cast<QWidget*>(frame->AreaList()->List())}) {
+    w->setFocus();
+    QTest::keyPress(w, Qt::Key_Control);
+    EXPECT_EQ(frame->GetCurrentTool(), ID_TOOL_ARROW);
+    // A button pressed during the temporary arrow chooses its tool for good.
+    Action(ID_TOOL_LINE)->trigger();
+    QTest::keyRelease(w, Qt::Key_Control);
+    EXPECT_EQ(frame->GetCurrentTool(), ID_TOOL_LINE);
+    Action(ID_TOOL_ELLIPSE)->trigger();
+  }
+}
+
+TEST_F(FrameBars, TheCursorFollowsAToolKeyAtTheNextMove) {
+  const std::pair<Qt::Key, ViewCursor> cases[] = {
+      {Qt::Key_1, ViewCursor::Cross}, {Qt::Key_7, ViewCursor::ZoomIn}, {Qt::Key_0, ViewCursor::Arrow}};
+  frame->View()->setFocus();
+  int x = 40;
+  for (const auto& [digit, cursor] : cases) {
+    QTest::keyClick(frame->View(), digit);
+    QTest::mouseMove(Viewport(), QPoint(x += 10, 60));
+    const QCursor want = ViewCursorFor(cursor);
+    EXPECT_EQ(Viewport()->cursor().shape(), want.shape());
+    EXPECT_EQ(Viewport()->cursor().hotSpot(), want.hotSpot());
+  }
+}
+
+TEST_F(FrameBars, AltAloneKeepsTheMenuBarClosedInTheView) {
+  QMenuBar* bar = frame->menuBar();
+  frame->View()->setFocus();
+  QTest::keyClick(frame->View(), Qt::Key_Alt, Qt::AltModifier);
+  EXPECT_EQ(bar->activeAction(), nullptr);
+  EXPECT_TRUE(frame->View()->hasFocus());
+  // Elsewhere the menu bar still answers Alt (where the style has it do so).
+  if (bar->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, bar)) {
+    frame->AreaList()->show();
+    frame->AreaList()->List()->setFocus();
+    QTest::keyClick(frame->AreaList()->List(), Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_NE(bar->activeAction(), nullptr);
+  }
+}
+
+TEST_F(FrameBars, AGuideIsPulledFromTheRulerIntoTheView) {
+  CRulerWidget* ruler = frame->ViewPane()->Ruler(false);
+  QWidget* port = Viewport();
+  auto onRuler = [&](QPoint portPoint) {
+    return ruler->mapFrom(frame.get(), port->mapTo(frame.get(), portPoint));
+  };
+  // The scale starts where the view's first pixel is.
+  EXPECT_EQ(onRuler(QPoint(0, 0)).x(), ruler->ViewOrigin());
+
+  // Pressed on the top ruler, dragged over the picture and released there.
+  QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(100, 8));
+  EXPECT_TRUE(ruler->Ruler().m_bPressed);
+  QTest::mouseMove(ruler, onRuler(QPoint(100, 40)));
+  QTest::mouseMove(ruler, onRuler(QPoint(100, 60)));
+  QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, onRuler(QPoint(100, 60)));
+  ASSERT_EQ(doc->m_listGuide.size(), 1u);
+  EXPECT_TRUE(doc->m_listGuide.front()->m_bHorizontal);
+  EXPECT_EQ(doc->m_listGuide.front()->m_nPos, 60);
+  EXPECT_FALSE(ruler->Ruler().m_bPressed);
+  EXPECT_FALSE(frame->View()->HasCapture());
+
+  // Dragged into the view and back onto the ruler: nothing is made.
+  CRulerWidget* left = frame->ViewPane()->Ruler(true);
+  QTest::mousePress(left, Qt::LeftButton, Qt::NoModifier, QPoint(8, 100));
+  QTest::mouseMove(left, left->mapFrom(frame.get(), port->mapTo(frame.get(), QPoint(50, 100))));
+  QTest::mouseMove(left, QPoint(8, 120));
+  QTest::mouseRelease(left, Qt::LeftButton, Qt::NoModifier, QPoint(8, 120));
+  EXPECT_EQ(doc->m_listGuide.size(), 1u);
+  EXPECT_FALSE(left->Ruler().m_bPressed);
+  EXPECT_FALSE(frame->View()->HasCapture());
+  // A plain click on a ruler is not a click in the view (no zoom step).
+  Action(ID_TOOL_ZOOM)->trigger();
+  QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(50, 8));
+  EXPECT_EQ(View().m_zoom, kZoomOne);
+}
+
+TEST_F(FrameBars, DraggingAnAreaAmongTenThousandRepaintsOnlyItsRectangles) {
+  doc->m_sizePicture = CSize{2000, 2000};
+  // A grid of small rectangles with a clearing where one is dragged.
+  const QRect clearing(80, 80, 120, 80);
+  int areas = 0;
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 101 && areas < 10000; ++x)
+      if (!clearing.intersects(QRect(x * 20, y * 20, 16, 16))) {
+        AddRect(x * 20, y * 20, x * 20 + 15, y * 20 + 15);
+        ++areas;
+      }
+  ASSERT_EQ(areas, 10000);
+  CArea* dragged = AddRect(100, 100, 140, 130);
+  frame->AreaList()->show();
+  View().OnUpdate();
+  RunLoop(20);
+
+  const qint64 viewport = qint64(Viewport()->width()) * Viewport()->height();
+  View().OnLButtonDown(MK_LBUTTON, CPoint(100, 115));  // on its left edge
+  ASSERT_EQ(doc->m_pSelArea, dragged);
+  View().OnMouseMove(MK_LBUTTON, CPoint(110, 125));  // past the drag threshold
+  RunLoop(10);
+  PaintCounter counter(Viewport());
+  for (int step = 1; step <= 5; ++step) View().OnMouseMove(MK_LBUTTON, CPoint(110 + 4 * step, 125));
+  RunLoop(10);
+  View().OnLButtonUp(0, CPoint(130, 125));
+  // Each paint shows one image of the working copy (its 40 x 30 pixels with
+  // the margin for the vertex marks), nothing like the window.
+  EXPECT_GE(counter.paints, 10);
+  EXPECT_LE(counter.largest, 52 * 42);
+  EXPECT_LT(counter.pixels, viewport / 4);
+  EXPECT_TRUE(QRect(90, 90, 90, 60).contains(counter.bounds));
+  EXPECT_EQ(dragged->m_rcBound, CRect(130, 110, 170, 140));
+}

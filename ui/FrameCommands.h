@@ -1,0 +1,39 @@
+#pragma once
+// The commands the frame handles itself, routed after the view and the
+// added targets: the tools, the bar toggles, the preview, the About box and
+// help, and the preferences when no other target takes them.
+#include <QString>
+
+#include "ui/CommandTarget.h"
+
+class CMainFrame;
+class QWidget;
+
+class CFrameCommands : public ICommandTarget {
+ public:
+  explicit CFrameCommands(CMainFrame& frame) : m_frame(frame) {}
+  bool OnCommand(unsigned id) override;
+  bool OnUpdateCommand(unsigned id, CCmdState& state) override;
+
+ private:
+  QWidget* Bar(unsigned id) const;
+  void ShowHelpContents();
+
+  CMainFrame& m_frame;
+};
+
+// The help file beside the program: its path with the extension replaced.
+QString HelpFilePath(const QString& programPath);
+
+// Command ids the frame knows beyond view/CommandIds.h.
+constexpr unsigned ID_VIEW_TOOLBAR = 59392;
+constexpr unsigned ID_VIEW_STATUS_BAR = 59393;
+constexpr unsigned ID_VIEW_TOOLBOX = 32779;
+constexpr unsigned ID_VIEW_PROPERTY = 32782;
+constexpr unsigned ID_VIEW_AREALIST = 32815;
+constexpr unsigned ID_HTML_PREVIEW = 32820;
+constexpr unsigned ID_EDIT_PREFERENCES = 32777;
+constexpr unsigned ID_FILE_MRU_FIRST = 57616;
+constexpr unsigned ID_FILE_MRU_LAST = 57619;
+constexpr unsigned ID_APP_ABOUT = 57664;
+constexpr unsigned ID_HELP_CONTENTS = 57666;

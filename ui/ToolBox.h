@@ -1,0 +1,27 @@
+#pragma once
+// The tool box: the eight tools as one set of radio buttons. Ctrl going down
+// or up while a key reaches the box goes to the view too, so the temporary
+// arrow tool follows the key wherever it is pressed.
+#include <QToolBar>
+#include <functional>
+
+class CCommandActions;
+class QActionGroup;
+
+class CToolBox : public QToolBar {
+  Q_OBJECT
+ public:
+  CToolBox(CCommandActions& actions, QWidget* parent);
+
+  QActionGroup* Group() const { return m_group; }
+
+  // Ctrl went down (`down`) or up; `repeat` for an auto-repeated press.
+  std::function<void(bool down, bool repeat)> onCtrlKey;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  QActionGroup* m_group = nullptr;
+};
