@@ -1,9 +1,11 @@
 #include "ui/AreaListBar.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPalette>
 #include <QPixmap>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "ui/UiText.h"
 
@@ -26,7 +28,13 @@ CAreaListBar::CAreaListBar(QWidget* parent) : QDockWidget(UiText(61229), parent)
   m_list->setUniformRowHeights(true);
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_list->setColumnWidth(0, kKindWidth);
+  // 55 pixels held the kind with its mark at the product's small font; with
+  // the desktop's font the widest kind must still fit beside its mark.
+  const QFontMetrics metrics(m_list->font());
+  int kindWidth = kKindWidth;
+  for (unsigned id : {61232u, 61233u, 61234u, 61235u, 61236u})
+    kindWidth = std::max(kindWidth, metrics.horizontalAdvance(UiText(id)) + 12 + 24);
+  m_list->setColumnWidth(0, kindWidth);
   m_list->header()->setStretchLastSection(true);
   m_list->header()->setSectionsMovable(false);
   // The selected area stays marked while the focus is in the view.

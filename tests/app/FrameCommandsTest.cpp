@@ -184,8 +184,10 @@ TEST_F(FrameCommands, AddedTargetsAreRoutedAfterTheView) {
 
 TEST_F(FrameCommands, EveryMenuCommandHasAPromptShownInTheStatusBar) {
   for (QAction* menu : frame->menuBar()->actions())
-    for (QAction* a : menu->menu()->actions())
-      if (!a->isSeparator()) EXPECT_FALSE(a->statusTip().isEmpty()) << a->text().toStdString();
+    for (QAction* a : menu->menu()->actions()) {
+      if (a->isSeparator()) continue;
+      EXPECT_FALSE(a->statusTip().isEmpty()) << a->text().toStdString();
+    }
   QWidget* button = frame->MainToolBar()->widgetForAction(Action(ID_EDIT_DUPLICATE));
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->toolTip(), QString::fromUtf8("複製"));

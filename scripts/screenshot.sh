@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png: the editor on the bundled sample under a virtual
+# display, with one area selected. Needs xvfb-run, xdotool, xwd and ImageMagick
+# (scripts/setup.sh installs them).
+#   scripts/screenshot.sh [BUILD_DIR] [OUT]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+out=${2:-docs/screenshot.png}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" ZORVA="$build/zorva" SAMPLE="$PWD/samples/sample.zvf"
+export OUT_FILE="$work/shot.png"
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  set -euo pipefail
+  "$ZORVA" "$SAMPLE" > /dev/null 2>&1 &
+  pid=$!
+  win=$(timeout 20 xdotool search --sync --onlyvisible --name "ZORVA" | head -1)
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  # The picture starts below the bars and right of the tool box and rulers;
+  # the orange rectangle of the sample has its left edge at picture x 30.
+  xdotool mousemove $((X + 49 + 30)) $((Y + 74 + 120)) click 1
+  sleep 0.5
+  xdotool mousemove $((X + 49 + 300)) $((Y + 74 + 250))
+  sleep 0.3
+  xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$OUT_FILE"
+  kill "$pid"
+'
+cp "$work/shot.png" "$out"
+echo "wrote $out"
