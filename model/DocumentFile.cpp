@@ -1,5 +1,6 @@
 #include "model/DocumentFile.h"
 
+#include <cerrno>
 #include <new>
 
 #include "model/Archive.h"
@@ -110,7 +111,8 @@ bool CZorvaDoc::OnSaveDocument(const CString& path) {
 
   int err = 0;
   if (!zorva::WriteFileReplacing(file, ar.Data(), &err)) {
-    ReportMessage(zorva::FileErrorStringId(err), {zorva::Cp932ToUtf8(file)});
+    if (err == ENOMEM) ReportMessage(61698);
+    else ReportMessage(zorva::FileErrorStringId(err), {zorva::Cp932ToUtf8(file)});
     return false;
   }
   SetPathName(file);
