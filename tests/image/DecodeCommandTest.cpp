@@ -131,3 +131,18 @@ TEST(DecodeCommand, APictureWithoutMemoryForItsBitmapFailsCleanly) {
   EXPECT_NE(r.err.find(zorva::LoadStringUtf8(61224)), std::string::npos) << r.err;
 #endif
 }
+
+TEST(DecodeCommand, ThePpmIsWrittenAsItIsConvertedNotHeldWhole) {
+  // 3000 x 2000: a 24 MB bitmap and an 18 MB PPM. Holding the PPM whole
+  // would raise the peak by its size over that of a tiny picture.
+  TempDir dir;
+  WriteJpeg(dir.File("big.jpg"), 3000, 2000, 1, std::vector<uint8_t>(3000 * 2000, 0x80));
+  WriteJpeg(dir.File("tiny.jpg"), 8, 8, 1, std::vector<uint8_t>(64, 0x80));
+  CommandResult big = Decode({dir.File("big.jpg"), dir.File("big.ppm")});
+  CommandResult tiny = Decode({dir.File("tiny.jpg"), dir.File("tiny.ppm")});
+  ASSERT_EQ(big.status, 0) << big.err;
+  ASSERT_EQ(tiny.status, 0) << tiny.err;
+  EXPECT_EQ(std::filesystem::file_size(dir.File("big.ppm")), 17u + 3000u * 2000u * 3u);
+  const long bitmapKiB = 3000L * 2000L * 4L / 1024L;
+  EXPECT_LT(big.peakKiB - tiny.peakKiB, bitmapKiB + 8 * 1024) << big.peakKiB << " KiB against " << tiny.peakKiB;
+}
