@@ -17,6 +17,7 @@
 // and written at the same time; at most a few owned pieces wait for it, so
 // a producer faster than the disk waits instead of piling up memory.
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <string>
@@ -77,6 +78,7 @@ class CReplacingFile {
   std::condition_variable m_drained;  // from it
   std::deque<Piece> m_queue;
   size_t m_queuedOwned = 0;
+  uint64_t m_written = 0;  // by the writing thread
   std::deque<CByteBuffer> m_spare;
   bool m_closing = false;
   int m_error = 0;
