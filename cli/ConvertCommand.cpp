@@ -32,7 +32,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
   if (!IsPageExtension(ext)) return doc.OnSaveDocument(*out) ? kExitOk : kExitFailed;
 
   CMemorySettingsStore settings;
-  BuildHtmlSettings(options, settings);
+  if (!BuildHtmlSettings(options, settings)) return kExitFailed;
   doc.SetSettingsStore(&settings);
   return doc.WriteHtml(*out) ? kExitOk : kExitFailed;
 }

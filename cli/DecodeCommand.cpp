@@ -1,5 +1,7 @@
 // zorva-cli decode: loads a picture on a loader thread as the editor does and
 // writes the display bitmap as a binary PPM.
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -14,6 +16,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageQueue.h"
 #include "platform/PathSplit.h"
+#include "platform/ReplacingFile.h"
 #include "platform/StringTable.h"
 
 namespace zorva::cli {
@@ -61,20 +64,50 @@ int Fail(const std::string& text) {
   return kExitFailed;
 }
 
-std::string PpmOf(const CBitmap* bitmap) {
+// Writes the bitmap as a binary PPM through `file`, converting rows into a
+// buffer that goes to the writing thread whenever it is full: the pixels are
+// never held a second time, and converting and writing overlap.
+void WritePpm(const CBitmap* bitmap, CReplacingFile& file) {
+  // Small enough to stay in the caches between converting and writing.
+  constexpr size_t kPiece = size_t(256) << 10;
   const int32_t w = bitmap ? bitmap->Width() : 0, h = bitmap ? bitmap->Height() : 0;
-  std::string out = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
-  size_t header = out.size();
-  out.resize(header + size_t(w) * size_t(h) * 3);
-  char* p = out.data() + header;
-  for (int32_t y = 0; y < h; ++y)
-    for (int32_t x = 0; x < w; ++x) {
-      COLORREF c = bitmap->GetPixel(x, y);
-      *p++ = char((c >> 16) & 0xFF);
-      *p++ = char((c >> 8) & 0xFF);
-      *p++ = char(c & 0xFF);
+  const std::string header = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
+  const size_t rowBytes = size_t(w) * 3;
+  CByteBuffer piece;
+  piece.Reserve(std::max(kPiece, header.size() + rowBytes));
+  std::memcpy(piece.Data(), header.data(), header.size());
+  size_t used = header.size();
+  for (int32_t y = 0; y < h; ++y) {
+    if (used + rowBytes > piece.Capacity()) {
+      piece.Resize(used);
+      file.Write(std::move(piece));
+      piece = file.TakeSpare();
+      piece.Reserve(std::max(kPiece, rowBytes));
+      used = 0;
     }
-  return out;
+    uint8_t* p = reinterpret_cast<uint8_t*>(piece.Data() + used);
+    if (bitmap->BitsPerPixel() == 32) {
+      const uint32_t* row = bitmap->Row32(y);
+      for (int32_t x = 0; x < w; ++x, p += 3) {
+        const uint32_t c = row[x];
+        p[0] = uint8_t(c >> 16);
+        p[1] = uint8_t(c >> 8);
+        p[2] = uint8_t(c);
+      }
+    } else {
+      const uint8_t* row = bitmap->Row(y);
+      const std::array<COLORREF, 256>& palette = bitmap->Palette();
+      for (int32_t x = 0; x < w; ++x, p += 3) {
+        const uint32_t c = palette[row[x]];
+        p[0] = uint8_t(c >> 16);
+        p[1] = uint8_t(c >> 8);
+        p[2] = uint8_t(c);
+      }
+    }
+    used += rowBytes;
+  }
+  piece.Resize(used);
+  file.Write(std::move(piece));
 }
 
 int RunDecode(const std::vector<std::string>& args) {
@@ -107,8 +140,10 @@ int RunDecode(const std::vector<std::string>& args) {
   if (!host.Finished() || !doc.m_bPictureLoaded) return kExitFailed;  // the message is out already
 
   int err = 0;
-  if (!WriteFileReplacing(*output, PpmOf(doc.m_pBitmap.get()), &err))
-    return Fail(FormatString(FileErrorStringId(err), {paths[1]}));
+  CReplacingFile file;
+  if (!file.Open(*output, &err)) return Fail(FormatString(FileErrorStringId(err), {paths[1]}));
+  WritePpm(doc.m_pBitmap.get(), file);
+  if (!file.Commit(&err)) return Fail(FormatString(FileErrorStringId(err), {paths[1]}));
   return kExitOk;
 }
 

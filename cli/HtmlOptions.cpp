@@ -1,5 +1,6 @@
 #include "cli/HtmlOptions.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "cli/IniSettings.h"
@@ -103,13 +104,18 @@ bool TakeHtmlOptions(std::vector<std::string>& args, HtmlOptions& options, std::
   return true;
 }
 
-void BuildHtmlSettings(const HtmlOptions& o, CMemorySettingsStore& store) {
-  LoadUserSettings(store);
+bool BuildHtmlSettings(const HtmlOptions& o, CMemorySettingsStore& store) {
+  std::string error;
+  if (!LoadUserSettings(store, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return false;
+  }
   CompleteHtmlSettings(store);
   if (o.newline) store.WriteString(kSettingsSection, kSettingNewline, *o.newline);
   if (o.doctype) store.WriteInt(kSettingsSection, kSettingDoctype, *o.doctype);
   if (o.charcode) store.WriteInt(kSettingsSection, kSettingCharcode, *o.charcode);
   if (o.charcase) store.WriteInt(kSettingsSection, kSettingCharcase, *o.charcase);
+  return true;
 }
 
 }  // namespace zorva::cli

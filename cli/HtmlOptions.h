@@ -24,7 +24,8 @@ struct HtmlOptions {
 bool TakeHtmlOptions(std::vector<std::string>& args, HtmlOptions& options, std::string& error);
 
 // The output settings for a write: the user's stored settings, completed with
-// the start-up defaults, then the options given.
-void BuildHtmlSettings(const HtmlOptions& options, CMemorySettingsStore& store);
+// the start-up defaults, then the options given. False, with the message on
+// stderr, when the settings file is there but cannot be read.
+bool BuildHtmlSettings(const HtmlOptions& options, CMemorySettingsStore& store);
 
 }  // namespace zorva::cli

@@ -1,8 +1,11 @@
 #include "cli/IniSettings.h"
 
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <cstring>
+
+#include "platform/FileSystem.h"
+#include "platform/StringTable.h"
 
 namespace zorva::cli {
 
@@ -101,13 +104,18 @@ void ParseIniSettings(const std::string& text, CMemorySettingsStore& store) {
   }
 }
 
-void LoadUserSettings(CMemorySettingsStore& store) {
+bool LoadUserSettings(CMemorySettingsStore& store, std::string& error) {
   // The settings path is a file-system path already, not a model path.
-  std::ifstream in(UserSettingsPath(), std::ios::binary);
-  if (!in) return;
-  std::ostringstream text;
-  text << in.rdbuf();
-  ParseIniSettings(text.str(), store);
+  const std::string path = UserSettingsPath();
+  std::string text;
+  int err = 0;
+  if (!ReadWholeFsFile(path, text, &err, kMaxSettingsFileBytes)) {
+    if (err == ENOENT) return true;
+    error = err == ENOMEM ? std::strerror(ENOMEM) : FormatString(FileErrorStringId(err), {path});
+    return false;
+  }
+  ParseIniSettings(text, store);
+  return true;
 }
 
 }  // namespace zorva::cli

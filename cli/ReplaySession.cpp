@@ -89,7 +89,7 @@ bool CReplaySession::Save(const CString& path, bool page, const HtmlOptions& opt
   Settle();
   if (!page) return m_doc.OnSaveDocument(path);
   CMemorySettingsStore settings;
-  BuildHtmlSettings(options, settings);
+  if (!BuildHtmlSettings(options, settings)) return false;
   m_doc.SetSettingsStore(&settings);
   const bool written = m_doc.WriteHtml(path);
   m_doc.SetSettingsStore(nullptr);

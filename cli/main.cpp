@@ -1,6 +1,8 @@
 // zorva-cli: the editor's core on the command line.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -67,8 +69,15 @@ int main(int argc, char** argv) {
   }
   for (const CliCommand& c : Commands()) {
     if (first == c.name) {
-      std::vector<std::string> args(argv + 2, argv + argc);
-      return c.run(args);
+      try {
+        std::vector<std::string> args(argv + 2, argv + argc);
+        return c.run(args);
+      } catch (const std::bad_alloc&) {
+        // The commands report running out of memory where they can say what
+        // failed; anything left ends here with a message, not an abort.
+        std::fprintf(stderr, "zorva-cli %s: %s\n", c.name, std::strerror(ENOMEM));
+        return kExitFailed;
+      }
     }
   }
   std::fprintf(stderr, "zorva-cli: unknown command '%s'\nTry 'zorva-cli --help'.\n", first.c_str());

@@ -1,7 +1,9 @@
 #include "html/MapReader.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
+#include <new>
 #include <utility>
 #include <unordered_set>
 
@@ -358,16 +360,19 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
 bool ReadPageFile(CZorvaDoc& doc, const CString& path) {
   std::string text;
   int err = 0;
-  if (!ReadWholeFile(path, text, &err)) {
-    doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(path)});
+  if (!ReadWholeFile(path, text, &err, kMaxPageBytes)) {
+    if (err == ENOMEM) doc.ReportMessage(61697);
+    else doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(path)});
     return false;
   }
-  // Offsets into the page are kept as 32-bit numbers.
-  if (text.size() > size_t(INT32_MAX)) {
-    doc.ReportMessage(61862, {Cp932ToUtf8(path)});
+  try {
+    return ReadPageText(doc, path, std::move(text));
+  } catch (const std::bad_alloc&) {
+    // Nothing of a page read halfway stays.
+    doc.DeleteContents();
+    doc.ReportMessage(61697);
     return false;
   }
-  return ReadPageText(doc, path, std::move(text));
 }
 
 }  // namespace zorva::html

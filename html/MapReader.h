@@ -1,6 +1,7 @@
 #pragma once
 // Reads an HTML page into the document: its images, the chosen image's
 // picture and map, and the names of the page's script functions.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,12 @@ struct ImageRecord {
 // right-aligned in four columns, ten spaces, and at most 30 bytes of its source.
 std::string ImageChoiceLine(const ImageRecord& image);
 
-// Reads the page at `path` into the emptied document. Reports what went wrong.
+// The largest page read: offsets into the page are kept as 32-bit numbers.
+// A larger file is refused (61862) before a byte of it is read.
+constexpr uint64_t kMaxPageBytes = INT32_MAX;
+
+// Reads the page at `path` into the emptied document. Reports what went wrong,
+// running out of memory included (61697).
 bool ReadPageFile(CZorvaDoc& doc, const CString& path);
 
 // The same for a page whose bytes are already read; `path` is where it lies.

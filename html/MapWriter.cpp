@@ -1,6 +1,8 @@
 #include "html/MapWriter.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <new>
 #include <string_view>
 
 #include "html/AreaLines.h"
@@ -117,16 +119,24 @@ bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& 
 bool WriteMap(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings) {
   // The page is written while it is produced; a cancel on the way leaves the
   // target as it was.
-  CReplacingFile file;
   int err = 0;
-  if (!file.Open(target, &err)) {
-    doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(target)});
+  try {
+    CReplacingFile file;
+    if (file.Open(target, &err)) {
+      CPageBytes page(&file);
+      if (!BuildPage(doc, target, settings, page)) return false;
+      page.Finish();
+      if (file.Commit(&err)) err = 0;
+    }
+  } catch (const std::bad_alloc&) {
+    // The file was abandoned on the way out: the target is as it was.
+    err = ENOMEM;
+  }
+  if (err == ENOMEM) {
+    doc.ReportMessage(61698);
     return false;
   }
-  CPageBytes page(&file);
-  if (!BuildPage(doc, target, settings, page)) return false;
-  page.Finish();
-  if (!file.Commit(&err)) {
+  if (err) {
     doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(target)});
     return false;
   }

@@ -111,8 +111,15 @@ CGifDecoder::Result CGifDecoder::Decode(std::vector<uint8_t> file, int64_t maxPi
     } else {
       SetColours(globalTable, globalBytes);
     }
+    // A stream cut before its code size is damaged like any cut stream; a
+    // code size out of range would decode nothing and show a black picture
+    // as if it were the image.
     uint8_t minCodeSize = 0;
-    in.Byte(minCodeSize);
+    if (in.Byte(minCodeSize) &&
+        (minCodeSize < zorva::kGifMinCodeSizeLow || minCodeSize > zorva::kGifMinCodeSizeHigh)) {
+      m_width = m_height = 0;
+      return Result::BadCodeSize;
+    }
 
     // Join the sub-blocks in place: each one moves down over the length
     // bytes before it, so the code stream needs no second buffer.

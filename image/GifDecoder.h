@@ -15,6 +15,7 @@ class CGifDecoder {
     NoImage,     // the stream ends before an image descriptor: a 0 x 0 picture
     TooLarge,    // the image is larger than the program takes on
     OutOfMemory,
+    BadCodeSize, // an LZW minimum code size no decoder reads: nothing to show
   };
 
   // Takes the whole file; its data sub-blocks are joined in place.

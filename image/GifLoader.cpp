@@ -19,6 +19,8 @@ void RunGifLoad(CLoadJob& job) {
     case CGifDecoder::Result::Ok:
     case CGifDecoder::Result::NoImage:
       break;
+    case CGifDecoder::Result::BadCodeSize:
+      return job.Fail(61223);
     case CGifDecoder::Result::TooLarge:
     case CGifDecoder::Result::OutOfMemory:
       return job.Fail(61224);

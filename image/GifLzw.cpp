@@ -62,7 +62,7 @@ inline void CopyString(uint8_t* dst, const uint8_t* src, size_t len) {
 }  // namespace
 
 size_t DecodeGifLzw(const uint8_t* codes, size_t size, int minCodeSize, uint8_t* out, size_t capacity) {
-  if (minCodeSize < 1 || minCodeSize > 8 || capacity == 0) return 0;
+  if (minCodeSize < kGifMinCodeSizeLow || minCodeSize > kGifMinCodeSizeHigh || capacity == 0) return 0;
   if (capacity > UINT32_MAX) capacity = UINT32_MAX;  // entry positions are 32-bit
   // Every dictionary string is a stretch of the output already written, so an
   // entry is only its start and length there.
@@ -92,6 +92,8 @@ size_t DecodeGifLzw(const uint8_t* codes, size_t size, int minCodeSize, uint8_t*
     size_t start = pos;
     size_t len;
     if (code < clearCode) {
+      // Above code size 8 a literal may name no colour: damaged data.
+      if (code > 0xFF) break;
       out[pos] = uint8_t(code);
       len = 1;
     } else if (code < nextFree) {

@@ -1,6 +1,8 @@
 #include "image/PictureFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <new>
 
@@ -9,13 +11,14 @@
 namespace zorva {
 
 std::FILE* OpenPictureFile(const CString& path) {
-  std::FILE* f = std::fopen(ToFsPath(path).c_str(), "rb");
-  if (!f) return nullptr;
+  // Opening a pipe that has no writer would wait for one forever, and the
+  // program's end waits for the loader; the file is looked at first.
+  const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return nullptr;
   struct stat st;
-  if (::fstat(::fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-    std::fclose(f);
-    return nullptr;
-  }
+  std::FILE* f = nullptr;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) f = ::fdopen(fd, "rb");
+  if (!f) ::close(fd);
   return f;
 }
 

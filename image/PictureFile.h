@@ -9,7 +9,8 @@
 namespace zorva {
 
 // Opens a regular file for reading bytes; null when it cannot be opened or
-// is not a regular file (a folder opens on Linux but reads nothing).
+// is not a regular file (a folder opens on Linux but reads nothing; a device
+// or pipe may never end). Opening never waits.
 std::FILE* OpenPictureFile(const CString& path);
 
 // Reads a whole regular file; false when it cannot be opened or read.

@@ -6,6 +6,30 @@
 
 CArchive::CArchive() : m_mode(store) {}
 
+CArchive::CArchive(zorva::CReplacingFile* file) : m_mode(store), m_file(file) {}
+
+namespace {
+// What goes to the file at once: few write calls, and buffers that stay warm
+// in the caches while they are reused.
+constexpr size_t kPiece = size_t(1) << 20;
+}  // namespace
+
+size_t CArchive::MakeRoom(size_t n) {
+  if (!m_file) {
+    m_buf.Reserve(std::max({m_buf.Size() + n, m_buf.Capacity() * 2, size_t(4096)}));
+    return m_buf.Size();
+  }
+  Finish();
+  m_buf.Reserve(std::max(kPiece, n));
+  return 0;
+}
+
+void CArchive::Finish() {
+  if (!m_file || m_buf.Size() == 0) return;
+  m_file->Write(std::move(m_buf));
+  m_buf = m_file->TakeSpare();
+}
+
 CArchive::CArchive(std::string_view data)
     : m_mode(load),
       m_cur(reinterpret_cast<const unsigned char*>(data.data())),

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ByteBuffer.h"
+#include "platform/ReplacingFile.h"
 #include "platform/Types.h"
 
 class CArchiveException : public std::runtime_error {
@@ -34,6 +35,10 @@ class CArchive {
 
   // A storing archive with an empty buffer.
   CArchive();
+  // A storing archive that hands its bytes to `file` in pieces as they are
+  // produced, so that the stream is written while it is built; Finish hands
+  // over the rest. The caller commits or abandons the file.
+  explicit CArchive(zorva::CReplacingFile* file);
   // A loading archive over `data`, which must outlive it.
   explicit CArchive(std::string_view data);
   explicit CArchive(std::string&&) = delete;  // the bytes must outlive the archive
@@ -61,10 +66,16 @@ class CArchive {
   // data follow from the caller.
   void WriteObjectTag(const char* className);
 
-  // Makes room for `n` more bytes at once (saves regrowing a large stream).
-  void Reserve(size_t n) { m_buf.Reserve(m_buf.Size() + n); }
-  // The bytes stored so far.
+  // Makes room for `n` more bytes at once (saves regrowing a large stream);
+  // an archive writing to a file works in pieces of its own size instead.
+  void Reserve(size_t n) {
+    if (!m_file) m_buf.Reserve(m_buf.Size() + n);
+  }
+  bool WritesToFile() const { return m_file != nullptr; }
+  // The bytes stored so far (not yet handed to the file).
   std::string_view Data() const { return m_buf.View(); }
+  // Hands what is still buffered to the file.
+  void Finish();
 
   // --- loading ---
   int32_t ReadInt32() { return int32_t(ReadRaw32()); }
@@ -98,10 +109,13 @@ class CArchive {
 
  private:
   void Append(const void* p, size_t n) {
-    const size_t at = m_buf.Size();
+    size_t at = m_buf.Size();
+    if (n > m_buf.Capacity() - at) at = MakeRoom(n);
     m_buf.Resize(at + n);
     std::memcpy(m_buf.Data() + at, p, n);
   }
+  // Room for `n` more bytes; where they go.
+  size_t MakeRoom(size_t n);
   void WriteRaw32(uint32_t v) {
     unsigned char b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
     Append(b, 4);
@@ -121,8 +135,9 @@ class CArchive {
   uint32_t NextIndex();
 
   Mode m_mode;
-  // Storing: the stream so far.
+  // Storing: the stream so far, or the piece not yet handed to m_file.
   zorva::CByteBuffer m_buf;
+  zorva::CReplacingFile* m_file = nullptr;
   // Loading.
   const unsigned char* m_cur = nullptr;
   const unsigned char* m_end = nullptr;

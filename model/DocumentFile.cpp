@@ -1,5 +1,6 @@
 #include "model/DocumentFile.h"
 
+#include <cerrno>
 #include <new>
 
 #include "model/Archive.h"
@@ -7,6 +8,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSplit.h"
+#include "platform/ReplacingFile.h"
 
 namespace zorva {
 
@@ -94,22 +96,32 @@ bool CZorvaDoc::OnSaveDocument(const CString& path) {
   // absolute path, so a later save elsewhere or an HTML page still finds it.
   CString stored = m_strPicturePath;
   MakeRelativePath(file, stored);
-  CArchive ar;
+  int err = 0;
   bool serialized = true;
-  m_strPicturePath.swap(stored);
   try {
-    Serialize(ar);
-  } catch (const std::exception&) {
-    serialized = false;
+    // The stream is written while it is built; a stream that cannot be
+    // completed abandons the file, leaving the previous one as it was.
+    zorva::CReplacingFile out;
+    if (out.Open(file, &err)) {
+      CArchive ar(&out);
+      m_strPicturePath.swap(stored);
+      try {
+        Serialize(ar);
+        ar.Finish();
+      } catch (const std::exception&) {
+        serialized = false;
+      }
+      m_strPicturePath.swap(stored);
+      if (serialized && out.Commit(&err)) err = 0;
+    }
+  } catch (const std::bad_alloc&) {
+    err = ENOMEM;
   }
-  m_strPicturePath.swap(stored);
-  if (!serialized) {
+  if (!serialized || err == ENOMEM) {
     ReportMessage(61698);
     return false;
   }
-
-  int err = 0;
-  if (!zorva::WriteFileReplacing(file, ar.Data(), &err)) {
+  if (err) {
     ReportMessage(zorva::FileErrorStringId(err), {zorva::Cp932ToUtf8(file)});
     return false;
   }

@@ -1,12 +1,19 @@
 #pragma once
 // The project file's whole stream, in memory: what saving writes and opening
 // reads, apart from the file itself and the picture path rules.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 class CZorvaDoc;
 
 namespace zorva {
+
+// The largest project file opened; a larger one is refused (61862) before a
+// byte of it is read. An area of twenty points takes about 200 bytes of the
+// file, so the limit is some five million of them, far beyond any map a page
+// can use; running out of memory below it is reported as a failed open.
+constexpr uint64_t kMaxProjectFileBytes = uint64_t(1) << 30;
 
 // The document's project stream, its picture path written as it stands.
 // Throws CArchiveException when the document cannot be expressed.

@@ -1,4 +1,7 @@
 // Opening any file the user names: project files, HTML pages and pictures.
+#include <cerrno>
+#include <new>
+
 #include "model/DocumentFile.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
@@ -7,37 +10,52 @@
 #include "platform/StringTable.h"
 
 bool CZorvaDoc::OnOpenDocument(const CString& path) {
-  if (!m_pHost->HasMainWindow()) {
-    // Named at start-up: the view opens it once the window exists.
-    m_strStartFile = path;
-    return true;
-  }
-  m_pHost->ClearScriptFuncList();
-  SetPreviewPathFrom(path);
+  auto open = [&]() -> bool {
+    if (!m_pHost->HasMainWindow()) {
+      // Named at start-up: the view opens it once the window exists.
+      m_strStartFile = path;
+      return true;
+    }
+    m_pHost->ClearScriptFuncList();
+    SetPreviewPathFrom(path);
 
-  const CString ext = zorva::UpperExtension(path);
-  if (ext == ".ZVF") {
-    SetPathName(path);
-    if (!ReadProjectFile(path)) return false;
-    SetTitle(path);
-    SetPathName(path);
-  } else if (ext == ".HTML" || ext == ".HTM") {
-    if (!OnNewDocument()) return false;
-    SetPathName(path);
-    return ReadHtml(path);
-  } else if (ext == ".GIF") {
-    ReportMessage(61211);
-    return false;
-  } else if (ext == ".JPG" || ext == ".PNG") {
-    m_strPicturePath = path;
-    LoadPicture(ext == ".JPG" ? PictureFormat::Jpeg : PictureFormat::Png);
-    OnNewDocument();
-  } else {
-    ReportMessage(61213);
+    const CString ext = zorva::UpperExtension(path);
+    if (ext == ".ZVF") {
+      SetPathName(path);
+      if (!ReadProjectFile(path)) return false;
+      SetTitle(path);
+      SetPathName(path);
+    } else if (ext == ".HTML" || ext == ".HTM") {
+      if (!OnNewDocument()) return false;
+      SetPathName(path);
+      return ReadHtml(path);
+    } else if (ext == ".GIF") {
+      ReportMessage(61211);
+      return false;
+    } else if (ext == ".JPG" || ext == ".PNG") {
+      m_strPicturePath = path;
+      LoadPicture(ext == ".JPG" ? PictureFormat::Jpeg : PictureFormat::Png);
+      OnNewDocument();
+    } else {
+      ReportMessage(61213);
+      return false;
+    }
+    DeletePreviewFile();
+    return true;
+  };
+  try {
+    return open();
+  } catch (const std::bad_alloc&) {
+    // Running out of memory anywhere on the way is a failed open like any
+    // other: nothing read halfway stays, and the document is untitled so a
+    // later save cannot overwrite the file that failed to open.
+    DeleteContents();
+    SetPathName(CString());
+    SetTitle(zorva::LoadStringCp932(61208));
+    SetModifiedFlag(false);
+    ReportMessage(61697);
     return false;
   }
-  DeletePreviewFile();
-  return true;
 }
 
 bool CZorvaDoc::ReadProjectFile(const CString& path) {
@@ -45,10 +63,14 @@ bool CZorvaDoc::ReadProjectFile(const CString& path) {
   int err = 0;
   unsigned failure = 0;
   std::vector<std::string> args;
-  if (!zorva::ReadWholeFile(path, data, &err)) {
+  if (!zorva::ReadWholeFile(path, data, &err, zorva::kMaxProjectFileBytes)) {
     DeleteContents();
-    failure = zorva::FileErrorStringId(err);
-    args.push_back(zorva::Cp932ToUtf8(path));
+    if (err == ENOMEM) {
+      failure = 61697;
+    } else {
+      failure = zorva::FileErrorStringId(err);
+      args.push_back(zorva::Cp932ToUtf8(path));
+    }
   } else {
     failure = zorva::LoadProjectStream(*this, data.View());
   }

@@ -135,10 +135,12 @@ void CGuide::Serialize(CArchive& ar) {
 
 void CZorvaDoc::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
-    size_t bound = 64 + StringBound(m_strPicturePath) + AreaBound(m_areaDefault) +
-                   m_listGuide.size() * 20;
-    for (const CArea* a : m_listArea) bound += AreaBound(*a);
-    ar.Reserve(bound);
+    if (!ar.WritesToFile()) {
+      size_t bound = 64 + StringBound(m_strPicturePath) + AreaBound(m_areaDefault) +
+                     m_listGuide.size() * 20;
+      for (const CArea* a : m_listArea) bound += AreaBound(*a);
+      ar.Reserve(bound);
+    }
     ar.WriteInt32(m_nVersion);
     ar.WriteString(m_strPicturePath);
     ar.WriteInt32(m_sizePicture.cx);

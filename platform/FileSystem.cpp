@@ -4,10 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <filesystem>
-
+#include <new>
 
 #include "platform/CodePage.h"
 #include "platform/ReplacingFile.h"
@@ -31,60 +32,77 @@ bool FileExists(std::string_view cp932Path) {
 bool RemoveFile(std::string_view cp932Path) { return ::unlink(ToFsPath(cp932Path).c_str()) == 0; }
 
 bool WriteFileReplacing(std::string_view cp932Path, std::string_view data, int* err) {
-  CReplacingFile file;
-  if (!file.Open(cp932Path, err)) return false;
-  file.WriteBorrowed(data);
-  return file.Commit(err);
+  try {
+    CReplacingFile file;
+    if (!file.Open(cp932Path, err)) return false;
+    file.WriteBorrowed(data);
+    return file.Commit(err);
+  } catch (const std::bad_alloc&) {
+    if (err) *err = ENOMEM;
+    return false;
+  }
 }
 
 namespace {
 
-// Reads a whole file straight into `out`, which offers Size(), Data() and
-// SetSize(n) (contents kept, new bytes unspecified).
+// Reads a whole file straight into `out`, which offers Data() and SetSize(n)
+// (contents kept, new bytes unspecified; throws std::bad_alloc).
 template <typename Buffer>
-bool ReadAll(std::string_view cp932Path, Buffer& out, int* err) {
-  out.SetSize(0);
-  int fd = ::open(ToFsPath(cp932Path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (err) *err = errno;
-    return false;
-  }
+bool ReadAll(const std::string& fsPath, Buffer& out, int* err, uint64_t maxBytes) {
+  int e = 0;
+  // Without O_NONBLOCK, opening a pipe that has no writer waits for one
+  // forever; the file is looked at before anything is read.
+  int fd = ::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   struct stat st;
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    int e = S_ISDIR(st.st_mode) ? EISDIR : errno;
-    ::close(fd);
-    if (err) *err = e;
-    return false;
-  }
-  // One byte more than the file's size shows the end without another round.
-  size_t capacity = st.st_size > 0 ? size_t(st.st_size) + 1 : size_t(1) << 16;
+  if (fd < 0 || ::fstat(fd, &st) != 0) e = errno;
+  else if (S_ISDIR(st.st_mode)) e = EISDIR;
+  else if (!S_ISREG(st.st_mode)) e = kErrNotRegularFile;
+  else if (uint64_t(st.st_size) > maxBytes) e = kErrFileTooLarge;
+
   size_t size = 0;
-  out.SetSize(capacity);
-  for (;;) {
-    if (size == capacity) {
-      capacity *= 2;
-      out.SetSize(capacity);
+  try {
+    out.SetSize(0);
+    // One byte more than the file's size shows the end without another
+    // round; a file that grows meanwhile is read on up to the limit.
+    const uint64_t limit = maxBytes < SIZE_MAX - 1 ? maxBytes + 1 : SIZE_MAX;
+    uint64_t capacity = e ? 0 : std::min<uint64_t>(st.st_size > 0 ? uint64_t(st.st_size) + 1 : 1 << 16, limit);
+    if (!e) out.SetSize(size_t(capacity));
+    while (!e) {
+      if (size == capacity) {
+        if (capacity >= limit) {
+          e = kErrFileTooLarge;
+          break;
+        }
+        capacity = std::min<uint64_t>(capacity * 2, limit);
+        out.SetSize(size_t(capacity));
+      }
+      ssize_t n = ::read(fd, out.Data() + size, size_t(capacity) - size);
+      if (n < 0) {
+        if (errno != EINTR) e = errno;
+        continue;
+      }
+      if (n == 0) break;
+      size += size_t(n);
     }
-    ssize_t n = ::read(fd, out.Data() + size, capacity - size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      if (err) *err = errno;
-      ::close(fd);
-      out.SetSize(0);
-      return false;
-    }
-    if (n == 0) break;
-    size += size_t(n);
+  } catch (const std::bad_alloc&) {
+    e = ENOMEM;
   }
-  ::close(fd);
-  out.SetSize(size);
-  return true;
+  if (fd >= 0) ::close(fd);
+  if (e) {
+    size = 0;
+    if (err) *err = e;
+  }
+  out.SetSize(size);  // never grows here, so it cannot throw
+  return e == 0;
 }
 
 struct StringTarget {
   std::string& s;
   char* Data() { return s.data(); }
-  void SetSize(size_t n) { s.resize(n); }
+  void SetSize(size_t n) {
+    s.resize(n);
+    if (n == 0) s.shrink_to_fit();  // a refused or failed read gives its memory back
+  }
 };
 
 struct BufferTarget {
@@ -95,18 +113,26 @@ struct BufferTarget {
 
 }  // namespace
 
-bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err) {
+bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err, uint64_t maxBytes) {
   StringTarget target{out};
-  return ReadAll(cp932Path, target, err);
+  return ReadAll(ToFsPath(cp932Path), target, err, maxBytes);
 }
 
-bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err) {
+bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err, uint64_t maxBytes) {
   BufferTarget target{out};
-  return ReadAll(cp932Path, target, err);
+  return ReadAll(ToFsPath(cp932Path), target, err, maxBytes);
+}
+
+bool ReadWholeFsFile(const std::string& fsPath, std::string& out, int* err, uint64_t maxBytes) {
+  StringTarget target{out};
+  return ReadAll(fsPath, target, err, maxBytes);
 }
 
 unsigned FileErrorStringId(int err) {
   switch (err) {
+    // Not a file that can be read or written as one: too large, or a
+    // device, pipe or socket that is not there to take it (ENXIO, ENODEV).
+    case kErrNotRegularFile: case kErrFileTooLarge: case ENXIO: case ENODEV: return 61862;
     case ENOENT: return 61858;
     case ENOTDIR: case ENAMETOOLONG: case ELOOP: case EINVAL: return 61859;
     case EMFILE: case ENFILE: return 61860;

@@ -1,5 +1,6 @@
 #pragma once
 // File-system access for paths kept as code-page bytes in the model.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,17 +21,31 @@ std::optional<CString> ModelPathFromFs(const std::string& utf8Path);
 bool FileExists(std::string_view cp932Path);
 bool RemoveFile(std::string_view cp932Path);
 
-// Writes `data` to a temporary file in the target's folder and renames it over
-// the target, so a failed write never destroys the previous file. On failure
-// returns false and sets `err` to the errno of the failing step.
+// Writes `data` as CReplacingFile does (platform/ReplacingFile.h): through a
+// temporary file that replaces the file the path names once every byte is on
+// the disk, or straight into a device, pipe or socket. On failure returns
+// false and sets `err` to the errno of the failing step.
 bool WriteFileReplacing(std::string_view cp932Path, std::string_view data, int* err = nullptr);
 
-// Reads a whole file. On failure returns false and sets `err` to the errno.
-bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err = nullptr);
-bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err = nullptr);
+// Reasons a read refuses a file before reading a byte of it, given in `err`
+// besides errno values (FileErrorStringId knows them).
+constexpr int kErrNotRegularFile = -1;  // a device, pipe or socket where a file is wanted
+constexpr int kErrFileTooLarge = -2;    // larger than the reader takes
 
-// The string number of the file-system message for an errno value
-// (61857..61870); the message takes the file name as %1.
+// Reads a whole regular file (symbolic links are followed) of at most
+// `maxBytes`. The file is looked at before anything is read or allocated:
+// opening never waits (a pipe without a writer is refused at once), and a
+// folder, a device, a pipe, a socket or a file larger than `maxBytes` is
+// refused. On failure returns false, leaves `out` empty and sets `err` to the
+// errno, one of the reasons above, or ENOMEM when the memory cannot be had.
+bool ReadWholeFile(std::string_view cp932Path, std::string& out, int* err, uint64_t maxBytes);
+bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err, uint64_t maxBytes);
+// The same for a path that is the file system's already (UTF-8).
+bool ReadWholeFsFile(const std::string& fsPath, std::string& out, int* err, uint64_t maxBytes);
+
+// The string number of the file-system message for an errno value or one of
+// the reasons above (61857..61870); the message takes the file name as %1.
+// Running out of memory has no file-system message: callers give their own.
 unsigned FileErrorStringId(int err);
 
 }  // namespace zorva

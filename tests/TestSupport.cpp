@@ -117,7 +117,7 @@ void WithFileSizeLimit(size_t bytes, const std::function<void()>& body) {
   std::signal(SIGXFSZ, oldHandler);
 }
 
-CommandResult RunCommand(const std::vector<std::string>& argv) {
+CommandResult RunCommand(const std::vector<std::string>& argv, const CommandLimits& limits) {
   CommandResult r;
   TempDir dir;
   std::string outPath = dir.File("out"), errPath = dir.File("err");
@@ -127,6 +127,11 @@ CommandResult RunCommand(const std::vector<std::string>& argv) {
     FILE* e = std::freopen(errPath.c_str(), "wb", stderr);
     (void)o;
     (void)e;
+    if (limits.addressSpace) {
+      struct rlimit as = {limits.addressSpace, limits.addressSpace};
+      if (::setrlimit(RLIMIT_AS, &as) != 0) std::_Exit(126);
+    }
+    if (limits.seconds) ::alarm(limits.seconds);  // kept across exec
     std::vector<char*> args;
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
@@ -134,8 +139,11 @@ CommandResult RunCommand(const std::vector<std::string>& argv) {
     std::_Exit(127);
   }
   int status = 0;
-  ::waitpid(pid, &status, 0);
+  struct rusage usage {};
+  ::wait4(pid, &status, 0, &usage);
   r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+  r.peakKiB = usage.ru_maxrss;
   r.out = ReadFileBytes(outPath);
   r.err = ReadFileBytes(errPath);
   return r;

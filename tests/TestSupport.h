@@ -81,10 +81,31 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // Runs a command line and returns its exit status; stdout and stderr are captured.
 struct CommandResult {
-  int status = -1;
+  int status = -1;      // -1 when a signal ended it
+  int signal = 0;       // that signal
+  long peakKiB = 0;     // the command's largest resident size
   std::string out;
   std::string err;
 };
-CommandResult RunCommand(const std::vector<std::string>& argv);
+// Limits set in the child before the command starts; 0 is none.
+struct CommandLimits {
+  size_t addressSpace = 0;  // bytes (RLIMIT_AS)
+  unsigned seconds = 0;     // SIGALRM ends the command then
+};
+CommandResult RunCommand(const std::vector<std::string>& argv, const CommandLimits& limits = {});
+
+// The address sanitizer reserves terabytes of address space, so an
+// address-space limit cannot be tried under it.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSpaceLimits = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSpaceLimits = false;
+#else
+constexpr bool kAddressSpaceLimits = true;
+#endif
+#else
+constexpr bool kAddressSpaceLimits = true;
+#endif
 
 }  // namespace zorva::test

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "HtmlTestSupport.h"
 #include "html/MapWriter.h"
+#include "platform/ReplacingFile.h"
 
 using namespace zorva;
 using namespace zorva::test;
@@ -221,6 +223,26 @@ TEST(MapWriterFailure, UnwritableTargetIsReportedAndKeepsThePicturePath) {
   EXPECT_FALSE(html::WriteMap(w.doc, dir.File("missing/index.html"), FirstInstall()));
   ASSERT_EQ(w.host.MessageIds(), (std::vector<unsigned>{61858}));
   EXPECT_EQ(w.doc.m_strPicturePath, dir.File("p.jpg"));
+}
+
+namespace {
+int FailingFlush(int) {
+  errno = EIO;
+  return -1;
+}
+}  // namespace
+
+TEST(MapWriterFailure, APageWhoseBytesCannotBeFlushedToTheDiskIsNotWritten) {
+  Writer w;
+  TempDir dir;
+  const std::string target = dir.File("index.html");
+  WriteFileBytes(target, "previous");
+  const FlushFunction before = SetFlushFunction(&FailingFlush);
+  const bool written = html::WriteMap(w.doc, target, FirstInstall());
+  SetFlushFunction(before);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(w.host.MessageIds(), (std::vector<unsigned>{61866}));
+  EXPECT_EQ(ReadFileBytes(target), "previous");
 }
 
 TEST(MapWriterPatch, ReplacesAnExistingMapAndDropsItsLineEnds) {

@@ -1,6 +1,9 @@
 // zorva-cli decode: the picture as the editor would show it, as a PPM file.
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "ImageTestSupport.h"
 #include "image/ColourReduction.h"
@@ -67,10 +70,23 @@ TEST(DecodeCommand, FailuresExitWithTheProductsMessage) {
   WriteJpeg(cmyk, 8, 8, 4, TestSamples(8, 8, 4));
   std::string jpeg4 = dir.File("x.jpeg");
   WriteFileBytes(jpeg4, ReadFileBytes(cmyk));
+  GifRecipe g;  // a minimum code size of 12: no decoder reads it
+  g.width = g.height = 4;
+  g.globalTable = {RGB(9, 9, 9), RGB(200, 0, 0)};
+  g.minCodeSize = 2;
+  g.indices.assign(16, 1);
+  std::string wide = MakeGif(g);
+  wide[13 + 6 + 10] = 12;
+  WriteFileBytes(dir.File("wide.gif"), wide);
+  // Something not a file where a picture is named: a device and a pipe
+  // without a writer (which must not be waited for).
+  std::filesystem::create_symlink("/dev/zero", dir.path() / "zero.jpg");
+  ASSERT_EQ(::mkfifo(dir.File("pipe.png").c_str(), 0600), 0);
   const std::pair<std::string, unsigned> cases[] = {
-      {cmyk, 61206}, {dir.File("missing.png"), 65002}, {jpeg4, 61213}, {dir.File("missing.gif"), 61223}};
+      {cmyk, 61206}, {dir.File("missing.png"), 65002}, {jpeg4, 61213}, {dir.File("missing.gif"), 61223},
+      {dir.File("wide.gif"), 61223}, {dir.File("zero.jpg"), 61216}, {dir.File("pipe.png"), 65002}};
   for (const auto& [path, id] : cases) {
-    CommandResult r = Decode({path, dir.File("out.ppm")});
+    CommandResult r = RunCommand({ZORVA_CLI_PATH, "decode", path, dir.File("out.ppm")}, {0, 20});
     EXPECT_EQ(r.status, 1) << path;
     EXPECT_NE(r.err.find(zorva::LoadStringUtf8(id)), std::string::npos) << r.err;
   }
@@ -114,4 +130,19 @@ TEST(DecodeCommand, APictureWithoutMemoryForItsBitmapFailsCleanly) {
   EXPECT_EQ(r.status, 1) << r.err;
   EXPECT_NE(r.err.find(zorva::LoadStringUtf8(61224)), std::string::npos) << r.err;
 #endif
+}
+
+TEST(DecodeCommand, ThePpmIsWrittenAsItIsConvertedNotHeldWhole) {
+  // 3000 x 2000: a 24 MB bitmap and an 18 MB PPM. Holding the PPM whole
+  // would raise the peak by its size over that of a tiny picture.
+  TempDir dir;
+  WriteJpeg(dir.File("big.jpg"), 3000, 2000, 1, std::vector<uint8_t>(3000 * 2000, 0x80));
+  WriteJpeg(dir.File("tiny.jpg"), 8, 8, 1, std::vector<uint8_t>(64, 0x80));
+  CommandResult big = Decode({dir.File("big.jpg"), dir.File("big.ppm")});
+  CommandResult tiny = Decode({dir.File("tiny.jpg"), dir.File("tiny.ppm")});
+  ASSERT_EQ(big.status, 0) << big.err;
+  ASSERT_EQ(tiny.status, 0) << tiny.err;
+  EXPECT_EQ(std::filesystem::file_size(dir.File("big.ppm")), 17u + 3000u * 2000u * 3u);
+  const long bitmapKiB = 3000L * 2000L * 4L / 1024L;
+  EXPECT_LT(big.peakKiB - tiny.peakKiB, bitmapKiB + 8 * 1024) << big.peakKiB << " KiB against " << tiny.peakKiB;
 }

@@ -94,7 +94,42 @@ TEST(GifLzw, StopsAtCapacityEndOfDataAndUnknownCodes) {
   EXPECT_EQ(Decoded(bad, 2, 100), (std::vector<uint8_t>{1}));
   // A code size the format cannot have decodes nothing.
   EXPECT_TRUE(Decoded(codes, 0, 100).empty());
-  EXPECT_TRUE(Decoded(codes, 9, 100).empty());
+  EXPECT_TRUE(Decoded(codes, 12, 100).empty());
+  // Above size 8 a literal may name no colour index: the data is damaged
+  // there. Size 9: width 10, clear 512; codes 7, 300, 7.
+  std::string wide;
+  uint32_t wbits = 7 | (300u << 10) | (7u << 20);
+  for (int i = 0; i < 4; ++i) wide += char((wbits >> (8 * i)) & 0xFF);
+  EXPECT_EQ(Decoded(wide, 9, 100), (std::vector<uint8_t>{7}));
+}
+
+TEST(GifDecoder, EveryMinimumCodeSizeFromOneToElevenDecodesAndOthersAreRefused) {
+  // Sizes above 8 come from encoders that start with wide codes; their
+  // pictures still hold at most 256 colours.
+  for (int size = 0; size <= 13; ++size) {
+    GifRecipe g;
+    g.width = 100;
+    g.height = 100;
+    g.globalTable = Table(256);
+    g.minCodeSize = size == 0 ? 1 : size;  // the recipe takes 0 as 8: encode as 1, then patch the byte
+    const int colours = size >= 1 && size < 8 ? 1 << size : 256;
+    g.indices = RandomIndices(100 * 100, colours, 3, uint32_t(size + 1));
+    std::string file = MakeGif(g);
+    const size_t codeSizeAt = 13 + 768 + 10;
+    ASSERT_EQ(int(uint8_t(file[codeSizeAt])), g.minCodeSize);
+    file[codeSizeAt] = char(size);
+    CGifDecoder d;
+    const CGifDecoder::Result r = d.Decode(Bytes(file));
+    if (size >= 1 && size <= 11) {
+      ASSERT_EQ(r, CGifDecoder::Result::Ok) << "size " << size;
+      EXPECT_EQ(d.DecodedCount(), g.indices.size()) << "size " << size;
+      EXPECT_EQ(Picture(d), Expected(g.indices, g.globalTable)) << "size " << size;
+    } else {
+      EXPECT_EQ(r, CGifDecoder::Result::BadCodeSize) << "size " << size;
+      EXPECT_EQ(d.Width(), 0);
+      EXPECT_EQ(d.Height(), 0);
+    }
+  }
 }
 
 TEST(GifDecoder, InterlacedRowsLandInPictureOrderForEveryHeight) {
@@ -246,11 +281,11 @@ TEST(GifDecoder, RealDamagedFilesDecodeSafely) {
   EXPECT_TRUE(std::equal(got.begin(), got.begin() + decoded, whole.begin()));
   EXPECT_TRUE(std::all_of(got.begin() + decoded, got.end(), [](uint32_t c) { return c == 0; }));
 
-  // A 6727 x 65351 screen holding an image 0 pixels wide: an empty picture.
-  ASSERT_EQ(DecodeFile(d, "issue-101-infinite-empty-loop.gif"), CGifDecoder::Result::Ok);
-  EXPECT_EQ(d.Width(), 0);
-  EXPECT_EQ(d.DecodedCount(), 0u);
-  // A minimum code size of 0: a picture of the stated size with nothing decoded.
-  ASSERT_EQ(DecodeFile(d, "issue-117-out-of-range.gif"), CGifDecoder::Result::Ok);
-  EXPECT_EQ(d.DecodedCount(), 0u);
+  // An empty image with a code size of 248, and a 256 x 513 one with a code
+  // size of 0: nothing a decoder can read, refused rather than shown black.
+  for (const char* name : {"issue-101-infinite-empty-loop.gif", "issue-117-out-of-range.gif"}) {
+    EXPECT_EQ(DecodeFile(d, name), CGifDecoder::Result::BadCodeSize) << name;
+    EXPECT_EQ(d.Width(), 0);
+    EXPECT_EQ(d.DecodedCount(), 0u);
+  }
 }

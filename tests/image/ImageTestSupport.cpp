@@ -148,7 +148,9 @@ std::string EncodeGifLzw(const std::vector<uint8_t>& indices, int minCodeSize, b
     for (size_t i = 1; i < indices.size(); ++i) {
       int key = cur << 8 | indices[i];
       auto it = dict.find(key);
-      if (it != dict.end()) {
+      // At minimum code size 1 the first string defined after a clear
+      // (code 4) is known before the reader's codes are wide enough for it.
+      if (it != dict.end() && it->second < (1 << width)) {
         cur = it->second;
         continue;
       }

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-
+#include <cerrno>
 #include <filesystem>
 
 #include "tests/model/ProjectBytes.h"
 #include "TestSupport.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
+#include "platform/ReplacingFile.h"
 #include "platform/StringTable.h"
 
 using zorva::test::Bytes;
@@ -222,4 +223,41 @@ TEST_F(OpenSave, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
   EXPECT_FALSE(doc.OnSaveDocument(dir.File("no/such/folder/a.zvf")));
   EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{61858});
   EXPECT_TRUE(doc.IsModified());
+}
+
+namespace {
+int FailingFlush(int) {
+  errno = EIO;
+  return -1;
+}
+}  // namespace
+
+TEST_F(OpenSave, ASaveWhoseBytesCannotBeFlushedToTheDiskFails) {
+  // The disk refusing the flush is as much a failed save as a failed write.
+  std::string target = dir.File("a.zvf");
+  WriteFileBytes(target, "previous");
+  AddRect(5);
+  doc.SetModifiedFlag(true);
+  const zorva::FlushFunction before = zorva::SetFlushFunction(&FailingFlush);
+  const bool saved = doc.OnSaveDocument(target);
+  zorva::SetFlushFunction(before);
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{61866});
+  EXPECT_EQ(ReadFileBytes(target), "previous");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(OpenSave, OpeningWhatIsNotAProjectFileFailsAtOnceLeavingNoContents) {
+  std::filesystem::create_symlink("/dev/zero", dir.path() / "zero.zvf");
+  std::filesystem::create_directory(dir.path() / "folder.zvf");
+  const std::pair<const char*, unsigned> cases[] = {{"zero.zvf", 61862}, {"folder.zvf", 61861}};
+  for (const auto& [name, message] : cases) {
+    AddRect(1);
+    host.messages.clear();
+    EXPECT_FALSE(doc.OnOpenDocument(dir.File(name))) << name;
+    EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{message}) << name;
+    EXPECT_TRUE(doc.m_listArea.empty()) << name;
+    EXPECT_TRUE(doc.GetPathName().empty()) << name;
+  }
 }

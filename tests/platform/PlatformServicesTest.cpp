@@ -86,8 +86,8 @@ TEST(FileSystem, ReplacingWriteKeepsOldFileWhenFolderIsMissing) {
   for (auto& e : std::filesystem::directory_iterator(dir.path())) (void)e, ++count;
   EXPECT_EQ(count, 1);
   std::string data;
-  EXPECT_FALSE(ReadWholeFile(dir.File("missing"), data, &err));
+  EXPECT_FALSE(ReadWholeFile(dir.File("missing"), data, &err, 100));
   EXPECT_EQ(FileErrorStringId(err), 61858u);
-  EXPECT_TRUE(ReadWholeFile(target, data));
+  EXPECT_TRUE(ReadWholeFile(target, data, &err, 100));
   EXPECT_EQ(data, "second");
 }
