@@ -112,8 +112,13 @@ void CFrameCommands::EndModes() {
 
 void CFrameCommands::ShowContextHelp() {
   EndModes();
+  // The frame's own windows include its floating bars.
+  auto inFrame = [this](const QWidget* w) {
+    while (w && w != &m_frame) w = w->parentWidget();
+    return w != nullptr;
+  };
   QWidget* target = QApplication::widgetAt(QCursor::pos());
-  if (!target || target->window() != &m_frame) target = QApplication::focusWidget();
-  if (!target || target->window() != &m_frame) target = &m_frame;
+  if (!inFrame(target)) target = QApplication::focusWidget();
+  if (!inFrame(target)) target = &m_frame;
   m_help->ShowContext(target);
 }

@@ -58,7 +58,7 @@ unsigned HelpIdOf(const QWidget* widget) {
 
 std::vector<unsigned> HelpContextChain(const QWidget* widget) {
   std::vector<unsigned> chain;
-  for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget())
+  for (const QWidget* w = widget; w; w = w->parentWidget())
     if (const unsigned id = HelpIdOf(w)) chain.push_back(id);
   return chain;
 }

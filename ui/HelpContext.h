@@ -39,8 +39,8 @@ constexpr unsigned HelpControlId(unsigned control) { return kHelpControlBase + c
 void SetHelpId(QWidget* widget, unsigned contextId);
 // The context id of `widget`, 0 when it has none.
 unsigned HelpIdOf(const QWidget* widget);
-// The context ids of `widget` and of each parent up to its window, nearest
-// first; widgets without one are passed over.
+// The context ids of `widget` and of each of its parents (a floating bar's
+// too), nearest first; widgets without one are passed over.
 std::vector<unsigned> HelpContextChain(const QWidget* widget);
 
 // The identifier the help project gives the topic of `contextId`: "0x503F2".

@@ -8,10 +8,14 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QCoreApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include "ui/HelpContext.h"
@@ -27,6 +31,20 @@ constexpr unsigned kSearchTabText = 65046;
 // The manual's namespace and folder in the help project (help/zorva.qhp).
 constexpr char kStartPage[] = "qthelp://org.example.zorva/doc/index.html";
 
+// Qt's own texts of the search and index views in Japanese, like the rest of
+// the program, when Qt's catalogue is installed; once for the whole run.
+void InstallHelpTranslation() {
+  static bool tried = false;
+  if (tried) return;
+  tried = true;
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qt_help"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  else
+    delete translator;
+}
+
 }  // namespace
 
 CHelpBrowser::CHelpBrowser(QHelpEngine& engine, QWidget* parent)
@@ -38,6 +56,8 @@ CHelpBrowser::CHelpBrowser(QHelpEngine& engine, QWidget* parent)
 }
 
 QVariant CHelpBrowser::loadResource(int type, const QUrl& name) {
+  // The document hands over its pages' references (style sheet, pictures)
+  // resolved against the page.
   if (name.scheme() == QLatin1String("qthelp")) return m_engine.fileData(name);
   return QTextBrowser::loadResource(type, name);
 }
@@ -50,6 +70,7 @@ void CHelpBrowser::OnAnchor(const QUrl& link) {
 
 CHelpWindow::CHelpWindow(const QString& collectionFile, QWidget* parent)
     : QWidget(parent, Qt::Window) {
+  InstallHelpTranslation();
   setWindowTitle(UiText(kHelpTitleText));
   setWindowIcon(QIcon(QStringLiteral(":/icons/zorva.png")));
   resize(860, 620);
@@ -93,8 +114,10 @@ CHelpWindow::CHelpWindow(const QString& collectionFile, QWidget* parent)
   layout->addWidget(splitter);
 
   connect(contents, &QHelpContentWidget::linkActivated, this, &CHelpWindow::ShowTopic);
-  connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this,
-          [this] { FollowInContents(m_browser->source()); });
+  connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+    contents->expandToDepth(0);
+    FollowInContents(m_browser->source());
+  });
   connect(m_browser, &QTextBrowser::sourceChanged, this, &CHelpWindow::FollowInContents);
   connect(m_indexFilter, &QLineEdit::textChanged, index,
           [index](const QString& text) { index->filterIndices(text); });
@@ -113,6 +136,8 @@ CHelpWindow::CHelpWindow(const QString& collectionFile, QWidget* parent)
       m_indexed = true;
       search->reindexDocumentation();
     }
+    if (tab == kSearchTab) search->queryWidget()->setFocus();
+    if (tab == kIndexTab) m_indexFilter->setFocus();
   });
 }
 
@@ -134,16 +159,6 @@ QUrl CHelpWindow::StartPage() const { return QUrl(QString::fromLatin1(kStartPage
 void CHelpWindow::ShowContents() {
   ShowTab(kContentsTab);
   if (m_browser->source().isEmpty()) m_browser->setSource(StartPage());
-}
-
-void CHelpWindow::ShowIndex() {
-  ShowTab(kIndexTab);
-  m_indexFilter->setFocus();
-}
-
-void CHelpWindow::ShowSearch() {
-  ShowTab(kSearchTab);
-  m_engine->searchEngine()->queryWidget()->setFocus();
 }
 
 void CHelpWindow::ShowTopic(const QUrl& page) {

@@ -40,11 +40,9 @@ class CHelpWindow : public QWidget {
   QUrl TopicOf(unsigned contextId) const;
   QUrl StartPage() const;
 
-  // Show the window with the contents (at the start page), the index or the
-  // search tab in front.
+  // Show the window with the contents in front, at the start page the first
+  // time.
   void ShowContents();
-  void ShowIndex();
-  void ShowSearch();
   // Show the window at `page`.
   void ShowTopic(const QUrl& page);
 
