@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "platform/Bitmap.h"
+
 namespace zorva {
 
 namespace {
@@ -49,6 +51,16 @@ Palette256 CColourHistogram::BuildPalette() const {
   }
   std::copy(std::begin(kHighFixed), std::end(kHighFixed), palette.begin() + 248);
   return palette;
+}
+
+Palette256 ReductionPaletteOf(const CBitmap& bitmap) {
+  CColourHistogram histogram;
+  for (int32_t y = 0; y < bitmap.Height(); ++y)
+    for (int32_t x = 0; x < bitmap.Width(); ++x) {
+      const COLORREF c = bitmap.GetPixel(x, y);
+      histogram.Add(CColourHistogram::CodeOf(uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c))));
+    }
+  return histogram.BuildPalette();
 }
 
 uint8_t NearestEntryPlain(const Palette256& palette, COLORREF colour) {

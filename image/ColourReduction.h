@@ -7,6 +7,8 @@
 
 #include "platform/Types.h"
 
+class CBitmap;
+
 namespace zorva {
 
 using Palette256 = std::array<COLORREF, 256>;
@@ -30,6 +32,10 @@ class CColourHistogram {
  private:
   std::vector<uint32_t> m_counts;
 };
+
+// The palette the reduction builds for the picture in `bitmap`: the
+// histogram of its pixel colours (through its palette when it has 8 bits).
+Palette256 ReductionPaletteOf(const CBitmap& bitmap);
 
 // The palette entry nearest to a colour: the smallest squared distance in
 // RGB, the lowest index among equals. Candidates are worked out once per

@@ -164,6 +164,14 @@ const StringEntry kStringTable[] = {
     {1821027, "新規作成"},
     {1821028, "既存のファイルを開く"},
     {1829001, "Welcome to ZORVA\nThe Clickable Map Editor"},
+    // The About box (dialog 100): its caption, OK and the line under the version.
+    {1000000, "ZORVAのバージョン情報"},
+    {1000001, "OK"},
+    {1009001, "The Clickable Map Editor for Linux"},
+    // The palette chart (dialog 203), and what it says without a picture.
+    {2030000, "カラーパレット"},
+    {2030002, "閉じる"},
+    {2039001, "イメージが読み込まれていないため、表示するパレットがありません"},
 
     {65001, "PNGﾌｧｲﾙ\"%s\"を読み込み中です"},
     {65002, "PNGファイルを開けません"},
@@ -185,6 +193,14 @@ const StringEntry kStringTable[] = {
     // The Help menu's contents while no help file is installed (%s: the file's path).
     {65040, "Not Exist Html Help File\n\n   File Path [ %s ]"},
     {65041, "カラーパレット(&C)..."},
+    // F1 over a window none of whose context ids has a topic in the help
+    // (%s: the file's path, the id's base and its low 16 bits in hex and decimal).
+    {65042, "Error Context ID\n\n   File Path [ %s ]\n  ContextID [0x%s + 0x%s(%s)]"},
+    // The help window: its title and its three tabs.
+    {65043, "ZORVA ヘルプ"},
+    {65044, "目次"},
+    {65045, "キーワード"},
+    {65046, "検索"},
 };
 
 const size_t kStringTableSize = sizeof(kStringTable) / sizeof(kStringTable[0]);

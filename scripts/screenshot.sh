@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: the editor on the bundled sample under a virtual
-# display, with one area selected. Needs xvfb-run, xdotool, xwd and ImageMagick
-# (scripts/setup.sh installs them).
-#   scripts/screenshot.sh [BUILD_DIR] [OUT]
+# display, with one area selected; and docs/screenshot-help.png: the help
+# window opened from the Help menu at its contents. Needs xvfb-run, xdotool,
+# xwd and ImageMagick (scripts/setup.sh installs them).
+#   scripts/screenshot.sh [BUILD_DIR] [OUT] [OUT_HELP]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 out=${2:-docs/screenshot.png}
+out_help=${3:-docs/screenshot-help.png}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" ZORVA="$build/zorva" SAMPLE="$PWD/samples/sample.zvf"
-export OUT_FILE="$work/shot.png"
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" ZORVA="$build/zorva"
+export SAMPLE="$PWD/samples/sample.zvf" OUT_FILE="$work/shot.png" OUT_HELP="$work/help.png"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
@@ -26,7 +28,17 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   xdotool mousemove $((X + 49 + 300)) $((Y + 74 + 250))
   sleep 0.3
   xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$OUT_FILE"
+
+  # Help, Contents (its menu and item mnemonics).
+  xdotool key --window "$win" alt+h
+  sleep 0.5
+  xdotool key c
+  help=$(timeout 20 xdotool search --sync --onlyvisible --name "ヘルプ" | head -1)
+  sleep 1.5
+  eval "$(xdotool getwindowgeometry --shell "$help")"
+  xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$OUT_HELP"
   kill "$pid"
 '
 cp "$work/shot.png" "$out"
-echo "wrote $out"
+cp "$work/help.png" "$out_help"
+echo "wrote $out and $out_help"

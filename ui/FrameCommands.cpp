@@ -1,35 +1,34 @@
 #include "ui/FrameCommands.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QMessageBox>
-#include <QUrl>
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QWhatsThis>
 
 #include "html/HtmlPreview.h"
-#include "platform/StringTable.h"
+#include "ui/AboutDlg.h"
 #include "ui/AreaListBar.h"
 #include "ui/FrameStatusBar.h"
+#include "ui/HelpContext.h"
+#include "ui/HelpSystem.h"
 #include "ui/HtmlSettingsDlg.h"
 #include "ui/MainFrame.h"
 #include "ui/MainToolBar.h"
+#include "ui/PaletteChartDlg.h"
 #include "ui/ToolBox.h"
-#include "ui/UiText.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/ZorvaView.h"
 
-namespace {
-constexpr unsigned kNoHelpFileText = 65040;
+CFrameCommands::CFrameCommands(CMainFrame& frame)
+    : m_frame(frame), m_help(std::make_unique<CHelpSystem>(DefaultHelpCollection(), &frame)) {
+  TagFrameHelpIds(frame);
+  auto* f1 = new QAction(&frame);
+  f1->setShortcut(QKeySequence(Qt::Key_F1));
+  frame.addAction(f1);
+  QObject::connect(f1, &QAction::triggered, &frame, [this] { ShowContextHelp(); });
 }
 
-QString HelpFilePath(const QString& programPath) {
-  const QFileInfo info(programPath);
-  const QString name = info.fileName();
-  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-  const QString stem = dot > 0 ? name.left(dot) : name;
-  const QString dir = programPath.left(programPath.size() - name.size());
-  return dir + stem + QStringLiteral(".qhc");
-}
+CFrameCommands::~CFrameCommands() = default;
 
 QWidget* CFrameCommands::Bar(unsigned id) const {
   switch (id) {
@@ -54,9 +53,9 @@ bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
   }
   switch (id) {
     case ID_VIEW_PROPERTY:  // the panel is not built yet
-    case ID_PALETTE_CHART:  // its dialog neither
       state.enabled = false;
       return true;
+    case ID_PALETTE_CHART:
     case ID_HTML_PREVIEW:
     case ID_APP_ABOUT:
     case ID_HELP_CONTENTS: return true;
@@ -86,25 +85,40 @@ bool CFrameCommands::OnCommand(unsigned id) {
       view.OnApplyPanel(0, 0);
       zorva::html::ShowPreview(m_frame.m_doc);
       break;
-    case ID_APP_ABOUT:
-      QMessageBox::about(&m_frame, UiText(ID_APP_ABOUT).section(QLatin1Char('\n'), 1, 1),
-                         UiText(57345));
+    case ID_PALETTE_CHART: {
+      CPaletteChartDlg dlg(m_frame.m_doc, &m_frame);
+      dlg.exec();
       break;
-    case ID_HELP_CONTENTS: ShowHelpContents(); break;
+    }
+    case ID_APP_ABOUT: {
+      CAboutDlg dlg(&m_frame);
+      dlg.exec();
+      break;
+    }
+    case ID_HELP_CONTENTS:
+      EndModes();
+      m_help->ShowContents();
+      break;
     case ID_EDIT_PREFERENCES: EditHtmlSettings(*m_frame.m_settings, &m_frame); break;
     default: break;
   }
   return true;
 }
 
-void CFrameCommands::ShowHelpContents() {
-  const QString path = HelpFilePath(QCoreApplication::applicationFilePath());
-  if (QFileInfo::exists(path)) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    return;
-  }
-  const std::string text = zorva::FormatString(kNoHelpFileText, {path.toStdString()});
-  QMessageBox box(QMessageBox::Warning, UiText(57344), QString::fromStdString(text),
-                  QMessageBox::Ok, &m_frame);
-  box.exec();
+void CFrameCommands::EndModes() {
+  QWhatsThis::leaveWhatsThisMode();
+  m_frame.m_view->View().CancelGesture();
+}
+
+void CFrameCommands::ShowContextHelp() {
+  EndModes();
+  // The frame's own windows include its floating bars.
+  auto inFrame = [this](const QWidget* w) {
+    while (w && w != &m_frame) w = w->parentWidget();
+    return w != nullptr;
+  };
+  QWidget* target = QApplication::widgetAt(QCursor::pos());
+  if (!inFrame(target)) target = QApplication::focusWidget();
+  if (!inFrame(target)) target = &m_frame;
+  m_help->ShowContext(target);
 }

@@ -119,6 +119,8 @@ CMainFrame::~CMainFrame() {
 QLabel* CMainFrame::StatusText() const { return m_statusBar->Text(); }
 QProgressBar* CMainFrame::Progress() const { return m_statusBar->Progress(); }
 
+CHelpSystem& CMainFrame::Help() const { return m_frameCommands->Help(); }
+
 QAction* CMainFrame::CommandAction(unsigned id) const { return m_actions->Action(id); }
 
 void CMainFrame::FocusView() { m_view->setFocus(Qt::OtherFocusReason); }

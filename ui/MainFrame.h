@@ -21,6 +21,7 @@ class CAreaListBar;
 class CCommandActions;
 class CFrameCommands;
 class CFrameStatusBar;
+class CHelpSystem;
 class CMainToolBar;
 class CToolBox;
 class CViewPane;
@@ -76,6 +77,8 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   CViewPane* ViewPane() const { return m_pane; }
   CFrameStatusBar* FrameStatusBar() const { return m_statusBar; }
   const CToolSelection& Tools() const { return m_tools; }
+  // The help requests (Help menu, F1) and the manual they open.
+  CHelpSystem& Help() const;
 
   // --- IViewFrame ---
   int GetCurrentTool() override { return m_tools.GetCurrentTool(); }

@@ -109,7 +109,6 @@ TEST_F(FrameCommands, StatesFollowTheDocument) {
   EXPECT_FALSE(undo->isEnabled());
   EXPECT_FALSE(bezier->isEnabled());
   EXPECT_FALSE(Action(ID_VIEW_PROPERTY)->isEnabled());
-  EXPECT_FALSE(Action(ID_PALETTE_CHART)->isEnabled());
   // Nobody handles the file commands here: they are disabled, not dead buttons.
   EXPECT_FALSE(Action(ID_FILE_NEW)->isEnabled());
 

@@ -8,7 +8,7 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(expected bin/zorva bin/zorva-cli share/applications/zorva.desktop
-  share/mime/packages/zorva.xml)
+  share/mime/packages/zorva.xml share/zorva/zorva.qch share/zorva/zorva.qhc)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zorva.png
     share/icons/hicolor/${size}x${size}/mimetypes/application-x-zorva-project.png)

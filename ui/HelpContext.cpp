@@ -1,0 +1,113 @@
+#include "ui/HelpContext.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVariant>
+#include <QWidget>
+
+#include "platform/StringTable.h"
+#include "ui/AreaListBar.h"
+#include "ui/FrameCommands.h"
+#include "ui/MainFrame.h"
+#include "ui/MainToolBar.h"
+#include "ui/RulerWidget.h"
+#include "ui/ToolBox.h"
+#include "ui/ViewPane.h"
+#include "ui/ZorvaViewWidget.h"
+#include "view/CommandIds.h"
+
+#ifndef ZORVA_HELP_DIR_FROM_BIN
+#define ZORVA_HELP_DIR_FROM_BIN "../share/zorva"
+#endif
+
+namespace {
+
+constexpr char kHelpIdProperty[] = "helpId";
+constexpr unsigned kNoHelpFileText = 65040;
+constexpr unsigned kContextErrorText = 65042;
+
+// The commands of the main toolbar's buttons.
+constexpr unsigned kToolBarCommands[] = {
+    ID_FILE_NEW,     ID_FILE_OPEN,    ID_FILE_SAVE,     ID_EDIT_CUT,      ID_EDIT_COPY,
+    ID_EDIT_PASTE,   ID_EDIT_DUPLICATE, ID_EDIT_UNDO,   ID_EDIT_REDO,     ID_VIEW_TOOLBOX,
+    ID_VIEW_PROPERTY, ID_VIEW_AREALIST, ID_HTML_PREVIEW, ID_APP_ABOUT,
+};
+
+void TagButton(CMainFrame& frame, QToolBar* bar, unsigned command) {
+  if (QAction* a = frame.CommandAction(command))
+    if (QWidget* button = bar->widgetForAction(a)) SetHelpId(button, HelpCommandId(command));
+}
+
+std::string Utf8(const QString& s) { return s.toStdString(); }
+
+}  // namespace
+
+void SetHelpId(QWidget* widget, unsigned contextId) {
+  widget->setProperty(kHelpIdProperty, QVariant::fromValue(contextId));
+}
+
+unsigned HelpIdOf(const QWidget* widget) {
+  const QVariant v = widget->property(kHelpIdProperty);
+  return v.isValid() ? v.toUInt() : 0;
+}
+
+std::vector<unsigned> HelpContextChain(const QWidget* widget) {
+  std::vector<unsigned> chain;
+  for (const QWidget* w = widget; w; w = w->parentWidget())
+    if (const unsigned id = HelpIdOf(w)) chain.push_back(id);
+  return chain;
+}
+
+QString HelpKeyword(unsigned contextId) {
+  return QStringLiteral("0x") + QString::number(contextId, 16).toUpper();
+}
+
+void TagFrameHelpIds(CMainFrame& frame) {
+  SetHelpId(&frame, HelpResourceId(kMainFrameResource));
+  SetHelpId(frame.MainToolBar(), HelpControlId(kMainToolBarId));
+  SetHelpId(frame.ToolBox(), HelpControlId(kToolBoxBarId));
+  SetHelpId(frame.AreaList(), HelpControlId(kAreaListBarId));
+  SetHelpId(frame.AreaList()->List(), HelpControlId(kAreaListControlId));
+  SetHelpId(frame.statusBar(), HelpControlId(kStatusBarId));
+  SetHelpId(frame.View(), HelpControlId(kViewPaneId));
+  SetHelpId(frame.ViewPane()->Ruler(false), HelpControlId(kHRulerId));
+  SetHelpId(frame.ViewPane()->Ruler(true), HelpControlId(kVRulerId));
+  SetHelpId(frame.ViewPane()->Corner(), HelpControlId(kRulerCornerId));
+  for (unsigned id = unsigned(ID_TOOL_ARROW); id <= unsigned(ID_TOOL_ZOOM); ++id)
+    TagButton(frame, frame.ToolBox(), id);
+  for (unsigned id : kToolBarCommands) TagButton(frame, frame.MainToolBar(), id);
+  SetHelpId(frame.MainToolBar()->ZoomCombo(), HelpCommandId(ID_ZOOM_COMBO));
+}
+
+QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram) {
+  const QFileInfo program(programPath);
+  const QString name = program.completeBaseName() + QStringLiteral(".qhc");
+  const QString beside = QDir(program.path()).filePath(name);
+  if (QFileInfo::exists(beside)) return beside;
+  const QString installed =
+      QDir::cleanPath(QDir(program.path()).filePath(dataDirFromProgram + QLatin1Char('/') + name));
+  if (QFileInfo::exists(installed)) return installed;
+  return beside;
+}
+
+QString DefaultHelpCollection() {
+  return FindHelpCollection(QCoreApplication::applicationFilePath(),
+                            QStringLiteral(ZORVA_HELP_DIR_FROM_BIN));
+}
+
+QString NoHelpFileText(const QString& path) {
+  return QString::fromStdString(zorva::FormatString(kNoHelpFileText, {Utf8(path)}));
+}
+
+QString ContextErrorText(const QString& path, unsigned contextId) {
+  const unsigned low = contextId & 0xFFFF;
+  return QString::fromStdString(zorva::FormatString(
+      kContextErrorText, {Utf8(path), Utf8(QString::number(contextId & ~0xFFFFu, 16)),
+                          Utf8(QStringLiteral("%1").arg(low, 4, 16, QLatin1Char('0'))),
+                          Utf8(QString::number(low))}));
+}
