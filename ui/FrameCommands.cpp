@@ -13,6 +13,7 @@
 #include "ui/HtmlSettingsDlg.h"
 #include "ui/MainFrame.h"
 #include "ui/MainToolBar.h"
+#include "ui/PropertyBar.h"
 #include "ui/ToolBox.h"
 #include "ui/UiText.h"
 #include "ui/ZorvaViewWidget.h"
@@ -35,6 +36,7 @@ QWidget* CFrameCommands::Bar(unsigned id) const {
   switch (id) {
     case ID_VIEW_TOOLBAR: return m_frame.m_toolBar;
     case ID_VIEW_TOOLBOX: return m_frame.m_toolBox;
+    case ID_VIEW_PROPERTY: return m_frame.m_propertyBar;
     case ID_VIEW_AREALIST: return m_frame.m_areaList;
     case ID_VIEW_STATUS_BAR: return m_frame.m_statusBar;
     default: return nullptr;
@@ -53,8 +55,7 @@ bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
     return true;
   }
   switch (id) {
-    case ID_VIEW_PROPERTY:  // the panel is not built yet
-    case ID_PALETTE_CHART:  // its dialog neither
+    case ID_PALETTE_CHART:  // its dialog is not built yet
       state.enabled = false;
       return true;
     case ID_HTML_PREVIEW:
