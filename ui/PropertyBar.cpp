@@ -274,10 +274,7 @@ void CPropertyBar::EditPointRow() {
 
 std::string CPropertyBar::GetText(int id) {
   QLineEdit* edit = Field(id);
-  if (!edit) return {};
-  auto it = m_written.find(id);
-  if (it != m_written.end() && edit->text() == it->second.second) return it->second.first;
-  return ToUtf8(edit->text());
+  return edit ? ToUtf8(edit->text()) : std::string();
 }
 
 void CPropertyBar::SetText(int id, const std::string& text) {
@@ -290,7 +287,6 @@ void CPropertyBar::SetText(int id, const std::string& text) {
     const QSignalBlocker quiet(edit);
     edit->setText(shown);
   }
-  m_written[id] = {text, edit->text()};
 }
 
 bool CPropertyBar::GetCheck(int id) {

@@ -90,10 +90,6 @@ class CPropertyBar : public QDockWidget, public IPropertyPanel {
   QCheckBox* m_scripts = nullptr;
   std::map<int, QLineEdit*> m_fields;
   std::map<int, QToolButton*> m_menuButtons;
-  // What the view last wrote into each field, with the text the field made
-  // of it: a field the user left alone gives back the view's own text, even
-  // where the field shows it otherwise.
-  std::map<int, std::pair<std::string, QString>> m_written;
   // A change is being applied: the focus moving away meanwhile (a message
   // box) is part of it and no change of its own.
   bool m_bSending = false;

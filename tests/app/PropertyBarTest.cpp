@@ -131,6 +131,13 @@ TEST_F(PropertyBarTest, TextsTheFieldsCannotShowAsGivenComeBackUnchanged) {
   EXPECT_EQ(a->m_strHref, before.m_strHref);
   EXPECT_EQ(a->m_strAlt, before.m_strAlt);
   EXPECT_TRUE(doc->m_listUndo.empty());
+  // And typing goes on past any usual limit.
+  QLineEdit* onClick = Field(IDC_ONCLICK);
+  onClick->setFocus();
+  onClick->end(false);
+  QTest::keyClick(onClick, Qt::Key_Y);
+  frame->View()->setFocus();
+  EXPECT_EQ(a->m_strOnClick, std::string(40000, 'x') + "y");
 }
 
 TEST_F(PropertyBarTest, UncheckingScriptsDisablesTheirFieldsAndMenusAndKeepsTheTexts) {
