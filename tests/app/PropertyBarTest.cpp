@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <functional>
+#include <optional>
 
 #include "FrameTestSupport.h"
 #include "platform/CodePage.h"
@@ -40,9 +41,11 @@ class PropertyBarTest : public FrameFixture {
  protected:
   CPropertyBar* Bar() { return frame->PropertyBar(); }
   QLineEdit* Field(int id) { return Bar()->Field(id); }
-  // Selects `area` by a click in the view with the arrow tool.
-  void ClickArea(const CArea* area) {
-    const CPoint p = View().ToWindow(CPoint(area->m_listPoint.front().x + 2, area->m_listPoint.front().y + 2));
+  // Selects `area` by a click in the view with the arrow tool, on its
+  // outline near its first point unless `at` says where.
+  void ClickArea(const CArea* area, std::optional<CPoint> at = std::nullopt) {
+    const CPoint& first = area->m_listPoint.front();
+    const CPoint p = View().ToWindow(at.value_or(CPoint(first.x + 2, first.y + 1)));
     View().OnLButtonDown(MK_LBUTTON, p);
     View().OnLButtonUp(0, p);
     ASSERT_EQ(doc->m_pSelArea, area);
@@ -141,26 +144,47 @@ TEST_F(PropertyBarTest, TextsTheFieldsCannotShowAsGivenComeBackUnchanged) {
 }
 
 TEST_F(PropertyBarTest, UncheckingScriptsDisablesTheirFieldsAndMenusAndKeepsTheTexts) {
-  CArea* a = AddRect(10, 10, 60, 40);
-  a->m_bJavaScript = true;
-  a->m_strOnMouseOut = "out();";
-  ClickArea(a);
   const int fields[] = {IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT};
   const int menus[] = {CPropertyBar::kOnClickMenu, CPropertyBar::kOnMouseOverMenu,
                        CPropertyBar::kOnMouseOutMenu};
-  QCheckBox* scripts = Bar()->Check(IDC_JAVASCRIPT);
-  for (bool on : {false, true}) {
-    SCOPED_TRACE(on);
-    QTest::mouseClick(scripts, Qt::LeftButton, {}, QPoint(6, scripts->height() / 2));
-    EXPECT_EQ(a->m_bJavaScript, on);
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(Field(fields[i])->isEnabled(), on);
-      EXPECT_EQ(Bar()->MenuButton(menus[i])->isEnabled(), on);
+  CArea* a = AddRect(10, 10, 60, 40);
+  // The selected area, then the default area (which the view does not write back).
+  for (CArea* shown : {a, &doc->m_areaDefault}) {
+    SCOPED_TRACE(shown == a ? "selected area" : "default area");
+    shown->m_bJavaScript = true;
+    shown->m_strOnMouseOut = "out();";
+    doc->m_pSelArea = shown == a ? a : nullptr;
+    View().UpdatePanel(-1, true);
+    QCheckBox* scripts = Bar()->Check(IDC_JAVASCRIPT);
+    for (bool on : {false, true}) {
+      SCOPED_TRACE(on);
+      QTest::mouseClick(scripts, Qt::LeftButton, {}, QPoint(6, scripts->height() / 2));
+      EXPECT_EQ(shown->m_bJavaScript, on);
+      for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Field(fields[i])->isEnabled(), on);
+        EXPECT_EQ(Bar()->MenuButton(menus[i])->isEnabled(), on);
+      }
+      EXPECT_EQ(Field(IDC_ONMOUSEOUT)->text(), QStringLiteral("out();"));
+      EXPECT_EQ(shown->m_strOnMouseOut, "out();");
     }
-    EXPECT_EQ(Field(IDC_ONMOUSEOUT)->text(), QStringLiteral("out();"));
-    EXPECT_EQ(a->m_strOnMouseOut, "out();");
   }
   EXPECT_EQ(doc->m_listUndo.size(), 2u);
+}
+
+TEST_F(PropertyBarTest, TheViewWritingThePanelSendsNothingBack) {
+  CArea* rect = AddRect(10, 10, 60, 40);
+  CArea* poly = AddArea(AREA_POLYGON, {{100, 100}, {150, 100}, {120, 150}});
+  poly->m_bJavaScript = true;
+  doc->m_listSelPoint.push_back(&poly->m_listPoint.front());
+  AddArea(AREA_ELLIPSE, {{200, 10}, {260, 50}});
+  RecordNotices();
+  ClickArea(rect);
+  ClickArea(poly);
+  EXPECT_TRUE(Bar()->Check(IDC_CLOSED)->isEnabled());
+  ClickArea(doc->m_listArea.back(), CPoint(230, 11));  // the ellipse's top
+  View().SelectFromList(3, nullptr);
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_TRUE(doc->m_listUndo.empty());
 }
 
 TEST_F(PropertyBarTest, AFieldTheViewDisablesUnderTheFocusIsNoEdit) {
