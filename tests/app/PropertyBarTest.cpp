@@ -175,12 +175,13 @@ TEST_F(PropertyBarTest, TheViewWritingThePanelSendsNothingBack) {
   CArea* rect = AddRect(10, 10, 60, 40);
   CArea* poly = AddArea(AREA_POLYGON, {{100, 100}, {150, 100}, {120, 150}});
   poly->m_bJavaScript = true;
-  doc->m_listSelPoint.push_back(&poly->m_listPoint.front());
   AddArea(AREA_ELLIPSE, {{200, 10}, {260, 50}});
   RecordNotices();
   ClickArea(rect);
   ClickArea(poly);
+  ClickArea(poly, CPoint(150, 100));  // its second vertex
   EXPECT_TRUE(Bar()->Check(IDC_CLOSED)->isEnabled());
+  EXPECT_TRUE(Bar()->PointList()->item(1)->isSelected());
   ClickArea(doc->m_listArea.back(), CPoint(230, 11));  // the ellipse's top
   View().SelectFromList(3, nullptr);
   EXPECT_TRUE(Sent().empty());
