@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <climits>
 
@@ -41,14 +42,15 @@ std::string ToUtf8(const QString& s) {
   return std::string(b.constData(), size_t(b.size()));
 }
 
-// The point list asks for a few rows only (a list's usual wish is 192
-// pixels); a longer outline scrolls.
+// The point list asks for room for a few rows of two five-digit numbers
+// (a list's usual wish is 256 by 192 pixels); a longer outline scrolls.
 class CPointRows : public QListWidget {
  public:
   using QListWidget::QListWidget;
   QSize sizeHint() const override {
-    const int rows = 5;
-    return {QListWidget::sizeHint().width(),
+    const int rows = 4, columns = 14;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return {columns * fontMetrics().horizontalAdvance(QLatin1Char('0')) + scrollBar + 2 * frameWidth(),
             rows * fontMetrics().height() + 2 * frameWidth() + 4};
   }
 };
@@ -88,6 +90,7 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
   // frame's right edge with the panel.
   auto* form = new QFormLayout(body);
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  form->setRowWrapPolicy(QFormLayout::DontWrapRows);
   form->setContentsMargins(6, 4, 6, 4);
   form->setVerticalSpacing(4);
   m_type = new QComboBox(body);
