@@ -285,6 +285,11 @@ TEST_F(PropertyBarTest, EditingKeysActOnTheFieldNeverOnTheAreas) {
   EXPECT_EQ(alt->text(), QStringLiteral("abc"));
   EXPECT_EQ(doc->m_listUndo.size(), records);
   EXPECT_EQ(doc->m_listArea.size(), 1u);
+  // Ctrl+T is the view's picture display, wherever the focus is.
+  const int mode = View().m_nImageMode;
+  QTest::keyClick(alt, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_NE(View().m_nImageMode, mode);
+  EXPECT_EQ(alt->text(), QStringLiteral("abc"));
 }
 
 TEST_F(PropertyBarTest, APointListSelectionGoesToTheViewAsSuchAndStays) {
