@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: the editor on the bundled sample under a virtual
-# display, with one area selected. Needs xvfb-run, xdotool, xwd and ImageMagick
+# display, with one area selected and shown in the property panel. Needs xvfb-run, xdotool, xwd and ImageMagick
 # (scripts/setup.sh installs them).
 #   scripts/screenshot.sh [BUILD_DIR] [OUT]
 set -euo pipefail
