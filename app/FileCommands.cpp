@@ -10,6 +10,7 @@
 #include "platform/StringTable.h"
 #include "ui/HtmlSettingsDlg.h"
 #include "ui/MainFrame.h"
+#include "ui/PropertyBar.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/CommandIds.h"
 #include "view/ZorvaView.h"
@@ -122,6 +123,9 @@ bool CFileCommands::GetCommandText(unsigned id, std::string& text) {
 }
 
 bool CFileCommands::SaveModified() {
+  // Text still being typed into the panel (the close box and a drop take no
+  // focus from it) is part of the work the question is about.
+  if (CPropertyBar* panel = m_frame.PropertyBar()) panel->ApplyPendingEdit();
   if (!m_doc.IsModified()) return true;
   switch (m_doc.ReportMessage(61209, {}, MB_YESNOCANCEL)) {
     case IDYES:

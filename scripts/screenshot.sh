@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: the editor on the bundled sample under a virtual
-# display, with one area selected; and docs/screenshot-help.png: the help
+# display, with one area selected and shown in the property panel; and
+# docs/screenshot-help.png: the help
 # window opened from the Help menu at its contents. Needs xvfb-run, xdotool,
 # xwd and ImageMagick (scripts/setup.sh installs them).
 #   scripts/screenshot.sh [BUILD_DIR] [OUT] [OUT_HELP]

@@ -15,6 +15,7 @@
 #include "ui/MainFrame.h"
 #include "ui/MainToolBar.h"
 #include "ui/PaletteChartDlg.h"
+#include "ui/PropertyBar.h"
 #include "ui/ToolBox.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/ZorvaView.h"
@@ -34,6 +35,7 @@ QWidget* CFrameCommands::Bar(unsigned id) const {
   switch (id) {
     case ID_VIEW_TOOLBAR: return m_frame.m_toolBar;
     case ID_VIEW_TOOLBOX: return m_frame.m_toolBox;
+    case ID_VIEW_PROPERTY: return m_frame.m_propertyBar;
     case ID_VIEW_AREALIST: return m_frame.m_areaList;
     case ID_VIEW_STATUS_BAR: return m_frame.m_statusBar;
     default: return nullptr;
@@ -52,9 +54,6 @@ bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
     return true;
   }
   switch (id) {
-    case ID_VIEW_PROPERTY:  // the panel is not built yet
-      state.enabled = false;
-      return true;
     case ID_PALETTE_CHART:
     case ID_HTML_PREVIEW:
     case ID_APP_ABOUT:

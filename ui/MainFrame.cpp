@@ -23,6 +23,7 @@
 #include "ui/FrameStatusBar.h"
 #include "ui/KeyLocks.h"
 #include "ui/MainToolBar.h"
+#include "ui/PropertyBar.h"
 #include "ui/ToolBox.h"
 #include "ui/UiText.h"
 #include "ui/ViewPane.h"
@@ -52,6 +53,8 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
 
   m_actions = new CCommandActions(this);
   m_actions->onTriggered = [this](unsigned id) {
+    // A command acts on the document as the panel shows it.
+    m_propertyBar->ApplyPendingEdit();
     RouteCommand(id);
     UpdateCommandStates();
   };
@@ -71,8 +74,10 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   };
   addToolBar(Qt::LeftToolBarArea, m_toolBox);
 
-  // The area list sits in the right column, where the property panel will
-  // go above it; on a low screen it starts hidden.
+  // The property panel and below it the area list share the right column;
+  // on a low screen the list starts hidden.
+  m_propertyBar = new CPropertyBar(doc, this);
+  addDockWidget(Qt::RightDockWidgetArea, m_propertyBar);
   m_areaList = new CAreaListBar(this);
   addDockWidget(Qt::RightDockWidgetArea, m_areaList);
   m_areaList->setVisible(m_bTallScreen);
@@ -87,10 +92,14 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
       },
       this);
   keys->Watch(m_areaList->List());
+  keys->Watch(m_propertyBar);
 
-  m_pane = new CViewPane(doc, *this, m_hRuler, m_vRuler, this);
+  m_pane = new CViewPane(doc, *this, m_propertyBar, m_hRuler, m_vRuler, this);
   m_view = m_pane->View();
   setCentralWidget(m_pane);
+  m_propertyBar->onApply = [this](uintptr_t wParam) { m_view->View().OnApplyPanel(wParam, 0); };
+  m_propertyBar->onReturnFocus = [this] { FocusView(); };
+  m_propertyBar->onShown = [this] { m_view->View().OnRefreshPanel(); };
 
   m_frameCommands = std::make_unique<CFrameCommands>(*this);
 
@@ -111,6 +120,7 @@ CMainFrame::~CMainFrame() {
   // The view and the ruler windows refer to the rulers and the tool
   // selection, members that go before QWidget deletes the children.
   m_idleTimer.stop();
+  m_propertyBar->Detach();
   delete takeCentralWidget();
   m_pane = nullptr;
   m_view = nullptr;

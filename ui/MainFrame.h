@@ -23,6 +23,7 @@ class CFrameCommands;
 class CFrameStatusBar;
 class CHelpSystem;
 class CMainToolBar;
+class CPropertyBar;
 class CToolBox;
 class CViewPane;
 class CZorvaViewWidget;
@@ -74,6 +75,7 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   CMainToolBar* MainToolBar() const { return m_toolBar; }
   CToolBox* ToolBox() const { return m_toolBox; }
   CAreaListBar* AreaList() const { return m_areaList; }
+  CPropertyBar* PropertyBar() const { return m_propertyBar; }
   CViewPane* ViewPane() const { return m_pane; }
   CFrameStatusBar* FrameStatusBar() const { return m_statusBar; }
   const CToolSelection& Tools() const { return m_tools; }
@@ -112,6 +114,7 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   CFrameStatusBar* m_statusBar = nullptr;
   CMainToolBar* m_toolBar = nullptr;
   CToolBox* m_toolBox = nullptr;
+  CPropertyBar* m_propertyBar = nullptr;
   CAreaListBar* m_areaList = nullptr;
   CViewPane* m_pane = nullptr;
   CZorvaViewWidget* m_view = nullptr;

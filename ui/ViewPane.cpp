@@ -4,10 +4,10 @@
 #include "ui/RulerWidget.h"
 #include "ui/ZorvaViewWidget.h"
 
-CViewPane::CViewPane(CZorvaDoc& doc, IViewFrame& frame, CRuler& hRuler, CRuler& vRuler,
-                     QWidget* parent)
+CViewPane::CViewPane(CZorvaDoc& doc, IViewFrame& frame, IPropertyPanel* panel, CRuler& hRuler,
+                     CRuler& vRuler, QWidget* parent)
     : QWidget(parent) {
-  m_view = new CZorvaViewWidget(doc, frame, nullptr, this);
+  m_view = new CZorvaViewWidget(doc, frame, panel, this);
   m_hRuler = new CRulerWidget(hRuler, m_view, this);
   m_vRuler = new CRulerWidget(vRuler, m_view, this);
   // The corner covers the view's first pixel, so it goes on top.

@@ -9,12 +9,15 @@ class CRulerCorner;
 class CRulerWidget;
 class CZorvaDoc;
 class CZorvaViewWidget;
+class IPropertyPanel;
 class IViewFrame;
 
 class CViewPane : public QWidget {
   Q_OBJECT
  public:
-  CViewPane(CZorvaDoc& doc, IViewFrame& frame, CRuler& hRuler, CRuler& vRuler, QWidget* parent);
+  // `panel` (may be null) is the property panel the view fills.
+  CViewPane(CZorvaDoc& doc, IViewFrame& frame, IPropertyPanel* panel, CRuler& hRuler,
+            CRuler& vRuler, QWidget* parent);
 
   CZorvaViewWidget* View() const { return m_view; }
   CRulerWidget* Ruler(bool vertical) const { return vertical ? m_vRuler : m_hRuler; }

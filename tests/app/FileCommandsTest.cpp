@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
+#include <QtTest/QTest>
 #include <deque>
 #include <filesystem>
 #include <optional>
@@ -16,6 +18,8 @@
 #include "platform/CodePage.h"
 #include "platform/SettingsStore.h"
 #include "ui/MainFrame.h"
+#include "ui/PropertyBar.h"
+#include "ui/ZorvaViewWidget.h"
 #include "view/CommandIds.h"
 
 namespace {
@@ -355,3 +359,28 @@ TEST(FileDialogFilters, BecomeQtNameFilters) {
 }
 
 }  // namespace
+
+TEST_F(FileCommandsTest, TextTypedIntoThePanelCountsWhenClosing) {
+  // The close box takes no focus from the field: what it shows is part of
+  // the work the save question is about.
+  StartFromPicture();
+  auto* area = new CArea;
+  area->AddPoint(10, 10);
+  area->AddPoint(60, 40);
+  area->RecalcBound();
+  doc.m_listArea.push_back(area);
+  doc.m_pSelArea = area;
+  doc.SetModifiedFlag(false);
+  frame->View()->View().UpdatePanel(-1, true);
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  QLineEdit* url = frame->PropertyBar()->Field(IDC_URL);
+  url->setFocus();
+  QTest::keyClicks(url, QStringLiteral("typed.html"));
+  host.messages.clear();
+  host.messageAnswers = {IDCANCEL};
+  frame->close();
+  EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{61209});
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_EQ(area->m_strHref, "typed.html");
+}

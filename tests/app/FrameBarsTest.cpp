@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QRegion>
@@ -7,6 +8,7 @@
 #include "model/Guide.h"
 #include "ui/AreaListBar.h"
 #include "ui/Cursors.h"
+#include "ui/PropertyBar.h"
 #include "ui/RulerWidget.h"
 #include "ui/ToolBox.h"
 #include "ui/ViewPane.h"
@@ -134,7 +136,8 @@ TEST_F(FrameBars, EditingKeysInTheListLeaveTheAreasAlone) {
 TEST_F(FrameBars, CtrlReachesTheViewFromTheBars) {
   frame->AreaList()->show();
   Action(ID_TOOL_ELLIPSE)->trigger();
-  for (QWidget* w : {static_cast<QWidget*>(frame->ToolBox()), static_cast<QWidget*>(frame->AreaList()->List())}) {
+  for (QWidget* w : {static_cast<QWidget*>(frame->ToolBox()), static_cast<QWidget*>(frame->AreaList()->List()),
+                     static_cast<QWidget*>(frame->PropertyBar()->Field(IDC_URL))}) {
     w->setFocus();
     QTest::keyPress(w, Qt::Key_Control);
     EXPECT_EQ(frame->GetCurrentTool(), ID_TOOL_ARROW);

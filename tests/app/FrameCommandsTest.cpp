@@ -10,6 +10,7 @@
 #include "ui/AreaListBar.h"
 #include "ui/FrameCommands.h"
 #include "ui/MainToolBar.h"
+#include "ui/PropertyBar.h"
 #include "ui/RulerWidget.h"
 #include "ui/ToolBox.h"
 #include "ui/ViewPane.h"
@@ -81,6 +82,11 @@ TEST_F(FrameCommands, MenuActionsReachTheirHandlers) {
       {ID_VIEW_STATUS_BAR, nullptr, [&] { EXPECT_TRUE(frame->statusBar()->isHidden()); }},
       {ID_VIEW_AREALIST, [&] { frame->AreaList()->show(); },
        [&] { EXPECT_TRUE(frame->AreaList()->isHidden()); }},
+      {ID_VIEW_PROPERTY, nullptr,
+       [&] {
+         EXPECT_TRUE(frame->PropertyBar()->isHidden());
+         EXPECT_FALSE(Action(ID_VIEW_PROPERTY)->isChecked());
+       }},
       {ID_EDIT_DUPLICATE, select,
        [&] {
          ASSERT_EQ(doc->m_listArea.size(), 2u);
@@ -108,7 +114,6 @@ TEST_F(FrameCommands, StatesFollowTheDocument) {
   QAction* bezier = Action(ID_TOOL_BEZIER);
   EXPECT_FALSE(undo->isEnabled());
   EXPECT_FALSE(bezier->isEnabled());
-  EXPECT_FALSE(Action(ID_VIEW_PROPERTY)->isEnabled());
   // Nobody handles the file commands here: they are disabled, not dead buttons.
   EXPECT_FALSE(Action(ID_FILE_NEW)->isEnabled());
 
