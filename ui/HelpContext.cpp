@@ -19,6 +19,7 @@
 #include "ui/ToolBox.h"
 #include "ui/ViewPane.h"
 #include "ui/ZorvaViewWidget.h"
+#include "ui/PropertyBar.h"
 #include "view/CommandIds.h"
 
 #ifndef ZORVA_HELP_DIR_FROM_BIN
@@ -82,6 +83,12 @@ void TagFrameHelpIds(CMainFrame& frame) {
     TagButton(frame, frame.ToolBox(), id);
   for (unsigned id : kToolBarCommands) TagButton(frame, frame.MainToolBar(), id);
   SetHelpId(frame.MainToolBar()->ZoomCombo(), HelpCommandId(ID_ZOOM_COMBO));
+  if (CPropertyBar* panel = frame.PropertyBar()) {
+    SetHelpId(panel, HelpControlId(kPropertyBarId));
+    for (int id : {IDC_TYPE, IDC_CLOSED, IDC_POINTS, IDC_URL, IDC_TARGET, IDC_ALT, IDC_COMMENT,
+                   IDC_JAVASCRIPT, IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT})
+      if (QWidget* control = panel->Control(id)) SetHelpId(control, HelpControlId(unsigned(id)));
+  }
 }
 
 QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram) {
