@@ -138,6 +138,16 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// Closes a replaced file on a thread of its own: the last close of a file
+// whose name is gone frees its blocks.
+void ReleaseLater(int fd) {
+  try {
+    std::thread([fd] { ::close(fd); }).detach();
+  } catch (const std::system_error&) {
+    ::close(fd);
+  }
+}
+
 }  // namespace
 
 FlushFunction SetFlushFunction(FlushFunction flush) { return g_flush.exchange(flush ? flush : &::fsync); }
@@ -286,9 +296,13 @@ bool CReplacingFile::Commit(int* err) {
   if (::close(m_fd) != 0 && !e) e = errno;
   m_fd = -1;
   if (!m_direct) {
+    // Giving the replaced file's space back costs as much as truncating it;
+    // held open over the rename, it is given back after the save reports.
+    const int previous = e ? -1 : ::open(m_target.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (!e && ::rename(m_temp.c_str(), m_target.c_str()) != 0) e = errno;
     if (e) ::unlink(m_temp.c_str());
     else e = FlushFolder(FolderOf(m_target));
+    if (previous >= 0) ReleaseLater(previous);
   }
   if (e && err) *err = e;
   return e == 0;
