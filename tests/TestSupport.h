@@ -94,18 +94,19 @@ struct CommandLimits {
 };
 CommandResult RunCommand(const std::vector<std::string>& argv, const CommandLimits& limits = {});
 
-// The address sanitizer reserves terabytes of address space, so an
-// address-space limit cannot be tried under it.
+// Built with the address sanitizer, which reserves terabytes of address space
+// (so no address-space limit can be tried) and keeps freed memory in
+// quarantine (so peak memory is not the program's own).
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSpaceLimits = false;
+constexpr bool kAddressSanitizer = true;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr bool kAddressSpaceLimits = false;
+constexpr bool kAddressSanitizer = true;
 #else
-constexpr bool kAddressSpaceLimits = true;
+constexpr bool kAddressSanitizer = false;
 #endif
 #else
-constexpr bool kAddressSpaceLimits = true;
+constexpr bool kAddressSanitizer = false;
 #endif
 
 }  // namespace zorva::test

@@ -29,7 +29,7 @@ class FileEdges : public ::testing::Test {
   // reader that waits or grows without end fails here instead of hanging.
   CommandResult Cli(std::vector<std::string> args, size_t addressSpace = 0) {
     args.insert(args.begin(), ZORVA_CLI_PATH);
-    if (!kAddressSpaceLimits) addressSpace = 0;
+    if (kAddressSanitizer) addressSpace = 0;
     return RunCommand(args, {addressSpace, 30});
   }
   std::string Message(unsigned id, const std::string& file) { return zorva::FormatString(id, {file}) + "\n"; }
@@ -89,7 +89,7 @@ TEST_F(FileEdges, InputsThatAreNotSmallRegularFilesFailWithTheirMessage) {
 }
 
 TEST_F(FileEdges, RunningOutOfMemoryGivesTheMessageAndExitStatusOne) {
-  if (!kAddressSpaceLimits) GTEST_SKIP() << "no address-space limit under the address sanitizer";
+  if (kAddressSanitizer) GTEST_SKIP() << "no address-space limit under the address sanitizer";
   // Below the readers' limits, above what the command may have.
   MakeSparse(dir.File("big.zvf"), off_t(600) << 20);
   MakeSparse(dir.File("big.html"), off_t(600) << 20);
