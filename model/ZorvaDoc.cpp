@@ -79,6 +79,23 @@ void CZorvaDoc::DeleteContents() {
   m_areaDefault.m_bJavaScript = false;
 
   m_listScriptName.clear();
+  SetTextCharset(zorva::ECharset::ShiftJis);
+}
+
+void CZorvaDoc::SetTextCharset(zorva::ECharset charset) {
+  if (charset == m_nCharset) return;
+  const auto convert = [&](CString& s) {
+    if (!s.empty()) s = zorva::ConvertCharsetLossy(m_nCharset, charset, s);
+  };
+  const auto convertArea = [&](CArea& a) {
+    for (CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick, &a.m_strOnMouseOver,
+                       &a.m_strOnMouseOut, &a.m_strComment})
+      convert(*s);
+  };
+  convertArea(m_areaDefault);
+  for (CArea* a : m_listArea) convertArea(*a);
+  for (CString& name : m_listScriptName) convert(name);
+  m_nCharset = charset;
 }
 
 bool CZorvaDoc::OnNewDocument() {

@@ -16,6 +16,7 @@
 #include "model/PictureLoading.h"
 #include "model/UndoRecord.h"
 #include "platform/Bitmap.h"
+#include "platform/Charset.h"
 #include "platform/SettingsStore.h"
 #include "platform/Types.h"
 
@@ -107,6 +108,22 @@ class CZorvaDoc {
   // write; without one the defaults of an empty store apply.
   void SetSettingsStore(zorva::ISettingsStore* store) { m_pSettingsStore = store; }
   zorva::ISettingsStore* m_pSettingsStore = nullptr;
+
+  // --- the charset of the texts ---
+  // Areas, the default area and script names hold their texts as bytes in
+  // m_nCharset: Shift_JIS unless they came from a page in another charset or
+  // a project that held texts Shift_JIS cannot.
+  // Converts every text of the document to `charset` and makes it the
+  // document's (characters it cannot hold become "?"; the callers change
+  // only while the history is empty, and to a charset the texts fit).
+  void SetTextCharset(zorva::ECharset charset);
+  // A document text as UTF-8, and UTF-8 as a document text (nothing when the
+  // charset cannot hold one of its characters).
+  std::string TextToUtf8(std::string_view bytes) const { return zorva::CharsetToUtf8(m_nCharset, bytes); }
+  std::optional<CString> TextFromUtf8(std::string_view utf8) const {
+    return zorva::Utf8ToCharset(m_nCharset, utf8);
+  }
+  zorva::ECharset m_nCharset = zorva::ECharset::ShiftJis;
 
   // A message box with string `id`, its placeholders filled from `args` (UTF-8).
   int ReportMessage(unsigned id, const std::vector<std::string>& args = {},

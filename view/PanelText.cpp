@@ -1,22 +1,20 @@
 #include "view/PanelText.h"
 
 #include "model/ZorvaDoc.h"
-#include "platform/CodePage.h"
+#include "platform/Charset.h"
 
 namespace {
 constexpr unsigned kUnstorableTextMessage = 65010;
 }  // namespace
 
-std::string ToPanelText(const CZorvaDoc&, std::string_view bytes) {
-  return zorva::Cp932ToUtf8(bytes);
-}
+std::string ToPanelText(const CZorvaDoc& doc, std::string_view bytes) { return doc.TextToUtf8(bytes); }
 
-std::optional<CString> FromPanelText(const CZorvaDoc&, std::string_view utf8) {
-  return zorva::Utf8ToCp932(utf8);
+std::optional<CString> FromPanelText(const CZorvaDoc& doc, std::string_view utf8) {
+  return doc.TextFromUtf8(utf8);
 }
 
 void ReportUnstorableText(CZorvaDoc& doc, std::string_view utf8) {
-  std::string ch = zorva::FirstUnmappableChar(utf8).value_or(std::string());
+  std::string ch = zorva::FirstUnmappableChar(doc.m_nCharset, utf8).value_or(std::string());
   // A stray byte of broken UTF-8 would break the message text itself.
   if (ch.empty() || (ch.size() == 1 && static_cast<unsigned char>(ch[0]) >= 0x80))
     ch = "\xEF\xBF\xBD";

@@ -1,8 +1,8 @@
 #pragma once
 // The one crossing between the document's texts (bytes in the document's
-// charset, today CP932) and the texts of the property panel and the area list
-// (UTF-8). Every text that goes between the two passes through here, so that a
-// document with another charset needs a change in this file only.
+// charset) and the texts of the property panel, the area list and the other
+// places a user reads or types them (UTF-8). Every text that goes between the
+// two passes through here.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -1,0 +1,183 @@
+#include "platform/Charset.h"
+
+#include <algorithm>
+
+#include "platform/ByteScan.h"
+#include "platform/IconvConvert.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
+const char* IconvName(ECharset charset) {
+  switch (charset) {
+    case ECharset::Utf8: return "UTF-8";
+    // The Microsoft variant maps the characters CP932 has beyond JIS X 0208
+    // (circled digits, the full-width tilde) as CP932 does, as browsers do.
+    case ECharset::EucJp: return "EUC-JP-MS";
+    default: return "CP932";
+  }
+}
+
+// The length of the UTF-8 sequence starting with `c` (1 for a stray byte).
+size_t Utf8SequenceLength(unsigned char c) {
+  return c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF8 ? 4 : 1;
+}
+
+std::string Utf8CodePointReference(std::string_view ch) {
+  const auto b = [&](size_t i) { return uint32_t(static_cast<unsigned char>(ch[i])); };
+  uint32_t cp = b(0);
+  if (ch.size() == 2) cp = ((cp & 0x1F) << 6) | (b(1) & 0x3F);
+  if (ch.size() == 3) cp = ((cp & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+  if (ch.size() == 4) cp = ((cp & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
+  return "&#" + std::to_string(cp) + ";";
+}
+
+// Converts valid UTF-8 to `to` character by character where the whole text
+// does not go at once; `fallback` gives what stands for a character that has
+// no form there.
+template <typename Fallback>
+CString FromUtf8Each(ECharset to, std::string_view utf8, Fallback fallback) {
+  if (auto whole = Utf8ToCharset(to, utf8)) return *whole;
+  CString out;
+  for (size_t i = 0; i < utf8.size();) {
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    const size_t len = std::min(Utf8SequenceLength(c), utf8.size() - i);
+    const std::string_view ch = utf8.substr(i, len);
+    if (c < 0x80) {
+      out += char(c);
+    } else if (auto one = Utf8ToCharset(to, ch)) {
+      out += *one;
+    } else {
+      out += fallback(ch);
+    }
+    i += len;
+  }
+  return out;
+}
+
+}  // namespace
+
+const char* CharsetName(ECharset charset) {
+  switch (charset) {
+    case ECharset::Utf8: return "utf-8";
+    case ECharset::EucJp: return "euc-jp";
+    default: return "shift_jis";
+  }
+}
+
+bool IsValidUtf8(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  const auto* end = p + s.size();
+  while (p < end) {
+    if (*p < 0x80) {
+      ++p;
+      continue;
+    }
+    const unsigned char c = *p;
+    size_t len;
+    uint32_t min;
+    if (c >= 0xC2 && c <= 0xDF) {
+      len = 2;
+      min = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      len = 3;
+      min = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      len = 4;
+      min = 0x10000;
+    } else {
+      return false;
+    }
+    if (size_t(end - p) < len) return false;
+    uint32_t cp = c & (0x7F >> len);
+    for (size_t i = 1; i < len; ++i) {
+      if ((p[i] & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (p[i] & 0x3F);
+    }
+    // Overlong forms, surrogates and code points beyond Unicode.
+    if (cp < min || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return false;
+    p += len;
+  }
+  return true;
+}
+
+std::string CharsetToUtf8(ECharset charset, std::string_view bytes) {
+  if (charset == ECharset::Utf8 && IsValidUtf8(bytes)) return std::string(bytes);
+  auto r = IconvConvert("UTF-8", IconvName(charset), bytes, true, kReplacementUtf8, 1);
+  return r ? *r : std::string();
+}
+
+std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8) {
+  if (charset == ECharset::Utf8) {
+    if (!IsValidUtf8(utf8)) return std::nullopt;
+    return CString(utf8);
+  }
+  return IconvConvert(IconvName(charset), "UTF-8", utf8, false, {}, 1);
+}
+
+std::optional<CString> ConvertCharset(ECharset from, ECharset to, std::string_view bytes) {
+  if (from == to) return CString(bytes);
+  auto utf8 = IconvConvert("UTF-8", IconvName(from), bytes, false, {}, 1);
+  if (!utf8) return std::nullopt;
+  return Utf8ToCharset(to, *utf8);
+}
+
+CString ConvertCharsetForPage(ECharset from, ECharset to, std::string_view bytes) {
+  if (from == to) return CString(bytes);
+  return FromUtf8Each(to, CharsetToUtf8(from, bytes), Utf8CodePointReference);
+}
+
+CString ConvertCharsetLossy(ECharset from, ECharset to, std::string_view bytes) {
+  if (from == to) return CString(bytes);
+  return FromUtf8Each(to, CharsetToUtf8(from, bytes), [](std::string_view) { return CString("?"); });
+}
+
+std::optional<CString> Utf16ToCharset(ECharset charset, std::u16string_view utf16) {
+  std::string_view raw(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2);
+  return IconvConvert(IconvName(charset), "UTF-16LE", raw, false, {}, 2);
+}
+
+std::u16string CharsetToUtf16(ECharset charset, std::string_view bytes) {
+  auto r = IconvConvert("UTF-16LE", IconvName(charset), bytes, true, std::string_view("\xFD\xFF", 2), 1);
+  std::u16string out;
+  if (!r) return out;
+  out.resize(r->size() / 2);
+  for (size_t i = 0; i < out.size(); ++i)
+    out[i] = char16_t(uint8_t((*r)[2 * i]) | (uint8_t((*r)[2 * i + 1]) << 8));
+  return out;
+}
+
+std::optional<std::string> FirstUnmappableChar(ECharset charset, std::string_view utf8) {
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t len = std::min(Utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+    const std::string_view ch = utf8.substr(i, len);
+    if (!Utf8ToCharset(charset, ch)) return std::string(ch);
+    i += len;
+  }
+  return std::nullopt;
+}
+
+size_t CharsetPrefixLength(ECharset charset, std::string_view s, size_t maxBytes) {
+  if (charset == ECharset::ShiftJis) return Cp932PrefixLength(s, maxBytes);
+  size_t keep = 0;
+  for (size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    size_t step = 1;
+    if (charset == ECharset::Utf8)
+      step = Utf8SequenceLength(c);
+    else if (c == 0x8F)
+      step = 3;  // JIS X 0212
+    else if (c == 0x8E || c >= 0xA1)
+      step = 2;
+    step = std::min(step, s.size() - i);
+    if (i + step > maxBytes) break;
+    i += step;
+    keep = i;
+  }
+  return keep;
+}
+
+}  // namespace zorva

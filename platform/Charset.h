@@ -1,0 +1,54 @@
+#pragma once
+// The charsets a document's texts can be in, and conversions between them and
+// the UTF-8 of the user interface. Texts stay bytes in their own charset; only
+// what the user sees or types crosses over.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Types.h"
+
+namespace zorva {
+
+enum class ECharset : uint8_t { ShiftJis, Utf8, EucJp };
+
+// "shift_jis", "utf-8" or "euc-jp".
+const char* CharsetName(ECharset charset);
+
+bool IsValidUtf8(std::string_view bytes);
+
+// Bytes in `charset` to UTF-8; bytes it cannot decode become U+FFFD, so the
+// result is always valid UTF-8.
+std::string CharsetToUtf8(ECharset charset, std::string_view bytes);
+
+// UTF-8 to `charset`, or nothing when a character has no form there or the
+// input is not valid UTF-8: the caller refuses the text instead of losing it.
+std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8);
+
+// Bytes from one charset to another, or nothing when a character does not
+// survive the way (undecodable bytes included).
+std::optional<CString> ConvertCharset(ECharset from, ECharset to, std::string_view bytes);
+
+// The same for a page being written: characters `to` cannot hold become
+// numeric character references ("&#128512;"), which every browser reads back
+// as the character. Undecodable bytes become U+FFFD first.
+CString ConvertCharsetForPage(ECharset from, ECharset to, std::string_view bytes);
+
+// The same for a text that must go over whatever happens: characters `to`
+// cannot hold become "?".
+CString ConvertCharsetLossy(ECharset from, ECharset to, std::string_view bytes);
+
+// UTF-16 code units to bytes in `charset` and back (the wide form of a stored
+// string). Unpaired surrogates make the way there fail.
+std::optional<CString> Utf16ToCharset(ECharset charset, std::u16string_view utf16);
+std::u16string CharsetToUtf16(ECharset charset, std::string_view bytes);
+
+// The first character of `utf8` that `charset` cannot hold, for messages.
+std::optional<std::string> FirstUnmappableChar(ECharset charset, std::string_view utf8);
+
+// The length of the longest prefix of `bytes` of at most `maxBytes` bytes that
+// does not end inside a character of `charset`.
+size_t CharsetPrefixLength(ECharset charset, std::string_view bytes, size_t maxBytes);
+
+}  // namespace zorva
