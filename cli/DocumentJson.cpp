@@ -4,6 +4,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
+#include "view/PanelText.h"
 
 namespace zorva::cli {
 
@@ -37,7 +38,7 @@ namespace {
 
 class JsonOut {
  public:
-  explicit JsonOut(std::string& out) : s(out) {}
+  JsonOut(std::string& out, const CZorvaDoc& doc) : s(out), m_doc(doc) {}
   std::string& s;
 
   JsonOut& Key(const char* k) {
@@ -47,7 +48,14 @@ class JsonOut {
     m_first = true;  // the value that follows needs no comma
     return *this;
   }
-  JsonOut& Text(const CString& cp932) {
+  // A document text, in the document's charset.
+  JsonOut& Text(const CString& bytes) {
+    Sep();
+    AppendJsonString(s, ToPanelText(m_doc, bytes));
+    return *this;
+  }
+  // A file path, which the document keeps in Shift_JIS whatever its texts are in.
+  JsonOut& Path(const CString& cp932) {
     Sep();
     AppendJsonString(s, Cp932ToUtf8(cp932));
     return *this;
@@ -97,6 +105,7 @@ class JsonOut {
     if (!m_first) s += ',';
     m_first = false;
   }
+  const CZorvaDoc& m_doc;
   bool m_first = true;
 };
 
@@ -132,10 +141,11 @@ void Area(JsonOut& j, const CArea& a) {
 
 std::string DocumentToJson(const CZorvaDoc& doc) {
   std::string s;
-  JsonOut j(s);
+  JsonOut j(s, doc);
   j.Open('{');
   j.Key("version").Int(doc.m_nVersion);
-  j.Key("picture").Text(doc.m_strPicturePath);
+  j.Key("charset").Text(CharsetName(doc.m_nCharset));
+  j.Key("picture").Path(doc.m_strPicturePath);
   j.Key("size").Open('[').Int(doc.m_sizePicture.cx).Int(doc.m_sizePicture.cy).Close(']');
   j.Key("areas").Open('[');
   for (const CArea* a : doc.m_listArea) Area(j, *a);

@@ -9,6 +9,7 @@
 
 #include "html/AreaTagReader.h"
 #include "html/ByteScanner.h"
+#include "html/PageCharset.h"
 #include "html/PicturePath.h"
 #include "model/ZorvaDoc.h"
 #include "platform/ByteScan.h"
@@ -269,7 +270,8 @@ class CPageScanner {
   void AddScriptName(std::string_view signature) {
     CString entry(signature);
     // Cut to fit, never inside a two-byte character.
-    if (entry.size() + 1 > kMaxScriptEntry) entry.resize(Cp932PrefixLength(entry, kMaxScriptEntry - 1));
+    if (entry.size() + 1 > kMaxScriptEntry)
+      entry.resize(CharsetPrefixLength(m_doc.m_nCharset, entry, kMaxScriptEntry - 1));
     entry += ';';
     if (m_scriptNames.insert(entry).second) m_doc.m_listScriptName.push_back(entry);
   }
@@ -294,7 +296,7 @@ int ChooseImage(CZorvaDoc& doc, const std::vector<ImageRecord>& images) {
   if (images.size() == 1) return 0;
   std::vector<std::string> lines;
   lines.reserve(images.size());
-  for (const ImageRecord& image : images) lines.push_back(ImageChoiceLine(image));
+  for (const ImageRecord& image : images) lines.push_back(ImageChoiceLine(image, doc.m_nCharset));
   int chosen = doc.Host().ChooseImage(lines);
   return chosen >= 0 && size_t(chosen) < images.size() ? chosen : -1;
 }
@@ -311,17 +313,47 @@ bool StartPictureLoading(CZorvaDoc& doc) {
 
 }  // namespace
 
-std::string ImageChoiceLine(const ImageRecord& image) {
+std::string ImageChoiceLine(const ImageRecord& image, ECharset charset) {
   std::string line = image.usemap ? " Yes" : "  No";
   line.append(10, ' ');
   std::string_view source = image.source ? std::string_view(*image.source) : std::string_view();
-  line += Cp932ToUtf8(source.substr(0, Cp932PrefixLength(source, 30)));
+  line += CharsetToUtf8(charset, source.substr(0, CharsetPrefixLength(charset, source, 30)));
   return line;
 }
+
+namespace {
+
+constexpr unsigned kUnsupportedCharsetMessage = 65011;
+constexpr size_t kMaxLabelShown = 40;
+
+bool HasNonAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
+}
+
+// The page's texts stay bytes in its own charset. A charset the editor does
+// not know is told about only when the page has texts it could garble.
+void TakePageCharset(CZorvaDoc& doc, std::string_view page) {
+  const PageCharset detected = DetectPageCharset(page);
+  doc.SetTextCharset(detected.charset);
+  if (detected.unsupported.empty() || !HasNonAscii(page)) return;
+  std::string_view label = detected.unsupported;
+  label = label.substr(0, Cp932PrefixLength(label, kMaxLabelShown));
+  doc.ReportMessage(kUnsupportedCharsetMessage, {Cp932ToUtf8(label)});
+}
+
+// An image source is page text; the document keeps paths as Shift_JIS.
+CString SourcePath(const CZorvaDoc& doc, const CString& source) {
+  return ConvertCharset(doc.m_nCharset, ECharset::ShiftJis, source).value_or(source);
+}
+
+}  // namespace
 
 bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   doc.m_pszPageText = std::move(text);
   const std::string_view page = *doc.m_pszPageText;
+  TakePageCharset(doc, page);
   CPageScanner scanner(doc, page);
 
   std::vector<ImageRecord> images = scanner.ScanImages();
@@ -336,7 +368,7 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   }
   const ImageRecord& image = images[size_t(chosen)];
   const CString source = image.source.value_or(CString());
-  doc.m_strPicturePath = AbsolutePicturePath(path, source);
+  doc.m_strPicturePath = AbsolutePicturePath(path, SourcePath(doc, source));
   doc.m_nImgTagPos = int32_t(image.offset);
   if (image.usemap) {
     doc.m_strUseMap = *image.usemap;

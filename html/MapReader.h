@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Charset.h"
 #include "platform/Types.h"
 
 class CZorvaDoc;
@@ -20,8 +21,9 @@ struct ImageRecord {
 };
 
 // The image-choice dialog's line for an image: "Yes" or "No" for its usemap,
-// right-aligned in four columns, ten spaces, and at most 30 bytes of its source.
-std::string ImageChoiceLine(const ImageRecord& image);
+// right-aligned in four columns, ten spaces, and at most 30 bytes of its source
+// (in the page's charset).
+std::string ImageChoiceLine(const ImageRecord& image, ECharset charset);
 
 // The largest page read: offsets into the page are kept as 32-bit numbers.
 // A larger file is refused (61862) before a byte of it is read.

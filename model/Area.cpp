@@ -120,3 +120,10 @@ void CArea::CopyFrom(const CArea& src) {
   m_bHtmlShape = src.m_bHtmlShape;
   m_bTailEnd = src.m_bTailEnd;
 }
+
+void CArea::ConvertTexts(zorva::ECharset from, zorva::ECharset to) {
+  if (from == to) return;
+  for (CString* s : {&m_strHref, &m_strTarget, &m_strAlt, &m_strOnClick, &m_strOnMouseOver, &m_strOnMouseOut,
+                     &m_strComment})
+    if (!s->empty()) *s = zorva::ConvertCharsetLossy(from, to, *s);
+}

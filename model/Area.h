@@ -6,6 +6,7 @@
 
 #include "model/Object.h"
 #include "model/PointList.h"
+#include "platform/Charset.h"
 #include "platform/DC.h"
 #include "platform/FixedPool.h"
 #include "platform/Types.h"
@@ -63,6 +64,9 @@ class CArea : public CObject {
   CPoint* GetHeadPoint() const;
   CPoint* GetTailPoint() const;
   void CopyFrom(const CArea& src);
+  // Moves the link texts and the comment from one charset to another;
+  // characters `to` cannot hold become "?".
+  void ConvertTexts(zorva::ECharset from, zorva::ECharset to);
 
   // --- geometry ---
   void SetBoundPoint(int32_t x, int32_t y);

@@ -84,17 +84,9 @@ void CZorvaDoc::DeleteContents() {
 
 void CZorvaDoc::SetTextCharset(zorva::ECharset charset) {
   if (charset == m_nCharset) return;
-  const auto convert = [&](CString& s) {
-    if (!s.empty()) s = zorva::ConvertCharsetLossy(m_nCharset, charset, s);
-  };
-  const auto convertArea = [&](CArea& a) {
-    for (CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick, &a.m_strOnMouseOver,
-                       &a.m_strOnMouseOut, &a.m_strComment})
-      convert(*s);
-  };
-  convertArea(m_areaDefault);
-  for (CArea* a : m_listArea) convertArea(*a);
-  for (CString& name : m_listScriptName) convert(name);
+  m_areaDefault.ConvertTexts(m_nCharset, charset);
+  for (CArea* a : m_listArea) a->ConvertTexts(m_nCharset, charset);
+  for (CString& name : m_listScriptName) name = zorva::ConvertCharsetLossy(m_nCharset, charset, name);
   m_nCharset = charset;
 }
 

@@ -206,6 +206,7 @@ const StringEntry kStringTable[] = {
     {65004, "X:0    Y:0     "},
     // %1: the character the document's charset cannot hold.
     {65010, "「%1」はこのドキュメントの文字コードで表せないため、入力を取り消しました"},
+    {65011, "このページの文字コード「%1」には対応していません。テキストは Shift_JIS として表示します"},
 
     // File commands: the file dialogs' titles and filters ("|"-separated:
     // description, patterns, ..., ending in "||"), and their refusals.

@@ -60,6 +60,7 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
 void CZorvaView::OnEditCopy() {
   if (!m_doc.m_pSelArea) return;
   m_areaClipboard.CopyFrom(*m_doc.m_pSelArea);
+  m_nClipboardCharset = m_doc.m_nCharset;
   m_bClipboardFull = true;
 }
 
@@ -85,6 +86,10 @@ void CZorvaView::OnEditClear() {
 
 void CZorvaView::OnEditPaste() {
   if (!m_bClipboardFull) return;
+  // The copy may come from a document whose texts were in another charset;
+  // it is made this document's once, so a second paste costs nothing.
+  m_areaClipboard.ConvertTexts(m_nClipboardCharset, m_doc.m_nCharset);
+  m_nClipboardCharset = m_doc.m_nCharset;
   PlaceCopy(*this, m_areaClipboard);
 }
 

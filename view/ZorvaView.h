@@ -199,6 +199,7 @@ class CZorvaView {
   bool m_bDragStarted = false;
   CArea m_areaClipboard;
   bool m_bClipboardFull = false;
+  zorva::ECharset m_nClipboardCharset = zorva::ECharset::ShiftJis;
   CPoint m_ptPasteOffset{20, 20};
 
   // Members added by the files of one job go under that job's line.

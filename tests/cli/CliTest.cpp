@@ -33,7 +33,7 @@ TEST(CliDump, PrintsTheDocumentAsTheEditorOpensIt) {
   // The picture is the path the document holds once open: resolved against
   // the file's folder.
   EXPECT_EQ(r.out,
-            "{\"version\":78,\"picture\":\"" + dir.File("maps/img/a.jpg") +
+            "{\"version\":78,\"charset\":\"shift_jis\",\"picture\":\"" + dir.File("maps/img/a.jpg") +
                 "\",\"size\":[100,50],\"areas\":[{\"type\":0,\"closed\":true,"
                 "\"points\":[[10,20],[50,60]],\"handle1\":[],\"handle2\":[],"
                 "\"bound\":[10,20,50,60],\"href\":\"a.html\",\"target\":\"\",\"alt\":\"\","

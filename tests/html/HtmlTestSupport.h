@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "html/HtmlSettings.h"
+#include "html/MapReader.h"
 #include "model/ZorvaDoc.h"
 
 namespace zorva::test {
@@ -35,6 +36,31 @@ inline HtmlOutputSettings Settings(const std::string& newline, int doctype, int 
   s.charcase = charcase;
   return s;
 }
+
+// A document that reads pages, its picture loads only noted.
+class RecordingLoader : public IPictureLoader {
+ public:
+  void Start(CZorvaDoc&, PictureFormat format) override { started.push_back(format); }
+  std::vector<PictureFormat> started;
+};
+
+struct Reader {
+  FakeDocumentHost host;
+  RecordingLoader loader;
+  CZorvaDoc doc{&host};
+  Reader() { doc.SetPictureLoader(&loader); }
+
+  bool Read(const std::string& page, const CString& path = "/site/index.html") {
+    doc.OnNewDocument();
+    return zorva::html::ReadPageText(doc, path, page);
+  }
+  const CArea& Area(size_t i) const { return **std::next(doc.m_listArea.begin(), long(i)); }
+  std::vector<CPoint> Points(size_t i) const {
+    std::vector<CPoint> pts;
+    for (const CPoint& p : Area(i).m_listPoint) pts.push_back(p);
+    return pts;
+  }
+};
 
 // The settings of a fresh installation.
 inline HtmlOutputSettings FirstInstall() { return Settings("\r\n", 2, 1, 0); }

@@ -9,30 +9,6 @@ using namespace zorva::test;
 
 namespace {
 
-class RecordingLoader : public IPictureLoader {
- public:
-  void Start(CZorvaDoc&, PictureFormat format) override { started.push_back(format); }
-  std::vector<PictureFormat> started;
-};
-
-struct Reader {
-  FakeDocumentHost host;
-  RecordingLoader loader;
-  CZorvaDoc doc{&host};
-  Reader() { doc.SetPictureLoader(&loader); }
-
-  bool Read(const std::string& page, const CString& path = "/site/index.html") {
-    doc.OnNewDocument();
-    return html::ReadPageText(doc, path, page);
-  }
-  const CArea& Area(size_t i) const { return **std::next(doc.m_listArea.begin(), long(i)); }
-  std::vector<CPoint> Points(size_t i) const {
-    std::vector<CPoint> pts;
-    for (const CPoint& p : Area(i).m_listPoint) pts.push_back(p);
-    return pts;
-  }
-};
-
 std::string MapPage(const std::string& areas, const std::string& mapName = "m") {
   return "<html><body><img src=\"pic.jpg\" usemap=\"#m\">\n<map name=\"" + mapName + "\">\n" + areas +
          "</map></body></html>";
