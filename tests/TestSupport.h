@@ -9,6 +9,9 @@
 
 #include "model/DocumentHost.h"
 
+// `text` holds `part` somewhere; shows the text when it does not.
+#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
+
 namespace zorva::test {
 
 // Records every message and answers dialogs from queues.

@@ -92,7 +92,6 @@ class Replay : public ::testing::Test {
   TempDir m_config;
 };
 
-#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/Charset.h"
 #include "platform/CodePage.h"
 #include "platform/StringTable.h"
 
@@ -67,4 +68,48 @@ TEST(StringTable, FormatsNumberedAndSequentialPlaceholders) {
   EXPECT_EQ(FormatText("%d%%", {}), "%d%");
   EXPECT_EQ(FormatText("x%s", {}), "x");
   EXPECT_EQ(LoadStringCp932(61208), std::string("\x96\xBC\x8F\xCC\x96\xA2\x90\xDD\x92\xE8"));
+}
+
+TEST(Charset, ConversionsPerCharset) {
+  const ECharset S = ECharset::ShiftJis, U = ECharset::Utf8, E = ECharset::EucJp;
+  // The same text in each charset's bytes; "①～" are the extensions CP932 and
+  // the Microsoft flavour of EUC-JP share.
+  const std::string text = "東京 ①～ ｶﾅ abc";
+  for (ECharset c : {S, U, E}) {
+    std::optional<CString> bytes = Utf8ToCharset(c, text);
+    ASSERT_TRUE(bytes.has_value()) << CharsetName(c);
+    EXPECT_EQ(CharsetToUtf8(c, *bytes), text);
+    for (ECharset to : {S, U, E}) EXPECT_EQ(ConvertCharset(c, to, *bytes), Utf8ToCharset(to, text));
+  }
+  // Characters a charset lacks: refused on the way in, referenced in a page,
+  // "?" where the text must go over.
+  EXPECT_FALSE(Utf8ToCharset(S, "😀").has_value());
+  EXPECT_FALSE(Utf8ToCharset(E, "😀").has_value());
+  EXPECT_FALSE(ConvertCharset(U, S, "a😀").has_value());
+  EXPECT_EQ(ConvertCharsetForPage(U, S, "笑😀é"), *Utf8ToCp932("笑") + "&#128512;&#233;");
+  EXPECT_EQ(ConvertCharsetLossy(U, E, "笑😀"), *Utf8ToCharset(E, "笑") + "?");
+  EXPECT_EQ(FirstUnmappableChar(E, "東京é😀").value_or(""), "😀");  // JIS X 0212 holds é
+  // Bytes that do not decode show as U+FFFD; broken UTF-8 is never passed on.
+  EXPECT_EQ(CharsetToUtf8(U, "a\xC3"), "a\xEF\xBF\xBD");
+  EXPECT_EQ(CharsetToUtf8(E, "a\xA4"), "a\xEF\xBF\xBD");
+  EXPECT_FALSE(Utf8ToCharset(U, "\xED\xA0\x80").has_value());
+  // The wide form of stored strings.
+  EXPECT_EQ(Utf16ToCharset(U, u"笑\U0001F600"), "笑😀");
+  EXPECT_EQ(CharsetToUtf16(E, *Utf8ToCharset(E, "東京")), u"東京");
+  EXPECT_FALSE(Utf16ToCharset(U, std::u16string(1, char16_t(0xD800))).has_value());
+}
+
+TEST(Charset, PrefixesEndBetweenCharacters) {
+  struct Case {
+    ECharset charset;
+    std::string bytes;
+    size_t max, expected;
+  } cases[] = {
+      {ECharset::Utf8, "ab日本", 4, 2},         {ECharset::Utf8, "ab日本", 5, 5},
+      {ECharset::Utf8, "😀", 3, 0},             {ECharset::EucJp, "a\xC5\xEC\x8E\xB6", 2, 1},
+      {ECharset::EucJp, "\x8F\xB0\xA1z", 2, 0}, {ECharset::EucJp, "\x8F\xB0\xA1z", 4, 4},
+      {ECharset::ShiftJis, "a\x83\x65", 2, 1},  {ECharset::Utf8, "a\xE6", 9, 2},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(CharsetPrefixLength(c.charset, c.bytes, c.max), c.expected) << c.bytes << " " << c.max;
 }

@@ -62,3 +62,17 @@ TEST(Clipboard, DeleteTakesSelectedPolygonVerticesOrTheWholeArea) {
     EXPECT_TRUE(ShowsFresh(f));
   }
 }
+
+TEST(Clipboard, ACopyFromADocumentInAnotherCharsetIsPastedInThisOnes) {
+  ViewFixture f;
+  f.doc.SetTextCharset(zorva::ECharset::Utf8);
+  CArea* a = Select(f, f.AddRect(10, 10, 50, 40));
+  a->m_strAlt = "笑顔 😀";
+  a->m_strHref = "café.html";
+  f.view->OnCommand(ID_EDIT_COPY);
+  f.doc.DeleteContents();  // another document, in Shift_JIS
+  f.view->OnCommand(ID_EDIT_PASTE);
+  ASSERT_NE(f.doc.m_pSelArea, nullptr);
+  EXPECT_EQ(f.doc.m_pSelArea->m_strAlt, "\x8F\xCE\x8A\xE7 ?");
+  EXPECT_EQ(f.doc.m_pSelArea->m_strHref, "caf?.html");
+}
