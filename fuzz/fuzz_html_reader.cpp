@@ -1,6 +1,9 @@
 // The map reader over arbitrary bytes: it must read or refuse every page
 // without faults. When the page has several images the first is taken, so
-// the map scan runs too; a page that was read is written back in both modes.
+// the map scan runs too; a page that was read is written back in both modes,
+// the new page in a charset the fuzzer's bytes choose, so the conversions
+// between the page's declared or guessed charset and another run too.
+// fuzz_html_reader.dict holds the tags and the charset declarations.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,8 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string page(reinterpret_cast<const char*>(data), size);
   if (!zorva::html::ReadPageText(doc, "/site/page.html", std::move(page))) return 0;
   std::string out;
-  zorva::html::BuildPage(doc, "/site/out.html", zorva::HtmlOutputSettings{}, out);
+  zorva::HtmlOutputSettings settings;
+  zorva::html::BuildPage(doc, "/site/out.html", settings, out);
   doc.m_bFromPage = false;
-  zorva::html::BuildPage(doc, "/site/out.html", zorva::HtmlOutputSettings{}, out);
+  settings.charcode = size ? data[size - 1] % 4 : 0;
+  zorva::html::BuildPage(doc, "/site/out.html", settings, out);
   return 0;
 }
