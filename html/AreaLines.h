@@ -4,7 +4,7 @@
 
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
-#include "html/PageCharset.h"
+#include "html/PageText.h"
 
 class CZorvaDoc;
 

@@ -9,7 +9,7 @@
 #include "html/ByteScanner.h"
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
-#include "html/PageCharset.h"
+#include "html/PageText.h"
 #include "html/PicturePath.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"

@@ -1,4 +1,4 @@
-#include "html/PageCharset.h"
+#include "html/PageText.h"
 
 namespace zorva::html {
 
