@@ -49,7 +49,7 @@ bool ParseOption(const std::string& name, const std::string& value, HtmlOptions&
     return true;
   }
   if (name == "--charcode") {
-    if (!ParseInt(value, 0, 2, n)) return false;
+    if (!ParseInt(value, 0, 3, n)) return false;
     o.charcode = n;
     return true;
   }

@@ -43,7 +43,7 @@ static void PrintHelp() {
       "  --image N                  the image (from 0) of a page that has several\n"
       "  --unclosed close|ignore|cancel, --shape convert|ignore|cancel\n"
       "                             answers to the writer's questions (default cancel)\n"
-      "  --newline crlf|cr|lf, --doctype 0|2|3|4, --charcode 0|1|2, --charcase 0|1|2\n"
+      "  --newline crlf|cr|lf, --doctype 0|2|3|4, --charcode 0|1|2|3, --charcase 0|1|2\n"
       "                             output settings; by default those the editor keeps\n"
       "                             in $XDG_CONFIG_HOME/Ulmora/ZORVA.conf (~/.config),\n"
       "                             with its start-up defaults where none is stored\n"

@@ -32,22 +32,23 @@ constexpr int kButtonIgnore = 5;  // "ignore"
 
 // Everything after the shape and its coordinates: link, ALT, scripts and the
 // end of the tag with its comment.
-void AppendLinkPart(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline) {
+void AppendLinkPart(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline,
+                    CPageText& text) {
   if (!a.m_strHref.empty()) {
-    AppendAttribute(out, L.href, a.m_strHref);
-    if (!a.m_strTarget.empty()) AppendAttribute(out, L.target, a.m_strTarget);
+    AppendAttribute(out, L.href, text(a.m_strHref));
+    if (!a.m_strTarget.empty()) AppendAttribute(out, L.target, text(a.m_strTarget));
   } else {
     out.Append(L.nohref);
   }
-  if (!a.m_strAlt.empty()) AppendAttribute(out, L.alt, a.m_strAlt);
+  if (!a.m_strAlt.empty()) AppendAttribute(out, L.alt, text(a.m_strAlt));
   if (a.m_bJavaScript) {
-    if (!a.m_strOnClick.empty()) AppendAttribute(out, kOnClick, a.m_strOnClick);
-    if (!a.m_strOnMouseOver.empty()) AppendAttribute(out, kOnMouseOver, a.m_strOnMouseOver);
-    if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, kOnMouseOut, a.m_strOnMouseOut);
+    if (!a.m_strOnClick.empty()) AppendAttribute(out, kOnClick, text(a.m_strOnClick));
+    if (!a.m_strOnMouseOver.empty()) AppendAttribute(out, kOnMouseOver, text(a.m_strOnMouseOver));
+    if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, kOnMouseOut, text(a.m_strOnMouseOut));
   }
   if (!a.m_strComment.empty()) {
     out.Append("><!-- ");
-    out.Append(a.m_strComment);
+    out.Append(text(a.m_strComment));
     out.Append(" -->");
   } else {
     out.Append('>');
@@ -57,10 +58,11 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std:
 
 // Appends the line of an area that HTML can hold; false when the area has no
 // form HTML could carry (no points, or a type without an HTML shape).
-bool AppendAreaLine(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline) {
+bool AppendAreaLine(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline,
+                    CPageText& text) {
   if (a.m_nType == AREA_DEFAULT) {
     out.Append(L.defaultArea);
-    AppendLinkPart(out, a, L, newline);
+    AppendLinkPart(out, a, L, newline, text);
     return true;
   }
   if (a.m_listPoint.empty()) return false;
@@ -100,7 +102,7 @@ bool AppendAreaLine(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std:
     default:
       return false;
   }
-  AppendLinkPart(out, a, L, newline);
+  AppendLinkPart(out, a, L, newline, text);
   return true;
 }
 
@@ -145,7 +147,7 @@ void PrefetchAhead(const std::vector<const CArea*>& areas, size_t i) {
 // The lines of areas [from, to), asking the user about those HTML cannot hold
 // as they are. False when the user cancelled.
 bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const CArea*>& areas, size_t from,
-                       size_t to, const HtmlLiterals& L, std::string_view newline) {
+                       size_t to, const HtmlLiterals& L, std::string_view newline, CPageText& text) {
   CArea scratch;
   for (size_t i = from; i < to; ++i) {
     PrefetchAhead(areas, i);
@@ -165,22 +167,23 @@ bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const 
       poly.ConvertToPolygon();
       // Only rectangles and ellipses have a polygon form; a Bezier outline
       // has none and is left out like an ignored area.
-      if (poly.m_nType == AREA_POLYGON) AppendAreaLine(out, poly, L, newline);
+      if (poly.m_nType == AREA_POLYGON) AppendAreaLine(out, poly, L, newline, text);
       continue;
     }
     // Closing an open outline changes nothing in its line.
-    AppendAreaLine(out, *a, L, newline);
+    AppendAreaLine(out, *a, L, newline, text);
   }
   return true;
 }
 
 }  // namespace
 
-bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline) {
+bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline,
+                     CPageText& text) {
   const std::vector<const CArea*> areas(doc.m_listArea.begin(), doc.m_listArea.end());
-  if (!AppendLinesAsking(out, doc, areas, 0, areas.size(), L, newline)) return false;
+  if (!AppendLinesAsking(out, doc, areas, 0, areas.size(), L, newline, text)) return false;
   out.Append(L.defaultArea);
-  AppendLinkPart(out, doc.m_areaDefault, L, newline);
+  AppendLinkPart(out, doc.m_areaDefault, L, newline, text);
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
+#include "html/PageText.h"
 
 class CZorvaDoc;
 
@@ -16,8 +17,10 @@ void AppendValue(CPageBytes& out, std::string_view v);
 void AppendAttribute(CPageBytes& out, std::string_view name, std::string_view value);
 
 // The line of every area of the document's list that HTML can hold, then the
-// default area's line. Asks the document's host about areas HTML cannot hold
-// as they are; false when the user cancelled there.
-bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline);
+// default area's line, their texts passed through `text`. Asks the document's
+// host about areas HTML cannot hold as they are; false when the user cancelled
+// there.
+bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline,
+                     CPageText& text);
 
 }  // namespace zorva::html

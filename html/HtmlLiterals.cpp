@@ -8,6 +8,7 @@ const HtmlLiterals kMixed = {
     "<HTML>", "<HEAD>", "</HEAD>",
     "<META http-equiv=\"Content-Type\" content=\"text/html;charset=Shift_JIS\">",
     "<META http-equiv=\"Content-Type\" content=\"text/html;charset=euc-jp\">",
+    "<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">",
     "<BODY>", "<IMG src=\"", "\" usemap=\"#", "\" border=\"0\">", "<MAP name=\"",
     "</MAP>", "</BODY>", "</HTML>",
     "<AREA shape=\"rect\" coords=\"", "<AREA shape=\"circle\" coords=\"",
@@ -18,6 +19,7 @@ const HtmlLiterals kUpper = {
     "<HTML>", "<HEAD>", "</HEAD>",
     "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=Shift_JIS\">",
     "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=EUC-JP\">",
+    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">",
     "<BODY>", "<IMG SRC=\"", "\" USEMAP=\"#", "\" BORDER=\"0\">", "<MAP NAME=\"",
     "</MAP>", "</BODY>", "</HTML>",
     "<AREA SHAPE=\"rect\" COORDS=\"", "<AREA SHAPE=\"circle\" COORDS=\"",
@@ -28,6 +30,7 @@ const HtmlLiterals kLower = {
     "<html>", "<head>", "</head>",
     "<meta http-equiv=\"content-type\" content=\"text/html;charset=shift_jis\">",
     "<meta http-equiv=\"content-type\" content=\"text/html;charset=euc-jp\">",
+    "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">",
     "<body>", "<img src=\"", "\" usemap=\"#", "\" border=\"0\">", "<map name=\"",
     "</map>", "</body>", "</html>",
     "<area shape=\"rect\" coords=\"", "<area shape=\"circle\" coords=\"",
@@ -40,6 +43,15 @@ const HtmlLiterals& LiteralsFor(int charcase) {
     case 1: return kUpper;
     case 2: return kLower;
     default: return kMixed;
+  }
+}
+
+std::string_view MetaLine(const HtmlLiterals& L, int charcode) {
+  switch (charcode) {
+    case 1: return L.metaSjis;
+    case 2: return L.metaEuc;
+    case 3: return L.metaUtf8;
+    default: return {};
   }
 }
 

@@ -1,5 +1,7 @@
 #include "html/HtmlSettings.h"
 
+#include <iterator>
+
 #include "html/HtmlSettingsDefaults.h"
 
 namespace zorva {
@@ -7,8 +9,10 @@ namespace zorva {
 namespace {
 const char* const kNewlines[] = {"\r\n", "\r", "\n"};
 // The stored value of each DOCTYPE and character-code button, in button order.
+// UTF-8 came after the others and is stored as 3, so older settings files keep
+// their meaning.
 const int kDoctypes[] = {2, 3, 4, 0};
-const int kCharcodes[] = {1, 2, 0};
+const int kCharcodes[] = {1, 2, 3, 0};
 
 template <size_t N>
 int IndexOf(const int (&values)[N], int value) {
@@ -43,9 +47,9 @@ HtmlSettingsIndices LoadHtmlSettingsIndices(ISettingsStore& store) {
 void SaveHtmlSettingsIndices(ISettingsStore& store, const HtmlSettingsIndices& ix) {
   if (ix.newline >= 0 && ix.newline < 3)
     store.WriteString(kSettingsSection, kSettingNewline, kNewlines[ix.newline]);
-  if (ix.doctype >= 0 && ix.doctype < 4)
+  if (ix.doctype >= 0 && ix.doctype < int(std::size(kDoctypes)))
     store.WriteInt(kSettingsSection, kSettingDoctype, kDoctypes[ix.doctype]);
-  if (ix.charcode >= 0 && ix.charcode < 3)
+  if (ix.charcode >= 0 && ix.charcode < int(std::size(kCharcodes)))
     store.WriteInt(kSettingsSection, kSettingCharcode, kCharcodes[ix.charcode]);
   store.WriteInt(kSettingsSection, kSettingCharcase, ix.charcase);
 }

@@ -12,7 +12,8 @@ namespace zorva {
 struct HtmlOutputSettings {
   std::string newline = "\r\n";
   int doctype = 0;   // 2, 3, 4 select a DOCTYPE line; anything else none
-  int charcode = 0;  // 1 Shift_JIS, 2 EUC-JP META line; anything else none
+  int charcode = 0;  // page charset and META line: 1 Shift_JIS, 2 EUC-JP, 3 UTF-8;
+                     // anything else none, the texts in the document's charset
   int charcase = 0;  // 0 upper elements / lower attributes, 1 all upper, 2 all lower
 };
 

@@ -9,6 +9,7 @@
 #include "html/ByteScanner.h"
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
+#include "html/PageText.h"
 #include "html/PicturePath.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
@@ -37,7 +38,9 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   AppendAttribute(out, L.mapName, mapName);
   out.Append('>');
   out.Append(newline);
-  if (!AppendAreaLines(out, doc, L, newline)) return false;
+  // The document's texts came from this page and are in its charset already.
+  CPageText asHeld;
+  if (!AppendAreaLines(out, doc, L, newline, asHeld)) return false;
   out.Append(L.mapEnd);
   out.Append(newline);
 
@@ -60,8 +63,12 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
                   const HtmlLiterals& L, CPageBytes& out) {
   const std::string& nl = s.newline;
-  const CString relativePicture = RelativePicturePath(target, doc.m_strPicturePath);
-  const CString mapName = SplitPath(relativePicture).name;
+  const ECharset pageCharset = PageCharsetFor(s.charcode, doc.m_nCharset);
+  // Paths are held as CP932 whatever the charset of the document's texts.
+  CPageText fromPath(ECharset::ShiftJis, pageCharset);
+  const CString relativePath = RelativePicturePath(target, doc.m_strPicturePath);
+  const CString relativePicture(fromPath(relativePath));
+  const CString mapName(fromPath(SplitPath(relativePath).name));
 
   if (const char* doctype = DoctypeLine(s.doctype)) {
     out.Append(doctype);
@@ -73,8 +80,8 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   out.Append(nl);
   out.Append(L.headStart);
   out.Append(nl);
-  if (s.charcode == 1 || s.charcode == 2) {
-    out.Append(s.charcode == 1 ? L.metaSjis : L.metaEuc);
+  if (const std::string_view meta = MetaLine(L, s.charcode); !meta.empty()) {
+    out.Append(meta);
     out.Append(nl);
   }
   out.Append(L.headEnd);
@@ -90,7 +97,8 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   AppendAttribute(out, L.mapName, mapName);
   out.Append('>');
   out.Append(nl);
-  if (!AppendAreaLines(out, doc, L, nl)) return false;
+  CPageText fromDocument(doc.m_nCharset, pageCharset);
+  if (!AppendAreaLines(out, doc, L, nl, fromDocument)) return false;
   out.Append(L.mapEnd);
   out.Append(nl);
   out.Append(L.bodyEnd);

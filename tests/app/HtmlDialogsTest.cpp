@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLayout>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -22,7 +23,7 @@ void EnsureApplication() {
 
 std::vector<int> Checked(const CHtmlSettingsDlg& dlg) {
   std::vector<int> ids;
-  for (int id : {1030, 1031, 1032, 1033, 1034, 1035, 1039, 1036, 1037, 1040, 1063, 1064, 1065})
+  for (int id : {1030, 1031, 1032, 1033, 1034, 1035, 1039, 1036, 1037, 1041, 1040, 1063, 1064, 1065})
     if (dlg.Button(id)->isChecked()) ids.push_back(id);
   return ids;
 }
@@ -76,6 +77,25 @@ TEST(HtmlSettingsDialog, UnknownValuesSelectNothingAndCancelWritesNothing) {
   EXPECT_EQ(store.GetInt("Settings", "doctype", -9), 3);
   EXPECT_EQ(store.GetInt("Settings", "charcode", -9), 5);
   EXPECT_EQ(store.GetInt("Settings", "charcase", -9), -1);
+}
+
+TEST(HtmlSettingsDialog, Utf8StandsBeforeNoneAndEachStoredCharcodeKeepsItsButton) {
+  EnsureApplication();
+  const struct {
+    int stored, button;
+  } cases[] = {{1, 1036}, {2, 1037}, {3, 1041}, {0, 1040}};
+  for (const auto& c : cases) {
+    zorva::CMemorySettingsStore store;
+    zorva::CompleteHtmlSettings(store);
+    store.WriteInt("Settings", "charcode", c.stored);
+    CHtmlSettingsDlg dlg(store);
+    EXPECT_EQ(Checked(dlg), (std::vector<int>{1030, 1033, c.button, 1063})) << c.stored;
+    QRadioButton* utf8 = dlg.Button(1041);
+    EXPECT_EQ(utf8->text(), QString::fromUtf8("UTF-8"));
+    EXPECT_EQ(utf8->parentWidget()->layout()->indexOf(utf8), 2);  // Shift_JIS, EUC-JP, UTF-8, none
+    dlg.accept();
+    EXPECT_EQ(store.GetInt("Settings", "charcode", -9), c.stored);
+  }
 }
 
 TEST(ImageSelectDialog, FirstLineSelectedDoubleClickChoosesCancelGivesMinusOne) {

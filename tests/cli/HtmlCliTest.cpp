@@ -84,6 +84,19 @@ TEST_F(HtmlCli, ConvertWritesANewPageWithTheStoredOrGivenSettings) {
   EXPECT_NE(ReadFileBytes(dir.File("c.html")).find("<AREA SHAPE=\"rect\" COORDS="), std::string::npos);
 }
 
+TEST_F(HtmlCli, ConvertWritesAUtf8PageWithCharcode3) {
+  const std::string zvf = Project(false);
+  auto r = Cli({"convert", zvf, dir.File("u.html"), "--charcode", "3"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string page = ReadFileBytes(dir.File("u.html"));
+  EXPECT_NE(page.find("<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"), std::string::npos);
+  // The default area's comment, "デフォルトエリア".
+  EXPECT_NE(page.find("nohref><!-- \xE3\x83\x87\xE3\x83\x95\xE3\x82\xA9\xE3\x83\xAB\xE3\x83\x88\xE3\x82\xA8"
+                      "\xE3\x83\xAA\xE3\x82\xA2 -->"),
+            std::string::npos);
+  EXPECT_EQ(Cli({"convert", zvf, dir.File("x.html"), "--charcode", "4"}).status, 2);
+}
+
 TEST_F(HtmlCli, WritersQuestionsAreAnsweredByOptionsOrFailWithTheirText) {
   const std::string zvf = Project(true);
   WriteFileBytes(dir.File("keep.html"), "old");

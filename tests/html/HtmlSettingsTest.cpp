@@ -15,7 +15,7 @@ TEST(HtmlSettingsExchange, FreshInstallationOpensWithItsDefaultsSelected) {
   EXPECT_EQ(Load(store), (HtmlSettingsIndices{0, 0, 0, 0}));
   // An empty store reads as CR LF, no DOCTYPE, no META, mixed case.
   CMemorySettingsStore empty;
-  EXPECT_EQ(Load(empty), (HtmlSettingsIndices{0, 3, 2, 0}));
+  EXPECT_EQ(Load(empty), (HtmlSettingsIndices{0, 3, 3, 0}));
 }
 
 TEST(HtmlSettingsExchange, StoredValuesMapToButtonsAndBack) {
@@ -25,8 +25,10 @@ TEST(HtmlSettingsExchange, StoredValuesMapToButtonsAndBack) {
     HtmlSettingsIndices ix;
   } cases[] = {
       {"\r", 3, 2, 1, {1, 1, 1, 1}},
-      {"\n", 4, 0, 2, {2, 2, 2, 2}},
+      {"\n", 4, 0, 2, {2, 2, 3, 2}},
       {"\r\n", 0, 1, 0, {0, 3, 0, 0}},
+      // UTF-8, the button before "none", is stored as 3.
+      {"\r\n", 2, 3, 0, {0, 0, 2, 0}},
   };
   for (const auto& c : cases) {
     CMemorySettingsStore store;

@@ -313,3 +313,66 @@ TEST(MapWriterPatch, ABigPageWrittenWhileBuiltHoldsTheSameBytesAsBuiltInMemory) 
   EXPECT_TRUE(ReadFileBytes(target) == inMemory);
   EXPECT_EQ(ReadFileBytes(target).substr(0, before.size()), before);
 }
+
+TEST(MapWriterCharset, Utf8MetaLineInEachLetterCase) {
+  const char* const heads[] = {
+      "<HEAD>\n<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">\n</HEAD>",
+      "<HEAD>\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n</HEAD>",
+      "<head>\n<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\n</head>"};
+  Writer w;
+  for (int charcase : {0, 1, 2})
+    EXPECT_NE(w.Page(Settings("\n", 0, 3, charcase)).find(heads[charcase]), std::string::npos) << charcase;
+}
+
+TEST(MapWriterCharset, TextsAndPathsAreWrittenInThePagesCharset) {
+  // "日本" and the picture "表.jpg", whose second CP932 byte is a backslash.
+  const std::string sjis = "\x93\xFA\x96\x7B", utf8 = "\xE6\x97\xA5\xE6\x9C\xAC", smile = "\xF0\x9F\x98\x80";
+  const std::string hyoSjis = "\x95\x5C", hyoUtf8 = "\xE8\xA1\xA8";
+  const struct {
+    ECharset doc;
+    std::string text;
+    int charcode;
+    std::string written, picture;
+  } cases[] = {
+      {ECharset::ShiftJis, sjis, 3, utf8, hyoUtf8},
+      {ECharset::Utf8, smile + utf8, 1, "&#128512;" + sjis, hyoSjis},
+      {ECharset::Utf8, smile + utf8, 0, smile + utf8, hyoUtf8},  // no META: the document's own charset
+      {ECharset::ShiftJis, sjis, 0, sjis, hyoSjis},
+      // A stored EUC-JP choice once wrote Shift_JIS bytes under its META line.
+      {ECharset::ShiftJis, sjis, 2, "\xC6\xFC\xCB\xDC", "\xC9\xBD"},
+  };
+  for (const auto& c : cases) {
+    Writer w;
+    w.doc.m_nCharset = c.doc;
+    w.doc.m_strPicturePath = "C:\\site\\" + hyoSjis + ".jpg";
+    CArea& a = AddArea(w.doc, AREA_RECT, {{0, 0}, {1, 1}});
+    a.m_strHref = c.text + ".html";
+    a.m_strAlt = c.text + "\"";
+    a.m_bJavaScript = true;
+    a.m_strOnMouseOver = c.text;
+    w.doc.m_areaDefault.m_strComment = c.text;
+    const std::string& t = c.written;
+    const std::string page = w.Page(Settings("\n", 0, c.charcode, 0));
+    EXPECT_EQ(page.substr(std::min(page.find("<IMG"), page.size())),
+              "<IMG src=\"" + c.picture + ".jpg\" usemap=\"#" + c.picture + "\" border=\"0\">\n<MAP name=\"" +
+                  c.picture + "\">\n<AREA shape=\"rect\" coords=\"0,0,1,1\" href=\"" + t + ".html\" alt=\"" + t +
+                  "&quot;\" onMouseOver=\"" + t + "\">\n<AREA shape=\"default\" nohref><!-- " + t +
+                  " -->\n</MAP>\n</BODY>\n</HTML>")
+        << c.charcode << " " << int(c.doc);
+  }
+}
+
+TEST(MapWriterCharset, APatchedPageKeepsTheTextsAsTheyCameFromIt) {
+  Writer w;
+  const std::string smile = "\xF0\x9F\x98\x80";
+  w.doc.m_nCharset = ECharset::Utf8;
+  w.doc.m_pszPageText = "<img>";
+  w.doc.m_bFromPage = true;
+  w.doc.m_nImgTagPos = 0;
+  w.doc.m_strUseMap = "#m";
+  w.doc.m_areaDefault.m_strComment = smile;
+  for (int charcode : {1, 2, 3, 0})
+    EXPECT_EQ(w.Page(Settings("\n", 0, charcode, 0)),
+              "\n<MAP name=\"m\">\n<AREA shape=\"default\" nohref><!-- " + smile + " -->\n</MAP>\n<img usemap=\"#m\">")
+        << charcode;
+}
