@@ -1,6 +1,7 @@
 #include "model/Archive.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/CodePage.h"
 
@@ -58,20 +59,79 @@ CRect CArchive::ReadRect() {
 
 // The length prefix avoids 0xFFFE in the word, which would announce a wide
 // string, by moving to the four-byte form from 65534 on.
-void CArchive::WriteString(std::string_view s) {
-  if (s.size() > 0xFFFFFFFFu)
+void CArchive::WriteStringLength(size_t n) {
+  if (n > 0xFFFFFFFFu)
     throw CArchiveException(CArchiveException::tooLarge, "string too long to store");
-  if (s.size() < 0xFF) {
-    WriteByte(uint8_t(s.size()));
-  } else if (s.size() < 0xFFFE) {
+  if (n < 0xFF) {
+    WriteByte(uint8_t(n));
+  } else if (n < 0xFFFE) {
     WriteByte(0xFF);
-    WriteWord(uint16_t(s.size()));
+    WriteWord(uint16_t(n));
   } else {
     WriteByte(0xFF);
     WriteWord(0xFFFF);
-    WriteRaw32(uint32_t(s.size()));
+    WriteRaw32(uint32_t(n));
   }
+}
+
+void CArchive::WriteString(std::string_view s) {
+  // Most strings are short: their prefix is written here, without a call.
+  if (s.size() < 0xFF)
+    WriteByte(uint8_t(s.size()));
+  else
+    WriteStringLength(s.size());
   Append(s.data(), s.size());
+}
+
+void CArchive::WriteWideString(std::u16string_view units) {
+  WriteByte(0xFF);
+  WriteWord(0xFFFE);
+  WriteStringLength(units.size());
+  std::string bytes(units.size() * 2, '\0');
+  for (size_t i = 0; i < units.size(); ++i) {
+    bytes[2 * i] = char(units[i] & 0xFF);
+    bytes[2 * i + 1] = char(units[i] >> 8);
+  }
+  Append(bytes.data(), bytes.size());
+}
+
+namespace {
+
+// The same bytes in every charset a document's texts can be in.
+bool IsAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+// `bytes` in `to`, only when they come back unchanged: Shift_JIS takes some
+// characters one way only (the yen sign as the backslash, the wave dash as
+// the full-width tilde), so a conversion that succeeds can still lose them.
+std::optional<CString> ConvertExactly(zorva::ECharset from, zorva::ECharset to, std::string_view bytes) {
+  auto converted = zorva::ConvertCharset(from, to, bytes);
+  if (!converted) return std::nullopt;
+  auto back = zorva::ConvertCharset(to, from, *converted);
+  if (!back || *back != bytes) return std::nullopt;
+  return converted;
+}
+
+std::u16string Units(std::string_view bytes) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i)
+    units[i] = char16_t(uint8_t(bytes[2 * i]) | (uint8_t(bytes[2 * i + 1]) << 8));
+  return units;
+}
+
+[[noreturn]] void ThrowTextCharset() {
+  throw CArchiveException(CArchiveException::textCharset, "a stored text needs a wider charset");
+}
+
+}  // namespace
+
+void CArchive::WriteConvertedText(std::string_view s) {
+  if (IsAscii(s)) return WriteString(s);
+  if (auto sjis = ConvertExactly(m_textCharset, zorva::ECharset::ShiftJis, s)) return WriteString(*sjis);
+  WriteWideString(zorva::CharsetToUtf16(m_textCharset, s));
 }
 
 uint32_t CArchive::ReadStringLength(bool& wide) {
@@ -90,20 +150,45 @@ uint32_t CArchive::ReadStringLength(bool& wide) {
   return ReadRaw32();
 }
 
-CString CArchive::ReadString() {
-  bool wide = false;
+std::string_view CArchive::ReadStringBody(bool& wide) {
   uint32_t len = ReadStringLength(wide);
   // Checked against what is left before anything is allocated, so a forged
   // length costs nothing.
   uint64_t bytes = wide ? uint64_t(len) * 2 : uint64_t(len);
   if (bytes > Remaining()) ThrowEndOfFile();
-  const unsigned char* p = Take(size_t(bytes));
-  if (!wide) return CString(reinterpret_cast<const char*>(p), len);
-  std::u16string units(len, u'\0');
-  for (uint32_t i = 0; i < len; ++i) units[i] = char16_t(p[2 * i] | (p[2 * i + 1] << 8));
-  auto converted = zorva::Utf16ToCp932(units);
+  return std::string_view(reinterpret_cast<const char*>(Take(size_t(bytes))), size_t(bytes));
+}
+
+CString CArchive::ReadString() {
+  bool wide = false;
+  std::string_view body = ReadStringBody(wide);
+  if (!wide) return CString(body);
+  auto converted = zorva::Utf16ToCp932(Units(body));
   if (!converted)
     throw CArchiveException(CArchiveException::badString, "a stored text has no code-page form");
+  return *converted;
+}
+
+CString CArchive::ReadText() {
+  using zorva::ECharset;
+  bool wide = false;
+  std::string_view body = ReadStringBody(wide);
+  if (!wide) {
+    if (m_textCharset == ECharset::ShiftJis || IsAscii(body)) return CString(body);
+    // Bytes that are not Shift_JIS become U+FFFD, as wherever such a text is
+    // shown in another charset.
+    std::string utf8 = zorva::CharsetToUtf8(ECharset::ShiftJis, body);
+    if (m_textCharset == ECharset::Utf8) return utf8;
+    auto converted = ConvertExactly(ECharset::Utf8, m_textCharset, utf8);
+    if (!converted) ThrowTextCharset();
+    return *converted;
+  }
+  // UTF-8 holds every character, so only malformed UTF-16 fails here.
+  auto utf8 = zorva::Utf16ToCharset(ECharset::Utf8, Units(body));
+  if (!utf8) throw CArchiveException(CArchiveException::badText, "a stored text is not UTF-16");
+  if (m_textCharset == ECharset::Utf8) return *utf8;
+  auto converted = ConvertExactly(ECharset::Utf8, m_textCharset, *utf8);
+  if (!converted) ThrowTextCharset();
   return *converted;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ByteBuffer.h"
+#include "platform/Charset.h"
 #include "platform/ReplacingFile.h"
 #include "platform/Types.h"
 
@@ -23,6 +24,8 @@ class CArchiveException : public std::runtime_error {
     badSchema,   // a schema other than the class's own
     badIndex,    // a null entry, a reference to an earlier object, or an unknown index
     badString,   // a wide string that the code page cannot hold
+    badText,     // a wide string that is not UTF-16 (an unpaired surrogate)
+    textCharset, // a text the archive's text charset cannot hold: read again in a wider one
     tooLarge,    // a count or length that the stored form cannot express
   };
   CArchiveException(Cause cause, const char* what) : std::runtime_error(what), m_cause(cause) {}
@@ -48,6 +51,12 @@ class CArchive {
   bool IsStoring() const { return m_mode == store; }
   bool IsLoading() const { return m_mode == load; }
 
+  // The charset of the texts written with WriteText and read with ReadText
+  // (Shift_JIS unless set). Paths keep to WriteString/ReadString: they are
+  // code-page bytes whatever the texts are.
+  void SetTextCharset(zorva::ECharset charset) { m_textCharset = charset; }
+  zorva::ECharset TextCharset() const { return m_textCharset; }
+
   // --- storing ---
   void WriteInt32(int32_t v) { WriteRaw32(uint32_t(v)); }
   void WriteWord(uint16_t v) {
@@ -62,6 +71,17 @@ class CArchive {
   }
   void WriteRect(const CRect& r);
   void WriteString(std::string_view s);
+  // A text in the text charset. Shift_JIS texts go as they are; others go in
+  // Shift_JIS when they come back from it unchanged, otherwise in the wide
+  // form, so that nothing is lost and a file of Shift_JIS texts stays one.
+  void WriteText(std::string_view s) {
+    if (m_textCharset == zorva::ECharset::ShiftJis)
+      WriteString(s);
+    else
+      WriteConvertedText(s);
+  }
+  // The wide form: UTF-16 code units, each written little-endian.
+  void WriteWideString(std::u16string_view units);
   // The tag of an object entry of class `className` (schema 0); the object's
   // data follow from the caller.
   void WriteObjectTag(const char* className);
@@ -93,6 +113,10 @@ class CArchive {
   }
   CRect ReadRect();
   CString ReadString();
+  // A text, in the text charset: a stored Shift_JIS text converted to it, a
+  // wide one too. Throws textCharset for a wide text the charset cannot hold
+  // exactly (Shift_JIS, say, for an emoji), badText for one that is not UTF-16.
+  CString ReadText();
   // Reads an object entry's tag, which must introduce or name the class
   // `className`; the object's data follow.
   void ReadObjectTag(const char* className);
@@ -131,10 +155,15 @@ class CArchive {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
   }
   [[noreturn]] static void ThrowEndOfFile();
+  void WriteStringLength(size_t n);
+  void WriteConvertedText(std::string_view s);
   uint32_t ReadStringLength(bool& wide);
+  // A stored string's bytes (narrow) or its code units (wide).
+  std::string_view ReadStringBody(bool& wide);
   uint32_t NextIndex();
 
   Mode m_mode;
+  zorva::ECharset m_textCharset = zorva::ECharset::ShiftJis;
   // Storing: the stream so far, or the piece not yet handed to m_file.
   zorva::CByteBuffer m_buf;
   zorva::CReplacingFile* m_file = nullptr;

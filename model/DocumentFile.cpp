@@ -52,6 +52,7 @@ unsigned FailureId(const CArchiveException& e) {
     case CArchiveException::badClass:
     case CArchiveException::badSchema:
     case CArchiveException::badIndex:
+    case CArchiveException::badText:
       return 61728;
     default:
       return 61697;
@@ -68,9 +69,21 @@ unsigned LoadProjectStream(CZorvaDoc& doc, std::string_view data) {
   // one shown before stays, with its own path and size.
   PictureState before(doc);
   unsigned failure = 0;
-  try {
+  const auto read = [&](zorva::ECharset charset) {
     CArchive ar(data);
+    ar.SetTextCharset(charset);
     doc.Serialize(ar);
+  };
+  try {
+    try {
+      read(zorva::ECharset::ShiftJis);
+    } catch (const CArchiveException& e) {
+      if (e.m_cause != CArchiveException::textCharset) throw;
+      // A text Shift_JIS cannot hold: the document's texts become UTF-8, all
+      // of them, read again from the start.
+      doc.DeleteContents();
+      read(zorva::ECharset::Utf8);
+    }
   } catch (const CArchiveException& e) {
     failure = FailureId(e);
   } catch (const std::bad_alloc&) {

@@ -15,14 +15,18 @@ namespace zorva {
 // can use; running out of memory below it is reported as a failed open.
 constexpr uint64_t kMaxProjectFileBytes = uint64_t(1) << 30;
 
-// The document's project stream, its picture path written as it stands.
+// The document's project stream, its picture path written as it stands and
+// its texts in Shift_JIS where they fit it exactly, otherwise in UTF-16.
 // Throws CArchiveException when the document cannot be expressed.
 std::string StoreProjectStream(CZorvaDoc& doc);
 
 // Clears the document and reads `data` into it; an empty stream reads
-// nothing. Returns 0 on success, otherwise the string number of the failure
-// (61728 for a malformed stream, 61697 for any other); the document is then
-// cleared again and its picture members are as they were before.
+// nothing. The texts come in Shift_JIS, unless one of them is stored in a
+// form Shift_JIS cannot hold: then all of them come in UTF-8 and so does the
+// document's charset. Returns 0 on success, otherwise the string number of
+// the failure (61728 for a malformed stream, 61697 for any other); the
+// document is then cleared again and its picture members are as they were
+// before.
 unsigned LoadProjectStream(CZorvaDoc& doc, std::string_view data);
 
 }  // namespace zorva

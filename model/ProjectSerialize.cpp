@@ -41,21 +41,21 @@ void ReadPoints(CArchive& ar, CPointList& list, bool atTail) {
 
 void SerializeLinks(CArchive& ar, CArea& a) {
   if (ar.IsStoring()) {
-    ar.WriteString(a.m_strHref);
-    ar.WriteString(a.m_strTarget);
-    ar.WriteString(a.m_strAlt);
+    ar.WriteText(a.m_strHref);
+    ar.WriteText(a.m_strTarget);
+    ar.WriteText(a.m_strAlt);
     ar.WriteFlag(a.m_bJavaScript);
-    ar.WriteString(a.m_strOnClick);
-    ar.WriteString(a.m_strOnMouseOver);
-    ar.WriteString(a.m_strOnMouseOut);
+    ar.WriteText(a.m_strOnClick);
+    ar.WriteText(a.m_strOnMouseOver);
+    ar.WriteText(a.m_strOnMouseOut);
   } else {
-    a.m_strHref = ar.ReadString();
-    a.m_strTarget = ar.ReadString();
-    a.m_strAlt = ar.ReadString();
+    a.m_strHref = ar.ReadText();
+    a.m_strTarget = ar.ReadText();
+    a.m_strAlt = ar.ReadText();
     a.m_bJavaScript = ar.ReadFlag();
-    a.m_strOnClick = ar.ReadString();
-    a.m_strOnMouseOver = ar.ReadString();
-    a.m_strOnMouseOut = ar.ReadString();
+    a.m_strOnClick = ar.ReadText();
+    a.m_strOnMouseOver = ar.ReadText();
+    a.m_strOnMouseOut = ar.ReadText();
   }
 }
 
@@ -82,16 +82,20 @@ void ReadEntries(CArchive& ar, std::list<T*>& list, const char* className) {
   }
 }
 
-// Room for a string: its longest prefix and its bytes.
-size_t StringBound(const CString& s) { return 7 + s.size(); }
+// Room for a string: its longest prefix and its bytes. A text of a document
+// in another charset than Shift_JIS may take the wide form: a second prefix
+// and at most two bytes for each of its bytes.
+size_t StringBound(const CString& s, bool mayBeWide = false) {
+  return mayBeWide ? 10 + 2 * s.size() : 7 + s.size();
+}
 
 // An upper bound of an area entry's size, from counts alone.
-size_t AreaBound(const CArea& a) {
+size_t AreaBound(const CArea& a, bool mayBeWide) {
   size_t n = 11 + 4 * 9 + 16 + 8 * (a.m_listPoint.size() + a.m_listHandle1.size() +
                                     a.m_listHandle2.size());
   for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick,
                            &a.m_strOnMouseOver, &a.m_strOnMouseOut, &a.m_strComment})
-    n += StringBound(*s);
+    n += StringBound(*s, mayBeWide);
   return n;
 }
 
@@ -106,7 +110,7 @@ void CArea::Serialize(CArchive& ar) {
     WritePoints(ar, m_listHandle2);
     ar.WriteRect(m_rcBound);
     SerializeLinks(ar, *this);
-    ar.WriteString(m_strComment);
+    ar.WriteText(m_strComment);
     ar.WriteFlag(m_bReserved);
     ar.WriteFlag(m_bHtmlShape);
   } else {
@@ -117,7 +121,7 @@ void CArea::Serialize(CArchive& ar) {
     ReadPoints(ar, m_listHandle2, true);
     m_rcBound = ar.ReadRect();
     SerializeLinks(ar, *this);
-    m_strComment = ar.ReadString();
+    m_strComment = ar.ReadText();
     m_bReserved = ar.ReadFlag();
     m_bHtmlShape = ar.ReadFlag();
   }
@@ -133,12 +137,17 @@ void CGuide::Serialize(CArchive& ar) {
   }
 }
 
+// The texts travel in the document's charset; the picture path is a path and
+// stays in the code page. Loading takes the archive's charset for the texts
+// (the document is empty then, so only its fixed texts are converted).
 void CZorvaDoc::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
+    ar.SetTextCharset(m_nCharset);
     if (!ar.WritesToFile()) {
-      size_t bound = 64 + StringBound(m_strPicturePath) + AreaBound(m_areaDefault) +
+      const bool mayBeWide = m_nCharset != zorva::ECharset::ShiftJis;
+      size_t bound = 64 + StringBound(m_strPicturePath) + AreaBound(m_areaDefault, mayBeWide) +
                      m_listGuide.size() * 20;
-      for (const CArea* a : m_listArea) bound += AreaBound(*a);
+      for (const CArea* a : m_listArea) bound += AreaBound(*a, mayBeWide);
       ar.Reserve(bound);
     }
     ar.WriteInt32(m_nVersion);
@@ -155,6 +164,7 @@ void CZorvaDoc::Serialize(CArchive& ar) {
     return;
   }
 
+  SetTextCharset(ar.TextCharset());
   m_nVersion = ar.ReadInt32();
   m_strPicturePath = ar.ReadString();
   m_sizePicture.cx = ar.ReadInt32();

@@ -24,6 +24,12 @@ CArchiveException::Cause LoadFailure(const std::string& data, void (*read)(CArch
   return CArchiveException::tooLarge;
 }
 
+void ReadSjis(CArchive& ar) { ar.ReadText(); }
+void ReadUtf8(CArchive& ar) {
+  ar.SetTextCharset(zorva::ECharset::Utf8);
+  ar.ReadText();
+}
+
 }  // namespace
 
 TEST(Archive, StringPrefixesChangeFormAtEachLengthClassAndReadBack) {
@@ -47,6 +53,10 @@ TEST(Archive, StringPrefixesChangeFormAtEachLengthClassAndReadBack) {
     CArchive in(data);
     EXPECT_EQ(in.ReadString(), text) << c.len;
     EXPECT_EQ(in.Remaining(), 0u);
+    // The wide form counts code units with the same prefix after its mark.
+    CArchive wide;
+    wide.WriteWideString(std::u16string(c.len, u'x'));
+    EXPECT_EQ(wide.Data().substr(0, 3 + c.prefix.size()), Bytes("FF FE FF") + c.prefix) << c.len;
   }
 }
 
@@ -61,6 +71,60 @@ TEST(Archive, WideStringsAreConvertedToTheCodePage) {
             CArchiveException::badString);
   EXPECT_EQ(LoadFailure(Bytes("FF FE FF 02 3D D8 00 DE"), [](CArchive& a) { a.ReadString(); }),
             CArchiveException::badString);
+}
+
+TEST(Archive, TextsGoNarrowWhereShiftJisHoldsThemExactlyAndWideOtherwise) {
+  using zorva::ECharset;
+  const struct {
+    ECharset charset;
+    std::string text, stored;
+  } cases[] = {
+      {ECharset::ShiftJis, "a\x82\xA0\xFF", Bytes("04 61 82 A0 FF")},  // as they are, even undecodable
+      {ECharset::Utf8, "abc", Bytes("03 'abc'")},
+      {ECharset::Utf8, "\xE3\x81\x82", Bytes("02 82 A0")},  // あ
+      {ECharset::Utf8, "caf\xC3\xA9", Bytes("FF FE FF 04 63 00 61 00 66 00 E9 00")},
+      {ECharset::Utf8, "\xF0\x9F\x98\x80", Bytes("FF FE FF 02 3D D8 00 DE")},
+      // Shift_JIS would give them back as the backslash and the full-width tilde.
+      {ECharset::Utf8, "\xC2\xA5", Bytes("FF FE FF 01 A5 00")},          // yen sign
+      {ECharset::Utf8, "\xE3\x80\x9C", Bytes("FF FE FF 01 1C 30")},     // wave dash
+      {ECharset::EucJp, "\xA4\xA2\x8E\xB1", Bytes("03 82 A0 B1")},     // あｱ
+  };
+  for (const auto& c : cases) {
+    CArchive out;
+    out.SetTextCharset(c.charset);
+    out.WriteText(c.text);
+    EXPECT_EQ(out.Data(), c.stored) << c.stored;
+    CArchive in(c.stored);
+    in.SetTextCharset(c.charset);
+    EXPECT_EQ(in.ReadText(), c.text) << c.stored;
+  }
+}
+
+TEST(Archive, ReadingATextFailsWhereTheCharsetCannotHoldItOrItIsNotUtf16) {
+  using zorva::ECharset;
+  const struct {
+    const char* hex;
+    ECharset charset;
+    std::string text;  // what is read, or empty for a failure of `cause`
+    CArchiveException::Cause cause;
+  } cases[] = {
+      {"FF FE FF 02 61 00 42 30", ECharset::ShiftJis, "a\x82\xA0", {}},
+      {"FF FE FF 02 3D D8 00 DE", ECharset::ShiftJis, "", CArchiveException::textCharset},
+      {"FF FE FF 01 1C 30", ECharset::ShiftJis, "", CArchiveException::textCharset},
+      {"FF FE FF 01 3D D8", ECharset::ShiftJis, "", CArchiveException::badText},
+      {"FF FE FF 02 00 DE 61 00", ECharset::Utf8, "", CArchiveException::badText},
+      {"02 61 82", ECharset::Utf8, "a\xEF\xBF\xBD", {}},  // a cut character
+  };
+  for (const auto& c : cases) {
+    std::string data = Bytes(c.hex);
+    if (c.text.empty()) {
+      EXPECT_EQ(LoadFailure(data, c.charset == ECharset::Utf8 ? ReadUtf8 : ReadSjis), c.cause) << c.hex;
+      continue;
+    }
+    CArchive in(data);
+    in.SetTextCharset(c.charset);
+    EXPECT_EQ(in.ReadText(), c.text) << c.hex;
+  }
 }
 
 TEST(Archive, ShortOrForgedLengthsEndTheStream) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 
 #include "tests/model/ProjectBytes.h"
@@ -267,4 +268,68 @@ TEST(ProjectFile, WideTextsAreReadIntoTheCodePageAndUnmappableOnesRefused) {
   std::string emoji = Bytes("4E000000 FF FE FF 02 3D D8 00 DE") + tail;
   EXPECT_EQ(LoadProjectStream(doc, emoji), 61697u);
   EXPECT_EQ(zorva::Cp932ToUtf8(doc.m_strPicturePath), "写.png");
+}
+
+namespace {
+
+// Texts of two areas and the default area; the second area's ALT comes third,
+// so a wide one is met after an area has been read.
+std::array<CString*, 5> Texts(CZorvaDoc& doc) {
+  CArea& a = *doc.m_listArea.front();
+  CArea& b = *doc.m_listArea.back();
+  return {&a.m_strHref, &a.m_strComment, &b.m_strAlt, &b.m_strOnMouseOver, &doc.m_areaDefault.m_strAlt};
+}
+
+void BuildTexts(CZorvaDoc& doc, zorva::ECharset charset, const std::array<std::string, 5>& utf8) {
+  doc.SetTextCharset(charset);
+  doc.m_strPicturePath = "img/\x8E\xCA.png";
+  AddArea(doc, AREA_RECT, {{1, 2}, {30, 40}});
+  AddArea(doc, AREA_ELLIPSE, {{50, 50}, {60, 60}});
+  for (size_t i = 0; i < 5; ++i) *Texts(doc)[i] = zorva::Utf8ToCharset(charset, utf8[i]).value();
+}
+
+}  // namespace
+
+TEST(ProjectFile, TextsOfEveryCharsetSurviveAndThoseShiftJisHoldsAreStoredInIt) {
+  using zorva::ECharset;
+  const std::array<std::string, 5> japanese = {"日本語.html", "コメント", "写真 ｱ", "go('～')", "既定"};
+  const std::array<std::string, 5> beyond = {"café.html", "コメント", "\xF0\x9F\x98\x80 smile", "¥100〜", "既定"};
+  const struct {
+    ECharset charset;
+    const std::array<std::string, 5>& texts;
+    ECharset reopened;
+  } cases[] = {{ECharset::Utf8, japanese, ECharset::ShiftJis},
+               {ECharset::EucJp, japanese, ECharset::ShiftJis},
+               {ECharset::Utf8, beyond, ECharset::Utf8}};
+  for (const auto& c : cases) {
+    const std::string label = std::string(zorva::CharsetName(c.charset)) + " " + c.texts[2];
+    CZorvaDoc doc, sjis, back;
+    BuildTexts(doc, c.charset, c.texts);
+    const std::string data = StoreProjectStream(doc);
+    EXPECT_NE(data.find(Bytes("08 83 52 83 81 83 93 83 67")), std::string::npos) << label;  // コメント
+    if (c.reopened == ECharset::ShiftJis) {
+      BuildTexts(sjis, ECharset::ShiftJis, c.texts);
+      EXPECT_EQ(StoreProjectStream(sjis), data) << label;
+    }
+    ASSERT_EQ(LoadProjectStream(back, data), 0u) << label;
+    EXPECT_EQ(back.m_nCharset, c.reopened) << label;
+    ASSERT_EQ(back.m_listArea.size(), 2u) << label;
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(back.TextToUtf8(*Texts(back)[i]), c.texts[i]) << label;
+    EXPECT_EQ(back.m_strPicturePath, "img/\x8E\xCA.png") << label;
+    EXPECT_EQ(back.TextToUtf8(back.m_areaDefault.m_strComment), "デフォルトエリア") << label;
+    EXPECT_EQ(StoreProjectStream(back), data) << label;
+  }
+}
+
+TEST(ProjectFile, AWideTextThatIsNotUtf16IsAFormatError) {
+  const std::string head = Bytes("4E000000 00 00000000 00000000") + std::string(32, '\0') + Bytes("00000000");
+  // The default area's HREF, TARGET and ALT: the broken one first, and after
+  // an emoji has made the texts UTF-8.
+  for (const char* texts : {"FF FE FF 01 3D D8  00  00", "FF FE FF 02 3D D8 00 DE  00  FF FE FF 01 00 DE"}) {
+    CZorvaDoc doc;
+    doc.m_listGuide.push_back(new CGuide);
+    EXPECT_EQ(LoadProjectStream(doc, head + Bytes(texts) + Bytes("00000000 00 00 00 00000000")), 61728u);
+    EXPECT_TRUE(doc.m_listGuide.empty() && doc.m_areaDefault.m_strHref.empty()) << texts;
+    EXPECT_EQ(doc.m_nCharset, zorva::ECharset::ShiftJis) << texts;
+  }
 }
