@@ -24,10 +24,13 @@ std::string CharsetToUtf8(ECharset charset, std::string_view bytes);
 
 // UTF-8 to `charset`, or nothing when a character has no form there or the
 // input is not valid UTF-8: the caller refuses the text instead of losing it.
+// Shift_JIS takes a few characters one way only (the yen sign as the
+// backslash, the wave dash as the full-width tilde), as it always has here;
+// a caller that must get the same text back converts back and compares.
 std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8);
 
-// Bytes from one charset to another, or nothing when a character does not
-// survive the way (undecodable bytes included).
+// Bytes from one charset to another, or nothing when a character has no form
+// in `to` or a byte does not decode (the one-way characters as above).
 std::optional<CString> ConvertCharset(ECharset from, ECharset to, std::string_view bytes);
 
 // The same for a page being written: characters `to` cannot hold become
