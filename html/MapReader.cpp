@@ -326,18 +326,12 @@ namespace {
 constexpr unsigned kUnsupportedCharsetMessage = 65011;
 constexpr size_t kMaxLabelShown = 40;
 
-bool HasNonAscii(std::string_view text) {
-  for (char c : text)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
-}
-
 // The page's texts stay bytes in its own charset. A charset the editor does
 // not know is told about only when the page has texts it could garble.
 void TakePageCharset(CZorvaDoc& doc, std::string_view page) {
   const PageCharset detected = DetectPageCharset(page);
   doc.SetTextCharset(detected.charset);
-  if (detected.unsupported.empty() || !HasNonAscii(page)) return;
+  if (detected.unsupported.empty() || IsAscii(page)) return;
   std::string_view label = detected.unsupported;
   label = label.substr(0, Cp932PrefixLength(label, kMaxLabelShown));
   doc.ReportMessage(kUnsupportedCharsetMessage, {Cp932ToUtf8(label)});

@@ -145,13 +145,7 @@ PageCharset DetectPageCharset(std::string_view page) {
       ++pos;
     }
   }
-  bool multibyte = false;
-  for (char c : page)
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      multibyte = true;
-      break;
-    }
-  if (multibyte && IsValidUtf8(page)) result.charset = ECharset::Utf8;
+  if (!IsAscii(page) && IsValidUtf8(page)) result.charset = ECharset::Utf8;
   return result;
 }
 

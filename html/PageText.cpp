@@ -14,9 +14,7 @@ ECharset PageCharsetFor(int charcode, ECharset own) {
 std::string_view CPageText::Convert(std::string_view text) {
   // Links and scripts are mostly ASCII, which reads the same in all three
   // charsets.
-  bool ascii = true;
-  for (char c : text) ascii &= static_cast<unsigned char>(c) < 0x80;
-  if (ascii) return text;
+  if (IsAscii(text)) return text;
   m_converted = ConvertCharsetForPage(m_from, m_to, text);
   return m_converted;
 }

@@ -97,13 +97,6 @@ void CArchive::WriteWideString(std::u16string_view units) {
 
 namespace {
 
-// The same bytes in every charset a document's texts can be in.
-bool IsAscii(std::string_view s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
-}
-
 // `bytes` in `to`, only when they come back unchanged: Shift_JIS takes some
 // characters one way only (the yen sign as the backslash, the wave dash as
 // the full-width tilde), so a conversion that succeeds can still lose them.
@@ -129,7 +122,7 @@ std::u16string Units(std::string_view bytes) {
 }  // namespace
 
 void CArchive::WriteConvertedText(std::string_view s) {
-  if (IsAscii(s)) return WriteString(s);
+  if (zorva::IsAscii(s)) return WriteString(s);
   if (auto sjis = ConvertExactly(m_textCharset, zorva::ECharset::ShiftJis, s)) return WriteString(*sjis);
   WriteWideString(zorva::CharsetToUtf16(m_textCharset, s));
 }
@@ -174,7 +167,7 @@ CString CArchive::ReadText() {
   bool wide = false;
   std::string_view body = ReadStringBody(wide);
   if (!wide) {
-    if (m_textCharset == ECharset::ShiftJis || IsAscii(body)) return CString(body);
+    if (m_textCharset == ECharset::ShiftJis || zorva::IsAscii(body)) return CString(body);
     // Bytes that are not Shift_JIS become U+FFFD, as wherever such a text is
     // shown in another charset.
     std::string utf8 = zorva::CharsetToUtf8(ECharset::ShiftJis, body);

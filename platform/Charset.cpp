@@ -1,6 +1,7 @@
 #include "platform/Charset.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/ByteScan.h"
 #include "platform/IconvConvert.h"
@@ -66,6 +67,24 @@ const char* CharsetName(ECharset charset) {
     case ECharset::EucJp: return "euc-jp";
     default: return "shift_jis";
   }
+}
+
+bool IsAscii(std::string_view s) {
+  const char* p = s.data();
+  size_t n = s.size();
+  constexpr uint64_t kHigh = 0x8080808080808080ull;
+  for (; n >= 64; p += 64, n -= 64) {
+    uint64_t any = 0;
+    for (int i = 0; i < 8; ++i) {
+      uint64_t w;
+      std::memcpy(&w, p + 8 * i, 8);
+      any |= w;
+    }
+    if (any & kHigh) return false;
+  }
+  for (; n; ++p, --n)
+    if (static_cast<unsigned char>(*p) >= 0x80) return false;
+  return true;
 }
 
 bool IsValidUtf8(std::string_view s) {

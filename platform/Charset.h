@@ -18,6 +18,10 @@ const char* CharsetName(ECharset charset);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// Whether every byte is below 0x80: such bytes read the same in every charset
+// here. Pages are checked whole, so this goes a word at a time.
+bool IsAscii(std::string_view bytes);
+
 // Bytes in `charset` to UTF-8; bytes it cannot decode become U+FFFD, so the
 // result is always valid UTF-8.
 std::string CharsetToUtf8(ECharset charset, std::string_view bytes);
