@@ -37,7 +37,7 @@ int RunDump(const std::vector<std::string>& arguments) {
 }
 
 const CliCommandRegistration kDump({"dump", "dump FILE [--image N]",
-                                    "print FILE as the editor opens it, as JSON (picture path resolved)",
+                                    "print FILE as the editor opens it, as JSON (texts from their charset, picture path resolved)",
                                     RunDump});
 
 }  // namespace
