@@ -1,6 +1,6 @@
 #include "html/PageCharset.h"
 
-#include <cstring>
+#include <algorithm>
 #include <optional>
 
 #include "html/ByteScanner.h"

@@ -1,18 +1,34 @@
 #pragma once
-// Shared pieces of the test suites: a scripted document host and temporary folders.
+// Shared pieces of the test suites: a scripted document host, areas added to a
+// document, temporary folders.
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "model/DocumentHost.h"
+#include "model/ZorvaDoc.h"
 
 // `text` holds `part` somewhere; shows the text when it does not.
 #define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
 namespace zorva::test {
+
+// Appends an area of `type` with the given points (at least one) to the
+// document, its bounds worked out as the tools leave them.
+inline CArea& AddArea(CZorvaDoc& doc, int32_t type, std::initializer_list<CPoint> points, bool closed = true) {
+  auto* a = new CArea;  // the document deletes it
+  a->m_nType = type;
+  a->m_bClosed = closed;
+  for (const CPoint& p : points) a->AddPoint(p.x, p.y);
+  a->SetBoundPoint(points.begin()->x, points.begin()->y);
+  a->RecalcBound();
+  doc.m_listArea.push_back(a);
+  return *a;
+}
 
 // Records every message and answers dialogs from queues.
 class FakeDocumentHost : public IDocumentHost {

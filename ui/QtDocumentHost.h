@@ -37,11 +37,12 @@ class CQtDocumentHost : public QObject, public IDocumentHost {
   bool HasMainWindow() override { return m_bHasMainWindow; }
   int DisplayColorCount() override;
   int DisplayBitsPerPixel() override;
-  void ClearScriptFuncList() override { m_listScriptFunc.clear(); }
+  // The panel's script menus are built from the document's own list when they
+  // open, so there is nothing here to clear.
+  void ClearScriptFuncList() override {}
   int ShellOpen(const std::string& path) override;
 
   void SetHasMainWindow(bool has) { m_bHasMainWindow = has; }
-  std::vector<std::string>& ScriptFuncList() { return m_listScriptFunc; }
 
  private:
   // Runs `fn` on the interface thread; from another thread it is queued and
@@ -58,5 +59,4 @@ class CQtDocumentHost : public QObject, public IDocumentHost {
   std::function<int(const std::vector<std::string>&)> m_imageChooser;
   std::atomic<bool> m_bHasMainWindow{false};
   std::atomic<int> m_displayDepth{32};
-  std::vector<std::string> m_listScriptFunc;
 };

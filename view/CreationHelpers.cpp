@@ -42,6 +42,25 @@ void DropUnfinished(CZorvaView& view) {
   view.Invalidate();
 }
 
+void CommitNew(CZorvaView& view, CArea* area) {
+  CZorvaDoc& doc = view.m_doc;
+  doc.m_listArea.push_back(area);
+  view.m_pNewArea = nullptr;
+  view.m_nToolState = 0;
+  doc.PushAreaUndo(doc.m_pWorkArea, nullptr, area);
+  doc.m_pWorkArea = nullptr;
+}
+
+void DiscardNew(CZorvaView& view, CArea* area) {
+  CZorvaDoc& doc = view.m_doc;
+  doc.m_listSelPoint.clear();
+  doc.m_pSelArea = nullptr;
+  view.m_pNewArea = nullptr;
+  delete area;
+  doc.m_pWorkArea = nullptr;
+  view.m_nToolState = 0;
+}
+
 
 const CPoint* PrevVertex(const CArea& area, const CPoint* point) {
   const CPointList& list = area.m_listPoint;

@@ -21,6 +21,13 @@ CArea* ReleaseSelection(CZorvaView& view);
 // and repaints to take its image off. Nothing when there is none.
 void DropUnfinished(CZorvaView& view);
 
+// Puts a finished new shape on top of the document and records its creation
+// together with the area the press deselected (parked in the work slot).
+void CommitNew(CZorvaView& view, CArea* area);
+
+// Deletes a new shape a cancel takes back before it reached the document.
+void DiscardNew(CZorvaView& view, CArea* area);
+
 
 // The vertex drawn just before `point` (wrapping round on a closed outline),
 // or null when there is none.

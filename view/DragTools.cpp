@@ -76,19 +76,10 @@ void DragTool(CZorvaView& view, const DragShape& shape, unsigned flags, int32_t 
       view.DrawSelection(*area, true);
       area->RecalcBound();
       area->m_bClosed = shape.closed;
-      doc.m_listArea.push_back(area);
-      view.m_pNewArea = nullptr;
-      view.m_nToolState = 0;
-      doc.PushAreaUndo(doc.m_pWorkArea, nullptr, area);
-      doc.m_pWorkArea = nullptr;
+      create::CommitNew(view, area);
       break;
     case TOOL_CANCEL:
-      doc.m_listSelPoint.clear();
-      doc.m_pSelArea = nullptr;
-      view.m_pNewArea = nullptr;
-      delete area;
-      doc.m_pWorkArea = nullptr;
-      view.m_nToolState = 0;
+      create::DiscardNew(view, area);
       break;
   }
 }

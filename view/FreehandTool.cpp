@@ -54,24 +54,14 @@ void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
   trace.AddPoint(p.x, p.y);
   view.DrawSelection(trace, true);
   trace.RecalcBound();
-  doc.m_listArea.push_back(&trace);
-  view.m_pNewArea = nullptr;
-  view.m_nToolState = 0;
-  doc.PushAreaUndo(doc.m_pWorkArea, nullptr, &trace);
-  doc.m_pWorkArea = nullptr;
+  create::CommitNew(view, &trace);
 }
 
 void Cancel(CZorvaView& view, CArea* trace) {
-  CZorvaDoc& doc = view.m_doc;
   const CPointList& list = trace->m_listPoint;
   if (!list.empty())
     for (auto it = std::next(list.begin()); it != list.end(); ++it) XorSegmentBefore(view, it);
-  doc.m_listSelPoint.clear();
-  doc.m_pSelArea = nullptr;
-  view.m_pNewArea = nullptr;
-  delete trace;
-  doc.m_pWorkArea = nullptr;
-  view.m_nToolState = 0;
+  create::DiscardNew(view, trace);
 }
 
 }  // namespace

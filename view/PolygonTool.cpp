@@ -160,10 +160,7 @@ void Cancel(CZorvaView& view) {
   doc.m_pWorkArea = nullptr;
   if (view.m_nToolState == 0) {
     // The first vertex: the polygon never reached the document.
-    doc.m_listSelPoint.clear();
-    doc.m_pSelArea = nullptr;
-    view.m_pNewArea = nullptr;
-    delete poly;
+    create::DiscardNew(view, poly);
     return;
   }
   if (view.m_nToolState & POLY_INSERT) {

@@ -1,10 +1,28 @@
 // Mouse input: client points become picture points and go to the handler of
 // the frame's current tool with a phase; rulers and guides come first.
 #include <cstdio>
+#include <optional>
 
 #include "model/ZorvaDoc.h"
 #include "view/Ruler.h"
 #include "view/ZorvaView.h"
+
+namespace {
+
+// Whether a ruler's press is being continued, and from which ruler: true for
+// the top one (it pulls a horizontal guide), false for the left one.
+std::optional<bool> PressedRuler(const CRuler* top, const CRuler* left) {
+  if (top && top->m_bPressed) return true;
+  if (left && left->m_bPressed) return false;
+  return std::nullopt;
+}
+
+void EndRulerPresses(CRuler* top, CRuler* left) {
+  for (CRuler* r : {top, left})
+    if (r) r->m_bPressed = false;
+}
+
+}  // namespace
 
 void CZorvaView::CallTool(int tool, unsigned flags, const CPoint& p, int phase) {
   const CPoint s = GetScroll();
@@ -24,8 +42,7 @@ void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) {
   // working copy over the first.
   CancelGesture();
   m_ptPasteOffset = CPoint(20, 20);
-  for (bool vertical : {false, true})
-    if (CRuler* r = Ruler(vertical)) r->m_bPressed = false;
+  EndRulerPresses(Ruler(false), Ruler(true));
   const CPoint p = ToPicture(client);
   const CPoint s = GetScroll();
   if (m_doc.m_bHandTool) {
@@ -56,15 +73,12 @@ void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) {
   if (m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = ToPicture(client);
   const CPoint s = GetScroll();
-  CRuler* top = Ruler(false);
-  CRuler* left = Ruler(true);
+  const std::optional<bool> ruler = PressedRuler(Ruler(false), Ruler(true));
   const int tool = m_frame.GetCurrentTool();
   if (m_doc.m_bHandTool) {
     if (m_host.HasCapture()) OnToolHand(client.x, client.y, TOOL_MOVE);
-  } else if (top && top->m_bPressed && (flags & MK_LBUTTON) && m_bShowGuides) {
-    OnRulerGuide(true, p.x, p.y, s.x, s.y, TOOL_MOVE);
-  } else if (left && left->m_bPressed && (flags & MK_LBUTTON) && m_bShowGuides) {
-    OnRulerGuide(false, p.x, p.y, s.x, s.y, TOOL_MOVE);
+  } else if (ruler && (flags & MK_LBUTTON) && m_bShowGuides) {
+    OnRulerGuide(*ruler, p.x, p.y, s.x, s.y, TOOL_MOVE);
   } else if (m_doc.m_pSelGuide && m_bShowGuides) {
     if (tool == ID_TOOL_ARROW && m_host.HasCapture()) {
       OnSetCursor();
@@ -85,18 +99,15 @@ void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) {
   if (m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = ToPicture(client);
   const CPoint s = GetScroll();
-  CRuler* top = Ruler(false);
-  CRuler* left = Ruler(true);
+  const std::optional<bool> ruler = PressedRuler(Ruler(false), Ruler(true));
   const int tool = m_frame.GetCurrentTool();
   if (m_doc.m_bHandTool) {
     if (m_host.HasCapture()) {
       OnToolHand(client.x, client.y, TOOL_RELEASE);
       m_host.ReleaseCapture();
     }
-  } else if (top && top->m_bPressed && m_bShowGuides) {
-    OnRulerGuide(true, p.x, p.y, s.x, s.y, TOOL_RELEASE);
-  } else if (left && left->m_bPressed && m_bShowGuides) {
-    OnRulerGuide(false, p.x, p.y, s.x, s.y, TOOL_RELEASE);
+  } else if (ruler && m_bShowGuides) {
+    OnRulerGuide(*ruler, p.x, p.y, s.x, s.y, TOOL_RELEASE);
   } else if (m_doc.m_pSelGuide && m_bShowGuides) {
     if (m_host.HasCapture()) {
       OnToolGuide(flags, p.x, p.y, s.x, s.y, TOOL_RELEASE);
@@ -116,8 +127,7 @@ void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) {
   // A release ends every ruler press, also one the hand tool took over: a
   // press left standing would make the next synthetic move (they carry the
   // left-button flag) pull a guide out of nowhere.
-  for (bool vertical : {false, true})
-    if (CRuler* r = Ruler(vertical)) r->m_bPressed = false;
+  EndRulerPresses(Ruler(false), Ruler(true));
 }
 
 void CZorvaView::OnRButtonDown(unsigned flags, const CPoint& client) {

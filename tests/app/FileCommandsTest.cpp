@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "FrameTestSupport.h"
 #include "TestSupport.h"
 #include "app/FileCommands.h"
 #include "app/FileDialogs.h"
@@ -35,12 +36,7 @@ const char kPictures[] =
     "JPEGﾌｧｲﾙ (*.jpg)|*.jpg|PNGﾌｧｲﾙ (*.png)|*.png|Compuserve GIFﾌｧｲﾙ (*.gif)|*.gif|全てのﾌｧｲﾙ (*.*)|*.*||";
 
 void EnsureApplication() {
-  if (!QApplication::instance()) {
-    static int argc = 1;
-    static char arg0[] = "test_app";
-    static char* argv[] = {arg0, nullptr};
-    new QApplication(argc, argv);
-  }
+  zorva::test::EnsureQApplication();
   // Windows closed by the tests must not end anything.
   QApplication::setQuitOnLastWindowClosed(false);
 }

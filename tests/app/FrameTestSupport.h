@@ -59,14 +59,7 @@ class FrameFixture : public ::testing::Test {
   QAction* Action(unsigned id) { return frame->CommandAction(id); }
 
   CArea* AddArea(int type, std::initializer_list<CPoint> points, bool closed = true) {
-    auto* a = new CArea;  // the document deletes it
-    a->m_nType = type;
-    a->m_bClosed = closed;
-    for (const CPoint& p : points) a->AddPoint(p.x, p.y);
-    a->SetBoundPoint(points.begin()->x, points.begin()->y);
-    a->RecalcBound();
-    doc->m_listArea.push_back(a);
-    return a;
+    return &zorva::test::AddArea(*doc, type, points, closed);
   }
   CArea* AddRect(int l, int t, int r, int b) { return AddArea(AREA_RECT, {{l, t}, {r, b}}); }
 

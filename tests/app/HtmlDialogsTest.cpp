@@ -5,21 +5,13 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include "FrameTestSupport.h"
 #include "html/HtmlSettingsDefaults.h"
 #include "platform/SettingsStore.h"
 #include "ui/HtmlSettingsDlg.h"
 #include "ui/ImageSelectDlg.h"
 
 namespace {
-
-void EnsureApplication() {
-  if (!QApplication::instance()) {
-    static int argc = 1;
-    static char arg0[] = "test_app";
-    static char* argv[] = {arg0, nullptr};
-    new QApplication(argc, argv);
-  }
-}
 
 std::vector<int> Checked(const CHtmlSettingsDlg& dlg) {
   std::vector<int> ids;
@@ -31,7 +23,7 @@ std::vector<int> Checked(const CHtmlSettingsDlg& dlg) {
 }  // namespace
 
 TEST(HtmlSettingsDialog, ShowsTheStoreAndWritesItBackOnOk) {
-  EnsureApplication();
+  zorva::test::EnsureQApplication();
   zorva::CMemorySettingsStore store;
   zorva::CompleteHtmlSettings(store);
   store.WriteInt("Settings", "doctype", 1);
@@ -53,7 +45,7 @@ TEST(HtmlSettingsDialog, ShowsTheStoreAndWritesItBackOnOk) {
 }
 
 TEST(HtmlSettingsDialog, UnknownValuesSelectNothingAndCancelWritesNothing) {
-  EnsureApplication();
+  zorva::test::EnsureQApplication();
   zorva::CMemorySettingsStore store;
   store.WriteString("Settings", "newline", "x");
   store.WriteInt("Settings", "doctype", 3);
@@ -80,7 +72,7 @@ TEST(HtmlSettingsDialog, UnknownValuesSelectNothingAndCancelWritesNothing) {
 }
 
 TEST(HtmlSettingsDialog, Utf8StandsBeforeNoneAndEachStoredCharcodeKeepsItsButton) {
-  EnsureApplication();
+  zorva::test::EnsureQApplication();
   const struct {
     int stored, button;
   } cases[] = {{1, 1036}, {2, 1037}, {3, 1041}, {0, 1040}};
@@ -99,7 +91,7 @@ TEST(HtmlSettingsDialog, Utf8StandsBeforeNoneAndEachStoredCharcodeKeepsItsButton
 }
 
 TEST(ImageSelectDialog, FirstLineSelectedDoubleClickChoosesCancelGivesMinusOne) {
-  EnsureApplication();
+  zorva::test::EnsureQApplication();
   const std::vector<std::string> lines = {" Yes          a.jpg", "  No          b.png"};
   {
     CImageSelectDlg dlg(lines);

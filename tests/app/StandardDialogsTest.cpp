@@ -7,19 +7,11 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include "FrameTestSupport.h"
 #include "app/QtTranslations.h"
 
-namespace {
-void EnsureApplication() {
-  static int argc = 1;
-  static char arg0[] = "test_app";
-  static char* argv[] = {arg0, nullptr};
-  if (!QApplication::instance()) new QApplication(argc, argv);
-}
-}  // namespace
-
 TEST(StandardDialogs, QtButtonsSpeakJapaneseWhenTheCatalogueIsInstalled) {
-  EnsureApplication();
+  zorva::test::EnsureQApplication();
   if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
     GTEST_SKIP() << "Qt's Japanese catalogue (qt6-translations-l10n) is not installed";
   QTranslator translator;

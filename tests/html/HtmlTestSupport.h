@@ -14,19 +14,6 @@ namespace zorva::test {
 inline const std::string kDefaultComment =
     "\x83\x66\x83\x74\x83\x48\x83\x8B\x83\x67\x83\x47\x83\x8A\x83\x41";
 
-// Appends a closed area of `type` with the given points to the document.
-inline CArea& AddArea(CZorvaDoc& doc, int32_t type, std::initializer_list<CPoint> points,
-                      bool closed = true) {
-  auto* a = new CArea;
-  a->m_nType = type;
-  a->m_bClosed = closed;
-  for (const CPoint& p : points) a->AddPoint(p.x, p.y);
-  a->SetBoundPoint(points.begin()->x, points.begin()->y);
-  a->RecalcBound();
-  doc.m_listArea.push_back(a);
-  return *a;
-}
-
 inline HtmlOutputSettings Settings(const std::string& newline, int doctype, int charcode,
                                    int charcase) {
   HtmlOutputSettings s;

@@ -88,6 +88,8 @@ TEST(PageCharset, ACharsetTheEditorDoesNotKnowIsToldOnceWhenTheTextsCouldSufferF
     ASSERT_TRUE(r.Read(page));
     EXPECT_EQ(r.doc.m_nCharset, ECharset::ShiftJis);
     EXPECT_EQ(r.host.MessageIds(), told ? std::vector<unsigned>{65011} : std::vector<unsigned>{}) << page;
-    if (told) EXPECT_NE(r.host.Messages()[0].text.find("iso-8859-1"), std::string::npos);
+    if (told) {
+      EXPECT_NE(r.host.Messages()[0].text.find("iso-8859-1"), std::string::npos);
+    }
   }
 }

@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "TestSupport.h"
 #include "model/ZorvaDoc.h"
 #include "platform/DC.h"
 #include "view/PaintPass.h"
@@ -20,15 +21,7 @@ void GivePicture(CZorvaDoc& doc, int w, int h, bool loaded) {
 }
 
 CArea* AddRect(CZorvaDoc& doc, int l, int t, int r, int b) {
-  auto* a = new CArea;
-  a->m_nType = AREA_RECT;
-  a->m_bClosed = true;
-  a->AddPoint(l, t);
-  a->AddPoint(r, b);
-  a->SetBoundPoint(l, t);
-  a->RecalcBound();
-  doc.m_listArea.push_back(a);
-  return a;
+  return &zorva::test::AddArea(doc, AREA_RECT, {{l, t}, {r, b}});
 }
 
 }  // namespace

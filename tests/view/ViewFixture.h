@@ -104,17 +104,7 @@ class ViewFixture {
   std::unique_ptr<CZorvaView> view;
 
  private:
-  CArea* AddTwoPoint(int type, int l, int t, int r, int b) {
-    auto* a = new CArea;
-    a->m_nType = type;
-    a->m_bClosed = true;
-    a->AddPoint(l, t);
-    a->AddPoint(r, b);
-    a->SetBoundPoint(l, t);
-    a->RecalcBound();
-    doc.m_listArea.push_back(a);
-    return a;
-  }
+  CArea* AddTwoPoint(int type, int l, int t, int r, int b) { return &AddArea(doc, type, {{l, t}, {r, b}}); }
 };
 
 }  // namespace zorva::test
