@@ -8,7 +8,6 @@
 #include "platform/FileSystem.h"
 #include "platform/PathSplit.h"
 #include "platform/StringTable.h"
-#include "ui/HtmlSettingsDlg.h"
 #include "ui/MainFrame.h"
 #include "ui/PropertyBar.h"
 #include "ui/ZorvaViewWidget.h"
@@ -25,22 +24,10 @@ constexpr unsigned kFilterProjectFirst = 65024;
 constexpr unsigned kFilterPicture = 65025;
 constexpr unsigned kMsgBadFileName = 65026;
 
-// The extension of the file name (from its last dot), ASCII letters upper-cased.
-// Works on UTF-8 and on CP932 alike: neither '/' nor '.' is ever a trail byte.
-std::string UpperExt(std::string_view path) {
-  const size_t slash = path.find_last_of('/');
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  const size_t dot = name.find_last_of('.');
-  std::string ext(dot == std::string_view::npos ? std::string_view() : name.substr(dot));
-  for (char& c : ext)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return ext;
-}
-
 enum class SaveKind { Project, Page, Other };
 
 SaveKind KindOf(std::string_view path) {
-  const std::string ext = UpperExt(path);
+  const std::string ext = zorva::UpperExtension(path);
   if (ext == ".ZVF") return SaveKind::Project;
   if (ext == ".HTML" || ext == ".HTM") return SaveKind::Page;
   return SaveKind::Other;
@@ -63,7 +50,6 @@ CFileCommands::CFileCommands(CZorvaDoc& doc, CMainFrame& frame, IFileDialogs& di
     : m_doc(doc),
       m_frame(frame),
       m_dialogs(dialogs),
-      m_settings(settings),
       m_recent(settings),
       m_exit([](int code) { QCoreApplication::exit(code); }),
       m_greeting([this] { return RunGreeting(&m_frame); }) {
@@ -82,9 +68,6 @@ bool CFileCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
       return true;
     case ID_FILE_SAVE:
       state.enabled = m_doc.IsModified();
-      return true;
-    case kPreferences:
-      state.enabled = m_settings != nullptr;
       return true;
     default:
       if (id >= kRecentFirst && id <= kRecentLast) {
@@ -107,7 +90,6 @@ bool CFileCommands::OnCommand(unsigned id) {
     case ID_FILE_SAVE_AS: OnFileSaveAs(); break;
     case ID_EDIT_CLEAR_ALL: OnEditClearAll(); break;
     case ID_APP_EXIT: OnAppExit(); break;
-    case kPreferences: OnPreferences(); break;
     default: OnRecentFile(id - kRecentFirst); break;
   }
   return true;
@@ -149,7 +131,7 @@ void CFileCommands::OnFileNew() {
     EndWithoutPicture();
     return;
   }
-  const std::string ext = UpperExt(*chosen);
+  const std::string ext = zorva::UpperExtension(*chosen);
   if (ext == ".GIF") {
     m_doc.ReportMessage(61211);
     return;
@@ -278,10 +260,6 @@ void CFileCommands::OnAppExit() {
   m_closeApproved = true;
   m_frame.close();
   m_closeApproved = false;
-}
-
-void CFileCommands::OnPreferences() {
-  if (m_settings) EditHtmlSettings(*m_settings, &m_frame);
 }
 
 bool CFileCommands::QueryClose() {

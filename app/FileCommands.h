@@ -11,6 +11,7 @@
 #include "app/RecentFileList.h"
 #include "platform/Types.h"
 #include "ui/CommandTarget.h"
+#include "ui/FrameCommands.h"
 #include "ui/GreetingDlg.h"
 
 class CMainFrame;
@@ -22,10 +23,10 @@ class ISettingsStore;
 
 class CFileCommands : public ICommandTarget {
  public:
-  // Command ids beyond the view's: the recent files and the preferences.
-  static constexpr unsigned kRecentFirst = 57616;
+  // Command ids beyond the view's: the recent files.
+  static constexpr unsigned kRecentFirst = ID_FILE_MRU_FIRST;
   static constexpr unsigned kRecentLast = kRecentFirst + CRecentFileList::kSize - 1;
-  static constexpr unsigned kPreferences = 32777;
+  static_assert(kRecentLast == ID_FILE_MRU_LAST);
 
   // `settings` holds the recent files and the HTML output choices; may be null.
   CFileCommands(CZorvaDoc& doc, CMainFrame& frame, IFileDialogs& dialogs,
@@ -68,7 +69,6 @@ class CFileCommands : public ICommandTarget {
   void OnEditClearAll();
   void OnRecentFile(size_t index);
   void OnAppExit();
-  void OnPreferences();
 
   // The open of one path shared by the recent files, drops and the start-up
   // file: the path becomes the document path and goes to the top of the list.
@@ -93,7 +93,6 @@ class CFileCommands : public ICommandTarget {
   CZorvaDoc& m_doc;
   CMainFrame& m_frame;
   IFileDialogs& m_dialogs;
-  zorva::ISettingsStore* m_settings;
   CRecentFileList m_recent;
   std::function<void(int)> m_exit;
   std::function<GreetingChoice()> m_greeting;

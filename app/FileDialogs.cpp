@@ -5,11 +5,10 @@
 #include <QFileInfo>
 
 namespace {
-QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 }  // namespace
 
 QStringList QtNameFilters(const std::string& productFilter) {
-  QStringList parts = FromUtf8(productFilter).split(QLatin1Char('|'));
+  QStringList parts = QString::fromStdString(productFilter).split(QLatin1Char('|'));
   while (!parts.isEmpty() && parts.last().isEmpty()) parts.removeLast();
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -40,14 +39,14 @@ std::optional<std::string> CQtFileDialogs::GetSaveFileName(const FileDialogReque
 }
 
 std::optional<std::string> CQtFileDialogs::Run(const FileDialogRequest& request, bool save) {
-  QFileDialog dlg(m_parent, FromUtf8(request.title));
+  QFileDialog dlg(m_parent, QString::fromStdString(request.title));
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dlg.setNameFilters(QtNameFilters(request.filter));
-  if (!request.defaultExt.empty()) dlg.setDefaultSuffix(FromUtf8(request.defaultExt));
-  QString folder = request.folder.empty() ? m_lastFolder : FromUtf8(request.folder);
+  if (!request.defaultExt.empty()) dlg.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  QString folder = request.folder.empty() ? m_lastFolder : QString::fromStdString(request.folder);
   if (!folder.isEmpty() && QDir(folder).exists()) dlg.setDirectory(folder);
-  if (!request.initialName.empty()) dlg.selectFile(FromUtf8(request.initialName));
+  if (!request.initialName.empty()) dlg.selectFile(QString::fromStdString(request.initialName));
   if (dlg.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList files = dlg.selectedFiles();
   if (files.isEmpty()) return std::nullopt;

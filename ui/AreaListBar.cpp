@@ -14,7 +14,6 @@ constexpr int kAreaRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kKindWidth = 55;
 
-QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 }  // namespace
 
 CAreaListBar::CAreaListBar(QWidget* parent) : QDockWidget(UiText(61229), parent) {
@@ -75,7 +74,7 @@ void CAreaListBar::Rebuild(const std::vector<AreaListRow>& rows) {
   for (size_t i = 0; i < rows.size(); ++i) {
     const AreaListRow& row = rows[i];
     QTreeWidgetItem* item = m_list->topLevelItem(int(i));
-    const QString kind = Utf8(row.kind), link = Utf8(row.link);
+    const QString kind = QString::fromStdString(row.kind), link = QString::fromStdString(row.link);
     if (item->text(0) != kind) item->setText(0, kind);
     if (item->text(1) != link) item->setText(1, link);
     if (item->data(0, kImageRole).toInt() != row.image || !item->data(0, kImageRole).isValid()) {

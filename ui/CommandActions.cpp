@@ -83,7 +83,7 @@ void CCommandActions::Update(const Router& router) {
       std::string text;
       const bool has = router.text && router.text(id, text) && !text.empty();
       if (has) {
-        const QString t = QString::fromUtf8(text.data(), qsizetype(text.size()));
+        const QString t = QString::fromStdString(text);
         if (a->text() != t) a->setText(t);
       }
       a->setVisible(has);

@@ -9,15 +9,16 @@
 #include <climits>
 #include <cstdio>
 
+#include "html/DialogTexts.h"
 #include "ui/UiText.h"
 #include "view/PanelPoints.h"
 
 namespace {
 
+constexpr unsigned kDlg = CCoordDlg::kDialogId;
+
 constexpr unsigned kNotAnInteger = 61712;
 
-unsigned Caption() { return CCoordDlg::kDialogId * 10000; }
-unsigned Label(unsigned order) { return CCoordDlg::kDialogId * 10000 + 9000 + order; }
 
 std::string Trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -30,7 +31,6 @@ std::string PadLeft(const std::string& s) {
   return s.size() >= 4 ? s : std::string(4 - s.size(), ' ') + s;
 }
 
-QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // An integer as a number field takes one: blanks around it allowed, nothing
 // else, and within 32 bits.
@@ -72,7 +72,7 @@ std::string BuildCoordRow(const CoordRow& row) {
 
 CCoordDlg::CCoordDlg(const CoordRow& row, std::function<void(unsigned)> report, QWidget* parent)
     : QDialog(parent), m_row(row), m_report(std::move(report)) {
-  setWindowTitle(UiText(Caption()));
+  setWindowTitle(UiText(zorva::DialogCaptionId(kDlg)));
   const int ids[6] = {kX, kY, kH1X, kH1Y, kH2X, kH2Y};
   const std::string* texts[4] = {&row.h1x, &row.h1y, &row.h2x, &row.h2y};
   const bool noHandles = row.h1x.empty() && row.h1y.empty() && row.h2x.empty() && row.h2y.empty();
@@ -83,7 +83,7 @@ CCoordDlg::CCoordDlg(const CoordRow& row, std::function<void(unsigned)> report, 
     edit->setObjectName(QStringLiteral("ctl%1").arg(ids[i]));
     edit->setMaxLength(INT_MAX);
     if (i >= 2) {
-      edit->setText(Utf8(*texts[i - 2]));
+      edit->setText(QString::fromStdString(*texts[i - 2]));
       edit->setReadOnly(noHandles);
       edit->setValidator(noComma);
     }
@@ -93,10 +93,10 @@ CCoordDlg::CCoordDlg(const CoordRow& row, std::function<void(unsigned)> report, 
   m_fields[1]->setText(QString::number(row.y));
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(UiText(Label(4)), this), 0, 1, Qt::AlignHCenter);
-  grid->addWidget(new QLabel(UiText(Label(5)), this), 0, 2, Qt::AlignHCenter);
+  grid->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, 4)), this), 0, 1, Qt::AlignHCenter);
+  grid->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, 5)), this), 0, 2, Qt::AlignHCenter);
   for (int r = 0; r < 3; ++r) {
-    grid->addWidget(new QLabel(UiText(Label(unsigned(r + 1))), this), r + 1, 0);
+    grid->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, unsigned(r + 1))), this), r + 1, 0);
     grid->addWidget(m_fields[2 * r], r + 1, 1);
     grid->addWidget(m_fields[2 * r + 1], r + 1, 2);
   }

@@ -32,13 +32,6 @@ constexpr char kHelpIdProperty[] = "helpId";
 constexpr unsigned kNoHelpFileText = 65040;
 constexpr unsigned kContextErrorText = 65042;
 
-// The commands of the main toolbar's buttons.
-constexpr unsigned kToolBarCommands[] = {
-    ID_FILE_NEW,     ID_FILE_OPEN,    ID_FILE_SAVE,     ID_EDIT_CUT,      ID_EDIT_COPY,
-    ID_EDIT_PASTE,   ID_EDIT_DUPLICATE, ID_EDIT_UNDO,   ID_EDIT_REDO,     ID_VIEW_TOOLBOX,
-    ID_VIEW_PROPERTY, ID_VIEW_AREALIST, ID_HTML_PREVIEW, ID_APP_ABOUT,
-};
-
 void TagButton(CMainFrame& frame, QToolBar* bar, unsigned command) {
   if (QAction* a = frame.CommandAction(command))
     if (QWidget* button = bar->widgetForAction(a)) SetHelpId(button, HelpCommandId(command));
@@ -81,7 +74,8 @@ void TagFrameHelpIds(CMainFrame& frame) {
   SetHelpId(frame.ViewPane()->Corner(), HelpControlId(kRulerCornerId));
   for (unsigned id = unsigned(ID_TOOL_ARROW); id <= unsigned(ID_TOOL_ZOOM); ++id)
     TagButton(frame, frame.ToolBox(), id);
-  for (unsigned id : kToolBarCommands) TagButton(frame, frame.MainToolBar(), id);
+  for (unsigned id : kMainToolBarLayout)
+    if (id != 0 && id != ID_ZOOM_COMBO) TagButton(frame, frame.MainToolBar(), id);
   SetHelpId(frame.MainToolBar()->ZoomCombo(), HelpCommandId(ID_ZOOM_COMBO));
   if (CPropertyBar* panel = frame.PropertyBar()) {
     SetHelpId(panel, HelpControlId(kPropertyBarId));

@@ -207,7 +207,7 @@ void CMainFrame::SetZoomComboIndex(int index) {
 }
 
 void CMainFrame::SetStatusPane(int pane, const std::string& text) {
-  if (pane == 1) m_statusBar->SetPointText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+  if (pane == 1) m_statusBar->SetPointText(QString::fromStdString(text));
 }
 
 void CMainFrame::RebuildAreaList() {

@@ -22,22 +22,18 @@ CMainToolBar::CMainToolBar(CCommandActions& actions, QWidget* parent) : QToolBar
   setIconSize(QSize(16, 15));
   setToolButtonStyle(Qt::ToolButtonIconOnly);
 
-  auto add = [&](unsigned id) {
-    if (QAction* a = actions.Action(id)) addAction(a);
-  };
-  add(ID_FILE_NEW);
-  add(ID_FILE_OPEN);
-  add(ID_FILE_SAVE);
-  addSeparator();
-  add(ID_EDIT_CUT);
-  add(ID_EDIT_COPY);
-  add(ID_EDIT_PASTE);
-  add(ID_EDIT_DUPLICATE);
-  addSeparator();
-  add(ID_EDIT_UNDO);
-  add(ID_EDIT_REDO);
-  addSeparator();
+  for (unsigned id : kMainToolBarLayout) {
+    if (id == 0) {
+      addSeparator();
+    } else if (id == ID_ZOOM_COMBO) {
+      addWidget(MakeZoomBox());
+    } else if (QAction* a = actions.Action(id)) {
+      addAction(a);
+    }
+  }
+}
 
+QComboBox* CMainToolBar::MakeZoomBox() {
   m_zoom = new QComboBox(this);
   m_zoom->setObjectName(QStringLiteral("zoomCombo"));
   m_zoom->setEditable(false);
@@ -56,16 +52,7 @@ CMainToolBar::CMainToolBar(CCommandActions& actions, QWidget* parent) : QToolBar
   connect(m_zoom, &QComboBox::activated, this, [this](int index) {
     if (const unsigned id = ZoomCommandOfIndex(index); id && onZoomPicked) onZoomPicked(id);
   });
-  addWidget(m_zoom);
-  addSeparator();
-
-  add(32779);  // tool box
-  add(32782);  // property panel
-  add(32815);  // area list
-  addSeparator();
-  add(32820);  // HTML preview
-  addSeparator();
-  add(57664);  // About
+  return m_zoom;
 }
 
 void CMainToolBar::SetZoomIndex(int index) {

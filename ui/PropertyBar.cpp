@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <climits>
 
+#include "html/DialogTexts.h"
 #include "model/ZorvaDoc.h"
 #include "ui/CoordDlg.h"
 #include "ui/UiText.h"
@@ -24,23 +25,18 @@
 
 namespace {
 
+constexpr unsigned kDlg = CPropertyBar::kDialogId;
+
 constexpr int kScriptFields[3] = {IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT};
 constexpr int kScriptMenus[3] = {CPropertyBar::kOnClickMenu, CPropertyBar::kOnMouseOverMenu,
                                  CPropertyBar::kOnMouseOutMenu};
 constexpr int kLinkFields[4] = {IDC_URL, IDC_TARGET, IDC_ALT, IDC_COMMENT};
 constexpr unsigned kTitle = 61239;
 
-unsigned ControlText(int control) { return CPropertyBar::kDialogId * 10000 + unsigned(control); }
-unsigned LabelText(unsigned order) { return CPropertyBar::kDialogId * 10000 + 9000 + order; }
 // Labels 1 to 9 go with the controls; the type items and the empty menu follow.
 constexpr unsigned kStyleLabel = 1, kPointsLabel = 2, kFirstLinkLabel = 3, kFirstScriptLabel = 7;
 constexpr unsigned kFirstTypeItem = 10, kNoScriptNames = 14;
 
-QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-std::string ToUtf8(const QString& s) {
-  const QByteArray b = s.toUtf8();
-  return std::string(b.constData(), size_t(b.size()));
-}
 
 // The point list asks for room for a few rows of two five-digit numbers
 // (a list's usual wish is 256 by 192 pixels); a longer outline scrolls.
@@ -73,7 +69,7 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
   auto* body = new QWidget(this);
   auto name = [](QWidget* w, int id) { w->setObjectName(QStringLiteral("ctl%1").arg(id)); };
   auto label = [body](unsigned order, QWidget* buddy) {
-    auto* l = new QLabel(UiText(LabelText(order)), body);
+    auto* l = new QLabel(UiText(zorva::DialogLabelId(kDlg, order)), body);
     l->setBuddy(buddy);
     return l;
   };
@@ -95,9 +91,9 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
   form->setVerticalSpacing(4);
   m_type = new QComboBox(body);
   name(m_type, IDC_TYPE);
-  for (unsigned i = 0; i < 4; ++i) m_type->addItem(UiText(LabelText(kFirstTypeItem + i)));
+  for (unsigned i = 0; i < 4; ++i) m_type->addItem(UiText(zorva::DialogLabelId(kDlg, kFirstTypeItem + i)));
   form->addRow(label(kStyleLabel, m_type), m_type);
-  m_closed = new QCheckBox(UiText(ControlText(IDC_CLOSED)), body);
+  m_closed = new QCheckBox(UiText(zorva::DialogControlTextId(kDlg, IDC_CLOSED)), body);
   name(m_closed, IDC_CLOSED);
   form->addRow(QString(), m_closed);
   m_points = new CPointRows(body);
@@ -111,7 +107,7 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
     QLineEdit* edit = field(kLinkFields[i]);
     form->addRow(label(kFirstLinkLabel + i, edit), edit);
   }
-  m_scripts = new QCheckBox(UiText(ControlText(IDC_JAVASCRIPT)), body);
+  m_scripts = new QCheckBox(UiText(zorva::DialogControlTextId(kDlg, IDC_JAVASCRIPT)), body);
   name(m_scripts, IDC_JAVASCRIPT);
   form->addRow(m_scripts);
   for (int i = 0; i < 3; ++i) {
@@ -238,9 +234,9 @@ void CPropertyBar::OpenScriptMenu(int index, QToolButton* button) {
   QLineEdit* edit = Field(kScriptFields[index]);
   edit->setFocus(Qt::OtherFocusReason);
   std::vector<QString> names;
-  for (const CString& bytes : m_doc.m_listScriptName) names.push_back(Utf8(ToPanelText(m_doc, bytes)));
+  for (const CString& bytes : m_doc.m_listScriptName) names.push_back(QString::fromStdString(ToPanelText(m_doc, bytes)));
   QMenu menu(this);
-  if (names.empty()) menu.addAction(UiText(LabelText(kNoScriptNames)))->setEnabled(false);
+  if (names.empty()) menu.addAction(UiText(zorva::DialogLabelId(kDlg, kNoScriptNames)))->setEnabled(false);
   for (size_t i = 0; i < names.size(); ++i) {
     // In a menu text "&" marks a mnemonic and a tab starts the key column.
     QString shown = names[i];
@@ -261,13 +257,13 @@ void CPropertyBar::EditPointRow() {
   QListWidgetItem* item = m_points->item(row);
   if (!item) return;
   auto report = [this](unsigned id) { m_doc.ReportMessage(id, {}, MB_OK | MB_ICONEXCLAMATION); };
-  const std::optional<std::string> rewritten = EditCoordRow(ToUtf8(item->text()), report, this);
+  const std::optional<std::string> rewritten = EditCoordRow(item->text().toStdString(), report, this);
   if (!rewritten) return;
   item = m_points->item(row);
   if (!item) return;
   {
     const QSignalBlocker quiet(m_points);
-    item->setText(Utf8(*rewritten));
+    item->setText(QString::fromStdString(*rewritten));
     item->setSelected(true);
   }
   Send(0);
@@ -277,13 +273,13 @@ void CPropertyBar::EditPointRow() {
 
 std::string CPropertyBar::GetText(int id) {
   QLineEdit* edit = Field(id);
-  return edit ? ToUtf8(edit->text()) : std::string();
+  return edit ? edit->text().toStdString() : std::string();
 }
 
 void CPropertyBar::SetText(int id, const std::string& text) {
   QLineEdit* edit = Field(id);
   if (!edit) return;
-  const QString shown = Utf8(text);
+  const QString shown = QString::fromStdString(text);
   // The same text again leaves the field as it is, with its caret and its
   // own undo steps (setText would drop them).
   if (edit->text() != shown) {
@@ -340,14 +336,14 @@ void CPropertyBar::ResetRows(int id) {
 void CPropertyBar::AddRow(int id, const std::string& text) {
   if (id != IDC_POINTS) return;
   const QSignalBlocker quiet(m_points);
-  m_points->addItem(Utf8(text));
+  m_points->addItem(QString::fromStdString(text));
 }
 
 int CPropertyBar::GetRowCount(int id) { return id == IDC_POINTS ? m_points->count() : 0; }
 
 std::string CPropertyBar::GetRowText(int id, int row) {
   QListWidgetItem* item = id == IDC_POINTS ? m_points->item(row) : nullptr;
-  return item ? ToUtf8(item->text()) : std::string();
+  return item ? item->text().toStdString() : std::string();
 }
 
 bool CPropertyBar::GetRowSel(int id, int row) {

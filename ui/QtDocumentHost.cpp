@@ -17,7 +17,6 @@
 #include "ui/UiText.h"
 
 namespace {
-QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 }  // namespace
 
 CQtDocumentHost::CQtDocumentHost(QObject* parent) : QObject(parent) {
@@ -77,7 +76,7 @@ int RunMessageBox(QWidget* parent, const QString& text, unsigned type) {
 }  // namespace
 
 int CQtDocumentHost::MessageBox(unsigned, const std::string& text, unsigned type) {
-  QString t = FromUtf8(text);
+  QString t = QString::fromStdString(text);
   if (QThread::currentThread() == thread()) return RunMessageBox(m_frame, t, type);
   // A worker never waits for the user: the interface thread may itself be
   // waiting for the worker (closing the program), so the box is shown later.
@@ -109,7 +108,7 @@ int CQtDocumentHost::ChooseImage(const std::vector<std::string>& lines) {
 }
 
 void CQtDocumentHost::BeginProgress(const std::string& text) {
-  QString t = FromUtf8(text);
+  QString t = QString::fromStdString(text);
   OnUiThread(
       [this, t] {
         if (m_statusText) m_statusText->setText(t);
@@ -154,7 +153,7 @@ int CQtDocumentHost::DisplayColorCount() {
 int CQtDocumentHost::DisplayBitsPerPixel() { return m_displayDepth; }
 
 int CQtDocumentHost::ShellOpen(const std::string& path) {
-  QString p = FromUtf8(path);
+  QString p = QString::fromStdString(path);
   if (!QFileInfo::exists(p)) return 2;
   return QDesktopServices::openUrl(QUrl::fromLocalFile(p)) ? 42 : 31;
 }
