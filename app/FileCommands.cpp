@@ -79,10 +79,7 @@ bool CFileCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
 }
 
 bool CFileCommands::OnCommand(unsigned id) {
-  CCmdState state;
-  if (!OnUpdateCommand(id, state)) return false;
-  if (!state.enabled) return true;  // a disabled command (a stale shortcut) is ignored
-  CancelGesture();
+  // The frame's routing has checked the command's state and ended any gesture.
   switch (id) {
     case ID_FILE_NEW: OnFileNew(); break;
     case ID_FILE_OPEN: OnFileOpen(); break;
@@ -90,7 +87,10 @@ bool CFileCommands::OnCommand(unsigned id) {
     case ID_FILE_SAVE_AS: OnFileSaveAs(); break;
     case ID_EDIT_CLEAR_ALL: OnEditClearAll(); break;
     case ID_APP_EXIT: OnAppExit(); break;
-    default: OnRecentFile(id - kRecentFirst); break;
+    default:
+      if (id < kRecentFirst || id > kRecentLast) return false;
+      OnRecentFile(id - kRecentFirst);
+      break;
   }
   return true;
 }

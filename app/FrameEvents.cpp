@@ -1,5 +1,7 @@
 #include "app/FrameEvents.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QMainWindow>
@@ -32,8 +34,11 @@ bool CFrameEvents::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
+      // Asked at every move of a drag: only whether a file is among the URLs.
       auto* drag = static_cast<QDropEvent*>(event);
-      if (DroppedFiles(drag->mimeData()).empty()) return false;
+      const QMimeData* data = drag->mimeData();
+      const QList<QUrl> urls = data && data->hasUrls() ? data->urls() : QList<QUrl>();
+      if (std::none_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); })) return false;
       drag->acceptProposedAction();
       return true;
     }

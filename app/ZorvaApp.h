@@ -33,7 +33,6 @@ class CZorvaApp {
 
   CZorvaDoc& Document() { return *m_pDoc; }
   CMainFrame* MainFrame() { return m_pMainFrame.get(); }
-  CFileCommands* FileCommands() { return m_pCommands.get(); }
   zorva::ISettingsStore& SettingsStore() { return m_settings; }
   CQtDocumentHost& Host() { return m_host; }
 

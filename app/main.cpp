@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Ulmora"));
   QApplication::setApplicationName(QStringLiteral("ZORVA"));
-  // The program's icon in every size the resources hold; the windows and the
-  // greeting show it.
+  // The program's icon in every size the resources hold; every window shows
+  // it, each at the size its place asks for.
   QIcon icon;
   for (const char* size : {"-16", "-32", "-48", "-64", "-128", ""}) {
     const QString file = QStringLiteral(":/icons/zorva%1.png").arg(QLatin1String(size));

@@ -11,6 +11,7 @@ class ICommandTarget {
  public:
   virtual ~ICommandTarget() = default;
   // Runs `id` when this target handles it; false when the id is not its own.
+  // The frame calls it only for an enabled id, having ended any gesture.
   virtual bool OnCommand(unsigned id) = 0;
   // Fills the state of `id`; false when the id is not its own.
   virtual bool OnUpdateCommand(unsigned id, CCmdState& state) = 0;

@@ -64,13 +64,10 @@ bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
 }
 
 bool CFrameCommands::OnCommand(unsigned id) {
-  CCmdState state;
-  if (!OnUpdateCommand(id, state)) return false;
-  if (!state.enabled) return true;
+  // The frame's routing has checked the command's state and ended any gesture
+  // (one never passes from one tool to another).
   CZorvaView& view = m_frame.m_view->View();
   if (id >= unsigned(ID_TOOL_ARROW) && id <= unsigned(ID_TOOL_ZOOM)) {
-    // A gesture never passes from one tool to another.
-    view.CancelGesture();
     m_frame.m_tools.ChooseTool(int(id));
     return true;
   }

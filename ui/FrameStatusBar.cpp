@@ -38,12 +38,6 @@ CFrameStatusBar::CFrameStatusBar(QWidget* parent) : QStatusBar(parent) {
   }
 }
 
-QLabel* CFrameStatusBar::Pane(int pane) const {
-  if (pane == 1) return m_point;
-  if (pane >= 2 && pane <= 5) return m_indicators[pane - 2];
-  return nullptr;
-}
-
 void CFrameStatusBar::SetPointText(const QString& text) {
   if (m_point->text() != text) m_point->setText(text);
 }

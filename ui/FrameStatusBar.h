@@ -15,7 +15,6 @@ class CFrameStatusBar : public QStatusBar {
 
   QLabel* Text() const { return m_text; }
   QProgressBar* Progress() const { return m_progress; }
-  QLabel* Pane(int pane) const;  // 1 the coordinates, 2..5 the indicators
 
   void SetPointText(const QString& text);
   // Lights an indicator whose key is known to be locked; the others are dimmed.

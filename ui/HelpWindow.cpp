@@ -9,7 +9,6 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
@@ -72,7 +71,6 @@ CHelpWindow::CHelpWindow(const QString& collectionFile, QWidget* parent)
     : QWidget(parent, Qt::Window) {
   InstallHelpTranslation();
   setWindowTitle(UiText(kHelpTitleText));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/zorva.png")));
   resize(860, 620);
 
   m_engine = new QHelpEngine(collectionFile, this);

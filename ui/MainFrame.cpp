@@ -3,9 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -45,8 +43,6 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
     setGeometry(place.rect);
     m_bTallScreen = place.tallScreen;
   }
-  if (QFile::exists(QStringLiteral(":/icons/zorva.png")))
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zorva.png")));
 
   m_statusBar = new CFrameStatusBar(this);
   setStatusBar(m_statusBar);
@@ -138,17 +134,20 @@ void CMainFrame::FocusView() { m_view->setFocus(Qt::OtherFocusReason); }
 bool CMainFrame::RouteCommand(unsigned id) {
   CZorvaView& view = m_view->View();
   if (view.OnCommand(id)) return true;
-  std::vector<ICommandTarget*> targets = m_targets;
-  targets.push_back(m_frameCommands.get());
-  for (ICommandTarget* t : targets) {
+  // The targets act only on what their states say they handle; a disabled
+  // command (a stale shortcut) is dropped here.
+  const auto route = [&](ICommandTarget* t) {
     CCmdState state;
-    const bool known = t->OnUpdateCommand(id, state);
-    if (known && !state.enabled) return true;
+    if (!t->OnUpdateCommand(id, state)) return false;
+    if (!state.enabled) return true;
     // Whatever the command replaces or writes, no working copy may be half made.
-    if (known) view.CancelGesture();
-    if (t->OnCommand(id)) return true;
-  }
-  return false;
+    view.CancelGesture();
+    t->OnCommand(id);
+    return true;
+  };
+  for (ICommandTarget* t : m_targets)
+    if (route(t)) return true;
+  return m_frameCommands && route(m_frameCommands.get());
 }
 
 bool CMainFrame::RouteUpdate(unsigned id, CCmdState& state) {

@@ -71,13 +71,11 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   // loop goes idle.
   void UpdateCommandStates();
 
-  bool IsTallScreen() const { return m_bTallScreen; }
   CMainToolBar* MainToolBar() const { return m_toolBar; }
   CToolBox* ToolBox() const { return m_toolBox; }
   CAreaListBar* AreaList() const { return m_areaList; }
   CPropertyBar* PropertyBar() const { return m_propertyBar; }
   CViewPane* ViewPane() const { return m_pane; }
-  CFrameStatusBar* FrameStatusBar() const { return m_statusBar; }
   const CToolSelection& Tools() const { return m_tools; }
   // The help requests (Help menu, F1) and the manual they open.
   CHelpSystem& Help() const;

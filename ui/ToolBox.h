@@ -13,8 +13,6 @@ class CToolBox : public QToolBar {
  public:
   CToolBox(CCommandActions& actions, QWidget* parent);
 
-  QActionGroup* Group() const { return m_group; }
-
   // Ctrl went down (`down`) or up; `repeat` for an auto-repeated press.
   std::function<void(bool down, bool repeat)> onCtrlKey;
 

@@ -24,7 +24,6 @@ class CViewPane : public QWidget {
   CRulerCorner* Corner() const { return m_corner; }
 
   void ShowRulers(bool show);
-  bool RulersShown() const { return m_rulers; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -140,7 +140,6 @@ unsigned CZorvaViewWidget::Flags(Qt::MouseButtons buttons, Qt::KeyboardModifiers
 }
 
 bool CZorvaViewWidget::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::CursorChange) return QAbstractScrollArea::viewportEvent(event);
   if (event->type() == QEvent::Enter || event->type() == QEvent::HoverMove) m_view->OnSetCursor();
   return QAbstractScrollArea::viewportEvent(event);
 }
