@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/DocumentHost.h"
+#include "platform/Charset.h"
 #include "view/Accelerators.h"
 #include "view/CommandIds.h"
 #include "view/ViewHost.h"
@@ -173,32 +174,11 @@ bool ParseKeyName(std::string_view name, unsigned& vk, std::string& reason) {
   return false;
 }
 
-// Length of the valid UTF-8 sequence at s[i], or 0.
-size_t Utf8Length(std::string_view s, size_t i) {
-  const unsigned char c = static_cast<unsigned char>(s[i]);
-  size_t n;
-  unsigned min;
-  if (c < 0x80) return 1;
-  if (c >= 0xC2 && c <= 0xDF) n = 2, min = 0x80;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3, min = 0x800;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4, min = 0x10000;
-  else return 0;
-  if (i + n > s.size()) return 0;
-  unsigned v = c & (0x7F >> n);
-  for (size_t k = 1; k < n; ++k) {
-    const unsigned char t = static_cast<unsigned char>(s[i + k]);
-    if ((t & 0xC0) != 0x80) return 0;
-    v = v << 6 | (t & 0x3F);
-  }
-  if (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return 0;
-  return n;
-}
-
 // Panel texts reach the model; a NUL or a broken sequence would be cut or
 // garbled there, so they are refused here.
 bool CheckText(std::string_view text, std::string& reason) {
   for (size_t i = 0; i < text.size();) {
-    const size_t n = text[i] == '\0' ? 0 : Utf8Length(text, i);
+    const size_t n = text[i] == '\0' ? 0 : zorva::Utf8SequenceAt(text, i);
     if (n == 0) {
       reason = "the value is not UTF-8 text";
       return false;
@@ -448,7 +428,7 @@ std::string PrintableLine(std::string_view line, size_t shown) {
   size_t i = 0;
   while (i < line.size() && out.size() < shown) {
     const unsigned char c = static_cast<unsigned char>(line[i]);
-    const size_t n = (c < 0x20 && c != '\t') || c == 0x7F ? 0 : Utf8Length(line, i);
+    const size_t n = (c < 0x20 && c != '\t') || c == 0x7F ? 0 : zorva::Utf8SequenceAt(line, i);
     if (n == 0) {
       out += "\\x";
       out += kHex[c >> 4];

@@ -150,11 +150,13 @@ void CZorvaDoc::ForgetPoint(const CPoint* point, CArea* owner) {
 }
 
 void CZorvaDoc::ForgetPointsOf(CArea& area) {
+  area.m_pPending = nullptr;
+  // Undo and redo come here twice each; mostly nothing points into the area.
+  if (m_listSelPoint.empty() && !m_pGrabPoint) return;
   std::unordered_set<const CPoint*> own;
   for (const CPoint& p : area.m_listPoint) own.insert(&p);
   m_listSelPoint.remove_if([&own](const CPoint* p) { return own.count(p) != 0; });
   if (own.count(m_pGrabPoint)) m_pGrabPoint = nullptr;
-  area.m_pPending = nullptr;
 }
 
 // --- undo history ---

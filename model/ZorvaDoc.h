@@ -117,12 +117,6 @@ class CZorvaDoc {
   // document's (characters it cannot hold become "?"; the callers change
   // only while the history is empty, and to a charset the texts fit).
   void SetTextCharset(zorva::ECharset charset);
-  // A document text as UTF-8, and UTF-8 as a document text (nothing when the
-  // charset cannot hold one of its characters).
-  std::string TextToUtf8(std::string_view bytes) const { return zorva::CharsetToUtf8(m_nCharset, bytes); }
-  std::optional<CString> TextFromUtf8(std::string_view utf8) const {
-    return zorva::Utf8ToCharset(m_nCharset, utf8);
-  }
   zorva::ECharset m_nCharset = zorva::ECharset::ShiftJis;
 
   // A message box with string `id`, its placeholders filled from `args` (UTF-8).

@@ -87,38 +87,32 @@ bool IsAscii(std::string_view s) {
   return true;
 }
 
+size_t Utf8SequenceAt(std::string_view s, size_t i) {
+  const unsigned char c = static_cast<unsigned char>(s[i]);
+  size_t n;
+  uint32_t min;
+  if (c < 0x80) return 1;
+  if (c >= 0xC2 && c <= 0xDF) n = 2, min = 0x80;
+  else if (c >= 0xE0 && c <= 0xEF) n = 3, min = 0x800;
+  else if (c >= 0xF0 && c <= 0xF4) n = 4, min = 0x10000;
+  else return 0;
+  if (i + n > s.size()) return 0;
+  uint32_t v = c & (0x7F >> n);
+  for (size_t k = 1; k < n; ++k) {
+    const unsigned char t = static_cast<unsigned char>(s[i + k]);
+    if ((t & 0xC0) != 0x80) return 0;
+    v = v << 6 | (t & 0x3F);
+  }
+  // Overlong forms, surrogates and code points beyond Unicode.
+  if (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return 0;
+  return n;
+}
+
 bool IsValidUtf8(std::string_view s) {
-  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-  const auto* end = p + s.size();
-  while (p < end) {
-    if (*p < 0x80) {
-      ++p;
-      continue;
-    }
-    const unsigned char c = *p;
-    size_t len;
-    uint32_t min;
-    if (c >= 0xC2 && c <= 0xDF) {
-      len = 2;
-      min = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      len = 3;
-      min = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      len = 4;
-      min = 0x10000;
-    } else {
-      return false;
-    }
-    if (size_t(end - p) < len) return false;
-    uint32_t cp = c & (0x7F >> len);
-    for (size_t i = 1; i < len; ++i) {
-      if ((p[i] & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (p[i] & 0x3F);
-    }
-    // Overlong forms, surrogates and code points beyond Unicode.
-    if (cp < min || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return false;
-    p += len;
+  for (size_t i = 0; i < s.size();) {
+    const size_t n = Utf8SequenceAt(s, i);
+    if (n == 0) return false;
+    i += n;
   }
   return true;
 }
@@ -139,6 +133,7 @@ std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8) {
 
 std::optional<CString> ConvertCharset(ECharset from, ECharset to, std::string_view bytes) {
   if (from == to) return CString(bytes);
+  if (from == ECharset::Utf8) return Utf8ToCharset(to, bytes);  // it checks the bytes itself
   auto utf8 = IconvConvert("UTF-8", IconvName(from), bytes, false, {}, 1);
   if (!utf8) return std::nullopt;
   return Utf8ToCharset(to, *utf8);

@@ -18,6 +18,11 @@ const char* CharsetName(ECharset charset);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// The length of the valid UTF-8 sequence at `bytes[i]` (1 for ASCII), or 0 for
+// a byte that starts none: overlong forms, surrogates and code points beyond
+// Unicode count as invalid.
+size_t Utf8SequenceAt(std::string_view bytes, size_t i);
+
 // Whether every byte is below 0x80: such bytes read the same in every charset
 // here. Pages are checked whole, so this goes a word at a time.
 bool IsAscii(std::string_view bytes);

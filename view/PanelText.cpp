@@ -7,10 +7,12 @@ namespace {
 constexpr unsigned kUnstorableTextMessage = 65010;
 }  // namespace
 
-std::string ToPanelText(const CZorvaDoc& doc, std::string_view bytes) { return doc.TextToUtf8(bytes); }
+std::string ToPanelText(const CZorvaDoc& doc, std::string_view bytes) {
+  return zorva::CharsetToUtf8(doc.m_nCharset, bytes);
+}
 
 std::optional<CString> FromPanelText(const CZorvaDoc& doc, std::string_view utf8) {
-  return doc.TextFromUtf8(utf8);
+  return zorva::Utf8ToCharset(doc.m_nCharset, utf8);
 }
 
 void ReportUnstorableText(CZorvaDoc& doc, std::string_view utf8) {

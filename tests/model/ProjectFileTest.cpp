@@ -314,9 +314,9 @@ TEST(ProjectFile, TextsOfEveryCharsetSurviveAndThoseShiftJisHoldsAreStoredInIt) 
     ASSERT_EQ(LoadProjectStream(back, data), 0u) << label;
     EXPECT_EQ(back.m_nCharset, c.reopened) << label;
     ASSERT_EQ(back.m_listArea.size(), 2u) << label;
-    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(back.TextToUtf8(*Texts(back)[i]), c.texts[i]) << label;
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(CharsetToUtf8(back.m_nCharset, *Texts(back)[i]), c.texts[i]) << label;
     EXPECT_EQ(back.m_strPicturePath, "img/\x8E\xCA.png") << label;
-    EXPECT_EQ(back.TextToUtf8(back.m_areaDefault.m_strComment), "デフォルトエリア") << label;
+    EXPECT_EQ(CharsetToUtf8(back.m_nCharset, back.m_areaDefault.m_strComment), "デフォルトエリア") << label;
     EXPECT_EQ(StoreProjectStream(back), data) << label;
   }
 }
