@@ -156,14 +156,22 @@ CReplacingFile::~CReplacingFile() { Abandon(); }
 
 bool CReplacingFile::Open(std::string_view cp932Path, int* err) {
   Abandon();
-  int e = FollowLinks(ToFsPath(cp932Path), m_target);
+  const std::string named = ToFsPath(cp932Path);
   struct stat st;
-  m_direct = false;
-  if (!e && ::stat(m_target.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) e = EISDIR;
-    else if (!S_ISREG(st.st_mode)) m_direct = true;
-  } else if (!e && errno != ENOENT) {
-    e = errno;
+  int e = 0;
+  // A device or a pipe is written into wherever the name leads, also through
+  // a link that names no file (a descriptor's link in /proc reads "pipe:[…]").
+  m_direct = ::stat(named.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+  if (m_direct) {
+    m_target = named;
+  } else {
+    e = FollowLinks(named, m_target);
+    if (!e && ::stat(m_target.c_str(), &st) == 0) {
+      if (S_ISDIR(st.st_mode)) e = EISDIR;
+      else if (!S_ISREG(st.st_mode)) m_direct = true;
+    } else if (!e && errno != ENOENT) {
+      e = errno;
+    }
   }
   if (!e && m_direct) {
     e = OpenDirect(m_target, S_ISSOCK(st.st_mode), m_fd);
