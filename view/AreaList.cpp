@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/ZorvaDoc.h"
+#include "view/EditSelection.h"
 #include "platform/StringTable.h"
 #include "view/PanelText.h"
 #include "view/ZorvaView.h"
@@ -62,23 +63,9 @@ std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc) {
 
 void CZorvaView::SelectFromList(int row, CArea* area) {
   // The row's area may be gone when the list lags behind the document.
-  if (area && std::find(m_doc.m_listArea.begin(), m_doc.m_listArea.end(), area) ==
-                  m_doc.m_listArea.end())
-    return;
+  if (area && !IsListed(m_doc.m_listArea, area)) return;
   CancelGesture();
-  if (CArea* old = m_doc.m_pSelArea) {
-    if (m_doc.m_listSelPoint.empty()) {
-      DrawSelection(*old, false);
-    } else {
-      // Selected vertices have marks of their own that the plain pair
-      // drawing does not take back.
-      m_doc.m_listSelPoint.clear();
-      m_doc.m_pSelArea = nullptr;
-      RepaintArea(*old);
-    }
-  }
-  m_doc.m_pSelArea = area;
-  m_doc.m_listSelPoint.clear();
-  if (area) DrawSelection(*area, true);
+  ShowSelectionCleared(*this);
+  ShowSelected(*this, area);
   UpdatePanel(row, true);
 }

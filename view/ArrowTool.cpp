@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/ZorvaDoc.h"
+#include "view/EditSelection.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -63,18 +64,9 @@ void DropWorkArea(CZorvaDoc& doc) {
   doc.m_pWorkArea = nullptr;
 }
 
-// The area stops being selected. Its selected vertices carry their own marks,
-// which only a repaint takes away cleanly.
 void Deselect(CZorvaView& view) {
-  CZorvaDoc& doc = view.m_doc;
-  CArea* old = doc.m_pSelArea;
-  const bool hadPoints = !doc.m_listSelPoint.empty();
-  doc.m_pSelArea = nullptr;
-  doc.m_listSelPoint.clear();
-  doc.m_pGrabPoint = nullptr;
-  if (!old) return;
-  if (hadPoints) view.RepaintArea(*old);
-  else view.DrawSelection(*old, false);
+  ShowSelectionCleared(view);
+  view.m_doc.m_pGrabPoint = nullptr;
 }
 
 CArea* NewWorkArea(CZorvaDoc& doc) {

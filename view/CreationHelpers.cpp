@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "model/ZorvaDoc.h"
+#include "view/EditSelection.h"
 #include "view/ZorvaView.h"
 
 namespace create {
@@ -15,16 +16,8 @@ CPoint Snapped(const CZorvaView& view, int32_t x, int32_t y) {
 }
 
 CArea* ReleaseSelection(CZorvaView& view) {
-  CZorvaDoc& doc = view.m_doc;
-  CArea* old = doc.m_pSelArea;
-  const bool marked = !doc.m_listSelPoint.empty();
-  doc.m_listSelPoint.clear();
-  if (!old) return nullptr;
-  view.DrawSelection(*old, false);
-  doc.m_pSelArea = nullptr;
-  // Selected vertices are drawn larger than the marks the selection pair
-  // toggles, so only a repaint takes them off cleanly.
-  if (marked) view.RepaintArea(*old);
+  CArea* old = view.m_doc.m_pSelArea;
+  ShowSelectionCleared(view);
   return old;
 }
 

@@ -89,6 +89,12 @@ TEST(ArrowTool, SelectedAreaPointsWinAndClickingInsideDeselects) {
   Click(f, 100, 80);  // inside, more than 5 pixels from the border
   EXPECT_EQ(f.doc.m_pSelArea, nullptr);
   EXPECT_EQ(f.StalePixels(), 0u);
+  // Again with a render still pending at the press: the marks go with it.
+  Click(f, 50, 75);
+  f.view->Invalidate();
+  Click(f, 100, 80);
+  EXPECT_EQ(f.doc.m_pSelArea, nullptr);
+  EXPECT_EQ(f.StalePixels(), 0u);
 }
 
 TEST(ArrowTool, AltDragDropsACopyOnTop) {
