@@ -33,11 +33,7 @@ void CZorvaView::OnToolHand(int32_t x, int32_t y, int phase) {
       break;
     }
     case TOOL_RELEASE: {
-      if (m_bShowRulers) {
-        const CPoint s = GetScroll();
-        if (CRuler* r = m_frame.GetRuler(false)) r->SetOffset(s.x);
-        if (CRuler* r = m_frame.GetRuler(true)) r->SetOffset(s.y);
-      }
+      // The rulers took every step of the drag as it scrolled.
       m_doc.m_bHandTool = m_host.IsKeyDown(VK_SPACE);
       if (!m_doc.m_bHandTool) {
         // Space came up during the drag, when its key-up could not end the

@@ -103,7 +103,7 @@ void CZorvaView::ZoomAndCentre(const CPoint& p) {
   const int32_t x = centre(Scale(p.x, m_zoom), client.cx, m_sizeTotal.cx);
   const int32_t y = centre(Scale(p.y, m_zoom), client.cy, m_sizeTotal.cy);
   m_host.ScrollToPosition(CPoint(x, y));
-  OnScrolled();
+  // The scroll may not have moved, but the rulers' scale did.
   GiveRulersOffsets();
   Invalidate(true);
   m_frame.SetZoomComboIndex(m_zoom == kZoomDouble ? 0 : m_zoom == kZoomOne ? 1 : 2);
@@ -156,11 +156,11 @@ void CZorvaView::OnScrolled() {
   if (s == m_ptScrollShown) return;
   m_ptScrollShown = s;
   Invalidate(true);
-  if (m_bShowRulers) GiveRulersOffsets();
+  // Hidden rulers follow too: they show this offset when they come back.
+  GiveRulersOffsets();
 }
 
 void CZorvaView::ScrollBy(int32_t dx, int32_t dy) {
   const CPoint s = GetScroll();
   m_host.ScrollToPosition(CPoint(Clamp32(int64_t(s.x) + dx), Clamp32(int64_t(s.y) + dy)));
-  OnScrolled();
 }

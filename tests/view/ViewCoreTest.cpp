@@ -38,6 +38,13 @@ TEST(ViewCoords, ScrollSizesAndCentring) {
   ViewFixture small({100, 100}, {800, 600});
   small.view->SetZoomKeepCentre(kZoomDouble);
   EXPECT_EQ(small.host.scroll, CPoint(0, 0));
+
+  // Rulers scrolled while hidden show the right place when they come back.
+  f.view->OnCommand(ID_VIEW_RULER);
+  f.view->ScrollBy(-120, -80);
+  f.view->OnCommand(ID_VIEW_RULER);
+  EXPECT_EQ(f.host.scroll, CPoint(130, 120));
+  EXPECT_EQ(CPoint(f.frame.hRuler.m_nOffset, f.frame.vRuler.m_nOffset), f.host.scroll);
 }
 
 TEST(ViewCoords, ZoomToolStepsAndCentres) {
