@@ -39,12 +39,6 @@ void CycleImageMode(CZorvaView& view) {
   view.Invalidate(true);
 }
 
-bool EitherRulerPressed(CZorvaView& view) {
-  for (bool vertical : {false, true})
-    if (CRuler* r = view.m_frame.GetRuler(vertical); r && r->m_bPressed) return true;
-  return false;
-}
-
 // Alt turns an arrow drag that can copy (a move, a vertex drag of a polygon,
 // a guide drag) into a copying one.
 bool DragCanCopy(CZorvaView& view) {
@@ -53,7 +47,7 @@ bool DragCanCopy(CZorvaView& view) {
   if ((view.m_nToolState & DRAG_POINT) && doc.m_pSelArea &&
       doc.m_pSelArea->m_nType != AREA_RECT && doc.m_pSelArea->m_nType != AREA_ELLIPSE)
     return true;
-  return doc.m_pSelGuide && !EitherRulerPressed(view);
+  return doc.m_pSelGuide && !view.PressedRuler();
 }
 
 bool ShowsAltCursor(int tool) {

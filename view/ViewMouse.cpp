@@ -1,21 +1,12 @@
 // Mouse input: client points become picture points and go to the handler of
 // the frame's current tool with a phase; rulers and guides come first.
 #include <cstdio>
-#include <optional>
 
 #include "model/ZorvaDoc.h"
 #include "view/Ruler.h"
 #include "view/ZorvaView.h"
 
 namespace {
-
-// Whether a ruler's press is being continued, and from which ruler: true for
-// the top one (it pulls a horizontal guide), false for the left one.
-std::optional<bool> PressedRuler(const CRuler* top, const CRuler* left) {
-  if (top && top->m_bPressed) return true;
-  if (left && left->m_bPressed) return false;
-  return std::nullopt;
-}
 
 void EndRulerPresses(CRuler* top, CRuler* left) {
   for (CRuler* r : {top, left})
@@ -73,12 +64,13 @@ void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) {
   if (m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = ToPicture(client);
   const CPoint s = GetScroll();
-  const std::optional<bool> ruler = PressedRuler(Ruler(false), Ruler(true));
+  CRuler* ruler = PressedRuler();
   const int tool = m_frame.GetCurrentTool();
   if (m_doc.m_bHandTool) {
     if (m_host.HasCapture()) OnToolHand(client.x, client.y, TOOL_MOVE);
   } else if (ruler && (flags & MK_LBUTTON) && m_bShowGuides) {
-    OnRulerGuide(*ruler, p.x, p.y, s.x, s.y, TOOL_MOVE);
+    // The top ruler pulls a horizontal guide.
+    OnRulerGuide(ruler == Ruler(false), p.x, p.y, s.x, s.y, TOOL_MOVE);
   } else if (m_doc.m_pSelGuide && m_bShowGuides) {
     if (tool == ID_TOOL_ARROW && m_host.HasCapture()) {
       OnSetCursor();
@@ -99,7 +91,7 @@ void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) {
   if (m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = ToPicture(client);
   const CPoint s = GetScroll();
-  const std::optional<bool> ruler = PressedRuler(Ruler(false), Ruler(true));
+  CRuler* ruler = PressedRuler();
   const int tool = m_frame.GetCurrentTool();
   if (m_doc.m_bHandTool) {
     if (m_host.HasCapture()) {
@@ -107,7 +99,7 @@ void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) {
       m_host.ReleaseCapture();
     }
   } else if (ruler && m_bShowGuides) {
-    OnRulerGuide(*ruler, p.x, p.y, s.x, s.y, TOOL_RELEASE);
+    OnRulerGuide(ruler == Ruler(false), p.x, p.y, s.x, s.y, TOOL_RELEASE);
   } else if (m_doc.m_pSelGuide && m_bShowGuides) {
     if (m_host.HasCapture()) {
       OnToolGuide(flags, p.x, p.y, s.x, s.y, TOOL_RELEASE);
@@ -169,11 +161,15 @@ void CZorvaView::OnRulerPress(bool vertical) {
   if (CRuler* r = Ruler(vertical)) r->m_bPressed = true;
 }
 
+CRuler* CZorvaView::PressedRuler() {
+  for (bool vertical : {false, true})
+    if (CRuler* r = Ruler(vertical); r && r->m_bPressed) return r;
+  return nullptr;
+}
+
 void CZorvaView::CancelGesture() {
   if (!m_host.HasCapture()) return;
-  CRuler* pressed = nullptr;
-  for (bool vertical : {false, true})
-    if (CRuler* r = Ruler(vertical); r && r->m_bPressed) pressed = r;
+  CRuler* pressed = PressedRuler();
   if (m_doc.m_bHandTool) {
     // Nothing to undo: the scrolling stays where it got to.
   } else if (pressed && m_doc.m_pSelGuide) {

@@ -132,6 +132,9 @@ class CZorvaView {
   void OnRButtonDown(unsigned flags, const CPoint& client);
   // A left press on a ruler (the frame's ruler window reports it).
   void OnRulerPress(bool vertical);
+  // The ruler a press went down on and that is still held (the top one
+  // first), or null.
+  CRuler* PressedRuler();
   // Ends a running gesture as a right press would, so a command that arrives
   // meanwhile never meets a working copy or a half-made guide.
   void CancelGesture();
