@@ -5,22 +5,11 @@
 #include "ViewFixture.h"
 #include "model/Guide.h"
 
+using zorva::test::PointsOf;
+using zorva::test::SelectionIsOwnedBySelArea;
 using zorva::test::ViewFixture;
 
 namespace {
-
-// The buffer as shown against a repaint from scratch, taken in this order
-// (the repaint overwrites what was shown).
-// Every selected point is a point of the selected area: nothing dangles.
-bool SelectionIsOwnedBySelArea(const CZorvaDoc& doc) {
-  if (!doc.m_pSelArea) return doc.m_listSelPoint.empty();
-  const CPointList& pts = doc.m_pSelArea->m_listPoint;
-  return std::all_of(doc.m_listSelPoint.begin(), doc.m_listSelPoint.end(), [&](const CPoint* p) {
-    return std::any_of(pts.begin(), pts.end(), [p](const CPoint& q) { return &q == p; });
-  });
-}
-
-std::vector<CPoint> PointsOf(const CArea& a) { return {a.m_listPoint.begin(), a.m_listPoint.end()}; }
 
 void Click(ViewFixture& f, int x, int y, unsigned mods = 0) { f.Drag(x, y, x, y, mods); }
 

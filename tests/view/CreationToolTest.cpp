@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ViewFixture.h"
+#include "EditTestSupport.h"
 
 using zorva::test::ViewFixture;
 
@@ -24,13 +24,6 @@ std::string Shape(const CArea& a) {
 void Click(ViewFixture& f, int x, int y, unsigned mods = 0) {
   f.Press(x, y, mods);
   f.Release(x, y, mods);
-}
-
-void Select(ViewFixture& f, CArea* area) {
-  f.doc.m_pSelArea = area;
-  f.doc.m_listSelPoint.clear();
-  f.view->Invalidate();
-  f.Pixels();
 }
 
 // The last undo record: (previous selection, outline of the before-copy or

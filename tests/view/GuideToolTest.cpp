@@ -7,8 +7,6 @@ using zorva::test::ViewFixture;
 
 namespace {
 
-// The buffer as shown against a repaint from scratch, taken in this order
-// (the repaint overwrites what was shown).
 // The gesture is over and left nothing behind.
 void ExpectIdle(ViewFixture& f) {
   EXPECT_EQ(f.doc.m_pSelGuide, nullptr);

@@ -22,17 +22,8 @@ struct PanelFixture : ViewFixture {
     for (const auto& r : panel.rows) rows.push_back(r.text);
     return rows;
   }
-  std::vector<CPoint> Points(const CArea& a) {
-    return std::vector<CPoint>(a.m_listPoint.begin(), a.m_listPoint.end());
-  }
-  // Every selected vertex is a live point of the selected area.
-  bool SelectionIsLive() {
-    for (const CPoint* p : doc.m_listSelPoint)
-      if (std::none_of(doc.m_pSelArea->m_listPoint.begin(), doc.m_pSelArea->m_listPoint.end(),
-                       [p](const CPoint& q) { return &q == p; }))
-        return false;
-    return true;
-  }
+  std::vector<CPoint> Points(const CArea& a) { return zorva::test::PointsOf(a); }
+  bool SelectionIsLive() { return zorva::test::SelectionIsOwnedBySelArea(doc); }
   FakeDocumentHost docHost;
 };
 

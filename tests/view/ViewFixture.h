@@ -1,6 +1,7 @@
 #pragma once
 // A view over a document with the headless host, frame and panel, and short
 // ways to build areas and guides and to drive the mouse in picture pixels.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,14 +28,7 @@ class ViewFixture {
   CArea* AddRect(int l, int t, int r, int b) { return AddTwoPoint(AREA_RECT, l, t, r, b); }
   CArea* AddEllipse(int l, int t, int r, int b) { return AddTwoPoint(AREA_ELLIPSE, l, t, r, b); }
   CArea* AddPolygon(std::initializer_list<CPoint> points, bool closed) {
-    auto* a = new CArea;
-    a->m_nType = AREA_POLYGON;
-    a->m_bClosed = closed;
-    for (const CPoint& p : points) a->AddPoint(p.x, p.y);
-    a->SetBoundPoint(points.begin()->x, points.begin()->y);
-    a->RecalcBound();
-    doc.m_listArea.push_back(a);
-    return a;
+    return &AddArea(doc, AREA_POLYGON, points, closed);
   }
   CGuide* AddGuide(bool horizontal, int pos) {
     auto* g = new CGuide;
@@ -106,5 +100,17 @@ class ViewFixture {
  private:
   CArea* AddTwoPoint(int type, int l, int t, int r, int b) { return &AddArea(doc, type, {{l, t}, {r, b}}); }
 };
+
+// The area's points in list order.
+inline std::vector<CPoint> PointsOf(const CArea& a) { return {a.m_listPoint.begin(), a.m_listPoint.end()}; }
+
+// Every selected point is a point of the selected area: nothing dangles.
+inline bool SelectionIsOwnedBySelArea(const CZorvaDoc& doc) {
+  if (!doc.m_pSelArea) return doc.m_listSelPoint.empty();
+  const CPointList& pts = doc.m_pSelArea->m_listPoint;
+  return std::all_of(doc.m_listSelPoint.begin(), doc.m_listSelPoint.end(), [&](const CPoint* p) {
+    return std::any_of(pts.begin(), pts.end(), [p](const CPoint& q) { return &q == p; });
+  });
+}
 
 }  // namespace zorva::test
