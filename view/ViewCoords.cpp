@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/ZorvaDoc.h"
+#include "view/PaintPass.h"
 #include "view/Ruler.h"
 #include "view/ZorvaView.h"
 
@@ -28,7 +29,7 @@ CPoint CZorvaView::WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy,
 }
 
 CPoint CZorvaView::PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom) {
-  return CPoint(Clamp32(Scale(x, zoom) - sx), Clamp32(Scale(y, zoom) - sy));
+  return CPoint(ZoomCoord(x, int32_t(zoom), sx), ZoomCoord(y, int32_t(zoom), sy));
 }
 
 CRect CZorvaView::PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, uint32_t zoom,
@@ -76,7 +77,7 @@ void CZorvaView::UpdateScrollSizes() {
   const CSize picture = m_doc.m_sizePicture;
   const CSize client = m_host.GetClientSize();
   const int64_t num = Num(m_zoom), den = Den(m_zoom);
-  m_sizeTotal = CSize{Clamp32(Scale(picture.cx, m_zoom)), Clamp32(Scale(picture.cy, m_zoom))};
+  m_sizeTotal = ScrollTotalSize(picture, int32_t(m_zoom));
   // The page is the client size truncated to whole picture pixels, less one line.
   const CSize page{Clamp32(num * (den * client.cx / num) / den - 10 * num),
                    Clamp32(num * (den * client.cy / num) / den - 10 * num)};
