@@ -57,7 +57,6 @@ class CPropertyBar : public QDockWidget, public IPropertyPanel {
   QToolButton* MenuButton(int id) const;
 
   // --- IPropertyPanel ---
-  bool IsPanelVisible() override { return isVisible(); }
   std::string GetText(int id) override;
   void SetText(int id, const std::string& text) override;
   bool GetCheck(int id) override;

@@ -77,7 +77,6 @@ class CHeadlessFrame : public IViewFrame {
 
 class CMemoryPropertyPanel : public IPropertyPanel {
  public:
-  bool IsPanelVisible() override { return visible; }
   std::string GetText(int id) override { return texts[id]; }
   void SetText(int id, const std::string& text) override { texts[id] = text; }
   bool GetCheck(int id) override { return checks[id]; }
@@ -97,7 +96,6 @@ class CMemoryPropertyPanel : public IPropertyPanel {
     std::string text;
     bool selected;
   };
-  bool visible = true;
   std::map<int, std::string> texts;
   std::map<int, bool> checks;
   std::map<int, bool> enabled_;

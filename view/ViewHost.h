@@ -101,7 +101,6 @@ class IPropertyPanel {
  public:
   virtual ~IPropertyPanel() = default;
 
-  virtual bool IsPanelVisible() = 0;
   virtual std::string GetText(int id) = 0;
   virtual void SetText(int id, const std::string& text) = 0;
   virtual bool GetCheck(int id) = 0;
