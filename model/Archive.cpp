@@ -83,16 +83,11 @@ void CArchive::WriteString(std::string_view s) {
   Append(s.data(), s.size());
 }
 
-void CArchive::WriteWideString(std::u16string_view units) {
+void CArchive::WriteWideString(std::string_view utf16le) {
   WriteByte(0xFF);
   WriteWord(0xFFFE);
-  WriteStringLength(units.size());
-  std::string bytes(units.size() * 2, '\0');
-  for (size_t i = 0; i < units.size(); ++i) {
-    bytes[2 * i] = char(units[i] & 0xFF);
-    bytes[2 * i + 1] = char(units[i] >> 8);
-  }
-  Append(bytes.data(), bytes.size());
+  WriteStringLength(utf16le.size() / 2);
+  Append(utf16le.data(), utf16le.size());
 }
 
 namespace {
@@ -108,13 +103,6 @@ std::optional<CString> ConvertExactly(zorva::ECharset from, zorva::ECharset to, 
   return converted;
 }
 
-std::u16string Units(std::string_view bytes) {
-  std::u16string units(bytes.size() / 2, u'\0');
-  for (size_t i = 0; i < units.size(); ++i)
-    units[i] = char16_t(uint8_t(bytes[2 * i]) | (uint8_t(bytes[2 * i + 1]) << 8));
-  return units;
-}
-
 [[noreturn]] void ThrowTextCharset() {
   throw CArchiveException(CArchiveException::textCharset, "a stored text needs a wider charset");
 }
@@ -124,7 +112,7 @@ std::u16string Units(std::string_view bytes) {
 void CArchive::WriteConvertedText(std::string_view s) {
   if (zorva::IsAscii(s)) return WriteString(s);
   if (auto sjis = ConvertExactly(m_textCharset, zorva::ECharset::ShiftJis, s)) return WriteString(*sjis);
-  WriteWideString(zorva::CharsetToUtf16(m_textCharset, s));
+  WriteWideString(zorva::CharsetToUtf16Le(m_textCharset, s));
 }
 
 uint32_t CArchive::ReadStringLength(bool& wide) {
@@ -156,7 +144,7 @@ CString CArchive::ReadString() {
   bool wide = false;
   std::string_view body = ReadStringBody(wide);
   if (!wide) return CString(body);
-  auto converted = zorva::Utf16ToCp932(Units(body));
+  auto converted = zorva::Utf16LeToCharset(zorva::ECharset::ShiftJis, body);
   if (!converted)
     throw CArchiveException(CArchiveException::badString, "a stored text has no code-page form");
   return *converted;
@@ -177,7 +165,7 @@ CString CArchive::ReadText() {
     return *converted;
   }
   // UTF-8 holds every character, so only malformed UTF-16 fails here.
-  auto utf8 = zorva::Utf16ToCharset(ECharset::Utf8, Units(body));
+  auto utf8 = zorva::Utf16LeToCharset(ECharset::Utf8, body);
   if (!utf8) throw CArchiveException(CArchiveException::badText, "a stored text is not UTF-16");
   if (m_textCharset == ECharset::Utf8) return *utf8;
   auto converted = ConvertExactly(ECharset::Utf8, m_textCharset, *utf8);

@@ -80,8 +80,8 @@ class CArchive {
     else
       WriteConvertedText(s);
   }
-  // The wide form: UTF-16 code units, each written little-endian.
-  void WriteWideString(std::u16string_view units);
+  // The wide form: UTF-16 as little-endian byte pairs.
+  void WriteWideString(std::string_view utf16le);
   // The tag of an object entry of class `className` (schema 0); the object's
   // data follow from the caller.
   void WriteObjectTag(const char* className);

@@ -149,18 +149,30 @@ CString ConvertCharsetLossy(ECharset from, ECharset to, std::string_view bytes) 
   return FromUtf8Each(to, CharsetToUtf8(from, bytes), [](std::string_view) { return CString("?"); });
 }
 
+std::optional<CString> Utf16LeToCharset(ECharset charset, std::string_view utf16le) {
+  return IconvConvert(IconvName(charset), "UTF-16LE", utf16le, false, {}, 2);
+}
+
+std::string CharsetToUtf16Le(ECharset charset, std::string_view bytes) {
+  return IconvConvert("UTF-16LE", IconvName(charset), bytes, true, std::string_view("\xFD\xFF", 2), 1)
+      .value_or(std::string());
+}
+
 std::optional<CString> Utf16ToCharset(ECharset charset, std::u16string_view utf16) {
-  std::string_view raw(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2);
-  return IconvConvert(IconvName(charset), "UTF-16LE", raw, false, {}, 2);
+  std::string le;
+  le.reserve(utf16.size() * 2);
+  for (char16_t u : utf16) {
+    le += char(u & 0xFF);
+    le += char(u >> 8);
+  }
+  return Utf16LeToCharset(charset, le);
 }
 
 std::u16string CharsetToUtf16(ECharset charset, std::string_view bytes) {
-  auto r = IconvConvert("UTF-16LE", IconvName(charset), bytes, true, std::string_view("\xFD\xFF", 2), 1);
-  std::u16string out;
-  if (!r) return out;
-  out.resize(r->size() / 2);
+  const std::string le = CharsetToUtf16Le(charset, bytes);
+  std::u16string out(le.size() / 2, u'\0');
   for (size_t i = 0; i < out.size(); ++i)
-    out[i] = char16_t(uint8_t((*r)[2 * i]) | (uint8_t((*r)[2 * i + 1]) << 8));
+    out[i] = char16_t(uint8_t(le[2 * i]) | (uint8_t(le[2 * i + 1]) << 8));
   return out;
 }
 

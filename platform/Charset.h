@@ -51,8 +51,11 @@ CString ConvertCharsetForPage(ECharset from, ECharset to, std::string_view bytes
 // cannot hold become "?".
 CString ConvertCharsetLossy(ECharset from, ECharset to, std::string_view bytes);
 
-// UTF-16 code units to bytes in `charset` and back (the wide form of a stored
-// string). Unpaired surrogates make the way there fail.
+// UTF-16 to bytes in `charset` and back, as little-endian byte pairs (the
+// wide form of a stored string) or as code units. Unpaired surrogates make the
+// way there fail; bytes `charset` cannot decode become U+FFFD on the way back.
+std::optional<CString> Utf16LeToCharset(ECharset charset, std::string_view utf16le);
+std::string CharsetToUtf16Le(ECharset charset, std::string_view bytes);
 std::optional<CString> Utf16ToCharset(ECharset charset, std::u16string_view utf16);
 std::u16string CharsetToUtf16(ECharset charset, std::string_view bytes);
 

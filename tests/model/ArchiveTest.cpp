@@ -55,7 +55,9 @@ TEST(Archive, StringPrefixesChangeFormAtEachLengthClassAndReadBack) {
     EXPECT_EQ(in.Remaining(), 0u);
     // The wide form counts code units with the same prefix after its mark.
     CArchive wide;
-    wide.WriteWideString(std::u16string(c.len, u'x'));
+    std::string units;
+    for (size_t i = 0; i < c.len; ++i) units += std::string("x\0", 2);  // u'x' little-endian
+    wide.WriteWideString(units);
     EXPECT_EQ(wide.Data().substr(0, 3 + c.prefix.size()), Bytes("FF FE FF") + c.prefix) << c.len;
   }
 }
