@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/QtTranslations.h"
 #include "app/ZorvaApp.h"
+#include "ui/QtTranslations.h"
 
 namespace {
 // Qt aborts when it cannot reach a display; say so plainly instead.

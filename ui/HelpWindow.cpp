@@ -9,15 +9,14 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTranslator>
 #include <QVBoxLayout>
 
 #include "ui/HelpContext.h"
+#include "ui/QtTranslations.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -37,11 +36,7 @@ void InstallHelpTranslation() {
   if (tried) return;
   tried = true;
   auto* translator = new QTranslator(QCoreApplication::instance());
-  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qt_help"),
-                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(translator);
-  else
-    delete translator;
+  if (!InstallJapaneseQtTranslations(*translator, "qt_help")) delete translator;
 }
 
 }  // namespace

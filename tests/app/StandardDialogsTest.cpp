@@ -8,7 +8,7 @@
 #include <QTranslator>
 
 #include "FrameTestSupport.h"
-#include "app/QtTranslations.h"
+#include "ui/QtTranslations.h"
 
 TEST(StandardDialogs, QtButtonsSpeakJapaneseWhenTheCatalogueIsInstalled) {
   zorva::test::EnsureQApplication();
