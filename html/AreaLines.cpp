@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "html/CommentText.h"
 #include "html/DialogTexts.h"
 #include "model/ZorvaDoc.h"
 
@@ -30,10 +32,21 @@ namespace {
 constexpr int kButtonYes = 1;     // "close it anyway" / "convert to poly"
 constexpr int kButtonIgnore = 5;  // "ignore"
 
-// Everything after the shape and its coordinates: link, ALT, scripts and the
-// end of the tag with its comment.
-void AppendLinkPart(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline,
-                    CPageText& text) {
+// A comment's text, written so that it cannot end the comment early.
+void AppendCommentText(CPageBytes& out, std::string_view comment) {
+  const char last = comment.back();
+  if (!std::memchr(comment.data(), '-', comment.size()) && !std::memchr(comment.data(), '&', comment.size()) &&
+      last != ' ' && last != '\t') {
+    out.Append(comment);
+    return;
+  }
+  out.Append(EncodeCommentText(comment));
+}
+
+// Everything after the shape and its coordinates: link, ALT, scripts, the
+// attributes kept from the page, and the end of the tag with its comment.
+void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
+  const HtmlLiterals& L = style.L;
   if (!a.m_strHref.empty()) {
     AppendAttribute(out, L.href, text(a.m_strHref));
     if (!a.m_strTarget.empty()) AppendAttribute(out, L.target, text(a.m_strTarget));
@@ -46,23 +59,26 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std:
     if (!a.m_strOnMouseOver.empty()) AppendAttribute(out, kOnMouseOver, text(a.m_strOnMouseOver));
     if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, kOnMouseOut, text(a.m_strOnMouseOut));
   }
-  if (!a.m_strComment.empty()) {
-    out.Append("><!-- ");
-    out.Append(text(a.m_strComment));
-    out.Append(" -->");
-  } else {
-    out.Append('>');
+  if (!a.m_strOtherAttrs.empty()) {
+    out.Append(' ');
+    out.Append(text(a.m_strOtherAttrs));
   }
-  out.Append(newline);
+  out.Append(style.tagEnd);
+  if (!a.m_strComment.empty()) {
+    out.Append("<!-- ");
+    AppendCommentText(out, text(a.m_strComment));
+    out.Append(" -->");
+  }
+  out.Append(style.newline);
 }
 
 // Appends the line of an area that HTML can hold; false when the area has no
 // form HTML could carry (no points, or a type without an HTML shape).
-bool AppendAreaLine(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std::string_view newline,
-                    CPageText& text) {
+bool AppendAreaLine(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
+  const HtmlLiterals& L = style.L;
   if (a.m_nType == AREA_DEFAULT) {
     out.Append(L.defaultArea);
-    AppendLinkPart(out, a, L, newline, text);
+    AppendLinkPart(out, a, style, text);
     return true;
   }
   if (a.m_listPoint.empty()) return false;
@@ -102,7 +118,7 @@ bool AppendAreaLine(CPageBytes& out, const CArea& a, const HtmlLiterals& L, std:
     default:
       return false;
   }
-  AppendLinkPart(out, a, L, newline, text);
+  AppendLinkPart(out, a, style, text);
   return true;
 }
 
@@ -144,12 +160,13 @@ void PrefetchAhead(const std::vector<const CArea*>& areas, size_t i) {
   if (i + kAhead / 2 < areas.size()) PrefetchContents(areas[i + kAhead / 2]);
 }
 
-// The lines of areas [from, to), asking the user about those HTML cannot hold
-// as they are. False when the user cancelled.
-bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const CArea*>& areas, size_t from,
-                       size_t to, const HtmlLiterals& L, std::string_view newline, CPageText& text) {
+// The lines of the areas, asking the user about those HTML cannot hold as
+// they are. False when the user cancelled. `leftOut` gets the list positions
+// (from 1) of areas the user wanted converted that have no polygon form.
+bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const CArea*>& areas,
+                       const AreaLineStyle& style, CPageText& text, std::vector<size_t>& leftOut) {
   CArea scratch;
-  for (size_t i = from; i < to; ++i) {
+  for (size_t i = 0; i < areas.size(); ++i) {
     PrefetchAhead(areas, i);
     const CArea* a = areas[i];
     if (!a->m_bClosed) {
@@ -166,24 +183,43 @@ bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const 
       poly.m_bClosed = true;
       poly.ConvertToPolygon();
       // Only rectangles and ellipses have a polygon form; a Bezier outline
-      // has none and is left out like an ignored area.
-      if (poly.m_nType == AREA_POLYGON) AppendAreaLine(out, poly, L, newline, text);
+      // has none and is left out, which the user is told.
+      if (poly.m_nType == AREA_POLYGON)
+        AppendAreaLine(out, poly, style, text);
+      else
+        leftOut.push_back(i + 1);
       continue;
     }
     // Closing an open outline changes nothing in its line.
-    AppendAreaLine(out, *a, L, newline, text);
+    AppendAreaLine(out, *a, style, text);
   }
   return true;
 }
 
+constexpr unsigned kAreasLeftOutMessage = 65015;
+
+void ReportLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
+  if (leftOut.empty()) return;
+  std::string numbers;
+  for (size_t n : leftOut) {
+    if (!numbers.empty()) numbers += ", ";
+    numbers += std::to_string(n);
+  }
+  doc.ReportMessage(kAreasLeftOutMessage, {numbers});
+}
+
 }  // namespace
 
-bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline,
-                     CPageText& text) {
-  const std::vector<const CArea*> areas(doc.m_listArea.begin(), doc.m_listArea.end());
-  if (!AppendLinesAsking(out, doc, areas, 0, areas.size(), L, newline, text)) return false;
-  out.Append(L.defaultArea);
-  AppendLinkPart(out, doc.m_areaDefault, L, newline, text);
+bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style, CPageText& text) {
+  // A browser gives a pixel that areas share to the first of them in the
+  // map; the editor shows the last of its list on top. The map goes from the
+  // top down, numbered as the area list shows it.
+  const std::vector<const CArea*> areas(doc.m_listArea.rbegin(), doc.m_listArea.rend());
+  std::vector<size_t> leftOut;
+  if (!AppendLinesAsking(out, doc, areas, style, text, leftOut)) return false;
+  out.Append(style.L.defaultArea);
+  AppendLinkPart(out, doc.m_areaDefault, style, text);
+  ReportLeftOut(doc, leftOut);
   return true;
 }
 

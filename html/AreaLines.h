@@ -16,11 +16,22 @@ void AppendValue(CPageBytes& out, std::string_view v);
 // `name` (which ends in `="`), the value and the closing mark.
 void AppendAttribute(CPageBytes& out, std::string_view name, std::string_view value);
 
+// How the area lines are written: the literals of the letter case, the line
+// end, and the end of a tag (">", or " />" for a page whose areas were
+// written so).
+struct AreaLineStyle {
+  const HtmlLiterals& L;
+  std::string_view newline;
+  std::string_view tagEnd = ">";
+};
+
 // The line of every area of the document's list that HTML can hold, then the
 // default area's line, their texts passed through `text`. Asks the document's
 // host about areas HTML cannot hold as they are; false when the user cancelled
 // there.
-bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline,
-                     CPageText& text);
+// Areas go from the top of the editor's stack down, as a browser picks them.
+// Areas the user wanted converted that have no polygon form are left out and
+// reported once the lines are written.
+bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style, CPageText& text);
 
 }  // namespace zorva::html

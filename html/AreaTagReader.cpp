@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "html/CommentText.h"
 #include "model/ZorvaDoc.h"
 
 namespace zorva::html {
@@ -49,13 +50,7 @@ void AddCoords(CArea& area, std::string_view v) {
   }
 }
 
-// Whether `raw` is `lowerWord` in any letter case.
-bool IsWord(std::string_view raw, std::string_view lowerWord) {
-  if (raw.size() != lowerWord.size()) return false;
-  for (size_t i = 0; i < raw.size(); ++i)
-    if (LowerAscii(raw[i]) != lowerWord[i]) return false;
-  return true;
-}
+bool IsWord(std::string_view raw, std::string_view lowerWord) { return IsWordIgnoringCase(raw, lowerWord); }
 
 int32_t ShapeType(std::string_view raw) {
   if (IsWord(raw, "circle") || IsWord(raw, "circ")) return AREA_ELLIPSE;
@@ -91,11 +86,43 @@ void ReadTrailingComment(CByteScanner& s, CArea& area) {
   size_t stop = end == std::string_view::npos ? text.size() : end;
   size_t last = stop;
   while (last > start && (text[last - 1] == ' ' || text[last - 1] == '\t')) --last;
-  area.m_strComment.assign(text.substr(start, last - start));
+  area.m_strComment = DecodeCommentText(text.substr(start, last - start));
   s.SetPos(end == std::string_view::npos ? text.size() : end + 3);
 }
 
+enum class AreaAttribute { Other, Shape, Coords, Href, NoHref, Target, Alt, OnClick, OnMouseOver, OnMouseOut };
+
+// Which attribute the editor reads `name` is, by the whole name.
+AreaAttribute AreaAttributeOf(std::string_view name) {
+  switch (name.size()) {
+    case 3: return IsWord(name, "alt") ? AreaAttribute::Alt : AreaAttribute::Other;
+    case 4: return IsWord(name, "href") ? AreaAttribute::Href : AreaAttribute::Other;
+    case 5: return IsWord(name, "shape") ? AreaAttribute::Shape : AreaAttribute::Other;
+    case 6:
+      if (IsWord(name, "coords")) return AreaAttribute::Coords;
+      if (IsWord(name, "target")) return AreaAttribute::Target;
+      if (IsWord(name, "nohref")) return AreaAttribute::NoHref;
+      return AreaAttribute::Other;
+    case 7: return IsWord(name, "onclick") ? AreaAttribute::OnClick : AreaAttribute::Other;
+    case 10: return IsWord(name, "onmouseout") ? AreaAttribute::OnMouseOut : AreaAttribute::Other;
+    case 11: return IsWord(name, "onmouseover") ? AreaAttribute::OnMouseOver : AreaAttribute::Other;
+    default: return AreaAttribute::Other;
+  }
+}
+
 }  // namespace
+
+void KeepAttribute(CString& kept, std::string_view raw) {
+  if (!kept.empty()) kept += ' ';
+  kept.append(raw);
+}
+
+std::string_view ReadOtherAttribute(CByteScanner& s, size_t nameStart) {
+  const size_t nameEnd = s.Pos();
+  std::string_view value;
+  if (!s.ReadRawValue(value)) s.SetPos(nameEnd);
+  return s.Text().substr(nameStart, s.Pos() - nameStart);
+}
 
 std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
   // Not value-initialised: the members' own initialisers are all an area
@@ -106,8 +133,7 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
   std::string_view raw;
   // Values are taken from the text where they stand; only the texts the area
   // keeps are copied.
-  auto attribute = [&](size_t nameLength, const char* name, CString* target) {
-    s.Advance(nameLength);
+  auto attribute = [&](const char* name, CString* target) {
     if (!s.ReadRawValue(raw)) {
       doc.ReportMessage(61218, {"<area>", name});
       return false;
@@ -124,75 +150,55 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
   };
 
   s.Advance(5);
-  for (bool inTag = true; inTag;) {
+  for (;;) {
     s.SkipBlanks();
     if (s.SkipComment()) continue;
     if (s.AtEnd()) return nullptr;
-    switch (LowerAscii(s.Peek())) {
-      case '>':
-        inTag = false;
+    const char c = s.Peek();
+    if (c == '>') break;
+    if (c == '=') {
+      s.SkipUnreadValue();
+      continue;
+    }
+    if (CByteScanner::IsAttributeNameEnd(c)) {
+      // "/>" ends an XHTML tag; the page's areas are written back so.
+      if (c == '/' && s.Text().substr(s.Pos(), 2) == "/>") doc.m_bPageSelfClosing = true;
+      s.Advance();
+      continue;
+    }
+    const size_t nameStart = s.Pos();
+    switch (AreaAttributeOf(s.ReadAttributeName())) {
+      case AreaAttribute::Shape:
+        if (attribute("shape", nullptr)) area->m_nType = ShapeType(held());
         break;
-      case '=':
-        s.SkipUnreadValue();
-        continue;
-      case 's':
-        if (s.Matches("shape")) {
-          if (attribute(5, "shape", nullptr)) area->m_nType = ShapeType(held());
-          continue;
-        }
+      case AreaAttribute::Coords:
+        if (attribute("coords", nullptr))
+          AddCoords(*area, held());
+        else
+          faulty = true;
         break;
-      case 'c':
-        if (s.Matches("coords")) {
-          if (attribute(6, "coords", nullptr))
-            AddCoords(*area, held());
-          else
-            faulty = true;
-          continue;
-        }
+      case AreaAttribute::Href: attribute("href", &area->m_strHref); break;
+      case AreaAttribute::NoHref:
+        s.SkipBlanks();
+        if (s.Peek() == '=') s.SkipUnreadValue();
         break;
-      case 'h':
-        if (s.Matches("href")) {
-          attribute(4, "href", &area->m_strHref);
-          continue;
-        }
+      case AreaAttribute::Target: attribute("target", &area->m_strTarget); break;
+      case AreaAttribute::Alt: attribute("alt", &area->m_strAlt); break;
+      case AreaAttribute::OnClick:
+        if (attribute("onclick", &area->m_strOnClick)) area->m_bJavaScript = true;
         break;
-      case 'n':
-        if (s.Matches("nohref")) {
-          s.Advance(6);
-          continue;
-        }
+      case AreaAttribute::OnMouseOver:
+        if (attribute("onmouseover", &area->m_strOnMouseOver)) area->m_bJavaScript = true;
         break;
-      case 't':
-        if (s.Matches("target")) {
-          attribute(6, "target", &area->m_strTarget);
-          continue;
-        }
+      case AreaAttribute::OnMouseOut:
+        if (attribute("onmouseout", &area->m_strOnMouseOut)) area->m_bJavaScript = true;
         break;
-      case 'a':
-        if (s.Matches("alt")) {
-          attribute(3, "alt", &area->m_strAlt);
-          continue;
-        }
-        break;
-      case 'o':
-        if (s.Matches("onclick")) {
-          if (attribute(7, "onclick", &area->m_strOnClick)) area->m_bJavaScript = true;
-          continue;
-        }
-        if (s.Matches("onmouseover")) {
-          if (attribute(11, "onmouseover", &area->m_strOnMouseOver)) area->m_bJavaScript = true;
-          continue;
-        }
-        if (s.Matches("onmouseout")) {
-          if (attribute(10, "onmouseout", &area->m_strOnMouseOut)) area->m_bJavaScript = true;
-          continue;
-        }
-        break;
-      default:
+      case AreaAttribute::Other:
+        KeepAttribute(area->m_strOtherAttrs, ReadOtherAttribute(s, nameStart));
         break;
     }
-    s.Advance();
   }
+  s.Advance();
 
   if (area->m_nType != AREA_DEFAULT) ReadTrailingComment(s, *area);
   if (faulty || !FitPointsToType(*area)) return nullptr;

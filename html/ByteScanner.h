@@ -11,6 +11,14 @@ namespace zorva::html {
 // ASCII lower case of one byte.
 constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
+// Whether `raw` is `lowerWord` in any letter case.
+inline bool IsWordIgnoringCase(std::string_view raw, std::string_view lowerWord) {
+  if (raw.size() != lowerWord.size()) return false;
+  for (size_t i = 0; i < raw.size(); ++i)
+    if (LowerAscii(raw[i]) != lowerWord[i]) return false;
+  return true;
+}
+
 // A value's bytes as held: "&quot;" becomes a quotation mark.
 void AssignValue(std::string& value, std::string_view raw);
 
@@ -27,6 +35,19 @@ class CByteScanner {
 
   // Moves to the next "<" (or the end); false when there is none.
   bool SeekTagOpen();
+
+  // The attribute name at the position: its first byte and every byte up to
+  // a blank, a line end, "/", ">" or "=". Names are compared whole: an
+  // "hreflang" is not an "href". The position ends after the name.
+  std::string_view ReadAttributeName() {
+    const size_t start = m_pos;
+    if (m_pos < m_text.size()) ++m_pos;
+    while (m_pos < m_text.size() && !IsAttributeNameEnd(m_text[m_pos])) ++m_pos;
+    return m_text.substr(start, m_pos - start);
+  }
+  static constexpr bool IsAttributeNameEnd(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>' || c == '=';
+  }
 
   // Spaces and tabs.
   void SkipBlanks() {

@@ -10,6 +10,7 @@
 #include "html/AreaTagReader.h"
 #include "html/ByteScanner.h"
 #include "html/PageCharset.h"
+#include "html/PageUrl.h"
 #include "html/PicturePath.h"
 #include "model/ZorvaDoc.h"
 #include "platform/ByteScan.h"
@@ -171,10 +172,11 @@ class CPageScanner {
   }
 
   // Walks the attributes of the tag whose name (with its "<") is `skip` bytes
-  // long, up to and past its ">". `read` looks at each attribute start and
-  // returns whether it took the attribute; anything else is passed over.
-  template <typename Read>
-  static void WalkAttributes(CByteScanner& s, size_t skip, Read read) {
+  // long, up to and past its ">". `read` is given each attribute's whole
+  // name, the position after it, and returns whether it took the attribute;
+  // the text of every other attribute goes to `keep`.
+  template <typename Read, typename Keep>
+  static void WalkAttributes(CByteScanner& s, size_t skip, Read read, Keep keep) {
     s.Advance(skip);
     while (!s.AtEnd()) {
       s.SkipBlanks();
@@ -184,11 +186,16 @@ class CPageScanner {
         s.Advance();
         break;
       }
-      if (read()) continue;
-      if (c == '=')
+      if (c == '=') {
         s.SkipUnreadValue();
-      else
+        continue;
+      }
+      if (CByteScanner::IsAttributeNameEnd(c)) {
         s.Advance();
+        continue;
+      }
+      const size_t start = s.Pos();
+      if (!read(s.ReadAttributeName())) keep(ReadOtherAttribute(s, start));
     }
   }
 
@@ -196,48 +203,54 @@ class CPageScanner {
     ImageRecord image;
     image.offset = s.Pos();
     std::string value;
-    WalkAttributes(s, 4, [&] {
-      if (s.Matches("src")) {
-        s.Advance(3);
-        if (s.ReadValue(value))
-          image.source = value;
-        else
-          Report("<img>", "src");
-        return true;
-      }
-      if (s.Matches("usemap")) {
-        s.Advance(6);
-        if (s.ReadValue(value))
-          image.usemap = value;
-        else
-          Report("<img>", "usemap");
-        return true;
-      }
-      return false;
-    });
+    WalkAttributes(
+        s, 4,
+        [&](std::string_view name) {
+          if (IsWordIgnoringCase(name, "src")) {
+            if (s.ReadValue(value))
+              image.source = value;
+            else
+              Report("<img>", "src");
+            return true;
+          }
+          if (IsWordIgnoringCase(name, "usemap")) {
+            if (s.ReadValue(value))
+              image.usemap = value;
+            else
+              Report("<img>", "usemap");
+            return true;
+          }
+          return false;
+        },
+        [](std::string_view) {});
     return image;
   }
 
   // Whether the map whose "<map" is at the position is the one the chosen
-  // image uses.
+  // image uses. The wanted map's other attributes are kept for the writer.
   bool ReadMapTag(CByteScanner& s) {
     std::optional<std::string> name;
     std::string value;
-    WalkAttributes(s, 4, [&] {
-      if (!s.Matches("name")) return false;
-      s.Advance(4);
-      if (s.ReadValue(value)) {
-        // A name ends at a blank or ">" even inside quotation marks.
-        name = value.substr(0, value.find_first_of(" \t>"));
-      } else {
-        Report("<MAP>", "name");
-        name.reset();
-      }
-      return true;
-    });
+    CString others;
+    WalkAttributes(
+        s, 4,
+        [&](std::string_view attribute) {
+          if (!IsWordIgnoringCase(attribute, "name")) return false;
+          if (s.ReadValue(value)) {
+            // A name ends at a blank or ">" even inside quotation marks.
+            name = value.substr(0, value.find_first_of(" \t>"));
+          } else {
+            Report("<MAP>", "name");
+            name.reset();
+          }
+          return true;
+        },
+        [&](std::string_view raw) { KeepAttribute(others, raw); });
     std::string_view wanted = m_doc.m_strUseMap;
     if (!wanted.empty()) wanted.remove_prefix(1);
-    return name && *name == wanted;
+    const bool isWanted = name && *name == wanted;
+    if (isWanted) m_doc.m_strMapOtherAttrs = std::move(others);
+    return isWanted;
   }
 
   void ScanScript(CByteScanner& s) {
@@ -276,13 +289,23 @@ class CPageScanner {
     if (m_scriptNames.insert(entry).second) m_doc.m_listScriptName.push_back(entry);
   }
 
+  // A page's first area is the one a browser gives a shared pixel to: it
+  // goes on top of the editor's stack, so the list ends up in the page's
+  // order reversed.
   void AddArea(std::unique_ptr<CArea> area) {
     if (area->m_nType == AREA_DEFAULT) {
-      m_doc.m_areaDefault.m_strHref = area->m_strHref;
-      m_doc.m_areaDefault.m_strTarget = area->m_strTarget;
+      CArea& d = m_doc.m_areaDefault;
+      d.m_strHref = std::move(area->m_strHref);
+      d.m_strTarget = std::move(area->m_strTarget);
+      d.m_strAlt = std::move(area->m_strAlt);
+      d.m_bJavaScript = area->m_bJavaScript;
+      d.m_strOnClick = std::move(area->m_strOnClick);
+      d.m_strOnMouseOver = std::move(area->m_strOnMouseOver);
+      d.m_strOnMouseOut = std::move(area->m_strOnMouseOut);
+      d.m_strOtherAttrs = std::move(area->m_strOtherAttrs);
       return;
     }
-    m_doc.m_listArea.push_back(area.release());
+    m_doc.m_listArea.push_front(area.release());
   }
 
   CZorvaDoc& m_doc;
@@ -337,9 +360,26 @@ void TakePageCharset(CZorvaDoc& doc, std::string_view page) {
   doc.ReportMessage(kUnsupportedCharsetMessage, {Cp932ToUtf8(label)});
 }
 
-// An image source is page text; the document keeps paths as Shift_JIS.
+// An image source is page text and a URL; the document keeps paths as
+// Shift_JIS file names.
 CString SourcePath(const CZorvaDoc& doc, const CString& source) {
+  if (SourceNeedsDecoding(source)) {
+    std::string path;
+    if (PathOfSourceValue(CharsetToUtf8(doc.m_nCharset, source), path))
+      if (auto sjis = Utf8ToCharset(ECharset::ShiftJis, path)) return *sjis;
+  }
   return ConvertCharset(doc.m_nCharset, ECharset::ShiftJis, source).value_or(source);
+}
+
+// The map name an image without a usemap gets: its file's name, in the
+// page's charset, without what would break the reference.
+CString MapNameOfSource(const CZorvaDoc& doc, const CString& source) {
+  if (SourceNeedsDecoding(source)) {
+    std::string path;
+    if (PathOfSourceValue(CharsetToUtf8(doc.m_nCharset, source), path))
+      if (auto held = Utf8ToCharset(doc.m_nCharset, SplitPath(path).name)) return MapNameOfFileName(*held);
+  }
+  return MapNameOfFileName(SplitPath(source).name);
 }
 
 }  // namespace
@@ -364,11 +404,12 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   const CString source = image.source.value_or(CString());
   doc.m_strPicturePath = AbsolutePicturePath(path, SourcePath(doc, source));
   doc.m_nImgTagPos = int32_t(image.offset);
+  doc.m_bPageHasUseMap = image.usemap.has_value();
   if (image.usemap) {
     doc.m_strUseMap = *image.usemap;
     scanner.ScanMap();
   } else {
-    doc.m_strUseMap = "#" + SplitPath(source).name;
+    doc.m_strUseMap = "#" + MapNameOfSource(doc, source);
   }
 
   if (!StartPictureLoading(doc)) {

@@ -10,6 +10,7 @@
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
 #include "html/PageText.h"
+#include "html/PageUrl.h"
 #include "html/PicturePath.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
@@ -24,23 +25,55 @@ size_t ClampOffset(int64_t pos, size_t size) {
   return pos < 0 ? 0 : std::min<size_t>(size_t(pos), size);
 }
 
+// Where the usemap attribute goes in the image tag whose ">" is at `gt`:
+// before a closing "/" (and the blanks before it), so "/>" stays the end. A
+// "/" that ends an unquoted value belongs to the value.
+size_t UseMapInsertPos(std::string_view text, size_t imgTag, size_t gt) {
+  if (gt >= text.size() || gt <= imgTag + 1 || text[gt - 1] != '/') return gt;
+  size_t pos = gt - 1;
+  const char before = text[pos - 1];
+  if (before != ' ' && before != '\t' && before != '\r' && before != '\n' && before != '"' && before != '\'')
+    return gt;
+  while (pos > imgTag + 1 && (text[pos - 1] == ' ' || text[pos - 1] == '\t' || text[pos - 1] == '\r' ||
+                              text[pos - 1] == '\n'))
+    --pos;
+  return pos;
+}
+
+bool EndsWithLineEnd(std::string_view text) {
+  return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
 bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline, CPageBytes& out) {
   std::string_view text = doc.m_pszPageText ? std::string_view(*doc.m_pszPageText) : std::string_view();
   const bool hasMap = doc.m_nMapStartPos > 0;
   size_t imgTag = ClampOffset(doc.m_nImgTagPos, text.size());
   size_t start = hasMap ? ClampOffset(doc.m_nMapStartPos, text.size()) : imgTag;
-  out.AppendLasting(text.substr(0, start));
+  const std::string_view before = text.substr(0, start);
+  out.AppendLasting(before);
 
   std::string_view useMap = doc.m_strUseMap;
   size_t hash = useMap.find('#');
   std::string_view mapName = hash == std::string_view::npos ? useMap : useMap.substr(hash + 1);
-  out.Append(newline);
+  // The map starts on a line of its own; a line end already there is enough,
+  // or every save would add an empty line.
+  if (!EndsWithLineEnd(before)) out.Append(newline);
   AppendAttribute(out, L.mapName, mapName);
+  if (!doc.m_strMapOtherAttrs.empty()) {
+    out.Append(' ');
+    out.Append(doc.m_strMapOtherAttrs);
+  }
   out.Append('>');
   out.Append(newline);
   // The document's texts came from this page and are in its charset already.
   CPageText asHeld;
-  if (!AppendAreaLines(out, doc, L, newline, asHeld)) return false;
+  // Area tags end as the page's own do: as its areas did, or, for a new map,
+  // as its image tag does.
+  const size_t imgEnd = FindTagEnd(text, imgTag);
+  const bool selfClosing =
+      doc.m_bPageSelfClosing || (!hasMap && UseMapInsertPos(text, imgTag, imgEnd) != imgEnd);
+  const AreaLineStyle style{L, newline, selfClosing ? " />" : ">"};
+  if (!AppendAreaLines(out, doc, style, asHeld)) return false;
   out.Append(L.mapEnd);
   out.Append(newline);
 
@@ -51,11 +84,15 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
     while (end < text.size() && (text[end] == '\r' || text[end] == '\n')) ++end;
     doc.m_nMapEndPos = int32_t(end);
     out.AppendLasting(text.substr(end));
+  } else if (doc.m_bPageHasUseMap) {
+    // The image names a map the page lacks: the map is written, the image
+    // keeps its usemap as it is.
+    out.AppendLasting(text.substr(imgTag));
   } else {
-    size_t gt = FindTagEnd(text, imgTag);
-    out.AppendLasting(text.substr(imgTag, gt - imgTag));
+    const size_t at = UseMapInsertPos(text, imgTag, imgEnd);
+    out.AppendLasting(text.substr(imgTag, at - imgTag));
     AppendAttribute(out, L.usemap, doc.m_strUseMap);
-    out.AppendLasting(text.substr(gt));
+    out.AppendLasting(text.substr(at));
   }
   return true;
 }
@@ -67,8 +104,8 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   // Paths are held as CP932 whatever the charset of the document's texts.
   CPageText fromPath(ECharset::ShiftJis, pageCharset);
   const CString relativePath = RelativePicturePath(target, doc.m_strPicturePath);
-  const CString relativePicture(fromPath(relativePath));
-  const CString mapName(fromPath(SplitPath(relativePath).name));
+  const CString source(fromPath(SourceValueForPath(relativePath)));
+  const CString mapName = MapNameOfFileName(fromPath(SplitPath(relativePath).name));
 
   if (const char* doctype = DoctypeLine(s.doctype)) {
     out.Append(doctype);
@@ -89,7 +126,7 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   out.Append(L.bodyStart);
   out.Append(nl);
   out.Append(L.imgSrc);
-  AppendValue(out, relativePicture);
+  out.Append(source);
   out.Append(L.imgUsemap);
   AppendValue(out, mapName);
   out.Append(L.imgEnd);
@@ -98,7 +135,7 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   out.Append('>');
   out.Append(nl);
   CPageText fromDocument(doc.m_nCharset, pageCharset);
-  if (!AppendAreaLines(out, doc, L, nl, fromDocument)) return false;
+  if (!AppendAreaLines(out, doc, AreaLineStyle{L, nl}, fromDocument)) return false;
   out.Append(L.mapEnd);
   out.Append(nl);
   out.Append(L.bodyEnd);

@@ -115,6 +115,7 @@ void CArea::CopyFrom(const CArea& src) {
   m_strOnMouseOver = src.m_strOnMouseOver;
   m_strOnMouseOut = src.m_strOnMouseOut;
   m_strComment = src.m_strComment;
+  m_strOtherAttrs = src.m_strOtherAttrs;
   m_bJavaScript = src.m_bJavaScript;
   m_bReserved = src.m_bReserved;
   m_bHtmlShape = src.m_bHtmlShape;
@@ -124,6 +125,6 @@ void CArea::CopyFrom(const CArea& src) {
 void CArea::ConvertTexts(zorva::ECharset from, zorva::ECharset to) {
   if (from == to) return;
   for (CString* s : {&m_strHref, &m_strTarget, &m_strAlt, &m_strOnClick, &m_strOnMouseOver, &m_strOnMouseOut,
-                     &m_strComment})
+                     &m_strComment, &m_strOtherAttrs})
     if (!s->empty()) *s = zorva::ConvertCharsetLossy(from, to, *s);
 }

@@ -100,6 +100,10 @@ class CArea : public CObject {
   CString m_strOnMouseOver;
   CString m_strOnMouseOut;
   CString m_strComment;
+  // The attributes of the page's tag that the editor does not read, as they
+  // are written back after its own ("title=\"News\" class=a1"), bytes in the
+  // document's charset. Project files do not hold them.
+  CString m_strOtherAttrs;
   bool m_bReserved = false;
   bool m_bHtmlShape = false;
   bool m_bTailEnd = true;

@@ -68,6 +68,9 @@ void CZorvaDoc::DeleteContents() {
   m_nMapStartPos = -1;
   m_nMapEndPos = -1;
   m_strUseMap.clear();
+  m_bPageHasUseMap = false;
+  m_strMapOtherAttrs.clear();
+  m_bPageSelfClosing = false;
   m_pszPageText.reset();
 
   m_areaDefault.m_strHref.clear();
@@ -77,6 +80,7 @@ void CZorvaDoc::DeleteContents() {
   m_areaDefault.m_strOnMouseOver.clear();
   m_areaDefault.m_strOnMouseOut.clear();
   m_areaDefault.m_bJavaScript = false;
+  m_areaDefault.m_strOtherAttrs.clear();
 
   m_listScriptName.clear();
   SetTextCharset(zorva::ECharset::ShiftJis);
@@ -87,6 +91,7 @@ void CZorvaDoc::SetTextCharset(zorva::ECharset charset) {
   m_areaDefault.ConvertTexts(m_nCharset, charset);
   for (CArea* a : m_listArea) a->ConvertTexts(m_nCharset, charset);
   for (CString& name : m_listScriptName) name = zorva::ConvertCharsetLossy(m_nCharset, charset, name);
+  m_strMapOtherAttrs = zorva::ConvertCharsetLossy(m_nCharset, charset, m_strMapOtherAttrs);
   m_nCharset = charset;
 }
 

@@ -152,6 +152,12 @@ class CZorvaDoc {
   int32_t m_nMapStartPos = -1;
   int32_t m_nMapEndPos = -1;
   CString m_strUseMap;
+  // What the page's own tags hold beyond what the writer makes: whether the
+  // chosen image has a usemap attribute (its map may be missing), the map
+  // tag's other attributes, and whether the map's area tags end in "/>".
+  bool m_bPageHasUseMap = false;
+  CString m_strMapOtherAttrs;
+  bool m_bPageSelfClosing = false;
   std::optional<std::string> m_pszPageText;
   CString m_strStartFile;
   std::list<CString> m_listScriptName;

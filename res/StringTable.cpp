@@ -208,6 +208,13 @@ const StringEntry kStringTable[] = {
     // %1: the character the document's charset cannot hold.
     {65010, "「%1」はこのドキュメントの文字コードで表せないため、入力を取り消しました"},
     {65011, "このページの文字コード「%1」には対応していません。テキストは Shift_JIS として表示します"},
+    // The property panel's other attributes, refused (%1: where the fault
+    // begins, or the attribute's name).
+    {65012, "その他の属性の書き方に誤りがあります（「%1」）。\n名前=\"値\" の形で、空白で区切って書いてください"},
+    {65013, "属性「%1」はパネルの欄で設定します。その他の属性には書けません"},
+    {65014, "属性「%1」が二度書かれています"},
+    // %1: the area list's numbers of the areas left out of the page.
+    {65015, "HTMLで定義されていない形に変換できないエリアがあるため、出力しませんでした（エリア %1）"},
 
     // File commands: the file dialogs' titles and filters ("|"-separated:
     // description, patterns, ..., ending in "||"), and their refusals.

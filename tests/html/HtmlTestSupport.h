@@ -41,7 +41,9 @@ struct Reader {
     doc.OnNewDocument();
     return zorva::html::ReadPageText(doc, path, page);
   }
-  const CArea& Area(size_t i) const { return **std::next(doc.m_listArea.begin(), long(i)); }
+  // The i-th area in the page's order: the page's first area is the top of
+  // the editor's stack, the tail of its list.
+  const CArea& Area(size_t i) const { return **std::next(doc.m_listArea.rbegin(), long(i)); }
   std::vector<CPoint> Points(size_t i) const {
     std::vector<CPoint> pts;
     for (const CPoint& p : Area(i).m_listPoint) pts.push_back(p);

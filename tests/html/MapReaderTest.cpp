@@ -178,13 +178,18 @@ TEST(MapReaderAreas, FaultyAttributesAreReportedAndFaultyAreasDropped) {
   EXPECT_EQ(r.Area(1).m_rcBound, CRect(1, 1, 2, 2));
 }
 
-TEST(MapReaderAreas, DefaultAreaGivesOnlyItsLinkToTheDocument) {
+TEST(MapReaderAreas, DefaultAreaGivesItsLinkTextsAndKeptAttributesToTheDocument) {
   Reader r;
-  ASSERT_TRUE(r.Read(MapPage("<area shape=default href=\"bg.html\" target=t alt=x onclick=y><!-- c -->")));
+  ASSERT_TRUE(r.Read(
+      MapPage("<area shape=default href=\"bg.html\" target=t alt=x onclick=y title='T'><!-- c -->")));
   EXPECT_TRUE(r.doc.m_listArea.empty());
   EXPECT_EQ(r.doc.m_areaDefault.m_strHref, "bg.html");
   EXPECT_EQ(r.doc.m_areaDefault.m_strTarget, "t");
-  EXPECT_EQ(r.doc.m_areaDefault.m_strAlt, "");
+  EXPECT_EQ(r.doc.m_areaDefault.m_strAlt, "x");
+  EXPECT_EQ(r.doc.m_areaDefault.m_strOnClick, "y");
+  EXPECT_TRUE(r.doc.m_areaDefault.m_bJavaScript);
+  EXPECT_EQ(r.doc.m_areaDefault.m_strOtherAttrs, "title='T'");
+  // Its comment is not read: the document keeps its own.
   EXPECT_EQ(r.doc.m_areaDefault.m_strComment, kDefaultComment);
 }
 

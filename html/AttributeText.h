@@ -1,0 +1,28 @@
+#pragma once
+// The text of attributes the editor keeps for a tag without reading them
+// ("title=\"News\" class=a1"), checked before a user's edit of it is taken.
+#include <string>
+#include <string_view>
+
+namespace zorva::html {
+
+struct AttributeTextFault {
+  enum class Kind { None, Malformed, Owned, Repeated };
+  Kind kind = Kind::None;
+  // The attribute's name (Owned, Repeated) or the text from the fault on
+  // (Malformed, cut short), for the message.
+  std::string where;
+};
+
+// Whether `text` is attributes as HTML writes them in a tag: names without
+// blanks, quotation marks, "<", ">", "/" or "="; each followed by nothing or
+// by "=" and a value in double or single quotation marks or without them (no
+// blanks, quotation marks, "=", "<", ">" or "`" then); blanks between them.
+// None may be an attribute an area's own fields write, nor come twice
+// (names compared without regard to letter case).
+AttributeTextFault CheckAreaOtherAttributes(std::string_view text);
+
+// Whether `lowerName` is an attribute an area's own fields write.
+bool IsAreaOwnedAttribute(std::string_view lowerName);
+
+}  // namespace zorva::html
