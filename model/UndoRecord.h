@@ -2,6 +2,8 @@
 // One step of the undo history. A record never deletes what it points to by
 // itself: the document decides who owns what from the record's shape and
 // whether the record is applied.
+#include <cstddef>
+
 #include "model/Object.h"
 
 class CArea;
@@ -25,6 +27,9 @@ class CUndoRecord {
   void DeleteOwnedWhenUndone();
 
   bool m_bGuide = false;
+  // Where the removed object of a deletion stood in its list, so undo puts it
+  // back there: which area wins a shared pixel depends on the order.
+  size_t m_nListPos = 0;
   CArea* m_pPrevSel = nullptr;
   CObject* m_pBefore = nullptr;
   CObject* m_pAfter = nullptr;

@@ -166,19 +166,21 @@ void CZorvaDoc::ForgetPointsOf(CArea& area) {
 
 // --- undo history ---
 
-void CZorvaDoc::PushAreaUndo(CArea* prevSel, CArea* before, CArea* after) {
+void CZorvaDoc::PushAreaUndo(CArea* prevSel, CArea* before, CArea* after, size_t listPos) {
   auto* record = new CUndoRecord;
   record->m_pPrevSel = prevSel;
   record->m_pBefore = before;
   record->m_pAfter = after;
+  record->m_nListPos = listPos;
   PushUndo(record);
 }
 
-void CZorvaDoc::PushGuideUndo(CGuide* before, CGuide* after) {
+void CZorvaDoc::PushGuideUndo(CGuide* before, CGuide* after, size_t listPos) {
   auto* record = new CUndoRecord;
   record->m_bGuide = true;
   record->m_pBefore = before;
   record->m_pAfter = after;
+  record->m_nListPos = listPos;
   PushUndo(record);
 }
 

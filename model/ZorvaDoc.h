@@ -78,8 +78,9 @@ class CZorvaDoc {
   // --- undo history ---
   void PushUndo(CUndoRecord* record);
   // One area or guide edit as a record of its shape (see CUndoRecord).
-  void PushAreaUndo(CArea* prevSel, CArea* before, CArea* after);
-  void PushGuideUndo(CGuide* before, CGuide* after);
+  // A deletion (no `after`) names where the object stood in its list.
+  void PushAreaUndo(CArea* prevSel, CArea* before, CArea* after, size_t listPos = 0);
+  void PushGuideUndo(CGuide* before, CGuide* after, size_t listPos = 0);
   void StepBack();
   bool StepForward();
   // Makes the current record the saved state (after a successful save).

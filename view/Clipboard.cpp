@@ -1,6 +1,9 @@
 // The view's own clipboard (one area, never the system's), delete and
 // duplicate. Paste and duplicate place the new area at the paste offset on top
 // of all others; the clipboard itself never moves, so two pastes coincide.
+#include <algorithm>
+#include <iterator>
+
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/ZorvaView.h"
@@ -47,10 +50,11 @@ void DeleteSelectedVertices(CZorvaDoc& doc, CArea& area) {
 }
 
 void DeleteArea(CZorvaDoc& doc, CArea& area) {
-  if (!IsListed(doc.m_listArea, &area)) return;
+  const auto it = std::find(doc.m_listArea.begin(), doc.m_listArea.end(), &area);
+  if (it == doc.m_listArea.end()) return;
   doc.ForgetPointsOf(area);
-  doc.PushAreaUndo(nullptr, &area, nullptr);
-  doc.m_listArea.remove(&area);
+  doc.PushAreaUndo(nullptr, &area, nullptr, size_t(std::distance(doc.m_listArea.begin(), it)));
+  doc.m_listArea.erase(it);
   doc.m_pSelArea = nullptr;
   doc.m_listSelPoint.clear();
 }

@@ -151,8 +151,10 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
   } else {
     delete work;
     if (!copy) {
-      doc.m_listGuide.remove(g);
-      doc.PushGuideUndo(g, nullptr);  // the record keeps it for undo
+      const auto it = std::find(doc.m_listGuide.begin(), doc.m_listGuide.end(), g);
+      const size_t pos = size_t(std::distance(doc.m_listGuide.begin(), it));
+      if (it != doc.m_listGuide.end()) doc.m_listGuide.erase(it);
+      doc.PushGuideUndo(g, nullptr, pos);  // the record keeps it for undo
       RepaintGuide(*g);
     }
   }

@@ -1,6 +1,8 @@
 // Undo and redo: the document keeps the history and its cursor; the view
 // applies a record to the lists, moves the selection and repaints only what
 // the record touched.
+#include <iterator>
+#include <list>
 #include <utility>
 
 #include "model/Guide.h"
@@ -26,8 +28,32 @@ void ExchangeGuide(CZorvaView& view, CUndoRecord& r) {
   view.RepaintGuide(*live);
 }
 
+// Puts `item` at position `pos` of `list` (at its end when the list is
+// shorter): where a deletion took it from.
+template <typename T>
+void InsertAt(std::list<T*>& list, T* item, size_t pos) {
+  const size_t size = list.size();
+  if (pos >= size) {
+    list.push_back(item);
+    return;
+  }
+  // Walked from the nearer end: deletions are mostly near the top.
+  auto it = list.end();
+  if (pos < size / 2) {
+    it = std::next(list.begin(), long(pos));
+  } else {
+    it = std::prev(list.end(), long(size - pos));
+  }
+  list.insert(it, item);
+}
+
 void AppendGuide(CZorvaView& view, CGuide* guide) {
   view.m_doc.m_listGuide.push_back(guide);
+  view.RepaintGuide(*guide);
+}
+
+void RestoreGuide(CZorvaView& view, CGuide* guide, size_t pos) {
+  InsertAt(view.m_doc.m_listGuide, guide, pos);
   view.RepaintGuide(*guide);
 }
 
@@ -57,13 +83,17 @@ void ExchangeArea(CZorvaView& view, CUndoRecord& r) {
   view.RepaintArea(*live);
 }
 
-void AppendArea(CZorvaView& view, CArea* area) {
+// Back into the list at `pos`: an added area goes on top of all others, a
+// deleted one where it stood.
+void InsertArea(CZorvaView& view, CArea* area, size_t pos) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
-  doc.m_listArea.push_back(area);  // on top of all others
+  InsertAt(doc.m_listArea, area, pos);
   doc.m_pSelArea = area;
   view.RepaintArea(*area);
 }
+
+void AppendArea(CZorvaView& view, CArea* area) { InsertArea(view, area, view.m_doc.m_listArea.size()); }
 
 void RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
   CZorvaDoc& doc = view.m_doc;
@@ -87,7 +117,7 @@ void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
     switch (shape) {
       case CUndoRecord::Shape::Change: ExchangeGuide(view, r); break;
       case CUndoRecord::Shape::Deletion:
-        forward ? RemoveGuide(view, before) : AppendGuide(view, before);
+        forward ? RemoveGuide(view, before) : RestoreGuide(view, before, r.m_nListPos);
         break;
       case CUndoRecord::Shape::Addition:
         forward ? AppendGuide(view, after) : RemoveGuide(view, after);
@@ -100,7 +130,7 @@ void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
   switch (shape) {
     case CUndoRecord::Shape::Change: ExchangeArea(view, r); break;
     case CUndoRecord::Shape::Deletion:
-      forward ? RemoveArea(view, before, r.m_pPrevSel) : AppendArea(view, before);
+      forward ? RemoveArea(view, before, r.m_pPrevSel) : InsertArea(view, before, r.m_nListPos);
       break;
     case CUndoRecord::Shape::Addition:
       forward ? AppendArea(view, after) : RemoveArea(view, after, r.m_pPrevSel);

@@ -21,7 +21,7 @@ TEST(Undo, WalksAdditionsAndDeletionsWithSelectionModifiedFlagAndDrawing) {
       {ID_EDIT_UNDO, {}, nullptr, true},   {ID_EDIT_UNDO, {}, nullptr, true},  // disabled
       {ID_EDIT_REDO, {a}, a, false},       {ID_EDIT_REDO, {a, b}, b, true},
       {ID_EDIT_REDO, {a, b, c}, c, true},  {ID_EDIT_CLEAR, {b, c}, nullptr, true},  // a selected
-      {ID_EDIT_UNDO, {b, c, a}, a, true},  // the deleted bottom area comes back on top
+      {ID_EDIT_UNDO, {a, b, c}, a, true},  // the deleted bottom area comes back where it stood
       {ID_EDIT_REDO, {b, c}, nullptr, true},
   };
   for (const Step& s : steps) {
@@ -81,4 +81,35 @@ TEST(Undo, GuideRecordsRepaintTheirBands) {
   f.view->OnCommand(ID_EDIT_UNDO);
   f.view->OnCommand(ID_EDIT_UNDO);
   EXPECT_EQ(g->m_nPos, 120);
+}
+
+TEST(Undo, ADeletedAreaOrGuideComesBackWhereItStood) {
+  // Which area a browser gives a shared pixel to follows the list's order;
+  // an undone delete must not change it.
+  ViewFixture f;
+  CArea* low = f.AddRect(10, 10, 200, 200);
+  CArea* mid = f.AddRect(20, 20, 100, 100);
+  CArea* top = f.AddRect(30, 30, 60, 60);
+  Select(f, mid);
+  f.view->OnCommand(ID_EDIT_CLEAR);
+  EXPECT_EQ(f.doc.m_listArea, (std::list<CArea*>{low, top}));
+  f.view->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(f.doc.m_listArea, (std::list<CArea*>{low, mid, top}));
+  EXPECT_TRUE(ShowsFresh(f));
+  f.view->OnCommand(ID_EDIT_REDO);
+  EXPECT_EQ(f.doc.m_listArea, (std::list<CArea*>{low, top}));
+
+  CGuide* first = f.AddGuide(true, 50);
+  CGuide* dragged = f.AddGuide(true, 100);
+  CGuide* last = f.AddGuide(true, 150);
+  f.Press(300, 101);
+  ASSERT_EQ(f.doc.m_pSelGuide, dragged);
+  f.Move(300, 200);
+  f.Move(300, 350);
+  f.Release(300, 350);  // off the picture: deleted
+  EXPECT_EQ(f.doc.m_listGuide, (std::list<CGuide*>{first, last}));
+  f.view->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(f.doc.m_listGuide, (std::list<CGuide*>{first, dragged, last}));
+  f.view->OnCommand(ID_EDIT_REDO);
+  EXPECT_EQ(f.doc.m_listGuide, (std::list<CGuide*>{first, last}));
 }
