@@ -35,16 +35,36 @@ constexpr int kButtonIgnore = 5;  // "ignore"
 // A comment's text, written so that it cannot end the comment early.
 void AppendCommentText(CPageBytes& out, std::string_view comment) {
   const char last = comment.back();
-  if (!std::memchr(comment.data(), '-', comment.size()) && !std::memchr(comment.data(), '&', comment.size()) &&
-      last != ' ' && last != '\t') {
+  if (last != ' ' && last != '\t' && !std::memchr(comment.data(), '-', comment.size()) &&
+      !std::memchr(comment.data(), '&', comment.size()))
     out.Append(comment);
-    return;
-  }
-  out.Append(EncodeCommentText(comment));
+  else
+    out.Append(EncodeCommentText(comment));
 }
 
-// Everything after the shape and its coordinates: link, ALT, scripts, the
-// attributes kept from the page, and the end of the tag with its comment.
+// The attributes kept from the page, the end of the tag and its comment.
+void AppendTagEnd(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
+  if (!a.m_strOtherAttrs.empty()) {
+    out.Append(' ');
+    out.Append(text(a.m_strOtherAttrs));
+  }
+  // The common tag end and comment start go out as one piece.
+  const bool comment = !a.m_strComment.empty();
+  if (style.tagEnd.size() != 1) {
+    out.Append(style.tagEnd);
+    if (comment) out.Append("<!-- ");
+  } else {
+    out.Append(comment ? std::string_view("><!-- ") : std::string_view(">"));
+  }
+  if (comment) {
+    AppendCommentText(out, text(a.m_strComment));
+    out.Append(" -->");
+  }
+  out.Append(style.newline);
+}
+
+// Everything after the shape and its coordinates: link, ALT, scripts, and
+// the tag's end.
 void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
   const HtmlLiterals& L = style.L;
   if (!a.m_strHref.empty()) {
@@ -59,17 +79,7 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style,
     if (!a.m_strOnMouseOver.empty()) AppendAttribute(out, kOnMouseOver, text(a.m_strOnMouseOver));
     if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, kOnMouseOut, text(a.m_strOnMouseOut));
   }
-  if (!a.m_strOtherAttrs.empty()) {
-    out.Append(' ');
-    out.Append(text(a.m_strOtherAttrs));
-  }
-  out.Append(style.tagEnd);
-  if (!a.m_strComment.empty()) {
-    out.Append("<!-- ");
-    AppendCommentText(out, text(a.m_strComment));
-    out.Append(" -->");
-  }
-  out.Append(style.newline);
+  AppendTagEnd(out, a, style, text);
 }
 
 // Appends the line of an area that HTML can hold; false when the area has no

@@ -22,6 +22,16 @@ inline bool IsWordIgnoringCase(std::string_view raw, std::string_view lowerWord)
 // A value's bytes as held: "&quot;" becomes a quotation mark.
 void AssignValue(std::string& value, std::string_view raw);
 
+// The bytes that end an attribute name, looked up once per byte of every
+// name of every tag read.
+struct AttributeNameEnds {
+  bool ends[256] = {};
+  constexpr AttributeNameEnds() {
+    for (char c : {' ', '\t', '\r', '\n', '\f', '/', '>', '='}) ends[static_cast<unsigned char>(c)] = true;
+  }
+};
+inline constexpr AttributeNameEnds kAttributeNameEnds{};
+
 class CByteScanner {
  public:
   explicit CByteScanner(std::string_view text, size_t pos = 0) : m_text(text), m_pos(pos) {}
@@ -41,13 +51,14 @@ class CByteScanner {
   // "hreflang" is not an "href". The position ends after the name.
   std::string_view ReadAttributeName() {
     const size_t start = m_pos;
-    if (m_pos < m_text.size()) ++m_pos;
-    while (m_pos < m_text.size() && !IsAttributeNameEnd(m_text[m_pos])) ++m_pos;
-    return m_text.substr(start, m_pos - start);
+    const size_t size = m_text.size();
+    const char* p = m_text.data();
+    size_t pos = m_pos < size ? m_pos + 1 : size;
+    while (pos < size && !IsAttributeNameEnd(p[pos])) ++pos;
+    m_pos = pos;
+    return m_text.substr(start, pos - start);
   }
-  static constexpr bool IsAttributeNameEnd(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>' || c == '=';
-  }
+  static bool IsAttributeNameEnd(char c) { return kAttributeNameEnds.ends[static_cast<unsigned char>(c)]; }
 
   // Spaces and tabs.
   void SkipBlanks() {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/ByteScan.h"
+#include "platform/EucJp.h"
 #include "platform/IconvConvert.h"
 
 namespace zorva {
@@ -12,14 +13,16 @@ namespace {
 
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 
+// The iconv name of a charset iconv converts; EUC-JP goes through EucJp.h,
+// since no iconv flavour of it writes what browsers read.
 const char* IconvName(ECharset charset) {
-  switch (charset) {
-    case ECharset::Utf8: return "UTF-8";
-    // The Microsoft variant maps the characters CP932 has beyond JIS X 0208
-    // (circled digits, the full-width tilde) as CP932 does, as browsers do.
-    case ECharset::EucJp: return "EUC-JP-MS";
-    default: return "CP932";
-  }
+  return charset == ECharset::Utf8 ? "UTF-8" : "CP932";
+}
+
+// Bytes in `charset` to UTF-8, or nothing when a byte does not decode.
+std::optional<std::string> ToUtf8Strict(ECharset charset, std::string_view bytes) {
+  if (charset == ECharset::EucJp) return EucJpToUtf8(bytes, false);
+  return IconvConvert("UTF-8", IconvName(charset), bytes, false, {}, 1);
 }
 
 // The length of the UTF-8 sequence starting with `c` (1 for a stray byte).
@@ -119,6 +122,7 @@ bool IsValidUtf8(std::string_view s) {
 
 std::string CharsetToUtf8(ECharset charset, std::string_view bytes) {
   if (charset == ECharset::Utf8 && IsValidUtf8(bytes)) return std::string(bytes);
+  if (charset == ECharset::EucJp) return EucJpToUtf8(bytes, true).value_or(std::string());
   auto r = IconvConvert("UTF-8", IconvName(charset), bytes, true, kReplacementUtf8, 1);
   return r ? *r : std::string();
 }
@@ -128,13 +132,14 @@ std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8) {
     if (!IsValidUtf8(utf8)) return std::nullopt;
     return CString(utf8);
   }
+  if (charset == ECharset::EucJp) return Utf8ToEucJp(utf8);
   return IconvConvert(IconvName(charset), "UTF-8", utf8, false, {}, 1);
 }
 
 std::optional<CString> ConvertCharset(ECharset from, ECharset to, std::string_view bytes) {
   if (from == to) return CString(bytes);
   if (from == ECharset::Utf8) return Utf8ToCharset(to, bytes);  // it checks the bytes itself
-  auto utf8 = IconvConvert("UTF-8", IconvName(from), bytes, false, {}, 1);
+  auto utf8 = ToUtf8Strict(from, bytes);
   if (!utf8) return std::nullopt;
   return Utf8ToCharset(to, *utf8);
 }
@@ -150,10 +155,17 @@ CString ConvertCharsetLossy(ECharset from, ECharset to, std::string_view bytes) 
 }
 
 std::optional<CString> Utf16LeToCharset(ECharset charset, std::string_view utf16le) {
+  if (charset == ECharset::EucJp) {
+    auto utf8 = IconvConvert("UTF-8", "UTF-16LE", utf16le, false, {}, 2);
+    if (!utf8) return std::nullopt;
+    return Utf8ToEucJp(*utf8);
+  }
   return IconvConvert(IconvName(charset), "UTF-16LE", utf16le, false, {}, 2);
 }
 
 std::string CharsetToUtf16Le(ECharset charset, std::string_view bytes) {
+  if (charset == ECharset::EucJp)
+    return IconvConvert("UTF-16LE", "UTF-8", CharsetToUtf8(charset, bytes), false, {}, 1).value_or(std::string());
   return IconvConvert("UTF-16LE", IconvName(charset), bytes, true, std::string_view("\xFD\xFF", 2), 1)
       .value_or(std::string());
 }

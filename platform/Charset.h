@@ -36,6 +36,10 @@ std::string CharsetToUtf8(ECharset charset, std::string_view bytes);
 // Shift_JIS takes a few characters one way only (the yen sign as the
 // backslash, the wave dash as the full-width tilde), as it always has here;
 // a caller that must get the same text back converts back and compares.
+// EUC-JP takes nothing one way: it is written only with what a browser reads
+// back as the same character (EucJp.h), so the yen sign, the overline, the
+// minus sign and JIS X 0212 characters have no form there, though the older
+// bytes for them still read.
 std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8);
 
 // Bytes from one charset to another, or nothing when a character has no form

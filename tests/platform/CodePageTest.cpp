@@ -73,7 +73,7 @@ TEST(StringTable, FormatsNumberedAndSequentialPlaceholders) {
 TEST(Charset, ConversionsPerCharset) {
   const ECharset S = ECharset::ShiftJis, U = ECharset::Utf8, E = ECharset::EucJp;
   // The same text in each charset's bytes; "①～" are the extensions CP932 and
-  // the Microsoft flavour of EUC-JP share.
+  // EUC-JP as browsers read it share.
   const std::string text = "東京 ①～ ｶﾅ abc";
   for (ECharset c : {S, U, E}) {
     std::optional<CString> bytes = Utf8ToCharset(c, text);
@@ -88,7 +88,7 @@ TEST(Charset, ConversionsPerCharset) {
   EXPECT_FALSE(ConvertCharset(U, S, "a😀").has_value());
   EXPECT_EQ(ConvertCharsetForPage(U, S, "笑😀é"), *Utf8ToCp932("笑") + "&#128512;&#233;");
   EXPECT_EQ(ConvertCharsetLossy(U, E, "笑😀"), *Utf8ToCharset(E, "笑") + "?");
-  EXPECT_EQ(FirstUnmappableChar(E, "東京é😀").value_or(""), "😀");  // JIS X 0212 holds é
+  EXPECT_EQ(FirstUnmappableChar(E, "東京é😀").value_or(""), "é");  // JIS X 0212 is not written
   // Bytes that do not decode show as U+FFFD; broken UTF-8 is never passed on.
   EXPECT_EQ(CharsetToUtf8(U, "a\xC3"), "a\xEF\xBF\xBD");
   EXPECT_EQ(CharsetToUtf8(E, "a\xA4"), "a\xEF\xBF\xBD");
