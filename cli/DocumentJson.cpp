@@ -118,6 +118,8 @@ void Links(JsonOut& j, const CArea& a) {
   j.Key("onmouseover").Text(a.m_strOnMouseOver);
   j.Key("onmouseout").Text(a.m_strOnMouseOut);
   j.Key("comment").Text(a.m_strComment);
+  // Only pages give areas other attributes; a project's dump stays as it was.
+  if (!a.m_strOtherAttrs.empty()) j.Key("otherAttrs").Text(a.m_strOtherAttrs);
 }
 
 void Area(JsonOut& j, const CArea& a) {

@@ -67,6 +67,7 @@ const Named kPanelFields[] = {
     {"closed", unsigned(PanelField::Closed)},
     {"point", unsigned(PanelField::Point)},
     {"rows", unsigned(PanelField::Rows)},
+    {"other", unsigned(PanelField::OtherAttrs)},
 };
 
 const Named kAnswers[] = {{"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};

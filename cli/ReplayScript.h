@@ -12,8 +12,9 @@
 //   ruler top|left X Y | row N | answer ok|cancel|yes|no|N | state
 //   command undo|redo|cut|copy|paste|delete|duplicate|zoom50|zoom100|zoom200|
 //           guides|rulers|image-show|image-light|image-hide|clear-all
-//   panel url|target|alt|comment|onclick|onmouseover|onmouseout TEXT
-//       (the rest of the line after one blank, "#" included)
+//   panel url|target|alt|comment|onclick|onmouseover|onmouseout|other TEXT
+//       (the rest of the line after one blank, "#" included; "other" is the
+//       field of the other attributes, title="..." class=... and the like)
 //   panel javascript|closed on|off | panel type rect|circle|poly|bezier|0-3
 //   panel point ROW X,Y | panel rows R1,R2,... | apply [N]
 #include <cstdint>
@@ -33,6 +34,7 @@ enum class ReplayOp {
 
 enum class PanelField {
   Url, Target, Alt, Comment, JavaScript, OnClick, OnMouseOver, OnMouseOut, Type, Closed, Point, Rows,
+  OtherAttrs,
 };
 
 struct ReplayCommand {

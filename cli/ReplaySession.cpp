@@ -214,6 +214,7 @@ bool CReplaySession::Panel(const ReplayCommand& c, std::string& reason) {
     case PanelField::Target: m_panel.SetText(IDC_TARGET, c.text); break;
     case PanelField::Alt: m_panel.SetText(IDC_ALT, c.text); break;
     case PanelField::Comment: m_panel.SetText(IDC_COMMENT, c.text); break;
+    case PanelField::OtherAttrs: m_panel.SetText(IDC_OTHERATTRS, c.text); break;
     case PanelField::OnClick: m_panel.SetText(IDC_ONCLICK, c.text); break;
     case PanelField::OnMouseOver: m_panel.SetText(IDC_ONMOUSEOVER, c.text); break;
     case PanelField::OnMouseOut: m_panel.SetText(IDC_ONMOUSEOUT, c.text); break;

@@ -191,6 +191,7 @@ const StringEntry kStringTable[] = {
     {1409012, "多角形(poly)"},
     {1409013, "ベジェ(bezier)"},
     {1409014, "なし"},
+    {1409015, "その他の属性"},
     // The coordinate dialog (dialog 176).
     {1760000, "座標値変更"},
     {1760001, "OK"},

@@ -80,7 +80,7 @@ void TagFrameHelpIds(CMainFrame& frame) {
   if (CPropertyBar* panel = frame.PropertyBar()) {
     SetHelpId(panel, HelpControlId(kPropertyBarId));
     for (int id : {IDC_TYPE, IDC_CLOSED, IDC_POINTS, IDC_URL, IDC_TARGET, IDC_ALT, IDC_COMMENT,
-                   IDC_JAVASCRIPT, IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT})
+                   IDC_OTHERATTRS, IDC_JAVASCRIPT, IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT})
       if (QWidget* control = panel->Control(id)) SetHelpId(control, HelpControlId(unsigned(id)));
   }
 }

@@ -33,9 +33,10 @@ constexpr int kScriptMenus[3] = {CPropertyBar::kOnClickMenu, CPropertyBar::kOnMo
 constexpr int kLinkFields[4] = {IDC_URL, IDC_TARGET, IDC_ALT, IDC_COMMENT};
 constexpr unsigned kTitle = 61239;
 
-// Labels 1 to 9 go with the controls; the type items and the empty menu follow.
+// Labels 1 to 9 go with the controls; the type items and the empty menu
+// follow, then the label of the other attributes, added after them.
 constexpr unsigned kStyleLabel = 1, kPointsLabel = 2, kFirstLinkLabel = 3, kFirstScriptLabel = 7;
-constexpr unsigned kFirstTypeItem = 10, kNoScriptNames = 14;
+constexpr unsigned kFirstTypeItem = 10, kNoScriptNames = 14, kOtherAttrsLabel = 15;
 
 
 // The point list asks for room for a few rows of two five-digit numbers
@@ -107,6 +108,8 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
     QLineEdit* edit = field(kLinkFields[i]);
     form->addRow(label(kFirstLinkLabel + i, edit), edit);
   }
+  QLineEdit* otherAttrs = field(IDC_OTHERATTRS);
+  form->addRow(label(kOtherAttrsLabel, otherAttrs), otherAttrs);
   m_scripts = new QCheckBox(UiText(zorva::DialogControlTextId(kDlg, IDC_JAVASCRIPT)), body);
   name(m_scripts, IDC_JAVASCRIPT);
   form->addRow(m_scripts);

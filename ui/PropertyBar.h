@@ -1,9 +1,10 @@
 #pragma once
 // The property panel at the frame's right edge: the selected area's type,
-// closed state, points, link texts and scripts, or the default area's texts
-// when nothing is selected. It holds no data of its own: the view writes the
-// controls (IPropertyPanel) and every change the user makes goes straight
-// back to the view, which reads the controls and applies them.
+// closed state, points, link texts, the attributes kept from its page and
+// scripts, or the default area's texts when nothing is selected. It holds no
+// data of its own: the view writes the controls (IPropertyPanel) and every
+// change the user makes goes straight back to the view, which reads the
+// controls and applies them.
 #include <QDockWidget>
 #include <cstdint>
 #include <functional>

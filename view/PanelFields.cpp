@@ -1,5 +1,10 @@
 #include "view/PanelFields.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "html/AttributeText.h"
 #include "model/Area.h"
 #include "model/ZorvaDoc.h"
 #include "view/PanelText.h"
@@ -17,6 +22,59 @@ void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& ar
   for (int id : {IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT}) panel.Enable(id, area.m_bJavaScript);
   panel.SetText(IDC_COMMENT, ToPanelText(doc, area.m_strComment));
   panel.Enable(IDC_COMMENT, commentEnabled);
+  panel.SetText(IDC_OTHERATTRS, ToPanelText(doc, area.m_strOtherAttrs));
+  panel.Enable(IDC_OTHERATTRS, true);
+}
+
+namespace {
+
+constexpr unsigned kMalformedAttributes = 65012;
+constexpr unsigned kOwnedAttribute = 65013;
+constexpr unsigned kRepeatedAttribute = 65014;
+
+// The blanks HTML allows between attributes.
+bool IsTagBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+std::string_view TrimTagBlanks(std::string_view s) {
+  while (!s.empty() && IsTagBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsTagBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) {
+  const std::string shown = panel.GetText(IDC_OTHERATTRS);
+  const std::string stored = ToPanelText(doc, value);
+  // Left alone, the text keeps its bytes (as ReadTextField), and a text read
+  // from a page is not judged again.
+  if (shown == stored) return false;
+  auto showStored = [&] { panel.SetText(IDC_OTHERATTRS, stored); };
+  const std::string_view typed = TrimTagBlanks(shown);
+  // The text goes into the area's tag as it is: one the tag cannot hold
+  // would break the page or the attributes the panel writes itself.
+  using Kind = zorva::html::AttributeTextFault::Kind;
+  const zorva::html::AttributeTextFault fault = zorva::html::CheckAreaOtherAttributes(typed);
+  if (fault.kind != Kind::None) {
+    const unsigned message = fault.kind == Kind::Owned      ? kOwnedAttribute
+                             : fault.kind == Kind::Repeated ? kRepeatedAttribute
+                                                            : kMalformedAttributes;
+    doc.ReportMessage(message, {fault.where}, MB_OK | MB_ICONEXCLAMATION);
+    showStored();
+    return false;
+  }
+  std::optional<CString> bytes = FromPanelText(doc, typed);
+  if (!bytes) {
+    ReportUnstorableText(doc, typed);
+    showStored();
+    return false;
+  }
+  const bool changed = *bytes != value;
+  if (changed) value = std::move(*bytes);
+  // The field shows what the area holds: without the blanks around it.
+  const std::string now = ToPanelText(doc, value);
+  if (now != shown) panel.SetText(IDC_OTHERATTRS, now);
+  return changed;
 }
 
 bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value) {
@@ -55,5 +113,6 @@ bool ReadAreaTexts(CZorvaDoc& doc, IPropertyPanel& panel, CArea& area, bool with
     changed |= ReadTextField(doc, panel, IDC_ONMOUSEOUT, area.m_strOnMouseOut);
   }
   if (withComment) changed |= ReadTextField(doc, panel, IDC_COMMENT, area.m_strComment);
+  changed |= ReadOtherAttrsField(doc, panel, area.m_strOtherAttrs);
   return changed;
 }

@@ -96,6 +96,7 @@ constexpr int IDC_ONMOUSEOUT = 1018;
 constexpr int IDC_POINTS = 1021;
 constexpr int IDC_CLOSED = 1022;
 constexpr int IDC_JAVASCRIPT = 1029;
+constexpr int IDC_OTHERATTRS = 1030;
 
 class IPropertyPanel {
  public:

@@ -1,5 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -13,6 +15,7 @@
 #include "ui/AreaListBar.h"
 #include "ui/CoordDlg.h"
 #include "ui/FrameCommands.h"
+#include "ui/HelpContext.h"
 #include "ui/PropertyBar.h"
 
 using zorva::test::FrameFixture;
@@ -352,6 +355,42 @@ TEST_F(PropertyBarTest, TypedTextReachesTheDocumentBeforeACommand) {
   frame->UpdateCommandStates();
   Action(ID_EDIT_COPY)->trigger();  // as by Ctrl+C from the menu: the focus stays
   EXPECT_EQ(View().m_areaClipboard.m_strHref, "b.html");
+}
+
+TEST_F(PropertyBarTest, OtherAttributesSitUnderTheCommentAndAreTakenOrRefusedWhenLeft) {
+  QLineEdit* other = Field(IDC_OTHERATTRS);
+  auto* form = qobject_cast<QFormLayout*>(Bar()->widget()->layout());
+  int row = -1, commentRow = -1;
+  QFormLayout::ItemRole role;
+  form->getWidgetPosition(other, &row, &role);
+  form->getWidgetPosition(Field(IDC_COMMENT), &commentRow, &role);
+  EXPECT_EQ(row, commentRow + 1);
+  EXPECT_EQ(qobject_cast<QLabel*>(form->labelForField(other))->text(), U("その他の属性"));
+  EXPECT_EQ(HelpIdOf(other), 0x50406u);
+
+  CArea* a = AddRect(10, 10, 60, 40);
+  a->m_strOtherAttrs = "class=a1";
+  ClickArea(a);
+  EXPECT_TRUE(other->isEnabled());
+  RecordNotices();
+  other->setFocus();
+  other->selectAll();
+  QTest::keyClicks(other, QStringLiteral("title=\"x"));
+  QTest::keyClick(other, Qt::Key_Tab);
+  EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{65012});
+  EXPECT_EQ(other->text(), QStringLiteral("class=a1"));
+  EXPECT_TRUE(doc->m_listUndo.empty());
+
+  // Enter sends twice (leaving the field, then Enter): one step is recorded.
+  sent.clear();
+  other->setFocus();
+  other->selectAll();
+  QTest::sendKeyEvent(QTest::Click, other, Qt::Key_unknown, U(" title=\"ニュース\" "), Qt::NoModifier);
+  QTest::keyClick(other, Qt::Key_Return);
+  EXPECT_EQ(sent, (std::vector<uintptr_t>{0, CPropertyBar::kEnterNotice}));
+  EXPECT_EQ(a->m_strOtherAttrs, Cp932("title=\"ニュース\""));
+  EXPECT_EQ(other->text(), U("title=\"ニュース\""));
+  EXPECT_EQ(doc->m_listUndo.size(), 1u);
 }
 
 TEST(CoordRow, ReadAndBuiltInItsOwnForm) {

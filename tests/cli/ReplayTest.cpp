@@ -364,3 +364,27 @@ TEST_F(Replay, AToolChosenDuringADragEndsTheDragFirst) {
   EXPECT_HAS(dump, "\"areas\":[{\"type\":2,\"closed\":false,\"points\":[[18,-4],[409,298]],");
   EXPECT_EQ(dump.find("\"type\"", dump.find("\"type\"") + 1), std::string::npos) << dump;
 }
+
+TEST_F(Replay, OtherAttributesAreSetInThePanelAndWrittenToThePage) {
+  const std::string script =
+      "row 0\n"
+      "panel other  title=\"News #1\" class=a1 \n"  // '#' and the blanks belong to the text
+      "apply\n"
+      "row 1\n"  // the default area
+      "panel other id=bg\n"
+      "apply\n"
+      "row 0\n"
+      "panel other HREF=x\n"  // refused with a message
+      "apply\n"
+      "state\n";
+  CommandResult r = Run(Project(), script, dir.File("page.html"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_HAS(r.err, "message 65013 (answer ok): ");
+  EXPECT_HAS(r.out, "\"canUndo\":true");
+  const std::string page = ReadFileBytes(dir.File("page.html"));
+  EXPECT_HAS(page, "href=\"a.html\" title=\"News #1\" class=a1");
+  EXPECT_HAS(page, "nohref id=bg");
+  const std::string dump = Dump(dir.File("page.html"));
+  EXPECT_HAS(dump, "\"comment\":\"\",\"otherAttrs\":\"title=\\\"News #1\\\" class=a1\",");
+  EXPECT_HAS(dump, "\"otherAttrs\":\"id=bg\"}");
+}

@@ -240,3 +240,59 @@ TEST(Panel, LoadNotices) {
   f.view->OnLoadNotify(1, 0);  // decoded: a full update
   EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
 }
+
+TEST(Panel, OtherAttributesThatNoTagCouldHoldAreRefused) {
+  struct Case {
+    const char* typed;
+    unsigned message;
+    const char* named;  // what the message quotes
+  } cases[] = {
+      {"title=\"x", 65012, "title=\"x"}, {"href=\"a\"", 65013, "href"},   {"HREF=a", 65013, "HREF"},
+      {"a=1 A=2", 65014, "A"},           {"=x", 65012, "=x"},             {"a=\"1\"b=\"2\"", 65012, "b=\"2\""},
+      {"a=<b>", 65012, "a=<b>"},         {"t=\"\xF0\x9F\x98\x80\"", 65010, "\xF0\x9F\x98\x80"},  // not CP932
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    PanelFixture f;
+    CArea* a = f.AddRect(10, 10, 90, 50);
+    a->m_strOtherAttrs = "title=\"News\"";
+    f.Select(a);
+    f.panel.SetText(IDC_OTHERATTRS, c.typed);
+    f.view->OnApplyPanel(0, 0);
+    ASSERT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{c.message});
+    EXPECT_NE(f.docHost.Messages()[0].text.find(std::string("「") + c.named + "」"), std::string::npos);
+    EXPECT_EQ(a->m_strOtherAttrs, "title=\"News\"");
+    EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "title=\"News\"");
+    EXPECT_TRUE(f.doc.m_listUndo.empty());
+  }
+}
+
+TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
+  PanelFixture f;
+  CArea* a = f.AddRect(10, 10, 90, 50);
+  // As a page may have them: a name twice and a byte CP932 cannot decode.
+  const CString kept = "a=1 A=2 t=\"\x83\"";
+  a->m_strOtherAttrs = kept;
+  f.Select(a);
+  f.panel.SetText(IDC_URL, "b.html");
+  f.view->OnApplyPanel(0x103F5, 0);
+  EXPECT_EQ(a->m_strOtherAttrs, kept);
+  EXPECT_TRUE(f.docHost.MessageIds().empty());
+
+  f.panel.SetText(IDC_OTHERATTRS, " \ttitle=\"ニュース\" data-x='y' hidden  ");
+  f.view->OnApplyPanel(0, 0);
+  EXPECT_EQ(a->m_strOtherAttrs, "title=\"\x83\x6A\x83\x85\x81\x5B\x83\x58\" data-x='y' hidden");
+  EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "title=\"ニュース\" data-x='y' hidden");
+  EXPECT_EQ(f.doc.m_listUndo.size(), 2u);
+  f.view->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(a->m_strOtherAttrs, kept);
+
+  // The default area takes them outside the history, trimmed too.
+  const size_t records = f.doc.m_listUndo.size();
+  f.Select(nullptr);
+  f.panel.SetText(IDC_OTHERATTRS, "id=bg ");
+  f.view->OnApplyPanel(0, 0);
+  EXPECT_EQ(f.doc.m_areaDefault.m_strOtherAttrs, "id=bg");
+  EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "id=bg");
+  EXPECT_EQ(f.doc.m_listUndo.size(), records);
+}
