@@ -72,6 +72,8 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style,
     if (!a.m_strTarget.empty()) AppendAttribute(out, L.target, text(a.m_strTarget));
   } else {
     out.Append(L.nohref);
+    // XHTML has no attribute without a value.
+    if (style.tagEnd.size() != 1) out.Append("=\"nohref\"");
   }
   if (!a.m_strAlt.empty()) AppendAttribute(out, L.alt, text(a.m_strAlt));
   if (a.m_bJavaScript) {

@@ -272,7 +272,7 @@ TEST(MapWriterPatch, ReplacesAnExistingMapAndDropsItsLineEnds) {
 }
 
 TEST(MapWriterPatch, InsertsAMapAndTheUsemapAttributeWhenThePageHadNone) {
-  const std::string closed = "<AREA SHAPE=\"default\" NOHREF>", xhtml = "<AREA SHAPE=\"default\" NOHREF />";
+  const std::string closed = "<AREA SHAPE=\"default\" NOHREF>", xhtml = "<AREA SHAPE=\"default\" NOHREF=\"nohref\" />";
   const struct {
     std::string tag, patched, after, defaultLine;
     bool hasUseMap = false;
