@@ -118,6 +118,18 @@ TEST_F(HtmlCli, WritersQuestionsAreAnsweredByOptionsOrFailWithTheirText) {
             std::string::npos)
       << page;
 
+  // A Bezier outline has no polygon form: it is left out, and said so.
+  {
+    CZorvaDoc doc;
+    AddArea(doc, AREA_BEZIER, {{0, 0}, {5, 5}});
+    AddArea(doc, AREA_RECT, {{1, 1}, {4, 4}});
+    ASSERT_TRUE(doc.OnSaveDocument(dir.File("bezier.zvf")));
+    r = Cli({"convert", dir.File("bezier.zvf"), dir.File("bezier.html"), "--shape", "convert"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("（エリア 2）"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadFileBytes(dir.File("bezier.html")).find("<AREA shape=\"poly\""), std::string::npos);
+  }
+
   EXPECT_EQ(Cli({"convert", zvf, dir.File("x.html"), "--shape", "maybe"}).status, 2);
   EXPECT_EQ(Cli({"convert", zvf, dir.File("x.html"), "--doctype", "1"}).status, 2);
   EXPECT_EQ(Cli({"convert", zvf, dir.File("x.html"), "--image"}).status, 2);
