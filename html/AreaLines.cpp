@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "html/AttributeText.h"
+#include "html/ByteScanner.h"
 #include "html/CommentText.h"
 #include "html/DialogTexts.h"
 #include "model/ZorvaDoc.h"
@@ -32,6 +34,33 @@ namespace {
 constexpr int kButtonYes = 1;     // "close it anyway" / "convert to poly"
 constexpr int kButtonIgnore = 5;  // "ignore"
 
+// The attributes the writer writes itself, as bits: a kept attribute of the
+// same name is left out, so no tag holds one twice.
+enum WrittenAttribute : unsigned {
+  kWroteShape = 1, kWroteCoords = 2, kWroteHref = 4, kWroteNoHref = 8, kWroteTarget = 16, kWroteAlt = 32,
+  kWroteOnClick = 64, kWroteOnMouseOver = 128, kWroteOnMouseOut = 256,
+};
+
+unsigned WrittenBitOf(std::string_view name) {
+  static constexpr struct {
+    std::string_view name;
+    unsigned bit;
+  } kOwned[] = {{"shape", kWroteShape},   {"coords", kWroteCoords},   {"href", kWroteHref},
+                {"nohref", kWroteNoHref}, {"target", kWroteTarget},   {"alt", kWroteAlt},
+                {"onclick", kWroteOnClick}, {"onmouseover", kWroteOnMouseOver}, {"onmouseout", kWroteOnMouseOut}};
+  for (const auto& o : kOwned)
+    if (IsWordIgnoringCase(name, o.name)) return o.bit;
+  return 0;
+}
+
+void AppendKeptAttributes(CPageBytes& out, std::string_view kept, unsigned written) {
+  for (const KeptAttribute& k : SplitKeptAttributes(kept)) {
+    if (WrittenBitOf(k.name) & written) continue;
+    out.Append(' ');
+    out.Append(k.raw);
+  }
+}
+
 // A comment's text, written so that it cannot end the comment early.
 void AppendCommentText(CPageBytes& out, std::string_view comment) {
   const char last = comment.back();
@@ -43,11 +72,9 @@ void AppendCommentText(CPageBytes& out, std::string_view comment) {
 }
 
 // The attributes kept from the page, the end of the tag and its comment.
-void AppendTagEnd(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
-  if (!a.m_strOtherAttrs.empty()) {
-    out.Append(' ');
-    out.Append(text(a.m_strOtherAttrs));
-  }
+void AppendTagEnd(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text,
+                  unsigned written) {
+  if (!a.m_strOtherAttrs.empty()) AppendKeptAttributes(out, text(a.m_strOtherAttrs), written);
   // The common tag end and comment start go out as one piece.
   const bool comment = !a.m_strComment.empty();
   if (style.tagEnd.size() != 1) {
@@ -67,21 +94,39 @@ void AppendTagEnd(CPageBytes& out, const CArea& a, const AreaLineStyle& style, C
 // the tag's end.
 void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
   const HtmlLiterals& L = style.L;
+  unsigned written = kWroteShape | kWroteCoords;
   if (!a.m_strHref.empty()) {
     AppendAttribute(out, L.href, text(a.m_strHref));
-    if (!a.m_strTarget.empty()) AppendAttribute(out, L.target, text(a.m_strTarget));
+    written |= kWroteHref;
+    if (!a.m_strTarget.empty()) {
+      AppendAttribute(out, L.target, text(a.m_strTarget));
+      written |= kWroteTarget;
+    }
   } else {
     out.Append(L.nohref);
     // XHTML has no attribute without a value.
     if (style.tagEnd.size() != 1) out.Append("=\"nohref\"");
+    written |= kWroteNoHref;
   }
-  if (!a.m_strAlt.empty()) AppendAttribute(out, L.alt, text(a.m_strAlt));
+  if (!a.m_strAlt.empty()) {
+    AppendAttribute(out, L.alt, text(a.m_strAlt));
+    written |= kWroteAlt;
+  }
   if (a.m_bJavaScript) {
-    if (!a.m_strOnClick.empty()) AppendAttribute(out, kOnClick, text(a.m_strOnClick));
-    if (!a.m_strOnMouseOver.empty()) AppendAttribute(out, kOnMouseOver, text(a.m_strOnMouseOver));
-    if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, kOnMouseOut, text(a.m_strOnMouseOut));
+    if (!a.m_strOnClick.empty()) {
+      AppendAttribute(out, kOnClick, text(a.m_strOnClick));
+      written |= kWroteOnClick;
+    }
+    if (!a.m_strOnMouseOver.empty()) {
+      AppendAttribute(out, kOnMouseOver, text(a.m_strOnMouseOver));
+      written |= kWroteOnMouseOver;
+    }
+    if (!a.m_strOnMouseOut.empty()) {
+      AppendAttribute(out, kOnMouseOut, text(a.m_strOnMouseOut));
+      written |= kWroteOnMouseOut;
+    }
   }
-  AppendTagEnd(out, a, style, text);
+  AppendTagEnd(out, a, style, text, written);
 }
 
 // Appends the line of an area that HTML can hold; false when the area has no

@@ -149,6 +149,12 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
     return decoded;
   };
 
+  // A browser takes the first of attributes that repeat; later ones are
+  // kept as they stand. An empty ALT and a target without a link, which the
+  // writer would not write, are kept as they stand too.
+  unsigned seen = 0;
+  std::string_view altText, targetText;
+
   s.Advance(5);
   for (;;) {
     s.SkipBlanks();
@@ -167,7 +173,11 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
       continue;
     }
     const size_t nameStart = s.Pos();
-    switch (AreaAttributeOf(s.ReadAttributeName())) {
+    AreaAttribute kind = AreaAttributeOf(s.ReadAttributeName());
+    const unsigned bit = 1u << unsigned(kind);
+    if (kind != AreaAttribute::Other && (seen & bit)) kind = AreaAttribute::Other;
+    seen |= bit;
+    switch (kind) {
       case AreaAttribute::Shape:
         if (attribute("shape", nullptr)) area->m_nType = ShapeType(held());
         break;
@@ -182,8 +192,12 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
         s.SkipBlanks();
         if (s.Peek() == '=') s.SkipUnreadValue();
         break;
-      case AreaAttribute::Target: attribute("target", &area->m_strTarget); break;
-      case AreaAttribute::Alt: attribute("alt", &area->m_strAlt); break;
+      case AreaAttribute::Target:
+        if (attribute("target", &area->m_strTarget)) targetText = s.Text().substr(nameStart, s.Pos() - nameStart);
+        break;
+      case AreaAttribute::Alt:
+        if (attribute("alt", &area->m_strAlt)) altText = s.Text().substr(nameStart, s.Pos() - nameStart);
+        break;
       case AreaAttribute::OnClick:
         if (attribute("onclick", &area->m_strOnClick)) area->m_bJavaScript = true;
         break;
@@ -199,6 +213,11 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
     }
   }
   s.Advance();
+  if (!altText.empty() && area->m_strAlt.empty()) KeepAttribute(area->m_strOtherAttrs, altText);
+  if (!targetText.empty() && area->m_strHref.empty() && !area->m_strTarget.empty()) {
+    KeepAttribute(area->m_strOtherAttrs, targetText);
+    area->m_strTarget.clear();
+  }
 
   if (area->m_nType != AREA_DEFAULT) ReadTrailingComment(s, *area);
   if (faulty || !FitPointsToType(*area)) return nullptr;

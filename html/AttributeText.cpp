@@ -45,6 +45,34 @@ bool IsAreaOwnedAttribute(std::string_view lowerName) {
   return false;
 }
 
+std::vector<KeptAttribute> SplitKeptAttributes(std::string_view text) {
+  std::vector<KeptAttribute> out;
+  size_t i = 0;
+  auto skipSpace = [&] {
+    while (i < text.size() && IsSpace(text[i])) ++i;
+  };
+  for (skipSpace(); i < text.size(); skipSpace()) {
+    const size_t start = i++;
+    while (i < text.size() && !IsSpace(text[i]) && text[i] != '/' && text[i] != '>' && text[i] != '=') ++i;
+    const size_t nameEnd = i;
+    skipSpace();
+    if (i < text.size() && text[i] == '=') {
+      ++i;
+      skipSpace();
+      if (i < text.size() && (text[i] == '"' || text[i] == '\'')) {
+        const size_t close = text.find(text[i], i + 1);
+        i = close == std::string_view::npos ? text.size() : close + 1;
+      } else {
+        while (i < text.size() && !IsSpace(text[i]) && text[i] != '>') ++i;
+      }
+    } else {
+      i = nameEnd;
+    }
+    out.push_back({text.substr(start, nameEnd - start), text.substr(start, i - start)});
+  }
+  return out;
+}
+
 AttributeTextFault CheckAreaOtherAttributes(std::string_view text) {
   using Kind = AttributeTextFault::Kind;
   std::vector<std::string> seen;

@@ -3,6 +3,7 @@
 // ("title=\"News\" class=a1"), checked before a user's edit of it is taken.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorva::html {
 
@@ -24,5 +25,14 @@ AttributeTextFault CheckAreaOtherAttributes(std::string_view text);
 
 // Whether `lowerName` is an attribute an area's own fields write.
 bool IsAreaOwnedAttribute(std::string_view lowerName);
+
+// One attribute of a kept text: its name as written and its whole text.
+struct KeptAttribute {
+  std::string_view name, raw;
+};
+
+// The attributes of a kept text, split as the page reader reads a tag (a
+// name up to a blank, "/", ">" or "="; then "=" and a value, or nothing).
+std::vector<KeptAttribute> SplitKeptAttributes(std::string_view text);
 
 }  // namespace zorva::html

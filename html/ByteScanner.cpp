@@ -47,18 +47,17 @@ size_t FindByte(const char* base, size_t from, size_t size, char c) {
   return p ? size_t(static_cast<const char*>(p) - base) : size;
 }
 
-bool IsTagByte(char c) { return c == '>' || c == '"' || c == '\'' || c == '<' || c == '\\'; }
+bool IsTagByte(char c) { return c == '>' || c == '"' || c == '\'' || c == '<'; }
 
 // A bit for each of the `n` (at most 16) bytes at `p` that ends a tag, opens
-// or closes a quoted string, escapes or may start a comment.
+// or closes a quoted string or may start a comment.
 unsigned TagBytesIn(const char* p, size_t n) {
 #if defined(__SSE2__)
   if (n == 16) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const __m128i hit = _mm_or_si128(
         _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('>')), _mm_cmpeq_epi8(x, _mm_set1_epi8('"'))),
-        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('\'')), _mm_cmpeq_epi8(x, _mm_set1_epi8('<'))),
-                     _mm_cmpeq_epi8(x, _mm_set1_epi8('\\'))));
+        _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('\'')), _mm_cmpeq_epi8(x, _mm_set1_epi8('<'))));
     return unsigned(_mm_movemask_epi8(hit));
   }
 #endif
@@ -133,13 +132,10 @@ void CByteScanner::SkipTag() {
       const size_t at = pos + size_t(__builtin_ctz(mask));
       mask &= mask - 1;
       const char c = base[at];
+      // A backslash escapes nothing in a tag, as in a browser: in a Shift_JIS
+      // page it is the second byte of many characters (ソ, 表, 能).
       if (quote) {
-        if (c == quote) {
-          quote = 0;
-        } else if (c == '\\') {
-          next = at + 2;  // the escaped byte is passed over too
-          break;
-        }
+        if (c == quote) quote = 0;
       } else if (c == '>') {
         m_pos = at + 1;
         return;
@@ -165,10 +161,11 @@ void CByteScanner::SkipUnreadValue() {
 }
 
 bool CByteScanner::ReadRawValue(std::string_view& raw) {
-  SkipBlanks();
+  // Line ends may stand around "=" as blanks do.
+  SkipSpace();
   if (Peek() != '=') return false;
   ++m_pos;
-  SkipBlanks();
+  SkipSpace();
   const char* base = m_text.data();
   const char c = Peek();
   if (c == '"' || c == '\'') {

@@ -60,6 +60,13 @@ class CByteScanner {
   }
   static bool IsAttributeNameEnd(char c) { return kAttributeNameEnds.ends[static_cast<unsigned char>(c)]; }
 
+  // Spaces, tabs and line ends.
+  void SkipSpace() {
+    while (m_pos < m_text.size() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\r' ||
+                                     m_text[m_pos] == '\n' || m_text[m_pos] == '\f'))
+      ++m_pos;
+  }
+
   // Spaces and tabs.
   void SkipBlanks() {
     while (m_pos < m_text.size() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t')) ++m_pos;
@@ -89,14 +96,15 @@ class CByteScanner {
   void SkipQuoted(bool escapes);
 
   // From a "<" at the position to just past the ">" that ends the tag, passing
-  // over blanks, comments and quoted strings (with backslash escapes).
+  // over blanks, comments and quoted strings.
   void SkipTag();
 
   // Inside a tag whose attributes are read: passes over "=" and, when a
   // quoted value follows, that value, so a ">" inside it does not end the tag.
   void SkipUnreadValue();
 
-  // After an attribute name: reads "= value" into `value`. A value in double
+  // After an attribute name: reads "= value" into `value` (blanks and line
+  // ends may stand around the "="). A value in double
   // or single quotation marks runs to the same mark (the position ends past
   // it), any other value to the next blank, line end or ">". "&quot;" in the
   // value becomes a quotation mark. False, with the position after the

@@ -164,7 +164,7 @@ class CPageScanner {
   // A wanted map that is never closed ends after its last area, so that a
   // later write replaces only what was read.
   void Finish(const MapScan& scan) {
-    if (!scan.closed && m_doc.m_nMapStartPos > 0) m_doc.m_nMapEndPos = int32_t(scan.wantedEnd);
+    if (!scan.closed && m_doc.m_nMapStartPos >= 0) m_doc.m_nMapEndPos = int32_t(scan.wantedEnd);
   }
 
   void Report(const char* tag, const char* attribute) {

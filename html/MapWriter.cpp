@@ -46,7 +46,8 @@ bool EndsWithLineEnd(std::string_view text) {
 
 bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline, CPageBytes& out) {
   std::string_view text = doc.m_pszPageText ? std::string_view(*doc.m_pszPageText) : std::string_view();
-  const bool hasMap = doc.m_nMapStartPos > 0;
+  // A page may start with its map: offset 0 is a map too (no map is -1).
+  const bool hasMap = doc.m_nMapStartPos >= 0;
   size_t imgTag = ClampOffset(doc.m_nImgTagPos, text.size());
   size_t start = hasMap ? ClampOffset(doc.m_nMapStartPos, text.size()) : imgTag;
   const std::string_view before = text.substr(0, start);

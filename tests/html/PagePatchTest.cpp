@@ -53,9 +53,15 @@ TEST(PagePatch, AttributesTheEditorDoesNotReadStayInTheirOrderAndNamesMatchWhole
       // Names that begin with a read name are other attributes.
       {"<area coords=\"1,1,9,9\" hreflang=\"de\" href=\"b\" targetx=1 alternate alt=\"A\">", "b", "", "A",
        "hreflang=\"de\" targetx=1 alternate"},
-      {"<area coords=1,1,9,9 TITLE = 'x y' aria-label=\"&quot;q&quot;\" Target=t>", "", "t", "",
+      {"<area coords=1,1,9,9 TITLE = 'x y' aria-label=\"&quot;q&quot;\" Target=t href=u>", "u", "t", "",
        "TITLE = 'x y' aria-label=\"&quot;q&quot;\""},
       {"<area\ncoords=1,1,9,9\nid=i1\ntabindex=2/>", "", "", "", "id=i1 tabindex=2/"},
+      // Line ends around "=" are blanks; the first of repeated attributes counts.
+      {"<area coords=1,1,9,9 title\n=\n\"t\" href=a href=b>", "a", "", "", "title\n=\n\"t\" href=b"},
+      // What the writer would not write itself stays as it stood: an empty
+      // ALT, a target without a link.
+      {"<area coords=1,1,9,9 alt=\"\" href=a>", "a", "", "", "alt=\"\""},
+      {"<area coords=1,1,9,9 nohref target=_top>", "", "", "", "target=_top"},
   };
   for (const auto& c : cases) {
     Reader r;
@@ -67,11 +73,13 @@ TEST(PagePatch, AttributesTheEditorDoesNotReadStayInTheirOrderAndNamesMatchWhole
     EXPECT_EQ(a.m_strAlt, c.alt) << c.tag;
     EXPECT_EQ(a.m_strOtherAttrs, c.others) << c.tag;
     EXPECT_TRUE(r.host.messages.empty()) << c.tag;
-    // Written back after the editor's own attributes, and read again alike.
-    EXPECT_NE(written.find(" " + c.others + ">"), std::string::npos) << written;
+    // Written back after the editor's own attributes (less one it writes
+    // itself), and read again alike.
+    const std::string kept = c.others == "title\n=\n\"t\" href=b" ? "title\n=\n\"t\"" : c.others;
+    EXPECT_NE(written.find(" " + kept + ">"), std::string::npos) << written;
     Reader again;
     Resave(written, again);
-    EXPECT_EQ(again.Area(0).m_strOtherAttrs, c.others);
+    EXPECT_EQ(again.Area(0).m_strOtherAttrs, kept);
   }
   // The map tag keeps its own; the default area its texts and attributes.
   Reader r;
@@ -174,6 +182,7 @@ TEST(PagePatch, SavingAnUneditedPageAgainChangesNothing) {
       "<p>x</p><img src=\"p.jpg\" alt=\"p\" /><p>y</p>",                          // no usemap, XHTML
       "<img src=p.jpg usemap=\"#gone\">\r\n<p>the map is missing</p>",               // a missing map
       "<img src=p.jpg usemap=#m><p>a</p><map name=m><area coords=1,1,2,2 /></map>",  // no line end before the map
+      "<map name=m><area coords=1,1,2,2></map><img src=p.jpg usemap=#m>",              // the map first of all
   };
   for (const std::string& page : pages) {
     Reader first, second, third;
@@ -184,6 +193,10 @@ TEST(PagePatch, SavingAnUneditedPageAgainChangesNothing) {
     // Nothing before the map's place changed.
     const size_t start = page.find("<map") != std::string::npos ? page.find("<map") : page.find("<img");
     EXPECT_EQ(once.substr(0, start), page.substr(0, start));
+    // One map, never a second one beside the old.
+    size_t maps = 0;
+    for (size_t at = 0; (at = once.find("<map", at)) != std::string::npos; ++at) ++maps;
+    EXPECT_EQ(maps, 1u) << once;
   }
   Reader r;
   const std::string xhtml = Resave(pages[1], r);
