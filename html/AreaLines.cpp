@@ -23,11 +23,6 @@ void AppendValue(CPageBytes& out, std::string_view v) {
   out.Append(v);
 }
 
-void AppendAttribute(CPageBytes& out, std::string_view name, std::string_view value) {
-  out.Append(name);
-  AppendValue(out, value);
-  out.Append('"');
-}
 
 namespace {
 

@@ -92,22 +92,39 @@ void ReadTrailingComment(CByteScanner& s, CArea& area) {
 
 enum class AreaAttribute { Other, Shape, Coords, Href, NoHref, Target, Alt, OnClick, OnMouseOver, OnMouseOut };
 
-// Which attribute the editor reads `name` is, by the whole name.
-AreaAttribute AreaAttributeOf(std::string_view name) {
-  switch (name.size()) {
-    case 3: return IsWord(name, "alt") ? AreaAttribute::Alt : AreaAttribute::Other;
-    case 4: return IsWord(name, "href") ? AreaAttribute::Href : AreaAttribute::Other;
-    case 5: return IsWord(name, "shape") ? AreaAttribute::Shape : AreaAttribute::Other;
-    case 6:
-      if (IsWord(name, "coords")) return AreaAttribute::Coords;
-      if (IsWord(name, "target")) return AreaAttribute::Target;
-      if (IsWord(name, "nohref")) return AreaAttribute::NoHref;
-      return AreaAttribute::Other;
-    case 7: return IsWord(name, "onclick") ? AreaAttribute::OnClick : AreaAttribute::Other;
-    case 10: return IsWord(name, "onmouseout") ? AreaAttribute::OnMouseOut : AreaAttribute::Other;
-    case 11: return IsWord(name, "onmouseover") ? AreaAttribute::OnMouseOver : AreaAttribute::Other;
-    default: return AreaAttribute::Other;
+// Which attribute the editor reads the name at the scanner's position is,
+// by the whole name; the scanner ends after the name. The names read are
+// looked for where they stand, as often as every area has them.
+AreaAttribute ReadAreaAttributeName(CByteScanner& s) {
+  switch (LowerAscii(s.Peek())) {
+    case 's':
+      if (s.TakeAttributeName("shape")) return AreaAttribute::Shape;
+      break;
+    case 'c':
+      if (s.TakeAttributeName("coords")) return AreaAttribute::Coords;
+      break;
+    case 'h':
+      if (s.TakeAttributeName("href")) return AreaAttribute::Href;
+      break;
+    case 'n':
+      if (s.TakeAttributeName("nohref")) return AreaAttribute::NoHref;
+      break;
+    case 't':
+      if (s.TakeAttributeName("target")) return AreaAttribute::Target;
+      break;
+    case 'a':
+      if (s.TakeAttributeName("alt")) return AreaAttribute::Alt;
+      break;
+    case 'o':
+      if (s.TakeAttributeName("onclick")) return AreaAttribute::OnClick;
+      if (s.TakeAttributeName("onmouseover")) return AreaAttribute::OnMouseOver;
+      if (s.TakeAttributeName("onmouseout")) return AreaAttribute::OnMouseOut;
+      break;
+    default:
+      break;
   }
+  s.ReadAttributeName();
+  return AreaAttribute::Other;
 }
 
 }  // namespace
@@ -173,7 +190,7 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
       continue;
     }
     const size_t nameStart = s.Pos();
-    AreaAttribute kind = AreaAttributeOf(s.ReadAttributeName());
+    AreaAttribute kind = ReadAreaAttributeName(s);
     const unsigned bit = 1u << unsigned(kind);
     if (kind != AreaAttribute::Other && (seen & bit)) kind = AreaAttribute::Other;
     seen |= bit;

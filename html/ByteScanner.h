@@ -46,6 +46,16 @@ class CByteScanner {
   // Moves to the next "<" (or the end); false when there is none.
   bool SeekTagOpen();
 
+  // Whether the attribute name at the position is `lowerName`, whole, in any
+  // letter case; the position then ends after it.
+  bool TakeAttributeName(std::string_view lowerName) {
+    if (!Matches(lowerName)) return false;
+    const size_t end = m_pos + lowerName.size();
+    if (end < m_text.size() && !IsAttributeNameEnd(m_text[end])) return false;
+    m_pos = end;
+    return true;
+  }
+
   // The attribute name at the position: its first byte and every byte up to
   // a blank, a line end, "/", ">" or "=". Names are compared whole: an
   // "hreflang" is not an "href". The position ends after the name.

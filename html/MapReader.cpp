@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 #include <new>
+#include <algorithm>
 #include <utility>
 #include <unordered_set>
 
@@ -42,6 +43,7 @@ class CPageScanner {
   std::vector<ImageRecord> ScanImages() {
     std::vector<ImageRecord> images;
     m_marks.clear();
+    m_contentTags.clear();
     CByteScanner s(m_text);
     while (s.SeekTagOpen()) {
       if (s.SkipComment()) continue;
@@ -49,12 +51,17 @@ class CPageScanner {
       if (s.Matches("<img")) {
         images.push_back(ReadImageTag(s));
         Note(TagKind::Image, at, s.Pos());
+        m_contentTags.push_back(at);
       } else if (s.Matches("<script")) {
+        m_contentTags.push_back(at);
         ScanScript(s);
       } else {
         const TagKind kind = MapScanKind(s);
         s.SkipTag();
-        if (kind != TagKind::Other) Note(kind, at, s.Pos());
+        if (kind != TagKind::Other)
+          Note(kind, at, s.Pos());
+        else
+          m_contentTags.push_back(at);
       }
     }
     return images;
@@ -103,6 +110,8 @@ class CPageScanner {
     bool wanted = false;
     bool closed = false;
     size_t wantedEnd = 0;  // past the last tag that belonged to the wanted map
+    size_t tagEnd = 0;     // past the wanted map's start tag
+    std::vector<std::pair<size_t, size_t>> areas;  // the wanted map's area tags, with their comments
   };
 
   // Offsets are noted in 32 bits; a longer text is scanned twice in full.
@@ -128,18 +137,21 @@ class CPageScanner {
         scan.wanted = ReadMapTag(s);
         if (scan.wanted) {
           m_doc.m_nMapStartPos = int32_t(at);
-          scan.wantedEnd = s.Pos();
+          scan.wantedEnd = scan.tagEnd = s.Pos();
+          scan.areas.clear();
         }
         break;
       case TagKind::Area:
         if (!scan.wanted) return at + 1;
         if (std::unique_ptr<CArea> area = ReadAreaTag(s, m_doc)) AddArea(std::move(area));
         scan.wantedEnd = s.Pos();
+        scan.areas.emplace_back(at, s.Pos());
         break;
       case TagKind::MapEnd:
         s.Advance(6);
         m_doc.m_nMapEndPos = int32_t(s.Pos());
         scan.closed = scan.wanted;
+        if (scan.wanted) KeepMapContent(scan, at);
         break;
       default:
         s.SkipTag();
@@ -164,8 +176,41 @@ class CPageScanner {
   // A wanted map that is never closed ends after its last area, so that a
   // later write replaces only what was read.
   void Finish(const MapScan& scan) {
-    if (!scan.closed && m_doc.m_nMapStartPos >= 0) m_doc.m_nMapEndPos = int32_t(scan.wantedEnd);
+    if (!scan.closed && m_doc.m_nMapStartPos >= 0) {
+      m_doc.m_nMapEndPos = int32_t(scan.wantedEnd);
+      KeepMapContent(scan, scan.wantedEnd);
+    }
   }
+
+  // What the wanted map holds besides its areas (the picture itself, links,
+  // other elements) is written back with the new map; blanks, comments and
+  // bare text between the areas go, as they always have. Only a stretch that
+  // holds a tag the image scan met is looked at again: the comments between
+  // areas may be most of a big page.
+  void KeepMapContent(const MapScan& scan, size_t contentEnd) {
+    m_doc.m_listMapKept.clear();
+    size_t from = scan.tagEnd;
+    auto keepGap = [&](size_t to) {
+      const auto tag = std::lower_bound(m_contentTags.begin(), m_contentTags.end(), from);
+      if (tag == m_contentTags.end() || *tag >= to) return;
+      CByteScanner g(m_text.substr(0, to), from);
+      for (;;) {
+        g.SkipSpace();
+        if (!g.SkipComment()) break;
+      }
+      if (g.AtEnd()) return;
+      size_t end = to;
+      while (end > g.Pos() && IsSpaceByte(m_text[end - 1])) --end;
+      m_doc.m_listMapKept.emplace_back(int32_t(g.Pos()), int32_t(end));
+    };
+    for (const auto& [start, end] : scan.areas) {
+      if (start > from) keepGap(start);
+      from = std::max(from, end);
+    }
+    if (contentEnd > from) keepGap(contentEnd);
+  }
+
+  static bool IsSpaceByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
   void Report(const char* tag, const char* attribute) {
     m_doc.ReportMessage(61218, {tag, attribute});
@@ -312,6 +357,8 @@ class CPageScanner {
   std::string_view m_text;
   std::unordered_set<CString> m_scriptNames;
   std::vector<TagMark> m_marks;
+  // Where the image scan met a tag the map scan passes over (in page order).
+  std::vector<size_t> m_contentTags;
 };
 
 // The chosen image's index, or -1 when the user cancelled.

@@ -66,6 +66,12 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   }
   out.Append('>');
   out.Append(newline);
+  for (const auto& [from, to] : doc.m_listMapKept) {
+    const size_t a = ClampOffset(from, text.size()), b = ClampOffset(to, text.size());
+    if (a >= b) continue;
+    out.AppendLasting(text.substr(a, b - a));
+    out.Append(newline);
+  }
   // The document's texts came from this page and are in its charset already.
   CPageText asHeld;
   // Area tags end as the page's own do: as its areas did, or, for a new map,

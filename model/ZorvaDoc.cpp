@@ -70,6 +70,7 @@ void CZorvaDoc::DeleteContents() {
   m_strUseMap.clear();
   m_bPageHasUseMap = false;
   m_strMapOtherAttrs.clear();
+  m_listMapKept.clear();
   m_bPageSelfClosing = false;
   m_pszPageText.reset();
 

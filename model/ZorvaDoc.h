@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/Area.h"
@@ -158,6 +159,8 @@ class CZorvaDoc {
   // tag's other attributes, and whether the map's area tags end in "/>".
   bool m_bPageHasUseMap = false;
   CString m_strMapOtherAttrs;
+  // The map's content besides its areas, as ranges of the page text.
+  std::vector<std::pair<int32_t, int32_t>> m_listMapKept;
   bool m_bPageSelfClosing = false;
   std::optional<std::string> m_pszPageText;
   CString m_strStartFile;

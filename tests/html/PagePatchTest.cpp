@@ -183,6 +183,8 @@ TEST(PagePatch, SavingAnUneditedPageAgainChangesNothing) {
       "<img src=p.jpg usemap=\"#gone\">\r\n<p>the map is missing</p>",               // a missing map
       "<img src=p.jpg usemap=#m><p>a</p><map name=m><area coords=1,1,2,2 /></map>",  // no line end before the map
       "<map name=m><area coords=1,1,2,2></map><img src=p.jpg usemap=#m>",              // the map first of all
+      // What the map holds besides areas stays: here the picture itself.
+      "<map name=m>\n  <img src=p.jpg usemap=#m>\n  <area coords=1,1,2,2><!-- c -->\n  <a href=x>x</a>\n</map>",
   };
   for (const std::string& page : pages) {
     Reader first, second, third;
@@ -198,6 +200,11 @@ TEST(PagePatch, SavingAnUneditedPageAgainChangesNothing) {
     for (size_t at = 0; (at = once.find("<map", at)) != std::string::npos; ++at) ++maps;
     EXPECT_EQ(maps, 1u) << once;
   }
+  Reader inside;
+  const std::string kept = Resave(pages[5], inside);
+  EXPECT_NE(kept.find("<map name=\"m\">\n<img src=p.jpg usemap=#m>\n<a href=x>x</a>\n<area shape=\"rect\""),
+            std::string::npos)
+      << kept;
   Reader r;
   const std::string xhtml = Resave(pages[1], r);
   EXPECT_NE(xhtml.find("<img src=\"p.jpg\" alt=\"p\" usemap=\"#p\" />"), std::string::npos) << xhtml;
