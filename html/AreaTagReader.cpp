@@ -166,8 +166,8 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
     return decoded;
   };
 
-  // A browser takes the first of attributes that repeat; later ones are
-  // kept as they stand. An empty ALT and a target without a link, which the
+  // A browser takes the first of attributes that repeat and ignores the
+  // others. An empty ALT and a target without a link, which the
   // writer would not write, are kept as they stand too.
   unsigned seen = 0;
   std::string_view altText, targetText;
@@ -190,9 +190,13 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
       continue;
     }
     const size_t nameStart = s.Pos();
-    AreaAttribute kind = ReadAreaAttributeName(s);
+    const AreaAttribute kind = ReadAreaAttributeName(s);
     const unsigned bit = 1u << unsigned(kind);
-    if (kind != AreaAttribute::Other && (seen & bit)) kind = AreaAttribute::Other;
+    if (kind != AreaAttribute::Other && (seen & bit)) {
+      // A repeat means nothing to a browser; the writer would not write it.
+      ReadOtherAttribute(s, nameStart);
+      continue;
+    }
     seen |= bit;
     switch (kind) {
       case AreaAttribute::Shape:
