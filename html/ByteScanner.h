@@ -46,6 +46,16 @@ class CByteScanner {
   // Moves to the next "<" (or the end); false when there is none.
   bool SeekTagOpen();
 
+  // Whether a tag named by `lowerOpen` ("<img") starts at the position: the
+  // name whole, as browsers read it ("<imgsrc" is another tag).
+  bool MatchesTag(std::string_view lowerOpen) const {
+    if (!Matches(lowerOpen)) return false;
+    const size_t end = m_pos + lowerOpen.size();
+    if (end >= m_text.size()) return true;
+    const char c = m_text[end];
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>';
+  }
+
   // Whether the attribute name at the position is `lowerName`, whole, in any
   // letter case; the position then ends after it.
   bool TakeAttributeName(std::string_view lowerName) {

@@ -48,11 +48,11 @@ class CPageScanner {
     while (s.SeekTagOpen()) {
       if (s.SkipComment()) continue;
       const size_t at = s.Pos();
-      if (s.Matches("<img")) {
+      if (s.MatchesTag("<img")) {
         images.push_back(ReadImageTag(s));
         Note(TagKind::Image, at, s.Pos());
         m_contentTags.push_back(at);
-      } else if (s.Matches("<script")) {
+      } else if (s.MatchesTag("<script")) {
         m_contentTags.push_back(at);
         ScanScript(s);
       } else {
@@ -91,7 +91,7 @@ class CPageScanner {
       if (kind != TagKind::Other) {
         s.SetPos(MapScanStep(scan, kind, at));
         if (scan.closed) break;
-      } else if (s.Matches("<script")) {
+      } else if (s.MatchesTag("<script")) {
         ScanScript(s);
       } else {
         s.SkipTag();
@@ -122,8 +122,8 @@ class CPageScanner {
 
   // What the map scan makes of the tag at the position.
   static TagKind MapScanKind(const CByteScanner& s) {
-    if (s.Matches("<map")) return TagKind::Map;
-    if (s.Matches("<area")) return TagKind::Area;
+    if (s.MatchesTag("<map")) return TagKind::Map;
+    if (s.MatchesTag("<area")) return TagKind::Area;
     if (s.Matches("</map>")) return TagKind::MapEnd;
     return TagKind::Other;
   }

@@ -79,6 +79,15 @@ TEST(PagePatch, AttributesTheEditorDoesNotReadStayInTheirOrderAndNamesMatchWhole
     Resave(written, again);
     EXPECT_EQ(again.Area(0).m_strOtherAttrs, c.others);
   }
+  // Tag names count whole too: "<imgsrc" and "<mapname" are other tags.
+  {
+    Reader r;
+    ASSERT_TRUE(r.Read("<imgsrc=x.jpg><img src=p.jpg usemap=#m><mapname=m><areacoords=1,1,2,2>"
+                       "<map name=m><area coords=3,3,4,4></map>"));
+    EXPECT_EQ(r.doc.m_strPicturePath, "/site/p.jpg");
+    ASSERT_EQ(r.doc.m_listArea.size(), 1u);
+    EXPECT_EQ(r.Points(0), (std::vector<CPoint>{{3, 3}, {4, 4}}));
+  }
   // The map tag keeps its own; the default area its texts and attributes.
   Reader r;
   const std::string written =
