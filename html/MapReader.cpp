@@ -291,8 +291,9 @@ class CPageScanner {
           return true;
         },
         [&](std::string_view raw) { KeepAttribute(others, raw); });
+    // The map's name follows the usemap's "#", as the writer takes it.
     std::string_view wanted = m_doc.m_strUseMap;
-    if (!wanted.empty()) wanted.remove_prefix(1);
+    if (const size_t hash = wanted.find('#'); hash != std::string_view::npos) wanted.remove_prefix(hash + 1);
     const bool isWanted = name && *name == wanted;
     if (isWanted) m_doc.m_strMapOtherAttrs = std::move(others);
     return isWanted;

@@ -98,6 +98,13 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   } else {
     const size_t at = UseMapInsertPos(text, imgTag, imgEnd);
     out.AppendLasting(text.substr(imgTag, at - imgTag));
+    // An attribute left without its value ("alt=>") would take the usemap
+    // as its value; it gets its empty one first.
+    size_t last = at;
+    while (last > imgTag && (text[last - 1] == ' ' || text[last - 1] == '\t' || text[last - 1] == '\r' ||
+                             text[last - 1] == '\n'))
+      --last;
+    if (last > imgTag && text[last - 1] == '=') out.Append("\"\"");
     AppendAttribute(out, L.usemap, doc.m_strUseMap);
     out.AppendLasting(text.substr(at));
   }

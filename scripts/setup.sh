@@ -16,12 +16,13 @@ BUILD_DIR=${BUILD_DIR:-build}
 # machine's /usr/local/bin/convert is only a stand-in that hands over to the real
 # one); desktop-file-utils, libxml2-utils and shared-mime-info for checking what
 # cmake --install puts in place; Qt Help (its library, qhelpgenerator for the
-# manual, and the SQLite driver the help files are read through).
+# manual, and the SQLite driver the help files are read through); python3 with
+# html5lib to read patched pages back as a browser parses them.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth qt6-translations-l10n xdotool x11-apps imagemagick
-  desktop-file-utils libxml2-utils shared-mime-info)
+  desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

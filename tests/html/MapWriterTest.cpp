@@ -284,6 +284,8 @@ TEST(MapWriterPatch, InsertsAMapAndTheUsemapAttributeWhenThePageHadNone) {
       // A "/" that ends an unquoted value is the value's.
       {"<img src=a.jpg/>", "<img src=a.jpg/ USEMAP=\"#a\">", "", closed},
       {"<img alt=\"x>y\" src=a.jpg>", "<img alt=\"x>y\" src=a.jpg USEMAP=\"#a\">", "", closed},
+      // An attribute left without its value gets its empty one first.
+      {"<img src=a.jpg alt=>", "<img src=a.jpg alt=\"\" USEMAP=\"#a\">", "", closed},
       {"<img src=\"a.jpg\"", "<img src=\"a.jpg\" USEMAP=\"#a\"", "", closed},
       // The image names a map the page lacks: the map is written, the
       // usemap is not repeated.

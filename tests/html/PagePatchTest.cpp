@@ -190,6 +190,8 @@ TEST(PagePatch, SavingAnUneditedPageAgainChangesNothing) {
       "<img src=p.jpg usemap=\"#gone\">\r\n<p>the map is missing</p>",               // a missing map
       "<img src=p.jpg usemap=#m><p>a</p><map name=m><area coords=1,1,2,2 /></map>",  // no line end before the map
       "<map name=m><area coords=1,1,2,2></map><img src=p.jpg usemap=#m>",              // the map first of all
+      // A usemap without "#" names its map whole, read and written alike.
+      "<img src=p.jpg usemap=\"annai\"><map name=\"annai\"><area coords=1,1,2,2></map>",
       // What the map holds besides areas stays: here the picture itself.
       "<map name=m>\n  <img src=p.jpg usemap=#m>\n  <area coords=1,1,2,2><!-- c -->\n  <a href=x>x</a>\n</map>",
   };
@@ -208,7 +210,7 @@ TEST(PagePatch, SavingAnUneditedPageAgainChangesNothing) {
     EXPECT_EQ(maps, 1u) << once;
   }
   Reader inside;
-  const std::string kept = Resave(pages[5], inside);
+  const std::string kept = Resave(pages[6], inside);
   EXPECT_NE(kept.find("<map name=\"m\">\n<img src=p.jpg usemap=#m>\n<a href=x>x</a>\n<area shape=\"rect\""),
             std::string::npos)
       << kept;
