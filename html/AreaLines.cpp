@@ -1,6 +1,7 @@
 #include "html/AreaLines.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -57,10 +58,29 @@ void AppendKeptAttributes(CPageBytes& out, std::string_view kept, unsigned writt
 }
 
 // A comment's text, written so that it cannot end the comment early.
+// Whether `s` holds a "-" or an "&". Comments are short and every area may
+// have one: eight bytes are looked at together instead of calling a search
+// twice.
+bool HasDashOrAmpersand(std::string_view s) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  auto hasByte = [&](uint64_t w, unsigned char c) {
+    const uint64_t x = w ^ (kOnes * c);
+    return ((x - kOnes) & ~x & kHighs) != 0;
+  };
+  size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    uint64_t w;
+    std::memcpy(&w, s.data() + i, 8);
+    if (hasByte(w, '-') || hasByte(w, '&')) return true;
+  }
+  for (; i < s.size(); ++i)
+    if (s[i] == '-' || s[i] == '&') return true;
+  return false;
+}
+
 void AppendCommentText(CPageBytes& out, std::string_view comment) {
   const char last = comment.back();
-  if (last != ' ' && last != '\t' && !std::memchr(comment.data(), '-', comment.size()) &&
-      !std::memchr(comment.data(), '&', comment.size()))
+  if (last != ' ' && last != '\t' && !HasDashOrAmpersand(comment))
     out.Append(comment);
   else
     out.Append(EncodeCommentText(comment));
@@ -266,7 +286,10 @@ bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style
   // A browser gives a pixel that areas share to the first of them in the
   // map; the editor shows the last of its list on top. The map goes from the
   // top down, numbered as the area list shows it.
-  const std::vector<const CArea*> areas(doc.m_listArea.rbegin(), doc.m_listArea.rend());
+  // One walk of the list: its size is known without counting.
+  std::vector<const CArea*> areas;
+  areas.reserve(doc.m_listArea.size());
+  for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it) areas.push_back(*it);
   std::vector<size_t> leftOut;
   if (!AppendLinesAsking(out, doc, areas, style, text, leftOut)) return false;
   out.Append(style.L.defaultArea);
