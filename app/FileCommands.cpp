@@ -222,10 +222,17 @@ bool CFileCommands::SaveUnder(const std::string& chosen) {
   }
   const auto path = ModelPath(chosen);
   if (!path) return false;
-  m_doc.SetPathName(*path);
-  m_doc.SetTitle(*path);
-  const bool saved = kind == SaveKind::Project ? m_doc.OnSaveDocument(*path) : WritePage(*path);
-  m_recent.Add(m_doc.GetPathName());
+  // The document takes the new name only once its file is there: a failed
+  // write must leave the name that the next Save writes to as it was.
+  bool saved = false;
+  if (kind == SaveKind::Project) {
+    saved = m_doc.OnSaveDocument(*path);
+  } else if (WritePage(*path)) {
+    m_doc.SetPathName(*path);
+    m_doc.SetTitle(*path);
+    saved = true;
+  }
+  if (saved) m_recent.Add(m_doc.GetPathName());
   DocumentChanged();
   return saved;
 }

@@ -192,10 +192,25 @@ TEST_F(FileCommandsTest, SaveWritesByTheNamesEndingAndRefusesOtherNames) {
   EXPECT_TRUE(Path().empty());
   EXPECT_TRUE(doc.IsModified());
 
+  // A Save As that cannot write (no such folder) keeps the name, the title
+  // and the recent files as they were, for projects and pages alike.
+  for (const char* name : {"missing/site.zvf", "missing/index.html"}) {
+    host.messages.clear();
+    const std::string title = doc.GetTitle();
+    const std::string recent = Recent(1);
+    dialogs.answers.push_back(dir.File(name));
+    frame->RouteCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{61858}) << name;
+    EXPECT_TRUE(Path().empty()) << name;
+    EXPECT_EQ(doc.GetTitle(), title) << name;
+    EXPECT_EQ(Recent(1), recent) << name;
+    EXPECT_TRUE(doc.IsModified()) << name;
+  }
+
   // Any letter case of .zvf is the project file, written as .zvf.
   doc.SetPathName(*zorva::Utf8ToCp932(dir.File("site.Zvf")));
   frame->RouteCommand(ID_FILE_SAVE);
-  EXPECT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked.size(), 3u);
   EXPECT_TRUE(std::filesystem::exists(dir.File("site.zvf")));
   EXPECT_FALSE(doc.IsModified());
 
@@ -205,8 +220,8 @@ TEST_F(FileCommandsTest, SaveWritesByTheNamesEndingAndRefusesOtherNames) {
   Edit();
   dialogs.answers.push_back(dir.File("drop.zvf"));
   frame->RouteCommand(ID_FILE_SAVE);
-  ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[1].request.initialName, "drop");
+  ASSERT_EQ(dialogs.asked.size(), 4u);
+  EXPECT_EQ(dialogs.asked[3].request.initialName, "drop");
   EXPECT_TRUE(std::filesystem::exists(dir.File("drop.zvf")));
   EXPECT_FALSE(doc.IsModified());
 }
