@@ -14,6 +14,7 @@ constexpr unsigned kIndicatorTexts[4] = {59142, 59137, 59138, 59139};
 
 CFrameStatusBar::CFrameStatusBar(QWidget* parent) : QStatusBar(parent) {
   m_text = new QLabel(UiText(57345), this);
+  m_text->setTextFormat(Qt::PlainText);
   m_progress = new QProgressBar(this);
   m_progress->setObjectName(QStringLiteral("progress108"));
   m_progress->setRange(0, 100);

@@ -25,6 +25,7 @@ CGreetingDlg::CGreetingDlg(QWidget* parent) : QDialog(parent) {
   picture->setPixmap(icon.pixmap(side, side));
   picture->setAlignment(Qt::AlignTop);
   auto* welcome = new QLabel(UiText(zorva::DialogLabelId(kDialogId, 1)), this);
+  welcome->setTextFormat(Qt::PlainText);
 
   m_new = new QRadioButton(UiText(DialogControlTextId(kDialogId, kNewButton)), this);
   m_open = new QRadioButton(UiText(DialogControlTextId(kDialogId, kOpenButton)), this);

@@ -101,5 +101,6 @@ CHelpWindow* CHelpSystem::OpenWindow() {
 
 void CHelpSystem::Tell(const QString& text) const {
   QMessageBox box(QMessageBox::Warning, UiText(57344), text, QMessageBox::Ok, m_owner);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }

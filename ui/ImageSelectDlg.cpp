@@ -20,6 +20,7 @@ CImageSelectDlg::CImageSelectDlg(const std::vector<std::string>& lines, QWidget*
     : QDialog(parent), m_list(new QListWidget(this)) {
   setWindowTitle(UiText(zorva::DialogCaptionId(kDlg)));
   auto* prompt = new QLabel(UiText(zorva::DialogLabelId(kDlg, 1)));
+  prompt->setTextFormat(Qt::PlainText);
   prompt->setWordWrap(true);
   auto* headings = new QHBoxLayout;
   headings->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, 2))));

@@ -56,6 +56,9 @@ void CQtDocumentHost::OnUiThread(const std::function<void()>& fn) {
 namespace {
 int RunMessageBox(QWidget* parent, const QString& text, unsigned type) {
   QMessageBox box(QMessageBox::Warning, UiText(57344), text, QMessageBox::NoButton, parent);
+  // Product texts and file names are shown as they are: "<IMG>" is a word
+  // here, not a picture.
+  box.setTextFormat(Qt::PlainText);
   switch (type & 0xF) {
     case MB_OKCANCEL:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -90,6 +93,7 @@ int CQtDocumentHost::DoChoiceDialog(unsigned dialogId) {
   using namespace zorva;
   QMessageBox box(QMessageBox::Question, UiText(DialogCaptionId(dialogId)),
                   UiText(DialogLabelId(dialogId, 1)), QMessageBox::NoButton, m_frame);
+  box.setTextFormat(Qt::PlainText);
   QPushButton* act = box.addButton(UiText(DialogControlTextId(dialogId, 1)), QMessageBox::AcceptRole);
   QPushButton* ignore =
       box.addButton(UiText(DialogControlTextId(dialogId, 5)), QMessageBox::DestructiveRole);

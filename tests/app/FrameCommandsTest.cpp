@@ -11,6 +11,7 @@
 #include "ui/FrameCommands.h"
 #include "ui/MainToolBar.h"
 #include "ui/PropertyBar.h"
+#include "ui/QtDocumentHost.h"
 #include "ui/RulerWidget.h"
 #include "ui/ToolBox.h"
 #include "ui/ViewPane.h"
@@ -211,4 +212,24 @@ TEST_F(FrameCommands, HelpWithoutAHelpFileSaysWhereItLooked) {
   Action(ID_HELP_CONTENTS)->trigger();
   EXPECT_TRUE(text.startsWith(QStringLiteral("Not Exist Html Help File\n\n   File Path [ ")));
   EXPECT_TRUE(text.endsWith(QStringLiteral("test_app.qhc ]"))) << text.toStdString();
+}
+
+TEST_F(FrameCommands, MessagesShowTheirTextAsTextNotMarkup) {
+  // The page reader's "no <IMG> tag" message, and a file name with markup in
+  // it, must read as they are written.
+  CQtDocumentHost qtHost;
+  for (const char* text : {"指定されたHTMLファイルには<IMG>タグがありません", "<b>a</b>&amp;.jpg"}) {
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        format = box->textFormat();
+        shown = box->text();
+        box->accept();
+      }
+    });
+    qtHost.MessageBox(61219, text, MB_OK);
+    EXPECT_EQ(format, Qt::PlainText) << text;
+    EXPECT_EQ(shown, QString::fromUtf8(text));
+  }
 }
