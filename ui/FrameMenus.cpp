@@ -59,11 +59,11 @@ const MenuCommand kViewMenu[] = {
     {ID_VIEW_ZOOM100, "100%(&1)", true, nullptr},
     {ID_VIEW_ZOOM200, "200%(&2)", true, nullptr},
     kSeparator,
-    {ID_IMAGE_SHOW, "表示(&S)\tCtrl+T", true, nullptr},
+    {ID_IMAGE_SHOW, "表示(&I)\tCtrl+T", true, nullptr},
     {ID_IMAGE_LIGHT, "淡色表示(&L)\tCtrl+T", true, nullptr},
     {ID_IMAGE_HIDE, "非表示(&H)\tCtrl+T", true, nullptr},
     kSeparator,
-    {ID_HTML_PREVIEW, "HTMLプレビュー(&H)...", false, ":/toolbar/preview.png"},
+    {ID_HTML_PREVIEW, "HTMLプレビュー(&W)...", false, ":/toolbar/preview.png"},
 };
 
 const MenuCommand kHelpMenu[] = {

@@ -233,3 +233,21 @@ TEST_F(FrameCommands, MessagesShowTheirTextAsTextNotMarkup) {
     EXPECT_EQ(shown, QString::fromUtf8(text));
   }
 }
+
+TEST_F(FrameCommands, EveryMenusMnemonicsAreUnique) {
+  // A key used twice in one menu only moves between the items it names.
+  for (QAction* top : frame->menuBar()->actions()) {
+    QMenu* menu = top->menu();
+    ASSERT_NE(menu, nullptr);
+    std::map<QChar, QString> seen;
+    for (QAction* item : menu->actions()) {
+      const QString text = item->text();
+      const qsizetype amp = text.indexOf(QLatin1Char('&'));
+      if (amp < 0 || amp + 1 >= text.size()) continue;
+      const QChar key = text.at(amp + 1).toUpper();
+      EXPECT_FALSE(seen.count(key)) << top->text().toStdString() << ": " << text.toStdString() << " and "
+                                    << seen[key].toStdString();
+      seen[key] = text;
+    }
+  }
+}
