@@ -164,6 +164,8 @@ bool CMainFrame::RouteCommandText(unsigned id, std::string& text) {
 }
 
 void CMainFrame::UpdateCommandStates() {
+  // Every edit ends in a state update: the title's mark follows with it.
+  setWindowModified(m_doc.IsModified());
   CCommandActions::Router router;
   router.update = [this](unsigned id, CCmdState& s) { return RouteUpdate(id, s); };
   router.text = [this](unsigned id, std::string& t) { return RouteCommandText(id, t); };
@@ -220,5 +222,8 @@ void CMainFrame::OnViewMessage(const zorva::Message& message) {
 
 void CMainFrame::UpdateTitle() {
   QString docTitle = QString::fromStdString(zorva::Cp932ToUtf8(m_doc.GetTitle()));
-  setWindowTitle(docTitle + QStringLiteral(" - ") + UiText(57344));
+  // "[*]" is where the window system shows unsaved changes ("*" here).
+  docTitle.replace(QStringLiteral("[*]"), QStringLiteral("[**]"));
+  setWindowTitle(docTitle + QStringLiteral("[*] - ") + UiText(57344));
+  setWindowModified(m_doc.IsModified());
 }

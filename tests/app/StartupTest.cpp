@@ -43,7 +43,7 @@ TEST_F(StartupTest, FirstStartWritesTheHtmlDefaultsToTheUsersStore) {
     CZorvaApp app;
     ASSERT_TRUE(app.InitInstance(""));
     ASSERT_NE(app.MainFrame(), nullptr);
-    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("名称未設定 - ZORVA"));
+    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("名称未設定[*] - ZORVA"));
     app.ExitInstance();
   }
   QSettings s(QString::fromStdString(ConfFile()), QSettings::IniFormat);
