@@ -211,6 +211,17 @@ void CZorvaViewWidget::keyPressEvent(QKeyEvent* event) {
   else QAbstractScrollArea::keyPressEvent(event);
 }
 
+void CZorvaViewWidget::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  m_view->OnSetFocus();
+}
+
+void CZorvaViewWidget::focusOutEvent(QFocusEvent* event) {
+  // Space is known only by its key events, and its release may go elsewhere.
+  m_spaceDown = false;
+  QAbstractScrollArea::focusOutEvent(event);
+}
+
 void CZorvaViewWidget::keyReleaseEvent(QKeyEvent* event) {
   if (event->isAutoRepeat()) return;
   const unsigned vk = VirtualKeyFromQt(event->key());

@@ -44,6 +44,8 @@ class CZorvaViewWidget : public QAbstractScrollArea, public IViewHost {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   bool event(QEvent* event) override;
 
  private:

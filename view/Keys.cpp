@@ -157,3 +157,14 @@ void CZorvaView::OnKeyUp(unsigned vk) {
     default: break;
   }
 }
+
+void CZorvaView::OnSetFocus() {
+  // The keys were let go where the view could not see it; their state now
+  // is what counts. A gesture still holding the mouse ends its own way.
+  if (m_host.HasCapture()) return;
+  if (!m_host.IsKeyDown(VK_MENU) && (m_nToolState & DRAG_COPY)) m_nToolState &= ~DRAG_COPY;
+  if (m_host.IsKeyDown(VK_CONTROL) || m_host.IsKeyDown(VK_SPACE)) return;
+  m_doc.m_bHandTool = false;
+  m_frame.SetCurrentTool(0);
+  SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
+}

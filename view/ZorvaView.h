@@ -156,6 +156,9 @@ class CZorvaView {
   // `repeat`: the key was already down (auto-repeat), which is ignored.
   void OnKeyDown(unsigned vk, bool repeat);
   void OnKeyUp(unsigned vk);
+  // The view has the keyboard again (after a dialog, a menu, another
+  // window): a temporary tool whose key was let go meanwhile ends.
+  void OnSetFocus();
   void SetToolCursor(int tool, int state);
   // The host asks which cursor to show.
   void OnSetCursor();

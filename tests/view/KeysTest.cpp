@@ -103,3 +103,25 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     EXPECT_TRUE(ShowsFresh(f));  // the working copy's image is gone
   }
 }
+
+TEST(Keys, ATemporaryToolWhoseKeyWasLetGoElsewhereEndsWhenTheViewHasTheKeysAgain) {
+  // Ctrl+S on the line tool: Ctrl gives the arrow, the save dialog takes the
+  // release. Back in the view the line tool must be there again.
+  for (unsigned vk : {unsigned(VK_CONTROL), unsigned(VK_SPACE)}) {
+    ViewFixture f;
+    f.Key('4', true);
+    f.Key(vk, true);
+    ASSERT_NE(f.frame.GetCurrentTool(), ID_TOOL_LINE);
+    f.host.keys[vk] = false;  // let go while a dialog had the keyboard
+    f.view->OnSetFocus();
+    EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_LINE) << vk;
+    EXPECT_EQ(f.host.cursor, ViewCursor::Cross) << vk;
+    EXPECT_FALSE(f.doc.m_bHandTool) << vk;
+  }
+  // Still held: the temporary tool stays.
+  ViewFixture f;
+  f.Key('4', true);
+  f.Key(VK_CONTROL, true);
+  f.view->OnSetFocus();
+  EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_ARROW);
+}
