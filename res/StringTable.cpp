@@ -216,6 +216,8 @@ const StringEntry kStringTable[] = {
     {65014, "属性「%1」が二度書かれています"},
     // %1: the area list's numbers of the areas left out of the page.
     {65015, "HTMLで定義されていない形に変換できないエリアがあるため、出力しませんでした（エリア %1）"},
+    // %1: the preview page's path.
+    {65016, "WEBブラウザが見つかりません\nプレビューのページは書き出してあります:\n%1"},
 
     // File commands: the file dialogs' titles and filters ("|"-separated:
     // description, patterns, ..., ending in "||"), and their refusals.

@@ -104,12 +104,15 @@ TEST(HtmlPreview, WritesThePreviewPageAndReportsShellFailures) {
   const struct {
     int result;
     std::vector<unsigned> ids;
-  } cases[] = {{2, {61220}}, {31, {61221}}, {27, {61221}}, {0, {61222}}, {32, {61222}}, {33, {}}};
+  } cases[] = {{2, {61220}}, {31, {65016}}, {27, {65016}}, {0, {61222}}, {32, {61222}}, {33, {}}};
   for (const auto& c : cases) {
     host.messages.clear();
     host.shellResult = c.result;
     EXPECT_EQ(html::ShowPreview(doc), c.ids.empty());
     EXPECT_EQ(host.MessageIds(), c.ids) << c.result;
+    // Without a browser the user is told where the page is.
+    if (c.ids == std::vector<unsigned>{65016})
+      EXPECT_NE(host.messages.back().text.find(doc.m_strPreviewPath), std::string::npos);
   }
   // A cancelled choice opens nothing and says nothing.
   host.messages.clear();
