@@ -21,6 +21,9 @@ namespace zorva {
 
 namespace {
 
+// "The JPEG file "%1" cannot be opened".
+constexpr unsigned kCannotOpenJpeg = 65017;
+
 // Everything the library frames touch; plain data only, because the library
 // leaves them with longjmp.
 struct JpegSession {
@@ -122,7 +125,7 @@ struct SessionCloser {
 
 void RunJpegLoad(CLoadJob& job, bool paletteDisplay) {
   std::FILE* file = OpenPictureFile(job.Path());
-  if (!file) return job.Fail(61216);
+  if (!file) return job.FailOpening(kCannotOpenJpeg);
 
   auto session = std::make_unique<JpegSession>();
   JpegSession* s = session.get();
@@ -132,7 +135,7 @@ void RunJpegLoad(CLoadJob& job, bool paletteDisplay) {
   s->cinfo.client_data = s;
   SessionCloser closer{s, file};
 
-  if (!ReadHeader(s, file)) return job.FailWithText(s->message);
+  if (!ReadHeader(s, file)) return job.FailOpening(kCannotOpenJpeg, s->message);
   switch (s->cinfo.jpeg_color_space) {
     case JCS_GRAYSCALE:
     case JCS_RGB:
@@ -163,7 +166,7 @@ void RunJpegLoad(CLoadJob& job, bool paletteDisplay) {
   job.BeginProgress(FormatString(61217, {job.FileName()}));
   if (!DecodeRows(s, &job, pixels.get(), row.data(), histogram.get())) {
     if (s->abandoned) return;
-    return job.FailWithText(s->message);
+    return job.FailOpening(kCannotOpenJpeg, s->message);
   }
   if (!paletteDisplay) return job.Finish(std::move(pixels));
 

@@ -1,5 +1,7 @@
 #include "image/LoadJob.h"
 
+#include "platform/StringTable.h"
+
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
 #include "platform/MessageQueue.h"
@@ -98,10 +100,16 @@ void CLoadJob::Fail(unsigned stringId) {
   if (ClearLoadedFlag()) m_doc.Host().PostToView(UM_LOADNOTIFY, 0, intptr_t(stringId));
 }
 
-void CLoadJob::FailWithText(const std::string& text) {
+void CLoadJob::FailWithText(const std::string& text, unsigned stringId) {
   // The mutex and the progress display go first: the box may stay open long.
   Release();
-  if (ClearLoadedFlag()) m_doc.Host().MessageBox(0, text, MB_OK | MB_ICONEXCLAMATION);
+  if (ClearLoadedFlag()) m_doc.Host().MessageBox(stringId, text, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CLoadJob::FailOpening(unsigned stringId, const std::string& detail) {
+  std::string text = FormatString(stringId, {FileName()});
+  if (!detail.empty()) text += "\n" + detail;
+  FailWithText(text, stringId);
 }
 
 }  // namespace zorva

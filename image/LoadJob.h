@@ -59,7 +59,10 @@ class CLoadJob {
   // Failures clear the document's loaded flag and tell the user: a string
   // number as UM_LOADNOTIFY (0, id), a library's own text as a message box.
   void Fail(unsigned stringId);
-  void FailWithText(const std::string& text);
+  void FailWithText(const std::string& text, unsigned stringId = 0);
+  // A file that cannot be read as a picture: string `stringId` naming the
+  // file, the library's own words (English) on a second line when it has any.
+  void FailOpening(unsigned stringId, const std::string& detail = {});
 
  private:
   void Release();

@@ -22,6 +22,9 @@ namespace zorva {
 
 namespace {
 
+// "The PNG file "%1" cannot be opened".
+constexpr unsigned kCannotOpenPng = 65018;
+
 // The background of transparent pixels when the file names none.
 constexpr png_color_16 kOwnBackground = {0, 255, 255, 255, 255};
 // File gamma assumed without a gAMA chunk, and the screen's.
@@ -133,7 +136,7 @@ struct SessionCloser {
 
 void RunPngLoad(CLoadJob& job) {
   std::FILE* file = OpenPictureFile(job.Path());
-  if (!file) return job.Fail(65002);
+  if (!file) return job.FailOpening(kCannotOpenPng);
 
   auto session = std::make_unique<PngSession>();
   PngSession* s = session.get();
@@ -145,11 +148,11 @@ void RunPngLoad(CLoadJob& job) {
 
   job.PostStart();
   if (!job.LockPicture()) return;
-  if (!ReadHeader(s, file)) return job.FailWithText(s->message);
+  if (!ReadHeader(s, file)) return job.FailOpening(kCannotOpenPng, s->message);
   if (!PictureSizeAllowed(s->width, s->height)) return job.Fail(61224);
   const size_t width = s->width;
   const bool grey = s->rowBytes == 2 * width;
-  if (!grey && s->rowBytes != 4 * width) return job.FailWithText("unexpected PNG row layout");
+  if (!grey && s->rowBytes != 4 * width) return job.FailOpening(kCannotOpenPng, "unexpected PNG row layout");
 
   std::unique_ptr<CBitmap> bitmap = CBitmap::Create32ForOverwrite(int32_t(s->width), int32_t(s->height));
   std::vector<png_bytep> rows;
@@ -164,7 +167,7 @@ void RunPngLoad(CLoadJob& job) {
   job.BeginProgress(FormatString(65001, {job.FileName()}));
   if (!DecodeRows(s, &job, rows.data(), grey)) {
     if (s->abandoned) return;
-    return job.FailWithText(s->message);
+    return job.FailOpening(kCannotOpenPng, s->message);
   }
   job.Finish(std::move(bitmap));
 }

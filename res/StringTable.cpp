@@ -218,6 +218,9 @@ const StringEntry kStringTable[] = {
     {65015, "HTMLで定義されていない形に変換できないエリアがあるため、出力しませんでした（エリア %1）"},
     // %1: the preview page's path.
     {65016, "WEBブラウザが見つかりません\nプレビューのページは書き出してあります:\n%1"},
+    // %1: the picture's file name; the library's words may follow on a second line.
+    {65017, "JPEGファイル「%1」を開けません"},
+    {65018, "PNGファイル「%1」を開けません"},
 
     // File commands: the file dialogs' titles and filters ("|"-separated:
     // description, patterns, ..., ending in "||"), and their refusals.

@@ -82,13 +82,18 @@ TEST(DecodeCommand, FailuresExitWithTheProductsMessage) {
   // without a writer (which must not be waited for).
   std::filesystem::create_symlink("/dev/zero", dir.path() / "zero.jpg");
   ASSERT_EQ(::mkfifo(dir.File("pipe.png").c_str(), 0600), 0);
-  const std::pair<std::string, unsigned> cases[] = {
-      {cmyk, 61206}, {dir.File("missing.png"), 65002}, {jpeg4, 61213}, {dir.File("missing.gif"), 61223},
-      {dir.File("wide.gif"), 61223}, {dir.File("zero.jpg"), 61216}, {dir.File("pipe.png"), 65002}};
-  for (const auto& [path, id] : cases) {
+  const std::pair<std::string, std::string> cases[] = {
+      {cmyk, zorva::LoadStringUtf8(61206)},
+      {dir.File("missing.png"), "PNGファイル「missing.png」を開けません"},
+      {jpeg4, zorva::LoadStringUtf8(61213)},
+      {dir.File("missing.gif"), zorva::LoadStringUtf8(61223)},
+      {dir.File("wide.gif"), zorva::LoadStringUtf8(61223)},
+      {dir.File("zero.jpg"), "JPEGファイル「zero.jpg」を開けません"},
+      {dir.File("pipe.png"), "PNGファイル「pipe.png」を開けません"}};
+  for (const auto& [path, text] : cases) {
     CommandResult r = RunCommand({ZORVA_CLI_PATH, "decode", path, dir.File("out.ppm")}, {0, 20});
     EXPECT_EQ(r.status, 1) << path;
-    EXPECT_NE(r.err.find(zorva::LoadStringUtf8(id)), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(text), std::string::npos) << r.err;
   }
   // A library's own message for a damaged file.
   std::string junk = dir.File("junk.png");

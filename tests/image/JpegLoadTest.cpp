@@ -1,6 +1,8 @@
 // JPEG pictures through the loader thread, on true-colour and palette displays.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <algorithm>
 #include <set>
 
@@ -60,12 +62,15 @@ TEST(JpegLoad, RefusedAndBrokenFilesLeaveThePreviousBitmap) {
     ASSERT_TRUE(f.Load(broken, PictureFormat::Jpeg));
     auto shown = f.host.Messages();
     ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown.back().id, 0u);  // the library's own text
-    EXPECT_FALSE(shown.back().text.empty());
+    // In Japanese, naming the file; the library's words on the second line.
+    EXPECT_EQ(shown.back().id, 65017u);
+    const std::string name = std::filesystem::path(broken).filename().string();
+    EXPECT_EQ(shown.back().text.rfind("JPEGファイル「" + name + "」を開けません\n", 0), 0u) << shown.back().text;
+    EXPECT_GT(shown.back().text.size(), name.size() + 40);
     EXPECT_FALSE(f.doc.m_bPictureLoaded);
   }
   ASSERT_TRUE(f.Load(dir.File("missing.jpg"), PictureFormat::Jpeg));
-  EXPECT_EQ(f.host.PostedCopy().back().lParam, 61216);
+  EXPECT_EQ(f.host.Messages().back().text, "JPEGファイル「missing.jpg」を開けません");
   EXPECT_EQ(f.doc.m_pBitmap.get(), before);
   EXPECT_EQ(f.doc.m_sizePicture, (CSize{20, 10}));
 }

@@ -111,15 +111,18 @@ TEST(PictureLoader, EachFormatReportsStartProgressAndEndInOrder) {
 TEST(PictureLoader, FilesThatCannotBeOpenedSayWhichKind) {
   TempDir dir;
   LoadFixture f;
-  const std::pair<PictureFormat, intptr_t> cases[] = {
-      {PictureFormat::Jpeg, 61216}, {PictureFormat::Png, 65002}, {PictureFormat::Gif, 61223}};
-  for (auto [format, id] : cases) {
+  // JPEG and PNG name the file they could not open.
+  const std::pair<PictureFormat, unsigned> named[] = {{PictureFormat::Jpeg, 65017}, {PictureFormat::Png, 65018}};
+  for (auto [format, id] : named) {
     ASSERT_TRUE(f.Load(dir.File("none"), format));
-    EXPECT_EQ(f.host.PostedCopy().back().lParam, id);
+    EXPECT_EQ(f.host.Messages().back().id, id);
+    EXPECT_NE(f.host.Messages().back().text.find("「none」"), std::string::npos);
     EXPECT_FALSE(f.doc.m_bPictureLoaded);
     ASSERT_TRUE(f.Load(dir.path().string(), format));  // a folder is no picture either
-    EXPECT_EQ(f.host.PostedCopy().back().lParam, id);
+    EXPECT_EQ(f.host.Messages().back().id, id);
   }
+  ASSERT_TRUE(f.Load(dir.File("none"), PictureFormat::Gif));
+  EXPECT_EQ(f.host.PostedCopy().back().lParam, 61223);
   EXPECT_TRUE(f.host.progressTexts.empty());
   EXPECT_FALSE(zorva::LoadStringUtf8(61223).empty());
 }

@@ -288,8 +288,8 @@ TEST(PngLoad, CorruptFilesShowTheLibrarysMessageAndKeepThePreviousPicture) {
     ASSERT_TRUE(f.Load(SuiteDir() + name, PictureFormat::Png)) << name;
     auto shown = f.host.Messages();
     ASSERT_FALSE(shown.empty()) << name;
-    EXPECT_EQ(shown.back().id, 0u);
-    EXPECT_FALSE(shown.back().text.empty());
+    EXPECT_EQ(shown.back().id, 65018u);
+    EXPECT_EQ(shown.back().text.rfind(std::string("PNGファイル「") + name + "」を開けません\n", 0), 0u);
     EXPECT_FALSE(f.doc.m_bPictureLoaded) << name;
     EXPECT_EQ(f.doc.m_pBitmap.get(), before) << name;
     EXPECT_EQ(f.doc.m_sizePicture, (CSize{32, 32}));
