@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 
@@ -51,6 +52,8 @@ void CRulerWidget::paintEvent(QPaintEvent*) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPixelSize(8);
   p.setFont(font);
+  const QFontMetrics metrics(font);
+  const int digitHeight = metrics.tightBoundingRect(QStringLiteral("0123456789")).height();
   p.setPen(pal.color(QPalette::WindowText));
   for (const CRuler::Mark& mark : layout.marks) {
     const int start = origin + mark.pos;
@@ -64,10 +67,14 @@ void CRulerWidget::paintEvent(QPaintEvent*) {
       p.drawText(QRect(start + 2, 1, CRuler::kPeriod - 4, across - 1), Qt::AlignLeft | Qt::AlignTop,
                  label);
     } else {
-      // Down the ruler one character at a time.
-      for (int i = 0; i < label.size(); ++i)
-        p.drawText(QRect(1, start + 3 + 7 * i, across / 2, 8), Qt::AlignHCenter | Qt::AlignVCenter,
-                   label.mid(i, 1));
+      // Down the ruler one character at a time, each below the last with a
+      // pixel between: placed by the font's own digit height, as the font
+      // found may be taller than its pixel size says.
+      for (int i = 0; i < label.size(); ++i) {
+        const QString digit = label.mid(i, 1);
+        const int x = 1 + (across / 2 - metrics.horizontalAdvance(digit)) / 2;
+        p.drawText(QPoint(x, start + 3 + (digitHeight + 2) * i + digitHeight), digit);
+      }
     }
   }
 

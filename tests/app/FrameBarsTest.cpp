@@ -1,3 +1,6 @@
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -247,4 +250,33 @@ TEST_F(FrameBars, DraggingAnAreaAmongTenThousandRepaintsOnlyItsRectangles) {
   EXPECT_LT(counter.pixels, viewport / 4);
   EXPECT_TRUE(QRect(90, 90, 90, 60).contains(counter.bounds));
   EXPECT_EQ(dragged->m_rcBound, CRect(130, 110, 170, 140));
+}
+
+TEST_F(FrameBars, TheLeftRulersDigitsStandApartAtEveryZoom) {
+  // Each digit of a label down the left ruler is its own run of inked rows:
+  // digits drawn into each other make one run taller than a digit.
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPixelSize(8);
+  const int digitHeight = QFontMetrics(font).tightBoundingRect(QStringLiteral("0123456789")).height();
+  CRulerWidget* left = frame->ViewPane()->Ruler(true);
+  for (unsigned zoom : {ID_VIEW_ZOOM50, ID_VIEW_ZOOM100, ID_VIEW_ZOOM200}) {
+    frame->RouteCommand(zoom);
+    const QImage image = left->grab().toImage();
+    const QColor ink = left->palette().color(QPalette::WindowText);
+    int runs = 0, run = 0, tallest = 0;
+    for (int y = 0; y <= image.height(); ++y) {
+      bool inked = false;
+      for (int x = 0; y < image.height() && x < image.width() / 2 - 1; ++x)
+        inked = inked || qGray(image.pixel(x, y)) < (qGray(ink.rgb()) + 255) / 2;
+      if (inked) {
+        ++run;
+      } else if (run) {
+        ++runs;
+        tallest = std::max(tallest, run);
+        run = 0;
+      }
+    }
+    EXPECT_GE(runs, 4) << zoom;  // the labels are there at all
+    EXPECT_LE(tallest, digitHeight + 1) << zoom;
+  }
 }
