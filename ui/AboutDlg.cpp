@@ -1,6 +1,8 @@
 #include "ui/AboutDlg.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -10,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "html/DialogTexts.h"
+#include "ui/HelpContext.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -54,10 +57,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   picture->setPixmap(QPixmap(QStringLiteral(":/icons/zorva-128.png")));
   picture->setMinimumSize(kPictureSize + 16, kPictureSize + 16);
 
-  m_link = new CLinkLabel(QString::fromLatin1(kProjectWebAddress), this);
+  // What is true of this installation: where its manual lies, opened as a
+  // folder; with no manual installed, nothing.
+  const QFileInfo manual(DefaultHelpCollection());
+  m_link = new CLinkLabel(QDir::toNativeSeparators(manual.absolutePath()), this);
   m_link->setObjectName(QStringLiteral("ctl%1").arg(kLinkControl));
-  connect(m_link, &CLinkLabel::clicked, this,
-          [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProjectWebAddress))); });
+  m_link->setVisible(manual.exists());
+  const QString folder = manual.absolutePath();
+  connect(m_link, &CLinkLabel::clicked, this, [folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);

@@ -5,7 +5,6 @@
 #include <QLabel>
 
 // The project's web site, which the About box links to.
-inline constexpr char kProjectWebAddress[] = "https://zorva.example.org/";
 
 // A text in pure blue with the pointing-hand cursor over it that reports a
 // click.

@@ -1,9 +1,13 @@
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 
 #include "FrameTestSupport.h"
 #include "platform/Bitmap.h"
 #include "ui/AboutDlg.h"
+#include "ui/HelpContext.h"
 #include "ui/FrameCommands.h"
 #include "ui/PaletteChartDlg.h"
 
@@ -110,23 +114,40 @@ class UrlCatcher : public QObject {
 };
 }  // namespace
 
-TEST(AboutBox, ShowsTheVersionAndItsLinkOpensTheProjectsSite) {
+TEST(AboutBox, ShowsTheVersionAndWhereTheManualLiesNoInventedAddress) {
   EnsureQApplication();
   CAboutDlg dlg;
   dlg.show();
   EXPECT_EQ(dlg.Version()->text(), QStringLiteral("ZORVA Version 0.78"));
-  CLinkLabel* link = dlg.Link();
-  EXPECT_EQ(link->text(), QStringLiteral("https://zorva.example.org/"));
+  // Without a manual there is nothing to show.
+  const QFileInfo manual(DefaultHelpCollection());
+  ASSERT_FALSE(manual.exists()) << manual.filePath().toStdString();
+  EXPECT_FALSE(dlg.Link()->isVisible());
+  EXPECT_FALSE(dlg.Link()->text().contains(QStringLiteral("example")));
+
+  // With one beside the program, its folder, which a click opens.
+  struct ManualFile {
+    QString path;
+    ~ManualFile() { QFile::remove(path); }
+  } file{manual.filePath()};
+  {
+    QFile f(file.path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  CAboutDlg withManual;
+  withManual.show();
+  CLinkLabel* link = withManual.Link();
+  EXPECT_TRUE(link->isVisible());
+  EXPECT_EQ(link->text(), QDir::toNativeSeparators(manual.absolutePath()));
   EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-  EXPECT_NE(dlg.Version()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
   EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
 
   UrlCatcher catcher;
-  QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
   QTest::mouseClick(link, Qt::LeftButton);
-  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
   ASSERT_EQ(catcher.opened.size(), 1);
-  EXPECT_EQ(catcher.opened[0], QUrl(QStringLiteral("https://zorva.example.org/")));
+  EXPECT_EQ(catcher.opened[0], QUrl::fromLocalFile(manual.absolutePath()));
 }
 
 #include "PaletteAboutTest.moc"
