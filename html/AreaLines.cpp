@@ -30,28 +30,11 @@ namespace {
 constexpr int kButtonYes = 1;     // "close it anyway" / "convert to poly"
 constexpr int kButtonIgnore = 5;  // "ignore"
 
-// The attributes the writer writes itself, as bits: a kept attribute of the
-// same name is left out, so no tag holds one twice.
-enum WrittenAttribute : unsigned {
-  kWroteShape = 1, kWroteCoords = 2, kWroteHref = 4, kWroteNoHref = 8, kWroteTarget = 16, kWroteAlt = 32,
-  kWroteOnClick = 64, kWroteOnMouseOver = 128, kWroteOnMouseOut = 256,
-};
-
-unsigned WrittenBitOf(std::string_view name) {
-  static constexpr struct {
-    std::string_view name;
-    unsigned bit;
-  } kOwned[] = {{"shape", kWroteShape},   {"coords", kWroteCoords},   {"href", kWroteHref},
-                {"nohref", kWroteNoHref}, {"target", kWroteTarget},   {"alt", kWroteAlt},
-                {"onclick", kWroteOnClick}, {"onmouseover", kWroteOnMouseOver}, {"onmouseout", kWroteOnMouseOut}};
-  for (const auto& o : kOwned)
-    if (IsWordIgnoringCase(name, o.name)) return o.bit;
-  return 0;
-}
-
+// A kept attribute of a name the writer wrote itself is left out, so no tag
+// holds one twice.
 void AppendKeptAttributes(CPageBytes& out, std::string_view kept, unsigned written) {
   for (const KeptAttribute& k : SplitKeptAttributes(kept)) {
-    if (WrittenBitOf(k.name) & written) continue;
+    if (AreaOwnedAttributeBit(k.name) & written) continue;
     out.Append(' ');
     out.Append(k.raw);
   }
@@ -109,36 +92,36 @@ void AppendTagEnd(CPageBytes& out, const CArea& a, const AreaLineStyle& style, C
 // the tag's end.
 void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
   const HtmlLiterals& L = style.L;
-  unsigned written = kWroteShape | kWroteCoords;
+  unsigned written = kOwnedShape | kOwnedCoords;
   if (!a.m_strHref.empty()) {
     AppendAttribute(out, L.href, text(a.m_strHref));
-    written |= kWroteHref;
+    written |= kOwnedHref;
     if (!a.m_strTarget.empty()) {
       AppendAttribute(out, L.target, text(a.m_strTarget));
-      written |= kWroteTarget;
+      written |= kOwnedTarget;
     }
   } else {
     out.Append(L.nohref);
     // XHTML has no attribute without a value.
     if (style.tagEnd.size() != 1) out.Append("=\"nohref\"");
-    written |= kWroteNoHref;
+    written |= kOwnedNoHref;
   }
   if (!a.m_strAlt.empty()) {
     AppendAttribute(out, L.alt, text(a.m_strAlt));
-    written |= kWroteAlt;
+    written |= kOwnedAlt;
   }
   if (a.m_bJavaScript) {
     if (!a.m_strOnClick.empty()) {
       AppendAttribute(out, kOnClick, text(a.m_strOnClick));
-      written |= kWroteOnClick;
+      written |= kOwnedOnClick;
     }
     if (!a.m_strOnMouseOver.empty()) {
       AppendAttribute(out, kOnMouseOver, text(a.m_strOnMouseOver));
-      written |= kWroteOnMouseOver;
+      written |= kOwnedOnMouseOver;
     }
     if (!a.m_strOnMouseOut.empty()) {
       AppendAttribute(out, kOnMouseOut, text(a.m_strOnMouseOut));
-      written |= kWroteOnMouseOut;
+      written |= kOwnedOnMouseOut;
     }
   }
   AppendTagEnd(out, a, style, text, written);

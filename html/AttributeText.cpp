@@ -1,6 +1,5 @@
 #include "html/AttributeText.h"
 
-#include <array>
 #include <vector>
 
 #include "html/ByteScanner.h"
@@ -9,15 +8,13 @@ namespace zorva::html {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-
 bool IsNameByte(char c) {
-  return !IsSpace(c) && c != '"' && c != '\'' && c != '>' && c != '<' && c != '/' && c != '=' &&
+  return !IsHtmlSpace(c) && c != '"' && c != '\'' && c != '>' && c != '<' && c != '/' && c != '=' &&
          static_cast<unsigned char>(c) >= 0x20 && c != 0x7F;
 }
 
 bool IsUnquotedValueByte(char c) {
-  return !IsSpace(c) && c != '"' && c != '\'' && c != '=' && c != '<' && c != '>' && c != '`';
+  return !IsHtmlSpace(c) && c != '"' && c != '\'' && c != '=' && c != '<' && c != '>' && c != '`';
 }
 
 std::string LowerCopy(std::string_view s) {
@@ -37,23 +34,27 @@ AttributeTextFault Fault(AttributeTextFault::Kind kind, std::string_view where) 
 
 }  // namespace
 
-bool IsAreaOwnedAttribute(std::string_view lowerName) {
-  static constexpr std::array<std::string_view, 9> kOwned = {
-      "shape", "coords", "href", "nohref", "target", "alt", "onclick", "onmouseover", "onmouseout"};
-  for (std::string_view owned : kOwned)
-    if (owned == lowerName) return true;
-  return false;
+unsigned AreaOwnedAttributeBit(std::string_view name) {
+  static constexpr struct {
+    std::string_view name;
+    unsigned bit;
+  } kOwned[] = {{"shape", kOwnedShape},     {"coords", kOwnedCoords},           {"href", kOwnedHref},
+                {"nohref", kOwnedNoHref},   {"target", kOwnedTarget},           {"alt", kOwnedAlt},
+                {"onclick", kOwnedOnClick}, {"onmouseover", kOwnedOnMouseOver}, {"onmouseout", kOwnedOnMouseOut}};
+  for (const auto& o : kOwned)
+    if (IsWordIgnoringCase(name, o.name)) return o.bit;
+  return 0;
 }
 
 std::vector<KeptAttribute> SplitKeptAttributes(std::string_view text) {
   std::vector<KeptAttribute> out;
   size_t i = 0;
   auto skipSpace = [&] {
-    while (i < text.size() && IsSpace(text[i])) ++i;
+    while (i < text.size() && IsHtmlSpace(text[i])) ++i;
   };
   for (skipSpace(); i < text.size(); skipSpace()) {
     const size_t start = i++;
-    while (i < text.size() && !IsSpace(text[i]) && text[i] != '/' && text[i] != '>' && text[i] != '=') ++i;
+    while (i < text.size() && !IsHtmlSpace(text[i]) && text[i] != '/' && text[i] != '>' && text[i] != '=') ++i;
     const size_t nameEnd = i;
     skipSpace();
     if (i < text.size() && text[i] == '=') {
@@ -63,7 +64,7 @@ std::vector<KeptAttribute> SplitKeptAttributes(std::string_view text) {
         const size_t close = text.find(text[i], i + 1);
         i = close == std::string_view::npos ? text.size() : close + 1;
       } else {
-        while (i < text.size() && !IsSpace(text[i]) && text[i] != '>') ++i;
+        while (i < text.size() && !IsHtmlSpace(text[i]) && text[i] != '>') ++i;
       }
     } else {
       i = nameEnd;
@@ -78,7 +79,7 @@ AttributeTextFault CheckAreaOtherAttributes(std::string_view text) {
   std::vector<std::string> seen;
   size_t i = 0;
   auto skipSpace = [&] {
-    while (i < text.size() && IsSpace(text[i])) ++i;
+    while (i < text.size() && IsHtmlSpace(text[i])) ++i;
   };
   skipSpace();
   while (i < text.size()) {
@@ -86,7 +87,7 @@ AttributeTextFault CheckAreaOtherAttributes(std::string_view text) {
     while (i < text.size() && IsNameByte(text[i])) ++i;
     if (i == start) return Fault(Kind::Malformed, text.substr(start));
     const std::string name = LowerCopy(text.substr(start, i - start));
-    if (IsAreaOwnedAttribute(name)) return Fault(Kind::Owned, text.substr(start, i - start));
+    if (AreaOwnedAttributeBit(name)) return Fault(Kind::Owned, text.substr(start, i - start));
     for (const std::string& other : seen)
       if (other == name) return Fault(Kind::Repeated, text.substr(start, i - start));
     seen.push_back(name);
@@ -110,7 +111,7 @@ AttributeTextFault CheckAreaOtherAttributes(std::string_view text) {
       i = afterName;
     }
     // The next attribute needs a blank before it.
-    if (i < text.size() && !IsSpace(text[i])) return Fault(Kind::Malformed, text.substr(i));
+    if (i < text.size() && !IsHtmlSpace(text[i])) return Fault(Kind::Malformed, text.substr(i));
     skipSpace();
   }
   return {};

@@ -23,8 +23,14 @@ struct AttributeTextFault {
 // (names compared without regard to letter case).
 AttributeTextFault CheckAreaOtherAttributes(std::string_view text);
 
-// Whether `lowerName` is an attribute an area's own fields write.
-bool IsAreaOwnedAttribute(std::string_view lowerName);
+// The attributes an area's own fields write, one bit each.
+enum AreaOwnedAttribute : unsigned {
+  kOwnedShape = 1, kOwnedCoords = 2, kOwnedHref = 4, kOwnedNoHref = 8, kOwnedTarget = 16, kOwnedAlt = 32,
+  kOwnedOnClick = 64, kOwnedOnMouseOver = 128, kOwnedOnMouseOut = 256,
+};
+
+// The bit of the owned attribute `name` (any letter case), 0 for any other.
+unsigned AreaOwnedAttributeBit(std::string_view name);
 
 // One attribute of a kept text: its name as written and its whole text.
 struct KeptAttribute {

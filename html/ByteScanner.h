@@ -11,6 +11,17 @@ namespace zorva::html {
 // ASCII lower case of one byte.
 constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
+// The blanks HTML allows between a tag's parts: space, tab, line feed, form
+// feed, carriage return.
+constexpr bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; }
+
+// `s` without the HTML blanks around it.
+inline std::string_view TrimHtmlSpace(std::string_view s) {
+  while (!s.empty() && IsHtmlSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsHtmlSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
 // Whether `raw` is `lowerWord` in any letter case.
 inline bool IsWordIgnoringCase(std::string_view raw, std::string_view lowerWord) {
   if (raw.size() != lowerWord.size()) return false;
@@ -27,7 +38,7 @@ void AssignValue(std::string& value, std::string_view raw);
 struct AttributeNameEnds {
   bool ends[256] = {};
   constexpr AttributeNameEnds() {
-    for (char c : {' ', '\t', '\r', '\n', '\f', '/', '>', '='}) ends[static_cast<unsigned char>(c)] = true;
+    for (int c = 0; c < 256; ++c) ends[c] = IsHtmlSpace(char(c)) || c == '/' || c == '>' || c == '=';
   }
 };
 inline constexpr AttributeNameEnds kAttributeNameEnds{};
@@ -53,7 +64,7 @@ class CByteScanner {
     const size_t end = m_pos + lowerOpen.size();
     if (end >= m_text.size()) return true;
     const char c = m_text[end];
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>';
+    return IsHtmlSpace(c) || c == '/' || c == '>';
   }
 
   // Whether the attribute name at the position is `lowerName`, whole, in any
@@ -82,9 +93,7 @@ class CByteScanner {
 
   // Spaces, tabs and line ends.
   void SkipSpace() {
-    while (m_pos < m_text.size() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\r' ||
-                                     m_text[m_pos] == '\n' || m_text[m_pos] == '\f'))
-      ++m_pos;
+    while (m_pos < m_text.size() && IsHtmlSpace(m_text[m_pos])) ++m_pos;
   }
 
   // Spaces and tabs.

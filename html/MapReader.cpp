@@ -200,7 +200,7 @@ class CPageScanner {
       }
       if (g.AtEnd()) return;
       size_t end = to;
-      while (end > g.Pos() && IsSpaceByte(m_text[end - 1])) --end;
+      while (end > g.Pos() && IsHtmlSpace(m_text[end - 1])) --end;
       m_doc.m_listMapKept.emplace_back(int32_t(g.Pos()), int32_t(end));
     };
     for (const auto& [start, end] : scan.areas) {
@@ -210,7 +210,6 @@ class CPageScanner {
     if (contentEnd > from) keepGap(contentEnd);
   }
 
-  static bool IsSpaceByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
   void Report(const char* tag, const char* attribute) {
     m_doc.ReportMessage(61218, {tag, attribute});
@@ -251,21 +250,13 @@ class CPageScanner {
     WalkAttributes(
         s, 4,
         [&](std::string_view name) {
-          if (IsWordIgnoringCase(name, "src")) {
-            if (s.ReadValue(value))
-              image.source = value;
-            else
-              Report("<img>", "src");
-            return true;
-          }
-          if (IsWordIgnoringCase(name, "usemap")) {
-            if (s.ReadValue(value))
-              image.usemap = value;
-            else
-              Report("<img>", "usemap");
-            return true;
-          }
-          return false;
+          const bool src = IsWordIgnoringCase(name, "src");
+          if (!src && !IsWordIgnoringCase(name, "usemap")) return false;
+          if (s.ReadValue(value))
+            (src ? image.source : image.usemap) = value;
+          else
+            Report("<img>", src ? "src" : "usemap");
+          return true;
         },
         [](std::string_view) {});
     return image;
@@ -291,9 +282,7 @@ class CPageScanner {
           return true;
         },
         [&](std::string_view raw) { KeepAttribute(others, raw); });
-    // The map's name follows the usemap's "#", as the writer takes it.
-    std::string_view wanted = m_doc.m_strUseMap;
-    if (const size_t hash = wanted.find('#'); hash != std::string_view::npos) wanted.remove_prefix(hash + 1);
+    const std::string_view wanted = MapNameOfUseMap(m_doc.m_strUseMap);
     const bool isWanted = name && *name == wanted;
     if (isWanted) m_doc.m_strMapOtherAttrs = std::move(others);
     return isWanted;
@@ -408,25 +397,27 @@ void TakePageCharset(CZorvaDoc& doc, std::string_view page) {
   doc.ReportMessage(kUnsupportedCharsetMessage, {Cp932ToUtf8(label)});
 }
 
-// An image source is page text and a URL; the document keeps paths as
-// Shift_JIS file names.
-CString SourcePath(const CZorvaDoc& doc, const CString& source) {
-  if (SourceNeedsDecoding(source)) {
-    std::string path;
-    if (PathOfSourceValue(CharsetToUtf8(doc.m_nCharset, source), path))
-      if (auto sjis = Utf8ToCharset(ECharset::ShiftJis, path)) return *sjis;
-  }
+// An image source is page text and a URL. The file it names, as UTF-8, when
+// the URL needed decoding and its bytes decode to UTF-8.
+std::optional<std::string> DecodedSource(const CZorvaDoc& doc, const CString& source) {
+  std::string path;
+  if (!SourceNeedsDecoding(source) || !PathOfSourceValue(CharsetToUtf8(doc.m_nCharset, source), path))
+    return std::nullopt;
+  return path;
+}
+
+// The document keeps paths as Shift_JIS file names.
+CString SourcePath(const CZorvaDoc& doc, const CString& source, const std::optional<std::string>& decoded) {
+  if (decoded)
+    if (auto sjis = Utf8ToCharset(ECharset::ShiftJis, *decoded)) return *sjis;
   return ConvertCharset(doc.m_nCharset, ECharset::ShiftJis, source).value_or(source);
 }
 
 // The map name an image without a usemap gets: its file's name, in the
 // page's charset, without what would break the reference.
-CString MapNameOfSource(const CZorvaDoc& doc, const CString& source) {
-  if (SourceNeedsDecoding(source)) {
-    std::string path;
-    if (PathOfSourceValue(CharsetToUtf8(doc.m_nCharset, source), path))
-      if (auto held = Utf8ToCharset(doc.m_nCharset, SplitPath(path).name)) return MapNameOfFileName(*held);
-  }
+CString MapNameOfSource(const CZorvaDoc& doc, const CString& source, const std::optional<std::string>& decoded) {
+  if (decoded)
+    if (auto held = Utf8ToCharset(doc.m_nCharset, SplitPath(*decoded).name)) return MapNameOfFileName(*held);
   return MapNameOfFileName(SplitPath(source).name);
 }
 
@@ -450,14 +441,15 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   }
   const ImageRecord& image = images[size_t(chosen)];
   const CString source = image.source.value_or(CString());
-  doc.m_strPicturePath = AbsolutePicturePath(path, SourcePath(doc, source));
+  const std::optional<std::string> decoded = DecodedSource(doc, source);
+  doc.m_strPicturePath = AbsolutePicturePath(path, SourcePath(doc, source, decoded));
   doc.m_nImgTagPos = int32_t(image.offset);
   doc.m_bPageHasUseMap = image.usemap.has_value();
   if (image.usemap) {
     doc.m_strUseMap = *image.usemap;
     scanner.ScanMap();
   } else {
-    doc.m_strUseMap = "#" + MapNameOfSource(doc, source);
+    doc.m_strUseMap = "#" + MapNameOfSource(doc, source, decoded);
   }
 
   if (!StartPictureLoading(doc)) {

@@ -28,16 +28,17 @@ size_t ClampOffset(int64_t pos, size_t size) {
 // Where the usemap attribute goes in the image tag whose ">" is at `gt`:
 // before a closing "/" (and the blanks before it), so "/>" stays the end. A
 // "/" that ends an unquoted value belongs to the value.
+// `pos` moved back over the blanks before it, never before `floor`.
+size_t BackOverSpace(std::string_view text, size_t pos, size_t floor) {
+  while (pos > floor && IsHtmlSpace(text[pos - 1])) --pos;
+  return pos;
+}
+
 size_t UseMapInsertPos(std::string_view text, size_t imgTag, size_t gt) {
   if (gt >= text.size() || gt <= imgTag + 1 || text[gt - 1] != '/') return gt;
-  size_t pos = gt - 1;
-  const char before = text[pos - 1];
-  if (before != ' ' && before != '\t' && before != '\r' && before != '\n' && before != '"' && before != '\'')
-    return gt;
-  while (pos > imgTag + 1 && (text[pos - 1] == ' ' || text[pos - 1] == '\t' || text[pos - 1] == '\r' ||
-                              text[pos - 1] == '\n'))
-    --pos;
-  return pos;
+  const char before = text[gt - 2];
+  if (!IsHtmlSpace(before) && before != '"' && before != '\'') return gt;
+  return BackOverSpace(text, gt - 1, imgTag + 1);
 }
 
 bool EndsWithLineEnd(std::string_view text) {
@@ -53,9 +54,7 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   const std::string_view before = text.substr(0, start);
   out.AppendLasting(before);
 
-  std::string_view useMap = doc.m_strUseMap;
-  size_t hash = useMap.find('#');
-  std::string_view mapName = hash == std::string_view::npos ? useMap : useMap.substr(hash + 1);
+  const std::string_view mapName = MapNameOfUseMap(doc.m_strUseMap);
   // The map starts on a line of its own; a line end already there is enough,
   // or every save would add an empty line.
   if (!EndsWithLineEnd(before)) out.Append(newline);
@@ -76,7 +75,7 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   CPageText asHeld;
   // Area tags end as the page's own do: as its areas did, or, for a new map,
   // as its image tag does.
-  const size_t imgEnd = FindTagEnd(text, imgTag);
+  const size_t imgEnd = hasMap ? text.size() : FindTagEnd(text, imgTag);
   const bool selfClosing =
       doc.m_bPageSelfClosing || (!hasMap && UseMapInsertPos(text, imgTag, imgEnd) != imgEnd);
   const AreaLineStyle style{L, newline, selfClosing ? " />" : ">"};
@@ -100,10 +99,7 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
     out.AppendLasting(text.substr(imgTag, at - imgTag));
     // An attribute left without its value ("alt=>") would take the usemap
     // as its value; it gets its empty one first.
-    size_t last = at;
-    while (last > imgTag && (text[last - 1] == ' ' || text[last - 1] == '\t' || text[last - 1] == '\r' ||
-                             text[last - 1] == '\n'))
-      --last;
+    const size_t last = BackOverSpace(text, at, imgTag);
     if (last > imgTag && text[last - 1] == '=') out.Append("\"\"");
     AppendAttribute(out, L.usemap, doc.m_strUseMap);
     out.AppendLasting(text.substr(at));

@@ -22,7 +22,6 @@ const Label kLabels[] = {
     {"cseucpkdfmtjapanese", ECharset::EucJp},
 };
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
 bool EqualsLower(std::string_view s, std::string_view lower) {
   if (s.size() != lower.size()) return false;
@@ -37,18 +36,18 @@ template <typename Visit>
 size_t WalkAttributes(std::string_view text, size_t pos, Visit visit) {
   const size_t n = text.size();
   while (pos < n && text[pos] != '>') {
-    if (IsSpace(text[pos]) || text[pos] == '/') {
+    if (IsHtmlSpace(text[pos]) || text[pos] == '/') {
       ++pos;
       continue;
     }
     std::string name;
-    while (pos < n && !IsSpace(text[pos]) && text[pos] != '=' && text[pos] != '>' && text[pos] != '/')
+    while (pos < n && !IsHtmlSpace(text[pos]) && text[pos] != '=' && text[pos] != '>' && text[pos] != '/')
       name += LowerAscii(text[pos++]);
-    while (pos < n && IsSpace(text[pos])) ++pos;
+    while (pos < n && IsHtmlSpace(text[pos])) ++pos;
     std::string_view value;
     if (pos < n && text[pos] == '=') {
       ++pos;
-      while (pos < n && IsSpace(text[pos])) ++pos;
+      while (pos < n && IsHtmlSpace(text[pos])) ++pos;
       if (pos < n && (text[pos] == '"' || text[pos] == '\'')) {
         const char quote = text[pos++];
         const size_t close = std::min(text.find(quote, pos), n);
@@ -56,7 +55,7 @@ size_t WalkAttributes(std::string_view text, size_t pos, Visit visit) {
         pos = close + 1;
       } else {
         const size_t start = pos;
-        while (pos < n && !IsSpace(text[pos]) && text[pos] != '>') ++pos;
+        while (pos < n && !IsHtmlSpace(text[pos]) && text[pos] != '>') ++pos;
         value = text.substr(start, pos - start);
       }
     }
@@ -70,13 +69,13 @@ std::optional<std::string_view> CharsetInContentType(std::string_view content) {
   for (size_t i = 0; i + 7 <= content.size(); ++i) {
     if (!EqualsLower(content.substr(i, 7), "charset")) continue;
     size_t p = i + 7;
-    while (p < content.size() && IsSpace(content[p])) ++p;
+    while (p < content.size() && IsHtmlSpace(content[p])) ++p;
     if (p >= content.size() || content[p] != '=') continue;
     ++p;
-    while (p < content.size() && IsSpace(content[p])) ++p;
+    while (p < content.size() && IsHtmlSpace(content[p])) ++p;
     if (p < content.size() && (content[p] == '"' || content[p] == '\'')) ++p;
     size_t end = p;
-    while (end < content.size() && !IsSpace(content[end]) && content[end] != ';' && content[end] != '"' &&
+    while (end < content.size() && !IsHtmlSpace(content[end]) && content[end] != ';' && content[end] != '"' &&
            content[end] != '\'')
       ++end;
     return content.substr(p, end - p);
@@ -104,14 +103,14 @@ bool StartsTag(std::string_view text, size_t pos, std::string_view lowerName) {
   if (text.size() - pos <= lowerName.size()) return false;
   const char after = text[pos + lowerName.size()];
   return EqualsLower(text.substr(pos, lowerName.size()), lowerName) &&
-         (IsSpace(after) || after == '>' || after == '/');
+         (IsHtmlSpace(after) || after == '>' || after == '/');
 }
 
 }  // namespace
 
 bool CharsetOfLabel(std::string_view label, ECharset& charset) {
-  while (!label.empty() && IsSpace(label.front())) label.remove_prefix(1);
-  while (!label.empty() && IsSpace(label.back())) label.remove_suffix(1);
+  while (!label.empty() && IsHtmlSpace(label.front())) label.remove_prefix(1);
+  while (!label.empty() && IsHtmlSpace(label.back())) label.remove_suffix(1);
   for (const Label& l : kLabels) {
     if (EqualsLower(label, l.name)) {
       charset = l.charset;

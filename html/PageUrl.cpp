@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "html/ByteScanner.h"
 #include "platform/Charset.h"
 
 namespace zorva::html {
@@ -126,10 +127,15 @@ bool PathOfSourceValue(std::string_view source, std::string& path) {
   return IsValidUtf8(path);
 }
 
+std::string_view MapNameOfUseMap(std::string_view useMap) {
+  const size_t hash = useMap.find('#');
+  return hash == std::string_view::npos ? useMap : useMap.substr(hash + 1);
+}
+
 std::string MapNameOfFileName(std::string_view name) {
   std::string out(name);
   for (char& c : out)
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '"' || c == '\'' || c == '#' ||
+    if (IsHtmlSpace(c) || c == '"' || c == '\'' || c == '#' ||
         c == '&' || c == '<' || c == '>')
       c = '_';
   return out;

@@ -21,6 +21,10 @@ bool PathOfSourceValue(std::string_view utf8Source, std::string& path);
 // Whether `source` holds anything PathOfSourceValue would change.
 bool SourceNeedsDecoding(std::string_view source);
 
+// The map a usemap value names: what follows its first "#", or the whole
+// value when it has none. Reader and writer take it alike.
+std::string_view MapNameOfUseMap(std::string_view useMap);
+
 // A map name from a file name: bytes that would break the usemap reference
 // or the attribute (blanks, quotation marks, "#", "&", "<", ">") become "_".
 std::string MapNameOfFileName(std::string_view name);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "html/AttributeText.h"
+#include "html/ByteScanner.h"
 #include "model/Area.h"
 #include "model/ZorvaDoc.h"
 #include "view/PanelText.h"
@@ -32,15 +33,6 @@ constexpr unsigned kMalformedAttributes = 65012;
 constexpr unsigned kOwnedAttribute = 65013;
 constexpr unsigned kRepeatedAttribute = 65014;
 
-// The blanks HTML allows between attributes.
-bool IsTagBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-
-std::string_view TrimTagBlanks(std::string_view s) {
-  while (!s.empty() && IsTagBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsTagBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 }  // namespace
 
 bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) {
@@ -50,7 +42,7 @@ bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) 
   // from a page is not judged again.
   if (shown == stored) return false;
   auto showStored = [&] { panel.SetText(IDC_OTHERATTRS, stored); };
-  const std::string_view typed = TrimTagBlanks(shown);
+  const std::string_view typed = zorva::html::TrimHtmlSpace(shown);
   // The text goes into the area's tag as it is: one the tag cannot hold
   // would break the page or the attributes the panel writes itself.
   using Kind = zorva::html::AttributeTextFault::Kind;

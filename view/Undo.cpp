@@ -47,12 +47,9 @@ void InsertAt(std::list<T*>& list, T* item, size_t pos) {
   list.insert(it, item);
 }
 
-void AppendGuide(CZorvaView& view, CGuide* guide) {
-  view.m_doc.m_listGuide.push_back(guide);
-  view.RepaintGuide(*guide);
-}
-
-void RestoreGuide(CZorvaView& view, CGuide* guide, size_t pos) {
+// Back into the list at `pos`: an added guide at the end, a deleted one
+// where it stood.
+void InsertGuide(CZorvaView& view, CGuide* guide, size_t pos) {
   InsertAt(view.m_doc.m_listGuide, guide, pos);
   view.RepaintGuide(*guide);
 }
@@ -117,10 +114,10 @@ void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
     switch (shape) {
       case CUndoRecord::Shape::Change: ExchangeGuide(view, r); break;
       case CUndoRecord::Shape::Deletion:
-        forward ? RemoveGuide(view, before) : RestoreGuide(view, before, r.m_nListPos);
+        forward ? RemoveGuide(view, before) : InsertGuide(view, before, r.m_nListPos);
         break;
       case CUndoRecord::Shape::Addition:
-        forward ? AppendGuide(view, after) : RemoveGuide(view, after);
+        forward ? InsertGuide(view, after, view.m_doc.m_listGuide.size()) : RemoveGuide(view, after);
         break;
     }
     return;
