@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/FileDialogs.h"
+#include "model/FileKind.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
@@ -27,10 +28,11 @@ constexpr unsigned kMsgBadFileName = 65026;
 enum class SaveKind { Project, Page, Other };
 
 SaveKind KindOf(std::string_view path) {
-  const std::string ext = zorva::UpperExtension(path);
-  if (ext == ".ZVF") return SaveKind::Project;
-  if (ext == ".HTML" || ext == ".HTM") return SaveKind::Page;
-  return SaveKind::Other;
+  switch (zorva::FileKindOf(path)) {
+    case zorva::FileKind::Project: return SaveKind::Project;
+    case zorva::FileKind::Page: return SaveKind::Page;
+    default: return SaveKind::Other;
+  }
 }
 
 // A menu shows "&" as the mark of the next letter; a path shows it plainly.
@@ -131,19 +133,19 @@ void CFileCommands::OnFileNew() {
     EndWithoutPicture();
     return;
   }
-  const std::string ext = zorva::UpperExtension(*chosen);
-  if (ext == ".GIF") {
+  const std::optional<PictureFormat> format = zorva::PictureFormatOfFile(*chosen);
+  if (format == PictureFormat::Gif) {
     m_doc.ReportMessage(61211);
     return;
   }
-  if (ext != ".JPG" && ext != ".PNG") {
+  if (!format) {
     m_doc.ReportMessage(61212);
     return;
   }
   const auto path = ModelPath(*chosen);
   if (!path) return;
   m_doc.m_strPicturePath = *path;
-  m_doc.LoadPicture(ext == ".JPG" ? PictureFormat::Jpeg : PictureFormat::Png);
+  m_doc.LoadPicture(*format);
   m_doc.OnNewDocument();
   DocumentChanged();
 }

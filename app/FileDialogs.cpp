@@ -4,8 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-namespace {
-}  // namespace
+#include "model/FileKind.h"
 
 QStringList QtNameFilters(const std::string& productFilter) {
   QStringList parts = QString::fromStdString(productFilter).split(QLatin1Char('|'));
@@ -19,10 +18,17 @@ QStringList QtNameFilters(const std::string& productFilter) {
       qsizetype open = description.lastIndexOf(QLatin1Char('('));
       if (open >= 0) description = description.left(open).trimmed();
     }
-    QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (QString& p : patterns) {
-      p = p.trimmed();
-      if (p == QStringLiteral("*.*")) p = QStringLiteral("*");
+    // File names tell letter case apart here, and a JPEG may end in .jpeg:
+    // each pattern brings every spelling of its kind.
+    QStringList patterns;
+    for (const QString& given : parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      const QString p = given.trimmed();
+      if (p == QStringLiteral("*.*")) {
+        patterns.append(QStringLiteral("*"));
+        continue;
+      }
+      for (const std::string& spelling : zorva::PatternSpellings(p.toStdString()))
+        if (!patterns.contains(QString::fromStdString(spelling))) patterns.append(QString::fromStdString(spelling));
     }
     filters.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
                    QLatin1Char(')'));

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/FileKind.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 
@@ -15,9 +16,9 @@ std::optional<CString> ModelPath(const std::string& command, const std::string& 
   return cp932;
 }
 
-bool IsPageExtension(const CString& ext) { return ext == ".HTML" || ext == ".HTM"; }
+bool IsPagePath(const CString& path) { return FileKindOf(path) == FileKind::Page; }
 
-bool IsSaveExtension(const CString& ext) { return ext == ".ZVF" || IsPageExtension(ext); }
+bool IsSavePath(const CString& path) { return FileKindOf(path) == FileKind::Project || IsPagePath(path); }
 
 bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path) {
   int before = host.MessageCount();

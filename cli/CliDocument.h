@@ -14,11 +14,10 @@ namespace zorva::cli {
 // CP932 form; a message naming the path is then on stderr.
 std::optional<CString> ModelPath(const std::string& command, const std::string& arg);
 
-// The endings a document is saved under (upper case, with the dot, as
-// UpperExtension gives them): ".HTML" and ".HTM" write a page, ".ZVF" a
-// project file.
-bool IsPageExtension(const CString& ext);
-bool IsSaveExtension(const CString& ext);
+// The paths a document is saved under: a page's ending writes a page, a
+// project file's ending a project file.
+bool IsPagePath(const CString& path);
+bool IsSavePath(const CString& path);
 
 // Opens `path` (a model path) into `doc`. On failure the reason is on stderr.
 bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path);

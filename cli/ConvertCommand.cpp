@@ -20,8 +20,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
   auto in = ModelPath("convert", args[0]);
   auto out = ModelPath("convert", args[1]);
   if (!in || !out) return kExitFailed;
-  const CString ext = UpperExtension(*out);
-  if (!IsSaveExtension(ext))
+  if (!IsSavePath(*out))
     return UsageError("convert", "cannot write '" + args[1] + "': OUT must end in .zvf, .html or .htm");
   CCliDocumentHost host;
   host.imageChoice = options.image;
@@ -29,7 +28,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
   host.shapeAnswer = options.shape;
   CZorvaDoc doc(&host);
   if (!OpenLikeEditor(doc, host, *in)) return kExitFailed;
-  if (!IsPageExtension(ext)) return doc.OnSaveDocument(*out) ? kExitOk : kExitFailed;
+  if (!IsPagePath(*out)) return doc.OnSaveDocument(*out) ? kExitOk : kExitFailed;
 
   CMemorySettingsStore settings;
   if (!BuildHtmlSettings(options, settings)) return kExitFailed;

@@ -49,8 +49,7 @@ int RunReplay(const std::vector<std::string>& arguments) {
   auto in = ModelPath("replay", args[0]);
   auto out = ModelPath("replay", args[2]);
   if (!in || !out) return kExitFailed;
-  const CString ext = UpperExtension(*out);
-  if (!IsSaveExtension(ext))
+  if (!IsSavePath(*out))
     return UsageError("replay", "cannot write '" + args[2] + "': OUT must end in .zvf, .html or .htm");
 
   std::vector<ReplayCommand> script;
@@ -60,7 +59,7 @@ int RunReplay(const std::vector<std::string>& arguments) {
   if (!session.Open(*in)) return kExitFailed;
   ReplayError failed;
   if (!session.Run(script, failed)) return BadLine(args[1], failed);
-  return session.Save(*out, IsPageExtension(ext), options) ? kExitOk : kExitFailed;
+  return session.Save(*out, IsPagePath(*out), options) ? kExitOk : kExitFailed;
 }
 
 const CliCommandRegistration kReplay(

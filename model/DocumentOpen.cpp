@@ -3,6 +3,7 @@
 #include <new>
 
 #include "model/DocumentFile.h"
+#include "model/FileKind.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
@@ -19,22 +20,23 @@ bool CZorvaDoc::OnOpenDocument(const CString& path) {
     m_pHost->ClearScriptFuncList();
     SetPreviewPathFrom(path);
 
-    const CString ext = zorva::UpperExtension(path);
-    if (ext == ".ZVF") {
+    const zorva::FileKind kind = zorva::FileKindOf(path);
+    const std::optional<PictureFormat> format = zorva::PictureFormatOfFile(path);
+    if (kind == zorva::FileKind::Project) {
       SetPathName(path);
       if (!ReadProjectFile(path)) return false;
       SetTitle(path);
       SetPathName(path);
-    } else if (ext == ".HTML" || ext == ".HTM") {
+    } else if (kind == zorva::FileKind::Page) {
       if (!OnNewDocument()) return false;
       SetPathName(path);
       return ReadHtml(path);
-    } else if (ext == ".GIF") {
+    } else if (format == PictureFormat::Gif) {
       ReportMessage(61211);
       return false;
-    } else if (ext == ".JPG" || ext == ".PNG") {
+    } else if (format) {
       m_strPicturePath = path;
-      LoadPicture(ext == ".JPG" ? PictureFormat::Jpeg : PictureFormat::Png);
+      LoadPicture(*format);
       OnNewDocument();
     } else {
       ReportMessage(61213);

@@ -275,7 +275,7 @@ TEST_F(FileCommandsTest, NewTakesJpegAndPngAndItsCancelEndsOnlyWithoutAPicture) 
   }
   EXPECT_EQ(dialogs.asked.at(0).request.filter, kPictures);
   EXPECT_EQ(dialogs.asked.at(0).request.title, "イメージファイルを選択して下さい");
-  dialogs.answers = {dir.File("anim.GIF"), dir.File("photo.jpeg")};
+  dialogs.answers = {dir.File("anim.GIF"), dir.File("photo.jpe")};
   frame->RouteCommand(ID_FILE_NEW);
   frame->RouteCommand(ID_FILE_NEW);
   EXPECT_EQ(host.MessageIds(), (std::vector<unsigned>{61211, 61212}));
@@ -369,9 +369,11 @@ TEST_F(FileCommandsTest, AStartFileThatFailsGivesANewDocumentAndTheOpenDialog) {
 
 TEST(FileDialogFilters, BecomeQtNameFilters) {
   EXPECT_EQ(QtNameFilters(kHtmlFirst),
-            (QStringList{QStringLiteral("HTMLﾌｧｲﾙ (*.html *.htm)"), QStringLiteral("ZORVAﾌｧｲﾙ (*.zvf)"),
-                         QStringLiteral("全てのﾌｧｲﾙ (*)")}));
-  EXPECT_EQ(QtNameFilters(kPictures).at(2), QStringLiteral("Compuserve GIFﾌｧｲﾙ (*.gif)"));
+            (QStringList{QStringLiteral("HTMLﾌｧｲﾙ (*.html *.htm *.HTML *.HTM)"),
+                         QStringLiteral("ZORVAﾌｧｲﾙ (*.zvf *.ZVF)"), QStringLiteral("全てのﾌｧｲﾙ (*)")}));
+  const QStringList pictures = QtNameFilters(kPictures);
+  EXPECT_EQ(pictures.at(0), QStringLiteral("JPEGﾌｧｲﾙ (*.jpg *.jpeg *.JPG *.JPEG)"));
+  EXPECT_EQ(pictures.at(2), QStringLiteral("Compuserve GIFﾌｧｲﾙ (*.gif *.GIF)"));
 }
 
 }  // namespace

@@ -111,8 +111,9 @@ TEST(HtmlPreview, WritesThePreviewPageAndReportsShellFailures) {
     EXPECT_EQ(html::ShowPreview(doc), c.ids.empty());
     EXPECT_EQ(host.MessageIds(), c.ids) << c.result;
     // Without a browser the user is told where the page is.
-    if (c.ids == std::vector<unsigned>{65016})
+    if (c.ids == std::vector<unsigned>{65016}) {
       EXPECT_NE(host.messages.back().text.find(doc.m_strPreviewPath), std::string::npos);
+    }
   }
   // A cancelled choice opens nothing and says nothing.
   host.messages.clear();

@@ -68,7 +68,7 @@ TEST_F(OpenSave, PicturesAreChosenByExtensionInAnyCase) {
   // GIF, and every other extension, are refused and change nothing.
   AddRect(1);
   const std::pair<const char*, unsigned> refused[] = {
-      {"a.gif", 61211}, {"a.GIF", 61211}, {"a.txt", 61213}, {"a.jpeg", 61213}, {"noext", 61213}};
+      {"a.gif", 61211}, {"a.GIF", 61211}, {"a.txt", 61213}, {"a.jpe", 61213}, {"noext", 61213}};
   for (const auto& [name, id] : refused) {
     host.messages.clear();
     EXPECT_FALSE(doc.OnOpenDocument(dir.File(name))) << name;
@@ -77,6 +77,11 @@ TEST_F(OpenSave, PicturesAreChosenByExtensionInAnyCase) {
   EXPECT_EQ(doc.m_listArea.size(), 1u);
   EXPECT_EQ(doc.m_strPicturePath, dir.File("photo.jpg"));
   EXPECT_EQ(loader.started.size(), 2u);
+
+  // A JPEG's other ending, as cameras and other systems write it.
+  EXPECT_TRUE(doc.OnOpenDocument(dir.File("camera.JPEG")));
+  ASSERT_EQ(loader.started.size(), 3u);
+  EXPECT_EQ(loader.started[2].second, PictureFormat::Jpeg);
 }
 
 TEST_F(OpenSave, ProjectFileResolvesItsPictureAndStartsTheLoaderByItsEnding) {
@@ -104,10 +109,10 @@ TEST_F(OpenSave, ProjectFileResolvesItsPictureAndStartsTheLoaderByItsEnding) {
   EXPECT_EQ(loader.started[2].first, dir.File("x.Png"));
 }
 
-TEST_F(OpenSave, AProjectWhosePictureEndsInJpegOpensWithoutAPicture) {
+TEST_F(OpenSave, AProjectWhosePictureHasAnUnknownEndingOpensWithoutAPicture) {
   ASSERT_TRUE(doc.OnOpenDocument(dir.File("photo.jpg")));
   ASSERT_TRUE(doc.m_bPictureLoaded);
-  ASSERT_TRUE(doc.OnOpenDocument(WriteProject("a.zvf", "img/a.jpeg")));
+  ASSERT_TRUE(doc.OnOpenDocument(WriteProject("a.zvf", "img/a.jpe")));
   EXPECT_EQ(doc.m_listArea.size(), 1u);
   EXPECT_EQ(doc.m_listGuide.size(), 1u);
   EXPECT_EQ(loader.started.size(), 1u);
