@@ -243,6 +243,10 @@ const StringEntry kStringTable[] = {
     {65044, "目次"},
     {65045, "キーワード"},
     {65046, "検索"},
+    // The search tab: its field's hint, and the note when no page holds the
+    // text (%1: the text).
+    {65047, "探す言葉を入力"},
+    {65048, "「%1」を含むページはありません"},
 };
 
 const size_t kStringTableSize = sizeof(kStringTable) / sizeof(kStringTable[0]);

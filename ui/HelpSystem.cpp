@@ -1,47 +1,13 @@
 #include "ui/HelpSystem.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <utility>
 
 #include "ui/HelpContext.h"
 #include "ui/HelpWindow.h"
 #include "ui/UiText.h"
-
-namespace {
-
-// Copies `from` over `to` unless `to` already has its size and time.
-bool CopyIfChanged(const QString& from, const QString& to) {
-  const QFileInfo source(from), copy(to);
-  if (copy.exists() && copy.size() == source.size() && copy.lastModified() == source.lastModified())
-    return true;
-  QFile::remove(to);
-  if (!QFile::copy(from, to)) return false;
-  QFile out(to);
-  out.setPermissions(out.permissions() | QFileDevice::WriteOwner);
-  return out.open(QIODevice::ReadWrite) &&
-         out.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
-}
-
-}  // namespace
-
-QString WritableHelpCollection(const QString& collectionFile) {
-  const QFileInfo info(collectionFile);
-  if (QFileInfo(info.absolutePath()).isWritable()) return collectionFile;
-  const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-  if (cache.isEmpty() || !QDir().mkpath(cache + QStringLiteral("/help"))) return collectionFile;
-  const QDir target(cache + QStringLiteral("/help"));
-  // The collection names its documentation files relative to itself.
-  const QDir source = info.absoluteDir();
-  QStringList files = source.entryList({QStringLiteral("*.qch")}, QDir::Files);
-  files.append(info.fileName());
-  for (const QString& name : files)
-    if (!CopyIfChanged(source.filePath(name), target.filePath(name))) return collectionFile;
-  return target.filePath(info.fileName());
-}
 
 CHelpSystem::CHelpSystem(QString collectionFile, QWidget* owner)
     : m_collection(std::move(collectionFile)), m_owner(owner) {}
@@ -88,7 +54,7 @@ CHelpWindow* CHelpSystem::OpenWindow() {
     return nullptr;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  auto* window = new CHelpWindow(WritableHelpCollection(m_collection), m_owner);
+  auto* window = new CHelpWindow(m_collection, m_owner);
   QApplication::restoreOverrideCursor();
   if (!window->HasManual()) {
     delete window;

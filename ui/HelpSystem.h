@@ -44,8 +44,3 @@ class CHelpSystem {
   QWidget* m_owner;
   QPointer<CHelpWindow> m_window;
 };
-
-// `collectionFile` itself when its folder can be written to (the search index
-// is kept beside the collection), else a copy of the collection and its
-// documentation files in the user's cache folder, renewed when they change.
-QString WritableHelpCollection(const QString& collectionFile);

@@ -5,17 +5,19 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
-#include <QHelpSearchEngine>
-#include <QHelpSearchQueryWidget>
-#include <QHelpSearchResultWidget>
 #include <QCoreApplication>
+#include <QHelpContentItem>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "ui/HelpContext.h"
+#include "ui/HelpSearchPane.h"
 #include "ui/QtTranslations.h"
 #include "ui/UiText.h"
 
@@ -88,13 +90,8 @@ CHelpWindow::CHelpWindow(const QString& collectionFile, QWidget* parent)
   indexLayout->addWidget(index, 1);
   m_tabs->addTab(indexPage, UiText(kIndexTabText));
 
-  QHelpSearchEngine* search = m_engine->searchEngine();
-  auto* searchPage = new QWidget;
-  auto* searchLayout = new QVBoxLayout(searchPage);
-  searchLayout->setContentsMargins(0, 0, 0, 0);
-  searchLayout->addWidget(search->queryWidget());
-  searchLayout->addWidget(search->resultWidget(), 1);
-  m_tabs->addTab(searchPage, UiText(kSearchTabText));
+  m_search = new CHelpSearchPane([this] { return ManualPages(); });
+  m_tabs->addTab(m_search, UiText(kSearchTabText));
 
   m_browser = new CHelpBrowser(*m_engine, this);
   auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -119,17 +116,9 @@ CHelpWindow::CHelpWindow(const QString& collectionFile, QWidget* parent)
           [this](const QHelpLink& link, const QString&) { OpenIndexLinks({link}); });
   connect(index, &QHelpIndexWidget::documentsActivated, this,
           [this](const QList<QHelpLink>& links, const QString&) { OpenIndexLinks(links); });
-  connect(search->queryWidget(), &QHelpSearchQueryWidget::search, this,
-          [search] { search->search(search->queryWidget()->searchInput()); });
-  connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
-          &CHelpWindow::ShowTopic);
-  connect(m_tabs, &QTabWidget::currentChanged, this, [this, search](int tab) {
-    // The full-text index is built once, when the search is first wanted.
-    if (tab == kSearchTab && !m_indexed) {
-      m_indexed = true;
-      search->reindexDocumentation();
-    }
-    if (tab == kSearchTab) search->queryWidget()->setFocus();
+  connect(m_search, &CHelpSearchPane::PageChosen, this, &CHelpWindow::ShowFound);
+  connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+    if (tab == kSearchTab) m_search->Input()->setFocus();
     if (tab == kIndexTab) m_indexFilter->setFocus();
   });
 }
@@ -157,6 +146,49 @@ void CHelpWindow::ShowContents() {
 void CHelpWindow::ShowTopic(const QUrl& page) {
   m_browser->setSource(page);
   ShowTab(Tab(m_tabs->currentIndex()));
+}
+
+void CHelpWindow::ShowFound(const QUrl& page, const QString& query) {
+  ShowTopic(page);
+  // The first place the text occurs is selected and scrolled to, when the
+  // browser's own search finds it as typed.
+  const QString first = query.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+  m_browser->moveCursor(QTextCursor::Start);
+  if (!first.isEmpty()) m_browser->find(first);
+}
+
+QList<HelpPage> CHelpWindow::ManualPages() const {
+  // The contents' order first, so that equal hits come in the manual's order.
+  QList<QUrl> urls;
+  QHelpContentModel* model = m_engine->contentModel();
+  const std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+      const QModelIndex at = model->index(row, 0, parent);
+      if (QHelpContentItem* item = model->contentItemAt(at)) {
+        QUrl url = item->url();
+        url.setFragment(QString());
+        if (!urls.contains(url)) urls.append(url);
+      }
+      walk(at);
+    }
+  };
+  walk(QModelIndex());
+  for (const QString& ns : m_engine->registeredDocumentations())
+    for (const QUrl& url : m_engine->files(ns, QString(), QStringLiteral("html")))
+      if (!urls.contains(url)) urls.append(url);
+
+  QList<HelpPage> pages;
+  for (const QUrl& url : urls) {
+    const QByteArray data = m_engine->fileData(url);
+    if (data.isEmpty()) continue;
+    // The line of links back to the contents is not the page's text.
+    static const QRegularExpression nav(QStringLiteral("<p class=\"nav\">.*?</p>"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(data).remove(nav));
+    pages.append({url, document.metaInformation(QTextDocument::DocumentTitle), document.toPlainText()});
+  }
+  return pages;
 }
 
 void CHelpWindow::ShowTab(Tab tab) {

@@ -1,14 +1,17 @@
 #pragma once
 // The help window: the manual from a Qt help collection, with its contents,
-// keyword index and full-text search at the left and the page at the right.
+// keyword index and text search at the left and the page at the right.
 #include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
+
+#include "ui/HelpSearch.h"
 
 class QHelpEngine;
 class QHelpLink;
 class QLineEdit;
 class QTabWidget;
+class CHelpSearchPane;
 
 // Shows pages of the help engine's documentation (qthelp: addresses) and
 // hands addresses of other kinds to the desktop.
@@ -49,15 +52,19 @@ class CHelpWindow : public QWidget {
   QHelpEngine* Engine() const { return m_engine; }
   CHelpBrowser* Browser() const { return m_browser; }
   QTabWidget* Tabs() const { return m_tabs; }
+  CHelpSearchPane* SearchPane() const { return m_search; }
+  // Every page of the manual, in the contents' order.
+  QList<HelpPage> ManualPages() const;
 
  private:
   void ShowTab(Tab tab);
   void OpenIndexLinks(const QList<QHelpLink>& links);
   void FollowInContents(const QUrl& page);
+  void ShowFound(const QUrl& page, const QString& query);
 
   QHelpEngine* m_engine = nullptr;
   QTabWidget* m_tabs = nullptr;
   QLineEdit* m_indexFilter = nullptr;
   CHelpBrowser* m_browser = nullptr;
-  bool m_indexed = false;
+  CHelpSearchPane* m_search = nullptr;
 };

@@ -2,13 +2,17 @@
 #include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTextBrowser>
 #include <QMessageBox>
 #include <filesystem>
 
 #include "FrameTestSupport.h"
 #include "ui/FrameCommands.h"
 #include "ui/HelpContext.h"
+#include "ui/HelpSearch.h"
+#include "ui/HelpSearchPane.h"
 #include "ui/HelpSystem.h"
 #include "ui/HelpWindow.h"
 #include "ui/ToolBox.h"
@@ -106,6 +110,79 @@ TEST(HelpWindow, OpensTheContentsAndResolvesContextTopics) {
   EXPECT_EQ(help.Browser()->source(), QUrl(Page("keys.html")));
 }
 
+TEST(HelpSearch, FindsTheTypedTextAnywhereTitlesFirst) {
+  const QList<HelpPage> pages = {
+      {QUrl(QStringLiteral("a")), QStringLiteral("ツール"), QStringLiteral("ガイドラインを引く。Ctrl+S で保存。")},
+      {QUrl(QStringLiteral("b")), QStringLiteral("ガイド"), QStringLiteral("ガイドの表示")},
+      {QUrl(QStringLiteral("c")), QStringLiteral("ファイル"), QStringLiteral("ファイルを開く。ガイド、ガイド、ガイド。")},
+      {QUrl(QStringLiteral("d")), QStringLiteral("パネル"), QStringLiteral("ﾌｧｲﾙ名と ＵＲＬ")},
+  };
+  struct Case {
+    const char* query;
+    QList<int> pages;  // in the order shown
+  };
+  const Case cases[] = {
+      {"ガイド", {1, 2, 0}},      // the title first, then by count, inside words too
+      {"ファイル", {2, 3}},       // the half-width form is the same word
+      {"ﾌｧｲﾙ", {2, 3}},
+      {"ctrl+s", {0}},            // letter case ignored
+      {"url", {3}},               // full-width Latin too
+      {"ガイド 開く", {2}},        // every part must be there
+      {"ガイド  表示", {1}},
+      {"パ", {3}},                // the title alone is enough
+      {"線", {}},
+      {"   ", {}},
+  };
+  for (const Case& c : cases) {
+    QList<int> found;
+    for (const HelpHit& hit : SearchHelpPages(pages, QString::fromUtf8(c.query))) found.append(hit.page);
+    EXPECT_EQ(found, c.pages) << c.query;
+  }
+  // The excerpt quotes the page as written.
+  const QList<HelpHit> hits = SearchHelpPages(pages, QStringLiteral("ファイル"));
+  ASSERT_EQ(hits.size(), 2);
+  EXPECT_EQ(hits[1].excerpt, QStringLiteral("ﾌｧｲﾙ名と ＵＲＬ"));
+}
+
+TEST(HelpWindow, TheSearchTabFindsEveryPageHoldingTheText) {
+  EnsureQApplication();
+  CHelpWindow help(kCollection);
+  help.ShowContents();
+  QHelpContentModel* contents = help.Engine()->contentModel();
+  for (int i = 0; i < 50 && contents->rowCount() == 0; ++i) RunLoop(20);
+  const QList<HelpPage> pages = help.ManualPages();
+  ASSERT_GT(pages.size(), 15);
+  EXPECT_EQ(pages.first().url, help.StartPage());
+
+  CHelpSearchPane* pane = help.SearchPane();
+  EXPECT_TRUE(pane->Note()->isHidden());  // nothing said before a search
+  for (const QString& word : {QStringLiteral("ガイド"), QStringLiteral("エリア"), QStringLiteral("ズーム")}) {
+    int holding = 0;
+    for (const HelpPage& page : pages) holding += page.text.contains(word) || page.title.contains(word);
+    pane->Input()->setText(word);
+    EXPECT_GT(holding, 3) << word.toStdString();
+    EXPECT_EQ(pane->Hits().size(), holding) << word.toStdString();
+    EXPECT_TRUE(pane->Note()->isHidden());
+  }
+  // Chosen, the page opens at the first place the text occurs.
+  pane->Input()->setText(QStringLiteral("ガイド"));
+  ASSERT_FALSE(pane->Hits().isEmpty());
+  const HelpPage& first = pane->PageOf(pane->Hits().first());
+  EXPECT_EQ(first.title, QStringLiteral("ルーラとガイド"));
+  EXPECT_TRUE(pane->Results()->toPlainText().startsWith(first.title));
+  emit pane->Results()->anchorClicked(QUrl(QStringLiteral("#0")));
+  EXPECT_EQ(help.Browser()->source(), first.url);
+  EXPECT_EQ(help.Browser()->textCursor().selectedText(), QStringLiteral("ガイド"));
+
+  pane->Input()->setText(QStringLiteral("存在しない語"));
+  EXPECT_TRUE(pane->Hits().isEmpty());
+  EXPECT_TRUE(pane->Results()->toPlainText().isEmpty());
+  EXPECT_FALSE(pane->Note()->isHidden());
+  EXPECT_EQ(pane->Note()->text(), QStringLiteral("「存在しない語」を含むページはありません"));
+  pane->Input()->clear();
+  EXPECT_TRUE(pane->Note()->isHidden());
+}
+
 TEST(HelpWindow, TheCollectionWorksWhereverItIsCopiedWithItsManual) {
   EnsureQApplication();
   TempDir dir;
@@ -113,9 +190,15 @@ TEST(HelpWindow, TheCollectionWorksWhereverItIsCopiedWithItsManual) {
   for (const char* name : {"zorva.qhc", "zorva.qch"})
     ASSERT_TRUE(QFile::copy(from + QLatin1Char('/') + QString::fromLatin1(name),
                             Q(dir.path() / name)));
-  CHelpWindow help(Q(dir.path() / "zorva.qhc"));
-  EXPECT_TRUE(help.HasManual());
-  EXPECT_EQ(help.TopicOf(HelpControlId(1010)), QUrl(Page("property.html#url")));
+  {
+    CHelpWindow help(Q(dir.path() / "zorva.qhc"));
+    EXPECT_TRUE(help.HasManual());
+    EXPECT_EQ(help.TopicOf(HelpControlId(1010)), QUrl(Page("property.html#url")));
+    help.SearchPane()->Input()->setText(QStringLiteral("ガイド"));
+    EXPECT_GT(help.SearchPane()->Hits().size(), 3);
+  }
+  // Only read: an installed folder nobody may write to serves as well.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 TEST(HelpSystem, UnknownContextAndMissingFileAreReported) {
