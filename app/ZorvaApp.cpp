@@ -40,8 +40,8 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
 
   m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc, &m_settings);
   m_host.AttachFrame(m_pMainFrame.get(), m_pMainFrame->StatusText(), m_pMainFrame->Progress());
-  m_host.SetImageChooser([this](const std::vector<std::string>& lines) {
-    return ChooseImageModal(lines, m_pMainFrame.get());
+  m_host.SetImageChooser([this](const std::vector<ImageChoice>& images) {
+    return ChooseImageModal(images, m_pMainFrame.get());
   });
   m_host.SetViewHandler([this](const zorva::Message& m) {
     if (m_pMainFrame) m_pMainFrame->OnViewMessage(m);

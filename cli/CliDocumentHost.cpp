@@ -28,7 +28,9 @@ int CCliDocumentHost::DoChoiceDialog(unsigned dialogId) {
   return answer;
 }
 
-int CCliDocumentHost::ChooseImage(const std::vector<std::string>& lines) {
+int CCliDocumentHost::ChooseImage(const std::vector<ImageChoice>& images) {
+  std::vector<std::string> lines;
+  for (const ImageChoice& image : images) lines.push_back(image.line);
   if (imageChoice && *imageChoice >= 0 && size_t(*imageChoice) < lines.size()) return *imageChoice;
   ++m_messages;
   if (imageChoice)

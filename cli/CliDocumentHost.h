@@ -13,7 +13,7 @@ class CCliDocumentHost : public CNullDocumentHost {
  public:
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
   int DoChoiceDialog(unsigned dialogId) override;
-  int ChooseImage(const std::vector<std::string>& lines) override;
+  int ChooseImage(const std::vector<ImageChoice>& images) override;
 
   // How many messages were shown (a failure with none still needs a word).
   int MessageCount() const { return m_messages; }

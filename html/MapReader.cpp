@@ -351,16 +351,6 @@ class CPageScanner {
   std::vector<size_t> m_contentTags;
 };
 
-// The chosen image's index, or -1 when the user cancelled.
-int ChooseImage(CZorvaDoc& doc, const std::vector<ImageRecord>& images) {
-  if (images.size() == 1) return 0;
-  std::vector<std::string> lines;
-  lines.reserve(images.size());
-  for (const ImageRecord& image : images) lines.push_back(ImageChoiceLine(image, doc.m_nCharset));
-  int chosen = doc.Host().ChooseImage(lines);
-  return chosen >= 0 && size_t(chosen) < images.size() ? chosen : -1;
-}
-
 bool StartPictureLoading(CZorvaDoc& doc) {
   const std::optional<PictureFormat> format = PictureFormatOfEnding(doc.m_strPicturePath);
   if (format == PictureFormat::Gif) {
@@ -421,6 +411,25 @@ CString MapNameOfSource(const CZorvaDoc& doc, const CString& source, const std::
   return MapNameOfFileName(SplitPath(source).name);
 }
 
+// The chosen image's index, or -1 when the user cancelled.
+int ChooseImage(CZorvaDoc& doc, const CString& pagePath, const std::vector<ImageRecord>& images) {
+  if (images.size() == 1) return 0;
+  std::vector<ImageChoice> rows;
+  rows.reserve(images.size());
+  for (const ImageRecord& image : images) {
+    ImageChoice& row = rows.emplace_back();
+    row.line = ImageChoiceLine(image, doc.m_nCharset);
+    const CString source = image.source.value_or(CString());
+    row.source = CharsetToUtf8(doc.m_nCharset, source);
+    row.hasUsemap = image.usemap.has_value();
+    if (image.usemap) row.usemap = CharsetToUtf8(doc.m_nCharset, *image.usemap);
+    if (!source.empty())
+      row.file = Cp932ToUtf8(AbsolutePicturePath(pagePath, SourcePath(doc, source, DecodedSource(doc, source))));
+  }
+  int chosen = doc.Host().ChooseImage(rows);
+  return chosen >= 0 && size_t(chosen) < images.size() ? chosen : -1;
+}
+
 }  // namespace
 
 bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
@@ -434,7 +443,7 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
     doc.ReportMessage(61219);
     return false;
   }
-  int chosen = ChooseImage(doc, images);
+  int chosen = ChooseImage(doc, path, images);
   if (chosen < 0) {
     doc.DeleteContents();
     return false;

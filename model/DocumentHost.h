@@ -16,6 +16,15 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
+// One of a page's images, as the image-choice dialog offers it. UTF-8.
+struct ImageChoice {
+  std::string line;     // the one-line form: "Yes" or "No" for a usemap, the source's start
+  std::string source;   // the whole source as the page writes it
+  bool hasUsemap = false;
+  std::string usemap;   // as the page writes it
+  std::string file;     // the picture file the source names, for telling its size
+};
+
 class IDocumentHost {
  public:
   virtual ~IDocumentHost() = default;
@@ -27,8 +36,8 @@ class IDocumentHost {
   // A modal choice dialog by its dialog number (180, 181); returns the button id.
   virtual int DoChoiceDialog(unsigned dialogId) = 0;
 
-  // The image-choice dialog: one line per image; the chosen index or -1.
-  virtual int ChooseImage(const std::vector<std::string>& lines) = 0;
+  // The image-choice dialog: one row per image; the chosen index or -1.
+  virtual int ChooseImage(const std::vector<ImageChoice>& images) = 0;
 
   // Progress display. Any thread.
   virtual void BeginProgress(const std::string& text) = 0;
@@ -59,7 +68,7 @@ class CNullDocumentHost : public IDocumentHost {
  public:
   int MessageBox(unsigned, const std::string&, unsigned) override { return IDCANCEL; }
   int DoChoiceDialog(unsigned) override { return IDCANCEL; }
-  int ChooseImage(const std::vector<std::string>&) override { return -1; }
+  int ChooseImage(const std::vector<ImageChoice>&) override { return -1; }
   void BeginProgress(const std::string&) override {}
   void SetProgress(int) override {}
   void EndProgress() override {}

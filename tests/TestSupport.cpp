@@ -32,9 +32,12 @@ int FakeDocumentHost::DoChoiceDialog(unsigned dialogId) {
   return a;
 }
 
-int FakeDocumentHost::ChooseImage(const std::vector<std::string>& lines) {
+int FakeDocumentHost::ChooseImage(const std::vector<ImageChoice>& images) {
   std::lock_guard<std::mutex> lock(mutex);
+  std::vector<std::string> lines;
+  for (const ImageChoice& image : images) lines.push_back(image.line);
   imageChoices.push_back(lines);
+  imageRows = images;
   if (imageAnswers.empty()) return -1;
   int a = imageAnswers.front();
   imageAnswers.pop_front();

@@ -40,7 +40,7 @@ class FakeDocumentHost : public IDocumentHost {
 
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
   int DoChoiceDialog(unsigned dialogId) override;
-  int ChooseImage(const std::vector<std::string>& lines) override;
+  int ChooseImage(const std::vector<ImageChoice>& images) override;
   void BeginProgress(const std::string& text) override;
   void SetProgress(int percent) override;
   void EndProgress() override;
@@ -61,7 +61,8 @@ class FakeDocumentHost : public IDocumentHost {
   std::deque<int> choiceAnswers;   // empty: IDCANCEL
   std::vector<unsigned> choiceDialogs;
   std::deque<int> imageAnswers;    // empty: -1
-  std::vector<std::vector<std::string>> imageChoices;
+  std::vector<std::vector<std::string>> imageChoices;  // each dialog's lines
+  std::vector<ImageChoice> imageRows;                  // the last dialog's rows
   std::vector<std::string> progressTexts;
   std::vector<int> progressValues;
   int progressEnds = 0;

@@ -41,7 +41,7 @@ void CQtDocumentHost::SetViewHandler(std::function<void(const zorva::Message&)> 
   m_viewHandler = std::move(handler);
 }
 
-void CQtDocumentHost::SetImageChooser(std::function<int(const std::vector<std::string>&)> chooser) {
+void CQtDocumentHost::SetImageChooser(std::function<int(const std::vector<ImageChoice>&)> chooser) {
   m_imageChooser = std::move(chooser);
 }
 
@@ -107,8 +107,8 @@ int CQtDocumentHost::DoChoiceDialog(unsigned dialogId) {
   return IDCANCEL;
 }
 
-int CQtDocumentHost::ChooseImage(const std::vector<std::string>& lines) {
-  return m_imageChooser ? m_imageChooser(lines) : -1;
+int CQtDocumentHost::ChooseImage(const std::vector<ImageChoice>& images) {
+  return m_imageChooser ? m_imageChooser(images) : -1;
 }
 
 void CQtDocumentHost::BeginProgress(const std::string& text) {

@@ -25,11 +25,11 @@ class CQtDocumentHost : public QObject, public IDocumentHost {
   // Called with every message posted to the view, on the interface thread.
   void SetViewHandler(std::function<void(const zorva::Message&)> handler);
   // Answers for the image-choice dialog (installed by whoever owns that dialog).
-  void SetImageChooser(std::function<int(const std::vector<std::string>&)> chooser);
+  void SetImageChooser(std::function<int(const std::vector<ImageChoice>&)> chooser);
 
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
   int DoChoiceDialog(unsigned dialogId) override;
-  int ChooseImage(const std::vector<std::string>& lines) override;
+  int ChooseImage(const std::vector<ImageChoice>& images) override;
   void BeginProgress(const std::string& text) override;
   void SetProgress(int percent) override;
   void EndProgress() override;
@@ -56,7 +56,7 @@ class CQtDocumentHost : public QObject, public IDocumentHost {
   zorva::CMessageQueue m_queue;
   std::atomic<bool> m_drainPending{false};
   std::function<void(const zorva::Message&)> m_viewHandler;
-  std::function<int(const std::vector<std::string>&)> m_imageChooser;
+  std::function<int(const std::vector<ImageChoice>&)> m_imageChooser;
   std::atomic<bool> m_bHasMainWindow{false};
   std::atomic<int> m_displayDepth{32};
 };

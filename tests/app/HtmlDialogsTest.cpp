@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QLayout>
-#include <QListWidget>
+#include <QImage>
+#include <QTreeWidget>
 #include <QRadioButton>
 
 #include "FrameTestSupport.h"
@@ -90,26 +91,39 @@ TEST(HtmlSettingsDialog, Utf8StandsBeforeNoneAndEachStoredCharcodeKeepsItsButton
   }
 }
 
-TEST(ImageSelectDialog, FirstLineSelectedDoubleClickChoosesCancelGivesMinusOne) {
+TEST(ImageSelectDialog, RowsTellImagesApartFirstSelectedDoubleClickChoosesCancelGivesMinusOne) {
   zorva::test::EnsureQApplication();
-  const std::vector<std::string> lines = {" Yes          a.jpg", "  No          b.png"};
+  zorva::test::TempDir dir;
+  const std::string picture = dir.File("banner-2024-spring-campaign-large-b.png");
+  ASSERT_TRUE(QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(picture)));
+  // Sources alike but for their ends, one picture missing.
+  const std::string common = "images/campaigns/2024/spring/banner-2024-spring-campaign-large-";
+  const std::vector<ImageChoice> images = {
+      {" Yes          images/campaigns/2024/", common + "a.png", true, "#top", dir.File("missing.png")},
+      {"  No          images/campaigns/2024/", common + "b.png", false, "", picture}};
   {
-    CImageSelectDlg dlg(lines);
-    ASSERT_EQ(dlg.List()->count(), 2);
-    EXPECT_EQ(dlg.List()->currentRow(), 0);
-    EXPECT_EQ(dlg.List()->item(1)->text(), QString::fromUtf8("  No          b.png"));
+    CImageSelectDlg dlg(images);
+    ASSERT_EQ(dlg.List()->topLevelItemCount(), 2);
+    EXPECT_EQ(dlg.List()->currentItem(), dlg.List()->topLevelItem(0));
+    const QStringList expected[] = {
+        {QStringLiteral("あり"), QString::fromStdString(common + "a.png"), QStringLiteral("開けません")},
+        {QStringLiteral("なし"), QString::fromStdString(common + "b.png"), QStringLiteral("40 × 30")}};
+    for (int row = 0; row < 2; ++row)
+      for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(dlg.List()->topLevelItem(row)->text(column), expected[row][column]) << row << column;
+    EXPECT_EQ(dlg.List()->headerItem()->text(CImageSelectDlg::kSourceColumn), QStringLiteral("イメージファイル名"));
     dlg.accept();
     EXPECT_EQ(dlg.Chosen(), 0);
   }
   {
-    CImageSelectDlg dlg(lines);
-    emit dlg.List()->itemDoubleClicked(dlg.List()->item(1));
+    CImageSelectDlg dlg(images);
+    emit dlg.List()->itemDoubleClicked(dlg.List()->topLevelItem(1), 0);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.Chosen(), 1);
   }
   {
-    CImageSelectDlg dlg(lines);
-    dlg.List()->setCurrentRow(1);
+    CImageSelectDlg dlg(images);
+    dlg.List()->setCurrentItem(dlg.List()->topLevelItem(1));
     dlg.reject();
     EXPECT_EQ(dlg.Chosen(), -1);
   }

@@ -49,6 +49,13 @@ TEST(MapReaderImages, SeveralImagesAreOfferedInTheDialogsLineFormat) {
   ASSERT_EQ(r.host.imageChoices.size(), 1u);
   EXPECT_EQ(r.host.imageChoices[0],
             (std::vector<std::string>{" Yes          a.png", "  No          a/very/long/folder/name/for/th"}));
+  // The window's dialog shows each whole, with the file it names.
+  ASSERT_EQ(r.host.imageRows.size(), 2u);
+  EXPECT_EQ(r.host.imageRows[1].source, "a/very/long/folder/name/for/the/picture.jpg");
+  EXPECT_EQ(r.host.imageRows[1].file, "/site/a/very/long/folder/name/for/the/picture.jpg");
+  EXPECT_FALSE(r.host.imageRows[1].hasUsemap);
+  EXPECT_EQ(r.host.imageRows[0].usemap, "#m");
+  EXPECT_TRUE(r.host.imageRows[0].hasUsemap);
   EXPECT_EQ(r.doc.m_strPicturePath, "/site/a/very/long/folder/name/for/the/picture.jpg");
   EXPECT_TRUE(r.doc.m_listArea.empty());
 
