@@ -1,6 +1,8 @@
 #include "ui/PaletteChartDlg.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -68,4 +70,15 @@ CPaletteChartDlg::CPaletteChartDlg(CZorvaDoc& doc, QWidget* parent) : QDialog(pa
   layout->addWidget(picture, 0, Qt::AlignHCenter);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  // The chart alone is narrower than a title bar needs for the caption
+  // beside the window's icon and buttons; the fixed size follows the row.
+  const QMargins margins = layout->contentsMargins();
+  buttons->setMinimumWidth(TitleBarWidth(windowTitle()) - margins.left() - margins.right());
+}
+
+int TitleBarWidth(const QString& title) {
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  constexpr int kIconAndButtons = 5 * 24;
+  return QFontMetrics(bold).horizontalAdvance(title) + kIconAndButtons;
 }

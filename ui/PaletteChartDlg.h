@@ -22,6 +22,9 @@ std::optional<zorva::Palette256> ChartPalette(const CBitmap* bitmap);
 // The 128 × 128 chart of `palette`.
 QImage DrawPaletteChart(const zorva::Palette256& palette);
 
+// How wide a window must be for a title bar to show `title` whole.
+int TitleBarWidth(const QString& title);
+
 class CPaletteChartDlg : public QDialog {
   Q_OBJECT
  public:

@@ -86,6 +86,7 @@ TEST_F(PaletteChartCommand, ShowsTheDocumentsPictureOrSaysThereIsNone) {
       auto* dlg = qobject_cast<CPaletteChartDlg*>(QApplication::activeModalWidget());
       if (!dlg) return;
       shown = dlg->Chart();
+      EXPECT_GE(dlg->width(), TitleBarWidth(dlg->windowTitle()));  // the caption is not cut
       if (dlg->Note()) note = dlg->Note()->text();
       dlg->reject();
     });
