@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 #include "FrameTestSupport.h"
@@ -279,4 +280,19 @@ TEST_F(FrameBars, TheLeftRulersDigitsStandApartAtEveryZoom) {
     EXPECT_GE(runs, 4) << zoom;  // the labels are there at all
     EXPECT_LE(tallest, digitHeight + 1) << zoom;
   }
+}
+
+// Seen in the real window under Xvfb too: leaving by a drag, onto the next
+// button, out of the window.
+TEST_F(FrameBars, AButtonsPromptGoesWhenThePointerLeavesIt) {
+  frame->show();
+  RunLoop(50);
+  QWidget* button = frame->ToolBox()->widgetForAction(Action(ID_TOOL_FREEHAND));
+  ASSERT_NE(button, nullptr);
+  QTest::mouseMove(button, button->rect().center());
+  RunLoop(50);
+  EXPECT_FALSE(frame->statusBar()->currentMessage().isEmpty());
+  QTest::mouseMove(frame->View(), QPoint(200, 200));
+  RunLoop(50);
+  EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
 }
