@@ -58,8 +58,9 @@ class IDocumentHost {
   // Empties the property panel's list of script function names.
   virtual void ClearScriptFuncList() = 0;
 
-  // Opens a file with the desktop's "open"; returns a shell result code
-  // (above 32 is success; 2 file not found; 31 no association).
+  // Opens a file (a model path) with the desktop's "open"; returns a shell
+  // result code (above 32 is success; 2 file not found; 31 no association).
+  // A host that learns only later that nothing took the file says so itself.
   virtual int ShellOpen(const std::string& path) = 0;
 };
 

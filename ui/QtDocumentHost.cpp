@@ -14,9 +14,15 @@
 #include <QUrl>
 
 #include "html/DialogTexts.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/StringTable.h"
+#include "ui/DesktopOpen.h"
 #include "ui/UiText.h"
 
 namespace {
+// "No web browser found", and where the page was written.
+constexpr unsigned kNoBrowserMessage = 65016;
 }  // namespace
 
 CQtDocumentHost::CQtDocumentHost(QObject* parent) : QObject(parent) {
@@ -157,7 +163,15 @@ int CQtDocumentHost::DisplayColorCount() {
 int CQtDocumentHost::DisplayBitsPerPixel() { return m_displayDepth; }
 
 int CQtDocumentHost::ShellOpen(const std::string& path) {
-  QString p = QString::fromStdString(path);
+  // The document names files in its own code page.
+  const QString p = QString::fromStdString(zorva::ToFsPath(path));
   if (!QFileInfo::exists(p)) return 2;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(p)) ? 42 : 31;
+  const std::string shown = zorva::Cp932ToUtf8(path);
+  return OpenWithDesktop(p,
+                         [this, shown] {
+                           MessageBox(kNoBrowserMessage, zorva::FormatString(kNoBrowserMessage, {shown}),
+                                      MB_OK | MB_ICONEXCLAMATION);
+                         })
+             ? 42
+             : 31;
 }
