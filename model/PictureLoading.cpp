@@ -3,7 +3,6 @@
 #include "platform/PathSplit.h"
 
 std::optional<PictureFormat> PictureFormatOfEnding(std::string_view path) {
-  if (path.size() >= 4 && zorva::ToUpperAscii(path.substr(path.size() - 4)) == "JPEG") return PictureFormat::Jpeg;
   const CString ending = zorva::ToUpperAscii(path.size() >= 3 ? path.substr(path.size() - 3) : path);
   if (ending == "GIF") return PictureFormat::Gif;
   if (ending == "JPG") return PictureFormat::Jpeg;

@@ -9,9 +9,10 @@ class CZorvaDoc;
 
 enum class PictureFormat { Jpeg, Png, Gif };
 
-// The loader a project file or a page names by the last letters of the
-// picture path, in any letter case: "GIF", "JPG", "JPEG" or "PNG"; nothing
-// for any other ending.
+// The loader a project file or a page names by the last three letters of
+// the picture path, in any letter case: "GIF", "JPG" or "PNG"; nothing for
+// any other ending (so a page's "photo.jpeg" loads no picture, while the
+// user may open such a file directly: FileKind.h).
 std::optional<PictureFormat> PictureFormatOfEnding(std::string_view path);
 
 class IPictureLoader {

@@ -109,10 +109,10 @@ TEST_F(OpenSave, ProjectFileResolvesItsPictureAndStartsTheLoaderByItsEnding) {
   EXPECT_EQ(loader.started[2].first, dir.File("x.Png"));
 }
 
-TEST_F(OpenSave, AProjectWhosePictureHasAnUnknownEndingOpensWithoutAPicture) {
+TEST_F(OpenSave, AProjectWhosePictureEndsInJpegOpensWithoutAPicture) {
   ASSERT_TRUE(doc.OnOpenDocument(dir.File("photo.jpg")));
   ASSERT_TRUE(doc.m_bPictureLoaded);
-  ASSERT_TRUE(doc.OnOpenDocument(WriteProject("a.zvf", "img/a.jpe")));
+  ASSERT_TRUE(doc.OnOpenDocument(WriteProject("a.zvf", "img/a.jpeg")));
   EXPECT_EQ(doc.m_listArea.size(), 1u);
   EXPECT_EQ(doc.m_listGuide.size(), 1u);
   EXPECT_EQ(loader.started.size(), 1u);
