@@ -14,14 +14,14 @@ BUILD_DIR=${BUILD_DIR:-build}
 # Beyond the build: Qt's Japanese texts for its standard dialogs; xdotool, xwd
 # (x11-apps) and ImageMagick to drive and capture the editor under Xvfb (the
 # machine's /usr/local/bin/convert is only a stand-in that hands over to the real
-# one); desktop-file-utils, libxml2-utils and shared-mime-info for checking what
-# cmake --install puts in place; Qt Help (its library, qhelpgenerator for the
+# one), with openbox as the window manager a desktop has; desktop-file-utils,
+# libxml2-utils and shared-mime-info for checking what cmake --install puts in place; Qt Help (its library, qhelpgenerator for the
 # manual, and the SQLite driver the help files are read through); python3 with
 # html5lib to read patched pages back as a browser parses them.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
-  fonts-noto-cjk xvfb xauth qt6-translations-l10n xdotool x11-apps imagemagick
+  fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
   desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib)
 missing=()
 for p in "${packages[@]}"; do

@@ -158,7 +158,9 @@ void CZorvaView::OnKeyUp(unsigned vk) {
   }
 }
 
-void CZorvaView::OnSetFocus() {
+void CZorvaView::OnSetFocus() { EndReleasedTemporaryTool(); }
+
+void CZorvaView::EndReleasedTemporaryTool() {
   // The keys were let go where the view could not see it; their state now
   // is what counts. A gesture still holding the mouse ends its own way.
   if (m_host.HasCapture()) return;

@@ -32,6 +32,9 @@ void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) {
   // A second press inside a gesture (a lost release) must not start another
   // working copy over the first.
   CancelGesture();
+  // A window given back without its focus (a closed dialog, no window
+  // manager to activate it) has its first press before its focus event.
+  EndReleasedTemporaryTool();
   m_ptPasteOffset = CPoint(20, 20);
   EndRulerPresses(Ruler(false), Ruler(true));
   const CPoint p = ToPicture(client);

@@ -223,6 +223,8 @@ class CZorvaView {
   IPropertyPanel* m_pPropertyPanel;
 
  private:
+  // Ends the temporary tool (Ctrl arrow, Space hand) whose key is up now.
+  void EndReleasedTemporaryTool();
   void RenderRect(const CRect& rc);
   // Shows the part of the back buffer covered by drawing `area` at the
   // present scroll position and zoom.
