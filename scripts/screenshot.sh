@@ -1,45 +1,111 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: the editor on the bundled sample under a virtual
-# display, with one area selected and shown in the property panel; and
-# docs/screenshot-help.png: the help
-# window opened from the Help menu at its contents. Needs xvfb-run, xdotool,
-# xwd and ImageMagick (scripts/setup.sh installs them).
-#   scripts/screenshot.sh [BUILD_DIR] [OUT] [OUT_HELP]
+# Remakes README's pictures from the real editor under a virtual display with
+# a window manager, driven with real mouse and key events:
+#   docs/screenshot.png             the bundled sample, one area selected and
+#                                   moved, so the title carries the unsaved mark
+#   docs/screenshot-rulers.png      the rulers at 50, 100 and 200 %
+#   docs/screenshot-help.png        the help window's search for "ガイド"
+#   docs/screenshot-imageselect.png the image choice of a page with three pictures
+# Needs xvfb-run, openbox, xdotool and ImageMagick (scripts/setup.sh installs
+# them). ImageMagick's import reads what is on the screen; xwd shows dialogs
+# black here.
+#   scripts/screenshot.sh [BUILD_DIR] [OUT_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-out=${2:-docs/screenshot.png}
-out_help=${3:-docs/screenshot-help.png}
+out=${2:-docs}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" ZORVA="$build/zorva"
-export SAMPLE="$PWD/samples/sample.zvf" OUT_FILE="$work/shot.png" OUT_HELP="$work/help.png"
+export SAMPLE="$PWD/samples/sample.zvf" WORK="$work"
+
+# A page with three pictures whose names differ only at their ends, one missing.
+pics="$work/site/images/campaigns/2024/spring"
+mkdir -p "$pics"
+cp samples/sample.jpg "$pics/banner-2024-spring-campaign-large-a.jpg"
+convert samples/sample.jpg -resize 50% "$pics/banner-2024-spring-campaign-large-b.jpg"
+{
+  echo '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"><title>t</title></head><body>'
+  for end in a b c; do
+    echo "<img src=\"images/campaigns/2024/spring/banner-2024-spring-campaign-large-$end.jpg\" alt=\"\"$([ $end = a ] && echo ' usemap="#top"')>"
+  done
+  echo '<map name="top"><area shape="rect" coords="1,2,30,40" href="a.html" alt="a"></map></body></html>'
+} > "$work/site/page.html"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
+  openbox > /dev/null 2>&1 &
+  sleep 1
+  # Where a window'"'"'s inside is on the screen (CX CY CW CH), and a picture of
+  # it with the frame and title bar the window manager drew around it.
+  client() {
+    local info
+    info=$(xwininfo -id "$1")
+    CX=$(awk "/Absolute upper-left X/ {print \$4}" <<< "$info")
+    CY=$(awk "/Absolute upper-left Y/ {print \$4}" <<< "$info")
+    CW=$(awk "/Width:/ {print \$2}" <<< "$info")
+    CH=$(awk "/Height:/ {print \$2}" <<< "$info")
+  }
+  grab() {
+    client "$1"
+    local l r t b
+    IFS=", " read -r l r t b <<< "$(xprop -id "$1" _NET_FRAME_EXTENTS | sed "s/.*= //")"
+    import -window root -crop "$((CW + l + r))x$((CH + t + b))+$((CX - l))+$((CY - t))" +repage "$2"
+  }
+
   "$ZORVA" "$SAMPLE" > /dev/null 2>&1 &
   pid=$!
   win=$(timeout 20 xdotool search --sync --onlyvisible --name "ZORVA" | head -1)
-  sleep 1
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  # The picture starts below the bars and right of the tool box and rulers;
-  # the orange rectangle of the sample has its left edge at picture x 30.
-  xdotool mousemove $((X + 49 + 30)) $((Y + 74 + 120)) click 1
+  sleep 1.5
+  client "$win"
+  # The orange rectangle of the sample has its left edge at picture x 30; an
+  # area is taken by its outline. The first click gives the window the focus.
+  ox=$((CX + 49)) oy=$((CY + 74))
+  xdotool mousemove $((ox + 30)) $((oy + 120)) click 1
   sleep 0.5
-  xdotool mousemove $((X + 49 + 300)) $((Y + 74 + 250))
+  xdotool click 1
   sleep 0.3
-  xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$OUT_FILE"
+  xdotool mousedown 1 mousemove $((ox + 35)) $((oy + 125)) mousemove $((ox + 40)) $((oy + 130)) mouseup 1
+  xdotool mousemove $((ox + 300)) $((oy + 250))
+  sleep 0.5
+  grab "$win" "$WORK/shot.png"
 
-  # Help, Contents (its menu and item mnemonics).
+  # The top left corner at three zooms.
+  for zoom in 5 1 2; do
+    xdotool key --window "$win" ctrl+$zoom
+    sleep 0.7
+    import -window root -crop "300x250+$CX+$((CY + 48))" +repage "$WORK/ruler$zoom.png"
+  done
+  xdotool key --window "$win" ctrl+1
+
+  # Help, Contents; the search tab; the word typed.
   xdotool key --window "$win" alt+h
   sleep 0.5
   xdotool key c
   help=$(timeout 20 xdotool search --sync --onlyvisible --name "ヘルプ" | head -1)
   sleep 1.5
-  eval "$(xdotool getwindowgeometry --shell "$help")"
-  xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$OUT_HELP"
+  # The search tab is the third, at the top left.
+  client "$help"
+  xdotool mousemove $((CX + 155)) $((CY + 12)) click 1
+  sleep 0.5
+  xdotool type --delay 80 "ガイド"
+  sleep 0.5
+  xdotool key Return
+  sleep 1
+  grab "$help" "$WORK/help.png"
+  kill "$pid"
+  wait "$pid" 2> /dev/null || true
+
+  "$ZORVA" "$WORK/site/page.html" > /dev/null 2>&1 &
+  pid=$!
+  choice=$(timeout 20 xdotool search --sync --onlyvisible --name "イメージ選択" | head -1)
+  sleep 1.5
+  grab "$choice" "$WORK/choice.png"
   kill "$pid"
 '
-cp "$work/shot.png" "$out"
-cp "$work/help.png" "$out_help"
-echo "wrote $out and $out_help"
+convert "$work/ruler5.png" "$work/ruler1.png" "$work/ruler2.png" -background white -splice 8x0 +append "$work/rulers.png"
+cp "$work/shot.png" "$out/screenshot.png"
+cp "$work/rulers.png" "$out/screenshot-rulers.png"
+cp "$work/help.png" "$out/screenshot-help.png"
+cp "$work/choice.png" "$out/screenshot-imageselect.png"
+echo "wrote $out/screenshot.png, screenshot-rulers.png, screenshot-help.png, screenshot-imageselect.png"
