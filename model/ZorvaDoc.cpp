@@ -12,11 +12,6 @@ namespace {
 CNullDocumentHost g_nullHost;
 }  // namespace
 
-CUndoRecord* DiscardedSavedPos() {
-  static CUndoRecord sentinel;
-  return &sentinel;
-}
-
 CZorvaDoc::CZorvaDoc(IDocumentHost* host) : m_pHost(host ? host : &g_nullHost) {
   m_areaDefault.m_strComment = zorva::LoadStringCp932(61207);
 }
@@ -30,24 +25,8 @@ CZorvaDoc::~CZorvaDoc() {
 void CZorvaDoc::SetHost(IDocumentHost* host) { m_pHost = host ? host : &g_nullHost; }
 
 void CZorvaDoc::DeleteContents() {
-  if (!m_listUndo.empty()) {
-    // Records up to the cursor are applied, the rest are undone; each kind
-    // owns different objects.
-    auto applied = m_listUndo.begin();
-    if (m_pUndoPos) {
-      applied = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
-      if (applied != m_listUndo.end()) ++applied;
-    }
-    for (auto it = m_listUndo.begin(); it != applied; ++it) {
-      (*it)->DeleteOwnedWhenApplied();
-      delete *it;
-    }
-    for (auto it = applied; it != m_listUndo.end(); ++it) {
-      (*it)->DeleteOwnedWhenUndone();
-      delete *it;
-    }
-    m_listUndo.clear();
-  }
+  // Each record holds exactly what is out of the lists in its state.
+  m_listUndo.clear();
   for (CArea* a : m_listArea) delete a;
   m_listArea.clear();
   for (CGuide* g : m_listGuide) delete g;
@@ -58,8 +37,8 @@ void CZorvaDoc::DeleteContents() {
   m_pSelGuide = nullptr;
   m_pWorkGuide = nullptr;
   m_pGrabPoint = nullptr;
-  m_pUndoPos = nullptr;
-  m_pSavedPos = nullptr;
+  m_nUndoPos = 0;
+  m_nSavedPos = 0;
   m_bHandTool = false;
   m_listSelPoint.clear();
 
@@ -167,65 +146,47 @@ void CZorvaDoc::ForgetPointsOf(CArea& area) {
 
 // --- undo history ---
 
-void CZorvaDoc::PushAreaUndo(CArea* prevSel, CArea* before, CArea* after, size_t listPos) {
-  auto* record = new CUndoRecord;
-  record->m_pPrevSel = prevSel;
-  record->m_pBefore = before;
-  record->m_pAfter = after;
-  record->m_nListPos = listPos;
-  PushUndo(record);
+void CZorvaDoc::PushAreaAdded(CArea* area, CArea* prevSel) {
+  PushUndo(std::make_unique<CAdditionRecord<CArea>>(area, prevSel));
 }
 
-void CZorvaDoc::PushGuideUndo(CGuide* before, CGuide* after, size_t listPos) {
-  auto* record = new CUndoRecord;
-  record->m_bGuide = true;
-  record->m_pBefore = before;
-  record->m_pAfter = after;
-  record->m_nListPos = listPos;
-  PushUndo(record);
+void CZorvaDoc::PushAreaRemoved(std::unique_ptr<CArea> area, size_t listPos) {
+  PushUndo(std::make_unique<CDeletionRecord<CArea>>(std::move(area), listPos));
 }
 
-void CZorvaDoc::PushUndo(CUndoRecord* record) {
-  if (!m_listUndo.empty()) {
-    auto first = m_listUndo.begin();
-    if (m_pUndoPos) {
-      first = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
-      if (first != m_listUndo.end()) ++first;
-    }
-    for (auto it = first; it != m_listUndo.end(); ++it) {
-      if (*it == m_pSavedPos) m_pSavedPos = DiscardedSavedPos();
-      (*it)->DeleteOwnedWhenUndone();
-      delete *it;
-    }
-    m_listUndo.erase(first, m_listUndo.end());
-  }
-  m_listUndo.push_back(record);
-  m_pUndoPos = record;
+void CZorvaDoc::PushAreaChanged(CArea* area, std::unique_ptr<CArea> before) {
+  PushUndo(std::make_unique<CChangeRecord<CArea>>(area, std::move(before)));
+}
+
+void CZorvaDoc::PushGuideAdded(CGuide* guide) {
+  PushUndo(std::make_unique<CAdditionRecord<CGuide>>(guide, nullptr));
+}
+
+void CZorvaDoc::PushGuideRemoved(std::unique_ptr<CGuide> guide, size_t listPos) {
+  PushUndo(std::make_unique<CDeletionRecord<CGuide>>(std::move(guide), listPos));
+}
+
+void CZorvaDoc::PushGuideMoved(CGuide* guide, std::unique_ptr<CGuide> before) {
+  PushUndo(std::make_unique<CChangeRecord<CGuide>>(guide, std::move(before)));
+}
+
+void CZorvaDoc::PushUndo(std::unique_ptr<CUndoRecord> record) {
+  if (m_nSavedPos != kDiscardedSavedPos && m_nSavedPos > m_nUndoPos) m_nSavedPos = kDiscardedSavedPos;
+  m_listUndo.resize(m_nUndoPos);
+  m_listUndo.push_back(std::move(record));
+  m_nUndoPos = m_listUndo.size();
   m_bModified = true;
 }
 
 void CZorvaDoc::StepBack() {
-  if (m_pUndoPos) {
-    auto it = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
-    m_pUndoPos = (it == m_listUndo.begin() || it == m_listUndo.end()) ? nullptr : *std::prev(it);
-  }
-  m_bModified = m_pUndoPos != m_pSavedPos;
+  if (m_nUndoPos > 0) --m_nUndoPos;
+  m_bModified = m_nUndoPos != m_nSavedPos;
 }
 
 bool CZorvaDoc::StepForward() {
-  if (m_listUndo.empty()) return false;
-  bool moved = false;
-  if (!m_pUndoPos) {
-    m_pUndoPos = m_listUndo.front();
-    moved = true;
-  } else {
-    auto it = std::find(m_listUndo.begin(), m_listUndo.end(), m_pUndoPos);
-    if (it != m_listUndo.end() && std::next(it) != m_listUndo.end()) {
-      m_pUndoPos = *std::next(it);
-      moved = true;
-    }
-  }
-  m_bModified = m_pUndoPos != m_pSavedPos;
+  const bool moved = m_nUndoPos < m_listUndo.size();
+  if (moved) ++m_nUndoPos;
+  m_bModified = m_nUndoPos != m_nSavedPos;
   return moved;
 }
 

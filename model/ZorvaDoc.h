@@ -77,17 +77,31 @@ class CZorvaDoc {
   void ForgetPointsOf(CArea& area);
 
   // --- undo history ---
-  void PushUndo(CUndoRecord* record);
-  // One area or guide edit as a record of its shape (see CUndoRecord).
-  // A deletion (no `after`) names where the object stood in its list.
-  void PushAreaUndo(CArea* prevSel, CArea* before, CArea* after, size_t listPos = 0);
-  void PushGuideUndo(CGuide* before, CGuide* after, size_t listPos = 0);
+  // A new step after the applied ones; the undone ones after them go.
+  void PushUndo(std::unique_ptr<CUndoRecord> record);
+  // `area` joined the top of the list; `prevSel` was selected before.
+  void PushAreaAdded(CArea* area, CArea* prevSel);
+  // `area` left the list from `listPos`.
+  void PushAreaRemoved(std::unique_ptr<CArea> area, size_t listPos);
+  // `area` changed; `before` is a copy of it as it was.
+  void PushAreaChanged(CArea* area, std::unique_ptr<CArea> before);
+  void PushGuideAdded(CGuide* guide);
+  void PushGuideRemoved(std::unique_ptr<CGuide> guide, size_t listPos);
+  void PushGuideMoved(CGuide* guide, std::unique_ptr<CGuide> before);
+  // The step an undo or a redo would apply; null when there is none.
+  CUndoRecord* RecordToUndo() const { return m_nUndoPos ? m_listUndo[m_nUndoPos - 1].get() : nullptr; }
+  CUndoRecord* RecordToRedo() const {
+    return m_nUndoPos < m_listUndo.size() ? m_listUndo[m_nUndoPos].get() : nullptr;
+  }
+  // The newest step, applied or not.
+  const CUndoRecord* LastRecord() const { return m_listUndo.empty() ? nullptr : m_listUndo.back().get(); }
+  size_t UndoCount() const { return m_listUndo.size(); }
   void StepBack();
   bool StepForward();
-  // Makes the current record the saved state (after a successful save).
-  void MarkSaved() { m_pSavedPos = m_pUndoPos; }
-  bool CanUndo() const { return m_pUndoPos != nullptr; }
-  bool CanRedo() const { return !m_listUndo.empty() && m_pUndoPos != m_listUndo.back(); }
+  // Makes the present state the saved one (after a successful save).
+  void MarkSaved() { m_nSavedPos = m_nUndoPos; }
+  bool CanUndo() const { return m_nUndoPos > 0; }
+  bool CanRedo() const { return m_nUndoPos < m_listUndo.size(); }
 
   // --- progress, routed to the host; callable from a loader thread ---
   void BeginProgress(const std::string& text);
@@ -140,8 +154,12 @@ class CZorvaDoc {
   CPoint m_ptLast;
   bool m_bHandTool = false;
   CPoint m_ptHandLast;
-  CUndoRecord* m_pUndoPos = nullptr;
-  CUndoRecord* m_pSavedPos = nullptr;
+  // How many steps of the history are applied, and how many were when the
+  // document was saved (kDiscardedSavedPos once that state can no longer
+  // be reached, so the document stays modified until saved again).
+  size_t m_nUndoPos = 0;
+  size_t m_nSavedPos = 0;
+  static constexpr size_t kDiscardedSavedPos = SIZE_MAX;
   CSize m_sizePicture;
   std::unique_ptr<CBitmap> m_pBitmap;
   // Set by LoadPicture, cleared by a failing loader thread.
@@ -170,7 +188,7 @@ class CZorvaDoc {
   CArea m_areaDefault;
   std::list<CArea*> m_listArea;
   std::list<CGuide*> m_listGuide;
-  std::list<CUndoRecord*> m_listUndo;
+  std::vector<std::unique_ptr<CUndoRecord>> m_listUndo;
 
  private:
   void DeletePreviewFile();
@@ -184,6 +202,3 @@ class CZorvaDoc {
   IPictureLoader* m_pPictureLoader = nullptr;
 };
 
-// The saved position after the saved record was discarded: equal to no
-// record and not null, so the document stays modified until saved again.
-CUndoRecord* DiscardedSavedPos();

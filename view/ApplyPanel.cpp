@@ -73,7 +73,7 @@ void CZorvaView::OnApplyPanel(uintptr_t wParam, intptr_t) {
 
   if (ReadPanel()) {
     area->UpdateHtmlShape(true);
-    m_doc.PushAreaUndo(nullptr, backup, area);
+    m_doc.PushAreaChanged(area, std::unique_ptr<CArea>(backup));
     RepaintArea(*backup);
     area->RecalcBound();
     RepaintArea(*area);

@@ -313,7 +313,7 @@ void OnRelease(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
     // The copy becomes the topmost area; the dragged one stays as it was.
     view.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
     doc.m_listArea.push_back(work);
-    doc.PushAreaUndo(sel, nullptr, work);
+    doc.PushAreaAdded(work, sel);
     doc.m_pSelArea = work;  // the selected points already refer to it
     doc.m_pWorkArea = nullptr;
     doc.m_pGrabPoint = nullptr;
@@ -326,7 +326,7 @@ void OnRelease(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
   const CRect oldRect = view.AreaRectToWindow(sel->m_rcBound);
   auto* backup = new CArea;
   backup->CopyFrom(*sel);
-  doc.PushAreaUndo(nullptr, backup, sel);
+  doc.PushAreaChanged(sel, std::unique_ptr<CArea>(backup));
   sel->CopyFrom(*work);
   RebindSelection(doc, *work, *sel);
   DropWorkArea(doc);

@@ -20,7 +20,7 @@ void PlaceCopy(CZorvaView& view, const CArea& source) {
   area->CopyFrom(source);
   area->Offset(view.m_ptPasteOffset.x, view.m_ptPasteOffset.y);
   doc.m_listArea.push_back(area);
-  doc.PushAreaUndo(prevSel, nullptr, area);
+  doc.PushAreaAdded(area, prevSel);
   ShowSelected(view, area);
   // The panel must follow at once: it would otherwise still show the
   // previous area, and its next edit would write that area's points here.
@@ -46,15 +46,16 @@ void DeleteSelectedVertices(CZorvaDoc& doc, CArea& area) {
   }
   // The bounds follow the remaining outline, as the undone state's did.
   area.RecalcBound();
-  doc.PushAreaUndo(nullptr, before, &area);
+  doc.PushAreaChanged(&area, std::unique_ptr<CArea>(before));
 }
 
 void DeleteArea(CZorvaDoc& doc, CArea& area) {
   const auto it = std::find(doc.m_listArea.begin(), doc.m_listArea.end(), &area);
   if (it == doc.m_listArea.end()) return;
   doc.ForgetPointsOf(area);
-  doc.PushAreaUndo(nullptr, &area, nullptr, size_t(std::distance(doc.m_listArea.begin(), it)));
+  const size_t pos = size_t(std::distance(doc.m_listArea.begin(), it));
   doc.m_listArea.erase(it);
+  doc.PushAreaRemoved(std::unique_ptr<CArea>(&area), pos);
   doc.m_pSelArea = nullptr;
   doc.m_listSelPoint.clear();
 }

@@ -40,7 +40,7 @@ void CommitNew(CZorvaView& view, CArea* area) {
   doc.m_listArea.push_back(area);
   view.m_pNewArea = nullptr;
   view.m_nToolState = 0;
-  doc.PushAreaUndo(doc.m_pWorkArea, nullptr, area);
+  doc.PushAreaAdded(area, doc.m_pWorkArea);
   doc.m_pWorkArea = nullptr;
 }
 

@@ -70,7 +70,7 @@ void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t
     } else {
       // It stays where the last move put it.
       RepaintGuide(*g);
-      m_doc.PushGuideUndo(nullptr, g);
+      m_doc.PushGuideAdded(g);
     }
     m_doc.m_pSelGuide = nullptr;
   }
@@ -133,7 +133,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
       if (!copy) {
         const CPoint s = GetScroll();
         const CRect oldBand = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
-        doc.PushGuideUndo(NewGuide(g->m_bHorizontal, g->m_nPos), g);
+        doc.PushGuideMoved(g, std::unique_ptr<CGuide>(NewGuide(g->m_bHorizontal, g->m_nPos)));
         g->m_bHorizontal = work->m_bHorizontal;
         g->m_nPos = work->m_nPos;
         delete work;
@@ -142,7 +142,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
       } else {
         doc.m_listGuide.push_back(work);
         doc.m_pSelGuide = work;
-        doc.PushGuideUndo(nullptr, work);
+        doc.PushGuideAdded(work);
       }
       RepaintGuide(*doc.m_pSelGuide);
     } else {
@@ -154,7 +154,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
       const auto it = std::find(doc.m_listGuide.begin(), doc.m_listGuide.end(), g);
       const size_t pos = size_t(std::distance(doc.m_listGuide.begin(), it));
       if (it != doc.m_listGuide.end()) doc.m_listGuide.erase(it);
-      doc.PushGuideUndo(g, nullptr, pos);  // the record keeps it for undo
+      doc.PushGuideRemoved(std::unique_ptr<CGuide>(g), pos);  // the record keeps it for undo
       RepaintGuide(*g);
     }
   }

@@ -124,7 +124,7 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
     poly->m_bClosed = true;
     doc.m_listSelPoint.clear();
     view.m_nToolState = 0;
-    doc.PushAreaUndo(nullptr, slot, poly);
+    doc.PushAreaChanged(poly, std::unique_ptr<CArea>(slot));
   } else if (view.m_nToolState & POLY_INSERT) {
     // The vertex ends where the pointer was released, which the bounds take in.
     *moving = p;
@@ -132,18 +132,18 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
     doc.m_listSelPoint.clear();
     poly->ExtendBound(p.x, p.y);
     view.m_nToolState = 0;
-    doc.PushAreaUndo(nullptr, slot, poly);
+    doc.PushAreaChanged(poly, std::unique_ptr<CArea>(slot));
   } else {
     poly->SetEndPoint(p.x, p.y);
     if (view.m_nToolState != 0) {
       poly->ExtendBound(p.x, p.y);
-      doc.PushAreaUndo(nullptr, slot, poly);
+      doc.PushAreaChanged(poly, std::unique_ptr<CArea>(slot));
     } else {
       view.m_nToolState = kDrawing;
       poly->SetBoundPoint(p.x, p.y);
       doc.m_listArea.push_back(poly);
       view.m_pNewArea = nullptr;
-      doc.PushAreaUndo(slot, nullptr, poly);
+      doc.PushAreaAdded(poly, slot);
     }
   }
   // A repaint rather than the selection pair: the placed vertex stays selected

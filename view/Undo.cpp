@@ -1,6 +1,6 @@
-// Undo and redo: the document keeps the history and its cursor; the view
-// applies a record to the lists, moves the selection and repaints only what
-// the record touched.
+// Undo and redo: the document keeps the history and its cursor; a record
+// undoes and redoes itself through the view, which moves the selection and
+// repaints only what the record touched.
 #include <iterator>
 #include <list>
 #include <utility>
@@ -12,20 +12,15 @@
 
 namespace {
 
-// A change record keeps the earlier state in a copy; trading contents with
-// the live object turns one state into the other, so undo and redo share it.
-void ExchangeGuide(CZorvaView& view, CUndoRecord& r) {
-  auto* live = static_cast<CGuide*>(r.m_pAfter);
-  auto* copy = static_cast<CGuide*>(r.m_pBefore);
+void ExchangeGuide(CZorvaView& view, CGuide& live, CGuide& copy) {
   const CPoint s = view.GetScroll();
   // The old band is noted and repainted only after the exchange: repainting
   // it first would paint the guide back where it is leaving.
-  const CRect oldBand =
-      CZorvaView::GuideBandToWindow(*live, view.GetClientRect(), s.x, s.y, view.m_zoom);
-  std::swap(live->m_bHorizontal, copy->m_bHorizontal);
-  std::swap(live->m_nPos, copy->m_nPos);
+  const CRect oldBand = CZorvaView::GuideBandToWindow(live, view.GetClientRect(), s.x, s.y, view.m_zoom);
+  std::swap(live.m_bHorizontal, copy.m_bHorizontal);
+  std::swap(live.m_nPos, copy.m_nPos);
   view.RepaintRect(oldBand);
-  view.RepaintGuide(*live);
+  view.RepaintGuide(live);
 }
 
 // Puts `item` at position `pos` of `list` (at its end when the list is
@@ -60,24 +55,22 @@ void RemoveGuide(CZorvaView& view, CGuide* guide) {
   view.m_doc.m_pSelGuide = nullptr;
 }
 
-void ExchangeArea(CZorvaView& view, CUndoRecord& r) {
+void ExchangeArea(CZorvaView& view, CArea& live, CArea& copy) {
   CZorvaDoc& doc = view.m_doc;
-  auto* live = static_cast<CArea*>(r.m_pAfter);
-  auto* copy = static_cast<CArea*>(r.m_pBefore);
   ShowSelectionCleared(view);
-  const CRect oldRect = view.AreaRectToWindow(live->m_rcBound);
+  const CRect oldRect = view.AreaRectToWindow(live.m_rcBound);
   // The exchange frees every point of both areas.
-  doc.ForgetPointsOf(*live);
-  doc.ForgetPointsOf(*copy);
+  doc.ForgetPointsOf(live);
+  doc.ForgetPointsOf(copy);
   {
     CArea temp;
-    temp.CopyFrom(*live);
-    live->CopyFrom(*copy);
-    copy->CopyFrom(temp);
+    temp.CopyFrom(live);
+    live.CopyFrom(copy);
+    copy.CopyFrom(temp);
   }
-  doc.m_pSelArea = live;
+  doc.m_pSelArea = &live;
   view.RepaintRect(oldRect);
-  view.RepaintArea(*live);
+  view.RepaintArea(live);
 }
 
 // Back into the list at `pos`: an added area goes on top of all others, a
@@ -89,8 +82,6 @@ void InsertArea(CZorvaView& view, CArea* area, size_t pos) {
   doc.m_pSelArea = area;
   view.RepaintArea(*area);
 }
-
-void AppendArea(CZorvaView& view, CArea* area) { InsertArea(view, area, view.m_doc.m_listArea.size()); }
 
 void RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
   CZorvaDoc& doc = view.m_doc;
@@ -105,41 +96,36 @@ void RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
   view.RepaintArea(*area);
 }
 
+// The view's side of applying a record: the lists, the selection and the
+// repaint of only what the record touched.
+class CViewUndoTarget : public IUndoTarget {
+ public:
+  explicit CViewUndoTarget(CZorvaView& view) : m_view(view) {}
+  void Insert(CArea* area, size_t pos) override { InsertArea(m_view, area, pos); }
+  void Insert(CGuide* guide, size_t pos) override { InsertGuide(m_view, guide, pos); }
+  void Remove(CArea* area, CArea* select) override { RemoveArea(m_view, area, select); }
+  void Remove(CGuide* guide, CArea*) override { RemoveGuide(m_view, guide); }
+  void Exchange(CArea& live, CArea& copy) override { ExchangeArea(m_view, live, copy); }
+  void Exchange(CGuide& live, CGuide& copy) override { ExchangeGuide(m_view, live, copy); }
+  size_t Count(const CArea*) const override { return m_view.m_doc.m_listArea.size(); }
+  size_t Count(const CGuide*) const override { return m_view.m_doc.m_listGuide.size(); }
+
+ private:
+  CZorvaView& m_view;
+};
+
 // Applies `r` backwards (undo) or forwards (redo).
 void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
-  const CUndoRecord::Shape shape = r.GetShape();
-  if (r.m_bGuide) {
-    auto* before = static_cast<CGuide*>(r.m_pBefore);
-    auto* after = static_cast<CGuide*>(r.m_pAfter);
-    switch (shape) {
-      case CUndoRecord::Shape::Change: ExchangeGuide(view, r); break;
-      case CUndoRecord::Shape::Deletion:
-        forward ? RemoveGuide(view, before) : InsertGuide(view, before, r.m_nListPos);
-        break;
-      case CUndoRecord::Shape::Addition:
-        forward ? InsertGuide(view, after, view.m_doc.m_listGuide.size()) : RemoveGuide(view, after);
-        break;
-    }
-    return;
-  }
-  auto* before = static_cast<CArea*>(r.m_pBefore);
-  auto* after = static_cast<CArea*>(r.m_pAfter);
-  switch (shape) {
-    case CUndoRecord::Shape::Change: ExchangeArea(view, r); break;
-    case CUndoRecord::Shape::Deletion:
-      forward ? RemoveArea(view, before, r.m_pPrevSel) : InsertArea(view, before, r.m_nListPos);
-      break;
-    case CUndoRecord::Shape::Addition:
-      forward ? AppendArea(view, after) : RemoveArea(view, after, r.m_pPrevSel);
-      break;
-  }
-  view.UpdatePanel(-1, true);
+  CViewUndoTarget target(view);
+  forward ? r.Redo(target) : r.Undo(target);
+  // The panel shows the selected area, which an area's step moves.
+  if (!r.IsGuide()) view.UpdatePanel(-1, true);
 }
 
 }  // namespace
 
 void CZorvaView::OnEditUndo() {
-  CUndoRecord* r = m_doc.m_pUndoPos;
+  CUndoRecord* r = m_doc.RecordToUndo();
   if (!r) return;
   ApplyRecord(*this, *r, false);
   m_doc.StepBack();
@@ -147,7 +133,7 @@ void CZorvaView::OnEditUndo() {
 }
 
 void CZorvaView::OnEditRedo() {
-  if (m_doc.m_listUndo.empty() || !m_doc.StepForward()) return;
-  ApplyRecord(*this, *m_doc.m_pUndoPos, true);
+  if (!m_doc.StepForward()) return;
+  ApplyRecord(*this, *m_doc.RecordToUndo(), true);
   m_nToolState = 0;
 }

@@ -99,7 +99,7 @@ class FileCommandsTest : public ::testing::Test {
   void Edit() {
     auto* guide = new CGuide;
     doc.m_listGuide.push_back(guide);
-    doc.PushGuideUndo(nullptr, guide);
+    doc.PushGuideAdded(guide);
   }
   bool SaveEnabled() {
     CCmdState s;

@@ -198,10 +198,11 @@ TEST_F(OpenSave, SavingForcesTheExtensionAndStoresThePictureRelatively) {
 }
 
 TEST_F(OpenSave, ASuccessfulSaveBecomesTheUndoHistorysSavedState) {
-  doc.PushUndo(new CUndoRecord);
+  CArea* area = AddRect(1);
+  doc.PushAreaChanged(area, std::make_unique<CArea>());
   ASSERT_TRUE(doc.OnSaveDocument(dir.File("a.zvf")));
   EXPECT_FALSE(doc.IsModified());
-  doc.PushUndo(new CUndoRecord);
+  doc.PushAreaChanged(area, std::make_unique<CArea>());
   EXPECT_TRUE(doc.IsModified());
   doc.StepBack();
   EXPECT_FALSE(doc.IsModified());

@@ -22,20 +22,44 @@ CArea* AddArea(CZorvaDoc& doc, int x) {
   a->AddPoint(x, x);
   a->AddPoint(x + 10, x + 10);
   doc.m_listArea.push_back(a);
-  auto* r = new CUndoRecord;
-  r->m_pAfter = a;
-  doc.PushUndo(r);
+  doc.PushAreaAdded(a, nullptr);
   return a;
 }
 
-// Undo and redo of an addition as the view does it, reduced to the list moves.
+// Applies records as the view does, reduced to the list moves.
+class ListTarget : public IUndoTarget {
+ public:
+  explicit ListTarget(CZorvaDoc& doc) : m_doc(doc) {}
+  void Insert(CArea* area, size_t pos) override {
+    m_doc.m_listArea.insert(std::next(m_doc.m_listArea.begin(), long(std::min(pos, m_doc.m_listArea.size()))), area);
+  }
+  void Insert(CGuide* guide, size_t) override { m_doc.m_listGuide.push_back(guide); }
+  void Remove(CArea* area, CArea*) override { m_doc.m_listArea.remove(area); }
+  void Remove(CGuide* guide, CArea*) override { m_doc.m_listGuide.remove(guide); }
+  void Exchange(CArea& live, CArea& copy) override {
+    CArea temp;
+    temp.CopyFrom(live);
+    live.CopyFrom(copy);
+    copy.CopyFrom(temp);
+  }
+  void Exchange(CGuide& live, CGuide& copy) override { std::swap(live.m_nPos, copy.m_nPos); }
+  size_t Count(const CArea*) const override { return m_doc.m_listArea.size(); }
+  size_t Count(const CGuide*) const override { return m_doc.m_listGuide.size(); }
+
+ private:
+  CZorvaDoc& m_doc;
+};
+
 void UndoAddition(CZorvaDoc& doc) {
-  doc.m_listArea.remove(static_cast<CArea*>(doc.m_pUndoPos->m_pAfter));
+  ListTarget target(doc);
+  ASSERT_NE(doc.RecordToUndo(), nullptr);
+  doc.RecordToUndo()->Undo(target);
   doc.StepBack();
 }
 void RedoAddition(CZorvaDoc& doc) {
+  ListTarget target(doc);
   ASSERT_TRUE(doc.StepForward());
-  doc.m_listArea.push_back(static_cast<CArea*>(doc.m_pUndoPos->m_pAfter));
+  doc.RecordToUndo()->Redo(target);
 }
 
 }  // namespace
@@ -136,26 +160,21 @@ TEST(DocumentUndo, ClearingDeletesWhatEachRecordOwns) {
   CZorvaDoc doc;
   CArea* live = AddArea(doc, 1);
   // A change record owning a copy.
-  auto* copy = new CountedArea;
+  auto copy = std::make_unique<CountedArea>();
   copy->CopyFrom(*live);
-  auto* change = new CUndoRecord;
-  change->m_pBefore = copy;
-  change->m_pAfter = live;
-  doc.PushUndo(change);
+  doc.PushAreaChanged(live, std::move(copy));
   // A deletion record owning the removed area.
   CArea* removed = AddArea(doc, 5);
   doc.m_listArea.remove(removed);
-  auto* del = new CUndoRecord;
-  del->m_pBefore = removed;
-  doc.PushUndo(del);
+  doc.PushAreaRemoved(std::unique_ptr<CArea>(removed), 1);
   // One undone addition.
   AddArea(doc, 9);
   UndoAddition(doc);
   EXPECT_EQ(g_liveAreas, 4);  // live, copy, removed, undone addition
   doc.DeleteContents();
   EXPECT_EQ(g_liveAreas, 0);
-  EXPECT_EQ(doc.m_pUndoPos, nullptr);
-  EXPECT_EQ(doc.m_pSavedPos, nullptr);
+  EXPECT_EQ(doc.RecordToUndo(), nullptr);
+  EXPECT_EQ(doc.m_nSavedPos, 0u);
   EXPECT_FALSE(doc.CanUndo());
 }
 
@@ -188,11 +207,10 @@ TEST(DocumentUndo, DiscardedSavedRecordKeepsTheDocumentModified) {
   UndoAddition(doc);
   EXPECT_TRUE(doc.IsModified());
   AddArea(doc, 3);  // discards the saved record
-  EXPECT_NE(doc.m_pSavedPos, nullptr);
-  for (CUndoRecord* r : doc.m_listUndo) EXPECT_NE(doc.m_pSavedPos, r);
+  EXPECT_EQ(doc.m_nSavedPos, CZorvaDoc::kDiscardedSavedPos);
   UndoAddition(doc);
   UndoAddition(doc);
-  EXPECT_EQ(doc.m_pUndoPos, nullptr);
+  EXPECT_FALSE(doc.CanUndo());
   EXPECT_TRUE(doc.IsModified());  // never equal to the saved position again
   RedoAddition(doc);
   RedoAddition(doc);
@@ -203,12 +221,10 @@ TEST(DocumentUndo, StepBackFromFirstRecordMakesCursorNull) {
   CZorvaDoc doc;
   AddArea(doc, 1);
   doc.StepBack();
-  EXPECT_EQ(doc.m_pUndoPos, nullptr);
+  EXPECT_EQ(doc.RecordToUndo(), nullptr);
   EXPECT_FALSE(doc.IsModified());
   doc.StepBack();  // nothing more to step back to
-  EXPECT_EQ(doc.m_pUndoPos, nullptr);
-  // Put the area list right for the destructor's ownership rules.
-  doc.m_listArea.clear();
+  EXPECT_EQ(doc.RecordToUndo(), nullptr);
 }
 
 TEST(DocumentNew, PreviewPathFromThePictureFolder) {

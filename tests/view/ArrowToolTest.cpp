@@ -34,10 +34,10 @@ TEST(ArrowTool, MovesOnlyBeyondFivePixelsWithOneChangeRecord) {
     EXPECT_EQ(f.StalePixels(), 0u);
     ASSERT_EQ(f.doc.m_listUndo.size(), c.moves ? 1u : 0u);
     if (!c.moves) continue;
-    const CUndoRecord* r = f.doc.m_listUndo.back();
-    EXPECT_EQ(r->GetShape(), CUndoRecord::Shape::Change);
-    EXPECT_EQ(r->m_pAfter, a);
-    EXPECT_EQ(static_cast<const CArea*>(r->m_pBefore)->m_rcBound, CRect(50, 50, 150, 100));
+    const CUndoRecord* r = f.doc.LastRecord();
+    EXPECT_EQ(r->GetKind(), CUndoRecord::Kind::Change);
+    EXPECT_EQ(r->Item(), a);
+    EXPECT_EQ(CopyBefore<CArea>(r)->m_rcBound, CRect(50, 50, 150, 100));
   }
 }
 
@@ -98,10 +98,10 @@ TEST(ArrowTool, AltDragDropsACopyOnTop) {
   EXPECT_EQ(f.doc.m_pSelArea, copy);
   EXPECT_EQ(f.view->m_ptPasteOffset, CPoint(30, 20));
   ASSERT_EQ(f.doc.m_listUndo.size(), 1u);
-  const CUndoRecord* r = f.doc.m_listUndo.back();
-  EXPECT_EQ(r->GetShape(), CUndoRecord::Shape::Addition);
-  EXPECT_EQ(r->m_pAfter, copy);
-  EXPECT_EQ(r->m_pPrevSel, a);
+  const CUndoRecord* r = f.doc.LastRecord();
+  EXPECT_EQ(r->GetKind(), CUndoRecord::Kind::Addition);
+  EXPECT_EQ(r->Item(), copy);
+  EXPECT_EQ(r->PrevSel(), a);
   EXPECT_EQ(f.StalePixels(), 0u);
 }
 

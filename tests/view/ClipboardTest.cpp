@@ -16,7 +16,7 @@ TEST(Clipboard, PastesLandAtTheOffsetOnTopAndTwiceAtTheSamePlace) {
     EXPECT_EQ(f.doc.m_pSelArea, f.doc.m_listArea.back());
     EXPECT_EQ(f.doc.m_pSelArea->m_rcBound, CRect(30, 30, 70, 60));
     EXPECT_EQ(*f.doc.m_pSelArea->GetTailPoint(), CPoint(70, 60));
-    EXPECT_EQ(f.doc.m_pUndoPos->m_pPrevSel, prev);
+    EXPECT_EQ(f.doc.RecordToUndo()->PrevSel(), prev);
     EXPECT_TRUE(ShowsFresh(f));
   }
   f.view->m_ptPasteOffset = CPoint(50, 0);  // as an Alt-drag leaves it

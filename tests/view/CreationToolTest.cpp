@@ -30,11 +30,11 @@ void Click(ViewFixture& f, int x, int y, unsigned mods = 0) {
 // "none", the live area).
 void ExpectLastRecord(ViewFixture& f, CArea* prevSel, const std::string& before, CArea* after) {
   ASSERT_FALSE(f.doc.m_listUndo.empty());
-  const CUndoRecord* r = f.doc.m_listUndo.back();
-  EXPECT_FALSE(r->m_bGuide);
-  EXPECT_EQ(r->m_pPrevSel, prevSel);
-  EXPECT_EQ(r->m_pBefore ? Shape(*static_cast<CArea*>(r->m_pBefore)) : "none", before);
-  EXPECT_EQ(r->m_pAfter, after);
+  const CUndoRecord* r = f.doc.LastRecord();
+  EXPECT_FALSE(r->IsGuide());
+  EXPECT_EQ(r->PrevSel(), prevSel);
+  EXPECT_EQ(CopyBefore<CArea>(r) ? Shape(*CopyBefore<CArea>(r)) : "none", before);
+  EXPECT_EQ(r->Item(), after);
 }
 
 

@@ -12,10 +12,7 @@ inline bool ShowsFresh(ViewFixture& f) { return f.StalePixels() == 0; }
 // addition, as a creation tool does.
 inline CArea* Select(ViewFixture& f, CArea* area, CPointRefList points = {}, bool created = false) {
   if (created) {
-    auto* r = new CUndoRecord;
-    r->m_pPrevSel = f.doc.m_pSelArea;
-    r->m_pAfter = area;
-    f.doc.PushUndo(r);
+    f.doc.PushAreaAdded(area, f.doc.m_pSelArea);
   }
   f.doc.m_pSelArea = area;
   f.doc.m_listSelPoint = std::move(points);

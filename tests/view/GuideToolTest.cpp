@@ -45,14 +45,14 @@ TEST(GuideTool, PulledOutOfARulerIsKeptOnlyWhenDroppedOnThePicture) {
     EXPECT_EQ(g->m_bHorizontal, !c.vertical);
     EXPECT_EQ(g->m_nPos, 120);
     ASSERT_EQ(f.doc.m_listUndo.size(), 1u);
-    EXPECT_TRUE(f.doc.m_listUndo.back()->m_bGuide);
-    EXPECT_EQ(f.doc.m_listUndo.back()->GetShape(), CUndoRecord::Shape::Addition);
-    EXPECT_EQ(f.doc.m_listUndo.back()->m_pAfter, g);
+    EXPECT_TRUE(f.doc.LastRecord()->IsGuide());
+    EXPECT_EQ(f.doc.LastRecord()->GetKind(), CUndoRecord::Kind::Addition);
+    EXPECT_EQ(f.doc.LastRecord()->Item(), g);
   }
 }
 
 TEST(GuideTool, DraggingAGuideMovesCopiesOrDeletesIt) {
-  using Shape = CUndoRecord::Shape;
+  using Shape = CUndoRecord::Kind;
   struct Case {
     int to, drop;
     unsigned mods;
@@ -90,13 +90,13 @@ TEST(GuideTool, DraggingAGuideMovesCopiesOrDeletesIt) {
       EXPECT_TRUE(f.Pixels() == before);
       continue;
     }
-    const CUndoRecord* r = f.doc.m_listUndo.back();
-    EXPECT_TRUE(r->m_bGuide);
-    EXPECT_EQ(r->GetShape(), c.shape);
+    const CUndoRecord* r = f.doc.LastRecord();
+    EXPECT_TRUE(r->IsGuide());
+    EXPECT_EQ(r->GetKind(), c.shape);
     if (c.shape == Shape::Change) {
-      EXPECT_EQ(static_cast<const CGuide*>(r->m_pBefore)->m_nPos, 100);
+      EXPECT_EQ(CopyBefore<CGuide>(r)->m_nPos, 100);
     }
-    EXPECT_EQ(c.shape == Shape::Deletion ? r->m_pBefore : r->m_pAfter,
+    EXPECT_EQ(r->Item(),
               c.shape == Shape::Addition ? f.doc.m_listGuide.back() : g);
   }
 }

@@ -87,9 +87,9 @@ TEST(Panel, PointRowEditsOfEveryWidth) {
   EXPECT_EQ(f.Points(*poly), (std::vector<CPoint>{{-12345, 30}, {11, -1501}, {40, 40}}));
   EXPECT_EQ(poly->m_rcBound, CRect(-12345, -1501, 40, 40));
   ASSERT_EQ(f.doc.m_listUndo.size(), 1u);
-  const CUndoRecord* r = f.doc.m_listUndo.back();
-  EXPECT_EQ(r->m_pAfter, poly);
-  EXPECT_EQ(static_cast<CArea*>(r->m_pBefore)->m_listPoint.front(), CPoint(-10000, 20));
+  const CUndoRecord* r = f.doc.LastRecord();
+  EXPECT_EQ(r->Item(), poly);
+  EXPECT_EQ(CopyBefore<CArea>(r)->m_listPoint.front(), CPoint(-10000, 20));
   EXPECT_TRUE(f.doc.IsModified());
   EXPECT_EQ(f.panel.rows[2].text, "  40,  40");  // refilled from the area
 

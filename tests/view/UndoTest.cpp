@@ -38,12 +38,10 @@ TEST(Undo, AChangeKeepsNoPointerIntoTheExchangedPoints) {
   ViewFixture f;
   CArea* other = f.AddRect(300, 200, 350, 250);
   CArea* poly = f.AddPolygon({{10, 10}, {60, 10}, {60, 60}, {10, 60}}, true);
-  auto* r = new CUndoRecord;  // a move by (100, 50), as the arrow tool records it
-  r->m_pBefore = new CArea;
-  static_cast<CArea*>(r->m_pBefore)->CopyFrom(*poly);
-  r->m_pAfter = poly;
+  auto before = std::make_unique<CArea>();  // a move by (100, 50), as the arrow tool records it
+  before->CopyFrom(*poly);
   poly->Offset(100, 50);
-  f.doc.PushUndo(r);
+  f.doc.PushAreaChanged(poly, std::move(before));
   for (unsigned command : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_UNDO}) {
     Select(f, command == ID_EDIT_REDO ? other : poly, {poly->GetHeadPoint(), poly->GetTailPoint()});
     f.doc.m_pGrabPoint = poly->GetHeadPoint();
@@ -59,11 +57,8 @@ TEST(Undo, AChangeKeepsNoPointerIntoTheExchangedPoints) {
 TEST(Undo, GuideRecordsRepaintTheirBands) {
   ViewFixture f;
   auto push = [&](CGuide* before, CGuide* after) {
-    auto* r = new CUndoRecord;
-    r->m_bGuide = true;
-    r->m_pBefore = before;
-    r->m_pAfter = after;
-    f.doc.PushUndo(r);
+    if (before) f.doc.PushGuideMoved(after, std::unique_ptr<CGuide>(before));
+    else f.doc.PushGuideAdded(after);
   };
   CGuide* g = f.AddGuide(true, 120);
   push(new CGuide(*g), g);  // then moved from 120 to 50

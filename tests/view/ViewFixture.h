@@ -11,6 +11,13 @@
 #include "view/HeadlessHost.h"
 #include "view/ZorvaView.h"
 
+// The copy of the earlier state a change record keeps; null for other records.
+template <typename T>
+const T* CopyBefore(const CUndoRecord* r) {
+  const auto* change = dynamic_cast<const CChangeRecord<T>*>(r);
+  return change ? &change->Copy() : nullptr;
+}
+
 namespace zorva::test {
 
 class ViewFixture {
