@@ -9,6 +9,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
+#include "view/Tool.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -348,12 +349,26 @@ void OnCancel(CZorvaView& view) {
 
 }  // namespace
 
-void CZorvaView::OnToolArrow(unsigned flags, int32_t x, int32_t y, int32_t, int32_t, int phase) {
-  switch (phase) {
-    case TOOL_PRESS: OnPress(*this, flags, x, y); break;
-    case TOOL_MOVE: OnMove(*this, flags, x, y); break;
-    case TOOL_RELEASE: OnRelease(*this, flags, x, y); break;
-    case TOOL_CANCEL: OnCancel(*this); break;
-    default: break;
+namespace {
+
+class CArrowTool : public CTool {
+ public:
+  using CTool::CTool;
+  void Press(unsigned flags, CPoint p) override {
+    OnPress(m_view, flags, p.x, p.y);
+    // The arrow also takes the guides, when they are shown.
+    if (m_view.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, 0, 0, TOOL_PRESS);
   }
-}
+  void Move(unsigned flags, CPoint p) override { OnMove(m_view, flags, p.x, p.y); }
+  void Release(unsigned flags, CPoint p) override { OnRelease(m_view, flags, p.x, p.y); }
+  void Cancel(CPoint) override { OnCancel(m_view); }
+  // The press takes the mouse itself, only when it grabs something.
+  bool CapturesOnPress() const override { return false; }
+  ViewCursor Cursor(bool, int toolState) const override {
+    return (toolState & DRAG_COPY) ? ViewCursor::ArrowCopy : ViewCursor::Arrow;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<CTool> MakeArrowTool(CZorvaView& view) { return std::make_unique<CArrowTool>(view); }

@@ -6,6 +6,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/CreationHelpers.h"
+#include "view/Tool.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -66,24 +67,37 @@ void Cancel(CZorvaView& view, CArea* trace) {
 
 }  // namespace
 
-void CZorvaView::OnToolFreehand(unsigned, int32_t x, int32_t y, int32_t, int32_t, int phase) {
-  const CPoint p(x, y);
-  if (phase == TOOL_PRESS) {
-    Press(*this, p);
-    return;
+namespace {
+
+class CFreehandTool : public CTool {
+ public:
+  using CTool::CTool;
+  void Press(unsigned, CPoint p) override { ::Press(m_view, p); }
+  void Move(unsigned, CPoint p) override {
+    if (CArea* trace = Stroke()) ::Move(m_view, *trace, p);
   }
+  void Release(unsigned, CPoint p) override {
+    if (CArea* trace = Stroke()) ::Release(m_view, *trace, p);
+  }
+  void Cancel(CPoint) override {
+    if (CArea* trace = Stroke()) ::Cancel(m_view, trace);
+  }
+  ViewCursor Cursor(bool, int) const override { return ViewCursor::Cross; }
+
+ private:
   // Only a stroke in progress: the traced outline is selected, not yet in
   // the document, and the state is the tracing one. Anything else is some
   // other gesture this tool must not adopt.
-  CArea* trace = m_doc.m_pSelArea;
-  if (m_nToolState != kTracing || !trace || trace != m_pNewArea || trace->m_listPoint.empty()) {
-    create::DropUnfinished(*this);
-    return;
+  CArea* Stroke() {
+    CArea* trace = m_view.m_doc.m_pSelArea;
+    if (m_view.m_nToolState != kTracing || !trace || trace != m_view.m_pNewArea || trace->m_listPoint.empty()) {
+      create::DropUnfinished(m_view);
+      return nullptr;
+    }
+    return trace;
   }
-  switch (phase) {
-    case TOOL_MOVE: Move(*this, *trace, p); break;
-    case TOOL_RELEASE: Release(*this, *trace, p); break;
-    case TOOL_CANCEL: Cancel(*this, trace); break;
-    default: break;
-  }
-}
+};
+
+}  // namespace
+
+std::unique_ptr<CTool> MakeFreehandTool(CZorvaView& view) { return std::make_unique<CFreehandTool>(view); }

@@ -4,6 +4,7 @@
 // first point closes it.
 #include "model/ZorvaDoc.h"
 #include "view/CreationHelpers.h"
+#include "view/Tool.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -178,21 +179,37 @@ void Cancel(CZorvaView& view) {
 
 }  // namespace
 
-void CZorvaView::OnToolPolygon(unsigned flags, int32_t x, int32_t y, int32_t, int32_t,
-                               int phase) {
-  const CPoint p = create::Snapped(*this, x, y);
-  if (phase == TOOL_PRESS) {
-    Press(*this, flags, p);
-    return;
+namespace {
+
+class CPolygonTool : public CTool {
+ public:
+  using CTool::CTool;
+  void Press(unsigned flags, CPoint p) override { ::Press(m_view, flags, Snapped(p)); }
+  void Move(unsigned flags, CPoint p) override {
+    if (Owned()) ::Move(m_view, flags, Snapped(p));
   }
-  if (!OwnGesture(*this)) {
-    create::DropUnfinished(*this);
-    return;
+  void Release(unsigned flags, CPoint p) override {
+    if (Owned()) ::Release(m_view, flags, Snapped(p));
   }
-  switch (phase) {
-    case TOOL_MOVE: Move(*this, flags, p); break;
-    case TOOL_RELEASE: Release(*this, flags, p); break;
-    case TOOL_CANCEL: Cancel(*this); break;
-    default: break;
+  void Cancel(CPoint) override {
+    if (Owned()) ::Cancel(m_view);
   }
-}
+  // Between clicks the polygon waits in the drawing state; a right press
+  // then ends it without taking a vertex back.
+  void RightPressIdle() override {
+    if (m_view.m_nToolState == kDrawing) m_view.m_nToolState = 0;
+  }
+  ViewCursor Cursor(bool, int) const override { return ViewCursor::Cross; }
+
+ private:
+  CPoint Snapped(CPoint p) const { return create::Snapped(m_view, p.x, p.y); }
+  bool Owned() {
+    if (OwnGesture(m_view)) return true;
+    create::DropUnfinished(m_view);
+    return false;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<CTool> MakePolygonTool(CZorvaView& view) { return std::make_unique<CPolygonTool>(view); }

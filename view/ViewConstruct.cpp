@@ -1,4 +1,5 @@
 #include "model/ZorvaDoc.h"
+#include "view/Tool.h"
 #include "view/ZorvaView.h"
 
 CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
@@ -6,4 +7,13 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
   const CSize client = m_host.GetClientSize();
   m_dcBack.Resize(client.cx, client.cy, m_colorBack);
   m_rcPending = GetClientRect();
+  for (int id = ID_TOOL_ARROW; id <= ID_TOOL_HAND; ++id)
+    if (auto tool = MakeTool(id, *this)) m_tools.emplace(id, std::move(tool));
+}
+
+CZorvaView::~CZorvaView() = default;
+
+CTool* CZorvaView::Tool(int id) const {
+  const auto it = m_tools.find(id);
+  return it == m_tools.end() ? nullptr : it->second.get();
 }

@@ -14,12 +14,16 @@
 //   Keys.cpp, Cursor.cpp                         keys, temporary tools, cursors
 //   Panel.cpp, PanelFields.cpp, PanelPoints.cpp, PanelText.cpp, ApplyPanel.cpp,
 //   AreaList.cpp     the property panel exchange and the area list's rows
-//   ToolHelpers.cpp, ArrowTool.cpp, HandTool.cpp, GuideTool.cpp
-//   DragTools.cpp (rectangle, ellipse, line), PolygonTool.cpp,
-//   FreehandTool.cpp, CreationHelpers.cpp        the creation tools
+//   Tool.h, ToolList.h, ToolRegistry.cpp           the pointer tools as objects
+//   ArrowTool.cpp, ShapeTool.cpp (RectTool.cpp, EllipseTool.cpp, LineTool.cpp),
+//   PolygonTool.cpp, FreehandTool.cpp, ZoomTool.cpp  one tool a file
+//   ToolHelpers.cpp, CreationHelpers.cpp, HandTool.cpp, GuideTool.cpp
+//                    what tools share, the hand and the guides
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "model/Area.h"
 #include "platform/DC.h"
@@ -28,6 +32,7 @@
 #include "view/ViewHost.h"
 
 class CGuide;
+class CTool;
 class CZorvaDoc;
 
 // Phases of a tool call.
@@ -63,6 +68,7 @@ class CZorvaView {
  public:
   // `panel` may be null (no property panel).
   CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel);
+  ~CZorvaView();
   CZorvaView(const CZorvaView&) = delete;
   CZorvaView& operator=(const CZorvaView&) = delete;
 
@@ -178,13 +184,14 @@ class CZorvaView {
   static std::string FormatPointRow(const CPoint& p);
 
   // --- tools ---
-  void OnToolArrow(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
+  // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
+  CTool* Tool(int id) const;
+  // Who a gesture's pointer events go to, in this order: the hand (Space),
+  // a guide being pulled out of a held ruler (`buttonHeld`), a selected
+  // guide, the current tool over a selected area.
+  enum class GestureOwner { Hand, Ruler, Guide, AreaTool, None };
+  GestureOwner OwnerOfGesture(bool buttonHeld);
   void OnToolHand(int32_t x, int32_t y, int phase);
-  void OnToolRect(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
-  void OnToolEllipse(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
-  void OnToolLine(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
-  void OnToolPolygon(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
-  void OnToolFreehand(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
   void OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
   void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t sx, int32_t sy,
                     int phase);
@@ -232,7 +239,7 @@ class CZorvaView {
   CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
   void GiveRulersOffsets();
   // Calls the handler of `tool` for a press, move, release or cancel.
-  void CallTool(int tool, unsigned flags, const CPoint& picture, int phase);
+  std::unordered_map<int, std::unique_ptr<CTool>> m_tools;
 
   CDC m_dcBack{0, 0};
   COLORREF m_colorBack = RGB(212, 208, 200);

@@ -1,0 +1,73 @@
+#include "view/ShapeTool.h"
+
+#include "model/ZorvaDoc.h"
+#include "view/CreationHelpers.h"
+#include "view/ZorvaView.h"
+
+CPoint& CShapeTool::Anchor() { return m_shape.line ? m_view.m_doc.m_ptPress : m_view.m_doc.m_ptAnchor; }
+
+void CShapeTool::Reshape(CArea& area, unsigned flags, CPoint p) {
+  const CPoint a = Anchor();
+  if (flags & MK_SHIFT) {
+    if (m_shape.line)
+      CZorvaView::Constrain45(a.x, a.y, p);
+    else
+      CZorvaView::MakeSquare(a.x, a.y, p);
+  }
+  *area.GetStartPoint() = (flags & MK_ALT) ? CPoint(2 * a.x - p.x, 2 * a.y - p.y) : a;
+  area.SetEndPoint(p.x, p.y);
+}
+
+void CShapeTool::Press(unsigned, CPoint pointer) {
+  CZorvaDoc& doc = m_view.m_doc;
+  const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
+  create::DropUnfinished(m_view);
+  doc.m_pWorkArea = create::ReleaseSelection(m_view);
+  auto* area = new CArea;
+  area->m_nType = m_shape.type;
+  area->m_bClosed = false;
+  area->AddPoint(p.x, p.y);
+  area->AddPoint(p.x, p.y);
+  area->SetBoundPoint(p.x, p.y);
+  Anchor() = p;
+  doc.m_pSelArea = area;
+  m_view.m_pNewArea = area;
+  m_view.m_nToolState = 1;
+  // Drawn from the start, so the first move's erase has something to take off.
+  m_view.DrawXor(*area);
+}
+
+CArea* CShapeTool::OwnDrag() {
+  // A drag of these tools is in state 1 with its new shape selected; anything
+  // else is some other gesture this tool must not adopt.
+  CArea* area = m_view.m_doc.m_pSelArea;
+  if (m_view.m_nToolState != 1 || !area || area != m_view.m_pNewArea) {
+    create::DropUnfinished(m_view);
+    return nullptr;
+  }
+  m_view.DrawXor(*area);
+  return area;
+}
+
+void CShapeTool::Move(unsigned flags, CPoint pointer) {
+  const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
+  if (CArea* area = OwnDrag()) {
+    Reshape(*area, flags, p);
+    m_view.DrawXor(*area);
+  }
+}
+
+void CShapeTool::Release(unsigned flags, CPoint pointer) {
+  const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
+  if (CArea* area = OwnDrag()) {
+    Reshape(*area, flags, p);
+    m_view.DrawSelection(*area, true);
+    area->RecalcBound();
+    area->m_bClosed = m_shape.closed;
+    create::CommitNew(m_view, area);
+  }
+}
+
+void CShapeTool::Cancel(CPoint) {
+  if (CArea* area = OwnDrag()) create::DiscardNew(m_view, area);
+}
