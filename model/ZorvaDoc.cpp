@@ -39,7 +39,6 @@ void CZorvaDoc::DeleteContents() {
   m_pGrabPoint = nullptr;
   m_nUndoPos = 0;
   m_nSavedPos = 0;
-  m_bHandTool = false;
   m_listSelPoint.clear();
 
   m_bFromPage = false;

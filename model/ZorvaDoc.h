@@ -152,8 +152,6 @@ class CZorvaDoc {
   CGuide* m_pWorkGuide = nullptr;
   CPoint* m_pGrabPoint = nullptr;
   CPoint m_ptLast;
-  bool m_bHandTool = false;
-  CPoint m_ptHandLast;
   // How many steps of the history are applied, and how many were when the
   // document was saved (kDiscardedSavedPos once that state can no longer
   // be reached, so the document stays modified until saved again).

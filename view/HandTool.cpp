@@ -21,21 +21,21 @@ void CZorvaView::OnToolHand(int32_t x, int32_t y, int phase) {
       const CSize client = m_host.GetClientSize();
       // Nothing to scroll when the whole picture is in view.
       if (m_sizeTotal.cx <= client.cx && m_sizeTotal.cy <= client.cy) return;
-      m_doc.m_ptHandLast = CPoint(x, y);
+      m_ptHandLast = CPoint(x, y);
       m_host.SetCapture();
       break;
     }
     case TOOL_MOVE: {
-      const int32_t dx = WholePicturePixels(x - m_doc.m_ptHandLast.x, m_zoom);
-      const int32_t dy = WholePicturePixels(y - m_doc.m_ptHandLast.y, m_zoom);
+      const int32_t dx = WholePicturePixels(x - m_ptHandLast.x, m_zoom);
+      const int32_t dy = WholePicturePixels(y - m_ptHandLast.y, m_zoom);
       ScrollBy(-dx, -dy);
-      if (dx != 0 || dy != 0) m_doc.m_ptHandLast = CPoint(x, y);
+      if (dx != 0 || dy != 0) m_ptHandLast = CPoint(x, y);
       break;
     }
     case TOOL_RELEASE: {
       // The rulers took every step of the drag as it scrolled.
-      m_doc.m_bHandTool = m_host.IsKeyDown(VK_SPACE);
-      if (!m_doc.m_bHandTool) {
+      m_bHandTool = m_host.IsKeyDown(VK_SPACE);
+      if (!m_bHandTool) {
         // Space came up during the drag, when its key-up could not end the
         // temporary tool; without this the hand would stay current and
         // every later press would do nothing.

@@ -74,7 +74,7 @@ void CZorvaView::OnKeyDown(unsigned vk, bool repeat) {
     case VK_CONTROL:
       if (m_host.HasCapture()) break;
       if (m_host.IsKeyDown(VK_SPACE)) {
-        m_doc.m_bHandTool = false;
+        m_bHandTool = false;
         m_frame.SetCurrentTool(ID_TOOL_ZOOM);
         SetToolCursor(ID_TOOL_ZOOM, 0);
       } else {
@@ -99,7 +99,7 @@ void CZorvaView::OnKeyDown(unsigned vk, bool repeat) {
         m_frame.SetCurrentTool(ID_TOOL_ZOOM);
         SetToolCursor(ID_TOOL_ZOOM, 0);
       } else {
-        m_doc.m_bHandTool = true;
+        m_bHandTool = true;
         m_frame.SetCurrentTool(ID_TOOL_HAND);
         SetToolCursor(ID_TOOL_HAND, 0);
       }
@@ -125,7 +125,7 @@ void CZorvaView::OnKeyUp(unsigned vk) {
       if (m_host.IsKeyDown(VK_SPACE)) {
         m_frame.SetCurrentTool(ID_TOOL_HAND);
         SetToolCursor(ID_TOOL_HAND, 0);
-        m_doc.m_bHandTool = true;
+        m_bHandTool = true;
       } else {
         m_frame.SetCurrentTool(0);
         SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
@@ -145,7 +145,7 @@ void CZorvaView::OnKeyUp(unsigned vk) {
     case VK_SHIFT: PostMoveAtPointer(*this, MK_LBUTTON); break;
     case VK_SPACE:
       if (m_host.HasCapture()) break;
-      m_doc.m_bHandTool = false;
+      m_bHandTool = false;
       if (m_host.IsKeyDown(VK_CONTROL)) {
         m_frame.SetCurrentTool(ID_TOOL_ARROW);
         SetToolCursor(ID_TOOL_ARROW, m_nToolState);
@@ -166,7 +166,7 @@ void CZorvaView::EndReleasedTemporaryTool() {
   if (m_host.HasCapture()) return;
   if (!m_host.IsKeyDown(VK_MENU) && (m_nToolState & DRAG_COPY)) m_nToolState &= ~DRAG_COPY;
   if (m_host.IsKeyDown(VK_CONTROL) || m_host.IsKeyDown(VK_SPACE)) return;
-  m_doc.m_bHandTool = false;
+  m_bHandTool = false;
   m_frame.SetCurrentTool(0);
   SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
 }

@@ -18,7 +18,7 @@ void EndRulerPresses(CRuler* top, CRuler* left) {
 }  // namespace
 
 CZorvaView::GestureOwner CZorvaView::OwnerOfGesture(bool buttonHeld) {
-  if (m_doc.m_bHandTool) return GestureOwner::Hand;
+  if (m_bHandTool) return GestureOwner::Hand;
   if (PressedRuler() && buttonHeld && m_bShowGuides) return GestureOwner::Ruler;
   if (m_doc.m_pSelGuide && m_bShowGuides) return GestureOwner::Guide;
   if (m_doc.m_pSelArea) return GestureOwner::AreaTool;
@@ -35,7 +35,7 @@ void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) {
   m_ptPasteOffset = CPoint(20, 20);
   EndRulerPresses(Ruler(false), Ruler(true));
   const CPoint p = ToPicture(client);
-  if (m_doc.m_bHandTool) {
+  if (m_bHandTool) {
     OnToolHand(client.x, client.y, TOOL_PRESS);
     return;
   }

@@ -217,6 +217,9 @@ class CZorvaView {
 
   // Members added by the files of one job go under that job's line.
   // -- arrow, hand and guide tools --
+  // The temporary hand (Space held) and where its drag last scrolled from.
+  bool m_bHandTool = false;
+  CPoint m_ptHandLast;
   // -- creation tools --
   // The shape a creation gesture is making while it is selected but not yet
   // in the document (null otherwise), so that no other gesture adopts it.

@@ -206,7 +206,7 @@ TEST(HandTool, ScrollsOnlyAPictureLargerThanTheWindow) {
     ViewFixture f(c.picture, {800, 600});
     f.view->m_zoom = c.zoom;
     f.view->UpdateScrollSizes();
-    f.doc.m_bHandTool = f.host.keys[VK_SPACE] = true;
+    f.view->m_bHandTool = f.host.keys[VK_SPACE] = true;
     f.frame.SetCurrentTool(ID_TOOL_HAND);
     f.view->OnLButtonDown(MK_LBUTTON, CPoint(300, 300));
     f.view->OnMouseMove(MK_LBUTTON, CPoint(250, 259));
@@ -216,7 +216,7 @@ TEST(HandTool, ScrollsOnlyAPictureLargerThanTheWindow) {
     EXPECT_EQ(CPoint(f.frame.hRuler.m_nOffset, f.frame.vRuler.m_nOffset), c.scroll);
     EXPECT_FALSE(f.host.captured);
     if (c.scroll == CPoint(0, 0)) continue;  // the press was ignored
-    EXPECT_FALSE(f.doc.m_bHandTool);  // the temporary tool ends with the drag
+    EXPECT_FALSE(f.view->m_bHandTool);  // the temporary tool ends with the drag
     EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_ARROW);
   }
 }

@@ -45,7 +45,7 @@ TEST(Keys, DigitsCtrlAndSpaceChooseToolsAndCursors) {
     f.Key(s.vk, s.down);
     EXPECT_EQ(f.frame.GetCurrentTool(), s.tool) << &s - steps;
     EXPECT_EQ(f.host.cursor, s.cursor) << &s - steps;
-    EXPECT_EQ(f.doc.m_bHandTool, s.tool == ID_TOOL_HAND) << &s - steps;
+    EXPECT_EQ(f.view->m_bHandTool, s.tool == ID_TOOL_HAND) << &s - steps;
   }
   f.host.keys[VK_CONTROL] = true;
   for (int mode : {1, 0, 2}) {
@@ -120,7 +120,7 @@ TEST(Keys, ATemporaryToolWhoseKeyWasLetGoElsewhereEndsWhenTheViewHasTheKeysAgain
         f.view->OnSetFocus();
         EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_LINE) << vk;
         EXPECT_EQ(f.host.cursor, ViewCursor::Cross) << vk;
-        EXPECT_FALSE(f.doc.m_bHandTool) << vk;
+        EXPECT_FALSE(f.view->m_bHandTool) << vk;
       }
       f.Drag(10, 10, 60, 30);
       ASSERT_EQ(f.doc.m_listArea.size(), 1u) << vk << focusFirst;
