@@ -151,7 +151,6 @@ class CZorvaDoc {
   CGuide* m_pSelGuide = nullptr;
   CGuide* m_pWorkGuide = nullptr;
   CPoint* m_pGrabPoint = nullptr;
-  CPoint m_ptLast;
   // How many steps of the history are applied, and how many were when the
   // document was saved (kDiscardedSavedPos once that state can no longer
   // be reached, so the document stays modified until saved again).

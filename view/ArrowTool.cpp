@@ -39,12 +39,12 @@ void Deselect(CZorvaView& view) {
   view.m_doc.m_pGrabPoint = nullptr;
 }
 
-void BeginMove(CZorvaView& view, int32_t x, int32_t y) {
+void BeginMove(CZorvaView& view, CPoint& last, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea* work = NewWorkArea(doc);
   doc.m_listSelPoint.clear();
   doc.m_pGrabPoint = nullptr;
-  doc.m_ptPress = doc.m_ptLast = CPoint(x, y);
+  doc.m_ptPress = last = CPoint(x, y);
   view.DrawXor(*work);
   view.m_host.SetCapture();
 }
@@ -65,19 +65,19 @@ CPoint SnapMove(CZorvaView& view, int32_t x, int32_t y) {
   return pt;
 }
 
-void MoveArea(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
+void MoveArea(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea& work = *doc.m_pWorkArea;
   CPoint pt = SnapMove(view, x, y);
   SetCopyBit(view, flags);
   view.DrawXor(work);
   if (flags & MK_SHIFT) CZorvaView::Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
-  work.Offset(pt.x - doc.m_ptLast.x, pt.y - doc.m_ptLast.y);
+  work.Offset(pt.x - last.x, pt.y - last.y);
   view.DrawXor(work);
-  doc.m_ptLast = pt;
+  last = pt;
 }
 
-void OnPress(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
+void OnPress(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   view.m_bDragStarted = false;
   if (CArea* sel = doc.m_pSelArea) {
@@ -88,7 +88,7 @@ void OnPress(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
     }
     if (sel->HitOutline(x, y)) {
       view.m_nToolState |= DRAG_MOVE;
-      BeginMove(view, x, y);
+      BeginMove(view, last, x, y);
       return;
     }
     view.m_nToolState = 0;
@@ -98,21 +98,21 @@ void OnPress(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
     if (!(*it)->HitOutline(x, y)) continue;
     doc.m_pSelArea = *it;
     view.m_nToolState = DRAG_MOVE;
-    BeginMove(view, x, y);
+    BeginMove(view, last, x, y);
     return;
   }
 }
 
-void OnMove(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
+void OnMove(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   if (!doc.m_pWorkArea || !doc.m_pSelArea) return;
   if (!view.m_bDragStarted && IsPastThreshold(x, y, doc.m_ptPress)) view.m_bDragStarted = true;
   if (!view.m_bDragStarted) return;
   if (view.m_nToolState & DRAG_POINT) MovePoints(view, flags, x, y);
-  else if (view.m_nToolState & DRAG_MOVE) MoveArea(view, flags, x, y);
+  else if (view.m_nToolState & DRAG_MOVE) MoveArea(view, last, flags, x, y);
 }
 
-void OnRelease(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
+void OnRelease(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea* sel = doc.m_pSelArea;
   CArea* work = doc.m_pWorkArea;
@@ -155,8 +155,8 @@ void OnRelease(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
     }
   } else {
     if (flags & MK_SHIFT) CZorvaView::Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
-    work->Offset(pt.x - doc.m_ptLast.x, pt.y - doc.m_ptLast.y);
-    doc.m_ptLast = pt;
+    work->Offset(pt.x - last.x, pt.y - last.y);
+    last = pt;
   }
   view.DrawSelection(*work, true);
 
@@ -205,18 +205,22 @@ class CArrowTool : public CTool {
  public:
   using CTool::CTool;
   void Press(unsigned flags, CPoint p) override {
-    OnPress(m_view, flags, p.x, p.y);
+    OnPress(m_view, m_ptLast, flags, p.x, p.y);
     // The arrow also takes the guides, when they are shown.
     if (m_view.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, 0, 0, TOOL_PRESS);
   }
-  void Move(unsigned flags, CPoint p) override { OnMove(m_view, flags, p.x, p.y); }
-  void Release(unsigned flags, CPoint p) override { OnRelease(m_view, flags, p.x, p.y); }
+  void Move(unsigned flags, CPoint p) override { OnMove(m_view, m_ptLast, flags, p.x, p.y); }
+  void Release(unsigned flags, CPoint p) override { OnRelease(m_view, m_ptLast, flags, p.x, p.y); }
   void Cancel(CPoint) override { OnCancel(m_view); }
   // The press takes the mouse itself, only when it grabs something.
   bool CapturesOnPress() const override { return false; }
   ViewCursor Cursor(bool, int toolState) const override {
     return (toolState & DRAG_COPY) ? ViewCursor::ArrowCopy : ViewCursor::Arrow;
   }
+
+ private:
+  // Where the working copy of an area move was last put.
+  CPoint m_ptLast;
 };
 
 }  // namespace
