@@ -72,15 +72,7 @@ void CZorvaView::OnKeyDown(unsigned vk, bool repeat) {
       break;
     case VK_SHIFT: PostMoveAtPointer(*this, MK_LBUTTON | MK_SHIFT); break;
     case VK_CONTROL:
-      if (m_host.HasCapture()) break;
-      if (m_host.IsKeyDown(VK_SPACE)) {
-        m_bHandTool = false;
-        m_frame.SetCurrentTool(ID_TOOL_ZOOM);
-        SetToolCursor(ID_TOOL_ZOOM, 0);
-      } else {
-        m_frame.SetCurrentTool(ID_TOOL_ARROW);
-        SetToolCursor(ID_TOOL_ARROW, m_nToolState);
-      }
+      if (!m_host.HasCapture()) FollowTemporaryToolKeys(true, m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
@@ -94,15 +86,7 @@ void CZorvaView::OnKeyDown(unsigned vk, bool repeat) {
       PostMoveAtPointer(*this, MK_LBUTTON | MK_ALT);
       break;
     case VK_SPACE:
-      if (m_host.HasCapture()) break;
-      if (m_host.IsKeyDown(VK_CONTROL)) {
-        m_frame.SetCurrentTool(ID_TOOL_ZOOM);
-        SetToolCursor(ID_TOOL_ZOOM, 0);
-      } else {
-        m_bHandTool = true;
-        m_frame.SetCurrentTool(ID_TOOL_HAND);
-        SetToolCursor(ID_TOOL_HAND, 0);
-      }
+      if (!m_host.HasCapture()) FollowTemporaryToolKeys(m_host.IsKeyDown(VK_CONTROL), true);
       break;
     case '0': case '1': case '2': case '3': case '4': case '6': case '7':
       EndGestureFirst(*this);
@@ -121,15 +105,7 @@ void CZorvaView::OnKeyUp(unsigned vk) {
   const int tool = m_frame.GetCurrentTool();
   switch (vk) {
     case VK_CONTROL:
-      if (m_host.HasCapture()) break;
-      if (m_host.IsKeyDown(VK_SPACE)) {
-        m_frame.SetCurrentTool(ID_TOOL_HAND);
-        SetToolCursor(ID_TOOL_HAND, 0);
-        m_bHandTool = true;
-      } else {
-        m_frame.SetCurrentTool(0);
-        SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
-      }
+      if (!m_host.HasCapture()) FollowTemporaryToolKeys(false, m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
@@ -144,15 +120,7 @@ void CZorvaView::OnKeyUp(unsigned vk) {
       break;
     case VK_SHIFT: PostMoveAtPointer(*this, MK_LBUTTON); break;
     case VK_SPACE:
-      if (m_host.HasCapture()) break;
-      m_bHandTool = false;
-      if (m_host.IsKeyDown(VK_CONTROL)) {
-        m_frame.SetCurrentTool(ID_TOOL_ARROW);
-        SetToolCursor(ID_TOOL_ARROW, m_nToolState);
-      } else {
-        m_frame.SetCurrentTool(0);
-        SetToolCursor(m_frame.GetCurrentTool(), 0);
-      }
+      if (!m_host.HasCapture()) FollowTemporaryToolKeys(m_host.IsKeyDown(VK_CONTROL), false);
       break;
     default: break;
   }
@@ -166,7 +134,16 @@ void CZorvaView::EndReleasedTemporaryTool() {
   if (m_host.HasCapture()) return;
   if (!m_host.IsKeyDown(VK_MENU) && (m_nToolState & DRAG_COPY)) m_nToolState &= ~DRAG_COPY;
   if (m_host.IsKeyDown(VK_CONTROL) || m_host.IsKeyDown(VK_SPACE)) return;
-  m_bHandTool = false;
-  m_frame.SetCurrentTool(0);
-  SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
+  FollowTemporaryToolKeys(false, false);
+}
+
+void CZorvaView::FollowTemporaryToolKeys(bool ctrl, bool space) {
+  // Ctrl gives the arrow, Space the hand, both the zoom; neither the tool
+  // chosen in the tool box.
+  const int temporary = ctrl && space ? ID_TOOL_ZOOM : ctrl ? ID_TOOL_ARROW : space ? ID_TOOL_HAND : 0;
+  m_bHandTool = temporary == ID_TOOL_HAND;
+  m_frame.SetCurrentTool(temporary);
+  const int tool = m_frame.GetCurrentTool();
+  // Only the arrow's cursor shows a state (a drag that copies).
+  SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_nToolState : 0);
 }

@@ -235,6 +235,9 @@ class CZorvaView {
  private:
   // Ends the temporary tool (Ctrl arrow, Space hand) whose key is up now.
   void EndReleasedTemporaryTool();
+  // The temporary tools in one place: the tool that Ctrl and Space held as
+  // given make current, with its cursor.
+  void FollowTemporaryToolKeys(bool ctrl, bool space);
   void RenderRect(const CRect& rc);
   // Shows the part of the back buffer covered by drawing `area` at the
   // present scroll position and zoom.
