@@ -18,6 +18,7 @@
 #include "ui/PropertyBar.h"
 #include "ui/ToolBox.h"
 #include "ui/ZorvaViewWidget.h"
+#include "view/CommandIds.h"
 #include "view/ZorvaView.h"
 
 CFrameCommands::CFrameCommands(CMainFrame& frame)

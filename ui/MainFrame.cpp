@@ -27,6 +27,7 @@
 #include "ui/ViewPane.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/AreaList.h"
+#include "view/CommandIds.h"
 #include "view/ZorvaView.h"
 
 namespace {

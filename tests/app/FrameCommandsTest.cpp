@@ -8,13 +8,13 @@
 
 #include "FrameTestSupport.h"
 #include "ui/AreaListBar.h"
-#include "ui/FrameCommands.h"
 #include "ui/MainToolBar.h"
 #include "ui/PropertyBar.h"
 #include "ui/QtDocumentHost.h"
 #include "ui/RulerWidget.h"
 #include "ui/ToolBox.h"
 #include "ui/ViewPane.h"
+#include "view/CommandIds.h"
 
 using zorva::test::FrameFixture;
 using zorva::test::RunLoop;

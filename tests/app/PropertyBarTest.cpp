@@ -14,9 +14,9 @@
 #include "platform/CodePage.h"
 #include "ui/AreaListBar.h"
 #include "ui/CoordDlg.h"
-#include "ui/FrameCommands.h"
 #include "ui/HelpContext.h"
 #include "ui/PropertyBar.h"
+#include "view/CommandIds.h"
 
 using zorva::test::FrameFixture;
 
