@@ -22,6 +22,17 @@ const char* CursorName(ViewCursor cursor) {
   return "unknown";
 }
 
+// The state line's numbers for the picture display, which scripts and their
+// testers compare: 2 shown, 1 light, 0 hidden.
+int ImageModeNumber(ImageMode mode) {
+  switch (mode) {
+    case ImageMode::Show: return 2;
+    case ImageMode::Light: return 1;
+    case ImageMode::Hidden: return 0;
+  }
+  return 2;
+}
+
 class StateJson {
  public:
   StateJson& Key(const char* key) {
@@ -62,7 +73,7 @@ std::string CReplaySession::StateLine() {
   j.Key("modified").Bool(m_doc.IsModified());
   j.Key("canUndo").Bool(m_doc.CanUndo());
   j.Key("canRedo").Bool(m_doc.CanRedo());
-  j.Key("imageMode").Int(m_view.m_nImageMode);
+  j.Key("imageMode").Int(ImageModeNumber(m_view.m_imageMode));
   j.Key("showGuides").Bool(m_view.m_bShowGuides);
   j.Key("showRulers").Bool(m_view.m_bShowRulers);
   j.Key("cursor").Text(CursorName(m_viewHost.cursor));

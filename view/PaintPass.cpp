@@ -48,18 +48,16 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
   const CSize drawn = ScrollTotalSize(doc.m_sizePicture, s.zoom);
   const int32_t dw = drawn.cx, dh = drawn.cy;
 
-  const bool covered = doc.m_pBitmap && (s.imageMode != kImageShow || doc.m_bPictureLoaded) &&
-                       (s.imageMode == kImageShow || s.imageMode == kImageLight ||
-                        s.imageMode == kImageHidden);
+  const bool covered = doc.m_pBitmap && (s.imageMode != ImageMode::Show || doc.m_bPictureLoaded);
   if (s.eraseUncovered && !covered) dc.FillSolidRect(CRect(0, 0, dw, dh), s.background);
   if (doc.m_pBitmap) {
     const CBitmap& bmp = *doc.m_pBitmap;
     switch (s.imageMode) {
-      case kImageShow:
+      case ImageMode::Show:
         if (doc.m_bPictureLoaded)
           dc.StretchBlt(0, 0, dw, dh, bmp, 0, 0, doc.m_sizePicture.cx, doc.m_sizePicture.cy, SRCCOPY);
         break;
-      case kImageLight: {
+      case ImageMode::Light: {
         // Every other pixel shows the picture, the ones between are white.
         CBrush previous = dc.SelectBrush(CBrush::Halftone());
         dc.PatBlt(0, 0, dw, dh, PATCOPY);
@@ -68,10 +66,8 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
         dc.SelectBrush(previous);
         break;
       }
-      case kImageHidden:
+      case ImageMode::Hidden:
         dc.FillSolidRect(CRect(0, 0, dw, dh), RGB(255, 255, 255));
-        break;
-      default:
         break;
     }
   }

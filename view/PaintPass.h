@@ -12,14 +12,13 @@ class CZorvaDoc;
 constexpr COLORREF kAreaColor = RGB(0, 0, 0);
 constexpr COLORREF kSelectionColor = RGB(30, 200, 230);
 
-// Picture display modes.
-constexpr int kImageHidden = 0;
-constexpr int kImageLight = 1;
-constexpr int kImageShow = 2;
+// How the picture is shown under the areas (Ctrl+T cycles Show, Light,
+// Hidden): whole, every other pixel on white, or not at all.
+enum class ImageMode { Show, Light, Hidden };
 
 struct PaintSettings {
   int32_t zoom = 0x10001;
-  int imageMode = kImageShow;
+  ImageMode imageMode = ImageMode::Show;
   bool showGuides = true;
   // Total scroll size of the view: guides span it.
   int32_t totalWidth = 0;

@@ -10,9 +10,9 @@ bool CZorvaView::OnUpdateCommand(unsigned id, CCmdState& state) {
     case ID_VIEW_ZOOM200: state.checked = m_zoom == kZoomDouble; return true;
     case ID_VIEW_RULER: state.checked = m_bShowRulers; return true;
     case ID_VIEW_GUIDE: state.checked = m_bShowGuides; return true;
-    case ID_IMAGE_SHOW: state.checked = m_nImageMode == 2; return true;
-    case ID_IMAGE_LIGHT: state.checked = m_nImageMode == 1; return true;
-    case ID_IMAGE_HIDE: state.checked = m_nImageMode == 0; return true;
+    case ID_IMAGE_SHOW: state.checked = m_imageMode == ImageMode::Show; return true;
+    case ID_IMAGE_LIGHT: state.checked = m_imageMode == ImageMode::Light; return true;
+    case ID_IMAGE_HIDE: state.checked = m_imageMode == ImageMode::Hidden; return true;
     case ID_EDIT_UNDO: state.enabled = m_doc.CanUndo(); return true;
     case ID_EDIT_REDO: state.enabled = m_doc.CanRedo(); return true;
     case ID_EDIT_CUT:
@@ -45,7 +45,9 @@ bool CZorvaView::OnCommand(unsigned id) {
     case ID_IMAGE_SHOW:
     case ID_IMAGE_LIGHT:
     case ID_IMAGE_HIDE:
-      m_nImageMode = id == ID_IMAGE_SHOW ? 2 : id == ID_IMAGE_LIGHT ? 1 : 0;
+      m_imageMode = id == ID_IMAGE_SHOW    ? ImageMode::Show
+                    : id == ID_IMAGE_LIGHT ? ImageMode::Light
+                                           : ImageMode::Hidden;
       Invalidate(true);
       break;
     case ID_EDIT_UNDO: OnEditUndo(); break;

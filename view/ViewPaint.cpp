@@ -93,7 +93,7 @@ void CZorvaView::RenderRect(const CRect& requested) {
   m_dcBack.FillSolidRect(CRect(INT32_MIN / 2, total.cy, total.cx, INT32_MAX / 2), m_colorBack);
   PaintSettings settings;
   settings.zoom = int32_t(m_zoom);
-  settings.imageMode = m_nImageMode;
+  settings.imageMode = m_imageMode;
   settings.showGuides = m_bShowGuides;
   settings.totalWidth = m_sizeTotal.cx;
   settings.totalHeight = m_sizeTotal.cy;

@@ -25,6 +25,7 @@
 #include "platform/DC.h"
 #include "platform/Types.h"
 #include "view/CommandIds.h"
+#include "view/PaintPass.h"
 #include "view/ViewHost.h"
 
 class CGuide;
@@ -200,7 +201,7 @@ class CZorvaView {
   uint32_t m_zoom = kZoomOne;
   bool m_bShowRulers = true;
   bool m_bShowGuides = true;
-  int m_nImageMode = 2;
+  ImageMode m_imageMode = ImageMode::Show;
   int m_nToolState = 0;
   bool m_bDragStarted = false;
   CArea m_areaClipboard;

@@ -60,7 +60,7 @@ TEST_F(FrameCommands, MenuActionsReachTheirHandlers) {
   const Case cases[] = {
       {ID_VIEW_ZOOM200, nullptr, [&] { EXPECT_EQ(View().m_zoom, kZoomDouble); }},
       {ID_VIEW_GUIDE, nullptr, [&] { EXPECT_FALSE(View().m_bShowGuides); }},
-      {ID_IMAGE_LIGHT, nullptr, [&] { EXPECT_EQ(View().m_nImageMode, 1); }},
+      {ID_IMAGE_LIGHT, nullptr, [&] { EXPECT_EQ(View().m_imageMode, ImageMode::Light); }},
       {ID_VIEW_RULER, nullptr,
        [&] {
          EXPECT_FALSE(View().m_bShowRulers);

@@ -244,9 +244,9 @@ TEST_F(PropertyBarTest, EditingKeysActOnTheFieldNeverOnTheAreas) {
   EXPECT_EQ(doc->m_listUndo.size(), 1u);
   EXPECT_EQ(a->m_strHref, "u");
   // Ctrl+T is the view's picture display, wherever the focus is.
-  const int mode = View().m_nImageMode;
+  const ImageMode mode = View().m_imageMode;
   QTest::keyClick(alt, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_NE(View().m_nImageMode, mode);
+  EXPECT_NE(View().m_imageMode, mode);
 }
 
 TEST_F(PropertyBarTest, APointListSelectionGoesToTheViewAsSuchAndStays) {

@@ -71,7 +71,7 @@ TEST(ViewCommands, StatesAndDisabledCommandsAreIgnored) {
   EXPECT_TRUE(state.checked);
   EXPECT_FALSE(f.view->OnUpdateCommand(ID_FILE_OPEN, state));
   EXPECT_TRUE(f.view->OnCommand(ID_IMAGE_LIGHT));
-  EXPECT_EQ(f.view->m_nImageMode, 1);
+  EXPECT_EQ(f.view->m_imageMode, ImageMode::Light);
   EXPECT_TRUE(f.view->OnCommand(ID_VIEW_RULER));
   EXPECT_FALSE(f.frame.rulersShown);
   EXPECT_EQ(FindAccelerator('Z', kModCtrl | kModShift), ID_EDIT_REDO);
