@@ -52,9 +52,7 @@ class StateJson {
 
 std::string CReplaySession::StateLine() {
   StateJson j;
-  const uint32_t zoom = m_view.m_zoom;
-  const uint32_t den = zoom & 0xFFFF;
-  j.Key("zoom").Int(den ? int64_t(zoom >> 16) * 100 / den : 0);
+  j.Key("zoom").Int(m_view.m_zoom.Percent());
   const CPoint scroll = m_view.GetScroll();
   j.Key("scroll").m_text += "[" + std::to_string(scroll.x) + "," + std::to_string(scroll.y) + "]";
   j.Key("tool").Text(ToolName(m_frame.tools.GetCurrentTool()));

@@ -7,8 +7,8 @@
 #include "model/ZorvaDoc.h"
 #include "platform/DC.h"
 
-CSize ScrollTotalSize(const CSize& picture, int32_t zoom) {
-  return CSize{ZoomCoord(picture.cx, zoom, 0), ZoomCoord(picture.cy, zoom, 0)};
+CSize ScrollTotalSize(const CSize& picture, Zoom zoom) {
+  return CSize{zoom.ToWindow(picture.cx, 0), zoom.ToWindow(picture.cy, 0)};
 }
 
 namespace {
@@ -19,10 +19,9 @@ constexpr int32_t kMarkReach = 5;
 // The clip rectangle in picture pixels, widened so that every area whose
 // drawing (vertex marks included) may touch the clip overlaps it. Comparing
 // bounds against it costs four compares an area instead of eight divisions.
-CRect PictureClip(const CRect& clip, int32_t zoom) {
-  const int64_t num = zoom >> 16, den = zoom & 0xFFFF;
+CRect PictureClip(const CRect& clip, Zoom zoom) {
   auto toPicture = [&](int64_t w, int64_t slack) {
-    const int64_t v = w * den / num + slack;
+    const int64_t v = zoom.PictureLength(w) + slack;
     return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
   };
   return CRect(toPicture(int64_t(clip.left) - kMarkReach - 1, -2),

@@ -3,6 +3,7 @@
 // guides, every area, then the selected area with its handles.
 #include <cstdint>
 
+#include "model/Zoom.h"
 #include "platform/Types.h"
 
 class CDC;
@@ -17,7 +18,7 @@ constexpr COLORREF kSelectionColor = RGB(30, 200, 230);
 enum class ImageMode { Show, Light, Hidden };
 
 struct PaintSettings {
-  int32_t zoom = 0x10001;
+  Zoom zoom = kZoom100;
   ImageMode imageMode = ImageMode::Show;
   bool showGuides = true;
   // Total scroll size of the view: guides span it.
@@ -40,4 +41,4 @@ struct PaintSettings {
 bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& settings);
 
 // Total scroll size for the picture at `zoom`.
-CSize ScrollTotalSize(const CSize& picture, int32_t zoom);
+CSize ScrollTotalSize(const CSize& picture, Zoom zoom);

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "model/Area.h"
+#include "model/Zoom.h"
 #include "platform/DC.h"
 #include "platform/Types.h"
 #include "view/CommandIds.h"
@@ -44,11 +45,6 @@ constexpr int DRAG_MOVE = 0x200;
 constexpr int DRAG_GUIDE = 0x204;
 constexpr int DRAG_COPY = 0x1000;
 
-// Zoom words (numerator in the high 16 bits).
-constexpr uint32_t kZoomHalf = 0x10002;
-constexpr uint32_t kZoomOne = 0x10001;
-constexpr uint32_t kZoomDouble = 0x20001;
-
 // Room the rulers take at the view's left and top edges.
 constexpr int32_t kRulerSize = 16;
 // Margin of every repainted area rectangle, so that vertex marks are included.
@@ -70,12 +66,12 @@ class CZorvaView {
   CZorvaDoc& GetDocument() { return m_doc; }
 
   // --- coordinates (pure arithmetic, division truncating towards zero) ---
-  static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom);
-  static CPoint PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom);
-  static CRect PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, uint32_t zoom,
+  static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
+  static CPoint PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
+  static CRect PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, Zoom zoom,
                                    int32_t margin);
   static CRect GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx, int32_t sy,
-                                 uint32_t zoom);
+                                 Zoom zoom);
   // The same at the view's present scroll position and zoom.
   CPoint ToPicture(const CPoint& client) const;
   CPoint ToWindow(const CPoint& picture) const;
@@ -96,7 +92,7 @@ class CZorvaView {
   // Scrolls by window pixels, as the hand tool does.
   void ScrollBy(int32_t dx, int32_t dy);
   // Zoom commands of the menu and the zoom box: centre on the window's middle.
-  void SetZoomKeepCentre(uint32_t zoom);
+  void SetZoomKeepCentre(Zoom zoom);
   // The zoom tool's step at the picture point `picture`.
   void ZoomToolStep(const CPoint& picture, bool alt);
 
@@ -198,7 +194,7 @@ class CZorvaView {
   static bool SnapRectToGuides(const std::list<CGuide*>& guides, CRect& rect);
 
   // --- state ---
-  uint32_t m_zoom = kZoomOne;
+  Zoom m_zoom = kZoom100;
   bool m_bShowRulers = true;
   bool m_bShowGuides = true;
   ImageMode m_imageMode = ImageMode::Show;

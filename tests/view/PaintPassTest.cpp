@@ -116,11 +116,11 @@ TEST(PaintPass, SkipsThePassWhileALoaderHoldsThePicture) {
 TEST(PaintPass, ZoomScalesPictureAndTotalSize) {
   CZorvaDoc doc;
   GivePicture(doc, 5, 3, true);
-  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, 0x20001), (CSize{10, 6}));
-  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, 0x10002), (CSize{2, 1}));
+  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, kZoom200), (CSize{10, 6}));
+  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, kZoom50), (CSize{2, 1}));
   CDC dc(12, 8, kBackground);
   PaintSettings s;
-  s.zoom = 0x20001;
+  s.zoom = kZoom200;
   PaintDocument(doc, dc, s);
   EXPECT_EQ(dc.Pixel(9, 5), kPicture);
   EXPECT_EQ(dc.Pixel(10, 5), kBackground);
