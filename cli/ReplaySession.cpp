@@ -141,7 +141,9 @@ bool CReplaySession::Execute(const ReplayCommand& c, std::string& reason) {
     case ReplayOp::Panel:
       return Panel(c, reason);
     case ReplayOp::Apply:
-      m_view.OnApplyPanel(uintptr_t(c.number), 0);
+      // Scripts say 1 for a change of the point rows' selection alone, as the
+      // panel's notice did; any other number is an edit.
+      m_view.OnApplyPanel(c.number == 1 ? PanelChange::PointSelection : PanelChange::Edit);
       return true;
     case ReplayOp::Row:
       if (size_t(c.number) >= m_frame.rows.size()) {

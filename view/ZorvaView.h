@@ -163,8 +163,9 @@ class CZorvaView {
   // --- property panel and area list ---
   void UpdatePanel(int first, bool refillPoints);
   bool ReadPanel();
-  // UM_APPLYPANEL: wParam 1 when only the point list's selection changed.
-  void OnApplyPanel(uintptr_t wParam, intptr_t lParam);
+  // Reads the panel into the selected area (or the default area) as one
+  // undoable step.
+  void OnApplyPanel(PanelChange change);
   void OnRefreshPanel();
   // UM_LOADNOTIFY from a picture loader.
   void OnLoadNotify(uintptr_t wParam, intptr_t lParam);

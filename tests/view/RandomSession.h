@@ -224,10 +224,10 @@ class RandomSession {
         break;
       default:
         for (auto& row : p.rows) row.selected = m_src.Chance(30);
-        m_f.view->OnApplyPanel(1, 0);
+        m_f.view->OnApplyPanel(PanelChange::PointSelection);
         return;
     }
-    m_f.view->OnApplyPanel(0, 0);
+    m_f.view->OnApplyPanel(PanelChange::Edit);
   }
 
   void RowClick() {
