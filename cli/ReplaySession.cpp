@@ -7,6 +7,7 @@
 #include "cli/CliDocument.h"
 #include "platform/CodePage.h"
 #include "view/Accelerators.h"
+#include "view/PanelPoints.h"
 
 namespace zorva::cli {
 
@@ -228,7 +229,7 @@ bool CReplaySession::Panel(const ReplayCommand& c, std::string& reason) {
         reason = "the point list has " + Rows(size_t(rowCount));
         return false;
       }
-      m_panel.rows[size_t(c.number)].text = CZorvaView::FormatPointRow(c.point);
+      m_panel.rows[size_t(c.number)].text = FormatPointRow(c.point);
       break;
     case PanelField::Rows:
       for (int32_t row : c.rows)

@@ -172,8 +172,6 @@ class CZorvaView {
   // UM_SELECTAREA: a click on row `row` of the area list (its area, or null
   // for the default area's row).
   void SelectFromList(int row, CArea* area);
-  // A point row as the panel shows it: "%4d,%4d".
-  static std::string FormatPointRow(const CPoint& p);
 
   // --- tools ---
   void OnToolArrow(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);

@@ -393,29 +393,3 @@ TEST_F(PropertyBarTest, OtherAttributesSitUnderTheCommentAndAreTakenOrRefusedWhe
   EXPECT_EQ(other->text(), U("title=\"ニュース\""));
   EXPECT_EQ(doc->m_listUndo.size(), 1u);
 }
-
-TEST(CoordRow, ReadAndBuiltInItsOwnForm) {
-  struct Case {
-    const char* row;
-    bool handles;
-    int x;
-    const char* h1x;
-    const char* rebuilt;  // null: no point
-  } cases[] = {
-      {"   5,   7", false, 5, "", "   5,   7"},
-      {"12345,-1234", false, 12345, "", "12345,-1234"},  // long, and still plain
-      {"   1,   2,    3,   4,    5,   6", true, 1, "3", "   1,   2,    3,   4,    5,   6"},
-      {"-10000,20, 100000,x,,7", true, -10000, "100000", "-10000,  20, 100000,   x,     ,   7"},
-      {"1,2,3", false, 0, "", nullptr},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.row);
-    const std::optional<CoordRow> r = ReadCoordRow(c.row);
-    ASSERT_EQ(r.has_value(), c.rebuilt != nullptr);
-    if (!r) continue;
-    EXPECT_EQ(r->handles, c.handles);
-    EXPECT_EQ(r->x, c.x);
-    EXPECT_EQ(r->h1x, c.h1x);
-    EXPECT_EQ(BuildCoordRow(*r), c.rebuilt);
-  }
-}

@@ -5,6 +5,7 @@
 #include "ViewFixture.h"
 #include "platform/StringTable.h"
 #include "view/AreaList.h"
+#include "view/PanelPoints.h"
 
 using zorva::test::FakeDocumentHost;
 using zorva::test::ViewFixture;
@@ -30,9 +31,9 @@ struct PanelFixture : ViewFixture {
 }  // namespace
 
 TEST(Panel, PointRowsInDrawingOrderWithSelection) {
-  EXPECT_EQ(CZorvaView::FormatPointRow({5, 7}), "   5,   7");
-  EXPECT_EQ(CZorvaView::FormatPointRow({-12, 1000}), " -12,1000");
-  EXPECT_EQ(CZorvaView::FormatPointRow({12345, -1234}), "12345,-1234");
+  EXPECT_EQ(FormatPointRow({5, 7}), "   5,   7");
+  EXPECT_EQ(FormatPointRow({-12, 1000}), " -12,1000");
+  EXPECT_EQ(FormatPointRow({12345, -1234}), "12345,-1234");
 
   PanelFixture f;
   CArea* poly = f.AddPolygon({{1, 2}, {3, 4}, {5, 6}}, false);
@@ -42,6 +43,41 @@ TEST(Panel, PointRowsInDrawingOrderWithSelection) {
   EXPECT_EQ(f.Rows(), (std::vector<std::string>{"   5,   6", "   3,   4", "   1,   2"}));
   EXPECT_FALSE(f.panel.rows[0].selected);
   EXPECT_TRUE(f.panel.rows[2].selected);
+}
+
+// The panel, the coordinate dialog and zorva-cli share this text.
+TEST(Panel, PointRowsReadAndWrittenInTheirOwnForm) {
+  struct Case {
+    const char* row;
+    PointRowForm form;
+    CPoint point;
+    const char* h1x;
+    const char* h2y;
+    const char* rewritten;
+  } cases[] = {
+      {"   5,   7", PointRowForm::Plain, {5, 7}, "", "", "   5,   7"},
+      {"12345,-1234", PointRowForm::Plain, {12345, -1234}, "", "", "12345,-1234"},  // long, still plain
+      {" +8 ,\t9", PointRowForm::Plain, {8, 9}, "", "", "   8,   9"},
+      {"   1,   2,    3,   4,    5,   6", PointRowForm::Handles, {1, 2}, "3", "6",
+       "   1,   2,    3,   4,    5,   6"},
+      {"-10000,20, 100000,x,,7", PointRowForm::Handles, {-10000, 20}, "100000", "7",
+       "-10000,  20, 100000,   x,     ,   7"},
+      {"1,2,3", PointRowForm::Other, {}, "", "", nullptr},
+      {"1,y", PointRowForm::Other, {}, "", "", nullptr},
+      {"1,2,a,b,c,d,e", PointRowForm::Other, {}, "", "", nullptr},
+      {"99999999999,1", PointRowForm::Other, {}, "", "", nullptr},  // beyond 32 bits
+      {"", PointRowForm::Other, {}, "", "", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    const PointRow r = ParsePointRow(c.row);
+    EXPECT_EQ(r.form, c.form);
+    if (!c.rewritten) continue;
+    EXPECT_EQ(r.point, c.point);
+    EXPECT_EQ(r.h1x, c.h1x);
+    EXPECT_EQ(r.h2y, c.h2y);
+    EXPECT_EQ(FormatPointRow(r), c.rewritten);
+  }
 }
 
 TEST(Panel, ControlsFollowTypeAndSelection) {
@@ -80,7 +116,7 @@ TEST(Panel, PointRowEditsOfEveryWidth) {
   f.Select(poly);
   EXPECT_EQ(f.panel.rows[0].text, "-10000,  20");  // longer than ten characters
 
-  f.panel.rows[0].text = CZorvaView::FormatPointRow({-12345, 30});
+  f.panel.rows[0].text = FormatPointRow({-12345, 30});
   f.panel.rows[1].text = "  11,-1501";
   f.panel.rows[2].text = "junk";  // no point: stays where it is
   f.view->OnApplyPanel(PanelChange::Edit);
