@@ -11,8 +11,8 @@
 #include "app/RecentFileList.h"
 #include "platform/Types.h"
 #include "ui/CommandTarget.h"
-#include "ui/FrameCommands.h"
 #include "ui/GreetingDlg.h"
+#include "view/CommandIds.h"
 
 class CMainFrame;
 class CZorvaDoc;

@@ -17,6 +17,7 @@
 //       field of the other attributes, title="..." class=... and the like)
 //   panel javascript|closed on|off | panel type rect|circle|poly|bezier|0-3
 //   panel point ROW X,Y | panel rows R1,R2,... | apply [N]
+//       (N 1: only the point rows' selection changed; otherwise an edit)
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -45,7 +46,7 @@ struct ReplayCommand {
   unsigned mods = 0;       // kModShift | kModCtrl | kModAlt held for this event
   unsigned id = 0;         // tool id, virtual key or command id
   bool on = false;         // key down, vertical ruler, check box state
-  int32_t number = 0;      // row, point row, apply's wParam, answer button, type item
+  int32_t number = 0;      // row, point row, apply's N, answer button, type item
   PanelField field = PanelField::Url;
   std::string text;        // a panel text (UTF-8)
   std::vector<int32_t> rows;  // the point rows to select

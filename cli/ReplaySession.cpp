@@ -7,6 +7,7 @@
 #include "cli/CliDocument.h"
 #include "platform/CodePage.h"
 #include "view/Accelerators.h"
+#include "view/PanelPoints.h"
 
 namespace zorva::cli {
 
@@ -141,7 +142,9 @@ bool CReplaySession::Execute(const ReplayCommand& c, std::string& reason) {
     case ReplayOp::Panel:
       return Panel(c, reason);
     case ReplayOp::Apply:
-      m_view.OnApplyPanel(uintptr_t(c.number), 0);
+      // Scripts say 1 for a change of the point rows' selection alone, as the
+      // panel's notice did; any other number is an edit.
+      m_view.OnApplyPanel(c.number == 1 ? PanelChange::PointSelection : PanelChange::Edit);
       return true;
     case ReplayOp::Row:
       if (size_t(c.number) >= m_frame.rows.size()) {
@@ -226,7 +229,7 @@ bool CReplaySession::Panel(const ReplayCommand& c, std::string& reason) {
         reason = "the point list has " + Rows(size_t(rowCount));
         return false;
       }
-      m_panel.rows[size_t(c.number)].text = CZorvaView::FormatPointRow(c.point);
+      m_panel.rows[size_t(c.number)].text = FormatPointRow(c.point);
       break;
     case PanelField::Rows:
       for (int32_t row : c.rows)

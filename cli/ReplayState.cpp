@@ -22,6 +22,17 @@ const char* CursorName(ViewCursor cursor) {
   return "unknown";
 }
 
+// The state line's numbers for the picture display, which scripts and their
+// testers compare: 2 shown, 1 light, 0 hidden.
+int ImageModeNumber(ImageMode mode) {
+  switch (mode) {
+    case ImageMode::Show: return 2;
+    case ImageMode::Light: return 1;
+    case ImageMode::Hidden: return 0;
+  }
+  return 2;
+}
+
 class StateJson {
  public:
   StateJson& Key(const char* key) {
@@ -41,9 +52,7 @@ class StateJson {
 
 std::string CReplaySession::StateLine() {
   StateJson j;
-  const uint32_t zoom = m_view.m_zoom;
-  const uint32_t den = zoom & 0xFFFF;
-  j.Key("zoom").Int(den ? int64_t(zoom >> 16) * 100 / den : 0);
+  j.Key("zoom").Int(m_view.m_zoom.Percent());
   const CPoint scroll = m_view.GetScroll();
   j.Key("scroll").m_text += "[" + std::to_string(scroll.x) + "," + std::to_string(scroll.y) + "]";
   j.Key("tool").Text(ToolName(m_frame.tools.GetCurrentTool()));
@@ -62,7 +71,7 @@ std::string CReplaySession::StateLine() {
   j.Key("modified").Bool(m_doc.IsModified());
   j.Key("canUndo").Bool(m_doc.CanUndo());
   j.Key("canRedo").Bool(m_doc.CanRedo());
-  j.Key("imageMode").Int(m_view.m_nImageMode);
+  j.Key("imageMode").Int(ImageModeNumber(m_view.m_imageMode));
   j.Key("showGuides").Bool(m_view.m_bShowGuides);
   j.Key("showRulers").Bool(m_view.m_bShowRulers);
   j.Key("cursor").Text(CursorName(m_viewHost.cursor));

@@ -6,6 +6,7 @@
 
 #include "model/Object.h"
 #include "model/PointList.h"
+#include "model/Zoom.h"
 #include "platform/Charset.h"
 #include "platform/DC.h"
 #include "platform/FixedPool.h"
@@ -80,9 +81,9 @@ class CArea : public CObject {
   bool UpdateHtmlShape(bool recompute);
   void ConvertToPolygon();
 
-  // Draws the outline (and vertex marks) onto `dc`. `zoom` holds the
-  // numerator in its high 16 bits and the denominator in its low 16 bits.
-  void Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORREF color,
+  // Draws the outline (and vertex marks) onto `dc` at `zoom`, scrolled by
+  // (sx, sy) window pixels.
+  void Draw(int32_t sx, int32_t sy, Zoom zoom, CDC& dc, int rop, COLORREF color,
             bool drawMarks, const CPointRefList* selPoints, bool adjacentOnly) const;
 
   // --- members, in the record's own order ---
@@ -109,18 +110,3 @@ class CArea : public CObject {
   bool m_bTailEnd = true;
   CPoint* m_pPending = nullptr;
 };
-
-// Maps a picture coordinate to a device coordinate at `zoom` (numerator in the
-// high 16 bits, denominator in the low 16), minus the scroll offset, with
-// division truncating towards zero. The result is held to the 32-bit range
-// instead of wrapping: a point far off the picture stays far off the screen.
-// The denominator must not be 0.
-inline int32_t ZoomCoord(int32_t v, int32_t zoom, int32_t scroll) {
-  const int64_t num = zoom >> 16;
-  const int64_t den = zoom & 0xFFFF;
-  const int64_t d = int64_t(v) * num / den - scroll;
-  return d > INT32_MAX ? INT32_MAX : d < INT32_MIN ? INT32_MIN : int32_t(d);
-}
-
-constexpr int32_t MakeZoom(int32_t num, int32_t den) { return (num << 16) | den; }
-constexpr int32_t kZoom100 = MakeZoom(1, 1);

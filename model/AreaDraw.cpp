@@ -21,11 +21,11 @@ constexpr int32_t kSelMarkSize = 3;
 
 class AreaPainter {
  public:
-  AreaPainter(CDC& dc, int32_t sx, int32_t sy, int32_t zoom)
+  AreaPainter(CDC& dc, int32_t sx, int32_t sy, Zoom zoom)
       : m_dc(dc), m_sx(sx), m_sy(sy), m_zoom(zoom) {}
 
   CPoint Map(const CPoint& p) const {
-    return CPoint(ZoomCoord(p.x, m_zoom, m_sx), ZoomCoord(p.y, m_zoom, m_sy));
+    return CPoint(m_zoom.ToWindow(p.x, m_sx), m_zoom.ToWindow(p.y, m_sy));
   }
 
   // Marks are always exclusive-or, so drawing one twice removes it.
@@ -56,7 +56,8 @@ class AreaPainter {
 
  private:
   CDC& m_dc;
-  int32_t m_sx, m_sy, m_zoom;
+  int32_t m_sx, m_sy;
+  Zoom m_zoom;
 };
 
 bool Contains(const CPointRefList* list, const CPoint* p) {
@@ -67,10 +68,10 @@ bool Contains(const CPointRefList* list, const CPoint* p) {
 
 int32_t DrawOffset(int32_t d, int32_t delta) { return Saturate(int64_t(d) + delta); }
 
-void CArea::Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, COLORREF color,
+void CArea::Draw(int32_t sx, int32_t sy, Zoom zoom, CDC& dc, int rop, COLORREF color,
                  bool drawMarks, const CPointRefList* selPoints, bool adjacentOnly) const {
   if (m_nType != AREA_RECT && m_nType != AREA_ELLIPSE && m_nType != AREA_POLYGON) return;
-  if (m_listPoint.empty() || !IsDrawableZoom(zoom)) return;
+  if (m_listPoint.empty() || !zoom.IsDrawable()) return;
   CDCStateGuard guard(dc);
   dc.SelectPen(CPen::Solid(color));
   dc.SetROP2(rop);

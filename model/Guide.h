@@ -1,6 +1,7 @@
 #pragma once
 // One horizontal or vertical guide line at a picture coordinate.
 #include "model/Object.h"
+#include "model/Zoom.h"
 #include "platform/Types.h"
 
 class CDC;
@@ -17,7 +18,7 @@ class CGuide : public CObject {
 
   // Draws the guide across the whole scroll area (totalWidth x totalHeight
   // device pixels) with a one-pixel pen in the guide colour.
-  void Draw(int32_t sx, int32_t sy, int32_t zoom, CDC& dc, int rop, int32_t totalWidth,
+  void Draw(int32_t sx, int32_t sy, Zoom zoom, CDC& dc, int rop, int32_t totalWidth,
             int32_t totalHeight) const;
 
   bool m_bHorizontal = true;

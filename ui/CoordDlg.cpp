@@ -7,30 +7,15 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <climits>
-#include <cstdio>
 
 #include "html/DialogTexts.h"
 #include "ui/UiText.h"
-#include "view/PanelPoints.h"
 
 namespace {
 
 constexpr unsigned kDlg = CCoordDlg::kDialogId;
 
 constexpr unsigned kNotAnInteger = 61712;
-
-
-std::string Trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return std::string(s);
-}
-
-// "%4s": right-aligned in at least four characters.
-std::string PadLeft(const std::string& s) {
-  return s.size() >= 4 ? s : std::string(4 - s.size(), ' ') + s;
-}
-
 
 // An integer as a number field takes one: blanks around it allowed, nothing
 // else, and within 32 bits.
@@ -43,34 +28,7 @@ std::optional<int> ReadInteger(const QString& text) {
 
 }  // namespace
 
-std::optional<CoordRow> ReadCoordRow(std::string_view row) {
-  const ParsedPointRow parsed = ParsePointRow(row);
-  if (parsed.form == PointRowForm::Other) return std::nullopt;
-  CoordRow r;
-  r.x = parsed.point.x;
-  r.y = parsed.point.y;
-  if (parsed.form == PointRowForm::Handles) {
-    r.handles = true;
-    std::string* values[4] = {&r.h1x, &r.h1y, &r.h2x, &r.h2y};
-    size_t start = row.find(',', row.find(',') + 1) + 1;
-    for (std::string* v : values) {
-      const size_t comma = row.find(',', start);
-      *v = Trimmed(row.substr(start, comma == std::string_view::npos ? comma : comma - start));
-      start = comma + 1;
-    }
-  }
-  return r;
-}
-
-std::string BuildCoordRow(const CoordRow& row) {
-  char point[32];
-  std::snprintf(point, sizeof point, "%4d,%4d", row.x, row.y);
-  if (!row.handles) return point;
-  return std::string(point) + ", " + PadLeft(row.h1x) + "," + PadLeft(row.h1y) + ", " +
-         PadLeft(row.h2x) + "," + PadLeft(row.h2y);
-}
-
-CCoordDlg::CCoordDlg(const CoordRow& row, std::function<void(unsigned)> report, QWidget* parent)
+CCoordDlg::CCoordDlg(const PointRow& row, std::function<void(unsigned)> report, QWidget* parent)
     : QDialog(parent), m_row(row), m_report(std::move(report)) {
   setWindowTitle(UiText(zorva::DialogCaptionId(kDlg)));
   const int ids[6] = {kX, kY, kH1X, kH1Y, kH2X, kH2Y};
@@ -89,8 +47,8 @@ CCoordDlg::CCoordDlg(const CoordRow& row, std::function<void(unsigned)> report, 
     }
     m_fields[i] = edit;
   }
-  m_fields[0]->setText(QString::number(row.x));
-  m_fields[1]->setText(QString::number(row.y));
+  m_fields[0]->setText(QString::number(row.point.x));
+  m_fields[1]->setText(QString::number(row.point.y));
 
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, 4)), this), 0, 1, Qt::AlignHCenter);
@@ -123,8 +81,7 @@ void CCoordDlg::accept() {
     }
     values[i] = *v;
   }
-  m_row.x = values[0];
-  m_row.y = values[1];
+  m_row.point = CPoint(values[0], values[1]);
   std::string* texts[4] = {&m_row.h1x, &m_row.h1y, &m_row.h2x, &m_row.h2y};
   for (int i = 0; i < 4; ++i) *texts[i] = m_fields[i + 2]->text().toStdString();
   QDialog::accept();
@@ -133,9 +90,9 @@ void CCoordDlg::accept() {
 std::optional<std::string> EditCoordRow(const std::string& row,
                                         const std::function<void(unsigned)>& report,
                                         QWidget* parent) {
-  const std::optional<CoordRow> read = ReadCoordRow(row);
-  if (!read) return std::nullopt;
-  CCoordDlg dlg(*read, report, parent);
+  const PointRow read = ParsePointRow(row);
+  if (read.form == PointRowForm::Other) return std::nullopt;
+  CCoordDlg dlg(read, report, parent);
   if (dlg.exec() != QDialog::Accepted) return std::nullopt;
-  return BuildCoordRow(dlg.Result());
+  return FormatPointRow(dlg.Result());
 }

@@ -18,6 +18,7 @@
 #include "ui/PropertyBar.h"
 #include "ui/ToolBox.h"
 #include "ui/ZorvaViewWidget.h"
+#include "view/CommandIds.h"
 #include "view/ZorvaView.h"
 
 CFrameCommands::CFrameCommands(CMainFrame& frame)
@@ -78,7 +79,7 @@ bool CFrameCommands::OnCommand(unsigned id) {
   switch (id) {
     case ID_HTML_PREVIEW:
       // The preview shows what the panel holds, not only what was applied.
-      view.OnApplyPanel(0, 0);
+      view.OnApplyPanel(PanelChange::Edit);
       zorva::html::ShowPreview(m_frame.m_doc);
       break;
     case ID_PALETTE_CHART: {

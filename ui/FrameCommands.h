@@ -31,16 +31,3 @@ class CFrameCommands : public ICommandTarget {
   CMainFrame& m_frame;
   std::unique_ptr<CHelpSystem> m_help;
 };
-
-// Command ids the frame knows beyond view/CommandIds.h.
-constexpr unsigned ID_VIEW_TOOLBAR = 59392;
-constexpr unsigned ID_VIEW_STATUS_BAR = 59393;
-constexpr unsigned ID_VIEW_TOOLBOX = 32779;
-constexpr unsigned ID_VIEW_PROPERTY = 32782;
-constexpr unsigned ID_VIEW_AREALIST = 32815;
-constexpr unsigned ID_HTML_PREVIEW = 32820;
-constexpr unsigned ID_EDIT_PREFERENCES = 32777;
-constexpr unsigned ID_FILE_MRU_FIRST = 57616;
-constexpr unsigned ID_FILE_MRU_LAST = 57619;
-constexpr unsigned ID_APP_ABOUT = 57664;
-constexpr unsigned ID_HELP_CONTENTS = 57666;

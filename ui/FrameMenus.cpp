@@ -5,7 +5,6 @@
 #include <QMenuBar>
 
 #include "ui/CommandActions.h"
-#include "ui/FrameCommands.h"
 #include "ui/MainFrame.h"
 #include "ui/UiText.h"
 #include "view/CommandIds.h"

@@ -12,7 +12,6 @@
 
 #include "platform/StringTable.h"
 #include "ui/AreaListBar.h"
-#include "ui/FrameCommands.h"
 #include "ui/MainFrame.h"
 #include "ui/MainToolBar.h"
 #include "ui/RulerWidget.h"

@@ -27,6 +27,7 @@
 #include "ui/ViewPane.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/AreaList.h"
+#include "view/CommandIds.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -93,7 +94,7 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   m_pane = new CViewPane(doc, *this, m_propertyBar, m_hRuler, m_vRuler, this);
   m_view = m_pane->View();
   setCentralWidget(m_pane);
-  m_propertyBar->onApply = [this](uintptr_t wParam) { m_view->View().OnApplyPanel(wParam, 0); };
+  m_propertyBar->onApply = [this](PanelChange change) { m_view->View().OnApplyPanel(change); };
   m_propertyBar->onReturnFocus = [this] { FocusView(); };
   m_propertyBar->onShown = [this] { m_view->View().OnRefreshPanel(); };
 

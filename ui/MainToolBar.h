@@ -4,7 +4,6 @@
 #include <QToolBar>
 #include <functional>
 
-#include "ui/FrameCommands.h"
 #include "view/CommandIds.h"
 
 class CCommandActions;

@@ -129,10 +129,11 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
   }
   setWidget(body);
 
-  connect(m_type, &QComboBox::currentIndexChanged, this, [this] { Send(0); });
-  connect(m_closed, &QCheckBox::clicked, this, [this] { Send(0); });
+  connect(m_type, &QComboBox::currentIndexChanged, this, [this] { Send(PanelChange::Edit); });
+  connect(m_closed, &QCheckBox::clicked, this, [this] { Send(PanelChange::Edit); });
   connect(m_scripts, &QCheckBox::clicked, this, [this] { OnScriptsToggled(); });
-  connect(m_points, &QListWidget::itemSelectionChanged, this, [this] { Send(1); });
+  connect(m_points, &QListWidget::itemSelectionChanged, this,
+          [this] { Send(PanelChange::PointSelection); });
   connect(m_points, &QListWidget::itemDoubleClicked, this, [this] { EditPointRow(); });
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (visible && onShown) onShown();
@@ -183,11 +184,11 @@ QToolButton* CPropertyBar::MenuButton(int id) const {
   return it == m_menuButtons.end() ? nullptr : it->second;
 }
 
-void CPropertyBar::Send(uintptr_t wParam) {
+void CPropertyBar::Send(PanelChange change) {
   if (m_bSending || !onApply) return;
   {
     FlagScope sending(m_bSending);
-    onApply(wParam);
+    onApply(change);
   }
   // The view has read every field: nothing typed is pending any more.
   for (auto& [id, edit] : m_fields) edit->setModified(false);
@@ -196,20 +197,20 @@ void CPropertyBar::Send(uintptr_t wParam) {
 void CPropertyBar::ApplyPendingEdit() {
   QWidget* focus = QApplication::focusWidget();
   for (auto& [id, edit] : m_fields)
-    if (edit == focus && edit->isModified()) Send(0);
+    if (edit == focus && edit->isModified()) Send(PanelChange::Edit);
 }
 
 void CPropertyBar::OnEnter() {
   if (m_bSending) return;
   if (onReturnFocus) onReturnFocus();
-  Send(kEnterNotice);
+  Send(PanelChange::Enter);
 }
 
 void CPropertyBar::OnScriptsToggled() {
   const bool on = m_scripts->isChecked();
   for (int id : kScriptFields) Field(id)->setEnabled(on);
   for (auto& [id, button] : m_menuButtons) button->setEnabled(on);
-  Send(0);
+  Send(PanelChange::Edit);
 }
 
 bool CPropertyBar::eventFilter(QObject* watched, QEvent* event) {
@@ -227,7 +228,7 @@ bool CPropertyBar::eventFilter(QObject* watched, QEvent* event) {
       // applying the panel replaces the selected area's points.
       if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) return false;
       for (auto& [id, edit] : m_fields)
-        if (edit == watched) Send(0);
+        if (edit == watched) Send(PanelChange::Edit);
       return false;
     default: return false;
   }
@@ -252,7 +253,7 @@ void CPropertyBar::OpenScriptMenu(int index, QToolButton* button) {
   if (pick >= names.size() || !edit->isEnabled()) return;
   edit->setFocus(Qt::OtherFocusReason);
   edit->insert(names[pick]);  // replaces the selection, as an undo step of the field
-  Send(0);
+  Send(PanelChange::Edit);
 }
 
 void CPropertyBar::EditPointRow() {
@@ -269,7 +270,7 @@ void CPropertyBar::EditPointRow() {
     item->setText(QString::fromStdString(*rewritten));
     item->setSelected(true);
   }
-  Send(0);
+  Send(PanelChange::Edit);
 }
 
 // --- IPropertyPanel ---

@@ -26,17 +26,14 @@ class CPropertyBar : public QDockWidget, public IPropertyPanel {
   static constexpr unsigned kDialogId = 140;
   // The menu buttons of the three script fields.
   static constexpr int kOnClickMenu = 1056, kOnMouseOverMenu = 1057, kOnMouseOutMenu = 1058;
-  // The change notice's word after Enter in a field.
-  static constexpr uintptr_t kEnterNotice = 0x103F5;
 
   // `doc` gives the script function names of the last page read.
   CPropertyBar(CZorvaDoc& doc, QWidget* parent);
   ~CPropertyBar() override;
 
-  // A change for the view: 1 after the point list's selection changed, 0 or
-  // kEnterNotice after anything else. Called while the change is fresh; the
-  // view has applied it when the call returns.
-  std::function<void(uintptr_t wParam)> onApply;
+  // A change for the view. Called while the change is fresh; the view has
+  // applied it when the call returns.
+  std::function<void(PanelChange change)> onApply;
   // Enter in the panel: the focus goes back to the view.
   std::function<void()> onReturnFocus;
   // The panel is shown again and should be filled afresh.
@@ -77,7 +74,7 @@ class CPropertyBar : public QDockWidget, public IPropertyPanel {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Send(uintptr_t wParam);
+  void Send(PanelChange change);
   void OnEnter();
   void OnScriptsToggled();
   void OpenScriptMenu(int field, QToolButton* button);

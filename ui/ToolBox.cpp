@@ -10,7 +10,7 @@
 
 CToolBox::CToolBox(CCommandActions& actions, QWidget* parent) : QToolBar(parent) {
   setObjectName(QStringLiteral("toolBox"));
-  setWindowTitle(UiText(32779).section(QLatin1Char('\n'), 1, 1));
+  setWindowTitle(UiText(ID_VIEW_TOOLBOX).section(QLatin1Char('\n'), 1, 1));
   setOrientation(Qt::Vertical);
   setIconSize(QSize(16, 15));
   setToolButtonStyle(Qt::ToolButtonIconOnly);

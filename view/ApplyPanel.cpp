@@ -53,7 +53,7 @@ void RebindPointRefs(CZorvaDoc& doc, CArea& area, const PointRefMemo& memo) {
 
 }  // namespace
 
-void CZorvaView::OnApplyPanel(uintptr_t wParam, intptr_t) {
+void CZorvaView::OnApplyPanel(PanelChange change) {
   IPropertyPanel* panel = m_pPropertyPanel;
   if (!panel) return;
   // The backup below takes m_pWorkArea, which a running gesture may hold.
@@ -79,7 +79,7 @@ void CZorvaView::OnApplyPanel(uintptr_t wParam, intptr_t) {
     RepaintArea(*area);
     // After a change of the point list's selection the list is left as the
     // user has it.
-    UpdatePanel(0, wParam != 1);
+    UpdatePanel(0, change != PanelChange::PointSelection);
   } else {
     // ReadPanel may have changed points before it refused a type; the copy
     // replaces every point, so nothing may keep pointing at the old ones.

@@ -24,6 +24,15 @@ constexpr unsigned ID_IMAGE_LIGHT = 32789;
 constexpr unsigned ID_IMAGE_HIDE = 32790;
 constexpr unsigned ID_ZOOM_COMBO = 32814;
 
+// Bars, preview and preferences (the frame handles them).
+constexpr unsigned ID_VIEW_TOOLBAR = 59392;
+constexpr unsigned ID_VIEW_STATUS_BAR = 59393;
+constexpr unsigned ID_VIEW_TOOLBOX = 32779;
+constexpr unsigned ID_VIEW_PROPERTY = 32782;
+constexpr unsigned ID_VIEW_AREALIST = 32815;
+constexpr unsigned ID_HTML_PREVIEW = 32820;
+constexpr unsigned ID_EDIT_PREFERENCES = 32777;
+
 // Edit menu.
 constexpr unsigned ID_EDIT_CLEAR = 57632;  // delete
 constexpr unsigned ID_EDIT_CLEAR_ALL = 57633;
@@ -41,5 +50,12 @@ constexpr unsigned ID_FILE_OPEN = 57601;
 constexpr unsigned ID_FILE_SAVE = 57603;
 constexpr unsigned ID_FILE_SAVE_AS = 57604;
 constexpr unsigned ID_APP_EXIT = 57665;
+// The four recent files, first to last.
+constexpr unsigned ID_FILE_MRU_FIRST = 57616;
+constexpr unsigned ID_FILE_MRU_LAST = 57619;
 constexpr unsigned ID_NEXT_PANE = 57680;
 constexpr unsigned ID_PREV_PANE = 57681;
+
+// Help menu.
+constexpr unsigned ID_APP_ABOUT = 57664;
+constexpr unsigned ID_HELP_CONTENTS = 57666;

@@ -8,9 +8,8 @@ namespace {
 
 // `d` window pixels, cut to whole picture pixels at `zoom` (towards zero), so
 // that the picture never scrolls by part of one of its pixels.
-int32_t WholePicturePixels(int32_t d, uint32_t zoom) {
-  const int64_t num = zoom >> 16, den = zoom & 0xFFFF;
-  return int32_t(num * ((int64_t(d) * den) / num) / den);
+int32_t WholePicturePixels(int32_t d, Zoom zoom) {
+  return int32_t(zoom.WindowLength(zoom.PictureLength(d)));
 }
 
 }  // namespace

@@ -35,7 +35,11 @@ void CycleSelection(CZorvaView& view, bool backwards) {
 }
 
 void CycleImageMode(CZorvaView& view) {
-  view.m_nImageMode = view.m_nImageMode == 2 ? 1 : view.m_nImageMode == 1 ? 0 : 2;
+  switch (view.m_imageMode) {
+    case ImageMode::Show: view.m_imageMode = ImageMode::Light; break;
+    case ImageMode::Light: view.m_imageMode = ImageMode::Hidden; break;
+    case ImageMode::Hidden: view.m_imageMode = ImageMode::Show; break;
+  }
   view.Invalidate(true);
 }
 

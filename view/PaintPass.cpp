@@ -7,8 +7,8 @@
 #include "model/ZorvaDoc.h"
 #include "platform/DC.h"
 
-CSize ScrollTotalSize(const CSize& picture, int32_t zoom) {
-  return CSize{ZoomCoord(picture.cx, zoom, 0), ZoomCoord(picture.cy, zoom, 0)};
+CSize ScrollTotalSize(const CSize& picture, Zoom zoom) {
+  return CSize{zoom.ToWindow(picture.cx, 0), zoom.ToWindow(picture.cy, 0)};
 }
 
 namespace {
@@ -19,10 +19,9 @@ constexpr int32_t kMarkReach = 5;
 // The clip rectangle in picture pixels, widened so that every area whose
 // drawing (vertex marks included) may touch the clip overlaps it. Comparing
 // bounds against it costs four compares an area instead of eight divisions.
-CRect PictureClip(const CRect& clip, int32_t zoom) {
-  const int64_t num = zoom >> 16, den = zoom & 0xFFFF;
+CRect PictureClip(const CRect& clip, Zoom zoom) {
   auto toPicture = [&](int64_t w, int64_t slack) {
-    const int64_t v = w * den / num + slack;
+    const int64_t v = zoom.PictureLength(w) + slack;
     return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
   };
   return CRect(toPicture(int64_t(clip.left) - kMarkReach - 1, -2),
@@ -48,18 +47,16 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
   const CSize drawn = ScrollTotalSize(doc.m_sizePicture, s.zoom);
   const int32_t dw = drawn.cx, dh = drawn.cy;
 
-  const bool covered = doc.m_pBitmap && (s.imageMode != kImageShow || doc.m_bPictureLoaded) &&
-                       (s.imageMode == kImageShow || s.imageMode == kImageLight ||
-                        s.imageMode == kImageHidden);
+  const bool covered = doc.m_pBitmap && (s.imageMode != ImageMode::Show || doc.m_bPictureLoaded);
   if (s.eraseUncovered && !covered) dc.FillSolidRect(CRect(0, 0, dw, dh), s.background);
   if (doc.m_pBitmap) {
     const CBitmap& bmp = *doc.m_pBitmap;
     switch (s.imageMode) {
-      case kImageShow:
+      case ImageMode::Show:
         if (doc.m_bPictureLoaded)
           dc.StretchBlt(0, 0, dw, dh, bmp, 0, 0, doc.m_sizePicture.cx, doc.m_sizePicture.cy, SRCCOPY);
         break;
-      case kImageLight: {
+      case ImageMode::Light: {
         // Every other pixel shows the picture, the ones between are white.
         CBrush previous = dc.SelectBrush(CBrush::Halftone());
         dc.PatBlt(0, 0, dw, dh, PATCOPY);
@@ -68,10 +65,8 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
         dc.SelectBrush(previous);
         break;
       }
-      case kImageHidden:
+      case ImageMode::Hidden:
         dc.FillSolidRect(CRect(0, 0, dw, dh), RGB(255, 255, 255));
-        break;
-      default:
         break;
     }
   }

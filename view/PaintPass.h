@@ -3,6 +3,7 @@
 // guides, every area, then the selected area with its handles.
 #include <cstdint>
 
+#include "model/Zoom.h"
 #include "platform/Types.h"
 
 class CDC;
@@ -12,14 +13,13 @@ class CZorvaDoc;
 constexpr COLORREF kAreaColor = RGB(0, 0, 0);
 constexpr COLORREF kSelectionColor = RGB(30, 200, 230);
 
-// Picture display modes.
-constexpr int kImageHidden = 0;
-constexpr int kImageLight = 1;
-constexpr int kImageShow = 2;
+// How the picture is shown under the areas (Ctrl+T cycles Show, Light,
+// Hidden): whole, every other pixel on white, or not at all.
+enum class ImageMode { Show, Light, Hidden };
 
 struct PaintSettings {
-  int32_t zoom = 0x10001;
-  int imageMode = kImageShow;
+  Zoom zoom = kZoom100;
+  ImageMode imageMode = ImageMode::Show;
   bool showGuides = true;
   // Total scroll size of the view: guides span it.
   int32_t totalWidth = 0;
@@ -41,4 +41,4 @@ struct PaintSettings {
 bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& settings);
 
 // Total scroll size for the picture at `zoom`.
-CSize ScrollTotalSize(const CSize& picture, int32_t zoom);
+CSize ScrollTotalSize(const CSize& picture, Zoom zoom);

@@ -1,6 +1,5 @@
 // The property panel exchange: the selected area (or the default area) into
 // the panel's controls, and the controls back into the selected area.
-#include <cstdio>
 #include <unordered_set>
 
 #include "model/ZorvaDoc.h"
@@ -22,7 +21,7 @@ void FillPointRows(CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area) {
                                                    doc.m_listSelPoint.end());
   int row = 0;
   for (const CPoint* p : PointsInDrawingOrder(area)) {
-    panel.AddRow(IDC_POINTS, CZorvaView::FormatPointRow(*p));
+    panel.AddRow(IDC_POINTS, FormatPointRow(*p));
     if (selected.count(p)) panel.SetRowSel(IDC_POINTS, row, true);
     ++row;
   }
@@ -41,7 +40,7 @@ bool ReadPointRows(CZorvaDoc& doc, IPropertyPanel& panel, CArea& area) {
   bool changed = false;
   for (size_t i = 0; i < points.size() && i < size_t(rows); ++i) {
     CPoint* p = points[i];
-    const ParsedPointRow parsed = ParsePointRow(panel.GetRowText(IDC_POINTS, int(i)));
+    const PointRow parsed = ParsePointRow(panel.GetRowText(IDC_POINTS, int(i)));
     // A row that is no point at all leaves its point where it is.
     if (parsed.form != PointRowForm::Other && parsed.point != *p) {
       *p = parsed.point;
@@ -66,12 +65,6 @@ bool RefuseType(CZorvaDoc& doc, IPropertyPanel& panel, unsigned message, int typ
 }
 
 }  // namespace
-
-std::string CZorvaView::FormatPointRow(const CPoint& p) {
-  char row[32];
-  std::snprintf(row, sizeof row, "%4d,%4d", int(p.x), int(p.y));
-  return row;
-}
 
 void CZorvaView::UpdatePanel(int first, bool refillPoints) {
   // A hidden panel is written too: were it left stale, the first edit after

@@ -2,18 +2,28 @@
 
 #include <algorithm>
 #include <charconv>
-#include <unordered_set>
+#include <cstdio>
 
 #include "model/Area.h"
 #include "model/ZorvaDoc.h"
 
 namespace {
 
-// An integer as "%d" reads one, with blanks around it; nothing else may follow.
-bool ParseInt(std::string_view s, int32_t& value) {
+std::string_view TrimBlanks(std::string_view s) {
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// "%4s": right-aligned in at least four characters.
+std::string PadLeft(const std::string& s) {
+  return s.size() >= 4 ? s : std::string(4 - s.size(), ' ') + s;
+}
+
+// An integer as "%d" reads one, with blanks around it; nothing else may follow.
+bool ParseInt(std::string_view s, int32_t& value) {
+  s = TrimBlanks(s);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   if (s.empty()) return false;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -22,7 +32,7 @@ bool ParseInt(std::string_view s, int32_t& value) {
 
 }  // namespace
 
-ParsedPointRow ParsePointRow(std::string_view row) {
+PointRow ParsePointRow(std::string_view row) {
   std::vector<std::string_view> fields;
   for (size_t start = 0;;) {
     size_t comma = row.find(',', start);
@@ -30,13 +40,33 @@ ParsedPointRow ParsePointRow(std::string_view row) {
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
-  ParsedPointRow parsed;
+  PointRow parsed;
   // The handle values are texts as typed into the coordinate dialog; only
   // the point itself must be numbers.
-  if ((fields.size() == 2 || fields.size() == 6) && ParseInt(fields[0], parsed.point.x) &&
-      ParseInt(fields[1], parsed.point.y))
-    parsed.form = fields.size() == 2 ? PointRowForm::Plain : PointRowForm::Handles;
+  if ((fields.size() != 2 && fields.size() != 6) || !ParseInt(fields[0], parsed.point.x) ||
+      !ParseInt(fields[1], parsed.point.y))
+    return PointRow{};
+  if (fields.size() == 2) {
+    parsed.form = PointRowForm::Plain;
+    return parsed;
+  }
+  parsed.form = PointRowForm::Handles;
+  std::string* handles[4] = {&parsed.h1x, &parsed.h1y, &parsed.h2x, &parsed.h2y};
+  for (size_t i = 0; i < 4; ++i) *handles[i] = std::string(TrimBlanks(fields[i + 2]));
   return parsed;
+}
+
+std::string FormatPointRow(const CPoint& point) {
+  char row[32];
+  std::snprintf(row, sizeof row, "%4d,%4d", int(point.x), int(point.y));
+  return row;
+}
+
+std::string FormatPointRow(const PointRow& row) {
+  std::string text = FormatPointRow(row.point);
+  if (row.form != PointRowForm::Handles) return text;
+  return text + ", " + PadLeft(row.h1x) + "," + PadLeft(row.h1y) + ", " + PadLeft(row.h2x) + "," +
+         PadLeft(row.h2y);
 }
 
 std::vector<CPoint*> PointsInDrawingOrder(const CArea& area) {

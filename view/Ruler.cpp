@@ -7,15 +7,14 @@ void CRuler::SetOffset(int32_t offset) {
   if (m_onChanged) m_onChanged();
 }
 
-void CRuler::SetLength(int32_t length, int32_t zoom) {
+void CRuler::SetLength(int32_t length, Zoom zoom) {
   m_nLength = length;
   m_zoom = zoom;
 }
 
 CRuler::Layout CRuler::GetLayout(int32_t extent) const {
   Layout layout;
-  const int64_t num = m_zoom >> 16, den = m_zoom & 0xFFFF;
-  if (num == 0 || den == 0) return layout;
+  if (m_zoom.num == 0 || m_zoom.den == 0) return layout;
   // Periods start at the picture's origin and run while below the length;
   // the ones wholly outside the ruler are left out.
   for (int64_t p = -int64_t(m_nOffset); p < m_nLength && p < extent; p += kPeriod) {
@@ -24,7 +23,7 @@ CRuler::Layout CRuler::GetLayout(int32_t extent) const {
       p += (-p - kPeriod) / kPeriod * kPeriod;
       continue;
     }
-    layout.marks.push_back({int32_t(p), std::to_string((p + m_nOffset) * den / num)});
+    layout.marks.push_back({int32_t(p), std::to_string(m_zoom.PictureLength(p + m_nOffset))});
   }
   layout.beyond = std::max(0, m_nLength);
   layout.originMark = m_nOffset == 0;

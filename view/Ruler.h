@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "model/Zoom.h"
+
 class CRuler {
  public:
   explicit CRuler(bool vertical) : m_bVertical(vertical) {}
 
   // Stores the view's scroll position along the ruler and repaints it.
   void SetOffset(int32_t offset);
-  // Length of the zoomed picture in window pixels, and the zoom word.
-  void SetLength(int32_t length, int32_t zoom);
+  // Length of the zoomed picture in window pixels, and its zoom.
+  void SetLength(int32_t length, Zoom zoom);
 
   // One period of the scale: the scale image goes at `pos` + 1 along the
   // ruler and the label (a picture coordinate) at `pos`.
@@ -37,7 +39,7 @@ class CRuler {
   bool m_bVertical;
   int32_t m_nLength = 0;
   int32_t m_nOffset = 0;
-  int32_t m_zoom = 0x10001;
+  Zoom m_zoom = kZoom100;
   bool m_bPressed = false;
   // The ruler's window repaints itself when this is called.
   std::function<void()> m_onChanged;

@@ -5,14 +5,14 @@
 bool CZorvaView::OnUpdateCommand(unsigned id, CCmdState& state) {
   state = CCmdState{};
   switch (id) {
-    case ID_VIEW_ZOOM50: state.checked = m_zoom == kZoomHalf; return true;
-    case ID_VIEW_ZOOM100: state.checked = m_zoom == kZoomOne; return true;
-    case ID_VIEW_ZOOM200: state.checked = m_zoom == kZoomDouble; return true;
+    case ID_VIEW_ZOOM50: state.checked = m_zoom == kZoom50; return true;
+    case ID_VIEW_ZOOM100: state.checked = m_zoom == kZoom100; return true;
+    case ID_VIEW_ZOOM200: state.checked = m_zoom == kZoom200; return true;
     case ID_VIEW_RULER: state.checked = m_bShowRulers; return true;
     case ID_VIEW_GUIDE: state.checked = m_bShowGuides; return true;
-    case ID_IMAGE_SHOW: state.checked = m_nImageMode == 2; return true;
-    case ID_IMAGE_LIGHT: state.checked = m_nImageMode == 1; return true;
-    case ID_IMAGE_HIDE: state.checked = m_nImageMode == 0; return true;
+    case ID_IMAGE_SHOW: state.checked = m_imageMode == ImageMode::Show; return true;
+    case ID_IMAGE_LIGHT: state.checked = m_imageMode == ImageMode::Light; return true;
+    case ID_IMAGE_HIDE: state.checked = m_imageMode == ImageMode::Hidden; return true;
     case ID_EDIT_UNDO: state.enabled = m_doc.CanUndo(); return true;
     case ID_EDIT_REDO: state.enabled = m_doc.CanRedo(); return true;
     case ID_EDIT_CUT:
@@ -30,9 +30,9 @@ bool CZorvaView::OnCommand(unsigned id) {
   if (!state.enabled) return true;  // a disabled command is ignored
   CancelGesture();
   switch (id) {
-    case ID_VIEW_ZOOM50: SetZoomKeepCentre(kZoomHalf); break;
-    case ID_VIEW_ZOOM100: SetZoomKeepCentre(kZoomOne); break;
-    case ID_VIEW_ZOOM200: SetZoomKeepCentre(kZoomDouble); break;
+    case ID_VIEW_ZOOM50: SetZoomKeepCentre(kZoom50); break;
+    case ID_VIEW_ZOOM100: SetZoomKeepCentre(kZoom100); break;
+    case ID_VIEW_ZOOM200: SetZoomKeepCentre(kZoom200); break;
     case ID_VIEW_RULER:
       m_bShowRulers = !m_bShowRulers;
       m_frame.ShowRulers(m_bShowRulers);
@@ -45,7 +45,9 @@ bool CZorvaView::OnCommand(unsigned id) {
     case ID_IMAGE_SHOW:
     case ID_IMAGE_LIGHT:
     case ID_IMAGE_HIDE:
-      m_nImageMode = id == ID_IMAGE_SHOW ? 2 : id == ID_IMAGE_LIGHT ? 1 : 0;
+      m_imageMode = id == ID_IMAGE_SHOW    ? ImageMode::Show
+                    : id == ID_IMAGE_LIGHT ? ImageMode::Light
+                                           : ImageMode::Hidden;
       Invalidate(true);
       break;
     case ID_EDIT_UNDO: OnEditUndo(); break;

@@ -15,38 +15,34 @@ int32_t Clamp32(int64_t v) {
                                      std::numeric_limits<int32_t>::max()));
 }
 
-int64_t Num(uint32_t zoom) { return zoom >> 16; }
-int64_t Den(uint32_t zoom) { return zoom & 0xFFFF; }
-
-// Window pixel of picture coordinate v without scrolling.
-int64_t Scale(int64_t v, uint32_t zoom) { return v * Num(zoom) / Den(zoom); }
-
 }  // namespace
 
-CPoint CZorvaView::WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom) {
-  return CPoint(Clamp32((int64_t(x) + sx) * Den(zoom) / Num(zoom)),
-                Clamp32((int64_t(y) + sy) * Den(zoom) / Num(zoom)));
+CPoint CZorvaView::WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom) {
+  return CPoint(zoom.ToPicture(x, sx), zoom.ToPicture(y, sy));
 }
 
-CPoint CZorvaView::PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom) {
-  return CPoint(ZoomCoord(x, int32_t(zoom), sx), ZoomCoord(y, int32_t(zoom), sy));
+CPoint CZorvaView::PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom) {
+  return CPoint(zoom.ToWindow(x, sx), zoom.ToWindow(y, sy));
 }
 
-CRect CZorvaView::PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, uint32_t zoom,
+CRect CZorvaView::PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, Zoom zoom,
                                       int32_t m) {
-  return CRect(Clamp32(Scale(rc.left, zoom) - sx - m), Clamp32(Scale(rc.top, zoom) - sy - m),
-               Clamp32(Scale(rc.right, zoom) - sx + m), Clamp32(Scale(rc.bottom, zoom) - sy + m));
+  return CRect(Clamp32(zoom.WindowLength(rc.left) - sx - m),
+               Clamp32(zoom.WindowLength(rc.top) - sy - m),
+               Clamp32(zoom.WindowLength(rc.right) - sx + m),
+               Clamp32(zoom.WindowLength(rc.bottom) - sy + m));
 }
 
 CRect CZorvaView::GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx,
-                                    int32_t sy, uint32_t zoom) {
+                                    int32_t sy, Zoom zoom) {
   CRect band = client;
+  // The band is one picture pixel thick.
   if (guide.m_bHorizontal) {
-    band.top = Clamp32(Scale(guide.m_nPos, zoom) - sy);
-    band.bottom = Clamp32(int64_t(band.top) + Num(zoom));
+    band.top = zoom.ToWindow(guide.m_nPos, sy);
+    band.bottom = Clamp32(int64_t(band.top) + zoom.num);
   } else {
-    band.left = Clamp32(Scale(guide.m_nPos, zoom) - sx);
-    band.right = Clamp32(int64_t(band.left) + Num(zoom));
+    band.left = zoom.ToWindow(guide.m_nPos, sx);
+    band.right = Clamp32(int64_t(band.left) + zoom.num);
   }
   return band;
 }
@@ -76,15 +72,17 @@ CRect CZorvaView::AreaRectToWindow(const CRect& bound) const {
 void CZorvaView::UpdateScrollSizes() {
   const CSize picture = m_doc.m_sizePicture;
   const CSize client = m_host.GetClientSize();
-  const int64_t num = Num(m_zoom), den = Den(m_zoom);
-  m_sizeTotal = ScrollTotalSize(picture, int32_t(m_zoom));
-  // The page is the client size truncated to whole picture pixels, less one line.
-  const CSize page{Clamp32(num * (den * client.cx / num) / den - 10 * num),
-                   Clamp32(num * (den * client.cy / num) / den - 10 * num)};
-  const CSize line{Clamp32(10 * num), Clamp32(10 * num)};
-  m_host.SetScrollSizes(m_sizeTotal, page, line);
-  if (CRuler* r = Ruler(false)) r->SetLength(m_sizeTotal.cx, int32_t(m_zoom));
-  if (CRuler* r = Ruler(true)) r->SetLength(m_sizeTotal.cy, int32_t(m_zoom));
+  m_sizeTotal = ScrollTotalSize(picture, m_zoom);
+  // A line is ten picture pixels; the page is the client size truncated to
+  // whole picture pixels, less one line.
+  const int64_t line = 10 * int64_t(m_zoom.num);
+  auto pageOf = [&](int32_t client) {
+    return Clamp32(m_zoom.WindowLength(m_zoom.PictureLength(client)) - line);
+  };
+  m_host.SetScrollSizes(m_sizeTotal, CSize{pageOf(client.cx), pageOf(client.cy)},
+                        CSize{Clamp32(line), Clamp32(line)});
+  if (CRuler* r = Ruler(false)) r->SetLength(m_sizeTotal.cx, m_zoom);
+  if (CRuler* r = Ruler(true)) r->SetLength(m_sizeTotal.cy, m_zoom);
 }
 
 void CZorvaView::GiveRulersOffsets() {
@@ -101,16 +99,16 @@ void CZorvaView::ZoomAndCentre(const CPoint& p) {
     if (window > total || v < 0) return 0;
     return Clamp32(std::min<int64_t>(v, int64_t(total) - window));
   };
-  const int32_t x = centre(Scale(p.x, m_zoom), client.cx, m_sizeTotal.cx);
-  const int32_t y = centre(Scale(p.y, m_zoom), client.cy, m_sizeTotal.cy);
+  const int32_t x = centre(m_zoom.WindowLength(p.x), client.cx, m_sizeTotal.cx);
+  const int32_t y = centre(m_zoom.WindowLength(p.y), client.cy, m_sizeTotal.cy);
   m_host.ScrollToPosition(CPoint(x, y));
   // The scroll may not have moved, but the rulers' scale did.
   GiveRulersOffsets();
   Invalidate(true);
-  m_frame.SetZoomComboIndex(m_zoom == kZoomDouble ? 0 : m_zoom == kZoomOne ? 1 : 2);
+  m_frame.SetZoomComboIndex(m_zoom == kZoom200 ? 0 : m_zoom == kZoom100 ? 1 : 2);
 }
 
-void CZorvaView::SetZoomKeepCentre(uint32_t zoom) {
+void CZorvaView::SetZoomKeepCentre(Zoom zoom) {
   const CSize client = m_host.GetClientSize();
   const CPoint s = GetScroll();
   const CPoint p = WindowToPicture(client.cx / 2, client.cy / 2, s.x, s.y, m_zoom);
@@ -119,7 +117,7 @@ void CZorvaView::SetZoomKeepCentre(uint32_t zoom) {
 }
 
 void CZorvaView::ZoomToolStep(const CPoint& p, bool alt) {
-  int64_t num = Num(m_zoom), den = Den(m_zoom);
+  int32_t num = m_zoom.num, den = m_zoom.den;
   if (num == 1 && den == 1) {
     if (alt) den = 2;
     else num = 2;
@@ -130,7 +128,7 @@ void CZorvaView::ZoomToolStep(const CPoint& p, bool alt) {
     if (alt) --num;
     else if (num < 2) ++num;
   }
-  m_zoom = uint32_t(num << 16 | den);
+  m_zoom = Zoom{num, den};
   ZoomAndCentre(p);
 }
 

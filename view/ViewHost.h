@@ -119,3 +119,13 @@ class IPropertyPanel {
   virtual bool GetRowSel(int id, int row) = 0;
   virtual void SetRowSel(int id, int row, bool selected) = 0;
 };
+
+// What the property panel reports when it hands the user's change to the view.
+enum class PanelChange {
+  // A text, the type or a check box; the point rows are filled afresh after it.
+  Edit,
+  // Only the selection of the point rows: the rows stay as the user has them.
+  PointSelection,
+  // Enter in a text field, which the view reads as an edit.
+  Enter,
+};

@@ -92,8 +92,8 @@ void CZorvaView::RenderRect(const CRect& requested) {
   m_dcBack.FillSolidRect(CRect(total.cx, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2), m_colorBack);
   m_dcBack.FillSolidRect(CRect(INT32_MIN / 2, total.cy, total.cx, INT32_MAX / 2), m_colorBack);
   PaintSettings settings;
-  settings.zoom = int32_t(m_zoom);
-  settings.imageMode = m_nImageMode;
+  settings.zoom = m_zoom;
+  settings.imageMode = m_imageMode;
   settings.showGuides = m_bShowGuides;
   settings.totalWidth = m_sizeTotal.cx;
   settings.totalHeight = m_sizeTotal.cy;
@@ -129,7 +129,7 @@ void CZorvaView::DrawSelection(const CArea& area, bool selected) {
   const CPoint s = GetScroll();
   // Drawn exactly as the paint pass draws it, so a later repaint changes nothing.
   m_dcBack.SetViewportOrg(-s.x, -s.y);
-  area.Draw(0, 0, int32_t(m_zoom), m_dcBack, R2_COPYPEN, selected ? kSelectionColor : kAreaColor,
+  area.Draw(0, 0, m_zoom, m_dcBack, R2_COPYPEN, selected ? kSelectionColor : kAreaColor,
             true, nullptr, false);
   m_dcBack.SetViewportOrg(0, 0);
   ShowAreaDrawing(area);
@@ -139,7 +139,7 @@ void CZorvaView::DrawXor(const CArea& area) {
   OnPaint();
   const CPoint s = GetScroll();
   m_dcBack.SetViewportOrg(-s.x, -s.y);
-  area.Draw(0, 0, int32_t(m_zoom), m_dcBack, R2_XORPEN, kSelectionColor, true, nullptr, false);
+  area.Draw(0, 0, m_zoom, m_dcBack, R2_XORPEN, kSelectionColor, true, nullptr, false);
   m_dcBack.SetViewportOrg(0, 0);
   ShowAreaDrawing(area);
 }
@@ -164,7 +164,7 @@ void CZorvaView::DrawGuide(const CGuide& guide, int rop) {
   OnPaint();
   const CPoint s = GetScroll();
   m_dcBack.SetViewportOrg(-s.x, -s.y);
-  guide.Draw(0, 0, int32_t(m_zoom), m_dcBack, rop, m_sizeTotal.cx, m_sizeTotal.cy);
+  guide.Draw(0, 0, m_zoom, m_dcBack, rop, m_sizeTotal.cx, m_sizeTotal.cy);
   m_dcBack.SetViewportOrg(0, 0);
   const CRect w =
       Intersect(GuideBandToWindow(guide, GetClientRect(), s.x, s.y, m_zoom), GetClientRect());

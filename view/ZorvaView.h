@@ -26,9 +26,11 @@
 #include <unordered_map>
 
 #include "model/Area.h"
+#include "model/Zoom.h"
 #include "platform/DC.h"
 #include "platform/Types.h"
 #include "view/CommandIds.h"
+#include "view/PaintPass.h"
 #include "view/ViewHost.h"
 
 class CGuide;
@@ -47,11 +49,6 @@ constexpr int DRAG_POINT = 0x100;
 constexpr int DRAG_MOVE = 0x200;
 constexpr int DRAG_GUIDE = 0x204;
 constexpr int DRAG_COPY = 0x1000;
-
-// Zoom words (numerator in the high 16 bits).
-constexpr uint32_t kZoomHalf = 0x10002;
-constexpr uint32_t kZoomOne = 0x10001;
-constexpr uint32_t kZoomDouble = 0x20001;
 
 // Room the rulers take at the view's left and top edges.
 constexpr int32_t kRulerSize = 16;
@@ -75,12 +72,12 @@ class CZorvaView {
   CZorvaDoc& GetDocument() { return m_doc; }
 
   // --- coordinates (pure arithmetic, division truncating towards zero) ---
-  static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom);
-  static CPoint PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, uint32_t zoom);
-  static CRect PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, uint32_t zoom,
+  static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
+  static CPoint PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
+  static CRect PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, Zoom zoom,
                                    int32_t margin);
   static CRect GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx, int32_t sy,
-                                 uint32_t zoom);
+                                 Zoom zoom);
   // The same at the view's present scroll position and zoom.
   CPoint ToPicture(const CPoint& client) const;
   CPoint ToWindow(const CPoint& picture) const;
@@ -101,7 +98,7 @@ class CZorvaView {
   // Scrolls by window pixels, as the hand tool does.
   void ScrollBy(int32_t dx, int32_t dy);
   // Zoom commands of the menu and the zoom box: centre on the window's middle.
-  void SetZoomKeepCentre(uint32_t zoom);
+  void SetZoomKeepCentre(Zoom zoom);
   // The zoom tool's step at the picture point `picture`.
   void ZoomToolStep(const CPoint& picture, bool alt);
 
@@ -172,16 +169,15 @@ class CZorvaView {
   // --- property panel and area list ---
   void UpdatePanel(int first, bool refillPoints);
   bool ReadPanel();
-  // UM_APPLYPANEL: wParam 1 when only the point list's selection changed.
-  void OnApplyPanel(uintptr_t wParam, intptr_t lParam);
+  // Reads the panel into the selected area (or the default area) as one
+  // undoable step.
+  void OnApplyPanel(PanelChange change);
   void OnRefreshPanel();
   // UM_LOADNOTIFY from a picture loader.
   void OnLoadNotify(uintptr_t wParam, intptr_t lParam);
   // UM_SELECTAREA: a click on row `row` of the area list (its area, or null
   // for the default area's row).
   void SelectFromList(int row, CArea* area);
-  // A point row as the panel shows it: "%4d,%4d".
-  static std::string FormatPointRow(const CPoint& p);
 
   // --- tools ---
   // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
@@ -204,10 +200,10 @@ class CZorvaView {
   static bool SnapRectToGuides(const std::list<CGuide*>& guides, CRect& rect);
 
   // --- state ---
-  uint32_t m_zoom = kZoomOne;
+  Zoom m_zoom = kZoom100;
   bool m_bShowRulers = true;
   bool m_bShowGuides = true;
-  int m_nImageMode = 2;
+  ImageMode m_imageMode = ImageMode::Show;
   int m_nToolState = 0;
   bool m_bDragStarted = false;
   CArea m_areaClipboard;

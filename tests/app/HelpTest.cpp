@@ -9,13 +9,13 @@
 #include <filesystem>
 
 #include "FrameTestSupport.h"
-#include "ui/FrameCommands.h"
 #include "ui/HelpContext.h"
 #include "ui/HelpSearch.h"
 #include "ui/HelpSearchPane.h"
 #include "ui/HelpSystem.h"
 #include "ui/HelpWindow.h"
 #include "ui/ToolBox.h"
+#include "view/CommandIds.h"
 
 using zorva::test::EnsureQApplication;
 using zorva::test::FrameFixture;

@@ -8,8 +8,8 @@
 #include "platform/Bitmap.h"
 #include "ui/AboutDlg.h"
 #include "ui/HelpContext.h"
-#include "ui/FrameCommands.h"
 #include "ui/PaletteChartDlg.h"
+#include "view/CommandIds.h"
 
 using zorva::test::EnsureQApplication;
 using zorva::test::FrameFixture;

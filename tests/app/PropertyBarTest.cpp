@@ -14,9 +14,9 @@
 #include "platform/CodePage.h"
 #include "ui/AreaListBar.h"
 #include "ui/CoordDlg.h"
-#include "ui/FrameCommands.h"
 #include "ui/HelpContext.h"
 #include "ui/PropertyBar.h"
+#include "view/CommandIds.h"
 
 using zorva::test::FrameFixture;
 
@@ -56,12 +56,12 @@ class PropertyBarTest : public FrameFixture {
   // Records every notice on its way to the view.
   void RecordNotices() {
     auto toView = Bar()->onApply;
-    Bar()->onApply = [this, toView](uintptr_t w) {
-      sent.push_back(w);
-      toView(w);
+    Bar()->onApply = [this, toView](PanelChange change) {
+      sent.push_back(change);
+      toView(change);
     };
   }
-  std::vector<uintptr_t> sent;
+  std::vector<PanelChange> sent;
 };
 
 TEST_F(PropertyBarTest, DockedAboveTheAreaListAndToggledByItsCommand) {
@@ -92,11 +92,11 @@ TEST_F(PropertyBarTest, AFieldIsAppliedOnceWhenLeftByTabOrEnter) {
     Qt::Key key;
     int field;
     const char* typed;
-    std::vector<uintptr_t> notices;
+    std::vector<PanelChange> notices;
   } cases[] = {
-      {Qt::Key_Tab, IDC_URL, "日本.html", {0}},
+      {Qt::Key_Tab, IDC_URL, "日本.html", {PanelChange::Edit}},
       // Enter gives the focus to the view, which is leaving the field too.
-      {Qt::Key_Return, IDC_TARGET, "_top", {0, CPropertyBar::kEnterNotice}},
+      {Qt::Key_Return, IDC_TARGET, "_top", {PanelChange::Edit, PanelChange::Enter}},
   };
   CArea* a = AddRect(10, 10, 60, 40);
   ClickArea(a);
@@ -198,7 +198,7 @@ TEST_F(PropertyBarTest, ARefusedTypeLeavesAreaAndHistoryAndAPolygonIsTaken) {
   EXPECT_EQ(a->m_nType, AREA_RECT);
   EXPECT_TRUE(doc->m_listUndo.empty());
   EXPECT_FALSE(doc->IsModified());
-  EXPECT_EQ(sent, std::vector<uintptr_t>{0});  // putting the list back told the view nothing
+  EXPECT_EQ(sent, std::vector<PanelChange>{PanelChange::Edit});  // putting the list back told the view nothing
 
   type->setCurrentIndex(AREA_POLYGON);
   EXPECT_EQ(a->m_nType, AREA_POLYGON);
@@ -221,7 +221,7 @@ TEST_F(PropertyBarTest, EditingKeysActOnTheFieldNeverOnTheAreas) {
   CArea* a = AddRect(10, 10, 60, 40);
   ClickArea(a);
   Field(IDC_URL)->setText(QStringLiteral("u"));
-  View().OnApplyPanel(0, 0);  // a step the frame's undo would take back
+  View().OnApplyPanel(PanelChange::Edit);  // a step the frame's undo would take back
   ASSERT_EQ(doc->m_listUndo.size(), 1u);
   QLineEdit* alt = Field(IDC_ALT);
   for (const Case& c : cases) {
@@ -244,9 +244,9 @@ TEST_F(PropertyBarTest, EditingKeysActOnTheFieldNeverOnTheAreas) {
   EXPECT_EQ(doc->m_listUndo.size(), 1u);
   EXPECT_EQ(a->m_strHref, "u");
   // Ctrl+T is the view's picture display, wherever the focus is.
-  const int mode = View().m_nImageMode;
+  const ImageMode mode = View().m_imageMode;
   QTest::keyClick(alt, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_NE(View().m_nImageMode, mode);
+  EXPECT_NE(View().m_imageMode, mode);
 }
 
 TEST_F(PropertyBarTest, APointListSelectionGoesToTheViewAsSuchAndStays) {
@@ -257,7 +257,8 @@ TEST_F(PropertyBarTest, APointListSelectionGoesToTheViewAsSuchAndStays) {
   QListWidgetItem* first = list->item(0);
   for (auto [row, mods] : {std::pair{1, Qt::NoModifier}, std::pair{2, Qt::ControlModifier}})
     QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
-  EXPECT_EQ(sent, (std::vector<uintptr_t>{1, 1}));
+  EXPECT_EQ(sent,
+            (std::vector<PanelChange>{PanelChange::PointSelection, PanelChange::PointSelection}));
   ASSERT_EQ(doc->m_listSelPoint.size(), 2u);
   EXPECT_EQ(*doc->m_listSelPoint.back(), CPoint(50, 80));
   EXPECT_EQ(list->item(0), first);  // not rebuilt under the user's hand
@@ -387,34 +388,8 @@ TEST_F(PropertyBarTest, OtherAttributesSitUnderTheCommentAndAreTakenOrRefusedWhe
   other->selectAll();
   QTest::sendKeyEvent(QTest::Click, other, Qt::Key_unknown, U(" title=\"ニュース\" "), Qt::NoModifier);
   QTest::keyClick(other, Qt::Key_Return);
-  EXPECT_EQ(sent, (std::vector<uintptr_t>{0, CPropertyBar::kEnterNotice}));
+  EXPECT_EQ(sent, (std::vector<PanelChange>{PanelChange::Edit, PanelChange::Enter}));
   EXPECT_EQ(a->m_strOtherAttrs, Cp932("title=\"ニュース\""));
   EXPECT_EQ(other->text(), U("title=\"ニュース\""));
   EXPECT_EQ(doc->m_listUndo.size(), 1u);
-}
-
-TEST(CoordRow, ReadAndBuiltInItsOwnForm) {
-  struct Case {
-    const char* row;
-    bool handles;
-    int x;
-    const char* h1x;
-    const char* rebuilt;  // null: no point
-  } cases[] = {
-      {"   5,   7", false, 5, "", "   5,   7"},
-      {"12345,-1234", false, 12345, "", "12345,-1234"},  // long, and still plain
-      {"   1,   2,    3,   4,    5,   6", true, 1, "3", "   1,   2,    3,   4,    5,   6"},
-      {"-10000,20, 100000,x,,7", true, -10000, "100000", "-10000,  20, 100000,   x,     ,   7"},
-      {"1,2,3", false, 0, "", nullptr},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.row);
-    const std::optional<CoordRow> r = ReadCoordRow(c.row);
-    ASSERT_EQ(r.has_value(), c.rebuilt != nullptr);
-    if (!r) continue;
-    EXPECT_EQ(r->handles, c.handles);
-    EXPECT_EQ(r->x, c.x);
-    EXPECT_EQ(r->h1x, c.h1x);
-    EXPECT_EQ(BuildCoordRow(*r), c.rebuilt);
-  }
 }

@@ -13,8 +13,6 @@ using zorva::test::PixelArt;
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr int32_t kZoom50 = MakeZoom(1, 2);
-constexpr int32_t kZoom200 = MakeZoom(2, 1);
 // A vertex mark exclusive-ored onto white.
 const std::map<COLORREF, char> kMarks = {{kWhite ^ kMarkColor, 'm'}};
 
@@ -33,7 +31,7 @@ CPoint* Nth(const CArea& a, size_t i) {
 }
 
 struct Call {
-  int32_t zoom = kZoom100;
+  Zoom zoom = kZoom100;
   int32_t sx = 0, sy = 0;
   int rop = R2_COPYPEN;
   COLORREF color = 0;
@@ -86,7 +84,7 @@ TEST(AreaDraw, EllipseUsesTheRectangleBoxAtEveryZoom) {
     c.zoom = zoom;
     c.sx = sx;
     c.sy = sy;
-    EXPECT_EQ(Render(12, 12, e, c), PixelArt(want)) << zoom;
+    EXPECT_EQ(Render(12, 12, e, c), PixelArt(want)) << zoom.Percent();
   }
 }
 
@@ -143,7 +141,7 @@ TEST(AreaDraw, ExclusiveOrImageDrawnTwiceLeavesNothing) {
   CArea ell = Make(AREA_ELLIPSE, true, {{20, 3}, {4, 18}});
   CArea poly = Make(AREA_POLYGON, true, {{2, 2}, {20, 5}, {11, 19}, {4, 12}, {3, 3}});
   CPointRefList sel{Nth(poly, 1), Nth(poly, 4)};
-  for (int32_t zoom : {kZoom50, kZoom100, kZoom200})
+  for (Zoom zoom : {kZoom50, kZoom100, kZoom200})
     for (const CArea* a : {&rect, &ell, &poly}) {
       CDC dc(45, 45);
       dc.FillRect(CRect(0, 0, 45, 45), CBrush::Halftone());
@@ -157,7 +155,7 @@ TEST(AreaDraw, ExclusiveOrImageDrawnTwiceLeavesNothing) {
       DrawOn(dc, *a, c);
       EXPECT_NE(PixelArt(dc), PixelArt(before));
       DrawOn(dc, *a, c);
-      EXPECT_EQ(PixelArt(dc), PixelArt(before)) << "type " << a->m_nType << " zoom " << zoom;
+      EXPECT_EQ(PixelArt(dc), PixelArt(before)) << "type " << a->m_nType << " zoom " << zoom.Percent();
     }
 }
 
@@ -219,7 +217,7 @@ TEST(AreaDraw, NothingForOtherTypesEmptyAreasOrAnUnusableZoom) {
   }
   r.m_nType = AREA_RECT;
   Call bad;
-  bad.zoom = 0x20000;  // no denominator
+  bad.zoom = Zoom{2, 0};  // no denominator
   EXPECT_EQ(Render(4, 4, r, bad), Art("....", "....", "....", "...."));
 }
 
@@ -228,7 +226,7 @@ TEST(AreaDraw, ExtremeCoordinatesAndDeviceStateAreSafe) {
   CArea r = Make(AREA_RECT, true, {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}});
   CArea e = Make(AREA_ELLIPSE, true, {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}});
   CPointRefList sel{Nth(p, 0), Nth(p, 1)};
-  for (int32_t zoom : {kZoom50, kZoom100, kZoom200, int32_t(0x7FFF0001), int32_t(0x80000001)})
+  for (Zoom zoom : {kZoom50, kZoom100, kZoom200, Zoom{32767, 1}, Zoom{-32768, 1}})
     for (const CArea* a : {&p, &r, &e})
       for (bool adjacent : {false, true}) {
         CDC dc(8, 8);

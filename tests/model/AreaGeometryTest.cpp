@@ -201,10 +201,29 @@ TEST(AreaConvert, OtherTypesStayAsTheyAre) {
   EXPECT_EQ(b.m_nType, AREA_BEZIER);
 }
 
-TEST(AreaZoom, DeviceCoordinatesAtEachZoom) {
-  EXPECT_EQ(ZoomCoord(10, MakeZoom(2, 1), 0), 20);
-  EXPECT_EQ(ZoomCoord(3, MakeZoom(1, 2), 0), 1);
-  EXPECT_EQ(ZoomCoord(-3, MakeZoom(1, 2), 0), -1);  // truncation towards zero
-  EXPECT_EQ(ZoomCoord(10, kZoom100, 4), 6);
-  EXPECT_EQ(kZoom100, 65537);
+TEST(AreaZoom, WindowAndPictureCoordinatesAtEachZoom) {
+  struct Case {
+    Zoom zoom;
+    int32_t picture, scroll, window;
+    int32_t back;  // the window coordinate taken back to the picture
+  } cases[] = {
+      {kZoom200, 10, 0, 20, 10},
+      {kZoom50, 3, 0, 1, 2},     // half pixels are cut off
+      {kZoom50, -3, 0, -1, -2},  // towards zero on both sides of the origin
+      {kZoom100, 10, 4, 6, 10},
+      {kZoom200, 7, 20, -6, 7},
+      {kZoom200, INT32_MAX, -5, INT32_MAX, 1073741821},  // held, not wrapped
+      {kZoom200, INT32_MIN, 5, INT32_MIN, -1073741821},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.picture << " at " << c.zoom.Percent() << " %");
+    EXPECT_EQ(c.zoom.ToWindow(c.picture, c.scroll), c.window);
+    EXPECT_EQ(c.zoom.ToPicture(c.window, c.scroll), c.back);
+  }
+  EXPECT_EQ(kZoom50.Percent(), 50);
+  EXPECT_EQ(kZoom200.Percent(), 200);
+  EXPECT_EQ((Zoom{1, 0}).Percent(), 0);
+  EXPECT_FALSE((Zoom{1, 0}).IsDrawable());
+  EXPECT_EQ(kZoom100, (Zoom{1, 1}));
+  EXPECT_NE(kZoom50, kZoom200);
 }

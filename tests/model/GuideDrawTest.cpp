@@ -22,8 +22,8 @@ CGuide Make(bool horizontal, int32_t pos) {
 TEST(GuideDraw, SpansTheScrollAreaAtTheZoomedPosition) {
   CDC dc(10, 6);
   Make(true, 3).Draw(0, 0, kZoom100, dc, R2_COPYPEN, 8, 6);
-  Make(true, 3).Draw(0, 2, MakeZoom(2, 1), dc, R2_COPYPEN, 4, 6);  // y = 6 - 2
-  Make(false, 5).Draw(0, 0, MakeZoom(1, 2), dc, R2_COPYPEN, 10, 2);  // x = 2
+  Make(true, 3).Draw(0, 2, kZoom200, dc, R2_COPYPEN, 4, 6);  // y = 6 - 2
+  Make(false, 5).Draw(0, 0, kZoom50, dc, R2_COPYPEN, 10, 2);  // x = 2
   EXPECT_EQ(PixelArt(dc, kGreen),
             Art("..g.......", "..g.......", "..........", "gggggggg..", "gggg......", ".........."));
 }
@@ -41,6 +41,6 @@ TEST(GuideDraw, ExclusiveOrTwiceRestoresAndStateIsKept) {
   EXPECT_EQ(dc.GetROP2(), R2_COPYPEN);
   EXPECT_EQ(dc.GetPen(), CPen::Solid(0));
   // A zoom without a denominator draws nothing.
-  v.Draw(0, 0, 0x10000, dc, R2_COPYPEN, 6, 6);
+  v.Draw(0, 0, Zoom{1, 0}, dc, R2_COPYPEN, 6, 6);
   EXPECT_EQ(PixelArt(dc), PixelArt(before));
 }

@@ -197,11 +197,11 @@ TEST(ArrowTool, RightPressRestoresTheAreaAndTheBuffer) {
 TEST(HandTool, ScrollsOnlyAPictureLargerThanTheWindow) {
   struct Case {
     CSize picture;
-    uint32_t zoom;
+    Zoom zoom;
     CPoint scroll;
-  } cases[] = {{{400, 300}, kZoomOne, {0, 0}},
-               {{2000, 1500}, kZoomOne, {50, 41}},
-               {{2000, 1500}, kZoomDouble, {50, 40}}};  // whole picture pixels only
+  } cases[] = {{{400, 300}, kZoom100, {0, 0}},
+               {{2000, 1500}, kZoom100, {50, 41}},
+               {{2000, 1500}, kZoom200, {50, 40}}};  // whole picture pixels only
   for (const Case& c : cases) {
     ViewFixture f(c.picture, {800, 600});
     f.view->m_zoom = c.zoom;

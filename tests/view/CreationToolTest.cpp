@@ -217,9 +217,9 @@ TEST(FreehandTool, ThinningAndTheReleaseRule) {
       {{{110, 100}, {120, 100}}, {124, 103}, "100,100 110,100 124,103 "},
       {{{110, 100}, {120, 100}}, {126, 100}, "100,100 110,100 120,100 126,100 "},
   };
-  for (uint32_t zoom : {kZoomOne, kZoomDouble}) {
+  for (Zoom zoom : {kZoom100, kZoom200}) {
     for (const Case& c : cases) {
-      SCOPED_TRACE(testing::Message() << c.points << " zoom " << zoom);
+      SCOPED_TRACE(testing::Message() << c.points << " zoom " << zoom.Percent());
       ViewFixture f({400, 300}, {300, 200});
       f.view->SetZoomKeepCentre(zoom);
       CArea* old = f.AddRect(90, 120, 150, 160);

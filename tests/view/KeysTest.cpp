@@ -48,9 +48,9 @@ TEST(Keys, DigitsCtrlAndSpaceChooseToolsAndCursors) {
     EXPECT_EQ(f.view->m_bHandTool, s.tool == ID_TOOL_HAND) << &s - steps;
   }
   f.host.keys[VK_CONTROL] = true;
-  for (int mode : {1, 0, 2}) {
+  for (ImageMode mode : {ImageMode::Light, ImageMode::Hidden, ImageMode::Show}) {
     f.view->OnKeyDown('T', false);
-    EXPECT_EQ(f.view->m_nImageMode, mode);
+    EXPECT_EQ(f.view->m_imageMode, mode);
   }
 }
 

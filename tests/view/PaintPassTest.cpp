@@ -45,7 +45,7 @@ TEST(PaintPass, LightModeIsACheckerboardOfPictureAndWhite) {
   GivePicture(doc, 8, 8, true);
   CDC dc(8, 8, kBackground);
   PaintSettings s;
-  s.imageMode = kImageLight;
+  s.imageMode = ImageMode::Light;
   PaintDocument(doc, dc, s);
   // Row 0 of the pattern is 0x55: x = 0 is a 0 bit (black, so the OR shows the picture).
   EXPECT_EQ(dc.Pixel(0, 0), kPicture);
@@ -61,12 +61,12 @@ TEST(PaintPass, BitmapWithoutLoadedFlag) {
   CDC show(4, 4, kBackground);
   PaintDocument(doc, show, s);
   EXPECT_EQ(show.Pixel(1, 1), kBackground);
-  s.imageMode = kImageLight;
+  s.imageMode = ImageMode::Light;
   CDC light(4, 4, kBackground);
   PaintDocument(doc, light, s);
   EXPECT_EQ(light.Pixel(0, 0), RGB(0, 0, 0));
   EXPECT_EQ(light.Pixel(1, 0), RGB(255, 255, 255));
-  s.imageMode = kImageHidden;
+  s.imageMode = ImageMode::Hidden;
   CDC hidden(4, 4, kBackground);
   PaintDocument(doc, hidden, s);
   EXPECT_EQ(hidden.Pixel(3, 3), RGB(255, 255, 255));
@@ -116,11 +116,11 @@ TEST(PaintPass, SkipsThePassWhileALoaderHoldsThePicture) {
 TEST(PaintPass, ZoomScalesPictureAndTotalSize) {
   CZorvaDoc doc;
   GivePicture(doc, 5, 3, true);
-  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, 0x20001), (CSize{10, 6}));
-  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, 0x10002), (CSize{2, 1}));
+  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, kZoom200), (CSize{10, 6}));
+  EXPECT_EQ(ScrollTotalSize(doc.m_sizePicture, kZoom50), (CSize{2, 1}));
   CDC dc(12, 8, kBackground);
   PaintSettings s;
-  s.zoom = 0x20001;
+  s.zoom = kZoom200;
   PaintDocument(doc, dc, s);
   EXPECT_EQ(dc.Pixel(9, 5), kPicture);
   EXPECT_EQ(dc.Pixel(10, 5), kBackground);

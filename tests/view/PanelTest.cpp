@@ -5,6 +5,7 @@
 #include "ViewFixture.h"
 #include "platform/StringTable.h"
 #include "view/AreaList.h"
+#include "view/PanelPoints.h"
 
 using zorva::test::FakeDocumentHost;
 using zorva::test::ViewFixture;
@@ -30,9 +31,9 @@ struct PanelFixture : ViewFixture {
 }  // namespace
 
 TEST(Panel, PointRowsInDrawingOrderWithSelection) {
-  EXPECT_EQ(CZorvaView::FormatPointRow({5, 7}), "   5,   7");
-  EXPECT_EQ(CZorvaView::FormatPointRow({-12, 1000}), " -12,1000");
-  EXPECT_EQ(CZorvaView::FormatPointRow({12345, -1234}), "12345,-1234");
+  EXPECT_EQ(FormatPointRow({5, 7}), "   5,   7");
+  EXPECT_EQ(FormatPointRow({-12, 1000}), " -12,1000");
+  EXPECT_EQ(FormatPointRow({12345, -1234}), "12345,-1234");
 
   PanelFixture f;
   CArea* poly = f.AddPolygon({{1, 2}, {3, 4}, {5, 6}}, false);
@@ -42,6 +43,41 @@ TEST(Panel, PointRowsInDrawingOrderWithSelection) {
   EXPECT_EQ(f.Rows(), (std::vector<std::string>{"   5,   6", "   3,   4", "   1,   2"}));
   EXPECT_FALSE(f.panel.rows[0].selected);
   EXPECT_TRUE(f.panel.rows[2].selected);
+}
+
+// The panel, the coordinate dialog and zorva-cli share this text.
+TEST(Panel, PointRowsReadAndWrittenInTheirOwnForm) {
+  struct Case {
+    const char* row;
+    PointRowForm form;
+    CPoint point;
+    const char* h1x;
+    const char* h2y;
+    const char* rewritten;
+  } cases[] = {
+      {"   5,   7", PointRowForm::Plain, {5, 7}, "", "", "   5,   7"},
+      {"12345,-1234", PointRowForm::Plain, {12345, -1234}, "", "", "12345,-1234"},  // long, still plain
+      {" +8 ,\t9", PointRowForm::Plain, {8, 9}, "", "", "   8,   9"},
+      {"   1,   2,    3,   4,    5,   6", PointRowForm::Handles, {1, 2}, "3", "6",
+       "   1,   2,    3,   4,    5,   6"},
+      {"-10000,20, 100000,x,,7", PointRowForm::Handles, {-10000, 20}, "100000", "7",
+       "-10000,  20, 100000,   x,     ,   7"},
+      {"1,2,3", PointRowForm::Other, {}, "", "", nullptr},
+      {"1,y", PointRowForm::Other, {}, "", "", nullptr},
+      {"1,2,a,b,c,d,e", PointRowForm::Other, {}, "", "", nullptr},
+      {"99999999999,1", PointRowForm::Other, {}, "", "", nullptr},  // beyond 32 bits
+      {"", PointRowForm::Other, {}, "", "", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    const PointRow r = ParsePointRow(c.row);
+    EXPECT_EQ(r.form, c.form);
+    if (!c.rewritten) continue;
+    EXPECT_EQ(r.point, c.point);
+    EXPECT_EQ(r.h1x, c.h1x);
+    EXPECT_EQ(r.h2y, c.h2y);
+    EXPECT_EQ(FormatPointRow(r), c.rewritten);
+  }
 }
 
 TEST(Panel, ControlsFollowTypeAndSelection) {
@@ -80,10 +116,10 @@ TEST(Panel, PointRowEditsOfEveryWidth) {
   f.Select(poly);
   EXPECT_EQ(f.panel.rows[0].text, "-10000,  20");  // longer than ten characters
 
-  f.panel.rows[0].text = CZorvaView::FormatPointRow({-12345, 30});
+  f.panel.rows[0].text = FormatPointRow({-12345, 30});
   f.panel.rows[1].text = "  11,-1501";
   f.panel.rows[2].text = "junk";  // no point: stays where it is
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   EXPECT_EQ(f.Points(*poly), (std::vector<CPoint>{{-12345, 30}, {11, -1501}, {40, 40}}));
   EXPECT_EQ(poly->m_rcBound, CRect(-12345, -1501, 40, 40));
   ASSERT_EQ(f.doc.m_listUndo.size(), 1u);
@@ -97,7 +133,7 @@ TEST(Panel, PointRowEditsOfEveryWidth) {
   f.panel.rows[0].text = "   1,   2,    3,   4,    5,   6";
   f.panel.rows[1].text = "   7,   8,    9,  10,   11,  12";
   f.panel.rows[1].selected = true;
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   EXPECT_EQ(f.Points(*poly)[1], CPoint(11, -1501));
   EXPECT_TRUE(f.doc.m_listSelPoint.empty());
   EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
@@ -127,7 +163,7 @@ TEST(Panel, TypeChanges) {
     // A point edit read before the type is refused takes no effect either.
     f.panel.rows[0].text = "   1,   1";
     f.panel.SetCurSel(IDC_TYPE, c.requested);
-    f.view->OnApplyPanel(0, 0);
+    f.view->OnApplyPanel(PanelChange::Edit);
 
     EXPECT_EQ(a->m_nType, c.typeAfter);
     EXPECT_TRUE(f.SelectionIsLive());
@@ -162,7 +198,7 @@ TEST(Panel, TextsScriptsAndNoChange) {
   f.Select(a);
 
   // Applying the panel as it was filled changes nothing, broken bytes included.
-  f.view->OnApplyPanel(0x103F5, 0);
+  f.view->OnApplyPanel(PanelChange::Enter);
   EXPECT_TRUE(f.doc.m_listUndo.empty());
   EXPECT_EQ(a->m_strHref, "a\x83");
   EXPECT_TRUE(f.docHost.MessageIds().empty());
@@ -170,7 +206,7 @@ TEST(Panel, TextsScriptsAndNoChange) {
   f.panel.SetText(IDC_ALT, "写真");
   f.panel.SetCheck(IDC_JAVASCRIPT, false);
   f.panel.SetText(IDC_ONCLICK, "ignored()");
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   EXPECT_EQ(a->m_strAlt, "\x8E\xCA\x90\x5E");  // CP932
   EXPECT_FALSE(a->m_bJavaScript);
   EXPECT_EQ(a->m_strOnClick, "f()");
@@ -180,7 +216,7 @@ TEST(Panel, TextsScriptsAndNoChange) {
 
   // A character CP932 lacks is refused by name; the area keeps its URL.
   f.panel.SetText(IDC_URL, "x\xF0\x9F\x98\x80");
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   ASSERT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{65010});
   EXPECT_NE(f.docHost.Messages()[0].text.find("\xF0\x9F\x98\x80"), std::string::npos);
   EXPECT_EQ(a->m_strHref, "a\x83");
@@ -189,17 +225,17 @@ TEST(Panel, TextsScriptsAndNoChange) {
 }
 
 TEST(Panel, PointSelectionChangeKeepsTheList) {
-  for (uintptr_t wParam : {0u, 1u}) {
+  for (PanelChange change : {PanelChange::Edit, PanelChange::PointSelection}) {
     PanelFixture f;
     CArea* poly = f.AddPolygon({{10, 20}, {30, 40}, {50, 10}}, true);
     f.Select(poly);
     f.panel.rows[0].text = "10,20";  // same point, other spelling
     f.panel.rows[1].selected = true;
-    f.view->OnApplyPanel(wParam, 0);
+    f.view->OnApplyPanel(change);
     ASSERT_EQ(f.doc.m_listSelPoint.size(), 1u);
     EXPECT_EQ(*f.doc.m_listSelPoint.front(), CPoint(30, 40));
     EXPECT_TRUE(f.panel.rows[1].selected);
-    EXPECT_EQ(f.panel.rows[0].text, wParam == 1 ? "10,20" : "  10,  20") << wParam;
+    EXPECT_EQ(f.panel.rows[0].text, change == PanelChange::PointSelection ? "10,20" : "  10,  20");
   }
 }
 
@@ -213,7 +249,7 @@ TEST(Panel, DefaultAreaEditsAreNotRecorded) {
   f.panel.SetText(IDC_COMMENT, "not read");
   f.panel.SetCheck(IDC_JAVASCRIPT, false);
   const int builds = f.frame.areaListBuilds;
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   EXPECT_EQ(f.doc.m_areaDefault.m_strHref, "index.html");
   EXPECT_EQ(f.doc.m_areaDefault.m_strComment, zorva::LoadStringCp932(61207));
   EXPECT_FALSE(f.doc.m_areaDefault.m_bJavaScript);
@@ -225,7 +261,7 @@ TEST(Panel, DefaultAreaEditsAreNotRecorded) {
   // An area's URL shows in its row at once.
   f.Select(a);
   f.panel.SetText(IDC_URL, "b.html");
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   EXPECT_EQ(AreaListRows(f.doc).front().link, "b.html");
   EXPECT_EQ(AreaListRows(f.doc).back().link, "index.html");
 }
@@ -258,7 +294,7 @@ TEST(Panel, OtherAttributesThatNoTagCouldHoldAreRefused) {
     a->m_strOtherAttrs = "title=\"News\"";
     f.Select(a);
     f.panel.SetText(IDC_OTHERATTRS, c.typed);
-    f.view->OnApplyPanel(0, 0);
+    f.view->OnApplyPanel(PanelChange::Edit);
     ASSERT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{c.message});
     EXPECT_NE(f.docHost.Messages()[0].text.find(std::string("「") + c.named + "」"), std::string::npos);
     EXPECT_EQ(a->m_strOtherAttrs, "title=\"News\"");
@@ -275,12 +311,12 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   a->m_strOtherAttrs = kept;
   f.Select(a);
   f.panel.SetText(IDC_URL, "b.html");
-  f.view->OnApplyPanel(0x103F5, 0);
+  f.view->OnApplyPanel(PanelChange::Enter);
   EXPECT_EQ(a->m_strOtherAttrs, kept);
   EXPECT_TRUE(f.docHost.MessageIds().empty());
 
   f.panel.SetText(IDC_OTHERATTRS, " \ttitle=\"ニュース\" data-x='y' hidden  ");
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   EXPECT_EQ(a->m_strOtherAttrs, "title=\"\x83\x6A\x83\x85\x81\x5B\x83\x58\" data-x='y' hidden");
   EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "title=\"ニュース\" data-x='y' hidden");
   EXPECT_EQ(f.doc.m_listUndo.size(), 2u);
@@ -291,7 +327,7 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   const size_t records = f.doc.m_listUndo.size();
   f.Select(nullptr);
   f.panel.SetText(IDC_OTHERATTRS, "id=bg ");
-  f.view->OnApplyPanel(0, 0);
+  f.view->OnApplyPanel(PanelChange::Edit);
   EXPECT_EQ(f.doc.m_areaDefault.m_strOtherAttrs, "id=bg");
   EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "id=bg");
   EXPECT_EQ(f.doc.m_listUndo.size(), records);

@@ -13,6 +13,7 @@
 #include "model/DocumentFile.h"
 #include "view/Accelerators.h"
 #include "view/AreaList.h"
+#include "view/PanelPoints.h"
 
 namespace zorva::test {
 
@@ -220,14 +221,14 @@ class RandomSession {
       case 4:
         if (!p.rows.empty())
           p.rows[size_t(m_src.Below(int(p.rows.size())))].text =
-              CZorvaView::FormatPointRow(CPoint(m_src.Range(-99999, 99999), m_src.Range(-50, 400)));
+              FormatPointRow(CPoint(m_src.Range(-99999, 99999), m_src.Range(-50, 400)));
         break;
       default:
         for (auto& row : p.rows) row.selected = m_src.Chance(30);
-        m_f.view->OnApplyPanel(1, 0);
+        m_f.view->OnApplyPanel(PanelChange::PointSelection);
         return;
     }
-    m_f.view->OnApplyPanel(0, 0);
+    m_f.view->OnApplyPanel(PanelChange::Edit);
   }
 
   void RowClick() {

@@ -8,23 +8,23 @@ using zorva::test::ViewFixture;
 TEST(ViewCoords, ConversionsTruncateTowardsZero) {
   struct Case {
     int32_t x, sx;
-    uint32_t zoom;
+    Zoom zoom;
     int32_t picture;
   } cases[] = {
-      {3, 0, kZoomHalf, 6}, {3, 0, kZoomDouble, 1}, {-3, 0, kZoomDouble, -1},
-      {5, 10, kZoomOne, 15}, {7, 20, kZoomDouble, 13},
+      {3, 0, kZoom50, 6}, {3, 0, kZoom200, 1}, {-3, 0, kZoom200, -1},
+      {5, 10, kZoom100, 15}, {7, 20, kZoom200, 13},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CZorvaView::WindowToPicture(c.x, 0, c.sx, 0, c.zoom).x, c.picture) << c.x;
   }
-  EXPECT_EQ(CZorvaView::PictureToWindow(7, 9, 2, 3, kZoomDouble), CPoint(12, 15));
-  EXPECT_EQ(CZorvaView::PictureRectToWindow(CRect(10, 10, 20, 20), 0, 0, kZoomHalf, 5),
+  EXPECT_EQ(CZorvaView::PictureToWindow(7, 9, 2, 3, kZoom200), CPoint(12, 15));
+  EXPECT_EQ(CZorvaView::PictureRectToWindow(CRect(10, 10, 20, 20), 0, 0, kZoom50, 5),
             CRect(0, 0, 15, 15));
 }
 
 TEST(ViewCoords, ScrollSizesAndCentring) {
   ViewFixture f({1000, 800}, {501, 400});
-  f.view->SetZoomKeepCentre(kZoomDouble);
+  f.view->SetZoomKeepCentre(kZoom200);
   EXPECT_EQ(f.host.total, (CSize{2000, 1600}));
   EXPECT_EQ(f.host.page.cx, 480);  // 2 * (501 / 2) - 20
   EXPECT_EQ(f.host.line, (CSize{20, 20}));
@@ -36,7 +36,7 @@ TEST(ViewCoords, ScrollSizesAndCentring) {
 
   // A picture that fits stays at the origin.
   ViewFixture small({100, 100}, {800, 600});
-  small.view->SetZoomKeepCentre(kZoomDouble);
+  small.view->SetZoomKeepCentre(kZoom200);
   EXPECT_EQ(small.host.scroll, CPoint(0, 0));
 
   // Rulers scrolled while hidden show the right place when they come back.
@@ -51,9 +51,9 @@ TEST(ViewCoords, ZoomToolStepsAndCentres) {
   ViewFixture f({2000, 2000}, {400, 400});
   struct Step {
     bool alt;
-    uint32_t zoom;
-  } steps[] = {{false, kZoomDouble}, {false, kZoomDouble}, {true, kZoomOne},
-               {true, kZoomHalf},    {true, kZoomHalf},    {false, kZoomOne}};
+    Zoom zoom;
+  } steps[] = {{false, kZoom200}, {false, kZoom200}, {true, kZoom100},
+               {true, kZoom50},    {true, kZoom50},    {false, kZoom100}};
   for (const Step& s : steps) {
     f.view->ZoomToolStep(CPoint(1000, 1000), s.alt);
     EXPECT_EQ(f.view->m_zoom, s.zoom);
@@ -71,7 +71,7 @@ TEST(ViewCommands, StatesAndDisabledCommandsAreIgnored) {
   EXPECT_TRUE(state.checked);
   EXPECT_FALSE(f.view->OnUpdateCommand(ID_FILE_OPEN, state));
   EXPECT_TRUE(f.view->OnCommand(ID_IMAGE_LIGHT));
-  EXPECT_EQ(f.view->m_nImageMode, 1);
+  EXPECT_EQ(f.view->m_imageMode, ImageMode::Light);
   EXPECT_TRUE(f.view->OnCommand(ID_VIEW_RULER));
   EXPECT_FALSE(f.frame.rulersShown);
   EXPECT_EQ(FindAccelerator('Z', kModCtrl | kModShift), ID_EDIT_REDO);
@@ -103,19 +103,19 @@ TEST(ViewPaint, IncrementalDrawingMatchesAFreshPaint) {
 
 TEST(Ruler, LabelsFollowTheZoomAndStartAtThePictureOrigin) {
   struct Case {
-    uint32_t zoom;
+    Zoom zoom;
     int32_t offset;
     std::vector<int32_t> pos;
     std::vector<std::string> labels;
   } cases[] = {
-      {kZoomOne, 0, {0, 100, 200}, {"0", "100", "200"}},
-      {kZoomDouble, 0, {0, 100, 200}, {"0", "50", "100"}},
-      {kZoomHalf, 0, {0, 100, 200}, {"0", "200", "400"}},
-      {kZoomOne, 150, {-50, 50, 150}, {"100", "200", "300"}},
+      {kZoom100, 0, {0, 100, 200}, {"0", "100", "200"}},
+      {kZoom200, 0, {0, 100, 200}, {"0", "50", "100"}},
+      {kZoom50, 0, {0, 100, 200}, {"0", "200", "400"}},
+      {kZoom100, 150, {-50, 50, 150}, {"100", "200", "300"}},
   };
   for (const Case& c : cases) {
     CRuler r(false);
-    r.SetLength(1000, int32_t(c.zoom));
+    r.SetLength(1000, c.zoom);
     r.SetOffset(c.offset);
     const CRuler::Layout l = r.GetLayout(250);
     std::vector<int32_t> pos;
@@ -130,7 +130,7 @@ TEST(Ruler, LabelsFollowTheZoomAndStartAtThePictureOrigin) {
   }
   // A short picture: no scale beyond it, and the rest is marked as beyond.
   CRuler r(true);
-  r.SetLength(120, int32_t(kZoomOne));
+  r.SetLength(120, kZoom100);
   EXPECT_EQ(r.GetLayout(500).marks.size(), 2u);
   EXPECT_EQ(r.GetLayout(500).beyond, 120);
 }
