@@ -1,5 +1,6 @@
 // The view's private messages that are not mouse or keys: an edit in the
 // property panel, a panel refresh and a loader's notice.
+#include <memory>
 #include <climits>
 #include <cstdint>
 #include <deque>
@@ -56,7 +57,7 @@ void RebindPointRefs(CZorvaDoc& doc, CArea& area, const PointRefMemo& memo) {
 void CZorvaView::OnApplyPanel(PanelChange change) {
   IPropertyPanel* panel = m_pPropertyPanel;
   if (!panel) return;
-  // The backup below takes m_pWorkArea, which a running gesture may hold.
+  // A running gesture ends first: the panel's edit is a step of its own.
   CancelGesture();
   CArea* area = m_doc.m_pSelArea;
   if (!area) {
@@ -67,14 +68,14 @@ void CZorvaView::OnApplyPanel(PanelChange change) {
   }
 
   const PointRefMemo memo = RememberPointRefs(m_doc, *area);
-  auto* backup = new CArea;
+  auto backup = std::make_unique<CArea>();
   backup->CopyFrom(*area);
-  m_doc.m_pWorkArea = backup;
 
   if (ReadPanel()) {
     area->UpdateHtmlShape(true);
-    m_doc.PushAreaChanged(area, std::unique_ptr<CArea>(backup));
-    RepaintArea(*backup);
+    const CArea& before = *backup;
+    m_doc.PushAreaChanged(area, std::move(backup));
+    RepaintArea(before);
     area->RecalcBound();
     RepaintArea(*area);
     // After a change of the point list's selection the list is left as the
@@ -87,9 +88,7 @@ void CZorvaView::OnApplyPanel(PanelChange change) {
     m_doc.m_pGrabPoint = nullptr;
     area->CopyFrom(*backup);
     RebindPointRefs(m_doc, *area, memo);
-    delete backup;
   }
-  m_doc.m_pWorkArea = nullptr;
   m_frame.RebuildAreaList();
 }
 
