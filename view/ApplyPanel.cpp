@@ -1,9 +1,9 @@
 // The view's private messages that are not mouse or keys: an edit in the
 // property panel, a panel refresh and a loader's notice.
-#include <memory>
 #include <climits>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 

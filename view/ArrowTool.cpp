@@ -207,7 +207,7 @@ class CArrowTool : public CTool {
   void Press(unsigned flags, CPoint p) override {
     OnPress(m_view, m_ptLast, flags, p.x, p.y);
     // The arrow also takes the guides, when they are shown.
-    if (m_view.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, 0, 0, TOOL_PRESS);
+    if (m_view.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Press);
   }
   void Move(unsigned flags, CPoint p) override { OnMove(m_view, m_ptLast, flags, p.x, p.y); }
   void Release(unsigned flags, CPoint p) override { OnRelease(m_view, m_ptLast, flags, p.x, p.y); }

@@ -34,10 +34,9 @@ int32_t Across(const CGuide& g, int32_t x, int32_t y) { return g.m_bHorizontal ?
 
 }  // namespace
 
-void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t, int32_t,
-                              int phase) {
+void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase) {
   const int32_t pos = fromHorizontal ? y : x;
-  if (phase == TOOL_MOVE) {
+  if (phase == ToolPhase::Move) {
     CGuide* g = m_doc.m_pSelGuide;
     if (!m_host.HasCapture()) {
       m_host.SetCapture();
@@ -57,7 +56,7 @@ void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t
     DrawGuide(*g, R2_XORPEN);
     return;
   }
-  if (phase != TOOL_RELEASE) return;
+  if (phase != ToolPhase::Release) return;
 
   if (CGuide* g = m_doc.m_pSelGuide) {
     if (!IsOnVisiblePicture(*this, ToWindow(CPoint(x, y)))) {
@@ -78,9 +77,9 @@ void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t
   if (m_host.HasCapture()) m_host.ReleaseCapture();
 }
 
-void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int32_t, int phase) {
+void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase) {
   CZorvaDoc& doc = m_doc;
-  if (phase == TOOL_PRESS) {
+  if (phase == ToolPhase::Press) {
     // The arrow tool holds the capture when it picked an area: an area over
     // a guide wins.
     if (m_host.HasCapture()) return;
@@ -106,21 +105,21 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t, int3
   CGuide* work = doc.m_pWorkGuide;
   if (!g || !work) return;
   const int32_t pos = Across(*g, x, y);
-  if (phase == TOOL_MOVE || phase == TOOL_RELEASE) {
+  if (phase == ToolPhase::Move || phase == ToolPhase::Release) {
     if (std::llabs(int64_t(pos) - g->m_nPos) > kGuideDragThreshold) m_bDragStarted = true;
     if (m_bDragStarted) {
       if (flags & MK_ALT) m_nToolState |= DRAG_COPY;
       else m_nToolState &= ~DRAG_COPY;
     }
   }
-  if (phase == TOOL_MOVE) {
+  if (phase == ToolPhase::Move) {
     if (!m_bDragStarted) return;
     DrawGuide(*work, R2_XORPEN);
     work->m_nPos = pos;
     DrawGuide(*work, R2_XORPEN);
     return;
   }
-  if (phase != TOOL_RELEASE) return;
+  if (phase != ToolPhase::Release) return;
 
   // The copy's image has been up since the press.
   DrawGuide(*work, R2_XORPEN);

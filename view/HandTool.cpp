@@ -14,9 +14,9 @@ int32_t WholePicturePixels(int32_t d, Zoom zoom) {
 
 }  // namespace
 
-void CZorvaView::OnToolHand(int32_t x, int32_t y, int phase) {
+void CZorvaView::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
   switch (phase) {
-    case TOOL_PRESS: {
+    case ToolPhase::Press: {
       const CSize client = m_host.GetClientSize();
       // Nothing to scroll when the whole picture is in view.
       if (m_sizeTotal.cx <= client.cx && m_sizeTotal.cy <= client.cy) return;
@@ -24,14 +24,14 @@ void CZorvaView::OnToolHand(int32_t x, int32_t y, int phase) {
       m_host.SetCapture();
       break;
     }
-    case TOOL_MOVE: {
+    case ToolPhase::Move: {
       const int32_t dx = WholePicturePixels(x - m_ptHandLast.x, m_zoom);
       const int32_t dy = WholePicturePixels(y - m_ptHandLast.y, m_zoom);
       ScrollBy(-dx, -dy);
       if (dx != 0 || dy != 0) m_ptHandLast = CPoint(x, y);
       break;
     }
-    case TOOL_RELEASE: {
+    case ToolPhase::Release: {
       // The rulers took every step of the drag as it scrolled.
       m_bHandTool = m_host.IsKeyDown(VK_SPACE);
       if (!m_bHandTool) {

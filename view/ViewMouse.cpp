@@ -36,7 +36,7 @@ void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) {
   EndRulerPresses(Ruler(false), Ruler(true));
   const CPoint p = ToPicture(client);
   if (m_bHandTool) {
-    OnToolHand(client.x, client.y, TOOL_PRESS);
+    OnToolHand(client.x, client.y, ToolPhase::Press);
     return;
   }
   if (CTool* tool = Tool(m_frame.GetCurrentTool())) {
@@ -49,21 +49,20 @@ void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) {
 void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) {
   if (m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = ToPicture(client);
-  const CPoint s = GetScroll();
   const int toolId = m_frame.GetCurrentTool();
   const bool holding = m_host.HasCapture();
   switch (OwnerOfGesture((flags & MK_LBUTTON) != 0)) {
     case GestureOwner::Hand:
-      if (holding) OnToolHand(client.x, client.y, TOOL_MOVE);
+      if (holding) OnToolHand(client.x, client.y, ToolPhase::Move);
       break;
     case GestureOwner::Ruler:
       // The top ruler pulls a horizontal guide.
-      OnRulerGuide(PressedRuler() == Ruler(false), p.x, p.y, s.x, s.y, TOOL_MOVE);
+      OnRulerGuide(PressedRuler() == Ruler(false), p.x, p.y, ToolPhase::Move);
       break;
     case GestureOwner::Guide:
       if (toolId == ID_TOOL_ARROW && holding) {
         OnSetCursor();
-        OnToolGuide(flags, p.x, p.y, s.x, s.y, TOOL_MOVE);
+        OnToolGuide(flags, p.x, p.y, ToolPhase::Move);
       }
       break;
     case GestureOwner::AreaTool:
@@ -82,21 +81,20 @@ void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) {
 void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) {
   if (m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = ToPicture(client);
-  const CPoint s = GetScroll();
   const bool holding = m_host.HasCapture();
   switch (OwnerOfGesture(true)) {
     case GestureOwner::Hand:
       if (holding) {
-        OnToolHand(client.x, client.y, TOOL_RELEASE);
+        OnToolHand(client.x, client.y, ToolPhase::Release);
         m_host.ReleaseCapture();
       }
       break;
     case GestureOwner::Ruler:
-      OnRulerGuide(PressedRuler() == Ruler(false), p.x, p.y, s.x, s.y, TOOL_RELEASE);
+      OnRulerGuide(PressedRuler() == Ruler(false), p.x, p.y, ToolPhase::Release);
       break;
     case GestureOwner::Guide:
       if (holding) {
-        OnToolGuide(flags, p.x, p.y, s.x, s.y, TOOL_RELEASE);
+        OnToolGuide(flags, p.x, p.y, ToolPhase::Release);
         m_host.ReleaseCapture();
       }
       break;

@@ -37,11 +37,8 @@ class CGuide;
 class CTool;
 class CZorvaDoc;
 
-// Phases of a tool call.
-constexpr int TOOL_PRESS = 0;
-constexpr int TOOL_MOVE = 1;
-constexpr int TOOL_RELEASE = 2;
-constexpr int TOOL_CANCEL = 3;
+// Phases of a hand, guide or ruler gesture.
+enum class ToolPhase { Press, Move, Release, Cancel };
 
 // Bits and values of the tool state word.
 constexpr int POLY_INSERT = 8;
@@ -187,10 +184,9 @@ class CZorvaView {
   // guide, the current tool over a selected area.
   enum class GestureOwner { Hand, Ruler, Guide, AreaTool, None };
   GestureOwner OwnerOfGesture(bool buttonHeld);
-  void OnToolHand(int32_t x, int32_t y, int phase);
-  void OnToolGuide(unsigned flags, int32_t x, int32_t y, int32_t sx, int32_t sy, int phase);
-  void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, int32_t sx, int32_t sy,
-                    int phase);
+  void OnToolHand(int32_t x, int32_t y, ToolPhase phase);
+  void OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase);
+  void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase);
 
   // Shared helpers of the pointer tools (picture pixels).
   static void Constrain45(int32_t ax, int32_t ay, CPoint& point);
