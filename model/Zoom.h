@@ -35,7 +35,7 @@ struct Zoom {
   // Whole per cent (0 for a zoom without a denominator).
   constexpr int64_t Percent() const { return den ? int64_t(num) * 100 / den : 0; }
 
- private:
+  // A window or picture coordinate held to the 32-bit range.
   static constexpr int32_t Clamp(int64_t v) {
     return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
                                        std::numeric_limits<int32_t>::max()));

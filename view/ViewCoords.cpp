@@ -1,5 +1,5 @@
-// Conversions between picture and window pixels, scroll sizes, zoom and
-// centring, and scrolling by the hand tool.
+// Conversions between picture and window pixels at the view's zoom and
+// scroll position.
 #include <algorithm>
 #include <limits>
 
@@ -7,15 +7,6 @@
 #include "view/PaintPass.h"
 #include "view/Ruler.h"
 #include "view/ZorvaView.h"
-
-namespace {
-
-int32_t Clamp32(int64_t v) {
-  return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                     std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
 
 CPoint CZorvaView::WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom) {
   return CPoint(zoom.ToPicture(x, sx), zoom.ToPicture(y, sy));
@@ -27,10 +18,10 @@ CPoint CZorvaView::PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy,
 
 CRect CZorvaView::PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, Zoom zoom,
                                       int32_t m) {
-  return CRect(Clamp32(zoom.WindowLength(rc.left) - sx - m),
-               Clamp32(zoom.WindowLength(rc.top) - sy - m),
-               Clamp32(zoom.WindowLength(rc.right) - sx + m),
-               Clamp32(zoom.WindowLength(rc.bottom) - sy + m));
+  return CRect(Zoom::Clamp(zoom.WindowLength(rc.left) - sx - m),
+               Zoom::Clamp(zoom.WindowLength(rc.top) - sy - m),
+               Zoom::Clamp(zoom.WindowLength(rc.right) - sx + m),
+               Zoom::Clamp(zoom.WindowLength(rc.bottom) - sy + m));
 }
 
 CRect CZorvaView::GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx,
@@ -39,10 +30,10 @@ CRect CZorvaView::GuideBandToWindow(const CGuide& guide, const CRect& client, in
   // The band is one picture pixel thick.
   if (guide.m_bHorizontal) {
     band.top = zoom.ToWindow(guide.m_nPos, sy);
-    band.bottom = Clamp32(int64_t(band.top) + zoom.num);
+    band.bottom = Zoom::Clamp(int64_t(band.top) + zoom.num);
   } else {
     band.left = zoom.ToWindow(guide.m_nPos, sx);
-    band.right = Clamp32(int64_t(band.left) + zoom.num);
+    band.right = Zoom::Clamp(int64_t(band.left) + zoom.num);
   }
   return band;
 }
@@ -67,99 +58,4 @@ CPoint CZorvaView::ToWindow(const CPoint& picture) const {
 CRect CZorvaView::AreaRectToWindow(const CRect& bound) const {
   const CPoint s = GetScroll();
   return PictureRectToWindow(bound, s.x, s.y, m_zoom, kRepaintMargin);
-}
-
-void CZorvaView::UpdateScrollSizes() {
-  const CSize picture = m_doc.m_sizePicture;
-  const CSize client = m_host.GetClientSize();
-  m_sizeTotal = ScrollTotalSize(picture, m_zoom);
-  // A line is ten picture pixels; the page is the client size truncated to
-  // whole picture pixels, less one line.
-  const int64_t line = 10 * int64_t(m_zoom.num);
-  auto pageOf = [&](int32_t client) {
-    return Clamp32(m_zoom.WindowLength(m_zoom.PictureLength(client)) - line);
-  };
-  m_host.SetScrollSizes(m_sizeTotal, CSize{pageOf(client.cx), pageOf(client.cy)},
-                        CSize{Clamp32(line), Clamp32(line)});
-  if (CRuler* r = Ruler(false)) r->SetLength(m_sizeTotal.cx, m_zoom);
-  if (CRuler* r = Ruler(true)) r->SetLength(m_sizeTotal.cy, m_zoom);
-}
-
-void CZorvaView::GiveRulersOffsets() {
-  const CPoint s = GetScroll();
-  if (CRuler* r = Ruler(false)) r->SetOffset(s.x);
-  if (CRuler* r = Ruler(true)) r->SetOffset(s.y);
-}
-
-void CZorvaView::ZoomAndCentre(const CPoint& p) {
-  UpdateScrollSizes();
-  const CSize client = m_host.GetClientSize();
-  auto centre = [](int64_t c, int32_t window, int32_t total) -> int32_t {
-    const int64_t v = c - window / 2;
-    if (window > total || v < 0) return 0;
-    return Clamp32(std::min<int64_t>(v, int64_t(total) - window));
-  };
-  const int32_t x = centre(m_zoom.WindowLength(p.x), client.cx, m_sizeTotal.cx);
-  const int32_t y = centre(m_zoom.WindowLength(p.y), client.cy, m_sizeTotal.cy);
-  m_host.ScrollToPosition(CPoint(x, y));
-  // The scroll may not have moved, but the rulers' scale did.
-  GiveRulersOffsets();
-  Invalidate(true);
-  m_frame.SetZoomComboIndex(m_zoom == kZoom200 ? 0 : m_zoom == kZoom100 ? 1 : 2);
-}
-
-void CZorvaView::SetZoomKeepCentre(Zoom zoom) {
-  const CSize client = m_host.GetClientSize();
-  const CPoint s = GetScroll();
-  const CPoint p = WindowToPicture(client.cx / 2, client.cy / 2, s.x, s.y, m_zoom);
-  m_zoom = zoom;
-  ZoomAndCentre(p);
-}
-
-void CZorvaView::ZoomToolStep(const CPoint& p, bool alt) {
-  int32_t num = m_zoom.num, den = m_zoom.den;
-  if (num == 1 && den == 1) {
-    if (alt) den = 2;
-    else num = 2;
-  } else if (num == 1) {
-    if (!alt) --den;
-    else if (den < 2) ++den;
-  } else {
-    if (alt) --num;
-    else if (num < 2) ++num;
-  }
-  m_zoom = Zoom{num, den};
-  ZoomAndCentre(p);
-}
-
-void CZorvaView::OnUpdate() {
-  // Whatever the document lost, a drawing step may not go on with it.
-  if (!m_doc.m_pSelArea && !m_host.HasCapture()) m_nToolState = 0;
-  UpdateScrollSizes();
-  Invalidate(true);
-  GiveRulersOffsets();
-  UpdatePanel(-1, true);
-}
-
-void CZorvaView::OnSize() {
-  const CSize client = m_host.GetClientSize();
-  if (m_dcBack.Width() != client.cx || m_dcBack.Height() != client.cy)
-    m_dcBack.Resize(client.cx, client.cy, m_colorBack);
-  UpdateScrollSizes();
-  OnScrolled();
-  Invalidate(true);
-}
-
-void CZorvaView::OnScrolled() {
-  const CPoint s = GetScroll();
-  if (s == m_ptScrollShown) return;
-  m_ptScrollShown = s;
-  Invalidate(true);
-  // Hidden rulers follow too: they show this offset when they come back.
-  GiveRulersOffsets();
-}
-
-void CZorvaView::ScrollBy(int32_t dx, int32_t dy) {
-  const CPoint s = GetScroll();
-  m_host.ScrollToPosition(CPoint(Clamp32(int64_t(s.x) + dx), Clamp32(int64_t(s.y) + dy)));
 }

@@ -6,7 +6,8 @@
 // interfaces of ViewHost.h.
 //
 // The members are spread over files by job:
-//   ViewCoords.cpp   conversions, scroll sizes, zoom, centring, scrolling
+//   ViewCoords.cpp   conversions between picture and window pixels
+//   ViewScroll.cpp   scroll sizes, zoom, centring, scrolling
 //   ViewPaint.cpp    back buffer, invalidation, incremental and XOR drawing
 //   ViewMouse.cpp    mouse routing to the tools, cancelling a gesture
 //   ViewCommands.cpp command dispatch and command states
