@@ -5,6 +5,8 @@
 // The view routes a gesture to the current tool only while no hand, ruler
 // or guide gesture owns the pointer (CZorvaView::GestureOwner).
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/Types.h"
 #include "view/ViewHost.h"
@@ -38,5 +40,5 @@ class CTool {
   CZorvaView& m_view;
 };
 
-// Makes the tool of command id `id`; null for an id without a pointer tool.
-std::unique_ptr<CTool> MakeTool(int id, CZorvaView& view);
+// Every tool of ToolList.h with its command id.
+std::vector<std::pair<int, std::unique_ptr<CTool>>> MakeTools(CZorvaView& view);

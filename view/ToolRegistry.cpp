@@ -5,10 +5,10 @@
 #include "view/ToolList.h"
 #undef ZORVA_TOOL
 
-std::unique_ptr<CTool> MakeTool(int id, CZorvaView& view) {
-#define ZORVA_TOOL(toolId, name) \
-  if (id == toolId) return Make##name(view);
+std::vector<std::pair<int, std::unique_ptr<CTool>>> MakeTools(CZorvaView& view) {
+  std::vector<std::pair<int, std::unique_ptr<CTool>>> tools;
+#define ZORVA_TOOL(id, name) tools.emplace_back(id, Make##name(view));
 #include "view/ToolList.h"
 #undef ZORVA_TOOL
-  return nullptr;
+  return tools;
 }

@@ -7,8 +7,7 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
   const CSize client = m_host.GetClientSize();
   m_dcBack.Resize(client.cx, client.cy, m_colorBack);
   m_rcPending = GetClientRect();
-  for (int id = ID_TOOL_ARROW; id <= ID_TOOL_HAND; ++id)
-    if (auto tool = MakeTool(id, *this)) m_tools.emplace(id, std::move(tool));
+  for (auto& [id, tool] : MakeTools(*this)) m_tools.emplace(id, std::move(tool));
 }
 
 CZorvaView::~CZorvaView() = default;
