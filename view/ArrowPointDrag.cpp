@@ -22,10 +22,10 @@ std::vector<CPoint*> PointsOf(CArea& area) {
 // Snapping and the modifier constraints of a point drag, applied to `pt`; for
 // a rectangle or ellipse also places the corner opposite the grabbed one.
 // The working copy's image must be off: the opposite corner may move.
-void ConstrainPointDrag(CZorvaView& view, unsigned flags, CPoint& pt) {
+void ConstrainPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, CPoint& pt) {
   CZorvaDoc& doc = view.m_doc;
   CArea& sel = *doc.m_pSelArea;
-  CArea& work = *doc.m_pWorkArea;
+  CArea& work = *g.work;
   CPoint* grab = doc.m_pGrabPoint;
   if (!IsBoxType(work)) {
     if (flags & MK_SHIFT)
@@ -59,13 +59,13 @@ static CPoint* OtherEnd(const CArea& work, const CPoint* grab) {
   return nullptr;
 }
 
-void MovePoints(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
+void MovePoints(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
-  CArea& work = *doc.m_pWorkArea;
+  CArea& work = *g.work;
   CPoint pt(x, y);
   if (view.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
   view.DrawXor(work);
-  ConstrainPointDrag(view, flags, pt);
+  ConstrainPointDrag(view, g, flags, pt);
   CPoint* grab = doc.m_pGrabPoint;
   if (const CPoint* other = OtherEnd(work, grab);
       other && pt != *other && CZorvaView::IsNearPoint(pt.x, pt.y, other->x, other->y)) {
@@ -81,12 +81,11 @@ bool IsBoxType(const CArea& a) { return a.m_nType == AREA_RECT || a.m_nType == A
 
 bool IsOpenPolygon(const CArea& a) { return a.m_nType == AREA_POLYGON && !a.m_bClosed; }
 
-CArea* NewWorkArea(CZorvaDoc& doc) {
-  delete doc.m_pWorkArea;  // a copy left over from a lost gesture
-  auto* work = new CArea;
-  work->CopyFrom(*doc.m_pSelArea);
-  doc.m_pWorkArea = work;
-  return work;
+CArea* NewWorkArea(const CZorvaDoc& doc, ArrowGesture& g) {
+  // A copy left over from a lost gesture goes with the new one.
+  g.work = std::make_unique<CArea>();
+  g.work->CopyFrom(*doc.m_pSelArea);
+  return g.work.get();
 }
 
 void SetCopyBit(CZorvaView& view, unsigned flags) {
@@ -118,10 +117,10 @@ void RebindSelection(CZorvaDoc& doc, CArea& from, CArea& to) {
   doc.m_listSelPoint = std::move(rebound);
 }
 
-void BeginPointDrag(CZorvaView& view, unsigned flags, int32_t x, int32_t y) {
+void BeginPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea& sel = *doc.m_pSelArea;
-  CArea* work = NewWorkArea(doc);
+  CArea* work = NewWorkArea(doc, g);
   CPoint* grab = work->HitPoint(x, y);
   doc.m_pGrabPoint = grab;
   if (doc.m_listSelPoint.empty() || IsBoxType(sel)) {

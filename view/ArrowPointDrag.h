@@ -4,6 +4,7 @@
 // open outline whose end is dropped on its other end. Also what the arrow
 // tool's area move shares with it.
 #include <cstdint>
+#include <memory>
 
 #include "platform/Types.h"
 
@@ -13,21 +14,27 @@ class CZorvaView;
 
 namespace arrow {
 
+// What an arrow gesture holds while the button is down.
+struct ArrowGesture {
+  std::unique_ptr<CArea> work;  // the working copy, shown as its exclusive-or image
+  CPoint last;                  // where a move last put it
+};
+
 bool IsBoxType(const CArea& a);
 bool IsOpenPolygon(const CArea& a);
 // A fresh working copy of the selected area (one left over from a lost
 // gesture goes first).
-CArea* NewWorkArea(CZorvaDoc& doc);
+CArea* NewWorkArea(const CZorvaDoc& doc, ArrowGesture& g);
 // Alt held: the drag drops a copy.
 void SetCopyBit(CZorvaView& view, unsigned flags);
 // Points the selected-points list at `to`, a copy of `from` or `from` of `to`.
 void RebindSelection(CZorvaDoc& doc, CArea& from, CArea& to);
 
-void BeginPointDrag(CZorvaView& view, unsigned flags, int32_t x, int32_t y);
+void BeginPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y);
 // Snapping and the modifier constraints of a point drag, applied to `pt`; for
 // a rectangle or ellipse also places the corner opposite the grabbed one.
-void ConstrainPointDrag(CZorvaView& view, unsigned flags, CPoint& pt);
-void MovePoints(CZorvaView& view, unsigned flags, int32_t x, int32_t y);
+void ConstrainPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, CPoint& pt);
+void MovePoints(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y);
 // An open outline whose dragged end was dropped on its other end is closed,
 // without the duplicate vertex. True when it was.
 bool CloseOnOtherEnd(CZorvaDoc& doc, CArea& work);

@@ -28,10 +28,9 @@ bool IsPastThreshold(int32_t x, int32_t y, const CPoint& press) {
 
 
 // Ends the gesture's working copy; the selection must no longer refer to it.
-void DropWorkArea(CZorvaDoc& doc) {
+void DropWorkArea(CZorvaDoc& doc, ArrowGesture& g) {
   doc.m_pGrabPoint = nullptr;
-  delete doc.m_pWorkArea;
-  doc.m_pWorkArea = nullptr;
+  g.work.reset();
 }
 
 void Deselect(CZorvaView& view) {
@@ -39,12 +38,12 @@ void Deselect(CZorvaView& view) {
   view.m_doc.m_pGrabPoint = nullptr;
 }
 
-void BeginMove(CZorvaView& view, CPoint& last, int32_t x, int32_t y) {
+void BeginMove(CZorvaView& view, ArrowGesture& g, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
-  CArea* work = NewWorkArea(doc);
+  CArea* work = NewWorkArea(doc, g);
   doc.m_listSelPoint.clear();
   doc.m_pGrabPoint = nullptr;
-  doc.m_ptPress = last = CPoint(x, y);
+  doc.m_ptPress = g.last = CPoint(x, y);
   view.DrawXor(*work);
   view.m_host.SetCapture();
 }
@@ -65,30 +64,30 @@ CPoint SnapMove(CZorvaView& view, int32_t x, int32_t y) {
   return pt;
 }
 
-void MoveArea(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
+void MoveArea(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
-  CArea& work = *doc.m_pWorkArea;
+  CArea& work = *g.work;
   CPoint pt = SnapMove(view, x, y);
   SetCopyBit(view, flags);
   view.DrawXor(work);
   if (flags & MK_SHIFT) CZorvaView::Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
-  work.Offset(pt.x - last.x, pt.y - last.y);
+  work.Offset(pt.x - g.last.x, pt.y - g.last.y);
   view.DrawXor(work);
-  last = pt;
+  g.last = pt;
 }
 
-void OnPress(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
+void OnPress(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   view.m_bDragStarted = false;
   if (CArea* sel = doc.m_pSelArea) {
     // The selected area first: its points and outline win over areas above it.
     if (sel->HitPoint(x, y)) {
-      BeginPointDrag(view, flags, x, y);
+      BeginPointDrag(view, g, flags, x, y);
       return;
     }
     if (sel->HitOutline(x, y)) {
       view.m_nToolState |= DRAG_MOVE;
-      BeginMove(view, last, x, y);
+      BeginMove(view, g, x, y);
       return;
     }
     view.m_nToolState = 0;
@@ -98,24 +97,24 @@ void OnPress(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t 
     if (!(*it)->HitOutline(x, y)) continue;
     doc.m_pSelArea = *it;
     view.m_nToolState = DRAG_MOVE;
-    BeginMove(view, last, x, y);
+    BeginMove(view, g, x, y);
     return;
   }
 }
 
-void OnMove(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
+void OnMove(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
-  if (!doc.m_pWorkArea || !doc.m_pSelArea) return;
+  if (!g.work || !doc.m_pSelArea) return;
   if (!view.m_bDragStarted && IsPastThreshold(x, y, doc.m_ptPress)) view.m_bDragStarted = true;
   if (!view.m_bDragStarted) return;
-  if (view.m_nToolState & DRAG_POINT) MovePoints(view, flags, x, y);
-  else if (view.m_nToolState & DRAG_MOVE) MoveArea(view, last, flags, x, y);
+  if (view.m_nToolState & DRAG_POINT) MovePoints(view, g, flags, x, y);
+  else if (view.m_nToolState & DRAG_MOVE) MoveArea(view, g, flags, x, y);
 }
 
-void OnRelease(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_t y) {
+void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea* sel = doc.m_pSelArea;
-  CArea* work = doc.m_pWorkArea;
+  CArea* work = g.work.get();
   if (!work || !sel) {
     view.m_nToolState = 0;
     view.m_bDragStarted = false;
@@ -129,7 +128,7 @@ void OnRelease(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_
   if (view.m_bDragStarted) {
     if (pointDrag) {
       if (view.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
-      ConstrainPointDrag(view, flags, pt);
+      ConstrainPointDrag(view, g, flags, pt);
     } else {
       pt = SnapMove(view, x, y);
       SetCopyBit(view, flags);
@@ -140,7 +139,7 @@ void OnRelease(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_
 
   if (!changed) {
     if (pointDrag) RebindSelection(doc, *work, *sel);
-    DropWorkArea(doc);
+    DropWorkArea(doc, g);
     view.m_nToolState = 0;
     view.RepaintArea(*sel);
     return;
@@ -155,18 +154,17 @@ void OnRelease(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_
     }
   } else {
     if (flags & MK_SHIFT) CZorvaView::Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
-    work->Offset(pt.x - last.x, pt.y - last.y);
-    last = pt;
+    work->Offset(pt.x - g.last.x, pt.y - g.last.y);
+    g.last = pt;
   }
   view.DrawSelection(*work, true);
 
   if (view.m_nToolState & DRAG_COPY) {
     // The copy becomes the topmost area; the dragged one stays as it was.
     view.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
-    doc.m_listArea.push_back(work);
+    doc.m_listArea.push_back(g.work.release());
     doc.PushAreaAdded(work, sel);
     doc.m_pSelArea = work;  // the selected points already refer to it
-    doc.m_pWorkArea = nullptr;
     doc.m_pGrabPoint = nullptr;
     view.m_nToolState = 0;
     view.RepaintArea(*sel);
@@ -180,18 +178,18 @@ void OnRelease(CZorvaView& view, CPoint& last, unsigned flags, int32_t x, int32_
   doc.PushAreaChanged(sel, std::unique_ptr<CArea>(backup));
   sel->CopyFrom(*work);
   RebindSelection(doc, *work, *sel);
-  DropWorkArea(doc);
+  DropWorkArea(doc, g);
   view.m_nToolState = 0;
   view.RepaintRect(oldRect);
   // The new place too: the selected vertices have marks of their own.
   view.RepaintArea(*sel);
 }
 
-void OnCancel(CZorvaView& view) {
+void OnCancel(CZorvaView& view, ArrowGesture& g) {
   CZorvaDoc& doc = view.m_doc;
-  if (doc.m_pWorkArea) view.DrawXor(*doc.m_pWorkArea);
+  if (g.work) view.DrawXor(*g.work);
   doc.m_listSelPoint.clear();
-  DropWorkArea(doc);
+  DropWorkArea(doc, g);
   view.m_nToolState = 0;
   view.m_bDragStarted = false;
   if (doc.m_pSelArea) view.RepaintArea(*doc.m_pSelArea);
@@ -205,13 +203,13 @@ class CArrowTool : public CTool {
  public:
   using CTool::CTool;
   void Press(unsigned flags, CPoint p) override {
-    OnPress(m_view, m_ptLast, flags, p.x, p.y);
+    OnPress(m_view, m_gesture, flags, p.x, p.y);
     // The arrow also takes the guides, when they are shown.
     if (m_view.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Press);
   }
-  void Move(unsigned flags, CPoint p) override { OnMove(m_view, m_ptLast, flags, p.x, p.y); }
-  void Release(unsigned flags, CPoint p) override { OnRelease(m_view, m_ptLast, flags, p.x, p.y); }
-  void Cancel(CPoint) override { OnCancel(m_view); }
+  void Move(unsigned flags, CPoint p) override { OnMove(m_view, m_gesture, flags, p.x, p.y); }
+  void Release(unsigned flags, CPoint p) override { OnRelease(m_view, m_gesture, flags, p.x, p.y); }
+  void Cancel(CPoint) override { OnCancel(m_view, m_gesture); }
   // The press takes the mouse itself, only when it grabs something.
   bool CapturesOnPress() const override { return false; }
   ViewCursor Cursor(bool, int toolState) const override {
@@ -219,8 +217,7 @@ class CArrowTool : public CTool {
   }
 
  private:
-  // Where the working copy of an area move was last put.
-  CPoint m_ptLast;
+  ArrowGesture m_gesture;
 };
 
 }  // namespace
