@@ -33,7 +33,6 @@ void CZorvaDoc::DeleteContents() {
   m_listGuide.clear();
 
   m_pSelArea = nullptr;
-  m_pWorkArea = nullptr;
   m_pSelGuide = nullptr;
   m_pWorkGuide = nullptr;
   m_pGrabPoint = nullptr;

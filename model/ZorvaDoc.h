@@ -146,7 +146,6 @@ class CZorvaDoc {
   CPoint m_ptSpare2;
   CPoint m_ptAnchor;
   CArea* m_pSelArea = nullptr;
-  CArea* m_pWorkArea = nullptr;
   CPointRefList m_listSelPoint;
   CGuide* m_pSelGuide = nullptr;
   CGuide* m_pWorkGuide = nullptr;

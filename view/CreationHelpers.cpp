@@ -28,7 +28,7 @@ void DropUnfinished(CZorvaView& view) {
   if (doc.m_pSelArea == area) doc.m_pSelArea = nullptr;
   doc.ForgetPointsOf(*area);
   // The slot held the area deselected at the press, which the document owns.
-  doc.m_pWorkArea = nullptr;
+  view.m_pWorkArea = nullptr;
   view.m_pNewArea = nullptr;
   view.m_nToolState = 0;
   delete area;
@@ -40,8 +40,8 @@ void CommitNew(CZorvaView& view, CArea* area) {
   doc.m_listArea.push_back(area);
   view.m_pNewArea = nullptr;
   view.m_nToolState = 0;
-  doc.PushAreaAdded(area, doc.m_pWorkArea);
-  doc.m_pWorkArea = nullptr;
+  doc.PushAreaAdded(area, view.m_pWorkArea);
+  view.m_pWorkArea = nullptr;
 }
 
 void DiscardNew(CZorvaView& view, CArea* area) {
@@ -50,7 +50,7 @@ void DiscardNew(CZorvaView& view, CArea* area) {
   doc.m_pSelArea = nullptr;
   view.m_pNewArea = nullptr;
   delete area;
-  doc.m_pWorkArea = nullptr;
+  view.m_pWorkArea = nullptr;
   view.m_nToolState = 0;
 }
 

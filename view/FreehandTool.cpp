@@ -25,7 +25,7 @@ void XorSegmentBefore(CZorvaView& view, CPointList::const_iterator it) {
 void Press(CZorvaView& view, const CPoint& p) {
   CZorvaDoc& doc = view.m_doc;
   create::DropUnfinished(view);
-  doc.m_pWorkArea = create::ReleaseSelection(view);
+  view.m_pWorkArea = create::ReleaseSelection(view);
   auto* trace = new CArea;
   trace->m_nType = AREA_POLYGON;
   trace->m_bClosed = false;

@@ -41,14 +41,14 @@ bool OwnGesture(const CZorvaView& view) {
   const CArea* poly = view.m_doc.m_pSelArea;
   if (!poly || poly->m_nType != AREA_POLYGON) return false;
   if (view.m_nToolState == 0) return poly == view.m_pNewArea;
-  return (view.m_nToolState & kDrawing) && !view.m_pNewArea && view.m_doc.m_pWorkArea &&
+  return (view.m_nToolState & kDrawing) && !view.m_pNewArea && view.m_pWorkArea &&
          MovingPoint(view, *poly);
 }
 
 void Press(CZorvaView& view, unsigned flags, CPoint p) {
   CZorvaDoc& doc = view.m_doc;
   create::DropUnfinished(view);
-  doc.m_pWorkArea = nullptr;
+  view.m_pWorkArea = nullptr;
   CArea* poly = doc.m_pSelArea;
   // Drawing goes on only while the selection is still an open polygon: a
   // selection changed in between (Tab, the area list, undo, clearing all)
@@ -67,7 +67,7 @@ void Press(CZorvaView& view, unsigned flags, CPoint p) {
                poly->HitOutline(p.x, p.y, true, &edgeA, &edgeB)) {
       view.m_nToolState = kDrawing | POLY_INSERT;
     } else {
-      doc.m_pWorkArea = create::ReleaseSelection(view);
+      view.m_pWorkArea = create::ReleaseSelection(view);
       poly = new CArea;
       poly->m_nType = AREA_POLYGON;
       poly->m_bClosed = false;
@@ -81,7 +81,7 @@ void Press(CZorvaView& view, unsigned flags, CPoint p) {
     view.DrawSelection(*poly, false);
     auto* backup = new CArea;
     backup->CopyFrom(*poly);
-    doc.m_pWorkArea = backup;
+    view.m_pWorkArea = backup;
   }
 
   doc.m_listSelPoint.clear();
@@ -115,8 +115,8 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
   CPoint* moving = MovingPoint(view, *poly);
   view.DrawXor(*poly);
   ConstrainToPrevious(view, flags, *poly, moving, p);
-  CArea* slot = doc.m_pWorkArea;
-  doc.m_pWorkArea = nullptr;
+  CArea* slot = view.m_pWorkArea;
+  view.m_pWorkArea = nullptr;
 
   if (ClosesOnStart(view, *poly, p)) {
     // The start point is the vertex already there: the one just placed goes.
@@ -157,8 +157,8 @@ void Cancel(CZorvaView& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* poly = doc.m_pSelArea;
   view.DrawXor(*poly);
-  CArea* slot = doc.m_pWorkArea;
-  doc.m_pWorkArea = nullptr;
+  CArea* slot = view.m_pWorkArea;
+  view.m_pWorkArea = nullptr;
   if (view.m_nToolState == 0) {
     // The first vertex: the polygon never reached the document.
     create::DiscardNew(view, poly);

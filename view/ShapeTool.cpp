@@ -22,7 +22,7 @@ void CShapeTool::Press(unsigned, CPoint pointer) {
   CZorvaDoc& doc = m_view.m_doc;
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   create::DropUnfinished(m_view);
-  doc.m_pWorkArea = create::ReleaseSelection(m_view);
+  m_view.m_pWorkArea = create::ReleaseSelection(m_view);
   auto* area = new CArea;
   area->m_nType = m_shape.type;
   area->m_bClosed = false;

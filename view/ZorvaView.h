@@ -217,6 +217,10 @@ class CZorvaView {
   // The shape a creation gesture is making while it is selected but not yet
   // in the document (null otherwise), so that no other gesture adopts it.
   CArea* m_pNewArea = nullptr;
+  // From a creation tool's press to its release: the area selected before
+  // (whose selection the new shape's undo step gives back), or the polygon
+  // tool's copy of the polygon before its new vertex.
+  CArea* m_pWorkArea = nullptr;
   // -- undo, clipboard, keys --
   // -- panel, area list --
 

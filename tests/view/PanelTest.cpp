@@ -185,7 +185,7 @@ TEST(Panel, TypeChanges) {
         EXPECT_EQ(f.panel.GetCurSel(IDC_TYPE), AREA_POLYGON);
       }
     }
-    EXPECT_EQ(f.doc.m_pWorkArea, nullptr);
+    EXPECT_EQ(f.view->m_pWorkArea, nullptr);
   }
 }
 
