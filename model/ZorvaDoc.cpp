@@ -34,7 +34,6 @@ void CZorvaDoc::DeleteContents() {
 
   m_pSelArea = nullptr;
   m_pSelGuide = nullptr;
-  m_pWorkGuide = nullptr;
   m_pGrabPoint = nullptr;
   m_nUndoPos = 0;
   m_nSavedPos = 0;

@@ -148,7 +148,6 @@ class CZorvaDoc {
   CArea* m_pSelArea = nullptr;
   CPointRefList m_listSelPoint;
   CGuide* m_pSelGuide = nullptr;
-  CGuide* m_pWorkGuide = nullptr;
   CPoint* m_pGrabPoint = nullptr;
   // How many steps of the history are applied, and how many were when the
   // document was saved (kDiscardedSavedPos once that state can no longer

@@ -90,9 +90,9 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
       CGuide* g = *it;
       if (!g->HitTest(x, y)) continue;
       doc.m_pSelGuide = g;
-      delete doc.m_pWorkGuide;
-      doc.m_pWorkGuide = NewGuide(g->m_bHorizontal, g->m_nPos);
-      DrawGuide(*doc.m_pWorkGuide, R2_XORPEN);
+      delete m_pWorkGuide;
+      m_pWorkGuide = NewGuide(g->m_bHorizontal, g->m_nPos);
+      DrawGuide(*m_pWorkGuide, R2_XORPEN);
       m_nToolState = DRAG_GUIDE;
       m_bDragStarted = false;
       m_host.SetCapture();
@@ -102,7 +102,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   }
 
   CGuide* g = doc.m_pSelGuide;
-  CGuide* work = doc.m_pWorkGuide;
+  CGuide* work = m_pWorkGuide;
   if (!g || !work) return;
   const int32_t pos = Across(*g, x, y);
   if (phase == ToolPhase::Move || phase == ToolPhase::Release) {
@@ -158,7 +158,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
     }
   }
   m_nToolState = 0;
-  doc.m_pWorkGuide = nullptr;
+  m_pWorkGuide = nullptr;
   doc.m_pSelGuide = nullptr;
   m_bDragStarted = false;
 }

@@ -10,7 +10,7 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
   for (auto& [id, tool] : MakeTools(*this)) m_tools.emplace(id, std::move(tool));
 }
 
-CZorvaView::~CZorvaView() = default;
+CZorvaView::~CZorvaView() { delete m_pWorkGuide; }
 
 CTool* CZorvaView::Tool(int id) const {
   const auto it = m_tools.find(id);

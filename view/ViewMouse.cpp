@@ -160,10 +160,10 @@ void CZorvaView::CancelGesture() {
       [[fallthrough]];
     case GestureOwner::Guide:
       if (!m_doc.m_pSelGuide) break;
-      if (m_doc.m_pWorkGuide) {
-        DrawGuide(*m_doc.m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
-        delete m_doc.m_pWorkGuide;
-        m_doc.m_pWorkGuide = nullptr;
+      if (m_pWorkGuide) {
+        DrawGuide(*m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
+        delete m_pWorkGuide;
+        m_pWorkGuide = nullptr;
       }
       m_doc.m_pSelGuide = nullptr;
       m_nToolState = 0;

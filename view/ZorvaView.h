@@ -213,6 +213,9 @@ class CZorvaView {
   // The temporary hand (Space held) and where its drag last scrolled from.
   bool m_bHandTool = false;
   CPoint m_ptHandLast;
+  // The moving copy of a guide dragged with the arrow, owned by the view
+  // until the release.
+  CGuide* m_pWorkGuide = nullptr;
   // -- creation tools --
   // The shape a creation gesture is making while it is selected but not yet
   // in the document (null otherwise), so that no other gesture adopts it.

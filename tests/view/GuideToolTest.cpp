@@ -10,7 +10,7 @@ namespace {
 // The gesture is over and left nothing behind.
 void ExpectIdle(ViewFixture& f) {
   EXPECT_EQ(f.doc.m_pSelGuide, nullptr);
-  EXPECT_EQ(f.doc.m_pWorkGuide, nullptr);
+  EXPECT_EQ(f.view->m_pWorkGuide, nullptr);
   EXPECT_FALSE(f.frame.hRuler.m_bPressed || f.frame.vRuler.m_bPressed);
   EXPECT_FALSE(f.host.captured);
   EXPECT_EQ(f.view->m_nToolState, 0);

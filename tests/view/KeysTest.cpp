@@ -87,9 +87,9 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     f.view->Invalidate();
     f.Pixels();
     f.doc.m_pSelGuide = g;
-    f.doc.m_pWorkGuide = new CGuide(*g);
-    f.doc.m_pWorkGuide->m_nPos = 140;
-    f.view->DrawGuide(*f.doc.m_pWorkGuide, R2_XORPEN);
+    f.view->m_pWorkGuide = new CGuide(*g);
+    f.view->m_pWorkGuide->m_nPos = 140;
+    f.view->DrawGuide(*f.view->m_pWorkGuide, R2_XORPEN);
     f.view->m_nToolState = DRAG_GUIDE;
     f.host.captured = true;
     for (unsigned mod : {VK_SHIFT, VK_SPACE, VK_CONTROL, VK_MENU}) f.Key(mod, true);
@@ -98,7 +98,7 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     EXPECT_EQ(f.view->m_nToolState, DRAG_GUIDE | DRAG_COPY);
     f.Key(vk, true);
     EXPECT_FALSE(f.host.captured);
-    EXPECT_EQ(f.doc.m_pWorkGuide, nullptr);
+    EXPECT_EQ(f.view->m_pWorkGuide, nullptr);
     EXPECT_EQ(f.view->m_nToolState, 0);
     EXPECT_TRUE(ShowsFresh(f));  // the working copy's image is gone
   }
