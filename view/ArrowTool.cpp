@@ -161,7 +161,7 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
 
   if (view.m_nToolState & DRAG_COPY) {
     // The copy becomes the topmost area; the dragged one stays as it was.
-    view.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
+    view.m_clipboard.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
     doc.m_listArea.push_back(g.work.release());
     doc.PushAreaAdded(work, sel);
     doc.m_pSelArea = work;  // the selected points already refer to it

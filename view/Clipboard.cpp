@@ -18,7 +18,7 @@ void PlaceCopy(CZorvaView& view, const CArea& source) {
   ShowSelectionCleared(view);
   auto* area = new CArea;
   area->CopyFrom(source);
-  area->Offset(view.m_ptPasteOffset.x, view.m_ptPasteOffset.y);
+  area->Offset(view.m_clipboard.m_ptPasteOffset.x, view.m_clipboard.m_ptPasteOffset.y);
   doc.m_listArea.push_back(area);
   doc.PushAreaAdded(area, prevSel);
   ShowSelected(view, area);
@@ -64,9 +64,7 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
 
 void CZorvaView::OnEditCopy() {
   if (!m_doc.m_pSelArea) return;
-  m_areaClipboard.CopyFrom(*m_doc.m_pSelArea);
-  m_nClipboardCharset = m_doc.m_nCharset;
-  m_bClipboardFull = true;
+  m_clipboard.Hold(*m_doc.m_pSelArea, m_doc.m_nCharset);
 }
 
 void CZorvaView::OnEditCut() {
@@ -90,12 +88,10 @@ void CZorvaView::OnEditClear() {
 }
 
 void CZorvaView::OnEditPaste() {
-  if (!m_bClipboardFull) return;
+  if (!m_clipboard.IsFull()) return;
   // The copy may come from a document whose texts were in another charset;
   // it is made this document's once, so a second paste costs nothing.
-  m_areaClipboard.ConvertTexts(m_nClipboardCharset, m_doc.m_nCharset);
-  m_nClipboardCharset = m_doc.m_nCharset;
-  PlaceCopy(*this, m_areaClipboard);
+  PlaceCopy(*this, m_clipboard.AreaIn(m_doc.m_nCharset));
 }
 
 void CZorvaView::OnEditDuplicate() {

@@ -19,7 +19,7 @@ bool CZorvaView::OnUpdateCommand(unsigned id, CCmdState& state) {
     case ID_EDIT_COPY:
     case ID_EDIT_CLEAR:
     case ID_EDIT_DUPLICATE: state.enabled = m_doc.m_pSelArea != nullptr; return true;
-    case ID_EDIT_PASTE: state.enabled = m_bClipboardFull; return true;
+    case ID_EDIT_PASTE: state.enabled = m_clipboard.IsFull(); return true;
     default: return false;
   }
 }

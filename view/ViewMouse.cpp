@@ -32,7 +32,7 @@ void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) {
   // A window given back without its focus (a closed dialog, no window
   // manager to activate it) has its first press before its focus event.
   EndReleasedTemporaryTool();
-  m_ptPasteOffset = CPoint(20, 20);
+  m_clipboard.m_ptPasteOffset = CPoint(20, 20);
   EndRulerPresses(Ruler(false), Ruler(true));
   const CPoint p = ToPicture(client);
   if (m_bHandTool) {

@@ -11,7 +11,8 @@
 //   ViewPaint.cpp    back buffer, invalidation, incremental and XOR drawing
 //   ViewMouse.cpp    mouse routing to the tools, cancelling a gesture
 //   ViewCommands.cpp command dispatch and command states
-//   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the clipboard
+//   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the edit commands
+//   ViewClipboard.h  the held copy (CViewClipboard)
 //   Keys.cpp, Cursor.cpp                         keys, temporary tools, cursors
 //   Panel.cpp, PanelFields.cpp, PanelPoints.cpp, PanelText.cpp, ApplyPanel.cpp,
 //   AreaList.cpp     the property panel exchange and the area list's rows
@@ -32,6 +33,7 @@
 #include "platform/Types.h"
 #include "view/CommandIds.h"
 #include "view/PaintPass.h"
+#include "view/ViewClipboard.h"
 #include "view/ViewHost.h"
 
 class CGuide;
@@ -203,10 +205,7 @@ class CZorvaView {
   ImageMode m_imageMode = ImageMode::Show;
   int m_nToolState = 0;
   bool m_bDragStarted = false;
-  CArea m_areaClipboard;
-  bool m_bClipboardFull = false;
-  zorva::ECharset m_nClipboardCharset = zorva::ECharset::ShiftJis;
-  CPoint m_ptPasteOffset{20, 20};
+  CViewClipboard m_clipboard;
 
   // Members added by the files of one job go under that job's line.
   // -- arrow, hand and guide tools --

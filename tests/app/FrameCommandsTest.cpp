@@ -95,7 +95,7 @@ TEST_F(FrameCommands, MenuActionsReachTheirHandlers) {
          EXPECT_NE(doc->m_pSelArea, selected);
        }},
       {ID_EDIT_CLEAR, select, [&] { EXPECT_TRUE(doc->m_listArea.empty()); }},
-      {ID_EDIT_COPY, select, [&] { EXPECT_TRUE(View().m_bClipboardFull); }},
+      {ID_EDIT_COPY, select, [&] { EXPECT_TRUE(View().m_clipboard.IsFull()); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);

@@ -355,7 +355,7 @@ TEST_F(PropertyBarTest, TypedTextReachesTheDocumentBeforeACommand) {
   QTest::keyClicks(url, QStringLiteral("b.html"));
   frame->UpdateCommandStates();
   Action(ID_EDIT_COPY)->trigger();  // as by Ctrl+C from the menu: the focus stays
-  EXPECT_EQ(View().m_areaClipboard.m_strHref, "b.html");
+  EXPECT_EQ(View().m_clipboard.Area().m_strHref, "b.html");
 }
 
 TEST_F(PropertyBarTest, OtherAttributesSitUnderTheCommentAndAreTakenOrRefusedWhenLeft) {

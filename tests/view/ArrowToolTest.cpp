@@ -96,7 +96,7 @@ TEST(ArrowTool, AltDragDropsACopyOnTop) {
   EXPECT_EQ(a->m_rcBound, CRect(50, 50, 150, 100));
   EXPECT_EQ(copy->m_rcBound, CRect(80, 70, 180, 120));
   EXPECT_EQ(f.doc.m_pSelArea, copy);
-  EXPECT_EQ(f.view->m_ptPasteOffset, CPoint(30, 20));
+  EXPECT_EQ(f.view->m_clipboard.m_ptPasteOffset, CPoint(30, 20));
   ASSERT_EQ(f.doc.m_listUndo.size(), 1u);
   const CUndoRecord* r = f.doc.LastRecord();
   EXPECT_EQ(r->GetKind(), CUndoRecord::Kind::Addition);

@@ -19,7 +19,7 @@ TEST(Clipboard, PastesLandAtTheOffsetOnTopAndTwiceAtTheSamePlace) {
     EXPECT_EQ(f.doc.RecordToUndo()->PrevSel(), prev);
     EXPECT_TRUE(ShowsFresh(f));
   }
-  f.view->m_ptPasteOffset = CPoint(50, 0);  // as an Alt-drag leaves it
+  f.view->m_clipboard.m_ptPasteOffset = CPoint(50, 0);  // as an Alt-drag leaves it
   f.view->OnCommand(ID_EDIT_DUPLICATE);
   EXPECT_EQ(f.doc.m_pSelArea->m_rcBound, CRect(80, 30, 120, 60));
   for (int i = 0; i < 3; ++i) f.view->OnCommand(ID_EDIT_UNDO);
