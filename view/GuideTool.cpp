@@ -162,3 +162,13 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   doc.m_pSelGuide = nullptr;
   m_bDragStarted = false;
 }
+
+void CZorvaView::OnRulerPress(bool vertical) {
+  if (CRuler* r = Ruler(vertical)) r->m_bPressed = true;
+}
+
+CRuler* CZorvaView::PressedRuler() {
+  for (bool vertical : {false, true})
+    if (CRuler* r = Ruler(vertical); r && r->m_bPressed) return r;
+  return nullptr;
+}

@@ -3,7 +3,7 @@
 // of its gesture do, what a right press or an interrupting command takes
 // back, and its cursor. Points are picture pixels; `flags` the MK_ bits.
 // The view routes a gesture to the current tool only while no hand, ruler
-// or guide gesture owns the pointer (CZorvaView::GestureOwner).
+// or guide gesture owns the pointer (CToolController::OwnerOfGesture).
 #include <memory>
 #include <utility>
 #include <vector>

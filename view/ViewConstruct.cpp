@@ -1,18 +1,25 @@
+// The view's construction, and the pointer events it hands to its tool
+// controller.
 #include "model/ZorvaDoc.h"
-#include "view/Tool.h"
+#include "view/ToolController.h"
 #include "view/ZorvaView.h"
 
 CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
-    : m_doc(doc), m_host(host), m_frame(frame), m_pPropertyPanel(panel) {
+    : m_doc(doc),
+      m_host(host),
+      m_frame(frame),
+      m_pPropertyPanel(panel),
+      m_tools(std::make_unique<CToolController>(*this)) {
   const CSize client = m_host.GetClientSize();
   m_dcBack.Resize(client.cx, client.cy, m_colorBack);
   m_rcPending = GetClientRect();
-  for (auto& [id, tool] : MakeTools(*this)) m_tools.emplace(id, std::move(tool));
 }
 
 CZorvaView::~CZorvaView() { delete m_pWorkGuide; }
 
-CTool* CZorvaView::Tool(int id) const {
-  const auto it = m_tools.find(id);
-  return it == m_tools.end() ? nullptr : it->second.get();
-}
+CTool* CZorvaView::Tool(int id) const { return m_tools->Tool(id); }
+void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) { m_tools->OnLButtonDown(flags, client); }
+void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) { m_tools->OnMouseMove(flags, client); }
+void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) { m_tools->OnLButtonUp(flags, client); }
+void CZorvaView::OnRButtonDown(unsigned flags, const CPoint& client) { m_tools->OnRButtonDown(flags, client); }
+void CZorvaView::CancelGesture() { m_tools->CancelGesture(); }

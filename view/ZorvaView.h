@@ -9,7 +9,7 @@
 //   ViewCoords.cpp   conversions between picture and window pixels
 //   ViewScroll.cpp   scroll sizes, zoom, centring, scrolling
 //   ViewPaint.cpp    back buffer, invalidation, incremental and XOR drawing
-//   ViewMouse.cpp    mouse routing to the tools, cancelling a gesture
+//   ToolController.cpp  the tools and the routing of a gesture to its owner
 //   ViewCommands.cpp command dispatch and command states
 //   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the edit commands
 //   ViewClipboard.h  the held copy (CViewClipboard)
@@ -38,6 +38,7 @@
 
 class CGuide;
 class CTool;
+class CToolController;
 class CZorvaDoc;
 
 // Phases of a hand, guide or ruler gesture.
@@ -129,6 +130,7 @@ class CZorvaView {
   void DrawGuide(const CGuide& guide, int rop);
 
   // --- mouse (client coordinates) ---
+  // Routed by the tool controller (ToolController.h).
   void OnLButtonDown(unsigned flags, const CPoint& client);
   void OnMouseMove(unsigned flags, const CPoint& client);
   void OnLButtonUp(unsigned flags, const CPoint& client);
@@ -182,11 +184,6 @@ class CZorvaView {
   // --- tools ---
   // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
   CTool* Tool(int id) const;
-  // Who a gesture's pointer events go to, in this order: the hand (Space),
-  // a guide being pulled out of a held ruler (`buttonHeld`), a selected
-  // guide, the current tool over a selected area.
-  enum class GestureOwner { Hand, Ruler, Guide, AreaTool, None };
-  GestureOwner OwnerOfGesture(bool buttonHeld);
   void OnToolHand(int32_t x, int32_t y, ToolPhase phase);
   void OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase);
   void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase);
@@ -244,7 +241,8 @@ class CZorvaView {
   CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
   void GiveRulersOffsets();
   // Calls the handler of `tool` for a press, move, release or cancel.
-  std::unordered_map<int, std::unique_ptr<CTool>> m_tools;
+  friend class CToolController;  // ends a released temporary tool at a press
+  std::unique_ptr<CToolController> m_tools;
 
   CDC m_dcBack{0, 0};
   COLORREF m_colorBack = RGB(212, 208, 200);

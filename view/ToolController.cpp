@@ -1,0 +1,183 @@
+// The tool controller: the view's pointer tools, and each gesture's pointer
+// events routed to whoever owns it (OwnerOfGesture): the hand, a ruler's new
+// guide, a selected guide, or the current tool.
+#include "view/ToolController.h"
+
+#include <cstdio>
+
+#include "model/ZorvaDoc.h"
+#include "view/Ruler.h"
+#include "view/Tool.h"
+#include "view/ZorvaView.h"
+
+namespace {
+
+void EndRulerPresses(CRuler* top, CRuler* left) {
+  for (CRuler* r : {top, left})
+    if (r) r->m_bPressed = false;
+}
+
+}  // namespace
+
+CToolController::CToolController(CZorvaView& view) : m_view(view) {
+  for (auto& [id, tool] : MakeTools(view)) m_tools.emplace(id, std::move(tool));
+}
+
+CToolController::~CToolController() = default;
+
+CTool* CToolController::Tool(int id) const {
+  const auto it = m_tools.find(id);
+  return it == m_tools.end() ? nullptr : it->second.get();
+}
+
+CToolController::GestureOwner CToolController::OwnerOfGesture(bool buttonHeld) {
+  if (m_view.m_bHandTool) return GestureOwner::Hand;
+  if (m_view.PressedRuler() && buttonHeld && m_view.m_bShowGuides) return GestureOwner::Ruler;
+  if (m_view.m_doc.m_pSelGuide && m_view.m_bShowGuides) return GestureOwner::Guide;
+  if (m_view.m_doc.m_pSelArea) return GestureOwner::AreaTool;
+  return GestureOwner::None;
+}
+
+void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
+  // A second press inside a gesture (a lost release) must not start another
+  // working copy over the first.
+  CancelGesture();
+  // A window given back without its focus (a closed dialog, no window
+  // manager to activate it) has its first press before its focus event.
+  m_view.EndReleasedTemporaryTool();
+  m_view.m_clipboard.m_ptPasteOffset = CPoint(20, 20);
+  EndRulerPresses(m_view.m_frame.GetRuler(false), m_view.m_frame.GetRuler(true));
+  const CPoint p = m_view.ToPicture(client);
+  if (m_view.m_bHandTool) {
+    m_view.OnToolHand(client.x, client.y, ToolPhase::Press);
+    return;
+  }
+  if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
+    tool->Press(flags, p);
+    if (tool->CapturesOnPress()) m_view.m_host.SetCapture();
+  }
+  m_view.UpdatePanel(-1, true);
+}
+
+void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
+  if (m_view.m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
+  const CPoint p = m_view.ToPicture(client);
+  const int toolId = m_view.m_frame.GetCurrentTool();
+  const bool holding = m_view.m_host.HasCapture();
+  switch (OwnerOfGesture((flags & MK_LBUTTON) != 0)) {
+    case GestureOwner::Hand:
+      if (holding) m_view.OnToolHand(client.x, client.y, ToolPhase::Move);
+      break;
+    case GestureOwner::Ruler:
+      // The top ruler pulls a horizontal guide.
+      m_view.OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Move);
+      break;
+    case GestureOwner::Guide:
+      if (toolId == ID_TOOL_ARROW && holding) {
+        m_view.OnSetCursor();
+        m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Move);
+      }
+      break;
+    case GestureOwner::AreaTool:
+      if (holding) {
+        if (toolId == ID_TOOL_ARROW) m_view.OnSetCursor();
+        if (CTool* tool = Tool(toolId)) tool->Move(flags, p);
+      }
+      break;
+    case GestureOwner::None: break;
+  }
+  char text[40];
+  std::snprintf(text, sizeof text, "X:%d Y:%d", p.x, p.y);
+  m_view.m_frame.SetStatusPane(1, text);
+}
+
+void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
+  if (m_view.m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
+  const CPoint p = m_view.ToPicture(client);
+  const bool holding = m_view.m_host.HasCapture();
+  switch (OwnerOfGesture(true)) {
+    case GestureOwner::Hand:
+      if (holding) {
+        m_view.OnToolHand(client.x, client.y, ToolPhase::Release);
+        m_view.m_host.ReleaseCapture();
+      }
+      break;
+    case GestureOwner::Ruler:
+      m_view.OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Release);
+      break;
+    case GestureOwner::Guide:
+      if (holding) {
+        m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Release);
+        m_view.m_host.ReleaseCapture();
+      }
+      break;
+    case GestureOwner::AreaTool:
+      if (holding) {
+        if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Release(flags, p);
+        m_view.m_host.ReleaseCapture();
+      }
+      m_view.UpdatePanel(-1, true);
+      if (!m_view.m_host.IsKeyDown(VK_CONTROL)) m_view.m_frame.SetCurrentTool(0);
+      if (m_view.m_doc.m_pSelArea) m_view.m_doc.m_pSelArea->UpdateHtmlShape(true);
+      break;
+    case GestureOwner::None: break;
+  }
+  if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Click(flags, p);
+  m_view.m_doc.m_pSelGuide = nullptr;
+  // A release ends every ruler press, also one the hand tool took over: a
+  // press left standing would make the next synthetic move (they carry the
+  // left-button flag) pull a guide out of nowhere.
+  EndRulerPresses(m_view.m_frame.GetRuler(false), m_view.m_frame.GetRuler(true));
+}
+
+void CToolController::OnRButtonDown(unsigned flags, const CPoint& client) {
+  if (!m_view.m_doc.m_pSelArea) return;
+  if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
+    const bool holding = m_view.m_host.HasCapture();
+    if (tool->RightPressCancels(holding, m_view.m_nToolState)) {
+      tool->Cancel(m_view.ToPicture(client));
+      m_view.m_host.ReleaseCapture();
+    } else if (!holding) {
+      tool->RightPressIdle();
+    }
+  }
+  (void)flags;
+  m_view.UpdatePanel(-1, true);
+}
+
+void CToolController::CancelGesture() {
+  if (!m_view.m_host.HasCapture()) return;
+  CRuler* pressed = m_view.PressedRuler();
+  switch (OwnerOfGesture(true)) {
+    case GestureOwner::Hand: break;  // nothing to undo: the scrolling stays where it got to
+    case GestureOwner::Ruler:
+      if (CGuide* guide = m_view.m_doc.m_pSelGuide) {
+        // A guide on its way out of a ruler: it was never recorded.
+        m_view.DrawGuide(*guide, R2_XORPEN);
+        m_view.m_doc.m_listGuide.remove(guide);
+        delete guide;
+        m_view.m_doc.m_pSelGuide = nullptr;
+        pressed->m_bPressed = false;
+        break;
+      }
+      [[fallthrough]];
+    case GestureOwner::Guide:
+      if (!m_view.m_doc.m_pSelGuide) break;
+      if (m_view.m_pWorkGuide) {
+        m_view.DrawGuide(*m_view.m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
+        delete m_view.m_pWorkGuide;
+        m_view.m_pWorkGuide = nullptr;
+      }
+      m_view.m_doc.m_pSelGuide = nullptr;
+      m_view.m_nToolState = 0;
+      break;
+    case GestureOwner::AreaTool:
+      // The rectangle, ellipse and line tools hold the capture only in state
+      // 1, so a right press cancels every gesture that holds it.
+      if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Cancel(m_view.ToPicture(m_view.m_host.GetPointerPos()));
+      break;
+    case GestureOwner::None: break;
+  }
+  m_view.m_bDragStarted = false;
+  if (m_view.m_host.HasCapture()) m_view.m_host.ReleaseCapture();
+}
