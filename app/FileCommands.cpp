@@ -25,16 +25,6 @@ constexpr unsigned kFilterProjectFirst = 65024;
 constexpr unsigned kFilterPicture = 65025;
 constexpr unsigned kMsgBadFileName = 65026;
 
-enum class SaveKind { Project, Page, Other };
-
-SaveKind KindOf(std::string_view path) {
-  switch (zorva::FileKindOf(path)) {
-    case zorva::FileKind::Project: return SaveKind::Project;
-    case zorva::FileKind::Page: return SaveKind::Page;
-    default: return SaveKind::Other;
-  }
-}
-
 // A menu shows "&" as the mark of the next letter; a path shows it plainly.
 std::string MenuEscaped(const std::string& text) {
   std::string out;
@@ -184,12 +174,12 @@ bool CFileCommands::OnFileSave() {
     return chosen && SaveUnder(*chosen);
   }
   bool saved = false;
-  switch (KindOf(path)) {
-    case SaveKind::Project: saved = m_doc.OnSaveDocument(path); break;
-    case SaveKind::Page: saved = WritePage(path); break;
+  switch (zorva::FileKindOf(path)) {
+    case zorva::FileKind::Project: saved = m_doc.OnSaveDocument(path); break;
+    case zorva::FileKind::Page: saved = WritePage(path); break;
     // A picture opened as the document (recent files, drops, start-up):
     // there is nothing to write it as until the user names a file.
-    case SaveKind::Other: return OnFileSaveAs();
+    default: return OnFileSaveAs();
   }
   DocumentChanged();
   return saved;
@@ -215,8 +205,8 @@ bool CFileCommands::OnFileSaveAs() {
 }
 
 bool CFileCommands::SaveUnder(const std::string& chosen) {
-  const SaveKind kind = KindOf(chosen);
-  if (kind == SaveKind::Other) {
+  const zorva::FileKind kind = zorva::FileKindOf(chosen);
+  if (kind != zorva::FileKind::Project && kind != zorva::FileKind::Page) {
     // Only a project file or a page can hold the map; taking the name anyway
     // would leave a document path that Save cannot write to.
     m_doc.ReportMessage(kMsgSaveKind);
@@ -227,7 +217,7 @@ bool CFileCommands::SaveUnder(const std::string& chosen) {
   // The document takes the new name only once its file is there: a failed
   // write must leave the name that the next Save writes to as it was.
   bool saved = false;
-  if (kind == SaveKind::Project) {
+  if (kind == zorva::FileKind::Project) {
     saved = m_doc.OnSaveDocument(*path);
   } else if (WritePage(*path)) {
     m_doc.SetPathName(*path);

@@ -7,6 +7,7 @@
 
 #include "model/DocumentHost.h"
 #include "platform/Charset.h"
+#include "platform/PathSplit.h"
 #include "view/Accelerators.h"
 #include "view/CommandIds.h"
 #include "view/ViewHost.h"
@@ -156,13 +157,6 @@ bool ExpectCount(const std::vector<Word>& w, size_t count, const char* usage, st
   return false;
 }
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return out;
-}
-
 bool ParseKeyName(std::string_view name, unsigned& vk, std::string& reason) {
   if (name.size() == 1) {
     const char c = name[0];
@@ -170,7 +164,7 @@ bool ParseKeyName(std::string_view name, unsigned& vk, std::string& reason) {
     if (c >= 'a' && c <= 'z') return vk = unsigned(c - 'a' + 'A'), true;
     if (c >= 'A' && c <= 'Z') return vk = unsigned(c), true;
   }
-  if (const Named* k = Find(kKeys, Lower(name))) return vk = k->id, true;
+  if (const Named* k = Find(kKeys, ToLowerAscii(name))) return vk = k->id, true;
   reason = "unknown key " + Quoted(name);
   return false;
 }

@@ -32,13 +32,6 @@ const Ending* EndingOf(std::string_view path) {
   return nullptr;
 }
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return out;
-}
-
 }  // namespace
 
 FileKind FileKindOf(std::string_view path) {
@@ -63,7 +56,7 @@ std::vector<std::string> PatternSpellings(std::string_view pattern) {
   };
   for (bool upper : {false, true})
     for (const Ending& other : kEndings)
-      if (other.family == e->family) add("*" + (upper ? std::string(other.upper) : Lower(other.upper)));
+      if (other.family == e->family) add("*" + (upper ? std::string(other.upper) : ToLowerAscii(other.upper)));
   return out;
 }
 

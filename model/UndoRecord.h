@@ -66,7 +66,7 @@ class CAdditionRecord : public CUndoRecord {
     target.Insert(m_pOwned.release(), top);
   }
   Kind GetKind() const override { return Kind::Addition; }
-  bool IsGuide() const override;
+  bool IsGuide() const override { return std::is_same_v<T, CGuide>; }
   const void* Item() const override { return m_pItem; }
 
  private:
@@ -88,7 +88,7 @@ class CDeletionRecord : public CUndoRecord {
     m_pOwned.reset(m_pItem);
   }
   Kind GetKind() const override { return Kind::Deletion; }
-  bool IsGuide() const override;
+  bool IsGuide() const override { return std::is_same_v<T, CGuide>; }
   const void* Item() const override { return m_pItem; }
   size_t ListPos() const { return m_nListPos; }
 
@@ -108,7 +108,7 @@ class CChangeRecord : public CUndoRecord {
   void Undo(IUndoTarget& target) override { target.Exchange(*m_pLive, *m_pCopy); }
   void Redo(IUndoTarget& target) override { target.Exchange(*m_pLive, *m_pCopy); }
   Kind GetKind() const override { return Kind::Change; }
-  bool IsGuide() const override;
+  bool IsGuide() const override { return std::is_same_v<T, CGuide>; }
   const void* Item() const override { return m_pLive; }
   const T& Copy() const { return *m_pCopy; }
 
@@ -116,10 +116,3 @@ class CChangeRecord : public CUndoRecord {
   T* m_pLive;
   std::unique_ptr<T> m_pCopy;
 };
-
-template <typename T>
-bool CAdditionRecord<T>::IsGuide() const { return std::is_same_v<T, CGuide>; }
-template <typename T>
-bool CDeletionRecord<T>::IsGuide() const { return std::is_same_v<T, CGuide>; }
-template <typename T>
-bool CChangeRecord<T>::IsGuide() const { return std::is_same_v<T, CGuide>; }

@@ -88,14 +88,10 @@ class CZorvaDoc {
   void PushGuideAdded(CGuide* guide);
   void PushGuideRemoved(std::unique_ptr<CGuide> guide, size_t listPos);
   void PushGuideMoved(CGuide* guide, std::unique_ptr<CGuide> before);
-  // The step an undo or a redo would apply; null when there is none.
+  // The step an undo would take back (the last applied one); null when none.
   CUndoRecord* RecordToUndo() const { return m_nUndoPos ? m_listUndo[m_nUndoPos - 1].get() : nullptr; }
-  CUndoRecord* RecordToRedo() const {
-    return m_nUndoPos < m_listUndo.size() ? m_listUndo[m_nUndoPos].get() : nullptr;
-  }
   // The newest step, applied or not.
   const CUndoRecord* LastRecord() const { return m_listUndo.empty() ? nullptr : m_listUndo.back().get(); }
-  size_t UndoCount() const { return m_listUndo.size(); }
   void StepBack();
   bool StepForward();
   // Makes the present state the saved one (after a successful save).

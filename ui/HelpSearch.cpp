@@ -1,6 +1,7 @@
 #include "ui/HelpSearch.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -59,13 +60,28 @@ QString ExcerptAt(const QString& text, qsizetype at) {
 
 QString FoldForSearch(const QString& text) { return Fold(text).text; }
 
-QList<HelpHit> SearchHelpPages(const QList<HelpPage>& pages, const QString& query) {
+struct CHelpIndex::Entry {
+  HelpPage page;
+  FoldedText text;
+  QString title;
+};
+
+CHelpIndex::CHelpIndex(const QList<HelpPage>& pages) {
+  // Folded once: a search runs at every keystroke.
+  for (const HelpPage& page : pages)
+    m_entries.append(std::make_shared<const Entry>(Entry{page, Fold(page.text), FoldForSearch(page.title)}));
+}
+
+const HelpPage& CHelpIndex::Page(int index) const { return m_entries[index]->page; }
+
+QList<HelpHit> CHelpIndex::Search(const QString& query) const {
   const QStringList parts = FoldForSearch(query).split(QLatin1Char(' '), Qt::SkipEmptyParts);
   QList<HelpHit> hits;
   if (parts.isEmpty()) return hits;
-  for (int i = 0; i < pages.size(); ++i) {
-    const FoldedText text = Fold(pages[i].text);
-    const QString title = FoldForSearch(pages[i].title);
+  for (int i = 0; i < m_entries.size(); ++i) {
+    const FoldedText& text = m_entries[i]->text;
+    const QString& title = m_entries[i]->title;
+    const QString& original = m_entries[i]->page.text;
     HelpHit hit;
     hit.page = i;
     hit.inTitle = true;
@@ -82,7 +98,7 @@ QList<HelpHit> SearchHelpPages(const QList<HelpPage>& pages, const QString& quer
     }
     if (!all) continue;
     const qsizetype first = text.text.indexOf(parts.first());
-    hit.excerpt = first >= 0 ? ExcerptAt(pages[i].text, text.origin[first]) : ExcerptAt(pages[i].text, 0);
+    hit.excerpt = ExcerptAt(original, first >= 0 ? text.origin[first] : 0);
     hits.append(hit);
   }
   std::stable_sort(hits.begin(), hits.end(), [](const HelpHit& a, const HelpHit& b) {
@@ -90,4 +106,8 @@ QList<HelpHit> SearchHelpPages(const QList<HelpPage>& pages, const QString& quer
     return a.count > b.count;
   });
   return hits;
+}
+
+QList<HelpHit> SearchHelpPages(const QList<HelpPage>& pages, const QString& query) {
+  return CHelpIndex(pages).Search(query);
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <memory>
 
 struct HelpPage {
   QUrl url;
@@ -24,7 +25,20 @@ struct HelpHit {
 // blanks made one.
 QString FoldForSearch(const QString& text);
 
-// The pages holding every blank-separated part of `query`, those whose title
-// holds them first, then by how often the parts occur, then in the manual's
-// order. Nothing for a query of blanks.
+// The pages, folded once, to be searched at every keystroke.
+class CHelpIndex {
+ public:
+  explicit CHelpIndex(const QList<HelpPage>& pages = {});
+  // The pages holding every blank-separated part of `query`, those whose
+  // title holds them first, then by how often the parts occur, then in the
+  // manual's order. Nothing for a query of blanks.
+  QList<HelpHit> Search(const QString& query) const;
+  const HelpPage& Page(int index) const;
+
+ private:
+  struct Entry;
+  QList<std::shared_ptr<const Entry>> m_entries;
+};
+
+// The same over pages searched once.
 QList<HelpHit> SearchHelpPages(const QList<HelpPage>& pages, const QString& query);

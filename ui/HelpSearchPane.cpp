@@ -51,9 +51,9 @@ void CHelpSearchPane::Search() {
   } else {
     if (!m_loaded) {
       m_loaded = true;
-      m_pages = m_loadPages();
+      m_index = CHelpIndex(m_loadPages());
     }
-    m_hits = SearchHelpPages(m_pages, query);
+    m_hits = m_index.Search(query);
   }
   ShowHits();
   m_note->setText(UiText(kNoMatchText).arg(query.trimmed()));

@@ -23,7 +23,7 @@ class CHelpSearchPane : public QWidget {
   QLabel* Note() const { return m_note; }
   // The pages found by the last search, in the order shown, and choosing one.
   const QList<HelpHit>& Hits() const { return m_hits; }
-  const HelpPage& PageOf(const HelpHit& hit) const { return m_pages[hit.page]; }
+  const HelpPage& PageOf(const HelpHit& hit) const { return m_index.Page(hit.page); }
   void Choose(int hit);
 
  signals:
@@ -35,7 +35,7 @@ class CHelpSearchPane : public QWidget {
   void ShowHits();
 
   std::function<QList<HelpPage>()> m_loadPages;
-  QList<HelpPage> m_pages;
+  CHelpIndex m_index;
   QList<HelpHit> m_hits;
   bool m_loaded = false;
   QLineEdit* m_input = nullptr;

@@ -2,14 +2,6 @@
 #include "model/Area.h"
 #include "view/ShapeTool.h"
 
-namespace {
-
-class CEllipseTool : public CShapeTool {
- public:
-  explicit CEllipseTool(CZorvaView& view) : CShapeTool(view, {AREA_ELLIPSE, true, false}) {}
-  ViewCursor Cursor(bool alt, int) const override { return alt ? ViewCursor::CrossCentre : ViewCursor::Cross; }
-};
-
-}  // namespace
-
-std::unique_ptr<CTool> MakeEllipseTool(CZorvaView& view) { return std::make_unique<CEllipseTool>(view); }
+std::unique_ptr<CTool> MakeEllipseTool(CZorvaView& view) {
+  return std::make_unique<CShapeTool>(view, CShapeTool::Shape{AREA_ELLIPSE, true, false});
+}

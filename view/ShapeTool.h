@@ -23,6 +23,10 @@ class CShapeTool : public CTool {
   void Cancel(CPoint p) override;
   // Only the drag itself (state 1) is taken back by a right press.
   bool RightPressCancels(bool holding, int toolState) const override { return holding && toolState == 1; }
+  // Alt grows a box from its centre, which its cursor shows; a line has none.
+  ViewCursor Cursor(bool alt, int) const override {
+    return alt && !m_shape.line ? ViewCursor::CrossCentre : ViewCursor::Cross;
+  }
 
  private:
   // The new shape of this tool's drag, or null (having dropped whatever

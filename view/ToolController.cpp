@@ -130,7 +130,7 @@ void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
   EndRulerPresses(m_view.m_frame.GetRuler(false), m_view.m_frame.GetRuler(true));
 }
 
-void CToolController::OnRButtonDown(unsigned flags, const CPoint& client) {
+void CToolController::OnRButtonDown(unsigned, const CPoint& client) {
   if (!m_view.m_doc.m_pSelArea) return;
   if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
     const bool holding = m_view.m_host.HasCapture();
@@ -141,7 +141,6 @@ void CToolController::OnRButtonDown(unsigned flags, const CPoint& client) {
       tool->RightPressIdle();
     }
   }
-  (void)flags;
   m_view.UpdatePanel(-1, true);
 }
 
