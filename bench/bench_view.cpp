@@ -72,13 +72,13 @@ struct Editor {
       }
       a->SetBoundPoint(x, y);
       a->RecalcBound();
-      doc.m_listArea.push_back(a);
+      doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
     }
     for (int i = 0; i < 100; ++i) {
       auto* g = new CGuide;
       g->m_bHorizontal = i % 2 == 0;
       g->m_nPos = 13 + i * 37;
-      doc.m_listGuide.push_back(g);
+      doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
     }
     host.client = {1280, 800};
     view = std::make_unique<CZorvaView>(doc, host, frame, &panel);
@@ -96,7 +96,7 @@ struct Editor {
     for (int k = 0; k < 20; ++k) a->AddPoint(x + k * 3, y + (k % 2) * 9);
     a->SetBoundPoint(x, y);
     a->RecalcBound();
-    doc.m_listArea.push_front(a);
+    doc.m_listArea.InsertAt(std::unique_ptr<CArea>(a), 0);
     return a;
   }
 

@@ -63,7 +63,7 @@ std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc) {
 
 void CZorvaView::SelectFromList(int row, CArea* area) {
   // The row's area may be gone when the list lags behind the document.
-  if (area && !IsListed(m_doc.m_listArea, area)) return;
+  if (area && !m_doc.m_listArea.Contains(area)) return;
   CancelGesture();
   ShowSelectionCleared(*this);
   ShowSelected(*this, area);

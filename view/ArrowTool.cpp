@@ -162,7 +162,7 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
   if (view.m_nToolState & DRAG_COPY) {
     // The copy becomes the topmost area; the dragged one stays as it was.
     view.m_clipboard.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
-    doc.m_listArea.push_back(g.work.release());
+    doc.m_listArea.push_back(std::move(g.work));
     doc.PushAreaAdded(work, sel);
     doc.m_pSelArea = work;  // the selected points already refer to it
     doc.m_pGrabPoint = nullptr;
@@ -173,9 +173,9 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
   }
 
   const CRect oldRect = view.AreaRectToWindow(sel->m_rcBound);
-  auto* backup = new CArea;
+  auto backup = std::make_unique<CArea>();
   backup->CopyFrom(*sel);
-  doc.PushAreaChanged(sel, std::unique_ptr<CArea>(backup));
+  doc.PushAreaChanged(sel, std::move(backup));
   sel->CopyFrom(*work);
   RebindSelection(doc, *work, *sel);
   DropWorkArea(doc, g);

@@ -30,6 +30,3 @@ void ShowSelected(CZorvaView& view, CArea* area) {
   doc.m_pSelArea = area;
 }
 
-bool IsListed(const std::list<CArea*>& list, const CArea* area) {
-  return area && std::find(list.begin(), list.end(), area) != list.end();
-}

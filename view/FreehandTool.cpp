@@ -25,14 +25,12 @@ void XorSegmentBefore(CZorvaView& view, CPointList::const_iterator it) {
 void Press(CZorvaView& view, const CPoint& p) {
   CZorvaDoc& doc = view.m_doc;
   create::DropUnfinished(view);
-  view.m_pWorkArea = create::ReleaseSelection(view);
-  auto* trace = new CArea;
+  create::ReleaseSelection(view);
+  CArea* trace = create::BeginNew(view, std::make_unique<CArea>());
   trace->m_nType = AREA_POLYGON;
   trace->m_bClosed = false;
   trace->AddPoint(p.x, p.y);
   trace->SetBoundPoint(p.x, p.y);
-  doc.m_pSelArea = trace;
-  view.m_pNewArea = trace;
   view.m_nToolState = kTracing;
 }
 
@@ -55,14 +53,14 @@ void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
   trace.AddPoint(p.x, p.y);
   view.DrawSelection(trace, true);
   trace.RecalcBound();
-  create::CommitNew(view, &trace);
+  create::CommitNew(view);
 }
 
 void Cancel(CZorvaView& view, CArea* trace) {
   const CPointList& list = trace->m_listPoint;
   if (!list.empty())
     for (auto it = std::next(list.begin()); it != list.end(); ++it) XorSegmentBefore(view, it);
-  create::DiscardNew(view, trace);
+  create::DiscardNew(view);
 }
 
 }  // namespace
@@ -90,7 +88,7 @@ class CFreehandTool : public CTool {
   // other gesture this tool must not adopt.
   CArea* Stroke() {
     CArea* trace = m_view.m_doc.m_pSelArea;
-    if (m_view.m_nToolState != kTracing || !trace || trace != m_view.m_pNewArea || trace->m_listPoint.empty()) {
+    if (m_view.m_nToolState != kTracing || !trace || trace != m_view.m_pNewArea.get() || trace->m_listPoint.empty()) {
       create::DropUnfinished(m_view);
       return nullptr;
     }

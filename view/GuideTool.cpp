@@ -22,8 +22,8 @@ bool IsOnVisiblePicture(const CZorvaView& view, const CPoint& w) {
          w.y <= std::min(client.bottom, total.cy);
 }
 
-CGuide* NewGuide(bool horizontal, int32_t pos) {
-  auto* g = new CGuide;
+std::unique_ptr<CGuide> NewGuide(bool horizontal, int32_t pos) {
+  auto g = std::make_unique<CGuide>();
   g->m_bHorizontal = horizontal;
   g->m_nPos = pos;
   return g;
@@ -43,8 +43,7 @@ void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPha
       // A guide already on its way (the capture was lost meanwhile) goes on;
       // a second one would leave the first behind as a stray image.
       if (!g) {
-        g = NewGuide(fromHorizontal, pos);
-        m_doc.m_listGuide.push_back(g);
+        g = m_doc.m_listGuide.push_back(NewGuide(fromHorizontal, pos));
         m_doc.m_pSelGuide = g;
         DrawGuide(*g, R2_XORPEN);
         return;
@@ -61,10 +60,9 @@ void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPha
   if (CGuide* g = m_doc.m_pSelGuide) {
     if (!IsOnVisiblePicture(*this, ToWindow(CPoint(x, y)))) {
       // Dropped back on the ruler or beside the picture: it never existed.
-      m_doc.m_listGuide.remove(g);
       const CPoint s = GetScroll();
       const CRect band = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
-      delete g;
+      m_doc.m_listGuide.remove(g);
       RepaintRect(band);
     } else {
       // It stays where the last move put it.
@@ -90,7 +88,6 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
       CGuide* g = *it;
       if (!g->HitTest(x, y)) continue;
       doc.m_pSelGuide = g;
-      delete m_pWorkGuide;
       m_pWorkGuide = NewGuide(g->m_bHorizontal, g->m_nPos);
       DrawGuide(*m_pWorkGuide, R2_XORPEN);
       m_nToolState = DRAG_GUIDE;
@@ -102,7 +99,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   }
 
   CGuide* g = doc.m_pSelGuide;
-  CGuide* work = m_pWorkGuide;
+  CGuide* work = m_pWorkGuide.get();
   if (!g || !work) return;
   const int32_t pos = Across(*g, x, y);
   if (phase == ToolPhase::Move || phase == ToolPhase::Release) {
@@ -132,29 +129,22 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
       if (!copy) {
         const CPoint s = GetScroll();
         const CRect oldBand = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
-        doc.PushGuideMoved(g, std::unique_ptr<CGuide>(NewGuide(g->m_bHorizontal, g->m_nPos)));
+        doc.PushGuideMoved(g, NewGuide(g->m_bHorizontal, g->m_nPos));
         g->m_bHorizontal = work->m_bHorizontal;
         g->m_nPos = work->m_nPos;
-        delete work;
         // The guide has left its old band before that band is repainted.
         RepaintRect(oldBand);
       } else {
-        doc.m_listGuide.push_back(work);
-        doc.m_pSelGuide = work;
-        doc.PushGuideAdded(work);
+        doc.m_pSelGuide = doc.m_listGuide.push_back(std::move(m_pWorkGuide));
+        doc.PushGuideAdded(doc.m_pSelGuide);
       }
       RepaintGuide(*doc.m_pSelGuide);
-    } else {
-      delete work;
     }
-  } else {
-    delete work;
-    if (!copy) {
-      const auto it = std::find(doc.m_listGuide.begin(), doc.m_listGuide.end(), g);
-      const size_t pos = size_t(std::distance(doc.m_listGuide.begin(), it));
-      if (it != doc.m_listGuide.end()) doc.m_listGuide.erase(it);
-      doc.PushGuideRemoved(std::unique_ptr<CGuide>(g), pos);  // the record keeps it for undo
+  } else if (!copy) {
+    const size_t pos = doc.m_listGuide.IndexOf(g);
+    if (std::unique_ptr<CGuide> owned = doc.m_listGuide.Take(g)) {
       RepaintGuide(*g);
+      doc.PushGuideRemoved(std::move(owned), pos);  // the record keeps it for undo
     }
   }
   m_nToolState = 0;

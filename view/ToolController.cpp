@@ -154,7 +154,6 @@ void CToolController::CancelGesture() {
         // A guide on its way out of a ruler: it was never recorded.
         m_view.DrawGuide(*guide, R2_XORPEN);
         m_view.m_doc.m_listGuide.remove(guide);
-        delete guide;
         m_view.m_doc.m_pSelGuide = nullptr;
         pressed->m_bPressed = false;
         break;
@@ -164,8 +163,7 @@ void CToolController::CancelGesture() {
       if (!m_view.m_doc.m_pSelGuide) break;
       if (m_view.m_pWorkGuide) {
         m_view.DrawGuide(*m_view.m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
-        delete m_view.m_pWorkGuide;
-        m_view.m_pWorkGuide = nullptr;
+        m_view.m_pWorkGuide.reset();
       }
       m_view.m_doc.m_pSelGuide = nullptr;
       m_view.m_nToolState = 0;

@@ -15,7 +15,7 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
   m_rcPending = GetClientRect();
 }
 
-CZorvaView::~CZorvaView() { delete m_pWorkGuide; }
+CZorvaView::~CZorvaView() = default;
 
 CTool* CZorvaView::Tool(int id) const { return m_tools->Tool(id); }
 void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) { m_tools->OnLButtonDown(flags, client); }

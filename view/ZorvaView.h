@@ -28,6 +28,7 @@
 #include <unordered_map>
 
 #include "model/Area.h"
+#include "model/OwnedList.h"
 #include "model/Zoom.h"
 #include "platform/DC.h"
 #include "platform/Types.h"
@@ -192,8 +193,8 @@ class CZorvaView {
   static void Constrain45(int32_t ax, int32_t ay, CPoint& point);
   static void MakeSquare(int32_t ax, int32_t ay, CPoint& point);
   static bool IsNearPoint(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-  static bool SnapPointToGuides(const std::list<CGuide*>& guides, CPoint& point);
-  static bool SnapRectToGuides(const std::list<CGuide*>& guides, CRect& rect);
+  static bool SnapPointToGuides(const COwnedList<CGuide>& guides, CPoint& point);
+  static bool SnapRectToGuides(const COwnedList<CGuide>& guides, CRect& rect);
 
   // --- state ---
   Zoom m_zoom = kZoom100;
@@ -211,15 +212,18 @@ class CZorvaView {
   CPoint m_ptHandLast;
   // The moving copy of a guide dragged with the arrow, owned by the view
   // until the release.
-  CGuide* m_pWorkGuide = nullptr;
+  std::unique_ptr<CGuide> m_pWorkGuide;
   // -- creation tools --
-  // The shape a creation gesture is making while it is selected but not yet
-  // in the document (null otherwise), so that no other gesture adopts it.
-  CArea* m_pNewArea = nullptr;
-  // From a creation tool's press to its release: the area selected before
-  // (whose selection the new shape's undo step gives back), or the polygon
-  // tool's copy of the polygon before its new vertex.
-  CArea* m_pWorkArea = nullptr;
+  // The shape a creation gesture is making, the view's while it is selected
+  // but not yet in the document (null otherwise), so that no other gesture
+  // adopts it.
+  std::unique_ptr<CArea> m_pNewArea;
+  // The area the new shape's press deselected: the undo of its addition
+  // selects it again. The document owns it.
+  CArea* m_pPrevSel = nullptr;
+  // The polygon tool's copy of the polygon before the vertex being placed,
+  // for the step's change record.
+  std::unique_ptr<CArea> m_pStepBackup;
   // -- undo, clipboard, keys --
   // -- panel, area list --
 

@@ -98,7 +98,7 @@ class FileCommandsTest : public ::testing::Test {
   }
   void Edit() {
     auto* guide = new CGuide;
-    doc.m_listGuide.push_back(guide);
+    doc.m_listGuide.push_back(std::unique_ptr<CGuide>(guide));
     doc.PushGuideAdded(guide);
   }
   bool SaveEnabled() {
@@ -386,7 +386,7 @@ TEST_F(FileCommandsTest, TextTypedIntoThePanelCountsWhenClosing) {
   area->AddPoint(10, 10);
   area->AddPoint(60, 40);
   area->RecalcBound();
-  doc.m_listArea.push_back(area);
+  doc.m_listArea.push_back(std::unique_ptr<CArea>(area));
   doc.m_pSelArea = area;
   doc.SetModifiedFlag(false);
   frame->View()->View().UpdatePanel(-1, true);

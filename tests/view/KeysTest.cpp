@@ -87,7 +87,7 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     f.view->Invalidate();
     f.Pixels();
     f.doc.m_pSelGuide = g;
-    f.view->m_pWorkGuide = new CGuide(*g);
+    f.view->m_pWorkGuide = std::make_unique<CGuide>(*g);
     f.view->m_pWorkGuide->m_nPos = 140;
     f.view->DrawGuide(*f.view->m_pWorkGuide, R2_XORPEN);
     f.view->m_nToolState = DRAG_GUIDE;

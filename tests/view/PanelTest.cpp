@@ -185,7 +185,7 @@ TEST(Panel, TypeChanges) {
         EXPECT_EQ(f.panel.GetCurSel(IDC_TYPE), AREA_POLYGON);
       }
     }
-    EXPECT_EQ(f.view->m_pWorkArea, nullptr);
+    EXPECT_TRUE(f.view->m_pStepBackup == nullptr && f.view->m_pNewArea == nullptr);
   }
 }
 

@@ -41,7 +41,7 @@ class ViewFixture {
     auto* g = new CGuide;
     g->m_bHorizontal = horizontal;
     g->m_nPos = pos;
-    doc.m_listGuide.push_back(g);
+    doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
     return g;
   }
 
