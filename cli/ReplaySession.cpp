@@ -257,7 +257,7 @@ void CReplaySession::Settle() {
   // A scroll bar whose range shrank (a smaller picture, a lower zoom, a
   // larger window) moves its position back inside the range.
   m_viewHost.ScrollToPosition(m_viewHost.scroll);
-  m_view.OnPaint();
+  m_view.m_canvas.OnPaint();
 }
 
 void CReplaySession::HandToView() {

@@ -75,9 +75,9 @@ void CZorvaView::OnApplyPanel(PanelChange change) {
     area->UpdateHtmlShape(true);
     const CArea& before = *backup;
     m_doc.PushAreaChanged(area, std::move(backup));
-    RepaintArea(before);
+    m_canvas.RepaintArea(before);
     area->RecalcBound();
-    RepaintArea(*area);
+    m_canvas.RepaintArea(*area);
     // After a change of the point list's selection the list is left as the
     // user has it.
     UpdatePanel(0, change != PanelChange::PointSelection);

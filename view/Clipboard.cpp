@@ -76,13 +76,13 @@ void CZorvaView::OnEditCut() {
 void CZorvaView::OnEditClear() {
   CArea* area = m_doc.m_pSelArea;
   if (!area) return;
-  const CRect rc = AreaRectToWindow(area->m_rcBound);
+  const CRect rc = m_coords.AreaRectToWindow(area->m_rcBound);
   if (DeletesVerticesOnly(m_doc, *area))
     DeleteSelectedVertices(m_doc, *area);
   else
     DeleteArea(m_doc, *area);
   UpdatePanel(-1, true);
-  RepaintRect(rc);
+  m_canvas.RepaintRect(rc);
 }
 
 void CZorvaView::OnEditPaste() {

@@ -11,7 +11,7 @@ namespace create {
 
 CPoint Snapped(const CZorvaView& view, int32_t x, int32_t y) {
   CPoint p(x, y);
-  if (view.m_bShowGuides) CZorvaView::SnapPointToGuides(view.m_doc.m_listGuide, p);
+  if (view.m_canvas.m_bShowGuides) CZorvaView::SnapPointToGuides(view.m_doc.m_listGuide, p);
   return p;
 }
 
@@ -35,7 +35,7 @@ void DropUnfinished(CZorvaView& view) {
   view.m_pPrevSel = nullptr;
   view.m_pNewArea.reset();
   view.m_nToolState = 0;
-  view.Invalidate();
+  view.m_canvas.Invalidate();
 }
 
 void CommitNew(CZorvaView& view) {

@@ -19,11 +19,10 @@ constexpr int64_t kThinning = 10;
 // outline itself is drawn, so both light the same pixels and the selected
 // outline drawn at the release covers the trace exactly.
 void XorSegmentBefore(CZorvaView& view, CPointList::const_iterator it) {
-  view.DrawXorSegment(*it, *std::prev(it));
+  view.m_canvas.DrawXorSegment(*it, *std::prev(it));
 }
 
 void Press(CZorvaView& view, const CPoint& p) {
-  CZorvaDoc& doc = view.m_doc;
   create::DropUnfinished(view);
   create::ReleaseSelection(view);
   CArea* trace = create::BeginNew(view, std::make_unique<CArea>());
@@ -51,7 +50,7 @@ void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
     trace.RemoveEndPoint();
   }
   trace.AddPoint(p.x, p.y);
-  view.DrawSelection(trace, true);
+  view.m_canvas.DrawSelection(trace, true);
   trace.RecalcBound();
   create::CommitNew(view);
 }

@@ -35,12 +35,12 @@ void CycleSelection(CZorvaView& view, bool backwards) {
 }
 
 void CycleImageMode(CZorvaView& view) {
-  switch (view.m_imageMode) {
-    case ImageMode::Show: view.m_imageMode = ImageMode::Light; break;
-    case ImageMode::Light: view.m_imageMode = ImageMode::Hidden; break;
-    case ImageMode::Hidden: view.m_imageMode = ImageMode::Show; break;
+  switch (view.m_canvas.m_imageMode) {
+    case ImageMode::Show: view.m_canvas.m_imageMode = ImageMode::Light; break;
+    case ImageMode::Light: view.m_canvas.m_imageMode = ImageMode::Hidden; break;
+    case ImageMode::Hidden: view.m_canvas.m_imageMode = ImageMode::Show; break;
   }
-  view.Invalidate(true);
+  view.m_canvas.Invalidate(true);
 }
 
 // Alt turns an arrow drag that can copy (a move, a vertex drag of a polygon,

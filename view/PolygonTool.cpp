@@ -77,7 +77,7 @@ void Press(CZorvaView& view, unsigned flags, CPoint p) {
   if (view.m_nToolState & kDrawing) {
     // Shown as not selected under the gesture's image, so the polygon keeps
     // the selection colour while the vertex is placed.
-    view.DrawSelection(*poly, false);
+    view.m_canvas.DrawSelection(*poly, false);
     view.m_pStepBackup = std::make_unique<CArea>();
     view.m_pStepBackup->CopyFrom(*poly);
   }
@@ -88,30 +88,30 @@ void Press(CZorvaView& view, unsigned flags, CPoint p) {
   ConstrainToPrevious(view, flags, *poly, added, p);
   *added = p;
   doc.m_listSelPoint.push_back(added);
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
 }
 
 void Move(CZorvaView& view, unsigned flags, CPoint p) {
   CArea* poly = view.m_doc.m_pSelArea;
   CPoint* moving = MovingPoint(view, *poly);
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
   ConstrainToPrevious(view, flags, *poly, moving, p);
   if (ClosesOnStart(view, *poly, p)) {
     const CPoint* start = poly->GetStartPoint();
     if (p != *start) {
       p = *start;
-      view.m_host.MovePointer(view.ToWindow(p));
+      view.m_host.MovePointer(view.m_coords.ToWindow(p));
     }
   }
   *moving = p;
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
 }
 
 void Release(CZorvaView& view, unsigned flags, CPoint p) {
   CZorvaDoc& doc = view.m_doc;
   CArea* poly = doc.m_pSelArea;
   CPoint* moving = MovingPoint(view, *poly);
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
   ConstrainToPrevious(view, flags, *poly, moving, p);
   std::unique_ptr<CArea> backup = std::move(view.m_pStepBackup);
 
@@ -145,13 +145,13 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
   // A repaint rather than the selection pair: the placed vertex stays selected
   // and is marked as such, and the bounds only grow, so they cover everything
   // the press drew.
-  view.RepaintArea(*poly);
+  view.m_canvas.RepaintArea(*poly);
 }
 
 void Cancel(CZorvaView& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* poly = doc.m_pSelArea;
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
   std::unique_ptr<CArea> backup = std::move(view.m_pStepBackup);  // of a step that did not happen
   if (view.m_nToolState == 0) {
     // The first vertex: the polygon never reached the document.
@@ -167,7 +167,7 @@ void Cancel(CZorvaView& view) {
     poly->RemoveEndPoint();
   }
   doc.m_listSelPoint.clear();
-  view.RepaintArea(*poly);
+  view.m_canvas.RepaintArea(*poly);
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ void CShapeTool::Reshape(CArea& area, unsigned flags, CPoint p) {
 }
 
 void CShapeTool::Press(unsigned, CPoint pointer) {
-  CZorvaDoc& doc = m_view.m_doc;
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   create::DropUnfinished(m_view);
   create::ReleaseSelection(m_view);
@@ -32,7 +31,7 @@ void CShapeTool::Press(unsigned, CPoint pointer) {
   Anchor() = p;
   m_view.m_nToolState = 1;
   // Drawn from the start, so the first move's erase has something to take off.
-  m_view.DrawXor(*area);
+  m_view.m_canvas.DrawXor(*area);
 }
 
 CArea* CShapeTool::OwnDrag() {
@@ -43,7 +42,7 @@ CArea* CShapeTool::OwnDrag() {
     create::DropUnfinished(m_view);
     return nullptr;
   }
-  m_view.DrawXor(*area);
+  m_view.m_canvas.DrawXor(*area);
   return area;
 }
 
@@ -51,7 +50,7 @@ void CShapeTool::Move(unsigned flags, CPoint pointer) {
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   if (CArea* area = OwnDrag()) {
     Reshape(*area, flags, p);
-    m_view.DrawXor(*area);
+    m_view.m_canvas.DrawXor(*area);
   }
 }
 
@@ -59,7 +58,7 @@ void CShapeTool::Release(unsigned flags, CPoint pointer) {
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   if (CArea* area = OwnDrag()) {
     Reshape(*area, flags, p);
-    m_view.DrawSelection(*area, true);
+    m_view.m_canvas.DrawSelection(*area, true);
     area->RecalcBound();
     area->m_bClosed = m_shape.closed;
     create::CommitNew(m_view);

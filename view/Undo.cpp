@@ -13,26 +13,25 @@
 namespace {
 
 void ExchangeGuide(CZorvaView& view, CGuide& live, CGuide& copy) {
-  const CPoint s = view.GetScroll();
   // The old band is noted and repainted only after the exchange: repainting
   // it first would paint the guide back where it is leaving.
-  const CRect oldBand = CZorvaView::GuideBandToWindow(live, view.GetClientRect(), s.x, s.y, view.m_zoom);
+  const CRect oldBand = view.m_coords.GuideBand(live);
   std::swap(live.m_bHorizontal, copy.m_bHorizontal);
   std::swap(live.m_nPos, copy.m_nPos);
-  view.RepaintRect(oldBand);
-  view.RepaintGuide(live);
+  view.m_canvas.RepaintRect(oldBand);
+  view.m_canvas.RepaintGuide(live);
 }
 
 // Back into the list at `pos`: an added guide at the end, a deleted one
 // where it stood.
 void InsertGuide(CZorvaView& view, std::unique_ptr<CGuide> owned, size_t pos) {
   CGuide* guide = view.m_doc.m_listGuide.InsertAt(std::move(owned), pos);
-  view.RepaintGuide(*guide);
+  view.m_canvas.RepaintGuide(*guide);
 }
 
 std::unique_ptr<CGuide> RemoveGuide(CZorvaView& view, CGuide* guide) {
   std::unique_ptr<CGuide> owned = view.m_doc.m_listGuide.Take(guide);
-  view.RepaintGuide(*guide);
+  view.m_canvas.RepaintGuide(*guide);
   view.m_doc.m_pSelGuide = nullptr;
   return owned;
 }
@@ -40,7 +39,7 @@ std::unique_ptr<CGuide> RemoveGuide(CZorvaView& view, CGuide* guide) {
 void ExchangeArea(CZorvaView& view, CArea& live, CArea& copy) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
-  const CRect oldRect = view.AreaRectToWindow(live.m_rcBound);
+  const CRect oldRect = view.m_coords.AreaRectToWindow(live.m_rcBound);
   // The exchange frees every point of both areas.
   doc.ForgetPointsOf(live);
   doc.ForgetPointsOf(copy);
@@ -51,8 +50,8 @@ void ExchangeArea(CZorvaView& view, CArea& live, CArea& copy) {
     copy.CopyFrom(temp);
   }
   doc.m_pSelArea = &live;
-  view.RepaintRect(oldRect);
-  view.RepaintArea(live);
+  view.m_canvas.RepaintRect(oldRect);
+  view.m_canvas.RepaintArea(live);
 }
 
 // Back into the list at `pos`: an added area goes on top of all others, a
@@ -62,7 +61,7 @@ void InsertArea(CZorvaView& view, std::unique_ptr<CArea> owned, size_t pos) {
   ShowSelectionCleared(view);
   CArea* area = doc.m_listArea.InsertAt(std::move(owned), pos);
   doc.m_pSelArea = area;
-  view.RepaintArea(*area);
+  view.m_canvas.RepaintArea(*area);
 }
 
 std::unique_ptr<CArea> RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
@@ -73,9 +72,9 @@ std::unique_ptr<CArea> RemoveArea(CZorvaView& view, CArea* area, CArea* select) 
   std::unique_ptr<CArea> owned = doc.m_listArea.Take(area);
   if (doc.m_listArea.Contains(select)) {
     doc.m_pSelArea = select;
-    view.RepaintArea(*select);
+    view.m_canvas.RepaintArea(*select);
   }
-  view.RepaintArea(*area);
+  view.m_canvas.RepaintArea(*area);
   return owned;
 }
 

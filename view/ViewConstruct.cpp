@@ -9,11 +9,9 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
       m_host(host),
       m_frame(frame),
       m_pPropertyPanel(panel),
-      m_tools(std::make_unique<CToolController>(*this)) {
-  const CSize client = m_host.GetClientSize();
-  m_dcBack.Resize(client.cx, client.cy, m_colorBack);
-  m_rcPending = GetClientRect();
-}
+      m_coords(host),
+      m_canvas(doc, host, m_coords),
+      m_tools(std::make_unique<CToolController>(*this)) {}
 
 CZorvaView::~CZorvaView() = default;
 

@@ -6,9 +6,11 @@
 // interfaces of ViewHost.h.
 //
 // The members are spread over files by job:
-//   ViewCoords.cpp   conversions between picture and window pixels
+//   ViewCoords.h     CViewCoords: the zoom and the conversions between
+//                    picture and window pixels
+//   ViewCanvas.h     CViewCanvas: back buffer, invalidation, incremental and
+//                    exclusive-or drawing
 //   ViewScroll.cpp   scroll sizes, zoom, centring, scrolling
-//   ViewPaint.cpp    back buffer, invalidation, incremental and XOR drawing
 //   ToolController.cpp  the tools and the routing of a gesture to its owner
 //   ViewCommands.cpp command dispatch and command states
 //   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the edit commands
@@ -34,7 +36,9 @@
 #include "platform/Types.h"
 #include "view/CommandIds.h"
 #include "view/PaintPass.h"
+#include "view/ViewCanvas.h"
 #include "view/ViewClipboard.h"
+#include "view/ViewCoords.h"
 #include "view/ViewHost.h"
 
 class CGuide;
@@ -54,8 +58,6 @@ constexpr int DRAG_COPY = 0x1000;
 
 // Room the rulers take at the view's left and top edges.
 constexpr int32_t kRulerSize = 16;
-// Margin of every repainted area rectangle, so that vertex marks are included.
-constexpr int32_t kRepaintMargin = 5;
 
 // Enabled and checked state of a command, as its update handler sets it.
 struct CCmdState {
@@ -73,22 +75,7 @@ class CZorvaView {
 
   CZorvaDoc& GetDocument() { return m_doc; }
 
-  // --- coordinates (pure arithmetic, division truncating towards zero) ---
-  static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
-  static CPoint PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
-  static CRect PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, Zoom zoom,
-                                   int32_t margin);
-  static CRect GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx, int32_t sy,
-                                 Zoom zoom);
-  // The same at the view's present scroll position and zoom.
-  CPoint ToPicture(const CPoint& client) const;
-  CPoint ToWindow(const CPoint& picture) const;
-  CRect AreaRectToWindow(const CRect& bound) const;
-  CPoint GetScroll() const;
-  CRect GetClientRect() const;
-  // Total size of the zoomed picture in window pixels.
-  CSize GetTotalSize() const { return m_sizeTotal; }
-
+  // --- zoom and scrolling (the conversions: m_coords) ---
   void UpdateScrollSizes();
   void ZoomAndCentre(const CPoint& picture);
   // The document changed as a whole (opened, cleared, picture decoded).
@@ -103,32 +90,6 @@ class CZorvaView {
   void SetZoomKeepCentre(Zoom zoom);
   // The zoom tool's step at the picture point `picture`.
   void ZoomToolStep(const CPoint& picture, bool alt);
-
-  // --- painting ---
-  // The back buffer, the size of the client area; the host shows it.
-  const CDC& BackBuffer() const { return m_dcBack; }
-  // The colour outside the picture (the desktop's menu colour).
-  void SetBackgroundColor(COLORREF color);
-  // Renders what was invalidated; the host calls it before it shows the buffer.
-  void OnPaint();
-  void Invalidate(bool erase = true);
-  void InvalidateRect(const CRect& rc, bool erase = true);
-  // Renders the invalidated region at once and shows it.
-  void UpdateWindow();
-  // Invalidate, erase and repaint at once.
-  void RepaintRect(const CRect& rc);
-  void RepaintArea(const CArea& area);
-  void RepaintGuide(const CGuide& guide);
-  // Shows an area as selected (selection colour) or not (black), with its
-  // exclusive-or vertex marks, so drawing a selection change as a pair leaves
-  // no stale marks.
-  void DrawSelection(const CArea& area, bool selected);
-  // The exclusive-or image of a working copy; drawing it twice removes it.
-  void DrawXor(const CArea& area);
-  // One exclusive-or segment between two picture points (freehand tracing).
-  void DrawXorSegment(const CPoint& a, const CPoint& b);
-  // A guide line with the exclusive-or or the copy pen.
-  void DrawGuide(const CGuide& guide, int rop);
 
   // --- mouse (client coordinates) ---
   // Routed by the tool controller (ToolController.h).
@@ -197,10 +158,7 @@ class CZorvaView {
   static bool SnapRectToGuides(const COwnedList<CGuide>& guides, CRect& rect);
 
   // --- state ---
-  Zoom m_zoom = kZoom100;
   bool m_bShowRulers = true;
-  bool m_bShowGuides = true;
-  ImageMode m_imageMode = ImageMode::Show;
   int m_nToolState = 0;
   bool m_bDragStarted = false;
   CViewClipboard m_clipboard;
@@ -231,6 +189,9 @@ class CZorvaView {
   IViewHost& m_host;
   IViewFrame& m_frame;
   IPropertyPanel* m_pPropertyPanel;
+  // Coordinates and zoom, then the back buffer and its drawing.
+  CViewCoords m_coords;
+  CViewCanvas m_canvas;
 
  private:
   // Ends the temporary tool (Ctrl arrow, Space hand) whose key is up now.
@@ -238,19 +199,10 @@ class CZorvaView {
   // The temporary tools in one place: the tool that Ctrl and Space held as
   // given make current, with its cursor.
   void FollowTemporaryToolKeys(bool ctrl, bool space);
-  void RenderRect(const CRect& rc);
-  // Shows the part of the back buffer covered by drawing `area` at the
-  // present scroll position and zoom.
-  void ShowAreaDrawing(const CArea& area);
   CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
   void GiveRulersOffsets();
   // Calls the handler of `tool` for a press, move, release or cancel.
   friend class CToolController;  // ends a released temporary tool at a press
   std::unique_ptr<CToolController> m_tools;
 
-  CDC m_dcBack{0, 0};
-  COLORREF m_colorBack = RGB(212, 208, 200);
-  CRect m_rcPending;  // invalidated, not yet rendered (empty: nothing)
-  CSize m_sizeTotal;
-  CPoint m_ptScrollShown;  // the scroll position the back buffer shows
 };

@@ -48,7 +48,7 @@ class PropertyBarTest : public FrameFixture {
   // point unless `at` says where.
   void ClickArea(const CArea* area, std::optional<CPoint> at = std::nullopt) {
     const CPoint& first = area->m_listPoint.front();
-    const CPoint p = View().ToWindow(at.value_or(CPoint(first.x + 2, first.y + 1)));
+    const CPoint p = View().m_coords.ToWindow(at.value_or(CPoint(first.x + 2, first.y + 1)));
     View().OnLButtonDown(MK_LBUTTON, p);
     View().OnLButtonUp(0, p);
     ASSERT_EQ(doc->m_pSelArea, area);
@@ -244,9 +244,9 @@ TEST_F(PropertyBarTest, EditingKeysActOnTheFieldNeverOnTheAreas) {
   EXPECT_EQ(doc->m_listUndo.size(), 1u);
   EXPECT_EQ(a->m_strHref, "u");
   // Ctrl+T is the view's picture display, wherever the focus is.
-  const ImageMode mode = View().m_imageMode;
+  const ImageMode mode = View().m_canvas.m_imageMode;
   QTest::keyClick(alt, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_NE(View().m_imageMode, mode);
+  EXPECT_NE(View().m_canvas.m_imageMode, mode);
 }
 
 TEST_F(PropertyBarTest, APointListSelectionGoesToTheViewAsSuchAndStays) {

@@ -48,7 +48,7 @@ TEST(AreaList, ClickedRowsSelectWithoutStaleMarks) {
   CArea* b = f.AddRect(80, 60, 200, 150);
   f.doc.m_pSelArea = a;
   f.doc.m_listSelPoint.push_back(&a->m_listPoint.front());
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   f.Pixels();
   const int builds = f.frame.areaListBuilds;
 

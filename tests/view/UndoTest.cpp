@@ -72,7 +72,7 @@ TEST(Undo, GuideRecordsRepaintTheirBands) {
   g->m_nPos = 50;
   push(nullptr, f.AddGuide(false, 200));  // then one pulled out of a ruler
   f.doc.m_pSelGuide = f.doc.m_listGuide.back();
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   for (unsigned command : {ID_EDIT_UNDO, ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_REDO}) {
     f.view->OnCommand(command);
     EXPECT_TRUE(ShowsFresh(f));

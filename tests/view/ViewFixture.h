@@ -29,7 +29,7 @@ class ViewFixture {
     host.SetView(view.get());
     view->OnSize();
     view->OnUpdate();
-    view->OnPaint();
+    view->m_canvas.OnPaint();
   }
 
   CArea* AddRect(int l, int t, int r, int b) { return AddTwoPoint(AREA_RECT, l, t, r, b); }
@@ -46,7 +46,7 @@ class ViewFixture {
   }
 
   // Mouse in picture pixels (at 1:1 without scrolling they are client pixels).
-  CPoint Client(int x, int y) const { return view->ToWindow(CPoint(x, y)); }
+  CPoint Client(int x, int y) const { return view->m_coords.ToWindow(CPoint(x, y)); }
   void Press(int x, int y, unsigned mods = 0) {
     host.pointer = Client(x, y);
     view->OnLButtonDown(MK_LBUTTON | mods, host.pointer);
@@ -78,13 +78,13 @@ class ViewFixture {
 
   // The back buffer after every pending paint, as the window would show it.
   std::vector<uint32_t> Pixels() {
-    view->OnPaint();
-    const CDC& dc = view->BackBuffer();
+    view->m_canvas.OnPaint();
+    const CDC& dc = view->m_canvas.BackBuffer();
     return std::vector<uint32_t>(dc.Bits(), dc.Bits() + size_t(dc.Width()) * dc.Height());
   }
   // What a full repaint from scratch shows.
   std::vector<uint32_t> FreshPixels() {
-    view->Invalidate();
+    view->m_canvas.Invalidate();
     return Pixels();
   }
   // How many pixels of the buffer as shown differ from a full repaint (0: no
