@@ -6,6 +6,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -24,7 +25,7 @@ void PlaceCopy(CZorvaView& view, const CArea& source) {
   ShowSelected(view, area);
   // The panel must follow at once: it would otherwise still show the
   // previous area, and its next edit would write that area's points here.
-  view.UpdatePanel(-1, true);
+  view.m_panel->Update(-1, true);
 }
 
 bool DeletesVerticesOnly(const CZorvaDoc& doc, const CArea& area) {
@@ -81,7 +82,7 @@ void CZorvaView::OnEditClear() {
     DeleteSelectedVertices(m_doc, *area);
   else
     DeleteArea(m_doc, *area);
-  UpdatePanel(-1, true);
+  m_panel->Update(-1, true);
   m_canvas.RepaintRect(rc);
 }
 

@@ -7,6 +7,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -31,7 +32,7 @@ void CycleSelection(CZorvaView& view, bool backwards) {
     next = at + 1 == list.size() ? nullptr : list.At(at + 1);
   ShowSelectionCleared(view);
   ShowSelected(view, next);
-  view.UpdatePanel(-1, true);
+  view.m_panel->Update(-1, true);
 }
 
 void CycleImageMode(CZorvaView& view) {

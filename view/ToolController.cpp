@@ -8,6 +8,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/Ruler.h"
 #include "view/Tool.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -56,7 +57,7 @@ void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
     tool->Press(flags, p);
     if (tool->CapturesOnPress()) m_view.m_host.SetCapture();
   }
-  m_view.UpdatePanel(-1, true);
+  m_view.m_panel->Update(-1, true);
 }
 
 void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
@@ -116,7 +117,7 @@ void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
         if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Release(flags, p);
         m_view.m_host.ReleaseCapture();
       }
-      m_view.UpdatePanel(-1, true);
+      m_view.m_panel->Update(-1, true);
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) m_view.m_frame.SetCurrentTool(0);
       if (m_view.m_doc.m_pSelArea) m_view.m_doc.m_pSelArea->UpdateHtmlShape(true);
       break;
@@ -141,7 +142,7 @@ void CToolController::OnRButtonDown(unsigned, const CPoint& client) {
       tool->RightPressIdle();
     }
   }
-  m_view.UpdatePanel(-1, true);
+  m_view.m_panel->Update(-1, true);
 }
 
 void CToolController::CancelGesture() {

@@ -8,6 +8,7 @@
 #include "model/Guide.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -101,7 +102,7 @@ void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
   CViewUndoTarget target(view);
   forward ? r.Redo(target) : r.Undo(target);
   // The panel shows the selected area, which an area's step moves.
-  if (!r.IsGuide()) view.UpdatePanel(-1, true);
+  if (!r.IsGuide()) view.m_panel->Update(-1, true);
 }
 
 }  // namespace

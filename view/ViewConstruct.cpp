@@ -2,6 +2,7 @@
 // controller.
 #include "model/ZorvaDoc.h"
 #include "view/ToolController.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
@@ -11,6 +12,7 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
       m_pPropertyPanel(panel),
       m_coords(host),
       m_canvas(doc, host, m_coords),
+      m_panel(std::make_unique<CViewPanel>(*this)),
       m_tools(std::make_unique<CToolController>(*this)) {}
 
 CZorvaView::~CZorvaView() = default;

@@ -1,11 +1,14 @@
 // Scroll sizes, zoom and centring, and scrolling by the hand tool: what
-// changes the conversions, and the repaint that follows.
+// changes the conversions, and the repaint that follows; a loader's notice
+// that the picture is in (or could not be read).
 #include <algorithm>
+#include <climits>
 #include <limits>
 
 #include "model/ZorvaDoc.h"
 #include "view/PaintPass.h"
 #include "view/Ruler.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 void CZorvaView::UpdateScrollSizes() {
@@ -77,7 +80,16 @@ void CZorvaView::OnUpdate() {
   UpdateScrollSizes();
   m_canvas.Invalidate(true);
   GiveRulersOffsets();
-  UpdatePanel(-1, true);
+  m_panel->Update(-1, true);
+}
+
+void CZorvaView::OnLoadNotify(uintptr_t wParam, intptr_t lParam) {
+  if (wParam == 0) {
+    if (lParam > 0 && uintmax_t(lParam) <= UINT_MAX)
+      m_doc.ReportMessage(unsigned(lParam), {}, MB_OK | MB_ICONEXCLAMATION);
+  } else if (lParam == 0) {
+    OnUpdate();
+  }
 }
 
 void CZorvaView::OnSize() {

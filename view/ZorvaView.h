@@ -16,8 +16,9 @@
 //   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the edit commands
 //   ViewClipboard.h  the held copy (CViewClipboard)
 //   Keys.cpp, Cursor.cpp                         keys, temporary tools, cursors
-//   Panel.cpp, PanelFields.cpp, PanelPoints.cpp, PanelText.cpp, ApplyPanel.cpp,
-//   AreaList.cpp     the property panel exchange and the area list's rows
+//   ViewPanel.h      CViewPanel: the property panel exchange (with
+//                    PanelFields, PanelPoints, PanelText) and the area list's clicks
+//   AreaList.cpp     the area list's rows
 //   Tool.h, ToolList.h, ToolRegistry.cpp           the pointer tools as objects
 //   ArrowTool.cpp, ShapeTool.cpp (RectTool.cpp, EllipseTool.cpp, LineTool.cpp),
 //   PolygonTool.cpp, FreehandTool.cpp, ZoomTool.cpp  one tool a file
@@ -44,6 +45,7 @@
 class CGuide;
 class CTool;
 class CToolController;
+class CViewPanel;
 class CZorvaDoc;
 
 // Phases of a hand, guide or ruler gesture.
@@ -130,18 +132,9 @@ class CZorvaView {
   // The host asks which cursor to show.
   void OnSetCursor();
 
-  // --- property panel and area list ---
-  void UpdatePanel(int first, bool refillPoints);
-  bool ReadPanel();
-  // Reads the panel into the selected area (or the default area) as one
-  // undoable step.
-  void OnApplyPanel(PanelChange change);
-  void OnRefreshPanel();
+  // --- the document and the picture loader ---
   // UM_LOADNOTIFY from a picture loader.
   void OnLoadNotify(uintptr_t wParam, intptr_t lParam);
-  // UM_SELECTAREA: a click on row `row` of the area list (its area, or null
-  // for the default area's row).
-  void SelectFromList(int row, CArea* area);
 
   // --- tools ---
   // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
@@ -192,6 +185,8 @@ class CZorvaView {
   // Coordinates and zoom, then the back buffer and its drawing.
   CViewCoords m_coords;
   CViewCanvas m_canvas;
+  // The exchange with the property panel and the area list.
+  std::unique_ptr<CViewPanel> m_panel;
 
  private:
   // Ends the temporary tool (Ctrl arrow, Space hand) whose key is up now.

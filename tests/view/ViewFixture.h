@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "model/ZorvaDoc.h"
 #include "view/HeadlessHost.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 // The copy of the earlier state a change record keeps; null for other records.
