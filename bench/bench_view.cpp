@@ -17,6 +17,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "platform/Bitmap.h"
+#include "view/EditCommands.h"
 #include "view/HeadlessHost.h"
 #include "view/ZorvaView.h"
 
@@ -190,9 +191,9 @@ int main() {
   double undo = 1e30, redo = 1e30;
   for (int round = 0; round < 50; ++round) {
     auto t0 = Clock::now();
-    spread.view->OnEditUndo();
+    spread.view->m_edit->Undo();
     auto t1 = Clock::now();
-    spread.view->OnEditRedo();
+    spread.view->m_edit->Redo();
     auto t2 = Clock::now();
     undo = std::min(undo, std::chrono::duration<double>(t1 - t0).count());
     redo = std::min(redo, std::chrono::duration<double>(t2 - t1).count());

@@ -1,5 +1,6 @@
 // The commands the view handles and their enabled and checked states.
 #include "model/ZorvaDoc.h"
+#include "view/EditCommands.h"
 #include "view/ZorvaView.h"
 
 bool CZorvaView::OnUpdateCommand(unsigned id, CCmdState& state) {
@@ -50,13 +51,13 @@ bool CZorvaView::OnCommand(unsigned id) {
                                            : ImageMode::Hidden;
       m_canvas.Invalidate(true);
       break;
-    case ID_EDIT_UNDO: OnEditUndo(); break;
-    case ID_EDIT_REDO: OnEditRedo(); break;
-    case ID_EDIT_CUT: OnEditCut(); break;
-    case ID_EDIT_COPY: OnEditCopy(); break;
-    case ID_EDIT_PASTE: OnEditPaste(); break;
-    case ID_EDIT_CLEAR: OnEditClear(); break;
-    case ID_EDIT_DUPLICATE: OnEditDuplicate(); break;
+    case ID_EDIT_UNDO: m_edit->Undo(); break;
+    case ID_EDIT_REDO: m_edit->Redo(); break;
+    case ID_EDIT_CUT: m_edit->Cut(); break;
+    case ID_EDIT_COPY: m_edit->Copy(); break;
+    case ID_EDIT_PASTE: m_edit->Paste(); break;
+    case ID_EDIT_CLEAR: m_edit->Clear(); break;
+    case ID_EDIT_DUPLICATE: m_edit->Duplicate(); break;
     default: break;
   }
   return true;

@@ -1,6 +1,7 @@
 // The view's construction, and the pointer events it hands to its tool
 // controller.
 #include "model/ZorvaDoc.h"
+#include "view/EditCommands.h"
 #include "view/ToolController.h"
 #include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
@@ -13,6 +14,7 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
       m_coords(host),
       m_canvas(doc, host, m_coords),
       m_panel(std::make_unique<CViewPanel>(*this)),
+      m_edit(std::make_unique<CEditCommands>(*this)),
       m_tools(std::make_unique<CToolController>(*this)) {}
 
 CZorvaView::~CZorvaView() = default;

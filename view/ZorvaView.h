@@ -13,7 +13,9 @@
 //   ViewScroll.cpp   scroll sizes, zoom, centring, scrolling
 //   ToolController.cpp  the tools and the routing of a gesture to its owner
 //   ViewCommands.cpp command dispatch and command states
-//   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the edit commands
+//   EditCommands.h   CEditCommands: undo/redo, clipboard, delete, duplicate
+//   ViewUndoTarget.h CViewUndoTarget: a record applied to the view
+//   EditSelection.cpp  selection shown and cleared, shared by the edits
 //   ViewClipboard.h  the held copy (CViewClipboard)
 //   Keys.cpp, Cursor.cpp                         keys, temporary tools, cursors
 //   ViewPanel.h      CViewPanel: the property panel exchange (with
@@ -45,6 +47,7 @@
 class CGuide;
 class CTool;
 class CToolController;
+class CEditCommands;
 class CViewPanel;
 class CZorvaDoc;
 
@@ -113,13 +116,6 @@ class CZorvaView {
   bool OnCommand(unsigned id);
   // Fills the state of `id`; false when not the view's.
   bool OnUpdateCommand(unsigned id, CCmdState& state);
-  void OnEditUndo();
-  void OnEditRedo();
-  void OnEditCopy();
-  void OnEditCut();
-  void OnEditPaste();
-  void OnEditClear();
-  void OnEditDuplicate();
 
   // --- keys and cursor ---
   // `repeat`: the key was already down (auto-repeat), which is ignored.
@@ -187,6 +183,8 @@ class CZorvaView {
   CViewCanvas m_canvas;
   // The exchange with the property panel and the area list.
   std::unique_ptr<CViewPanel> m_panel;
+  // The Edit menu: undo, redo, the clipboard, delete, duplicate.
+  std::unique_ptr<CEditCommands> m_edit;
 
  private:
   // Ends the temporary tool (Ctrl arrow, Space hand) whose key is up now.

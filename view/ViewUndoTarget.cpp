@@ -1,8 +1,8 @@
-// Undo and redo: the document keeps the history and its cursor; a record
-// undoes and redoes itself through the view, which moves the selection and
-// repaints only what the record touched.
-#include <iterator>
-#include <list>
+// The view's side of applying an undo record: a record undoes and redoes
+// itself through this target, which moves the selection and repaints only
+// what the record touched.
+#include "view/ViewUndoTarget.h"
+
 #include <utility>
 
 #include "model/Guide.h"
@@ -12,6 +12,7 @@
 #include "view/ZorvaView.h"
 
 namespace {
+
 
 void ExchangeGuide(CZorvaView& view, CGuide& live, CGuide& copy) {
   // The old band is noted and repainted only after the exchange: repainting
@@ -79,44 +80,19 @@ std::unique_ptr<CArea> RemoveArea(CZorvaView& view, CArea* area, CArea* select) 
   return owned;
 }
 
-// The view's side of applying a record: the lists, the selection and the
-// repaint of only what the record touched.
-class CViewUndoTarget : public IUndoTarget {
- public:
-  explicit CViewUndoTarget(CZorvaView& view) : m_view(view) {}
-  void Insert(std::unique_ptr<CArea> area, size_t pos) override { InsertArea(m_view, std::move(area), pos); }
-  void Insert(std::unique_ptr<CGuide> guide, size_t pos) override { InsertGuide(m_view, std::move(guide), pos); }
-  std::unique_ptr<CArea> Remove(CArea* area, CArea* select) override { return RemoveArea(m_view, area, select); }
-  std::unique_ptr<CGuide> Remove(CGuide* guide, CArea*) override { return RemoveGuide(m_view, guide); }
-  void Exchange(CArea& live, CArea& copy) override { ExchangeArea(m_view, live, copy); }
-  void Exchange(CGuide& live, CGuide& copy) override { ExchangeGuide(m_view, live, copy); }
-  size_t Count(const CArea*) const override { return m_view.m_doc.m_listArea.size(); }
-  size_t Count(const CGuide*) const override { return m_view.m_doc.m_listGuide.size(); }
-
- private:
-  CZorvaView& m_view;
-};
-
-// Applies `r` backwards (undo) or forwards (redo).
-void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
-  CViewUndoTarget target(view);
-  forward ? r.Redo(target) : r.Undo(target);
-  // The panel shows the selected area, which an area's step moves.
-  if (!r.IsGuide()) view.m_panel->Update(-1, true);
-}
-
 }  // namespace
 
-void CZorvaView::OnEditUndo() {
-  CUndoRecord* r = m_doc.RecordToUndo();
-  if (!r) return;
-  ApplyRecord(*this, *r, false);
-  m_doc.StepBack();
-  m_nToolState = 0;
+void CViewUndoTarget::Apply(CUndoRecord& r, bool forward) {
+  forward ? r.Redo(*this) : r.Undo(*this);
+  // The panel shows the selected area, which an area's step moves.
+  if (!r.IsGuide()) m_view.m_panel->Update(-1, true);
 }
 
-void CZorvaView::OnEditRedo() {
-  if (!m_doc.StepForward()) return;
-  ApplyRecord(*this, *m_doc.RecordToUndo(), true);
-  m_nToolState = 0;
-}
+void CViewUndoTarget::Insert(std::unique_ptr<CArea> area, size_t pos) { InsertArea(m_view, std::move(area), pos); }
+void CViewUndoTarget::Insert(std::unique_ptr<CGuide> guide, size_t pos) { InsertGuide(m_view, std::move(guide), pos); }
+std::unique_ptr<CArea> CViewUndoTarget::Remove(CArea* area, CArea* select) { return RemoveArea(m_view, area, select); }
+std::unique_ptr<CGuide> CViewUndoTarget::Remove(CGuide* guide, CArea*) { return RemoveGuide(m_view, guide); }
+void CViewUndoTarget::Exchange(CArea& live, CArea& copy) { ExchangeArea(m_view, live, copy); }
+void CViewUndoTarget::Exchange(CGuide& live, CGuide& copy) { ExchangeGuide(m_view, live, copy); }
+size_t CViewUndoTarget::Count(const CArea*) const { return m_view.m_doc.m_listArea.size(); }
+size_t CViewUndoTarget::Count(const CGuide*) const { return m_view.m_doc.m_listGuide.size(); }

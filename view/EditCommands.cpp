@@ -1,12 +1,14 @@
-// The view's own clipboard (one area, never the system's), delete and
-// duplicate. Paste and duplicate place the new area at the paste offset on top
-// of all others; the clipboard itself never moves, so two pastes coincide.
-#include <algorithm>
-#include <iterator>
+// The Edit menu's commands. Undo and redo: the document keeps the history
+// and its cursor, and a record undoes and redoes itself through the view's
+// undo target. The clipboard holds one area; paste and duplicate place the
+// new area at the paste offset on top of all others, and the clipboard
+// itself never moves, so two pastes coincide.
+#include "view/EditCommands.h"
 
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/ViewPanel.h"
+#include "view/ViewUndoTarget.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -61,39 +63,56 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
 
 }  // namespace
 
-void CZorvaView::OnEditCopy() {
-  if (!m_doc.m_pSelArea) return;
-  m_clipboard.Hold(*m_doc.m_pSelArea, m_doc.m_nCharset);
+CEditCommands::CEditCommands(CZorvaView& view) : m_view(view), m_doc(view.m_doc) {}
+
+void CEditCommands::Undo() {
+  CUndoRecord* r = m_doc.RecordToUndo();
+  if (!r) return;
+  CViewUndoTarget(m_view).Apply(*r, false);
+  m_doc.StepBack();
+  m_view.m_nToolState = 0;
 }
 
-void CZorvaView::OnEditCut() {
+void CEditCommands::Redo() {
+  if (!m_doc.StepForward()) return;
+  CViewUndoTarget(m_view).Apply(*m_doc.RecordToUndo(), true);
+  m_view.m_nToolState = 0;
+}
+
+
+void CEditCommands::Copy() {
   if (!m_doc.m_pSelArea) return;
-  OnEditCopy();
+  m_view.m_clipboard.Hold(*m_doc.m_pSelArea, m_doc.m_nCharset);
+}
+
+void CEditCommands::Cut() {
+  if (!m_doc.m_pSelArea) return;
+  Copy();
   // With no vertex selected, delete takes the whole area.
   m_doc.m_listSelPoint.clear();
-  OnEditClear();
+  Clear();
 }
 
-void CZorvaView::OnEditClear() {
+void CEditCommands::Clear() {
   CArea* area = m_doc.m_pSelArea;
   if (!area) return;
-  const CRect rc = m_coords.AreaRectToWindow(area->m_rcBound);
+  const CRect rc = m_view.m_coords.AreaRectToWindow(area->m_rcBound);
   if (DeletesVerticesOnly(m_doc, *area))
     DeleteSelectedVertices(m_doc, *area);
   else
     DeleteArea(m_doc, *area);
-  m_panel->Update(-1, true);
-  m_canvas.RepaintRect(rc);
+  m_view.m_panel->Update(-1, true);
+  m_view.m_canvas.RepaintRect(rc);
 }
 
-void CZorvaView::OnEditPaste() {
-  if (!m_clipboard.IsFull()) return;
+void CEditCommands::Paste() {
+  if (!m_view.m_clipboard.IsFull()) return;
   // The copy may come from a document whose texts were in another charset;
   // it is made this document's once, so a second paste costs nothing.
-  PlaceCopy(*this, m_clipboard.AreaIn(m_doc.m_nCharset));
+  PlaceCopy(m_view, m_view.m_clipboard.AreaIn(m_doc.m_nCharset));
 }
 
-void CZorvaView::OnEditDuplicate() {
+void CEditCommands::Duplicate() {
   if (!m_doc.m_pSelArea) return;
-  PlaceCopy(*this, *m_doc.m_pSelArea);
+  PlaceCopy(m_view, *m_doc.m_pSelArea);
 }
