@@ -8,6 +8,7 @@
 #include "platform/CodePage.h"
 #include "view/Accelerators.h"
 #include "view/PanelPoints.h"
+#include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
 
 namespace zorva::cli {
@@ -191,7 +192,7 @@ void CReplaySession::Mouse(const ReplayCommand& c) {
 void CReplaySession::Key(unsigned vk, bool down) {
   if (!down) {
     m_viewHost.keys[vk] = false;
-    m_view.OnKeyUp(vk);
+    m_view.m_keys->OnKeyUp(vk);
     return;
   }
   const bool repeat = m_viewHost.IsKeyDown(vk);
@@ -208,7 +209,7 @@ void CReplaySession::Key(unsigned vk, bool down) {
       return;
     }
   }
-  m_view.OnKeyDown(vk, repeat);
+  m_view.m_keys->OnKeyDown(vk, repeat);
 }
 
 bool CReplaySession::Panel(const ReplayCommand& c, std::string& reason) {

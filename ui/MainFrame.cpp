@@ -28,6 +28,7 @@
 #include "ui/ZorvaViewWidget.h"
 #include "view/AreaList.h"
 #include "view/CommandIds.h"
+#include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
@@ -67,8 +68,8 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   addToolBar(Qt::TopToolBarArea, m_toolBar);
   m_toolBox = new CToolBox(*m_actions, this);
   m_toolBox->onCtrlKey = [this](bool down, bool repeat) {
-    if (down) m_view->View().OnKeyDown(VK_CONTROL, repeat);
-    else m_view->View().OnKeyUp(VK_CONTROL);
+    if (down) m_view->View().m_keys->OnKeyDown(VK_CONTROL, repeat);
+    else m_view->View().m_keys->OnKeyUp(VK_CONTROL);
   };
   addToolBar(Qt::LeftToolBarArea, m_toolBox);
 
@@ -85,8 +86,8 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   };
   auto* keys = new CEditKeyFilter(
       [this](unsigned vk, bool down, bool repeat) {
-        if (down) m_view->View().OnKeyDown(vk, repeat);
-        else m_view->View().OnKeyUp(vk);
+        if (down) m_view->View().m_keys->OnKeyDown(vk, repeat);
+        else m_view->View().m_keys->OnKeyUp(vk);
       },
       this);
   keys->Watch(m_areaList->List());

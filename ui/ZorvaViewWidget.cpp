@@ -12,6 +12,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "ui/Cursors.h"
+#include "view/ViewKeys.h"
 #include "view/ZorvaView.h"
 
 unsigned VirtualKeyFromQt(int key) {
@@ -207,13 +208,13 @@ bool CZorvaViewWidget::event(QEvent* event) {
 void CZorvaViewWidget::keyPressEvent(QKeyEvent* event) {
   const unsigned vk = VirtualKeyFromQt(event->key());
   if (vk == VK_SPACE) m_spaceDown = true;
-  if (vk) m_view->OnKeyDown(vk, event->isAutoRepeat());
+  if (vk) m_view->m_keys->OnKeyDown(vk, event->isAutoRepeat());
   else QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CZorvaViewWidget::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
-  m_view->OnSetFocus();
+  m_view->m_keys->OnSetFocus();
 }
 
 void CZorvaViewWidget::focusOutEvent(QFocusEvent* event) {
@@ -226,6 +227,6 @@ void CZorvaViewWidget::keyReleaseEvent(QKeyEvent* event) {
   if (event->isAutoRepeat()) return;
   const unsigned vk = VirtualKeyFromQt(event->key());
   if (vk == VK_SPACE) m_spaceDown = false;
-  if (vk) m_view->OnKeyUp(vk);
+  if (vk) m_view->m_keys->OnKeyUp(vk);
   else QAbstractScrollArea::keyReleaseEvent(event);
 }

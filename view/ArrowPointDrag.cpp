@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/ZorvaDoc.h"
+#include "view/ToolHelpers.h"
 #include "view/ZorvaView.h"
 
 namespace arrow {
@@ -30,7 +31,7 @@ void ConstrainPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, CPoin
   if (!IsBoxType(work)) {
     if (flags & MK_SHIFT)
       if (const CPoint* origin = sel.HitPoint(doc.m_ptPress.x, doc.m_ptPress.y))
-        CZorvaView::Constrain45(origin->x, origin->y, pt);
+        Constrain45(origin->x, origin->y, pt);
     SetCopyBit(view, flags);
     return;
   }
@@ -40,10 +41,10 @@ void ConstrainPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, CPoin
   const CPoint oppositeAtPress = grabFront ? sel.m_listPoint.back() : sel.m_listPoint.front();
   const CPoint centre = doc.m_ptAnchor;
   if (flags & MK_ALT) {
-    if (flags & MK_SHIFT) CZorvaView::MakeSquare(centre.x, centre.y, pt);
+    if (flags & MK_SHIFT) MakeSquare(centre.x, centre.y, pt);
     opposite = CPoint(int32_t(2 * int64_t(centre.x) - pt.x), int32_t(2 * int64_t(centre.y) - pt.y));
   } else {
-    if (flags & MK_SHIFT) CZorvaView::MakeSquare(oppositeAtPress.x, oppositeAtPress.y, pt);
+    if (flags & MK_SHIFT) MakeSquare(oppositeAtPress.x, oppositeAtPress.y, pt);
     opposite = oppositeAtPress;
   }
 }
@@ -63,12 +64,12 @@ void MovePoints(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, in
   CZorvaDoc& doc = view.m_doc;
   CArea& work = *g.work;
   CPoint pt(x, y);
-  if (view.m_canvas.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
+  if (view.m_canvas.m_bShowGuides) SnapPointToGuides(doc.m_listGuide, pt);
   view.m_canvas.DrawXor(work);
   ConstrainPointDrag(view, g, flags, pt);
   CPoint* grab = doc.m_pGrabPoint;
   if (const CPoint* other = OtherEnd(work, grab);
-      other && pt != *other && CZorvaView::IsNearPoint(pt.x, pt.y, other->x, other->y)) {
+      other && pt != *other && IsNearPoint(pt.x, pt.y, other->x, other->y)) {
     pt = *other;
     view.m_host.MovePointer(view.m_coords.ToWindow(pt));
   }
@@ -155,7 +156,7 @@ void BeginPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x
 bool CloseOnOtherEnd(CZorvaDoc& doc, CArea& work) {
   CPoint* grab = doc.m_pGrabPoint;
   CPoint* other = OtherEnd(work, grab);
-  if (!other || !CZorvaView::IsNearPoint(grab->x, grab->y, other->x, other->y)) return false;
+  if (!other || !IsNearPoint(grab->x, grab->y, other->x, other->y)) return false;
   const bool wasStart = grab == work.GetStartPoint();
   doc.ForgetPoint(grab, &work);
   if (wasStart) work.RemoveStartPoint();

@@ -11,6 +11,7 @@
 #include "view/ArrowPointDrag.h"
 #include "view/EditSelection.h"
 #include "view/Tool.h"
+#include "view/ToolHelpers.h"
 #include "view/ZorvaView.h"
 
 using namespace arrow;
@@ -57,7 +58,7 @@ CPoint SnapMove(CZorvaView& view, int32_t x, int32_t y) {
   const int32_t dx = x - doc.m_ptPress.x, dy = y - doc.m_ptPress.y;
   moved = CRect(moved.left + dx, moved.top + dy, moved.right + dx, moved.bottom + dy);
   CRect snapped = moved;
-  if (CZorvaView::SnapRectToGuides(doc.m_listGuide, snapped)) {
+  if (SnapRectToGuides(doc.m_listGuide, snapped)) {
     pt.x += snapped.left - moved.left;
     pt.y += snapped.top - moved.top;
   }
@@ -70,7 +71,7 @@ void MoveArea(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   CPoint pt = SnapMove(view, x, y);
   SetCopyBit(view, flags);
   view.m_canvas.DrawXor(work);
-  if (flags & MK_SHIFT) CZorvaView::Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
+  if (flags & MK_SHIFT) Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
   work.Offset(pt.x - g.last.x, pt.y - g.last.y);
   view.m_canvas.DrawXor(work);
   g.last = pt;
@@ -127,7 +128,7 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
   CPoint pt(x, y);
   if (view.m_bDragStarted) {
     if (pointDrag) {
-      if (view.m_canvas.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
+      if (view.m_canvas.m_bShowGuides) SnapPointToGuides(doc.m_listGuide, pt);
       ConstrainPointDrag(view, g, flags, pt);
     } else {
       pt = SnapMove(view, x, y);
@@ -153,7 +154,7 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
       work->RecalcBound();
     }
   } else {
-    if (flags & MK_SHIFT) CZorvaView::Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
+    if (flags & MK_SHIFT) Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
     work->Offset(pt.x - g.last.x, pt.y - g.last.y);
     g.last = pt;
   }

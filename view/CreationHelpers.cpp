@@ -5,13 +5,14 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
+#include "view/ToolHelpers.h"
 #include "view/ZorvaView.h"
 
 namespace create {
 
 CPoint Snapped(const CZorvaView& view, int32_t x, int32_t y) {
   CPoint p(x, y);
-  if (view.m_canvas.m_bShowGuides) CZorvaView::SnapPointToGuides(view.m_doc.m_listGuide, p);
+  if (view.m_canvas.m_bShowGuides) SnapPointToGuides(view.m_doc.m_listGuide, p);
   return p;
 }
 

@@ -7,6 +7,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/CreationHelpers.h"
 #include "view/Tool.h"
+#include "view/ToolHelpers.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -44,7 +45,7 @@ void Move(CZorvaView& view, CArea& trace, const CPoint& p) {
 void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
   CZorvaDoc& doc = view.m_doc;
   CPoint* end = trace.GetEndPoint();
-  if (trace.m_listPoint.size() > 1 && CZorvaView::IsNearPoint(end->x, end->y, p.x, p.y)) {
+  if (trace.m_listPoint.size() > 1 && IsNearPoint(end->x, end->y, p.x, p.y)) {
     XorSegmentBefore(view, std::prev(trace.m_listPoint.cend()));
     doc.ForgetPoint(end);
     trace.RemoveEndPoint();

@@ -5,6 +5,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/CreationHelpers.h"
 #include "view/Tool.h"
+#include "view/ToolHelpers.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -26,13 +27,13 @@ void ConstrainToPrevious(const CZorvaView& view, unsigned flags, const CArea& po
                          const CPoint* moving, CPoint& p) {
   if (!(flags & MK_SHIFT) || view.m_nToolState == 0) return;
   if (const CPoint* prev = create::PrevVertex(poly, moving))
-    CZorvaView::Constrain45(prev->x, prev->y, p);
+    Constrain45(prev->x, prev->y, p);
 }
 
 bool ClosesOnStart(const CZorvaView& view, const CArea& poly, const CPoint& p) {
   if (view.m_nToolState != kDrawing || poly.m_listPoint.size() <= 2) return false;
   const CPoint* start = poly.GetStartPoint();
-  return CZorvaView::IsNearPoint(start->x, start->y, p.x, p.y);
+  return IsNearPoint(start->x, start->y, p.x, p.y);
 }
 
 // The gesture in progress is this tool's: its first vertex on a new polygon,

@@ -2,6 +2,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/CreationHelpers.h"
+#include "view/ToolHelpers.h"
 #include "view/ZorvaView.h"
 
 CPoint& CShapeTool::Anchor() { return m_shape.line ? m_view.m_doc.m_ptPress : m_view.m_doc.m_ptAnchor; }
@@ -10,9 +11,9 @@ void CShapeTool::Reshape(CArea& area, unsigned flags, CPoint p) {
   const CPoint a = Anchor();
   if (flags & MK_SHIFT) {
     if (m_shape.line)
-      CZorvaView::Constrain45(a.x, a.y, p);
+      Constrain45(a.x, a.y, p);
     else
-      CZorvaView::MakeSquare(a.x, a.y, p);
+      MakeSquare(a.x, a.y, p);
   }
   *area.GetStartPoint() = (flags & MK_ALT) ? CPoint(2 * a.x - p.x, 2 * a.y - p.y) : a;
   area.SetEndPoint(p.x, p.y);

@@ -8,6 +8,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/Ruler.h"
 #include "view/Tool.h"
+#include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
@@ -45,7 +46,7 @@ void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
   CancelGesture();
   // A window given back without its focus (a closed dialog, no window
   // manager to activate it) has its first press before its focus event.
-  m_view.EndReleasedTemporaryTool();
+  m_view.m_keys->EndReleasedTemporaryTool();
   m_view.m_clipboard.m_ptPasteOffset = CPoint(20, 20);
   EndRulerPresses(m_view.m_frame.GetRuler(false), m_view.m_frame.GetRuler(true));
   const CPoint p = m_view.m_coords.ToPicture(client);

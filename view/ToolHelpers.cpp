@@ -2,8 +2,10 @@
 // the nearness test and snapping to guides.
 #include <cstdlib>
 
+#include "view/ToolHelpers.h"
+
 #include "model/Guide.h"
-#include "view/ZorvaView.h"
+#include "model/Area.h"
 
 namespace {
 
@@ -13,7 +15,7 @@ bool Catches(int32_t guide, int32_t v) { return std::llabs(int64_t(v) - guide) <
 
 }  // namespace
 
-void CZorvaView::Constrain45(int32_t ax, int32_t ay, CPoint& p) {
+void Constrain45(int32_t ax, int32_t ay, CPoint& p) {
   const int64_t dx = int64_t(p.x) - ax, dy = int64_t(p.y) - ay;
   if (dx == 0 || dy == 0) return;
   const int64_t adx = std::llabs(dx), ady = std::llabs(dy);
@@ -30,7 +32,7 @@ void CZorvaView::Constrain45(int32_t ax, int32_t ay, CPoint& p) {
   }
 }
 
-void CZorvaView::MakeSquare(int32_t ax, int32_t ay, CPoint& p) {
+void MakeSquare(int32_t ax, int32_t ay, CPoint& p) {
   const int64_t dx = int64_t(p.x) - ax, dy = int64_t(p.y) - ay;
   if (dx == 0 || dy == 0) return;
   if (std::llabs(dy) <= std::llabs(dx))
@@ -39,12 +41,12 @@ void CZorvaView::MakeSquare(int32_t ax, int32_t ay, CPoint& p) {
     p.x = int32_t(ax + Sign(dx) * std::llabs(dy));
 }
 
-bool CZorvaView::IsNearPoint(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+bool IsNearPoint(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   return std::llabs(int64_t(x2) - x1) <= kPickTolerance &&
          std::llabs(int64_t(y2) - y1) <= kPickTolerance;
 }
 
-bool CZorvaView::SnapPointToGuides(const COwnedList<CGuide>& guides, CPoint& p) {
+bool SnapPointToGuides(const COwnedList<CGuide>& guides, CPoint& p) {
   bool snappedX = false, snappedY = false;
   // The newest guide wins where several catch the point.
   for (auto it = guides.rbegin(); it != guides.rend() && !(snappedX && snappedY); ++it) {
@@ -60,7 +62,7 @@ bool CZorvaView::SnapPointToGuides(const COwnedList<CGuide>& guides, CPoint& p) 
   return snappedX || snappedY;
 }
 
-bool CZorvaView::SnapRectToGuides(const COwnedList<CGuide>& guides, CRect& rc) {
+bool SnapRectToGuides(const COwnedList<CGuide>& guides, CRect& rc) {
   const CRect orig = rc;
   bool snappedX = false, snappedY = false;
   int64_t dx = 0, dy = 0;

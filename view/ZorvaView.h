@@ -17,7 +17,7 @@
 //   ViewUndoTarget.h CViewUndoTarget: a record applied to the view
 //   EditSelection.cpp  selection shown and cleared, shared by the edits
 //   ViewClipboard.h  the held copy (CViewClipboard)
-//   Keys.cpp, Cursor.cpp                         keys, temporary tools, cursors
+//   ViewKeys.h       CViewKeys: keys and the temporary tools
 //   ViewPanel.h      CViewPanel: the property panel exchange (with
 //                    PanelFields, PanelPoints, PanelText) and the area list's clicks
 //   AreaList.cpp     the area list's rows
@@ -48,6 +48,7 @@ class CGuide;
 class CTool;
 class CToolController;
 class CEditCommands;
+class CViewKeys;
 class CViewPanel;
 class CZorvaDoc;
 
@@ -117,13 +118,7 @@ class CZorvaView {
   // Fills the state of `id`; false when not the view's.
   bool OnUpdateCommand(unsigned id, CCmdState& state);
 
-  // --- keys and cursor ---
-  // `repeat`: the key was already down (auto-repeat), which is ignored.
-  void OnKeyDown(unsigned vk, bool repeat);
-  void OnKeyUp(unsigned vk);
-  // The view has the keyboard again (after a dialog, a menu, another
-  // window): a temporary tool whose key was let go meanwhile ends.
-  void OnSetFocus();
+  // --- cursor (the keys: m_keys) ---
   void SetToolCursor(int tool, int state);
   // The host asks which cursor to show.
   void OnSetCursor();
@@ -139,12 +134,6 @@ class CZorvaView {
   void OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase);
   void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase);
 
-  // Shared helpers of the pointer tools (picture pixels).
-  static void Constrain45(int32_t ax, int32_t ay, CPoint& point);
-  static void MakeSquare(int32_t ax, int32_t ay, CPoint& point);
-  static bool IsNearPoint(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-  static bool SnapPointToGuides(const COwnedList<CGuide>& guides, CPoint& point);
-  static bool SnapRectToGuides(const COwnedList<CGuide>& guides, CRect& rect);
 
   // --- state ---
   bool m_bShowRulers = true;
@@ -185,17 +174,12 @@ class CZorvaView {
   std::unique_ptr<CViewPanel> m_panel;
   // The Edit menu: undo, redo, the clipboard, delete, duplicate.
   std::unique_ptr<CEditCommands> m_edit;
+  // The view's own keys and the temporary tools.
+  std::unique_ptr<CViewKeys> m_keys;
 
  private:
-  // Ends the temporary tool (Ctrl arrow, Space hand) whose key is up now.
-  void EndReleasedTemporaryTool();
-  // The temporary tools in one place: the tool that Ctrl and Space held as
-  // given make current, with its cursor.
-  void FollowTemporaryToolKeys(bool ctrl, bool space);
   CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
   void GiveRulersOffsets();
-  // Calls the handler of `tool` for a press, move, release or cancel.
-  friend class CToolController;  // ends a released temporary tool at a press
+  // The tools and the routing of each gesture to its owner.
   std::unique_ptr<CToolController> m_tools;
-
 };

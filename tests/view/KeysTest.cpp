@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EditTestSupport.h"
+#include "view/ViewKeys.h"
 
 using namespace zorva::test;
 
@@ -16,8 +17,8 @@ TEST(Keys, TabWalksUpAndShiftTabDownThroughTheAreas) {
     if (f.doc.m_pSelArea == middle) f.doc.m_listSelPoint = {middle->GetHeadPoint()};
     f.view->m_canvas.Invalidate();  // something still waiting to be painted
     f.host.keys[VK_SHIFT] = shift;
-    f.view->OnKeyDown(VK_TAB, false);
-    f.view->OnKeyDown(VK_TAB, true);  // auto-repeat: ignored
+    f.view->m_keys->OnKeyDown(VK_TAB, false);
+    f.view->m_keys->OnKeyDown(VK_TAB, true);  // auto-repeat: ignored
     EXPECT_EQ(f.doc.m_pSelArea, expected);
     EXPECT_TRUE(f.doc.m_listSelPoint.empty());
     EXPECT_TRUE(ShowsFresh(f));
@@ -49,7 +50,7 @@ TEST(Keys, DigitsCtrlAndSpaceChooseToolsAndCursors) {
   }
   f.host.keys[VK_CONTROL] = true;
   for (ImageMode mode : {ImageMode::Light, ImageMode::Hidden, ImageMode::Show}) {
-    f.view->OnKeyDown('T', false);
+    f.view->m_keys->OnKeyDown('T', false);
     EXPECT_EQ(f.view->m_canvas.m_imageMode, mode);
   }
 }
@@ -117,7 +118,7 @@ TEST(Keys, ATemporaryToolWhoseKeyWasLetGoElsewhereEndsWhenTheViewHasTheKeysAgain
       ASSERT_NE(f.frame.GetCurrentTool(), ID_TOOL_LINE);
       f.host.keys[vk] = false;  // let go while a dialog had the keyboard
       if (focusFirst) {
-        f.view->OnSetFocus();
+        f.view->m_keys->OnSetFocus();
         EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_LINE) << vk;
         EXPECT_EQ(f.host.cursor, ViewCursor::Cross) << vk;
         EXPECT_FALSE(f.view->m_bHandTool) << vk;
@@ -131,6 +132,6 @@ TEST(Keys, ATemporaryToolWhoseKeyWasLetGoElsewhereEndsWhenTheViewHasTheKeysAgain
   ViewFixture f;
   f.Key('4', true);
   f.Key(VK_CONTROL, true);
-  f.view->OnSetFocus();
+  f.view->m_keys->OnSetFocus();
   EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_ARROW);
 }

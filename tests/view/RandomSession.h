@@ -14,6 +14,7 @@
 #include "view/Accelerators.h"
 #include "view/AreaList.h"
 #include "view/PanelPoints.h"
+#include "view/ViewKeys.h"
 
 namespace zorva::test {
 
@@ -169,7 +170,7 @@ class RandomSession {
   void KeyUp(unsigned vk) {
     Log("key " + std::to_string(vk) + " up");
     m_f.host.keys[vk] = false;
-    m_f.view->OnKeyUp(vk);
+    m_f.view->m_keys->OnKeyUp(vk);
   }
 
   void Key() {
@@ -190,7 +191,7 @@ class RandomSession {
       if (unsigned cmd = FindAccelerator(vk, mods); cmd && m_f.view->OnCommand(cmd)) {
         // the accelerator took it
       } else {
-        m_f.view->OnKeyDown(vk, repeat);
+        m_f.view->m_keys->OnKeyDown(vk, repeat);
       }
       if (vk != VK_SHIFT && vk != VK_CONTROL && vk != VK_MENU && vk != VK_SPACE) KeyUp(vk);
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ViewFixture.h"
+#include "view/ToolHelpers.h"
 
 TEST(ToolHelpers, Constrain45TurnsAtItsThresholds) {
   struct Case {
@@ -16,15 +17,15 @@ TEST(ToolHelpers, Constrain45TurnsAtItsThresholds) {
   };
   for (const Case& c : cases) {
     CPoint p(100 + c.dx, 50 + c.dy);
-    CZorvaView::Constrain45(100, 50, p);
+    Constrain45(100, 50, p);
     EXPECT_EQ(p, CPoint(100 + c.ex, 50 + c.ey)) << c.dx << "," << c.dy;
   }
   // Between 2.412 and 2.4142: vertical upwards, diagonal downwards.
   CPoint up(1000, -2413);
-  CZorvaView::Constrain45(0, 0, up);
+  Constrain45(0, 0, up);
   EXPECT_EQ(up, CPoint(0, -2413));
   CPoint down(1000, 2413);
-  CZorvaView::Constrain45(0, 0, down);
+  Constrain45(0, 0, down);
   EXPECT_EQ(down, CPoint(2413, 2413));
 }
 
@@ -35,11 +36,11 @@ TEST(ToolHelpers, MakeSquareKeepsTheLongerSideAndBothSigns) {
                {0, 9, 0, 9},    {6, 6, 6, 6}};
   for (const Case& c : cases) {
     CPoint p(c.dx, c.dy);
-    CZorvaView::MakeSquare(0, 0, p);
+    MakeSquare(0, 0, p);
     EXPECT_EQ(p, CPoint(c.ex, c.ey)) << c.dx << "," << c.dy;
   }
-  EXPECT_TRUE(CZorvaView::IsNearPoint(0, 0, 5, -5));
-  EXPECT_FALSE(CZorvaView::IsNearPoint(0, 0, 6, 0));
+  EXPECT_TRUE(IsNearPoint(0, 0, 5, -5));
+  EXPECT_FALSE(IsNearPoint(0, 0, 6, 0));
 }
 
 TEST(ToolHelpers, SnappingTakesTheNewestGuideOncePerAxis) {
@@ -48,15 +49,15 @@ TEST(ToolHelpers, SnappingTakesTheNewestGuideOncePerAxis) {
   f.AddGuide(true, 104);  // newest horizontal: wins for y = 101
   f.AddGuide(false, 50);
   CPoint p(54, 101);
-  EXPECT_TRUE(CZorvaView::SnapPointToGuides(f.doc.m_listGuide, p));
+  EXPECT_TRUE(SnapPointToGuides(f.doc.m_listGuide, p));
   EXPECT_EQ(p, CPoint(50, 104));
   CPoint far(56, 110);
-  EXPECT_FALSE(CZorvaView::SnapPointToGuides(f.doc.m_listGuide, far));
+  EXPECT_FALSE(SnapPointToGuides(f.doc.m_listGuide, far));
   EXPECT_EQ(far, CPoint(56, 110));
 
   // A rectangle keeps its size; its right edge snaps when its left does not,
   // and an older guide catches the top when the newest catches nothing.
   CRect r(10, 96, 46, 140);
-  EXPECT_TRUE(CZorvaView::SnapRectToGuides(f.doc.m_listGuide, r));
+  EXPECT_TRUE(SnapRectToGuides(f.doc.m_listGuide, r));
   EXPECT_EQ(r, CRect(14, 100, 50, 144));
 }

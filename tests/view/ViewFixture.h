@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "model/ZorvaDoc.h"
 #include "view/HeadlessHost.h"
+#include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
@@ -73,8 +74,8 @@ class ViewFixture {
   void Tool(int code) { frame.tools.ChooseTool(code); }
   void Key(unsigned vk, bool down) {
     host.keys[vk] = down;
-    if (down) view->OnKeyDown(vk, false);
-    else view->OnKeyUp(vk);
+    if (down) view->m_keys->OnKeyDown(vk, false);
+    else view->m_keys->OnKeyUp(vk);
   }
 
   // The back buffer after every pending paint, as the window would show it.

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "view/ViewKeys.h"
+
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
@@ -67,88 +69,86 @@ void EndGestureFirst(CZorvaView& view) {
 
 }  // namespace
 
-void CZorvaView::OnKeyDown(unsigned vk, bool repeat) {
+void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
   if (repeat) return;
-  const int tool = m_frame.GetCurrentTool();
+  const int tool = m_view.m_frame.GetCurrentTool();
   switch (vk) {
     case VK_TAB:
-      EndGestureFirst(*this);
-      CycleSelection(*this, m_host.IsKeyDown(VK_SHIFT));
+      EndGestureFirst(m_view);
+      CycleSelection(m_view, m_view.m_host.IsKeyDown(VK_SHIFT));
       break;
-    case VK_SHIFT: PostMoveAtPointer(*this, MK_LBUTTON | MK_SHIFT); break;
+    case VK_SHIFT: PostMoveAtPointer(m_view, MK_LBUTTON | MK_SHIFT); break;
     case VK_CONTROL:
-      if (!m_host.HasCapture()) FollowTemporaryToolKeys(true, m_host.IsKeyDown(VK_SPACE));
+      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(true, m_view.m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
-        if (DragCanCopy(*this)) {
-          m_nToolState |= DRAG_COPY;
-          SetToolCursor(ID_TOOL_ARROW, m_nToolState);
+        if (DragCanCopy(m_view)) {
+          m_view.m_nToolState |= DRAG_COPY;
+          m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_nToolState);
         }
       } else if (ShowsAltCursor(tool)) {
-        SetToolCursor(tool, 0);
+        m_view.SetToolCursor(tool, 0);
       }
-      PostMoveAtPointer(*this, MK_LBUTTON | MK_ALT);
+      PostMoveAtPointer(m_view, MK_LBUTTON | MK_ALT);
       break;
     case VK_SPACE:
-      if (!m_host.HasCapture()) FollowTemporaryToolKeys(m_host.IsKeyDown(VK_CONTROL), true);
+      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
       break;
     case '0': case '1': case '2': case '3': case '4': case '6': case '7':
-      EndGestureFirst(*this);
-      m_frame.SelectTool(ID_TOOL_ARROW + int(vk - '0'));
+      EndGestureFirst(m_view);
+      m_view.m_frame.SelectTool(ID_TOOL_ARROW + int(vk - '0'));
       break;
     case 'T':
-      if (!m_host.IsKeyDown(VK_CONTROL)) break;
-      EndGestureFirst(*this);
-      CycleImageMode(*this);
+      if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
+      EndGestureFirst(m_view);
+      CycleImageMode(m_view);
       break;
     default: break;  // '5' would be the Bezier tool, which cannot be chosen
   }
 }
 
-void CZorvaView::OnKeyUp(unsigned vk) {
-  const int tool = m_frame.GetCurrentTool();
+void CViewKeys::OnKeyUp(unsigned vk) {
+  const int tool = m_view.m_frame.GetCurrentTool();
   switch (vk) {
     case VK_CONTROL:
-      if (!m_host.HasCapture()) FollowTemporaryToolKeys(false, m_host.IsKeyDown(VK_SPACE));
+      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(false, m_view.m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
-        if (m_nToolState & DRAG_COPY) {
-          m_nToolState &= ~DRAG_COPY;
-          SetToolCursor(ID_TOOL_ARROW, m_nToolState);
+        if (m_view.m_nToolState & DRAG_COPY) {
+          m_view.m_nToolState &= ~DRAG_COPY;
+          m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_nToolState);
         }
       } else if (ShowsAltCursor(tool)) {
-        SetToolCursor(tool, 0);
+        m_view.SetToolCursor(tool, 0);
       }
-      PostMoveAtPointer(*this, MK_LBUTTON);
+      PostMoveAtPointer(m_view, MK_LBUTTON);
       break;
-    case VK_SHIFT: PostMoveAtPointer(*this, MK_LBUTTON); break;
+    case VK_SHIFT: PostMoveAtPointer(m_view, MK_LBUTTON); break;
     case VK_SPACE:
-      if (!m_host.HasCapture()) FollowTemporaryToolKeys(m_host.IsKeyDown(VK_CONTROL), false);
+      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), false);
       break;
     default: break;
   }
 }
 
-void CZorvaView::OnSetFocus() { EndReleasedTemporaryTool(); }
-
-void CZorvaView::EndReleasedTemporaryTool() {
+void CViewKeys::EndReleasedTemporaryTool() {
   // The keys were let go where the view could not see it; their state now
   // is what counts. A gesture still holding the mouse ends its own way.
-  if (m_host.HasCapture()) return;
-  if (!m_host.IsKeyDown(VK_MENU) && (m_nToolState & DRAG_COPY)) m_nToolState &= ~DRAG_COPY;
-  if (m_host.IsKeyDown(VK_CONTROL) || m_host.IsKeyDown(VK_SPACE)) return;
+  if (m_view.m_host.HasCapture()) return;
+  if (!m_view.m_host.IsKeyDown(VK_MENU) && (m_view.m_nToolState & DRAG_COPY)) m_view.m_nToolState &= ~DRAG_COPY;
+  if (m_view.m_host.IsKeyDown(VK_CONTROL) || m_view.m_host.IsKeyDown(VK_SPACE)) return;
   FollowTemporaryToolKeys(false, false);
 }
 
-void CZorvaView::FollowTemporaryToolKeys(bool ctrl, bool space) {
+void CViewKeys::FollowTemporaryToolKeys(bool ctrl, bool space) {
   // Ctrl gives the arrow, Space the hand, both the zoom; neither the tool
   // chosen in the tool box.
   const int temporary = ctrl && space ? ID_TOOL_ZOOM : ctrl ? ID_TOOL_ARROW : space ? ID_TOOL_HAND : 0;
-  m_bHandTool = temporary == ID_TOOL_HAND;
-  m_frame.SetCurrentTool(temporary);
-  const int tool = m_frame.GetCurrentTool();
+  m_view.m_bHandTool = temporary == ID_TOOL_HAND;
+  m_view.m_frame.SetCurrentTool(temporary);
+  const int tool = m_view.m_frame.GetCurrentTool();
   // Only the arrow's cursor shows a state (a drag that copies).
-  SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_nToolState : 0);
+  m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_nToolState : 0);
 }
