@@ -10,6 +10,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/ArrowPointDrag.h"
 #include "view/EditSelection.h"
+#include "view/GuideTool.h"
 #include "view/Tool.h"
 #include "view/ToolHelpers.h"
 #include "view/ZorvaView.h"
@@ -206,7 +207,7 @@ class CArrowTool : public CTool {
   void Press(unsigned flags, CPoint p) override {
     OnPress(m_view, m_gesture, flags, p.x, p.y);
     // The arrow also takes the guides, when they are shown.
-    if (m_view.m_canvas.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Press);
+    if (m_view.m_canvas.m_bShowGuides) m_view.m_guideTool->OnToolGuide(flags, p.x, p.y, ToolPhase::Press);
   }
   void Move(unsigned flags, CPoint p) override { OnMove(m_view, m_gesture, flags, p.x, p.y); }
   void Release(unsigned flags, CPoint p) override { OnRelease(m_view, m_gesture, flags, p.x, p.y); }

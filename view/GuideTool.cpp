@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "view/GuideTool.h"
+
 #include "model/ZorvaDoc.h"
 #include "view/Ruler.h"
 #include "view/ZorvaView.h"
@@ -34,64 +36,64 @@ int32_t Across(const CGuide& g, int32_t x, int32_t y) { return g.m_bHorizontal ?
 
 }  // namespace
 
-void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase) {
+void CGuideTool::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase) {
   const int32_t pos = fromHorizontal ? y : x;
   if (phase == ToolPhase::Move) {
-    CGuide* g = m_doc.m_pSelGuide;
-    if (!m_host.HasCapture()) {
-      m_host.SetCapture();
+    CGuide* g = m_view.m_doc.m_pSelGuide;
+    if (!m_view.m_host.HasCapture()) {
+      m_view.m_host.SetCapture();
       // A guide already on its way (the capture was lost meanwhile) goes on;
       // a second one would leave the first behind as a stray image.
       if (!g) {
-        g = m_doc.m_listGuide.push_back(NewGuide(fromHorizontal, pos));
-        m_doc.m_pSelGuide = g;
-        m_canvas.DrawGuide(*g, R2_XORPEN);
+        g = m_view.m_doc.m_listGuide.push_back(NewGuide(fromHorizontal, pos));
+        m_view.m_doc.m_pSelGuide = g;
+        m_view.m_canvas.DrawGuide(*g, R2_XORPEN);
         return;
       }
     }
     if (!g) return;
-    m_canvas.DrawGuide(*g, R2_XORPEN);
+    m_view.m_canvas.DrawGuide(*g, R2_XORPEN);
     g->m_nPos = pos;
-    m_canvas.DrawGuide(*g, R2_XORPEN);
+    m_view.m_canvas.DrawGuide(*g, R2_XORPEN);
     return;
   }
   if (phase != ToolPhase::Release) return;
 
-  if (CGuide* g = m_doc.m_pSelGuide) {
-    if (!IsOnVisiblePicture(*this, m_coords.ToWindow(CPoint(x, y)))) {
+  if (CGuide* g = m_view.m_doc.m_pSelGuide) {
+    if (!IsOnVisiblePicture(m_view, m_view.m_coords.ToWindow(CPoint(x, y)))) {
       // Dropped back on the ruler or beside the picture: it never existed.
-      const CRect band = m_coords.GuideBand(*g);
-      m_doc.m_listGuide.remove(g);
-      m_canvas.RepaintRect(band);
+      const CRect band = m_view.m_coords.GuideBand(*g);
+      m_view.m_doc.m_listGuide.remove(g);
+      m_view.m_canvas.RepaintRect(band);
     } else {
       // It stays where the last move put it.
-      m_canvas.RepaintGuide(*g);
-      m_doc.PushGuideAdded(g);
+      m_view.m_canvas.RepaintGuide(*g);
+      m_view.m_doc.PushGuideAdded(g);
     }
-    m_doc.m_pSelGuide = nullptr;
+    m_view.m_doc.m_pSelGuide = nullptr;
   }
-  if (CRuler* r = m_frame.GetRuler(!fromHorizontal)) r->m_bPressed = false;
-  if (m_host.HasCapture()) m_host.ReleaseCapture();
+  if (CRuler* r = m_view.m_frame.GetRuler(!fromHorizontal)) r->m_bPressed = false;
+  if (m_view.m_host.HasCapture()) m_view.m_host.ReleaseCapture();
 }
 
-void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase) {
-  CZorvaDoc& doc = m_doc;
+void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase) {
+  CZorvaDoc& doc = m_view.m_doc;
   if (phase == ToolPhase::Press) {
     // The arrow tool holds the capture when it picked an area: an area over
     // a guide wins.
-    if (m_host.HasCapture()) return;
-    const CPoint w = m_coords.ToWindow(CPoint(x, y));
-    const CSize total = m_coords.GetTotalSize();
+    if (m_view.m_host.HasCapture()) return;
+    const CPoint w = m_view.m_coords.ToWindow(CPoint(x, y));
+    const CSize total = m_view.m_coords.GetTotalSize();
     if (w.x < 0 || w.y < 0 || w.x > total.cx || w.y > total.cy) return;
     for (auto it = doc.m_listGuide.rbegin(); it != doc.m_listGuide.rend(); ++it) {
       CGuide* g = *it;
       if (!g->HitTest(x, y)) continue;
       doc.m_pSelGuide = g;
       m_pWorkGuide = NewGuide(g->m_bHorizontal, g->m_nPos);
-      m_canvas.DrawGuide(*m_pWorkGuide, R2_XORPEN);
-      m_nToolState = DRAG_GUIDE;
-      m_bDragStarted = false;
-      m_host.SetCapture();
+      m_view.m_canvas.DrawGuide(*m_pWorkGuide, R2_XORPEN);
+      m_view.m_nToolState = DRAG_GUIDE;
+      m_view.m_bDragStarted = false;
+      m_view.m_host.SetCapture();
       return;
     }
     return;
@@ -102,61 +104,70 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   if (!g || !work) return;
   const int32_t pos = Across(*g, x, y);
   if (phase == ToolPhase::Move || phase == ToolPhase::Release) {
-    if (std::llabs(int64_t(pos) - g->m_nPos) > kGuideDragThreshold) m_bDragStarted = true;
-    if (m_bDragStarted) {
-      if (flags & MK_ALT) m_nToolState |= DRAG_COPY;
-      else m_nToolState &= ~DRAG_COPY;
+    if (std::llabs(int64_t(pos) - g->m_nPos) > kGuideDragThreshold) m_view.m_bDragStarted = true;
+    if (m_view.m_bDragStarted) {
+      if (flags & MK_ALT) m_view.m_nToolState |= DRAG_COPY;
+      else m_view.m_nToolState &= ~DRAG_COPY;
     }
   }
   if (phase == ToolPhase::Move) {
-    if (!m_bDragStarted) return;
-    m_canvas.DrawGuide(*work, R2_XORPEN);
+    if (!m_view.m_bDragStarted) return;
+    m_view.m_canvas.DrawGuide(*work, R2_XORPEN);
     work->m_nPos = pos;
-    m_canvas.DrawGuide(*work, R2_XORPEN);
+    m_view.m_canvas.DrawGuide(*work, R2_XORPEN);
     return;
   }
   if (phase != ToolPhase::Release) return;
 
   // The copy's image has been up since the press.
-  m_canvas.DrawGuide(*work, R2_XORPEN);
-  const bool copy = (m_nToolState & DRAG_COPY) != 0;
-  if (IsOnVisiblePicture(*this, m_coords.ToWindow(CPoint(x, y)))) {
+  m_view.m_canvas.DrawGuide(*work, R2_XORPEN);
+  const bool copy = (m_view.m_nToolState & DRAG_COPY) != 0;
+  if (IsOnVisiblePicture(m_view, m_view.m_coords.ToWindow(CPoint(x, y)))) {
     // Compared at the drop point, so that a guide brought back to its own
     // place records nothing.
-    if (m_bDragStarted && pos != g->m_nPos) {
+    if (m_view.m_bDragStarted && pos != g->m_nPos) {
       work->m_nPos = pos;
       if (!copy) {
-        const CRect oldBand = m_coords.GuideBand(*g);
+        const CRect oldBand = m_view.m_coords.GuideBand(*g);
         doc.PushGuideMoved(g, NewGuide(g->m_bHorizontal, g->m_nPos));
         g->m_bHorizontal = work->m_bHorizontal;
         g->m_nPos = work->m_nPos;
         // The guide has left its old band before that band is repainted.
-        m_canvas.RepaintRect(oldBand);
+        m_view.m_canvas.RepaintRect(oldBand);
       } else {
         doc.m_pSelGuide = doc.m_listGuide.push_back(std::move(m_pWorkGuide));
         doc.PushGuideAdded(doc.m_pSelGuide);
       }
-      m_canvas.RepaintGuide(*doc.m_pSelGuide);
+      m_view.m_canvas.RepaintGuide(*doc.m_pSelGuide);
     }
   } else if (!copy) {
     const size_t pos = doc.m_listGuide.IndexOf(g);
     if (std::unique_ptr<CGuide> owned = doc.m_listGuide.Take(g)) {
-      m_canvas.RepaintGuide(*g);
+      m_view.m_canvas.RepaintGuide(*g);
       doc.PushGuideRemoved(std::move(owned), pos);  // the record keeps it for undo
     }
   }
-  m_nToolState = 0;
+  m_view.m_nToolState = 0;
   m_pWorkGuide = nullptr;
   doc.m_pSelGuide = nullptr;
-  m_bDragStarted = false;
+  m_view.m_bDragStarted = false;
 }
 
-void CZorvaView::OnRulerPress(bool vertical) {
-  if (CRuler* r = Ruler(vertical)) r->m_bPressed = true;
-}
-
-CRuler* CZorvaView::PressedRuler() {
-  for (bool vertical : {false, true})
-    if (CRuler* r = Ruler(vertical); r && r->m_bPressed) return r;
-  return nullptr;
+void CGuideTool::Cancel(CRuler* pressed) {
+  CZorvaDoc& doc = m_view.m_doc;
+  CGuide* guide = doc.m_pSelGuide;
+  if (!guide) return;
+  if (pressed) {
+    // A guide on its way out of a ruler: it was never recorded.
+    m_view.m_canvas.DrawGuide(*guide, R2_XORPEN);
+    doc.m_listGuide.remove(guide);
+    pressed->m_bPressed = false;
+  } else {
+    if (m_pWorkGuide) {
+      m_view.m_canvas.DrawGuide(*m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
+      m_pWorkGuide.reset();
+    }
+    m_view.m_nToolState = 0;
+  }
+  doc.m_pSelGuide = nullptr;
 }

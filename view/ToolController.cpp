@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "model/ZorvaDoc.h"
+#include "view/GuideTool.h"
 #include "view/Ruler.h"
 #include "view/Tool.h"
 #include "view/ViewKeys.h"
@@ -72,12 +73,12 @@ void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
       break;
     case GestureOwner::Ruler:
       // The top ruler pulls a horizontal guide.
-      m_view.OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Move);
+      m_view.m_guideTool->OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Move);
       break;
     case GestureOwner::Guide:
       if (toolId == ID_TOOL_ARROW && holding) {
         m_view.OnSetCursor();
-        m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Move);
+        m_view.m_guideTool->OnToolGuide(flags, p.x, p.y, ToolPhase::Move);
       }
       break;
     case GestureOwner::AreaTool:
@@ -105,11 +106,11 @@ void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
       }
       break;
     case GestureOwner::Ruler:
-      m_view.OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Release);
+      m_view.m_guideTool->OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Release);
       break;
     case GestureOwner::Guide:
       if (holding) {
-        m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Release);
+        m_view.m_guideTool->OnToolGuide(flags, p.x, p.y, ToolPhase::Release);
         m_view.m_host.ReleaseCapture();
       }
       break;
@@ -151,25 +152,8 @@ void CToolController::CancelGesture() {
   CRuler* pressed = m_view.PressedRuler();
   switch (OwnerOfGesture(true)) {
     case GestureOwner::Hand: break;  // nothing to undo: the scrolling stays where it got to
-    case GestureOwner::Ruler:
-      if (CGuide* guide = m_view.m_doc.m_pSelGuide) {
-        // A guide on its way out of a ruler: it was never recorded.
-        m_view.m_canvas.DrawGuide(*guide, R2_XORPEN);
-        m_view.m_doc.m_listGuide.remove(guide);
-        m_view.m_doc.m_pSelGuide = nullptr;
-        pressed->m_bPressed = false;
-        break;
-      }
-      [[fallthrough]];
-    case GestureOwner::Guide:
-      if (!m_view.m_doc.m_pSelGuide) break;
-      if (m_view.m_pWorkGuide) {
-        m_view.m_canvas.DrawGuide(*m_view.m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
-        m_view.m_pWorkGuide.reset();
-      }
-      m_view.m_doc.m_pSelGuide = nullptr;
-      m_view.m_nToolState = 0;
-      break;
+    case GestureOwner::Ruler: m_view.m_guideTool->Cancel(pressed); break;
+    case GestureOwner::Guide: m_view.m_guideTool->Cancel(nullptr); break;
     case GestureOwner::AreaTool:
       // The rectangle, ellipse and line tools hold the capture only in state
       // 1, so a right press cancels every gesture that holds it.

@@ -9,6 +9,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/EditCommands.h"
+#include "view/GuideTool.h"
 #include "view/PaintPass.h"
 #include "view/Ruler.h"
 #include "view/Tool.h"
@@ -28,6 +29,7 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
       m_panel(std::make_unique<CViewPanel>(*this)),
       m_edit(std::make_unique<CEditCommands>(*this)),
       m_keys(std::make_unique<CViewKeys>(*this)),
+      m_guideTool(std::make_unique<CGuideTool>(*this)),
       m_tools(std::make_unique<CToolController>(*this)) {}
 
 CZorvaView::~CZorvaView() = default;
@@ -260,4 +262,15 @@ void CZorvaView::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
     default:
       break;
   }
+}
+
+// A ruler knows it is pressed until the release, so a drag out of it makes a guide.
+void CZorvaView::OnRulerPress(bool vertical) {
+  if (CRuler* r = Ruler(vertical)) r->m_bPressed = true;
+}
+
+CRuler* CZorvaView::PressedRuler() {
+  for (bool vertical : {false, true})
+    if (CRuler* r = Ruler(vertical); r && r->m_bPressed) return r;
+  return nullptr;
 }

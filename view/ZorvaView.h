@@ -48,6 +48,7 @@ class CGuide;
 class CTool;
 class CToolController;
 class CEditCommands;
+class CGuideTool;
 class CViewKeys;
 class CViewPanel;
 class CZorvaDoc;
@@ -131,8 +132,6 @@ class CZorvaView {
   // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
   CTool* Tool(int id) const;
   void OnToolHand(int32_t x, int32_t y, ToolPhase phase);
-  void OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase);
-  void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase);
 
 
   // --- state ---
@@ -146,9 +145,6 @@ class CZorvaView {
   // The temporary hand (Space held) and where its drag last scrolled from.
   bool m_bHandTool = false;
   CPoint m_ptHandLast;
-  // The moving copy of a guide dragged with the arrow, owned by the view
-  // until the release.
-  std::unique_ptr<CGuide> m_pWorkGuide;
   // -- creation tools --
   // The shape a creation gesture is making, the view's while it is selected
   // but not yet in the document (null otherwise), so that no other gesture
@@ -176,6 +172,8 @@ class CZorvaView {
   std::unique_ptr<CEditCommands> m_edit;
   // The view's own keys and the temporary tools.
   std::unique_ptr<CViewKeys> m_keys;
+  // Guides pulled out of the rulers and dragged with the arrow.
+  std::unique_ptr<CGuideTool> m_guideTool;
 
  private:
   CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }

@@ -2,6 +2,7 @@
 
 #include "ViewFixture.h"
 #include "model/Guide.h"
+#include "view/GuideTool.h"
 
 using zorva::test::ViewFixture;
 
@@ -10,7 +11,7 @@ namespace {
 // The gesture is over and left nothing behind.
 void ExpectIdle(ViewFixture& f) {
   EXPECT_EQ(f.doc.m_pSelGuide, nullptr);
-  EXPECT_EQ(f.view->m_pWorkGuide, nullptr);
+  EXPECT_EQ(f.view->m_guideTool->m_pWorkGuide, nullptr);
   EXPECT_FALSE(f.frame.hRuler.m_bPressed || f.frame.vRuler.m_bPressed);
   EXPECT_FALSE(f.host.captured);
   EXPECT_EQ(f.view->m_nToolState, 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EditTestSupport.h"
+#include "view/GuideTool.h"
 #include "view/ViewKeys.h"
 
 using namespace zorva::test;
@@ -88,9 +89,9 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     f.view->m_canvas.Invalidate();
     f.Pixels();
     f.doc.m_pSelGuide = g;
-    f.view->m_pWorkGuide = std::make_unique<CGuide>(*g);
-    f.view->m_pWorkGuide->m_nPos = 140;
-    f.view->m_canvas.DrawGuide(*f.view->m_pWorkGuide, R2_XORPEN);
+    f.view->m_guideTool->m_pWorkGuide = std::make_unique<CGuide>(*g);
+    f.view->m_guideTool->m_pWorkGuide->m_nPos = 140;
+    f.view->m_canvas.DrawGuide(*f.view->m_guideTool->m_pWorkGuide, R2_XORPEN);
     f.view->m_nToolState = DRAG_GUIDE;
     f.host.captured = true;
     for (unsigned mod : {VK_SHIFT, VK_SPACE, VK_CONTROL, VK_MENU}) f.Key(mod, true);
@@ -99,7 +100,7 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     EXPECT_EQ(f.view->m_nToolState, DRAG_GUIDE | DRAG_COPY);
     f.Key(vk, true);
     EXPECT_FALSE(f.host.captured);
-    EXPECT_EQ(f.view->m_pWorkGuide, nullptr);
+    EXPECT_EQ(f.view->m_guideTool->m_pWorkGuide, nullptr);
     EXPECT_EQ(f.view->m_nToolState, 0);
     EXPECT_TRUE(ShowsFresh(f));  // the working copy's image is gone
   }
