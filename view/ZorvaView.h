@@ -5,29 +5,12 @@
 // view reaches its window, the frame and the property panel only through the
 // interfaces of ViewHost.h.
 //
-// The members are spread over files by job:
-//   ViewCoords.h     CViewCoords: the zoom and the conversions between
-//                    picture and window pixels
-//   ViewCanvas.h     CViewCanvas: back buffer, invalidation, incremental and
-//                    exclusive-or drawing
-//   ViewScroll.cpp   scroll sizes, zoom, centring, scrolling
-//   ToolController.cpp  the tools and the routing of a gesture to its owner
-//   ViewCommands.cpp command dispatch and command states
-//   EditCommands.h   CEditCommands: undo/redo, clipboard, delete, duplicate
-//   ViewUndoTarget.h CViewUndoTarget: a record applied to the view
-//   EditSelection.cpp  selection shown and cleared, shared by the edits
-//   ViewClipboard.h  the held copy (CViewClipboard)
-//   ViewKeys.h       CViewKeys: keys and the temporary tools
-//   ViewPanel.h      CViewPanel: the property panel exchange (with
-//                    PanelFields, PanelPoints, PanelText) and the area list's clicks
-//   AreaList.cpp     the area list's rows
-//   Tool.h, ToolList.h, ToolRegistry.cpp           the pointer tools as objects
-//   ArrowTool.cpp, ShapeTool.cpp (RectTool.cpp, EllipseTool.cpp, LineTool.cpp),
-//   PolygonTool.cpp, FreehandTool.cpp, ZoomTool.cpp  one tool a file
-//   ToolHelpers.cpp, CreationHelpers.cpp, HandTool.cpp, GuideTool.cpp
-//                    what tools share, the hand and the guides
+// The view owns its pieces, each a class in the file of its name (see
+// docs/architecture.md): CViewCoords, CViewCanvas, CViewPanel, CEditCommands,
+// CViewKeys, CGuideTool and CToolController with the tools. ZorvaView.cpp
+// holds what is the view's own: zoom and scrolling, the document's updates,
+// the command table, the cursor, the temporary hand and the ruler presses.
 #include <cstdint>
-#include <list>
 #include <memory>
 #include <string>
 #include <unordered_map>
