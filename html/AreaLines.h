@@ -22,6 +22,10 @@ inline void AppendAttribute(CPageBytes& out, std::string_view name, std::string_
   out.Append('"');
 }
 
+// A comment's text (not empty), written so that it cannot end the comment
+// early.
+void AppendCommentText(CPageBytes& out, std::string_view comment);
+
 // How the area lines are written: the literals of the letter case, the line
 // end, and the end of a tag (">", or " />" for a page whose areas were
 // written so).
