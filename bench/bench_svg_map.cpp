@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "BenchAreas.h"
 #include "html/HtmlSettings.h"
 #include "html/MapWriter.h"
 #include "html/SvgMapWriter.h"
@@ -24,27 +25,6 @@ class ConvertingHost : public CNullDocumentHost {
  public:
   int DoChoiceDialog(unsigned) override { return 1; }
 };
-
-void FillDocument(CZorvaDoc& doc) {
-  doc.m_sizePicture = {4000, 3000};
-  for (int i = 0; i < 10000; ++i) {
-    auto* a = new CArea;
-    const int x = 20 + (i * 7919) % 3900, y = 20 + (i * 104729) % 2900;
-    a->m_nType = i % 3 == 0 ? AREA_RECT : i % 3 == 1 ? AREA_ELLIPSE : AREA_POLYGON;
-    a->m_bClosed = true;
-    if (a->m_nType == AREA_POLYGON) {
-      for (int k = 0; k < 20; ++k) a->AddPoint(x + (k * 37) % 60, y + (k * 53) % 50);
-    } else {
-      a->AddPoint(x, y);
-      a->AddPoint(x + 40, y + 30);
-    }
-    a->m_strHref = "http://www.example.com/regions/area" + std::to_string(i) + ".html";
-    a->m_strAlt = "Region " + std::to_string(i);
-    a->SetBoundPoint(x, y);
-    a->RecalcBound();
-    doc.m_listArea.push_back(a);
-  }
-}
 
 template <typename F>
 double Best(F f) {
@@ -65,7 +45,8 @@ double Best(F f) {
 int main() {
   ConvertingHost host;
   CZorvaDoc doc(&host);
-  FillDocument(doc);
+  doc.m_sizePicture = {4000, 3000};
+  AddBenchAreas(doc, 3900, 2900, true);
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("zorva-bench-svg-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);

@@ -253,9 +253,10 @@ bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const 
   return true;
 }
 
-constexpr unsigned kAreasLeftOutMessage = 65015;
+}  // namespace
 
-void ReportLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
+void ReportAreasLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
+  constexpr unsigned kAreasLeftOutMessage = 65015;
   if (leftOut.empty()) return;
   std::string numbers;
   for (size_t n : leftOut) {
@@ -264,8 +265,6 @@ void ReportLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
   }
   doc.ReportMessage(kAreasLeftOutMessage, {numbers});
 }
-
-}  // namespace
 
 bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style, CPageText& text) {
   // A browser gives a pixel that areas share to the first of them in the
@@ -279,7 +278,7 @@ bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style
   if (!AppendLinesAsking(out, doc, areas, style, text, leftOut)) return false;
   out.Append(style.L.defaultArea);
   AppendLinkPart(out, doc.m_areaDefault, style, text);
-  ReportLeftOut(doc, leftOut);
+  ReportAreasLeftOut(doc, leftOut);
   return true;
 }
 

@@ -164,10 +164,7 @@ bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& 
 
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
                std::string& out) {
-  CPageBytes bytes;
-  const bool built = BuildPage(doc, target, settings, bytes);
-  out.assign(built ? bytes.View() : std::string_view());
-  return built;
+  return BuildPageString(out, [&](CPageBytes& page) { return BuildPage(doc, target, settings, page); });
 }
 
 bool WriteMap(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings) {

@@ -35,4 +35,11 @@ bool WritePageFile(CZorvaDoc& doc, const CString& target, const std::function<bo
   return true;
 }
 
+bool BuildPageString(std::string& out, const std::function<bool(CPageBytes&)>& build) {
+  CPageBytes bytes;
+  const bool built = build(bytes);
+  out.assign(built ? bytes.View() : std::string_view());
+  return built;
+}
+
 }  // namespace zorva::html

@@ -21,7 +21,6 @@ namespace zorva::html {
 
 namespace {
 
-constexpr unsigned kAreasLeftOutMessage = 65015;
 constexpr unsigned kNoPictureSizeMessage = 65060;
 
 // The picture is laid out at its own size and shrinks with a narrow window;
@@ -117,16 +116,6 @@ std::optional<CSize> PictureSize(CZorvaDoc& doc) {
   return PictureSizeOfFile(doc.m_strPicturePath);
 }
 
-void ReportLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
-  if (leftOut.empty()) return;
-  std::string numbers;
-  for (size_t n : leftOut) {
-    if (!numbers.empty()) numbers += ", ";
-    numbers += std::to_string(n);
-  }
-  doc.ReportMessage(kAreasLeftOutMessage, {numbers});
-}
-
 }  // namespace
 
 bool BuildSvgPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s, CPageBytes& out) {
@@ -191,15 +180,12 @@ bool BuildSvgPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   out.Append("</html>");
   out.Append(nl);
   std::reverse(leftOut.begin(), leftOut.end());
-  ReportLeftOut(doc, leftOut);
+  ReportAreasLeftOut(doc, leftOut);
   return true;
 }
 
 bool BuildSvgPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings, std::string& out) {
-  CPageBytes bytes;
-  const bool built = BuildSvgPage(doc, target, settings, bytes);
-  out.assign(built ? bytes.View() : std::string_view());
-  return built;
+  return BuildPageString(out, [&](CPageBytes& page) { return BuildSvgPage(doc, target, settings, page); });
 }
 
 bool WriteSvgMap(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings) {
