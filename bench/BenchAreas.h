@@ -2,6 +2,7 @@
 // The 10,000-area document the benchmarks share: rectangles, ellipses (40 x
 // 30, no circles) and 20-point polygons in turn, spread over a `w` x `h`
 // field from (20, 20).
+#include <memory>
 #include <string>
 
 #include "model/ZorvaDoc.h"
@@ -24,6 +25,6 @@ inline void AddBenchAreas(CZorvaDoc& doc, int w, int h, bool links) {
     }
     a->SetBoundPoint(x, y);
     a->RecalcBound();
-    doc.m_listArea.push_back(a);
+    doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
   }
 }

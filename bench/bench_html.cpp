@@ -109,7 +109,7 @@ void BuildAreas(CZorvaDoc& doc, const std::vector<AreaContents>& all) {
     a->UpdateHtmlShape(true);
     a->SetBoundPoint(c.points.front().x, c.points.front().y);
     a->RecalcBound();
-    doc.m_listArea.push_back(a);
+    doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
   }
 }
 

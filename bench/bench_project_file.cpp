@@ -46,7 +46,7 @@ void Fill(CZorvaDoc& doc, const std::string& picture) {
     a->RecalcBound();
     a->m_strHref = "page" + std::to_string(i) + ".html";
     a->m_strAlt = "area";
-    doc.m_listArea.push_back(a);
+    doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
   }
 }
 

@@ -65,14 +65,14 @@ struct Editor {
       auto* g = new CGuide;
       g->m_bHorizontal = i % 2 == 0;
       g->m_nPos = 13 + i * 37;
-      doc.m_listGuide.push_back(g);
+      doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
     }
     host.client = {1280, 800};
     view = std::make_unique<CZorvaView>(doc, host, frame, &panel);
     host.SetView(view.get());
     view->OnSize();
     view->OnUpdate();
-    view->OnPaint();
+    view->m_canvas.OnPaint();
   }
 
   // A polygon of its own at the bottom of the stack, away from the others.
@@ -83,7 +83,7 @@ struct Editor {
     for (int k = 0; k < 20; ++k) a->AddPoint(x + k * 3, y + (k % 2) * 9);
     a->SetBoundPoint(x, y);
     a->RecalcBound();
-    doc.m_listArea.push_front(a);
+    doc.m_listArea.InsertAt(std::unique_ptr<CArea>(a), 0);
     return a;
   }
 
@@ -104,7 +104,7 @@ long HeapInChild(bool moves) {
     Editor mem(false);
     CArea* area = mem.AddAtBottom(3950, 2960);
     mem.host.ScrollToPosition({4000, 3000});
-    mem.Click(mem.view->ToWindow(CPoint(3950, 2960)));
+    mem.Click(mem.view->m_coords.ToWindow(CPoint(3950, 2960)));
     std::vector<CArea*> copies;
     copies.reserve(10000);
     const long before = HeapBytes();
@@ -114,7 +114,7 @@ long HeapInChild(bool moves) {
         copies.back()->CopyFrom(*area);
         continue;
       }
-      const CPoint at = mem.view->ToWindow(area->m_listPoint.front());
+      const CPoint at = mem.view->m_coords.ToWindow(area->m_listPoint.front());
       const CPoint to(at.x + (i % 2 ? 8 : -8), at.y);
       mem.view->OnLButtonDown(MK_LBUTTON, at);
       mem.view->OnMouseMove(MK_LBUTTON, to);
@@ -139,7 +139,7 @@ int main() {
   Editor spread(false);
 
   // The reference: one copy of the window's back buffer.
-  const CDC& back = spread.view->BackBuffer();
+  const CDC& back = spread.view->m_canvas.BackBuffer();
   const size_t bytes = size_t(back.Width()) * back.Height() * 4;
   std::vector<uint32_t> frame(bytes / 4);
   const double copy = PerCall(200, [&](int) {
@@ -156,8 +156,8 @@ int main() {
   CArea* bottom1 = spread.AddAtBottom(3950, 2960);
   CArea* bottom2 = spread.AddAtBottom(3950, 2985);
   spread.host.ScrollToPosition({4000, 3000});
-  const CPoint c1 = spread.view->ToWindow(CPoint(3950, 2960));
-  const CPoint c2 = spread.view->ToWindow(CPoint(3950, 2985));
+  const CPoint c1 = spread.view->m_coords.ToWindow(CPoint(3950, 2960));
+  const CPoint c2 = spread.view->m_coords.ToWindow(CPoint(3950, 2985));
   spread.Click(c1);
   if (spread.doc.m_pSelArea != bottom1) std::printf("  (the click did not pick the bottom area)\n");
   const double click = PerCall(200, [&](int i) { spread.Click(i % 2 ? c1 : c2); });
@@ -190,14 +190,14 @@ int main() {
   // Full paint passes of the window.
   spread.host.ScrollToPosition({1000, 1000});
   const double paint = PerCall(20, [&](int) {
-    spread.view->Invalidate();
-    spread.view->OnPaint();
+    spread.view->m_canvas.Invalidate();
+    spread.view->m_canvas.OnPaint();
   });
   report("full paint, areas spread over the picture", paint, 10);
   Editor packed(true);
   const double paintPacked = PerCall(10, [&](int) {
-    packed.view->Invalidate();
-    packed.view->OnPaint();
+    packed.view->m_canvas.Invalidate();
+    packed.view->m_canvas.OnPaint();
   });
   report("full paint, all 10,000 areas in the window", paintPacked, 10);
 

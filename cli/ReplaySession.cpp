@@ -8,6 +8,7 @@
 #include "platform/CodePage.h"
 #include "view/Accelerators.h"
 #include "view/PanelPoints.h"
+#include "view/ViewPanel.h"
 
 namespace zorva::cli {
 
@@ -144,14 +145,14 @@ bool CReplaySession::Execute(const ReplayCommand& c, std::string& reason) {
     case ReplayOp::Apply:
       // Scripts say 1 for a change of the point rows' selection alone, as the
       // panel's notice did; any other number is an edit.
-      m_view.OnApplyPanel(c.number == 1 ? PanelChange::PointSelection : PanelChange::Edit);
+      m_view.m_panel->Apply(c.number == 1 ? PanelChange::PointSelection : PanelChange::Edit);
       return true;
     case ReplayOp::Row:
       if (size_t(c.number) >= m_frame.rows.size()) {
         reason = "the area list has " + Rows(m_frame.rows.size());
         return false;
       }
-      m_view.SelectFromList(c.number, m_frame.rows[size_t(c.number)].area);
+      m_view.m_panel->SelectFromList(c.number, m_frame.rows[size_t(c.number)].area);
       return true;
     case ReplayOp::Answer:
       m_docHost.SetAnswer(c.number);
@@ -257,7 +258,7 @@ void CReplaySession::Settle() {
   // A scroll bar whose range shrank (a smaller picture, a lower zoom, a
   // larger window) moves its position back inside the range.
   m_viewHost.ScrollToPosition(m_viewHost.scroll);
-  m_view.OnPaint();
+  m_view.m_canvas.OnPaint();
 }
 
 void CReplaySession::HandToView() {

@@ -52,8 +52,8 @@ class StateJson {
 
 std::string CReplaySession::StateLine() {
   StateJson j;
-  j.Key("zoom").Int(m_view.m_zoom.Percent());
-  const CPoint scroll = m_view.GetScroll();
+  j.Key("zoom").Int(m_view.m_coords.m_zoom.Percent());
+  const CPoint scroll = m_view.m_coords.GetScroll();
   j.Key("scroll").m_text += "[" + std::to_string(scroll.x) + "," + std::to_string(scroll.y) + "]";
   j.Key("tool").Text(ToolName(m_frame.tools.GetCurrentTool()));
   j.Key("baseTool").Text(ToolName(m_frame.tools.GetBaseTool()));
@@ -71,8 +71,8 @@ std::string CReplaySession::StateLine() {
   j.Key("modified").Bool(m_doc.IsModified());
   j.Key("canUndo").Bool(m_doc.CanUndo());
   j.Key("canRedo").Bool(m_doc.CanRedo());
-  j.Key("imageMode").Int(ImageModeNumber(m_view.m_imageMode));
-  j.Key("showGuides").Bool(m_view.m_bShowGuides);
+  j.Key("imageMode").Int(ImageModeNumber(m_view.m_canvas.m_imageMode));
+  j.Key("showGuides").Bool(m_view.m_canvas.m_bShowGuides);
   j.Key("showRulers").Bool(m_view.m_bShowRulers);
   j.Key("cursor").Text(CursorName(m_viewHost.cursor));
   auto status = m_frame.panes.find(1);

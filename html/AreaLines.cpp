@@ -273,7 +273,7 @@ bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style
   // One walk of the list: its size is known without counting.
   std::vector<const CArea*> areas;
   areas.reserve(doc.m_listArea.size());
-  for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it) areas.push_back(*it);
+  areas.assign(doc.m_listArea.rbegin(), doc.m_listArea.rend());
   std::vector<size_t> leftOut;
   if (!AppendLinesAsking(out, doc, areas, style, text, leftOut)) return false;
   out.Append(style.L.defaultArea);

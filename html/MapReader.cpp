@@ -176,6 +176,8 @@ class CPageScanner {
   // A wanted map that is never closed ends after its last area, so that a
   // later write replaces only what was read.
   void Finish(const MapScan& scan) {
+    // Added in page order; the page's first area goes on top.
+    m_doc.m_listArea.Reverse();
     if (!scan.closed && m_doc.m_nMapStartPos >= 0) {
       m_doc.m_nMapEndPos = int32_t(scan.wantedEnd);
       KeepMapContent(scan, scan.wantedEnd);
@@ -326,7 +328,7 @@ class CPageScanner {
 
   // A page's first area is the one a browser gives a shared pixel to: it
   // goes on top of the editor's stack, so the list ends up in the page's
-  // order reversed.
+  // order reversed (once the scan is done).
   void AddArea(std::unique_ptr<CArea> area) {
     if (area->m_nType == AREA_DEFAULT) {
       CArea& d = m_doc.m_areaDefault;
@@ -340,7 +342,7 @@ class CPageScanner {
       d.m_strOtherAttrs = std::move(area->m_strOtherAttrs);
       return;
     }
-    m_doc.m_listArea.push_front(area.release());
+    m_doc.m_listArea.push_back(std::move(area));
   }
 
   CZorvaDoc& m_doc;

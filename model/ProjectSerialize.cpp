@@ -60,7 +60,7 @@ void SerializeLinks(CArchive& ar, CArea& a) {
 }
 
 template <typename T>
-void WriteEntries(CArchive& ar, const std::list<T*>& list, const char* className) {
+void WriteEntries(CArchive& ar, const COwnedList<T>& list, const char* className) {
   WriteCount(ar, list.size());
   for (T* item : list) {
     ar.WriteObjectTag(className);
@@ -71,14 +71,13 @@ void WriteEntries(CArchive& ar, const std::list<T*>& list, const char* className
 // Each entry joins its list only once it is complete, so a failure leaves no
 // half-read object behind.
 template <typename T>
-void ReadEntries(CArchive& ar, std::list<T*>& list, const char* className) {
+void ReadEntries(CArchive& ar, COwnedList<T>& list, const char* className) {
   int32_t n = ar.ReadInt32();
   for (int32_t i = 0; i < n; ++i) {
     ar.ReadObjectTag(className);
     auto item = std::make_unique<T>();
     item->Serialize(ar);
-    list.push_back(nullptr);
-    list.back() = item.release();
+    list.push_back(std::move(item));
   }
 }
 

@@ -16,11 +16,11 @@ class IUndoTarget {
  public:
   virtual ~IUndoTarget() = default;
   // `pos` is the item's place in its list; the list's size puts it on top.
-  virtual void Insert(CArea* area, size_t pos) = 0;
-  virtual void Insert(CGuide* guide, size_t pos) = 0;
+  virtual void Insert(std::unique_ptr<CArea> area, size_t pos) = 0;
+  virtual void Insert(std::unique_ptr<CGuide> guide, size_t pos) = 0;
   // `select`: the area selected afterwards, when it is still in the list.
-  virtual void Remove(CArea* area, CArea* select) = 0;
-  virtual void Remove(CGuide* guide, CArea* select) = 0;
+  virtual std::unique_ptr<CArea> Remove(CArea* area, CArea* select) = 0;
+  virtual std::unique_ptr<CGuide> Remove(CGuide* guide, CArea* select) = 0;
   // Trades the contents of the live item and the record's copy.
   virtual void Exchange(CArea& live, CArea& copy) = 0;
   virtual void Exchange(CGuide& live, CGuide& copy) = 0;
@@ -57,13 +57,10 @@ template <typename T>
 class CAdditionRecord : public CUndoRecord {
  public:
   CAdditionRecord(T* added, CArea* prevSel) : CUndoRecord(prevSel), m_pItem(added) {}
-  void Undo(IUndoTarget& target) override {
-    target.Remove(m_pItem, PrevSel());
-    m_pOwned.reset(m_pItem);
-  }
+  void Undo(IUndoTarget& target) override { m_pOwned = target.Remove(m_pItem, PrevSel()); }
   void Redo(IUndoTarget& target) override {
     const size_t top = target.Count(m_pItem);
-    target.Insert(m_pOwned.release(), top);
+    target.Insert(std::move(m_pOwned), top);
   }
   Kind GetKind() const override { return Kind::Addition; }
   bool IsGuide() const override { return std::is_same_v<T, CGuide>; }
@@ -82,11 +79,8 @@ class CDeletionRecord : public CUndoRecord {
  public:
   CDeletionRecord(std::unique_ptr<T> removed, size_t listPos, CArea* selectAfter = nullptr)
       : CUndoRecord(selectAfter), m_pItem(removed.get()), m_pOwned(std::move(removed)), m_nListPos(listPos) {}
-  void Undo(IUndoTarget& target) override { target.Insert(m_pOwned.release(), m_nListPos); }
-  void Redo(IUndoTarget& target) override {
-    target.Remove(m_pItem, PrevSel());
-    m_pOwned.reset(m_pItem);
-  }
+  void Undo(IUndoTarget& target) override { target.Insert(std::move(m_pOwned), m_nListPos); }
+  void Redo(IUndoTarget& target) override { m_pOwned = target.Remove(m_pItem, PrevSel()); }
   Kind GetKind() const override { return Kind::Deletion; }
   bool IsGuide() const override { return std::is_same_v<T, CGuide>; }
   const void* Item() const override { return m_pItem; }

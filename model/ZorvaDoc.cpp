@@ -27,9 +27,7 @@ void CZorvaDoc::SetHost(IDocumentHost* host) { m_pHost = host ? host : &g_nullHo
 void CZorvaDoc::DeleteContents() {
   // Each record holds exactly what is out of the lists in its state.
   m_listUndo.clear();
-  for (CArea* a : m_listArea) delete a;
   m_listArea.clear();
-  for (CGuide* g : m_listGuide) delete g;
   m_listGuide.clear();
 
   m_pSelArea = nullptr;

@@ -14,6 +14,7 @@
 #include "model/Area.h"
 #include "model/DocumentHost.h"
 #include "model/Guide.h"
+#include "model/OwnedList.h"
 #include "model/PictureLoading.h"
 #include "model/UndoRecord.h"
 #include "platform/Bitmap.h"
@@ -180,8 +181,8 @@ class CZorvaDoc {
   CString m_strPreviewPath;
   std::mutex m_mutexPicture;
   CArea m_areaDefault;
-  std::list<CArea*> m_listArea;
-  std::list<CGuide*> m_listGuide;
+  COwnedList<CArea> m_listArea;
+  COwnedList<CGuide> m_listGuide;
   std::vector<std::unique_ptr<CUndoRecord>> m_listUndo;
 
  private:

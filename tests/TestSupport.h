@@ -20,13 +20,14 @@ namespace zorva::test {
 // Appends an area of `type` with the given points (at least one) to the
 // document, its bounds worked out as the tools leave them.
 inline CArea& AddArea(CZorvaDoc& doc, int32_t type, std::initializer_list<CPoint> points, bool closed = true) {
-  auto* a = new CArea;  // the document deletes it
+  auto owned = std::make_unique<CArea>();
+  CArea* a = owned.get();
   a->m_nType = type;
   a->m_bClosed = closed;
   for (const CPoint& p : points) a->AddPoint(p.x, p.y);
   a->SetBoundPoint(points.begin()->x, points.begin()->y);
   a->RecalcBound();
-  doc.m_listArea.push_back(a);
+  doc.m_listArea.push_back(std::move(owned));
   return *a;
 }
 

@@ -19,6 +19,7 @@
 #include "ui/ToolBox.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/CommandIds.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 CFrameCommands::CFrameCommands(CMainFrame& frame)
@@ -79,7 +80,7 @@ bool CFrameCommands::OnCommand(unsigned id) {
   switch (id) {
     case ID_HTML_PREVIEW:
       // The preview shows what the panel holds, not only what was applied.
-      view.OnApplyPanel(PanelChange::Edit);
+      view.m_panel->Apply(PanelChange::Edit);
       zorva::html::ShowPreview(m_frame.m_doc);
       break;
     case ID_PALETTE_CHART: {

@@ -28,6 +28,7 @@
 #include "ui/ZorvaViewWidget.h"
 #include "view/AreaList.h"
 #include "view/CommandIds.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -79,7 +80,7 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   addDockWidget(Qt::RightDockWidgetArea, m_areaList);
   m_areaList->setVisible(m_bTallScreen);
   m_areaList->onRowClicked = [this](int row, CArea* area) {
-    m_view->View().SelectFromList(row, area);
+    m_view->View().m_panel->SelectFromList(row, area);
     FocusView();
   };
   auto* keys = new CEditKeyFilter(
@@ -94,9 +95,9 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   m_pane = new CViewPane(doc, *this, m_propertyBar, m_hRuler, m_vRuler, this);
   m_view = m_pane->View();
   setCentralWidget(m_pane);
-  m_propertyBar->onApply = [this](PanelChange change) { m_view->View().OnApplyPanel(change); };
+  m_propertyBar->onApply = [this](PanelChange change) { m_view->View().m_panel->Apply(change); };
   m_propertyBar->onReturnFocus = [this] { FocusView(); };
-  m_propertyBar->onShown = [this] { m_view->View().OnRefreshPanel(); };
+  m_propertyBar->onShown = [this] { m_view->View().m_panel->Refresh(); };
 
   m_frameCommands = std::make_unique<CFrameCommands>(*this);
 

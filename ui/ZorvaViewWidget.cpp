@@ -39,7 +39,7 @@ CZorvaViewWidget::CZorvaViewWidget(CZorvaDoc& doc, IViewFrame& frame, IPropertyP
   setFocusPolicy(Qt::StrongFocus);
   m_view = std::make_unique<CZorvaView>(doc, *this, frame, panel);
   const QColor menu = palette().color(QPalette::Window);
-  m_view->SetBackgroundColor(RGB(uint8_t(menu.red()), uint8_t(menu.green()), uint8_t(menu.blue())));
+  m_view->m_canvas.SetBackgroundColor(RGB(uint8_t(menu.red()), uint8_t(menu.green()), uint8_t(menu.blue())));
   m_view->OnSize();
 }
 
@@ -145,8 +145,8 @@ bool CZorvaViewWidget::viewportEvent(QEvent* event) {
 }
 
 void CZorvaViewWidget::paintEvent(QPaintEvent* event) {
-  m_view->OnPaint();
-  const CDC& dc = m_view->BackBuffer();
+  m_view->m_canvas.OnPaint();
+  const CDC& dc = m_view->m_canvas.BackBuffer();
   if (dc.Width() <= 0 || dc.Height() <= 0) return;
   const QImage image(reinterpret_cast<const uchar*>(dc.Bits()), dc.Width(), dc.Height(),
                      dc.Width() * 4, QImage::Format_RGB32);

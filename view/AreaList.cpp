@@ -60,12 +60,3 @@ std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc) {
   rows.push_back(MakeRow(doc, doc.m_areaDefault, false));
   return rows;
 }
-
-void CZorvaView::SelectFromList(int row, CArea* area) {
-  // The row's area may be gone when the list lags behind the document.
-  if (area && !IsListed(m_doc.m_listArea, area)) return;
-  CancelGesture();
-  ShowSelectionCleared(*this);
-  ShowSelected(*this, area);
-  UpdatePanel(row, true);
-}

@@ -63,18 +63,18 @@ void MovePoints(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, in
   CZorvaDoc& doc = view.m_doc;
   CArea& work = *g.work;
   CPoint pt(x, y);
-  if (view.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
-  view.DrawXor(work);
+  if (view.m_canvas.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
+  view.m_canvas.DrawXor(work);
   ConstrainPointDrag(view, g, flags, pt);
   CPoint* grab = doc.m_pGrabPoint;
   if (const CPoint* other = OtherEnd(work, grab);
       other && pt != *other && CZorvaView::IsNearPoint(pt.x, pt.y, other->x, other->y)) {
     pt = *other;
-    view.m_host.MovePointer(view.ToWindow(pt));
+    view.m_host.MovePointer(view.m_coords.ToWindow(pt));
   }
   if (grab) doc.OffsetPointSel(pt.x - grab->x, pt.y - grab->y);
   work.RecalcBound();
-  view.DrawXor(work);
+  view.m_canvas.DrawXor(work);
 }
 
 bool IsBoxType(const CArea& a) { return a.m_nType == AREA_RECT || a.m_nType == AREA_ELLIPSE; }
@@ -146,7 +146,7 @@ void BeginPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x
     doc.m_ptAnchor = CPoint(int32_t((int64_t(b.left) + b.right) / 2),
                             int32_t((int64_t(b.top) + b.bottom) / 2));
   }
-  view.DrawXor(*work);
+  view.m_canvas.DrawXor(*work);
   view.m_host.SetCapture();
 }
 

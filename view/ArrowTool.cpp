@@ -44,7 +44,7 @@ void BeginMove(CZorvaView& view, ArrowGesture& g, int32_t x, int32_t y) {
   doc.m_listSelPoint.clear();
   doc.m_pGrabPoint = nullptr;
   doc.m_ptPress = g.last = CPoint(x, y);
-  view.DrawXor(*work);
+  view.m_canvas.DrawXor(*work);
   view.m_host.SetCapture();
 }
 
@@ -52,7 +52,7 @@ void BeginMove(CZorvaView& view, ArrowGesture& g, int32_t x, int32_t y) {
 CPoint SnapMove(CZorvaView& view, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CPoint pt(x, y);
-  if (!view.m_bShowGuides) return pt;
+  if (!view.m_canvas.m_bShowGuides) return pt;
   CRect moved = doc.m_pSelArea->m_rcBound;
   const int32_t dx = x - doc.m_ptPress.x, dy = y - doc.m_ptPress.y;
   moved = CRect(moved.left + dx, moved.top + dy, moved.right + dx, moved.bottom + dy);
@@ -69,10 +69,10 @@ void MoveArea(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   CArea& work = *g.work;
   CPoint pt = SnapMove(view, x, y);
   SetCopyBit(view, flags);
-  view.DrawXor(work);
+  view.m_canvas.DrawXor(work);
   if (flags & MK_SHIFT) CZorvaView::Constrain45(doc.m_ptPress.x, doc.m_ptPress.y, pt);
   work.Offset(pt.x - g.last.x, pt.y - g.last.y);
-  view.DrawXor(work);
+  view.m_canvas.DrawXor(work);
   g.last = pt;
 }
 
@@ -121,13 +121,13 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
     return;
   }
   // The image has been up since the press, whether or not the drag started.
-  view.DrawXor(*work);
+  view.m_canvas.DrawXor(*work);
   if (!view.m_bDragStarted && IsPastThreshold(x, y, doc.m_ptPress)) view.m_bDragStarted = true;
   const bool pointDrag = (view.m_nToolState & DRAG_POINT) != 0;
   CPoint pt(x, y);
   if (view.m_bDragStarted) {
     if (pointDrag) {
-      if (view.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
+      if (view.m_canvas.m_bShowGuides) CZorvaView::SnapPointToGuides(doc.m_listGuide, pt);
       ConstrainPointDrag(view, g, flags, pt);
     } else {
       pt = SnapMove(view, x, y);
@@ -141,7 +141,7 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
     if (pointDrag) RebindSelection(doc, *work, *sel);
     DropWorkArea(doc, g);
     view.m_nToolState = 0;
-    view.RepaintArea(*sel);
+    view.m_canvas.RepaintArea(*sel);
     return;
   }
 
@@ -157,42 +157,42 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
     work->Offset(pt.x - g.last.x, pt.y - g.last.y);
     g.last = pt;
   }
-  view.DrawSelection(*work, true);
+  view.m_canvas.DrawSelection(*work, true);
 
   if (view.m_nToolState & DRAG_COPY) {
     // The copy becomes the topmost area; the dragged one stays as it was.
     view.m_clipboard.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
-    doc.m_listArea.push_back(g.work.release());
+    doc.m_listArea.push_back(std::move(g.work));
     doc.PushAreaAdded(work, sel);
     doc.m_pSelArea = work;  // the selected points already refer to it
     doc.m_pGrabPoint = nullptr;
     view.m_nToolState = 0;
-    view.RepaintArea(*sel);
-    view.RepaintArea(*work);
+    view.m_canvas.RepaintArea(*sel);
+    view.m_canvas.RepaintArea(*work);
     return;
   }
 
-  const CRect oldRect = view.AreaRectToWindow(sel->m_rcBound);
-  auto* backup = new CArea;
+  const CRect oldRect = view.m_coords.AreaRectToWindow(sel->m_rcBound);
+  auto backup = std::make_unique<CArea>();
   backup->CopyFrom(*sel);
-  doc.PushAreaChanged(sel, std::unique_ptr<CArea>(backup));
+  doc.PushAreaChanged(sel, std::move(backup));
   sel->CopyFrom(*work);
   RebindSelection(doc, *work, *sel);
   DropWorkArea(doc, g);
   view.m_nToolState = 0;
-  view.RepaintRect(oldRect);
+  view.m_canvas.RepaintRect(oldRect);
   // The new place too: the selected vertices have marks of their own.
-  view.RepaintArea(*sel);
+  view.m_canvas.RepaintArea(*sel);
 }
 
 void OnCancel(CZorvaView& view, ArrowGesture& g) {
   CZorvaDoc& doc = view.m_doc;
-  if (g.work) view.DrawXor(*g.work);
+  if (g.work) view.m_canvas.DrawXor(*g.work);
   doc.m_listSelPoint.clear();
   DropWorkArea(doc, g);
   view.m_nToolState = 0;
   view.m_bDragStarted = false;
-  if (doc.m_pSelArea) view.RepaintArea(*doc.m_pSelArea);
+  if (doc.m_pSelArea) view.m_canvas.RepaintArea(*doc.m_pSelArea);
 }
 
 }  // namespace
@@ -205,7 +205,7 @@ class CArrowTool : public CTool {
   void Press(unsigned flags, CPoint p) override {
     OnPress(m_view, m_gesture, flags, p.x, p.y);
     // The arrow also takes the guides, when they are shown.
-    if (m_view.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Press);
+    if (m_view.m_canvas.m_bShowGuides) m_view.OnToolGuide(flags, p.x, p.y, ToolPhase::Press);
   }
   void Move(unsigned flags, CPoint p) override { OnMove(m_view, m_gesture, flags, p.x, p.y); }
   void Release(unsigned flags, CPoint p) override { OnRelease(m_view, m_gesture, flags, p.x, p.y); }

@@ -6,6 +6,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -16,15 +17,15 @@ void PlaceCopy(CZorvaView& view, const CArea& source) {
   CZorvaDoc& doc = view.m_doc;
   CArea* prevSel = doc.m_pSelArea;
   ShowSelectionCleared(view);
-  auto* area = new CArea;
-  area->CopyFrom(source);
-  area->Offset(view.m_clipboard.m_ptPasteOffset.x, view.m_clipboard.m_ptPasteOffset.y);
-  doc.m_listArea.push_back(area);
+  auto copy = std::make_unique<CArea>();
+  copy->CopyFrom(source);
+  copy->Offset(view.m_clipboard.m_ptPasteOffset.x, view.m_clipboard.m_ptPasteOffset.y);
+  CArea* area = doc.m_listArea.push_back(std::move(copy));
   doc.PushAreaAdded(area, prevSel);
   ShowSelected(view, area);
   // The panel must follow at once: it would otherwise still show the
   // previous area, and its next edit would write that area's points here.
-  view.UpdatePanel(-1, true);
+  view.m_panel->Update(-1, true);
 }
 
 bool DeletesVerticesOnly(const CZorvaDoc& doc, const CArea& area) {
@@ -34,7 +35,7 @@ bool DeletesVerticesOnly(const CZorvaDoc& doc, const CArea& area) {
 }
 
 void DeleteSelectedVertices(CZorvaDoc& doc, CArea& area) {
-  auto* before = new CArea;
+  auto before = std::make_unique<CArea>();
   before->CopyFrom(area);
   // Each vertex leaves the selection, the grab and the pending slot before
   // it is freed.
@@ -46,16 +47,14 @@ void DeleteSelectedVertices(CZorvaDoc& doc, CArea& area) {
   }
   // The bounds follow the remaining outline, as the undone state's did.
   area.RecalcBound();
-  doc.PushAreaChanged(&area, std::unique_ptr<CArea>(before));
+  doc.PushAreaChanged(&area, std::move(before));
 }
 
 void DeleteArea(CZorvaDoc& doc, CArea& area) {
-  const auto it = std::find(doc.m_listArea.begin(), doc.m_listArea.end(), &area);
-  if (it == doc.m_listArea.end()) return;
+  const size_t pos = doc.m_listArea.IndexOf(&area);
+  if (pos == doc.m_listArea.npos) return;
   doc.ForgetPointsOf(area);
-  const size_t pos = size_t(std::distance(doc.m_listArea.begin(), it));
-  doc.m_listArea.erase(it);
-  doc.PushAreaRemoved(std::unique_ptr<CArea>(&area), pos);
+  doc.PushAreaRemoved(doc.m_listArea.Take(&area), pos);
   doc.m_pSelArea = nullptr;
   doc.m_listSelPoint.clear();
 }
@@ -78,13 +77,13 @@ void CZorvaView::OnEditCut() {
 void CZorvaView::OnEditClear() {
   CArea* area = m_doc.m_pSelArea;
   if (!area) return;
-  const CRect rc = AreaRectToWindow(area->m_rcBound);
+  const CRect rc = m_coords.AreaRectToWindow(area->m_rcBound);
   if (DeletesVerticesOnly(m_doc, *area))
     DeleteSelectedVertices(m_doc, *area);
   else
     DeleteArea(m_doc, *area);
-  UpdatePanel(-1, true);
-  RepaintRect(rc);
+  m_panel->Update(-1, true);
+  m_canvas.RepaintRect(rc);
 }
 
 void CZorvaView::OnEditPaste() {

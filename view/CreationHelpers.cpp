@@ -11,46 +11,47 @@ namespace create {
 
 CPoint Snapped(const CZorvaView& view, int32_t x, int32_t y) {
   CPoint p(x, y);
-  if (view.m_bShowGuides) CZorvaView::SnapPointToGuides(view.m_doc.m_listGuide, p);
+  if (view.m_canvas.m_bShowGuides) CZorvaView::SnapPointToGuides(view.m_doc.m_listGuide, p);
   return p;
 }
 
-CArea* ReleaseSelection(CZorvaView& view) {
-  CArea* old = view.m_doc.m_pSelArea;
+void ReleaseSelection(CZorvaView& view) {
+  view.m_pPrevSel = view.m_doc.m_pSelArea;
   ShowSelectionCleared(view);
-  return old;
+}
+
+CArea* BeginNew(CZorvaView& view, std::unique_ptr<CArea> area) {
+  view.m_pNewArea = std::move(area);
+  view.m_doc.m_pSelArea = view.m_pNewArea.get();
+  return view.m_pNewArea.get();
 }
 
 void DropUnfinished(CZorvaView& view) {
-  CArea* area = view.m_pNewArea;
+  CArea* area = view.m_pNewArea.get();
   if (!area) return;
   CZorvaDoc& doc = view.m_doc;
   if (doc.m_pSelArea == area) doc.m_pSelArea = nullptr;
   doc.ForgetPointsOf(*area);
-  // The slot held the area deselected at the press, which the document owns.
-  view.m_pWorkArea = nullptr;
-  view.m_pNewArea = nullptr;
+  view.m_pPrevSel = nullptr;
+  view.m_pNewArea.reset();
   view.m_nToolState = 0;
-  delete area;
-  view.Invalidate();
+  view.m_canvas.Invalidate();
 }
 
-void CommitNew(CZorvaView& view, CArea* area) {
+void CommitNew(CZorvaView& view) {
   CZorvaDoc& doc = view.m_doc;
-  doc.m_listArea.push_back(area);
-  view.m_pNewArea = nullptr;
+  CArea* area = doc.m_listArea.push_back(std::move(view.m_pNewArea));
   view.m_nToolState = 0;
-  doc.PushAreaAdded(area, view.m_pWorkArea);
-  view.m_pWorkArea = nullptr;
+  doc.PushAreaAdded(area, view.m_pPrevSel);
+  view.m_pPrevSel = nullptr;
 }
 
-void DiscardNew(CZorvaView& view, CArea* area) {
+void DiscardNew(CZorvaView& view) {
   CZorvaDoc& doc = view.m_doc;
   doc.m_listSelPoint.clear();
   doc.m_pSelArea = nullptr;
-  view.m_pNewArea = nullptr;
-  delete area;
-  view.m_pWorkArea = nullptr;
+  view.m_pNewArea.reset();
+  view.m_pPrevSel = nullptr;
   view.m_nToolState = 0;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What the shape creation tools share: snapping the pointer, letting go of
 // the selection before a new shape, and dropping an unfinished shape.
+#include <memory>
+
 #include "platform/Types.h"
 
 class CArea;
@@ -13,20 +15,24 @@ namespace create {
 CPoint Snapped(const CZorvaView& view, int32_t x, int32_t y);
 
 // Shows the selected area as not selected and deselects it, clearing the
-// selected vertices. Returns the area that was selected, or null.
-CArea* ReleaseSelection(CZorvaView& view);
+// selected vertices, and notes it as the one a new shape's undo selects again.
+void ReleaseSelection(CZorvaView& view);
+
+// Makes `area` the new shape of the gesture, selected and the view's until
+// it is committed or discarded.
+CArea* BeginNew(CZorvaView& view, std::unique_ptr<CArea> area);
 
 // Drops the shape a gesture left unfinished because the selection or the
 // tool changed while the button was down (it never reached the document),
 // and repaints to take its image off. Nothing when there is none.
 void DropUnfinished(CZorvaView& view);
 
-// Puts a finished new shape on top of the document and records its creation
-// together with the area the press deselected (parked in the work slot).
-void CommitNew(CZorvaView& view, CArea* area);
+// Puts the finished new shape on top of the document and records its
+// creation together with the area the press deselected.
+void CommitNew(CZorvaView& view);
 
-// Deletes a new shape a cancel takes back before it reached the document.
-void DiscardNew(CZorvaView& view, CArea* area);
+// Deletes the new shape a cancel takes back before it reached the document.
+void DiscardNew(CZorvaView& view);
 
 
 // The vertex drawn just before `point` (wrapping round on a closed outline),

@@ -11,7 +11,7 @@ void ShowSelectionCleared(CZorvaView& view) {
   if (sel && doc.m_listSelPoint.empty()) {
     // Drawn while still selected: whatever is waiting to be painted must
     // show the marks this drawing takes away.
-    view.DrawSelection(*sel, false);
+    view.m_canvas.DrawSelection(*sel, false);
     doc.m_pSelArea = nullptr;
     return;
   }
@@ -19,17 +19,14 @@ void ShowSelectionCleared(CZorvaView& view) {
   doc.m_pSelArea = nullptr;
   // A selected vertex wears a hollow mark that the plain marks of the
   // incremental drawing would not cancel; the area is painted afresh instead.
-  if (sel) view.RepaintArea(*sel);
+  if (sel) view.m_canvas.RepaintArea(*sel);
 }
 
 void ShowSelected(CZorvaView& view, CArea* area) {
   CZorvaDoc& doc = view.m_doc;
   doc.m_listSelPoint.clear();
   // Drawn before it counts as selected, for the same reason as above.
-  if (area) view.DrawSelection(*area, true);
+  if (area) view.m_canvas.DrawSelection(*area, true);
   doc.m_pSelArea = area;
 }
 
-bool IsListed(const std::list<CArea*>& list, const CArea* area) {
-  return area && std::find(list.begin(), list.end(), area) != list.end();
-}

@@ -15,6 +15,3 @@ void ShowSelectionCleared(CZorvaView& view);
 
 // Shows `area` as the selected area with no vertex selected.
 void ShowSelected(CZorvaView& view, CArea* area);
-
-// The area is one of the document's areas.
-bool IsListed(const std::list<CArea*>& list, const CArea* area);

@@ -19,20 +19,17 @@ constexpr int64_t kThinning = 10;
 // outline itself is drawn, so both light the same pixels and the selected
 // outline drawn at the release covers the trace exactly.
 void XorSegmentBefore(CZorvaView& view, CPointList::const_iterator it) {
-  view.DrawXorSegment(*it, *std::prev(it));
+  view.m_canvas.DrawXorSegment(*it, *std::prev(it));
 }
 
 void Press(CZorvaView& view, const CPoint& p) {
-  CZorvaDoc& doc = view.m_doc;
   create::DropUnfinished(view);
-  view.m_pWorkArea = create::ReleaseSelection(view);
-  auto* trace = new CArea;
+  create::ReleaseSelection(view);
+  CArea* trace = create::BeginNew(view, std::make_unique<CArea>());
   trace->m_nType = AREA_POLYGON;
   trace->m_bClosed = false;
   trace->AddPoint(p.x, p.y);
   trace->SetBoundPoint(p.x, p.y);
-  doc.m_pSelArea = trace;
-  view.m_pNewArea = trace;
   view.m_nToolState = kTracing;
 }
 
@@ -53,16 +50,16 @@ void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
     trace.RemoveEndPoint();
   }
   trace.AddPoint(p.x, p.y);
-  view.DrawSelection(trace, true);
+  view.m_canvas.DrawSelection(trace, true);
   trace.RecalcBound();
-  create::CommitNew(view, &trace);
+  create::CommitNew(view);
 }
 
 void Cancel(CZorvaView& view, CArea* trace) {
   const CPointList& list = trace->m_listPoint;
   if (!list.empty())
     for (auto it = std::next(list.begin()); it != list.end(); ++it) XorSegmentBefore(view, it);
-  create::DiscardNew(view, trace);
+  create::DiscardNew(view);
 }
 
 }  // namespace
@@ -90,7 +87,7 @@ class CFreehandTool : public CTool {
   // other gesture this tool must not adopt.
   CArea* Stroke() {
     CArea* trace = m_view.m_doc.m_pSelArea;
-    if (m_view.m_nToolState != kTracing || !trace || trace != m_view.m_pNewArea || trace->m_listPoint.empty()) {
+    if (m_view.m_nToolState != kTracing || !trace || trace != m_view.m_pNewArea.get() || trace->m_listPoint.empty()) {
       create::DropUnfinished(m_view);
       return nullptr;
     }

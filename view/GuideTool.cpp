@@ -16,14 +16,14 @@ constexpr int32_t kGuideDragThreshold = 5;
 // Whether the window point lies on the part of the picture that is in view;
 // a guide dropped anywhere else goes away.
 bool IsOnVisiblePicture(const CZorvaView& view, const CPoint& w) {
-  const CRect client = view.GetClientRect();
-  const CSize total = view.GetTotalSize();
+  const CRect client = view.m_coords.GetClientRect();
+  const CSize total = view.m_coords.GetTotalSize();
   return w.x >= 0 && w.y >= 0 && w.x <= std::min(client.right, total.cx) &&
          w.y <= std::min(client.bottom, total.cy);
 }
 
-CGuide* NewGuide(bool horizontal, int32_t pos) {
-  auto* g = new CGuide;
+std::unique_ptr<CGuide> NewGuide(bool horizontal, int32_t pos) {
+  auto g = std::make_unique<CGuide>();
   g->m_bHorizontal = horizontal;
   g->m_nPos = pos;
   return g;
@@ -43,32 +43,29 @@ void CZorvaView::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPha
       // A guide already on its way (the capture was lost meanwhile) goes on;
       // a second one would leave the first behind as a stray image.
       if (!g) {
-        g = NewGuide(fromHorizontal, pos);
-        m_doc.m_listGuide.push_back(g);
+        g = m_doc.m_listGuide.push_back(NewGuide(fromHorizontal, pos));
         m_doc.m_pSelGuide = g;
-        DrawGuide(*g, R2_XORPEN);
+        m_canvas.DrawGuide(*g, R2_XORPEN);
         return;
       }
     }
     if (!g) return;
-    DrawGuide(*g, R2_XORPEN);
+    m_canvas.DrawGuide(*g, R2_XORPEN);
     g->m_nPos = pos;
-    DrawGuide(*g, R2_XORPEN);
+    m_canvas.DrawGuide(*g, R2_XORPEN);
     return;
   }
   if (phase != ToolPhase::Release) return;
 
   if (CGuide* g = m_doc.m_pSelGuide) {
-    if (!IsOnVisiblePicture(*this, ToWindow(CPoint(x, y)))) {
+    if (!IsOnVisiblePicture(*this, m_coords.ToWindow(CPoint(x, y)))) {
       // Dropped back on the ruler or beside the picture: it never existed.
+      const CRect band = m_coords.GuideBand(*g);
       m_doc.m_listGuide.remove(g);
-      const CPoint s = GetScroll();
-      const CRect band = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
-      delete g;
-      RepaintRect(band);
+      m_canvas.RepaintRect(band);
     } else {
       // It stays where the last move put it.
-      RepaintGuide(*g);
+      m_canvas.RepaintGuide(*g);
       m_doc.PushGuideAdded(g);
     }
     m_doc.m_pSelGuide = nullptr;
@@ -83,16 +80,15 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
     // The arrow tool holds the capture when it picked an area: an area over
     // a guide wins.
     if (m_host.HasCapture()) return;
-    const CPoint w = ToWindow(CPoint(x, y));
-    const CSize total = GetTotalSize();
+    const CPoint w = m_coords.ToWindow(CPoint(x, y));
+    const CSize total = m_coords.GetTotalSize();
     if (w.x < 0 || w.y < 0 || w.x > total.cx || w.y > total.cy) return;
     for (auto it = doc.m_listGuide.rbegin(); it != doc.m_listGuide.rend(); ++it) {
       CGuide* g = *it;
       if (!g->HitTest(x, y)) continue;
       doc.m_pSelGuide = g;
-      delete m_pWorkGuide;
       m_pWorkGuide = NewGuide(g->m_bHorizontal, g->m_nPos);
-      DrawGuide(*m_pWorkGuide, R2_XORPEN);
+      m_canvas.DrawGuide(*m_pWorkGuide, R2_XORPEN);
       m_nToolState = DRAG_GUIDE;
       m_bDragStarted = false;
       m_host.SetCapture();
@@ -102,7 +98,7 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   }
 
   CGuide* g = doc.m_pSelGuide;
-  CGuide* work = m_pWorkGuide;
+  CGuide* work = m_pWorkGuide.get();
   if (!g || !work) return;
   const int32_t pos = Across(*g, x, y);
   if (phase == ToolPhase::Move || phase == ToolPhase::Release) {
@@ -114,47 +110,39 @@ void CZorvaView::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   }
   if (phase == ToolPhase::Move) {
     if (!m_bDragStarted) return;
-    DrawGuide(*work, R2_XORPEN);
+    m_canvas.DrawGuide(*work, R2_XORPEN);
     work->m_nPos = pos;
-    DrawGuide(*work, R2_XORPEN);
+    m_canvas.DrawGuide(*work, R2_XORPEN);
     return;
   }
   if (phase != ToolPhase::Release) return;
 
   // The copy's image has been up since the press.
-  DrawGuide(*work, R2_XORPEN);
+  m_canvas.DrawGuide(*work, R2_XORPEN);
   const bool copy = (m_nToolState & DRAG_COPY) != 0;
-  if (IsOnVisiblePicture(*this, ToWindow(CPoint(x, y)))) {
+  if (IsOnVisiblePicture(*this, m_coords.ToWindow(CPoint(x, y)))) {
     // Compared at the drop point, so that a guide brought back to its own
     // place records nothing.
     if (m_bDragStarted && pos != g->m_nPos) {
       work->m_nPos = pos;
       if (!copy) {
-        const CPoint s = GetScroll();
-        const CRect oldBand = GuideBandToWindow(*g, GetClientRect(), s.x, s.y, m_zoom);
-        doc.PushGuideMoved(g, std::unique_ptr<CGuide>(NewGuide(g->m_bHorizontal, g->m_nPos)));
+        const CRect oldBand = m_coords.GuideBand(*g);
+        doc.PushGuideMoved(g, NewGuide(g->m_bHorizontal, g->m_nPos));
         g->m_bHorizontal = work->m_bHorizontal;
         g->m_nPos = work->m_nPos;
-        delete work;
         // The guide has left its old band before that band is repainted.
-        RepaintRect(oldBand);
+        m_canvas.RepaintRect(oldBand);
       } else {
-        doc.m_listGuide.push_back(work);
-        doc.m_pSelGuide = work;
-        doc.PushGuideAdded(work);
+        doc.m_pSelGuide = doc.m_listGuide.push_back(std::move(m_pWorkGuide));
+        doc.PushGuideAdded(doc.m_pSelGuide);
       }
-      RepaintGuide(*doc.m_pSelGuide);
-    } else {
-      delete work;
+      m_canvas.RepaintGuide(*doc.m_pSelGuide);
     }
-  } else {
-    delete work;
-    if (!copy) {
-      const auto it = std::find(doc.m_listGuide.begin(), doc.m_listGuide.end(), g);
-      const size_t pos = size_t(std::distance(doc.m_listGuide.begin(), it));
-      if (it != doc.m_listGuide.end()) doc.m_listGuide.erase(it);
-      doc.PushGuideRemoved(std::unique_ptr<CGuide>(g), pos);  // the record keeps it for undo
-      RepaintGuide(*g);
+  } else if (!copy) {
+    const size_t pos = doc.m_listGuide.IndexOf(g);
+    if (std::unique_ptr<CGuide> owned = doc.m_listGuide.Take(g)) {
+      m_canvas.RepaintGuide(*g);
+      doc.PushGuideRemoved(std::move(owned), pos);  // the record keeps it for undo
     }
   }
   m_nToolState = 0;

@@ -19,14 +19,14 @@ void CZorvaView::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
     case ToolPhase::Press: {
       const CSize client = m_host.GetClientSize();
       // Nothing to scroll when the whole picture is in view.
-      if (m_sizeTotal.cx <= client.cx && m_sizeTotal.cy <= client.cy) return;
+      if (m_coords.m_sizeTotal.cx <= client.cx && m_coords.m_sizeTotal.cy <= client.cy) return;
       m_ptHandLast = CPoint(x, y);
       m_host.SetCapture();
       break;
     }
     case ToolPhase::Move: {
-      const int32_t dx = WholePicturePixels(x - m_ptHandLast.x, m_zoom);
-      const int32_t dy = WholePicturePixels(y - m_ptHandLast.y, m_zoom);
+      const int32_t dx = WholePicturePixels(x - m_ptHandLast.x, m_coords.m_zoom);
+      const int32_t dy = WholePicturePixels(y - m_ptHandLast.y, m_coords.m_zoom);
       ScrollBy(-dx, -dy);
       if (dx != 0 || dy != 0) m_ptHandLast = CPoint(x, y);
       break;

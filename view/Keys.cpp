@@ -7,6 +7,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -19,28 +20,28 @@ void PostMoveAtPointer(CZorvaView& view, unsigned flags) {
 // nothing is selected, and from nothing the walk starts at the far end.
 void CycleSelection(CZorvaView& view, bool backwards) {
   CZorvaDoc& doc = view.m_doc;
-  std::list<CArea*>& list = doc.m_listArea;
+  const COwnedList<CArea>& list = doc.m_listArea;
   if (list.empty()) return;
-  auto it = doc.m_pSelArea ? std::find(list.begin(), list.end(), doc.m_pSelArea) : list.end();
+  const size_t at = list.IndexOf(doc.m_pSelArea);
   CArea* next = nullptr;
-  if (it == list.end())
+  if (at == list.npos)
     next = backwards ? list.back() : list.front();
   else if (backwards)
-    next = it == list.begin() ? nullptr : *std::prev(it);
+    next = at == 0 ? nullptr : list.At(at - 1);
   else
-    next = std::next(it) == list.end() ? nullptr : *std::next(it);
+    next = at + 1 == list.size() ? nullptr : list.At(at + 1);
   ShowSelectionCleared(view);
   ShowSelected(view, next);
-  view.UpdatePanel(-1, true);
+  view.m_panel->Update(-1, true);
 }
 
 void CycleImageMode(CZorvaView& view) {
-  switch (view.m_imageMode) {
-    case ImageMode::Show: view.m_imageMode = ImageMode::Light; break;
-    case ImageMode::Light: view.m_imageMode = ImageMode::Hidden; break;
-    case ImageMode::Hidden: view.m_imageMode = ImageMode::Show; break;
+  switch (view.m_canvas.m_imageMode) {
+    case ImageMode::Show: view.m_canvas.m_imageMode = ImageMode::Light; break;
+    case ImageMode::Light: view.m_canvas.m_imageMode = ImageMode::Hidden; break;
+    case ImageMode::Hidden: view.m_canvas.m_imageMode = ImageMode::Show; break;
   }
-  view.Invalidate(true);
+  view.m_canvas.Invalidate(true);
 }
 
 // Alt turns an arrow drag that can copy (a move, a vertex drag of a polygon,

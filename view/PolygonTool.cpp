@@ -40,15 +40,16 @@ bool ClosesOnStart(const CZorvaView& view, const CArea& poly, const CPoint& p) {
 bool OwnGesture(const CZorvaView& view) {
   const CArea* poly = view.m_doc.m_pSelArea;
   if (!poly || poly->m_nType != AREA_POLYGON) return false;
-  if (view.m_nToolState == 0) return poly == view.m_pNewArea;
-  return (view.m_nToolState & kDrawing) && !view.m_pNewArea && view.m_pWorkArea &&
+  if (view.m_nToolState == 0) return poly == view.m_pNewArea.get();
+  return (view.m_nToolState & kDrawing) && !view.m_pNewArea && view.m_pStepBackup &&
          MovingPoint(view, *poly);
 }
 
 void Press(CZorvaView& view, unsigned flags, CPoint p) {
   CZorvaDoc& doc = view.m_doc;
   create::DropUnfinished(view);
-  view.m_pWorkArea = nullptr;
+  view.m_pStepBackup.reset();
+  view.m_pPrevSel = nullptr;
   CArea* poly = doc.m_pSelArea;
   // Drawing goes on only while the selection is still an open polygon: a
   // selection changed in between (Tab, the area list, undo, clearing all)
@@ -67,21 +68,18 @@ void Press(CZorvaView& view, unsigned flags, CPoint p) {
                poly->HitOutline(p.x, p.y, true, &edgeA, &edgeB)) {
       view.m_nToolState = kDrawing | POLY_INSERT;
     } else {
-      view.m_pWorkArea = create::ReleaseSelection(view);
-      poly = new CArea;
+      create::ReleaseSelection(view);
+      poly = create::BeginNew(view, std::make_unique<CArea>());
       poly->m_nType = AREA_POLYGON;
       poly->m_bClosed = false;
-      doc.m_pSelArea = poly;
-      view.m_pNewArea = poly;
     }
   }
   if (view.m_nToolState & kDrawing) {
     // Shown as not selected under the gesture's image, so the polygon keeps
     // the selection colour while the vertex is placed.
-    view.DrawSelection(*poly, false);
-    auto* backup = new CArea;
-    backup->CopyFrom(*poly);
-    view.m_pWorkArea = backup;
+    view.m_canvas.DrawSelection(*poly, false);
+    view.m_pStepBackup = std::make_unique<CArea>();
+    view.m_pStepBackup->CopyFrom(*poly);
   }
 
   doc.m_listSelPoint.clear();
@@ -90,33 +88,32 @@ void Press(CZorvaView& view, unsigned flags, CPoint p) {
   ConstrainToPrevious(view, flags, *poly, added, p);
   *added = p;
   doc.m_listSelPoint.push_back(added);
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
 }
 
 void Move(CZorvaView& view, unsigned flags, CPoint p) {
   CArea* poly = view.m_doc.m_pSelArea;
   CPoint* moving = MovingPoint(view, *poly);
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
   ConstrainToPrevious(view, flags, *poly, moving, p);
   if (ClosesOnStart(view, *poly, p)) {
     const CPoint* start = poly->GetStartPoint();
     if (p != *start) {
       p = *start;
-      view.m_host.MovePointer(view.ToWindow(p));
+      view.m_host.MovePointer(view.m_coords.ToWindow(p));
     }
   }
   *moving = p;
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
 }
 
 void Release(CZorvaView& view, unsigned flags, CPoint p) {
   CZorvaDoc& doc = view.m_doc;
   CArea* poly = doc.m_pSelArea;
   CPoint* moving = MovingPoint(view, *poly);
-  view.DrawXor(*poly);
+  view.m_canvas.DrawXor(*poly);
   ConstrainToPrevious(view, flags, *poly, moving, p);
-  CArea* slot = view.m_pWorkArea;
-  view.m_pWorkArea = nullptr;
+  std::unique_ptr<CArea> backup = std::move(view.m_pStepBackup);
 
   if (ClosesOnStart(view, *poly, p)) {
     // The start point is the vertex already there: the one just placed goes.
@@ -125,7 +122,7 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
     poly->m_bClosed = true;
     doc.m_listSelPoint.clear();
     view.m_nToolState = 0;
-    doc.PushAreaChanged(poly, std::unique_ptr<CArea>(slot));
+    doc.PushAreaChanged(poly, std::move(backup));
   } else if (view.m_nToolState & POLY_INSERT) {
     // The vertex ends where the pointer was released, which the bounds take in.
     *moving = p;
@@ -133,35 +130,32 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
     doc.m_listSelPoint.clear();
     poly->ExtendBound(p.x, p.y);
     view.m_nToolState = 0;
-    doc.PushAreaChanged(poly, std::unique_ptr<CArea>(slot));
+    doc.PushAreaChanged(poly, std::move(backup));
   } else {
     poly->SetEndPoint(p.x, p.y);
     if (view.m_nToolState != 0) {
       poly->ExtendBound(p.x, p.y);
-      doc.PushAreaChanged(poly, std::unique_ptr<CArea>(slot));
+      doc.PushAreaChanged(poly, std::move(backup));
     } else {
-      view.m_nToolState = kDrawing;
       poly->SetBoundPoint(p.x, p.y);
-      doc.m_listArea.push_back(poly);
-      view.m_pNewArea = nullptr;
-      doc.PushAreaAdded(poly, slot);
+      create::CommitNew(view);
+      view.m_nToolState = kDrawing;
     }
   }
   // A repaint rather than the selection pair: the placed vertex stays selected
   // and is marked as such, and the bounds only grow, so they cover everything
   // the press drew.
-  view.RepaintArea(*poly);
+  view.m_canvas.RepaintArea(*poly);
 }
 
 void Cancel(CZorvaView& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* poly = doc.m_pSelArea;
-  view.DrawXor(*poly);
-  CArea* slot = view.m_pWorkArea;
-  view.m_pWorkArea = nullptr;
+  view.m_canvas.DrawXor(*poly);
+  std::unique_ptr<CArea> backup = std::move(view.m_pStepBackup);  // of a step that did not happen
   if (view.m_nToolState == 0) {
     // The first vertex: the polygon never reached the document.
-    create::DiscardNew(view, poly);
+    create::DiscardNew(view);
     return;
   }
   if (view.m_nToolState & POLY_INSERT) {
@@ -172,9 +166,8 @@ void Cancel(CZorvaView& view) {
     doc.ForgetPoint(poly->GetEndPoint());
     poly->RemoveEndPoint();
   }
-  delete slot;  // the backup of a step that did not happen
   doc.m_listSelPoint.clear();
-  view.RepaintArea(*poly);
+  view.m_canvas.RepaintArea(*poly);
 }
 
 }  // namespace

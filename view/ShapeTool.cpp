@@ -19,33 +19,30 @@ void CShapeTool::Reshape(CArea& area, unsigned flags, CPoint p) {
 }
 
 void CShapeTool::Press(unsigned, CPoint pointer) {
-  CZorvaDoc& doc = m_view.m_doc;
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   create::DropUnfinished(m_view);
-  m_view.m_pWorkArea = create::ReleaseSelection(m_view);
-  auto* area = new CArea;
+  create::ReleaseSelection(m_view);
+  CArea* area = create::BeginNew(m_view, std::make_unique<CArea>());
   area->m_nType = m_shape.type;
   area->m_bClosed = false;
   area->AddPoint(p.x, p.y);
   area->AddPoint(p.x, p.y);
   area->SetBoundPoint(p.x, p.y);
   Anchor() = p;
-  doc.m_pSelArea = area;
-  m_view.m_pNewArea = area;
   m_view.m_nToolState = 1;
   // Drawn from the start, so the first move's erase has something to take off.
-  m_view.DrawXor(*area);
+  m_view.m_canvas.DrawXor(*area);
 }
 
 CArea* CShapeTool::OwnDrag() {
   // A drag of these tools is in state 1 with its new shape selected; anything
   // else is some other gesture this tool must not adopt.
   CArea* area = m_view.m_doc.m_pSelArea;
-  if (m_view.m_nToolState != 1 || !area || area != m_view.m_pNewArea) {
+  if (m_view.m_nToolState != 1 || !area || area != m_view.m_pNewArea.get()) {
     create::DropUnfinished(m_view);
     return nullptr;
   }
-  m_view.DrawXor(*area);
+  m_view.m_canvas.DrawXor(*area);
   return area;
 }
 
@@ -53,7 +50,7 @@ void CShapeTool::Move(unsigned flags, CPoint pointer) {
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   if (CArea* area = OwnDrag()) {
     Reshape(*area, flags, p);
-    m_view.DrawXor(*area);
+    m_view.m_canvas.DrawXor(*area);
   }
 }
 
@@ -61,13 +58,13 @@ void CShapeTool::Release(unsigned flags, CPoint pointer) {
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   if (CArea* area = OwnDrag()) {
     Reshape(*area, flags, p);
-    m_view.DrawSelection(*area, true);
+    m_view.m_canvas.DrawSelection(*area, true);
     area->RecalcBound();
     area->m_bClosed = m_shape.closed;
-    create::CommitNew(m_view, area);
+    create::CommitNew(m_view);
   }
 }
 
 void CShapeTool::Cancel(CPoint) {
-  if (CArea* area = OwnDrag()) create::DiscardNew(m_view, area);
+  if (OwnDrag()) create::DiscardNew(m_view);
 }

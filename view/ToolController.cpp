@@ -8,6 +8,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/Ruler.h"
 #include "view/Tool.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
@@ -32,8 +33,8 @@ CTool* CToolController::Tool(int id) const {
 
 CToolController::GestureOwner CToolController::OwnerOfGesture(bool buttonHeld) {
   if (m_view.m_bHandTool) return GestureOwner::Hand;
-  if (m_view.PressedRuler() && buttonHeld && m_view.m_bShowGuides) return GestureOwner::Ruler;
-  if (m_view.m_doc.m_pSelGuide && m_view.m_bShowGuides) return GestureOwner::Guide;
+  if (m_view.PressedRuler() && buttonHeld && m_view.m_canvas.m_bShowGuides) return GestureOwner::Ruler;
+  if (m_view.m_doc.m_pSelGuide && m_view.m_canvas.m_bShowGuides) return GestureOwner::Guide;
   if (m_view.m_doc.m_pSelArea) return GestureOwner::AreaTool;
   return GestureOwner::None;
 }
@@ -47,7 +48,7 @@ void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
   m_view.EndReleasedTemporaryTool();
   m_view.m_clipboard.m_ptPasteOffset = CPoint(20, 20);
   EndRulerPresses(m_view.m_frame.GetRuler(false), m_view.m_frame.GetRuler(true));
-  const CPoint p = m_view.ToPicture(client);
+  const CPoint p = m_view.m_coords.ToPicture(client);
   if (m_view.m_bHandTool) {
     m_view.OnToolHand(client.x, client.y, ToolPhase::Press);
     return;
@@ -56,12 +57,12 @@ void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
     tool->Press(flags, p);
     if (tool->CapturesOnPress()) m_view.m_host.SetCapture();
   }
-  m_view.UpdatePanel(-1, true);
+  m_view.m_panel->Update(-1, true);
 }
 
 void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
   if (m_view.m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
-  const CPoint p = m_view.ToPicture(client);
+  const CPoint p = m_view.m_coords.ToPicture(client);
   const int toolId = m_view.m_frame.GetCurrentTool();
   const bool holding = m_view.m_host.HasCapture();
   switch (OwnerOfGesture((flags & MK_LBUTTON) != 0)) {
@@ -93,7 +94,7 @@ void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
 
 void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
   if (m_view.m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
-  const CPoint p = m_view.ToPicture(client);
+  const CPoint p = m_view.m_coords.ToPicture(client);
   const bool holding = m_view.m_host.HasCapture();
   switch (OwnerOfGesture(true)) {
     case GestureOwner::Hand:
@@ -116,7 +117,7 @@ void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
         if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Release(flags, p);
         m_view.m_host.ReleaseCapture();
       }
-      m_view.UpdatePanel(-1, true);
+      m_view.m_panel->Update(-1, true);
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) m_view.m_frame.SetCurrentTool(0);
       if (m_view.m_doc.m_pSelArea) m_view.m_doc.m_pSelArea->UpdateHtmlShape(true);
       break;
@@ -135,13 +136,13 @@ void CToolController::OnRButtonDown(unsigned, const CPoint& client) {
   if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
     const bool holding = m_view.m_host.HasCapture();
     if (tool->RightPressCancels(holding, m_view.m_nToolState)) {
-      tool->Cancel(m_view.ToPicture(client));
+      tool->Cancel(m_view.m_coords.ToPicture(client));
       m_view.m_host.ReleaseCapture();
     } else if (!holding) {
       tool->RightPressIdle();
     }
   }
-  m_view.UpdatePanel(-1, true);
+  m_view.m_panel->Update(-1, true);
 }
 
 void CToolController::CancelGesture() {
@@ -152,9 +153,8 @@ void CToolController::CancelGesture() {
     case GestureOwner::Ruler:
       if (CGuide* guide = m_view.m_doc.m_pSelGuide) {
         // A guide on its way out of a ruler: it was never recorded.
-        m_view.DrawGuide(*guide, R2_XORPEN);
+        m_view.m_canvas.DrawGuide(*guide, R2_XORPEN);
         m_view.m_doc.m_listGuide.remove(guide);
-        delete guide;
         m_view.m_doc.m_pSelGuide = nullptr;
         pressed->m_bPressed = false;
         break;
@@ -163,9 +163,8 @@ void CToolController::CancelGesture() {
     case GestureOwner::Guide:
       if (!m_view.m_doc.m_pSelGuide) break;
       if (m_view.m_pWorkGuide) {
-        m_view.DrawGuide(*m_view.m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
-        delete m_view.m_pWorkGuide;
-        m_view.m_pWorkGuide = nullptr;
+        m_view.m_canvas.DrawGuide(*m_view.m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
+        m_view.m_pWorkGuide.reset();
       }
       m_view.m_doc.m_pSelGuide = nullptr;
       m_view.m_nToolState = 0;
@@ -173,7 +172,7 @@ void CToolController::CancelGesture() {
     case GestureOwner::AreaTool:
       // The rectangle, ellipse and line tools hold the capture only in state
       // 1, so a right press cancels every gesture that holds it.
-      if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Cancel(m_view.ToPicture(m_view.m_host.GetPointerPos()));
+      if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Cancel(m_view.m_coords.ToPicture(m_view.m_host.GetPointerPos()));
       break;
     case GestureOwner::None: break;
   }

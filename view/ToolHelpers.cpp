@@ -44,7 +44,7 @@ bool CZorvaView::IsNearPoint(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
          std::llabs(int64_t(y2) - y1) <= kPickTolerance;
 }
 
-bool CZorvaView::SnapPointToGuides(const std::list<CGuide*>& guides, CPoint& p) {
+bool CZorvaView::SnapPointToGuides(const COwnedList<CGuide>& guides, CPoint& p) {
   bool snappedX = false, snappedY = false;
   // The newest guide wins where several catch the point.
   for (auto it = guides.rbegin(); it != guides.rend() && !(snappedX && snappedY); ++it) {
@@ -60,7 +60,7 @@ bool CZorvaView::SnapPointToGuides(const std::list<CGuide*>& guides, CPoint& p) 
   return snappedX || snappedY;
 }
 
-bool CZorvaView::SnapRectToGuides(const std::list<CGuide*>& guides, CRect& rc) {
+bool CZorvaView::SnapRectToGuides(const COwnedList<CGuide>& guides, CRect& rc) {
   const CRect orig = rc;
   bool snappedX = false, snappedY = false;
   int64_t dx = 0, dy = 0;

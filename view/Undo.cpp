@@ -8,57 +8,39 @@
 #include "model/Guide.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 namespace {
 
 void ExchangeGuide(CZorvaView& view, CGuide& live, CGuide& copy) {
-  const CPoint s = view.GetScroll();
   // The old band is noted and repainted only after the exchange: repainting
   // it first would paint the guide back where it is leaving.
-  const CRect oldBand = CZorvaView::GuideBandToWindow(live, view.GetClientRect(), s.x, s.y, view.m_zoom);
+  const CRect oldBand = view.m_coords.GuideBand(live);
   std::swap(live.m_bHorizontal, copy.m_bHorizontal);
   std::swap(live.m_nPos, copy.m_nPos);
-  view.RepaintRect(oldBand);
-  view.RepaintGuide(live);
-}
-
-// Puts `item` at position `pos` of `list` (at its end when the list is
-// shorter): where a deletion took it from.
-template <typename T>
-void InsertAt(std::list<T*>& list, T* item, size_t pos) {
-  const size_t size = list.size();
-  if (pos >= size) {
-    list.push_back(item);
-    return;
-  }
-  // Walked from the nearer end: deletions are mostly near the top.
-  auto it = list.end();
-  if (pos < size / 2) {
-    it = std::next(list.begin(), long(pos));
-  } else {
-    it = std::prev(list.end(), long(size - pos));
-  }
-  list.insert(it, item);
+  view.m_canvas.RepaintRect(oldBand);
+  view.m_canvas.RepaintGuide(live);
 }
 
 // Back into the list at `pos`: an added guide at the end, a deleted one
 // where it stood.
-void InsertGuide(CZorvaView& view, CGuide* guide, size_t pos) {
-  InsertAt(view.m_doc.m_listGuide, guide, pos);
-  view.RepaintGuide(*guide);
+void InsertGuide(CZorvaView& view, std::unique_ptr<CGuide> owned, size_t pos) {
+  CGuide* guide = view.m_doc.m_listGuide.InsertAt(std::move(owned), pos);
+  view.m_canvas.RepaintGuide(*guide);
 }
 
-void RemoveGuide(CZorvaView& view, CGuide* guide) {
-  view.m_doc.m_listGuide.remove(guide);
-  view.RepaintGuide(*guide);
+std::unique_ptr<CGuide> RemoveGuide(CZorvaView& view, CGuide* guide) {
+  std::unique_ptr<CGuide> owned = view.m_doc.m_listGuide.Take(guide);
+  view.m_canvas.RepaintGuide(*guide);
   view.m_doc.m_pSelGuide = nullptr;
+  return owned;
 }
 
 void ExchangeArea(CZorvaView& view, CArea& live, CArea& copy) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
-  const CRect oldRect = view.AreaRectToWindow(live.m_rcBound);
+  const CRect oldRect = view.m_coords.AreaRectToWindow(live.m_rcBound);
   // The exchange frees every point of both areas.
   doc.ForgetPointsOf(live);
   doc.ForgetPointsOf(copy);
@@ -69,31 +51,32 @@ void ExchangeArea(CZorvaView& view, CArea& live, CArea& copy) {
     copy.CopyFrom(temp);
   }
   doc.m_pSelArea = &live;
-  view.RepaintRect(oldRect);
-  view.RepaintArea(live);
+  view.m_canvas.RepaintRect(oldRect);
+  view.m_canvas.RepaintArea(live);
 }
 
 // Back into the list at `pos`: an added area goes on top of all others, a
 // deleted one where it stood.
-void InsertArea(CZorvaView& view, CArea* area, size_t pos) {
+void InsertArea(CZorvaView& view, std::unique_ptr<CArea> owned, size_t pos) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
-  InsertAt(doc.m_listArea, area, pos);
+  CArea* area = doc.m_listArea.InsertAt(std::move(owned), pos);
   doc.m_pSelArea = area;
-  view.RepaintArea(*area);
+  view.m_canvas.RepaintArea(*area);
 }
 
-void RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
+std::unique_ptr<CArea> RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
   // The area goes back to the record, which may free it later.
   doc.ForgetPointsOf(*area);
-  doc.m_listArea.remove(area);
-  if (IsListed(doc.m_listArea, select)) {
+  std::unique_ptr<CArea> owned = doc.m_listArea.Take(area);
+  if (doc.m_listArea.Contains(select)) {
     doc.m_pSelArea = select;
-    view.RepaintArea(*select);
+    view.m_canvas.RepaintArea(*select);
   }
-  view.RepaintArea(*area);
+  view.m_canvas.RepaintArea(*area);
+  return owned;
 }
 
 // The view's side of applying a record: the lists, the selection and the
@@ -101,10 +84,10 @@ void RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
 class CViewUndoTarget : public IUndoTarget {
  public:
   explicit CViewUndoTarget(CZorvaView& view) : m_view(view) {}
-  void Insert(CArea* area, size_t pos) override { InsertArea(m_view, area, pos); }
-  void Insert(CGuide* guide, size_t pos) override { InsertGuide(m_view, guide, pos); }
-  void Remove(CArea* area, CArea* select) override { RemoveArea(m_view, area, select); }
-  void Remove(CGuide* guide, CArea*) override { RemoveGuide(m_view, guide); }
+  void Insert(std::unique_ptr<CArea> area, size_t pos) override { InsertArea(m_view, std::move(area), pos); }
+  void Insert(std::unique_ptr<CGuide> guide, size_t pos) override { InsertGuide(m_view, std::move(guide), pos); }
+  std::unique_ptr<CArea> Remove(CArea* area, CArea* select) override { return RemoveArea(m_view, area, select); }
+  std::unique_ptr<CGuide> Remove(CGuide* guide, CArea*) override { return RemoveGuide(m_view, guide); }
   void Exchange(CArea& live, CArea& copy) override { ExchangeArea(m_view, live, copy); }
   void Exchange(CGuide& live, CGuide& copy) override { ExchangeGuide(m_view, live, copy); }
   size_t Count(const CArea*) const override { return m_view.m_doc.m_listArea.size(); }
@@ -119,7 +102,7 @@ void ApplyRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
   CViewUndoTarget target(view);
   forward ? r.Redo(target) : r.Undo(target);
   // The panel shows the selected area, which an area's step moves.
-  if (!r.IsGuide()) view.UpdatePanel(-1, true);
+  if (!r.IsGuide()) view.m_panel->Update(-1, true);
 }
 
 }  // namespace

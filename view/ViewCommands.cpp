@@ -5,14 +5,14 @@
 bool CZorvaView::OnUpdateCommand(unsigned id, CCmdState& state) {
   state = CCmdState{};
   switch (id) {
-    case ID_VIEW_ZOOM50: state.checked = m_zoom == kZoom50; return true;
-    case ID_VIEW_ZOOM100: state.checked = m_zoom == kZoom100; return true;
-    case ID_VIEW_ZOOM200: state.checked = m_zoom == kZoom200; return true;
+    case ID_VIEW_ZOOM50: state.checked = m_coords.m_zoom == kZoom50; return true;
+    case ID_VIEW_ZOOM100: state.checked = m_coords.m_zoom == kZoom100; return true;
+    case ID_VIEW_ZOOM200: state.checked = m_coords.m_zoom == kZoom200; return true;
     case ID_VIEW_RULER: state.checked = m_bShowRulers; return true;
-    case ID_VIEW_GUIDE: state.checked = m_bShowGuides; return true;
-    case ID_IMAGE_SHOW: state.checked = m_imageMode == ImageMode::Show; return true;
-    case ID_IMAGE_LIGHT: state.checked = m_imageMode == ImageMode::Light; return true;
-    case ID_IMAGE_HIDE: state.checked = m_imageMode == ImageMode::Hidden; return true;
+    case ID_VIEW_GUIDE: state.checked = m_canvas.m_bShowGuides; return true;
+    case ID_IMAGE_SHOW: state.checked = m_canvas.m_imageMode == ImageMode::Show; return true;
+    case ID_IMAGE_LIGHT: state.checked = m_canvas.m_imageMode == ImageMode::Light; return true;
+    case ID_IMAGE_HIDE: state.checked = m_canvas.m_imageMode == ImageMode::Hidden; return true;
     case ID_EDIT_UNDO: state.enabled = m_doc.CanUndo(); return true;
     case ID_EDIT_REDO: state.enabled = m_doc.CanRedo(); return true;
     case ID_EDIT_CUT:
@@ -38,17 +38,17 @@ bool CZorvaView::OnCommand(unsigned id) {
       m_frame.ShowRulers(m_bShowRulers);
       break;
     case ID_VIEW_GUIDE:
-      m_bShowGuides = !m_bShowGuides;
-      Invalidate(true);
-      UpdateWindow();
+      m_canvas.m_bShowGuides = !m_canvas.m_bShowGuides;
+      m_canvas.Invalidate(true);
+      m_canvas.UpdateWindow();
       break;
     case ID_IMAGE_SHOW:
     case ID_IMAGE_LIGHT:
     case ID_IMAGE_HIDE:
-      m_imageMode = id == ID_IMAGE_SHOW    ? ImageMode::Show
+      m_canvas.m_imageMode = id == ID_IMAGE_SHOW    ? ImageMode::Show
                     : id == ID_IMAGE_LIGHT ? ImageMode::Light
                                            : ImageMode::Hidden;
-      Invalidate(true);
+      m_canvas.Invalidate(true);
       break;
     case ID_EDIT_UNDO: OnEditUndo(); break;
     case ID_EDIT_REDO: OnEditRedo(); break;

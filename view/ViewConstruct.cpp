@@ -2,6 +2,7 @@
 // controller.
 #include "model/ZorvaDoc.h"
 #include "view/ToolController.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
@@ -9,13 +10,12 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
       m_host(host),
       m_frame(frame),
       m_pPropertyPanel(panel),
-      m_tools(std::make_unique<CToolController>(*this)) {
-  const CSize client = m_host.GetClientSize();
-  m_dcBack.Resize(client.cx, client.cy, m_colorBack);
-  m_rcPending = GetClientRect();
-}
+      m_coords(host),
+      m_canvas(doc, host, m_coords),
+      m_panel(std::make_unique<CViewPanel>(*this)),
+      m_tools(std::make_unique<CToolController>(*this)) {}
 
-CZorvaView::~CZorvaView() { delete m_pWorkGuide; }
+CZorvaView::~CZorvaView() = default;
 
 CTool* CZorvaView::Tool(int id) const { return m_tools->Tool(id); }
 void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) { m_tools->OnLButtonDown(flags, client); }

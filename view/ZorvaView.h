@@ -6,16 +6,19 @@
 // interfaces of ViewHost.h.
 //
 // The members are spread over files by job:
-//   ViewCoords.cpp   conversions between picture and window pixels
+//   ViewCoords.h     CViewCoords: the zoom and the conversions between
+//                    picture and window pixels
+//   ViewCanvas.h     CViewCanvas: back buffer, invalidation, incremental and
+//                    exclusive-or drawing
 //   ViewScroll.cpp   scroll sizes, zoom, centring, scrolling
-//   ViewPaint.cpp    back buffer, invalidation, incremental and XOR drawing
 //   ToolController.cpp  the tools and the routing of a gesture to its owner
 //   ViewCommands.cpp command dispatch and command states
 //   Undo.cpp, Clipboard.cpp, EditSelection.cpp   undo/redo, the edit commands
 //   ViewClipboard.h  the held copy (CViewClipboard)
 //   Keys.cpp, Cursor.cpp                         keys, temporary tools, cursors
-//   Panel.cpp, PanelFields.cpp, PanelPoints.cpp, PanelText.cpp, ApplyPanel.cpp,
-//   AreaList.cpp     the property panel exchange and the area list's rows
+//   ViewPanel.h      CViewPanel: the property panel exchange (with
+//                    PanelFields, PanelPoints, PanelText) and the area list's clicks
+//   AreaList.cpp     the area list's rows
 //   Tool.h, ToolList.h, ToolRegistry.cpp           the pointer tools as objects
 //   ArrowTool.cpp, ShapeTool.cpp (RectTool.cpp, EllipseTool.cpp, LineTool.cpp),
 //   PolygonTool.cpp, FreehandTool.cpp, ZoomTool.cpp  one tool a file
@@ -28,17 +31,21 @@
 #include <unordered_map>
 
 #include "model/Area.h"
+#include "model/OwnedList.h"
 #include "model/Zoom.h"
 #include "platform/DC.h"
 #include "platform/Types.h"
 #include "view/CommandIds.h"
 #include "view/PaintPass.h"
+#include "view/ViewCanvas.h"
 #include "view/ViewClipboard.h"
+#include "view/ViewCoords.h"
 #include "view/ViewHost.h"
 
 class CGuide;
 class CTool;
 class CToolController;
+class CViewPanel;
 class CZorvaDoc;
 
 // Phases of a hand, guide or ruler gesture.
@@ -53,8 +60,6 @@ constexpr int DRAG_COPY = 0x1000;
 
 // Room the rulers take at the view's left and top edges.
 constexpr int32_t kRulerSize = 16;
-// Margin of every repainted area rectangle, so that vertex marks are included.
-constexpr int32_t kRepaintMargin = 5;
 
 // Enabled and checked state of a command, as its update handler sets it.
 struct CCmdState {
@@ -72,22 +77,7 @@ class CZorvaView {
 
   CZorvaDoc& GetDocument() { return m_doc; }
 
-  // --- coordinates (pure arithmetic, division truncating towards zero) ---
-  static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
-  static CPoint PictureToWindow(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
-  static CRect PictureRectToWindow(const CRect& rc, int32_t sx, int32_t sy, Zoom zoom,
-                                   int32_t margin);
-  static CRect GuideBandToWindow(const CGuide& guide, const CRect& client, int32_t sx, int32_t sy,
-                                 Zoom zoom);
-  // The same at the view's present scroll position and zoom.
-  CPoint ToPicture(const CPoint& client) const;
-  CPoint ToWindow(const CPoint& picture) const;
-  CRect AreaRectToWindow(const CRect& bound) const;
-  CPoint GetScroll() const;
-  CRect GetClientRect() const;
-  // Total size of the zoomed picture in window pixels.
-  CSize GetTotalSize() const { return m_sizeTotal; }
-
+  // --- zoom and scrolling (the conversions: m_coords) ---
   void UpdateScrollSizes();
   void ZoomAndCentre(const CPoint& picture);
   // The document changed as a whole (opened, cleared, picture decoded).
@@ -102,32 +92,6 @@ class CZorvaView {
   void SetZoomKeepCentre(Zoom zoom);
   // The zoom tool's step at the picture point `picture`.
   void ZoomToolStep(const CPoint& picture, bool alt);
-
-  // --- painting ---
-  // The back buffer, the size of the client area; the host shows it.
-  const CDC& BackBuffer() const { return m_dcBack; }
-  // The colour outside the picture (the desktop's menu colour).
-  void SetBackgroundColor(COLORREF color);
-  // Renders what was invalidated; the host calls it before it shows the buffer.
-  void OnPaint();
-  void Invalidate(bool erase = true);
-  void InvalidateRect(const CRect& rc, bool erase = true);
-  // Renders the invalidated region at once and shows it.
-  void UpdateWindow();
-  // Invalidate, erase and repaint at once.
-  void RepaintRect(const CRect& rc);
-  void RepaintArea(const CArea& area);
-  void RepaintGuide(const CGuide& guide);
-  // Shows an area as selected (selection colour) or not (black), with its
-  // exclusive-or vertex marks, so drawing a selection change as a pair leaves
-  // no stale marks.
-  void DrawSelection(const CArea& area, bool selected);
-  // The exclusive-or image of a working copy; drawing it twice removes it.
-  void DrawXor(const CArea& area);
-  // One exclusive-or segment between two picture points (freehand tracing).
-  void DrawXorSegment(const CPoint& a, const CPoint& b);
-  // A guide line with the exclusive-or or the copy pen.
-  void DrawGuide(const CGuide& guide, int rop);
 
   // --- mouse (client coordinates) ---
   // Routed by the tool controller (ToolController.h).
@@ -168,18 +132,9 @@ class CZorvaView {
   // The host asks which cursor to show.
   void OnSetCursor();
 
-  // --- property panel and area list ---
-  void UpdatePanel(int first, bool refillPoints);
-  bool ReadPanel();
-  // Reads the panel into the selected area (or the default area) as one
-  // undoable step.
-  void OnApplyPanel(PanelChange change);
-  void OnRefreshPanel();
+  // --- the document and the picture loader ---
   // UM_LOADNOTIFY from a picture loader.
   void OnLoadNotify(uintptr_t wParam, intptr_t lParam);
-  // UM_SELECTAREA: a click on row `row` of the area list (its area, or null
-  // for the default area's row).
-  void SelectFromList(int row, CArea* area);
 
   // --- tools ---
   // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
@@ -192,14 +147,11 @@ class CZorvaView {
   static void Constrain45(int32_t ax, int32_t ay, CPoint& point);
   static void MakeSquare(int32_t ax, int32_t ay, CPoint& point);
   static bool IsNearPoint(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-  static bool SnapPointToGuides(const std::list<CGuide*>& guides, CPoint& point);
-  static bool SnapRectToGuides(const std::list<CGuide*>& guides, CRect& rect);
+  static bool SnapPointToGuides(const COwnedList<CGuide>& guides, CPoint& point);
+  static bool SnapRectToGuides(const COwnedList<CGuide>& guides, CRect& rect);
 
   // --- state ---
-  Zoom m_zoom = kZoom100;
   bool m_bShowRulers = true;
-  bool m_bShowGuides = true;
-  ImageMode m_imageMode = ImageMode::Show;
   int m_nToolState = 0;
   bool m_bDragStarted = false;
   CViewClipboard m_clipboard;
@@ -211,15 +163,18 @@ class CZorvaView {
   CPoint m_ptHandLast;
   // The moving copy of a guide dragged with the arrow, owned by the view
   // until the release.
-  CGuide* m_pWorkGuide = nullptr;
+  std::unique_ptr<CGuide> m_pWorkGuide;
   // -- creation tools --
-  // The shape a creation gesture is making while it is selected but not yet
-  // in the document (null otherwise), so that no other gesture adopts it.
-  CArea* m_pNewArea = nullptr;
-  // From a creation tool's press to its release: the area selected before
-  // (whose selection the new shape's undo step gives back), or the polygon
-  // tool's copy of the polygon before its new vertex.
-  CArea* m_pWorkArea = nullptr;
+  // The shape a creation gesture is making, the view's while it is selected
+  // but not yet in the document (null otherwise), so that no other gesture
+  // adopts it.
+  std::unique_ptr<CArea> m_pNewArea;
+  // The area the new shape's press deselected: the undo of its addition
+  // selects it again. The document owns it.
+  CArea* m_pPrevSel = nullptr;
+  // The polygon tool's copy of the polygon before the vertex being placed,
+  // for the step's change record.
+  std::unique_ptr<CArea> m_pStepBackup;
   // -- undo, clipboard, keys --
   // -- panel, area list --
 
@@ -227,6 +182,11 @@ class CZorvaView {
   IViewHost& m_host;
   IViewFrame& m_frame;
   IPropertyPanel* m_pPropertyPanel;
+  // Coordinates and zoom, then the back buffer and its drawing.
+  CViewCoords m_coords;
+  CViewCanvas m_canvas;
+  // The exchange with the property panel and the area list.
+  std::unique_ptr<CViewPanel> m_panel;
 
  private:
   // Ends the temporary tool (Ctrl arrow, Space hand) whose key is up now.
@@ -234,19 +194,10 @@ class CZorvaView {
   // The temporary tools in one place: the tool that Ctrl and Space held as
   // given make current, with its cursor.
   void FollowTemporaryToolKeys(bool ctrl, bool space);
-  void RenderRect(const CRect& rc);
-  // Shows the part of the back buffer covered by drawing `area` at the
-  // present scroll position and zoom.
-  void ShowAreaDrawing(const CArea& area);
   CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
   void GiveRulersOffsets();
   // Calls the handler of `tool` for a press, move, release or cancel.
   friend class CToolController;  // ends a released temporary tool at a press
   std::unique_ptr<CToolController> m_tools;
 
-  CDC m_dcBack{0, 0};
-  COLORREF m_colorBack = RGB(212, 208, 200);
-  CRect m_rcPending;  // invalidated, not yet rendered (empty: nothing)
-  CSize m_sizeTotal;
-  CPoint m_ptScrollShown;  // the scroll position the back buffer shows
 };

@@ -22,6 +22,7 @@
 #include "ui/PropertyBar.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/CommandIds.h"
+#include "view/ViewPanel.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ class FileCommandsTest : public ::testing::Test {
   }
   void Edit() {
     auto* guide = new CGuide;
-    doc.m_listGuide.push_back(guide);
+    doc.m_listGuide.push_back(std::unique_ptr<CGuide>(guide));
     doc.PushGuideAdded(guide);
   }
   bool SaveEnabled() {
@@ -386,10 +387,10 @@ TEST_F(FileCommandsTest, TextTypedIntoThePanelCountsWhenClosing) {
   area->AddPoint(10, 10);
   area->AddPoint(60, 40);
   area->RecalcBound();
-  doc.m_listArea.push_back(area);
+  doc.m_listArea.push_back(std::unique_ptr<CArea>(area));
   doc.m_pSelArea = area;
   doc.SetModifiedFlag(false);
-  frame->View()->View().UpdatePanel(-1, true);
+  frame->View()->View().m_panel->Update(-1, true);
   frame->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
   QLineEdit* url = frame->PropertyBar()->Field(IDC_URL);

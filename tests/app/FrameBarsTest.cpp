@@ -215,7 +215,7 @@ TEST_F(FrameBars, AGuideIsPulledFromTheRulerIntoTheView) {
   // A plain click on a ruler is not a click in the view (no zoom step).
   Action(ID_TOOL_ZOOM)->trigger();
   QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(50, 8));
-  EXPECT_EQ(View().m_zoom, kZoom100);
+  EXPECT_EQ(View().m_coords.m_zoom, kZoom100);
 }
 
 TEST_F(FrameBars, DraggingAnAreaAmongTenThousandRepaintsOnlyItsRectangles) {

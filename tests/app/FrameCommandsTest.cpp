@@ -58,9 +58,9 @@ TEST_F(FrameCommands, MenuActionsReachTheirHandlers) {
   CArea* selected = nullptr;
   auto select = [&] { doc->m_pSelArea = selected = AddRect(10, 10, 60, 40); };
   const Case cases[] = {
-      {ID_VIEW_ZOOM200, nullptr, [&] { EXPECT_EQ(View().m_zoom, kZoom200); }},
-      {ID_VIEW_GUIDE, nullptr, [&] { EXPECT_FALSE(View().m_bShowGuides); }},
-      {ID_IMAGE_LIGHT, nullptr, [&] { EXPECT_EQ(View().m_imageMode, ImageMode::Light); }},
+      {ID_VIEW_ZOOM200, nullptr, [&] { EXPECT_EQ(View().m_coords.m_zoom, kZoom200); }},
+      {ID_VIEW_GUIDE, nullptr, [&] { EXPECT_FALSE(View().m_canvas.m_bShowGuides); }},
+      {ID_IMAGE_LIGHT, nullptr, [&] { EXPECT_EQ(View().m_canvas.m_imageMode, ImageMode::Light); }},
       {ID_VIEW_RULER, nullptr,
        [&] {
          EXPECT_FALSE(View().m_bShowRulers);
@@ -141,7 +141,7 @@ TEST_F(FrameCommands, ZoomBoxAndMenuChecksFollowEachOther) {
   // The user picks the next item ("50%") in the box.
   combo->setFocus();
   QTest::keyClick(combo, Qt::Key_Down);
-  EXPECT_EQ(View().m_zoom, kZoom50);
+  EXPECT_EQ(View().m_coords.m_zoom, kZoom50);
   EXPECT_TRUE(Action(ID_VIEW_ZOOM50)->isChecked());
   EXPECT_FALSE(Action(ID_VIEW_ZOOM100)->isChecked());
   EXPECT_TRUE(frame->View()->hasFocus());
@@ -151,11 +151,11 @@ TEST_F(FrameCommands, ZoomBoxAndMenuChecksFollowEachOther) {
   EXPECT_TRUE(Action(ID_VIEW_ZOOM200)->isChecked());
   // Ctrl+1 from the view goes through the same action.
   QTest::keyClick(frame->View(), Qt::Key_1, Qt::ControlModifier);
-  EXPECT_EQ(View().m_zoom, kZoom100);
+  EXPECT_EQ(View().m_coords.m_zoom, kZoom100);
   EXPECT_EQ(combo->currentIndex(), 1);
   // Showing a zoom in the box does not zoom.
   frame->SetZoomComboIndex(2);
-  EXPECT_EQ(View().m_zoom, kZoom100);
+  EXPECT_EQ(View().m_coords.m_zoom, kZoom100);
 }
 
 TEST_F(FrameCommands, AddedTargetsAreRoutedAfterTheView) {

@@ -17,6 +17,7 @@
 #include "ui/HelpContext.h"
 #include "ui/PropertyBar.h"
 #include "view/CommandIds.h"
+#include "view/ViewPanel.h"
 
 using zorva::test::FrameFixture;
 
@@ -48,7 +49,7 @@ class PropertyBarTest : public FrameFixture {
   // point unless `at` says where.
   void ClickArea(const CArea* area, std::optional<CPoint> at = std::nullopt) {
     const CPoint& first = area->m_listPoint.front();
-    const CPoint p = View().ToWindow(at.value_or(CPoint(first.x + 2, first.y + 1)));
+    const CPoint p = View().m_coords.ToWindow(at.value_or(CPoint(first.x + 2, first.y + 1)));
     View().OnLButtonDown(MK_LBUTTON, p);
     View().OnLButtonUp(0, p);
     ASSERT_EQ(doc->m_pSelArea, area);
@@ -144,7 +145,7 @@ TEST_F(PropertyBarTest, UncheckingScriptsDisablesTheirFieldsAndMenusAndKeepsTheT
     shown->m_bJavaScript = true;
     shown->m_strOnMouseOut = "out();";
     doc->m_pSelArea = shown == a ? a : nullptr;
-    View().UpdatePanel(-1, true);
+    View().m_panel->Update(-1, true);
     QCheckBox* scripts = Bar()->Check(IDC_JAVASCRIPT);
     for (bool on : {false, true}) {
       QTest::mouseClick(scripts, Qt::LeftButton, {}, QPoint(6, scripts->height() / 2));
@@ -173,12 +174,12 @@ TEST_F(PropertyBarTest, TheViewWritingThePanelSendsNothingBack) {
   EXPECT_TRUE(Bar()->Check(IDC_CLOSED)->isEnabled());
   EXPECT_TRUE(Bar()->PointList()->item(1)->isSelected());
   ClickArea(doc->m_listArea.back(), CPoint(230, 11));  // the ellipse's top
-  View().SelectFromList(3, nullptr);
+  View().m_panel->SelectFromList(3, nullptr);
   // A field the view disables under the focus loses it halfway through the
   // filling, while the comment still shows the last area's.
-  View().SelectFromList(0, first);
+  View().m_panel->SelectFromList(0, first);
   Field(IDC_ONCLICK)->setFocus();
-  View().SelectFromList(1, poly);
+  View().m_panel->SelectFromList(1, poly);
   EXPECT_FALSE(Field(IDC_ONCLICK)->isEnabled());
   EXPECT_TRUE(sent.empty());
   EXPECT_TRUE(doc->m_listUndo.empty());
@@ -221,7 +222,7 @@ TEST_F(PropertyBarTest, EditingKeysActOnTheFieldNeverOnTheAreas) {
   CArea* a = AddRect(10, 10, 60, 40);
   ClickArea(a);
   Field(IDC_URL)->setText(QStringLiteral("u"));
-  View().OnApplyPanel(PanelChange::Edit);  // a step the frame's undo would take back
+  View().m_panel->Apply(PanelChange::Edit);  // a step the frame's undo would take back
   ASSERT_EQ(doc->m_listUndo.size(), 1u);
   QLineEdit* alt = Field(IDC_ALT);
   for (const Case& c : cases) {
@@ -244,9 +245,9 @@ TEST_F(PropertyBarTest, EditingKeysActOnTheFieldNeverOnTheAreas) {
   EXPECT_EQ(doc->m_listUndo.size(), 1u);
   EXPECT_EQ(a->m_strHref, "u");
   // Ctrl+T is the view's picture display, wherever the focus is.
-  const ImageMode mode = View().m_imageMode;
+  const ImageMode mode = View().m_canvas.m_imageMode;
   QTest::keyClick(alt, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_NE(View().m_imageMode, mode);
+  EXPECT_NE(View().m_canvas.m_imageMode, mode);
 }
 
 TEST_F(PropertyBarTest, APointListSelectionGoesToTheViewAsSuchAndStays) {

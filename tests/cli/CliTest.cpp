@@ -54,7 +54,7 @@ TEST(CliDump, TextsBecomeEscapedUtf8) {
   a->AddHandle1(-1, 2);
   a->m_strHref = "\x83\x41\"q\\\n\t\x01";  // "ア", quote, backslash, controls
   a->m_strAlt = "\xFF\x80";                  // not CP932
-  doc.m_listArea.push_back(a);
+  doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
   WriteFileBytes(dir.File("t.zvf"), zorva::StoreProjectStream(doc));
   auto r = Cli({"dump", dir.File("t.zvf")});
   ASSERT_EQ(r.status, 0) << r.err;

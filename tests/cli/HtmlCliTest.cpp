@@ -34,7 +34,7 @@ class HtmlCli : public ::testing::Test {
       a->m_nType = type;
       a->m_bClosed = closed;
       for (const CPoint& p : pts) a->AddPoint(p.x, p.y);
-      doc.m_listArea.push_back(a);
+      doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
       return a;
     };
     add(AREA_RECT, {{10, 20}, {110, 80}}, true)->m_strHref = "a.html";

@@ -55,10 +55,10 @@ class Replay : public ::testing::Test {
     a->AddPoint(110, 80);
     a->RecalcBound();
     a->m_strHref = "a.html";
-    doc.m_listArea.push_back(a);
+    doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
     auto* g = new CGuide;
     g->m_nPos = 30;
-    doc.m_listGuide.push_back(g);
+    doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
     const std::string path = dir.File("site.zvf");
     EXPECT_TRUE(doc.OnSaveDocument(path));
     return path;

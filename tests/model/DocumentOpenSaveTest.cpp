@@ -40,7 +40,7 @@ struct OpenSave : ::testing::Test {
     a->m_bClosed = true;
     a->AddPoint(x, x);
     a->AddPoint(x + 10, x + 10);
-    doc.m_listArea.push_back(a);
+    doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
     return a;
   }
   // A project file naming `picture`, with one rectangle.

@@ -21,7 +21,7 @@ CArea* AddArea(CZorvaDoc& doc, int x) {
   a->m_bClosed = true;
   a->AddPoint(x, x);
   a->AddPoint(x + 10, x + 10);
-  doc.m_listArea.push_back(a);
+  doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
   doc.PushAreaAdded(a, nullptr);
   return a;
 }
@@ -30,12 +30,10 @@ CArea* AddArea(CZorvaDoc& doc, int x) {
 class ListTarget : public IUndoTarget {
  public:
   explicit ListTarget(CZorvaDoc& doc) : m_doc(doc) {}
-  void Insert(CArea* area, size_t pos) override {
-    m_doc.m_listArea.insert(std::next(m_doc.m_listArea.begin(), long(std::min(pos, m_doc.m_listArea.size()))), area);
-  }
-  void Insert(CGuide* guide, size_t) override { m_doc.m_listGuide.push_back(guide); }
-  void Remove(CArea* area, CArea*) override { m_doc.m_listArea.remove(area); }
-  void Remove(CGuide* guide, CArea*) override { m_doc.m_listGuide.remove(guide); }
+  void Insert(std::unique_ptr<CArea> area, size_t pos) override { m_doc.m_listArea.InsertAt(std::move(area), pos); }
+  void Insert(std::unique_ptr<CGuide> guide, size_t) override { m_doc.m_listGuide.push_back(std::move(guide)); }
+  std::unique_ptr<CArea> Remove(CArea* area, CArea*) override { return m_doc.m_listArea.Take(area); }
+  std::unique_ptr<CGuide> Remove(CGuide* guide, CArea*) override { return m_doc.m_listGuide.Take(guide); }
   void Exchange(CArea& live, CArea& copy) override {
     CArea temp;
     temp.CopyFrom(live);
@@ -107,7 +105,7 @@ TEST(Document, ClearingEmptiesLinksButKeepsTheDefaultComment) {
   doc.m_listScriptName.push_back("f;");
   doc.m_strPicturePath = "/p/a.jpg";
   doc.m_sizePicture = {10, 20};
-  doc.m_listGuide.push_back(new CGuide);
+  doc.m_listGuide.push_back(std::make_unique<CGuide>());
   doc.DeleteContents();
   EXPECT_TRUE(doc.m_areaDefault.m_strHref.empty() && doc.m_areaDefault.m_strTarget.empty() &&
               doc.m_areaDefault.m_strAlt.empty() && doc.m_areaDefault.m_strOnClick.empty());
@@ -133,7 +131,7 @@ TEST(DocumentUndo, ThreeAdditionsUndoneAndRedoneInOrder) {
   EXPECT_TRUE(doc.CanRedo());
   EXPECT_FALSE(doc.IsModified());
   for (int i = 0; i < 3; ++i) RedoAddition(doc);
-  EXPECT_EQ(doc.m_listArea, (std::list<CArea*>{a1, a2, a3}));
+  EXPECT_EQ(std::vector<CArea*>(doc.m_listArea.begin(), doc.m_listArea.end()), (std::vector<CArea*>{a1, a2, a3}));
   EXPECT_FALSE(doc.CanRedo());
   EXPECT_FALSE(doc.StepForward());
   EXPECT_TRUE(doc.IsModified());
@@ -165,8 +163,7 @@ TEST(DocumentUndo, ClearingDeletesWhatEachRecordOwns) {
   doc.PushAreaChanged(live, std::move(copy));
   // A deletion record owning the removed area.
   CArea* removed = AddArea(doc, 5);
-  doc.m_listArea.remove(removed);
-  doc.PushAreaRemoved(std::unique_ptr<CArea>(removed), 1);
+  doc.PushAreaRemoved(doc.m_listArea.Take(removed), 1);
   // One undone addition.
   AddArea(doc, 9);
   UndoAddition(doc);

@@ -27,7 +27,7 @@ CArea* AddArea(CZorvaDoc& doc, int32_t type, std::initializer_list<CPoint> pts) 
   for (const CPoint& p : pts) a->AddPoint(p.x, p.y);
   if (pts.size()) a->SetBoundPoint(pts.begin()->x, pts.begin()->y);
   a->RecalcBound();
-  doc.m_listArea.push_back(a);
+  doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
   return a;
 }
 
@@ -72,7 +72,7 @@ TEST(ProjectFile, WorkedExamplesAreWrittenByteForByte) {
   auto* g = new CGuide;
   g->m_bHorizontal = false;
   g->m_nPos = 30;
-  doc.m_listGuide.push_back(g);
+  doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
   std::string data = StoreProjectStream(doc);
   EXPECT_EQ(data.size(), 180u);
   EXPECT_EQ(data, RectangleAndGuideFile());
@@ -150,7 +150,7 @@ TEST(ProjectFile, EveryAreaKindFlagAndStringClassSurvivesARoundTrip) {
     auto* g = new CGuide;
     g->m_bHorizontal = i != 1;
     g->m_nPos = -i * 1000;
-    doc.m_listGuide.push_back(g);
+    doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
   }
 
   std::string data = StoreProjectStream(doc);
@@ -189,7 +189,7 @@ TEST(ProjectFile, EveryTruncationFailsAsAFormatErrorAndLeavesNothingBehind) {
     CZorvaDoc doc;
     doc.m_strPicturePath = "/old/picture.png";
     doc.m_sizePicture = {7, 8};
-    doc.m_listGuide.push_back(new CGuide);
+    doc.m_listGuide.push_back(std::make_unique<CGuide>());
     EXPECT_EQ(LoadProjectStream(doc, std::string_view(full).substr(0, len)), 61728u) << len;
     EXPECT_TRUE(doc.m_listArea.empty()) << len;
     EXPECT_TRUE(doc.m_listGuide.empty()) << len;
@@ -242,7 +242,7 @@ TEST(ProjectFile, HugeCountsEndAtTheStreamsEndWithoutAllocatingForThem) {
 TEST(ProjectFile, EmptyStreamAndNegativeCountsReadNothing) {
   CZorvaDoc doc;
   doc.m_strPicturePath = "keep.jpg";
-  doc.m_listGuide.push_back(new CGuide);
+  doc.m_listGuide.push_back(std::make_unique<CGuide>());
   EXPECT_EQ(LoadProjectStream(doc, ""), 0u);
   EXPECT_TRUE(doc.m_listGuide.empty());
   EXPECT_EQ(doc.m_strPicturePath, "keep.jpg");
@@ -327,7 +327,7 @@ TEST(ProjectFile, AWideTextThatIsNotUtf16IsAFormatError) {
   // an emoji has made the texts UTF-8.
   for (const char* texts : {"FF FE FF 01 3D D8  00  00", "FF FE FF 02 3D D8 00 DE  00  FF FE FF 01 00 DE"}) {
     CZorvaDoc doc;
-    doc.m_listGuide.push_back(new CGuide);
+    doc.m_listGuide.push_back(std::make_unique<CGuide>());
     EXPECT_EQ(LoadProjectStream(doc, head + Bytes(texts) + Bytes("00000000 00 00 00 00000000")), 61728u);
     EXPECT_TRUE(doc.m_listGuide.empty() && doc.m_areaDefault.m_strHref.empty()) << texts;
     EXPECT_EQ(doc.m_nCharset, zorva::ECharset::ShiftJis) << texts;

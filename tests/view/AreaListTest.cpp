@@ -48,21 +48,21 @@ TEST(AreaList, ClickedRowsSelectWithoutStaleMarks) {
   CArea* b = f.AddRect(80, 60, 200, 150);
   f.doc.m_pSelArea = a;
   f.doc.m_listSelPoint.push_back(&a->m_listPoint.front());
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   f.Pixels();
   const int builds = f.frame.areaListBuilds;
 
   // Rows are B, A, default.
-  f.view->SelectFromList(0, b);
+  f.view->m_panel->SelectFromList(0, b);
   EXPECT_EQ(f.doc.m_pSelArea, b);
   EXPECT_TRUE(f.doc.m_listSelPoint.empty());
   EXPECT_EQ(f.StalePixels(), 0u);
   EXPECT_EQ(f.panel.GetCurSel(IDC_TYPE), AREA_RECT);
 
-  f.view->SelectFromList(0, b);  // the same row again
+  f.view->m_panel->SelectFromList(0, b);  // the same row again
   EXPECT_EQ(f.StalePixels(), 0u);
 
-  f.view->SelectFromList(2, nullptr);
+  f.view->m_panel->SelectFromList(2, nullptr);
   EXPECT_EQ(f.doc.m_pSelArea, nullptr);
   EXPECT_EQ(f.StalePixels(), 0u);
   EXPECT_EQ(f.panel.GetText(IDC_COMMENT), "デフォルトエリア");
@@ -71,6 +71,6 @@ TEST(AreaList, ClickedRowsSelectWithoutStaleMarks) {
 
   // A row whose area has left the document is ignored.
   CArea gone;
-  f.view->SelectFromList(1, &gone);
+  f.view->m_panel->SelectFromList(1, &gone);
   EXPECT_EQ(f.doc.m_pSelArea, nullptr);
 }

@@ -45,7 +45,7 @@ TEST(ArrowTool, ClicksAndDetoursBackToThePressPointChangeNothing) {
   ViewFixture f;
   CArea* a = f.AddRect(50, 50, 150, 100);
   CArea* b = f.AddPolygon({{200, 50}, {300, 60}, {250, 150}}, true);
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   Click(f, 50, 75);
   const auto before = f.Pixels();
   f.Press(50, 75);
@@ -80,7 +80,7 @@ TEST(ArrowTool, SelectedAreaPointsWinAndClickingInsideDeselects) {
   EXPECT_EQ(f.StalePixels(), 0u);
   // Again with a render still pending at the press: the marks go with it.
   Click(f, 50, 75);
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   Click(f, 100, 80);
   EXPECT_EQ(f.doc.m_pSelArea, nullptr);
   EXPECT_EQ(f.StalePixels(), 0u);
@@ -169,7 +169,7 @@ TEST(ArrowTool, MovedAreaSnapsToAGuideOnlyWhileGuidesAreShown) {
     ViewFixture f;
     CArea* a = f.AddRect(50, 50, 90, 80);
     f.AddGuide(false, 100);
-    f.view->m_bShowGuides = shown;
+    f.view->m_canvas.m_bShowGuides = shown;
     f.Drag(70, 50, 118, 80);
     EXPECT_EQ(a->m_rcBound, shown ? CRect(100, 80, 140, 110) : CRect(98, 80, 138, 110));
   }
@@ -204,7 +204,7 @@ TEST(HandTool, ScrollsOnlyAPictureLargerThanTheWindow) {
                {{2000, 1500}, kZoom200, {50, 40}}};  // whole picture pixels only
   for (const Case& c : cases) {
     ViewFixture f(c.picture, {800, 600});
-    f.view->m_zoom = c.zoom;
+    f.view->m_coords.m_zoom = c.zoom;
     f.view->UpdateScrollSizes();
     f.view->m_bHandTool = f.host.keys[VK_SPACE] = true;
     f.frame.SetCurrentTool(ID_TOOL_HAND);

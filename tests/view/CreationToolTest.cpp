@@ -84,7 +84,7 @@ TEST(CreationTools, RightPressDuringTheFirstGestureLeavesNothing) {
   for (int tool : {ID_TOOL_RECT, ID_TOOL_ELLIPSE, ID_TOOL_LINE, ID_TOOL_POLYGON, ID_TOOL_FREEHAND}) {
     ViewFixture f;
     f.AddRect(10, 10, 60, 40);
-    f.view->Invalidate();
+    f.view->m_canvas.Invalidate();
     const auto before = f.Pixels();
     f.Tool(tool);
     f.Press(100, 100);

@@ -16,7 +16,7 @@ inline CArea* Select(ViewFixture& f, CArea* area, CPointRefList points = {}, boo
   }
   f.doc.m_pSelArea = area;
   f.doc.m_listSelPoint = std::move(points);
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   f.Pixels();
   return area;
 }

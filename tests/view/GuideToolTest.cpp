@@ -73,7 +73,7 @@ TEST(GuideTool, DraggingAGuideMovesCopiesOrDeletesIt) {
     ViewFixture f;
     CGuide* g = f.AddGuide(true, 100);
     f.AddRect(150, 80, 250, 200);  // crossed by the guide
-    f.view->Invalidate();
+    f.view->m_canvas.Invalidate();
     const auto before = f.Pixels();
     f.Press(300, 101);
     EXPECT_EQ(f.doc.m_pSelGuide, g);

@@ -14,7 +14,7 @@ TEST(Keys, TabWalksUpAndShiftTabDownThroughTheAreas) {
                                            {true, bottom},   {true, nullptr}};
   for (const auto& [shift, expected] : steps) {
     if (f.doc.m_pSelArea == middle) f.doc.m_listSelPoint = {middle->GetHeadPoint()};
-    f.view->Invalidate();  // something still waiting to be painted
+    f.view->m_canvas.Invalidate();  // something still waiting to be painted
     f.host.keys[VK_SHIFT] = shift;
     f.view->OnKeyDown(VK_TAB, false);
     f.view->OnKeyDown(VK_TAB, true);  // auto-repeat: ignored
@@ -50,7 +50,7 @@ TEST(Keys, DigitsCtrlAndSpaceChooseToolsAndCursors) {
   f.host.keys[VK_CONTROL] = true;
   for (ImageMode mode : {ImageMode::Light, ImageMode::Hidden, ImageMode::Show}) {
     f.view->OnKeyDown('T', false);
-    EXPECT_EQ(f.view->m_imageMode, mode);
+    EXPECT_EQ(f.view->m_canvas.m_imageMode, mode);
   }
 }
 
@@ -84,12 +84,12 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     ViewFixture f;
     f.AddRect(10, 10, 50, 40);
     CGuide* g = f.AddGuide(false, 100);
-    f.view->Invalidate();
+    f.view->m_canvas.Invalidate();
     f.Pixels();
     f.doc.m_pSelGuide = g;
-    f.view->m_pWorkGuide = new CGuide(*g);
+    f.view->m_pWorkGuide = std::make_unique<CGuide>(*g);
     f.view->m_pWorkGuide->m_nPos = 140;
-    f.view->DrawGuide(*f.view->m_pWorkGuide, R2_XORPEN);
+    f.view->m_canvas.DrawGuide(*f.view->m_pWorkGuide, R2_XORPEN);
     f.view->m_nToolState = DRAG_GUIDE;
     f.host.captured = true;
     for (unsigned mod : {VK_SHIFT, VK_SPACE, VK_CONTROL, VK_MENU}) f.Key(mod, true);

@@ -87,7 +87,7 @@ TEST(PaintPass, GuidesSpanTheTotalSizeAndCanBeSwitchedOff) {
   auto* g = new CGuide;
   g->m_bHorizontal = true;
   g->m_nPos = 5;
-  doc.m_listGuide.push_back(g);
+  doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
   PaintSettings s;
   s.totalWidth = 40;
   s.totalHeight = 40;

@@ -16,7 +16,7 @@ struct PanelFixture : ViewFixture {
   PanelFixture() { doc.SetHost(&docHost); }
   void Select(CArea* a) {
     doc.m_pSelArea = a;
-    view->UpdatePanel(-1, true);
+    view->m_panel->Update(-1, true);
   }
   std::vector<std::string> Rows() {
     std::vector<std::string> rows;
@@ -119,7 +119,7 @@ TEST(Panel, PointRowEditsOfEveryWidth) {
   f.panel.rows[0].text = FormatPointRow({-12345, 30});
   f.panel.rows[1].text = "  11,-1501";
   f.panel.rows[2].text = "junk";  // no point: stays where it is
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(f.Points(*poly), (std::vector<CPoint>{{-12345, 30}, {11, -1501}, {40, 40}}));
   EXPECT_EQ(poly->m_rcBound, CRect(-12345, -1501, 40, 40));
   ASSERT_EQ(f.doc.m_listUndo.size(), 1u);
@@ -133,7 +133,7 @@ TEST(Panel, PointRowEditsOfEveryWidth) {
   f.panel.rows[0].text = "   1,   2,    3,   4,    5,   6";
   f.panel.rows[1].text = "   7,   8,    9,  10,   11,  12";
   f.panel.rows[1].selected = true;
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(f.Points(*poly)[1], CPoint(11, -1501));
   EXPECT_TRUE(f.doc.m_listSelPoint.empty());
   EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
@@ -163,7 +163,7 @@ TEST(Panel, TypeChanges) {
     // A point edit read before the type is refused takes no effect either.
     f.panel.rows[0].text = "   1,   1";
     f.panel.SetCurSel(IDC_TYPE, c.requested);
-    f.view->OnApplyPanel(PanelChange::Edit);
+    f.view->m_panel->Apply(PanelChange::Edit);
 
     EXPECT_EQ(a->m_nType, c.typeAfter);
     EXPECT_TRUE(f.SelectionIsLive());
@@ -185,7 +185,7 @@ TEST(Panel, TypeChanges) {
         EXPECT_EQ(f.panel.GetCurSel(IDC_TYPE), AREA_POLYGON);
       }
     }
-    EXPECT_EQ(f.view->m_pWorkArea, nullptr);
+    EXPECT_TRUE(f.view->m_pStepBackup == nullptr && f.view->m_pNewArea == nullptr);
   }
 }
 
@@ -198,7 +198,7 @@ TEST(Panel, TextsScriptsAndNoChange) {
   f.Select(a);
 
   // Applying the panel as it was filled changes nothing, broken bytes included.
-  f.view->OnApplyPanel(PanelChange::Enter);
+  f.view->m_panel->Apply(PanelChange::Enter);
   EXPECT_TRUE(f.doc.m_listUndo.empty());
   EXPECT_EQ(a->m_strHref, "a\x83");
   EXPECT_TRUE(f.docHost.MessageIds().empty());
@@ -206,7 +206,7 @@ TEST(Panel, TextsScriptsAndNoChange) {
   f.panel.SetText(IDC_ALT, "写真");
   f.panel.SetCheck(IDC_JAVASCRIPT, false);
   f.panel.SetText(IDC_ONCLICK, "ignored()");
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(a->m_strAlt, "\x8E\xCA\x90\x5E");  // CP932
   EXPECT_FALSE(a->m_bJavaScript);
   EXPECT_EQ(a->m_strOnClick, "f()");
@@ -216,7 +216,7 @@ TEST(Panel, TextsScriptsAndNoChange) {
 
   // A character CP932 lacks is refused by name; the area keeps its URL.
   f.panel.SetText(IDC_URL, "x\xF0\x9F\x98\x80");
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   ASSERT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{65010});
   EXPECT_NE(f.docHost.Messages()[0].text.find("\xF0\x9F\x98\x80"), std::string::npos);
   EXPECT_EQ(a->m_strHref, "a\x83");
@@ -231,7 +231,7 @@ TEST(Panel, PointSelectionChangeKeepsTheList) {
     f.Select(poly);
     f.panel.rows[0].text = "10,20";  // same point, other spelling
     f.panel.rows[1].selected = true;
-    f.view->OnApplyPanel(change);
+    f.view->m_panel->Apply(change);
     ASSERT_EQ(f.doc.m_listSelPoint.size(), 1u);
     EXPECT_EQ(*f.doc.m_listSelPoint.front(), CPoint(30, 40));
     EXPECT_TRUE(f.panel.rows[1].selected);
@@ -249,7 +249,7 @@ TEST(Panel, DefaultAreaEditsAreNotRecorded) {
   f.panel.SetText(IDC_COMMENT, "not read");
   f.panel.SetCheck(IDC_JAVASCRIPT, false);
   const int builds = f.frame.areaListBuilds;
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(f.doc.m_areaDefault.m_strHref, "index.html");
   EXPECT_EQ(f.doc.m_areaDefault.m_strComment, zorva::LoadStringCp932(61207));
   EXPECT_FALSE(f.doc.m_areaDefault.m_bJavaScript);
@@ -261,7 +261,7 @@ TEST(Panel, DefaultAreaEditsAreNotRecorded) {
   // An area's URL shows in its row at once.
   f.Select(a);
   f.panel.SetText(IDC_URL, "b.html");
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(AreaListRows(f.doc).front().link, "b.html");
   EXPECT_EQ(AreaListRows(f.doc).back().link, "index.html");
 }
@@ -294,7 +294,7 @@ TEST(Panel, OtherAttributesThatNoTagCouldHoldAreRefused) {
     a->m_strOtherAttrs = "title=\"News\"";
     f.Select(a);
     f.panel.SetText(IDC_OTHERATTRS, c.typed);
-    f.view->OnApplyPanel(PanelChange::Edit);
+    f.view->m_panel->Apply(PanelChange::Edit);
     ASSERT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{c.message});
     EXPECT_NE(f.docHost.Messages()[0].text.find(std::string("「") + c.named + "」"), std::string::npos);
     EXPECT_EQ(a->m_strOtherAttrs, "title=\"News\"");
@@ -311,12 +311,12 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   a->m_strOtherAttrs = kept;
   f.Select(a);
   f.panel.SetText(IDC_URL, "b.html");
-  f.view->OnApplyPanel(PanelChange::Enter);
+  f.view->m_panel->Apply(PanelChange::Enter);
   EXPECT_EQ(a->m_strOtherAttrs, kept);
   EXPECT_TRUE(f.docHost.MessageIds().empty());
 
   f.panel.SetText(IDC_OTHERATTRS, " \ttitle=\"ニュース\" data-x='y' hidden  ");
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(a->m_strOtherAttrs, "title=\"\x83\x6A\x83\x85\x81\x5B\x83\x58\" data-x='y' hidden");
   EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "title=\"ニュース\" data-x='y' hidden");
   EXPECT_EQ(f.doc.m_listUndo.size(), 2u);
@@ -327,7 +327,7 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   const size_t records = f.doc.m_listUndo.size();
   f.Select(nullptr);
   f.panel.SetText(IDC_OTHERATTRS, "id=bg ");
-  f.view->OnApplyPanel(PanelChange::Edit);
+  f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(f.doc.m_areaDefault.m_strOtherAttrs, "id=bg");
   EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "id=bg");
   EXPECT_EQ(f.doc.m_listUndo.size(), records);

@@ -225,17 +225,17 @@ class RandomSession {
         break;
       default:
         for (auto& row : p.rows) row.selected = m_src.Chance(30);
-        m_f.view->OnApplyPanel(PanelChange::PointSelection);
+        m_f.view->m_panel->Apply(PanelChange::PointSelection);
         return;
     }
-    m_f.view->OnApplyPanel(PanelChange::Edit);
+    m_f.view->m_panel->Apply(PanelChange::Edit);
   }
 
   void RowClick() {
     const auto rows = AreaListRows(m_f.doc);
     const int row = m_src.Below(int(rows.size()));
     Log("row " + std::to_string(row));
-    m_f.view->SelectFromList(row, rows[size_t(row)].area);
+    m_f.view->m_panel->SelectFromList(row, rows[size_t(row)].area);
   }
 
   void Step() {

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "EditTestSupport.h"
+
+namespace {
+template <typename T>
+std::vector<T*> Listed(const COwnedList<T>& list) { return {list.begin(), list.end()}; }
+}  // namespace
 
 using namespace zorva::test;
 
@@ -13,7 +20,7 @@ TEST(Undo, WalksAdditionsAndDeletionsWithSelectionModifiedFlagAndDrawing) {
   CArea* c = Select(f, f.AddPolygon({{200, 100}, {260, 120}, {220, 180}}, true), {}, true);
   struct Step {
     unsigned command;
-    std::list<CArea*> areas;
+    std::vector<CArea*> areas;
     CArea* selected;
     bool modified;
   } steps[] = {
@@ -27,7 +34,7 @@ TEST(Undo, WalksAdditionsAndDeletionsWithSelectionModifiedFlagAndDrawing) {
   for (const Step& s : steps) {
     if (s.command == ID_EDIT_CLEAR) Select(f, a);
     f.view->OnCommand(s.command);
-    EXPECT_EQ(f.doc.m_listArea, s.areas) << &s - steps;
+    EXPECT_EQ(Listed(f.doc.m_listArea), s.areas) << &s - steps;
     EXPECT_EQ(f.doc.m_pSelArea, s.selected) << &s - steps;
     EXPECT_EQ(f.doc.IsModified(), s.modified) << &s - steps;
     EXPECT_TRUE(ShowsFresh(f)) << &s - steps;
@@ -65,7 +72,7 @@ TEST(Undo, GuideRecordsRepaintTheirBands) {
   g->m_nPos = 50;
   push(nullptr, f.AddGuide(false, 200));  // then one pulled out of a ruler
   f.doc.m_pSelGuide = f.doc.m_listGuide.back();
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   for (unsigned command : {ID_EDIT_UNDO, ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_REDO}) {
     f.view->OnCommand(command);
     EXPECT_TRUE(ShowsFresh(f));
@@ -87,12 +94,12 @@ TEST(Undo, ADeletedAreaOrGuideComesBackWhereItStood) {
   CArea* top = f.AddRect(30, 30, 60, 60);
   Select(f, mid);
   f.view->OnCommand(ID_EDIT_CLEAR);
-  EXPECT_EQ(f.doc.m_listArea, (std::list<CArea*>{low, top}));
+  EXPECT_EQ(Listed(f.doc.m_listArea), (std::vector<CArea*>{low, top}));
   f.view->OnCommand(ID_EDIT_UNDO);
-  EXPECT_EQ(f.doc.m_listArea, (std::list<CArea*>{low, mid, top}));
+  EXPECT_EQ(Listed(f.doc.m_listArea), (std::vector<CArea*>{low, mid, top}));
   EXPECT_TRUE(ShowsFresh(f));
   f.view->OnCommand(ID_EDIT_REDO);
-  EXPECT_EQ(f.doc.m_listArea, (std::list<CArea*>{low, top}));
+  EXPECT_EQ(Listed(f.doc.m_listArea), (std::vector<CArea*>{low, top}));
 
   CGuide* first = f.AddGuide(true, 50);
   CGuide* dragged = f.AddGuide(true, 100);
@@ -102,9 +109,9 @@ TEST(Undo, ADeletedAreaOrGuideComesBackWhereItStood) {
   f.Move(300, 200);
   f.Move(300, 350);
   f.Release(300, 350);  // off the picture: deleted
-  EXPECT_EQ(f.doc.m_listGuide, (std::list<CGuide*>{first, last}));
+  EXPECT_EQ(Listed(f.doc.m_listGuide), (std::vector<CGuide*>{first, last}));
   f.view->OnCommand(ID_EDIT_UNDO);
-  EXPECT_EQ(f.doc.m_listGuide, (std::list<CGuide*>{first, dragged, last}));
+  EXPECT_EQ(Listed(f.doc.m_listGuide), (std::vector<CGuide*>{first, dragged, last}));
   f.view->OnCommand(ID_EDIT_REDO);
-  EXPECT_EQ(f.doc.m_listGuide, (std::list<CGuide*>{first, last}));
+  EXPECT_EQ(Listed(f.doc.m_listGuide), (std::vector<CGuide*>{first, last}));
 }

@@ -15,10 +15,10 @@ TEST(ViewCoords, ConversionsTruncateTowardsZero) {
       {5, 10, kZoom100, 15}, {7, 20, kZoom200, 13},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(CZorvaView::WindowToPicture(c.x, 0, c.sx, 0, c.zoom).x, c.picture) << c.x;
+    EXPECT_EQ(CViewCoords::WindowToPicture(c.x, 0, c.sx, 0, c.zoom).x, c.picture) << c.x;
   }
-  EXPECT_EQ(CZorvaView::PictureToWindow(7, 9, 2, 3, kZoom200), CPoint(12, 15));
-  EXPECT_EQ(CZorvaView::PictureRectToWindow(CRect(10, 10, 20, 20), 0, 0, kZoom50, 5),
+  EXPECT_EQ(CViewCoords::PictureToWindow(7, 9, 2, 3, kZoom200), CPoint(12, 15));
+  EXPECT_EQ(CViewCoords::PictureRectToWindow(CRect(10, 10, 20, 20), 0, 0, kZoom50, 5),
             CRect(0, 0, 15, 15));
 }
 
@@ -56,9 +56,9 @@ TEST(ViewCoords, ZoomToolStepsAndCentres) {
                {true, kZoom50},    {true, kZoom50},    {false, kZoom100}};
   for (const Step& s : steps) {
     f.view->ZoomToolStep(CPoint(1000, 1000), s.alt);
-    EXPECT_EQ(f.view->m_zoom, s.zoom);
+    EXPECT_EQ(f.view->m_coords.m_zoom, s.zoom);
     // The clicked point is at the window's middle.
-    EXPECT_EQ(f.view->ToWindow(CPoint(1000, 1000)), CPoint(200, 200));
+    EXPECT_EQ(f.view->m_coords.ToWindow(CPoint(1000, 1000)), CPoint(200, 200));
   }
 }
 
@@ -71,7 +71,7 @@ TEST(ViewCommands, StatesAndDisabledCommandsAreIgnored) {
   EXPECT_TRUE(state.checked);
   EXPECT_FALSE(f.view->OnUpdateCommand(ID_FILE_OPEN, state));
   EXPECT_TRUE(f.view->OnCommand(ID_IMAGE_LIGHT));
-  EXPECT_EQ(f.view->m_imageMode, ImageMode::Light);
+  EXPECT_EQ(f.view->m_canvas.m_imageMode, ImageMode::Light);
   EXPECT_TRUE(f.view->OnCommand(ID_VIEW_RULER));
   EXPECT_FALSE(f.frame.rulersShown);
   EXPECT_EQ(FindAccelerator('Z', kModCtrl | kModShift), ID_EDIT_REDO);
@@ -83,21 +83,21 @@ TEST(ViewPaint, IncrementalDrawingMatchesAFreshPaint) {
   ViewFixture f;
   CArea* a = f.AddRect(10, 10, 60, 40);
   CArea* b = f.AddPolygon({{100, 100}, {150, 120}, {120, 180}}, true);
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   const auto before = f.Pixels();
   // A selection change drawn as a pair equals what a repaint shows.
   f.doc.m_pSelArea = a;
-  f.view->DrawSelection(*a, true);
-  f.view->DrawSelection(*a, false);
+  f.view->m_canvas.DrawSelection(*a, true);
+  f.view->m_canvas.DrawSelection(*a, false);
   f.doc.m_pSelArea = b;
-  f.view->DrawSelection(*b, true);
+  f.view->m_canvas.DrawSelection(*b, true);
   EXPECT_EQ(f.StalePixels(), 0u);
   // An exclusive-or image drawn twice leaves nothing.
   f.doc.m_pSelArea = nullptr;
-  f.view->Invalidate();
+  f.view->m_canvas.Invalidate();
   f.Pixels();
-  f.view->DrawXor(*b);
-  f.view->DrawXor(*b);
+  f.view->m_canvas.DrawXor(*b);
+  f.view->m_canvas.DrawXor(*b);
   EXPECT_EQ(f.Pixels(), before);
 }
 

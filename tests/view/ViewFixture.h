@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "model/ZorvaDoc.h"
 #include "view/HeadlessHost.h"
+#include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
 // The copy of the earlier state a change record keeps; null for other records.
@@ -29,7 +30,7 @@ class ViewFixture {
     host.SetView(view.get());
     view->OnSize();
     view->OnUpdate();
-    view->OnPaint();
+    view->m_canvas.OnPaint();
   }
 
   CArea* AddRect(int l, int t, int r, int b) { return AddTwoPoint(AREA_RECT, l, t, r, b); }
@@ -41,12 +42,12 @@ class ViewFixture {
     auto* g = new CGuide;
     g->m_bHorizontal = horizontal;
     g->m_nPos = pos;
-    doc.m_listGuide.push_back(g);
+    doc.m_listGuide.push_back(std::unique_ptr<CGuide>(g));
     return g;
   }
 
   // Mouse in picture pixels (at 1:1 without scrolling they are client pixels).
-  CPoint Client(int x, int y) const { return view->ToWindow(CPoint(x, y)); }
+  CPoint Client(int x, int y) const { return view->m_coords.ToWindow(CPoint(x, y)); }
   void Press(int x, int y, unsigned mods = 0) {
     host.pointer = Client(x, y);
     view->OnLButtonDown(MK_LBUTTON | mods, host.pointer);
@@ -78,13 +79,13 @@ class ViewFixture {
 
   // The back buffer after every pending paint, as the window would show it.
   std::vector<uint32_t> Pixels() {
-    view->OnPaint();
-    const CDC& dc = view->BackBuffer();
+    view->m_canvas.OnPaint();
+    const CDC& dc = view->m_canvas.BackBuffer();
     return std::vector<uint32_t>(dc.Bits(), dc.Bits() + size_t(dc.Width()) * dc.Height());
   }
   // What a full repaint from scratch shows.
   std::vector<uint32_t> FreshPixels() {
-    view->Invalidate();
+    view->m_canvas.Invalidate();
     return Pixels();
   }
   // How many pixels of the buffer as shown differ from a full repaint (0: no

@@ -1,8 +1,19 @@
-// The property panel exchange: the selected area (or the default area) into
-// the panel's controls, and the controls back into the selected area.
-#include <unordered_set>
+// The exchange with the property panel: the selected area (or the default
+// area) into the panel's controls, the controls back into the selected area
+// as one undoable step, and a click in the area list.
+#include "view/ViewPanel.h"
 
+#include <climits>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "model/UndoRecord.h"
 #include "model/ZorvaDoc.h"
+#include "view/EditSelection.h"
 #include "view/PanelFields.h"
 #include "view/PanelPoints.h"
 #include "view/ZorvaView.h"
@@ -66,10 +77,12 @@ bool RefuseType(CZorvaDoc& doc, IPropertyPanel& panel, unsigned message, int typ
 
 }  // namespace
 
-void CZorvaView::UpdatePanel(int first, bool refillPoints) {
+CViewPanel::CViewPanel(CZorvaView& view) : m_view(view), m_doc(view.m_doc) {}
+
+void CViewPanel::Update(int first, bool refillPoints) {
   // A hidden panel is written too: were it left stale, the first edit after
   // showing it again would read another area's points and texts into this one.
-  if (IPropertyPanel* panel = m_pPropertyPanel) {
+  if (IPropertyPanel* panel = m_view.m_pPropertyPanel) {
     if (const CArea* area = m_doc.m_pSelArea) {
       panel->Enable(IDC_TYPE, true);
       panel->SetCurSel(IDC_TYPE, area->m_nType);
@@ -89,12 +102,12 @@ void CZorvaView::UpdatePanel(int first, bool refillPoints) {
       WriteAreaTexts(m_doc, *panel, m_doc.m_areaDefault, false);
     }
   }
-  if (first < 0) m_frame.RebuildAreaList();
+  if (first < 0) m_view.m_frame.RebuildAreaList();
 }
 
-bool CZorvaView::ReadPanel() {
+bool CViewPanel::Read() {
   CArea* area = m_doc.m_pSelArea;
-  IPropertyPanel* panel = m_pPropertyPanel;
+  IPropertyPanel* panel = m_view.m_pPropertyPanel;
   if (!area || !panel) return false;
   const int requested = panel->GetCurSel(IDC_TYPE);
   bool changed = ReadPointRows(m_doc, *panel, *area);
@@ -137,6 +150,95 @@ bool CZorvaView::ReadPanel() {
   }
 
   changed |= ReadAreaTexts(m_doc, *panel, *area, true);
-  m_nToolState = 0;
+  m_view.m_nToolState = 0;
   return changed;
+}
+
+namespace {
+
+// What refers to the selected area's points, kept as coordinates and a
+// position, so it can be found again among the points of a restored copy.
+struct PointRefMemo {
+  std::vector<CPoint> selected;  // coordinates of the selected vertices, in order
+  long pending = -1;             // storage position of the pending point
+};
+
+PointRefMemo RememberPointRefs(const CZorvaDoc& doc, const CArea& area) {
+  PointRefMemo memo;
+  for (const CPoint* p : doc.m_listSelPoint) memo.selected.push_back(*p);
+  long i = 0;
+  for (const CPoint& p : area.m_listPoint) {
+    if (&p == area.m_pPending) memo.pending = i;
+    ++i;
+  }
+  return memo;
+}
+
+// Each remembered vertex takes the first point with its coordinates that no
+// earlier one took; a vertex without such a point is dropped.
+void RebindPointRefs(CZorvaDoc& doc, CArea& area, const PointRefMemo& memo) {
+  auto key = [](const CPoint& p) { return (uint64_t(uint32_t(p.x)) << 32) | uint32_t(p.y); };
+  std::unordered_map<uint64_t, std::deque<CPoint*>> byCoords;
+  long i = 0;
+  for (CPoint& p : area.m_listPoint) {
+    if (i++ == memo.pending) area.m_pPending = &p;
+    if (!memo.selected.empty()) byCoords[key(p)].push_back(&p);
+  }
+  doc.m_listSelPoint.clear();
+  for (const CPoint& want : memo.selected) {
+    auto it = byCoords.find(key(want));
+    if (it == byCoords.end() || it->second.empty()) continue;
+    doc.m_listSelPoint.push_back(it->second.front());
+    it->second.pop_front();
+  }
+}
+
+}  // namespace
+
+void CViewPanel::Apply(PanelChange change) {
+  IPropertyPanel* panel = m_view.m_pPropertyPanel;
+  if (!panel) return;
+  // A running gesture ends first: the panel's edit is a step of its own.
+  m_view.CancelGesture();
+  CArea* area = m_doc.m_pSelArea;
+  if (!area) {
+    // The default area is no part of the undo history and of the saved state.
+    ReadAreaTexts(m_doc, *panel, m_doc.m_areaDefault, false);
+    m_view.m_frame.RebuildAreaList();
+    return;
+  }
+
+  const PointRefMemo memo = RememberPointRefs(m_doc, *area);
+  auto backup = std::make_unique<CArea>();
+  backup->CopyFrom(*area);
+
+  if (Read()) {
+    area->UpdateHtmlShape(true);
+    const CArea& before = *backup;
+    m_doc.PushAreaChanged(area, std::move(backup));
+    m_view.m_canvas.RepaintArea(before);
+    area->RecalcBound();
+    m_view.m_canvas.RepaintArea(*area);
+    // After a change of the point list's selection the list is left as the
+    // user has it.
+    Update(0, change != PanelChange::PointSelection);
+  } else {
+    // ReadPanel may have changed points before it refused a type; the copy
+    // replaces every point, so nothing may keep pointing at the old ones.
+    m_doc.ForgetPointsOf(*area);
+    m_doc.m_pGrabPoint = nullptr;
+    area->CopyFrom(*backup);
+    RebindPointRefs(m_doc, *area, memo);
+  }
+  m_view.m_frame.RebuildAreaList();
+}
+
+
+void CViewPanel::SelectFromList(int row, CArea* area) {
+  // The row's area may be gone when the list lags behind the document.
+  if (area && !m_doc.m_listArea.Contains(area)) return;
+  m_view.CancelGesture();
+  ShowSelectionCleared(m_view);
+  ShowSelected(m_view, area);
+  Update(row, true);
 }

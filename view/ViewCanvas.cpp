@@ -3,9 +3,12 @@
 // buffer, and the host is told which rectangle to show.
 #include <algorithm>
 
+#include "view/ViewCanvas.h"
+
 #include "model/ZorvaDoc.h"
 #include "view/PaintPass.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCoords.h"
+#include "view/ViewHost.h"
 
 namespace {
 
@@ -28,53 +31,71 @@ constexpr int32_t kShowMargin = kRepaintMargin + 1;
 
 }  // namespace
 
-void CZorvaView::SetBackgroundColor(COLORREF color) {
+CViewCanvas::CViewCanvas(CZorvaDoc& doc, IViewHost& host, const CViewCoords& coords)
+    : m_doc(doc), m_host(host), m_coords(coords) {
+  const CRect client = m_coords.GetClientRect();
+  m_dcBack.Resize(client.right, client.bottom, m_colorBack);
+  m_rcPending = client;
+}
+
+void CViewCanvas::SetBackgroundColor(COLORREF color) {
   m_colorBack = color;
   Invalidate(true);
 }
 
-void CZorvaView::InvalidateRect(const CRect& rc, bool) {
+void CViewCanvas::OnSize() {
+  const CRect client = m_coords.GetClientRect();
+  if (m_dcBack.Width() != client.right || m_dcBack.Height() != client.bottom)
+    m_dcBack.Resize(client.right, client.bottom, m_colorBack);
+}
+
+bool CViewCanvas::OnScrolled() {
+  const CPoint s = m_coords.GetScroll();
+  if (s == m_ptScrollShown) return false;
+  m_ptScrollShown = s;
+  Invalidate(true);
+  return true;
+}
+
+void CViewCanvas::InvalidateRect(const CRect& rc, bool) {
   // Every render erases what the picture does not cover, so there is no
   // separate erase.
-  const CRect r = Intersect(rc, GetClientRect());
+  const CRect r = Intersect(rc, m_coords.GetClientRect());
   if (r.IsRectEmpty()) return;
   m_rcPending = Union(m_rcPending, r);
   m_host.ShowRect(r, false);
 }
 
-void CZorvaView::Invalidate(bool erase) { InvalidateRect(GetClientRect(), erase); }
+void CViewCanvas::Invalidate(bool erase) { InvalidateRect(m_coords.GetClientRect(), erase); }
 
-void CZorvaView::OnPaint() {
+void CViewCanvas::OnPaint() {
   if (m_rcPending.IsRectEmpty()) return;
   const CRect r = m_rcPending;
   m_rcPending = CRect();
   RenderRect(r);
 }
 
-void CZorvaView::UpdateWindow() {
+void CViewCanvas::UpdateWindow() {
   if (m_rcPending.IsRectEmpty()) return;
   const CRect r = m_rcPending;
   OnPaint();
   m_host.ShowRect(r, true);
 }
 
-void CZorvaView::RepaintRect(const CRect& rc) {
+void CViewCanvas::RepaintRect(const CRect& rc) {
   InvalidateRect(rc, true);
   UpdateWindow();
 }
 
-void CZorvaView::RepaintArea(const CArea& area) { RepaintRect(AreaRectToWindow(area.m_rcBound)); }
+void CViewCanvas::RepaintArea(const CArea& area) { RepaintRect(m_coords.AreaRectToWindow(area.m_rcBound)); }
 
-void CZorvaView::RepaintGuide(const CGuide& guide) {
-  const CPoint s = GetScroll();
-  RepaintRect(GuideBandToWindow(guide, GetClientRect(), s.x, s.y, m_zoom));
-}
+void CViewCanvas::RepaintGuide(const CGuide& guide) { RepaintRect(m_coords.GuideBand(guide)); }
 
-void CZorvaView::RenderRect(const CRect& requested) {
-  const CRect client = GetClientRect();
+void CViewCanvas::RenderRect(const CRect& requested) {
+  const CRect client = m_coords.GetClientRect();
   if (m_dcBack.Width() != client.right || m_dcBack.Height() != client.bottom)
     m_dcBack.Resize(client.right, client.bottom, m_colorBack);
-  const CPoint s = GetScroll();
+  const CPoint s = m_coords.GetScroll();
   CRect rc = requested;
   if (s != m_ptScrollShown) {
     m_ptScrollShown = s;
@@ -88,15 +109,15 @@ void CZorvaView::RenderRect(const CRect& requested) {
   // The background is erased right of and below the zoomed picture only; the
   // paint pass covers the picture itself (or erases it when it has nothing
   // to show there).
-  const CSize total = m_sizeTotal;
+  const CSize total = m_coords.m_sizeTotal;
   m_dcBack.FillSolidRect(CRect(total.cx, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2), m_colorBack);
   m_dcBack.FillSolidRect(CRect(INT32_MIN / 2, total.cy, total.cx, INT32_MAX / 2), m_colorBack);
   PaintSettings settings;
-  settings.zoom = m_zoom;
+  settings.zoom = m_coords.m_zoom;
   settings.imageMode = m_imageMode;
   settings.showGuides = m_bShowGuides;
-  settings.totalWidth = m_sizeTotal.cx;
-  settings.totalHeight = m_sizeTotal.cy;
+  settings.totalWidth = m_coords.m_sizeTotal.cx;
+  settings.totalHeight = m_coords.m_sizeTotal.cy;
   settings.eraseUncovered = true;
   settings.background = m_colorBack;
   settings.clipped = true;
@@ -108,7 +129,7 @@ void CZorvaView::RenderRect(const CRect& requested) {
   m_dcBack.SetViewportOrg(0, 0);
 }
 
-void CZorvaView::ShowAreaDrawing(const CArea& area) {
+void CViewCanvas::ShowAreaDrawing(const CArea& area) {
   if (area.m_listPoint.empty()) return;
   // The points, not the bounds: a working copy's bounds lag behind its points.
   CRect b(area.m_listPoint.front().x, area.m_listPoint.front().y, area.m_listPoint.front().x,
@@ -119,34 +140,34 @@ void CZorvaView::ShowAreaDrawing(const CArea& area) {
     b.right = std::max(b.right, p.x);
     b.bottom = std::max(b.bottom, p.y);
   }
-  const CPoint s = GetScroll();
-  const CRect w = Intersect(PictureRectToWindow(b, s.x, s.y, m_zoom, kShowMargin), GetClientRect());
+  const CPoint s = m_coords.GetScroll();
+  const CRect w = Intersect(CViewCoords::PictureRectToWindow(b, s.x, s.y, m_coords.m_zoom, kShowMargin), m_coords.GetClientRect());
   if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
 }
 
-void CZorvaView::DrawSelection(const CArea& area, bool selected) {
+void CViewCanvas::DrawSelection(const CArea& area, bool selected) {
   OnPaint();
-  const CPoint s = GetScroll();
+  const CPoint s = m_coords.GetScroll();
   // Drawn exactly as the paint pass draws it, so a later repaint changes nothing.
   m_dcBack.SetViewportOrg(-s.x, -s.y);
-  area.Draw(0, 0, m_zoom, m_dcBack, R2_COPYPEN, selected ? kSelectionColor : kAreaColor,
+  area.Draw(0, 0, m_coords.m_zoom, m_dcBack, R2_COPYPEN, selected ? kSelectionColor : kAreaColor,
             true, nullptr, false);
   m_dcBack.SetViewportOrg(0, 0);
   ShowAreaDrawing(area);
 }
 
-void CZorvaView::DrawXor(const CArea& area) {
+void CViewCanvas::DrawXor(const CArea& area) {
   OnPaint();
-  const CPoint s = GetScroll();
+  const CPoint s = m_coords.GetScroll();
   m_dcBack.SetViewportOrg(-s.x, -s.y);
-  area.Draw(0, 0, m_zoom, m_dcBack, R2_XORPEN, kSelectionColor, true, nullptr, false);
+  area.Draw(0, 0, m_coords.m_zoom, m_dcBack, R2_XORPEN, kSelectionColor, true, nullptr, false);
   m_dcBack.SetViewportOrg(0, 0);
   ShowAreaDrawing(area);
 }
 
-void CZorvaView::DrawXorSegment(const CPoint& a, const CPoint& b) {
+void CViewCanvas::DrawXorSegment(const CPoint& a, const CPoint& b) {
   OnPaint();
-  const CPoint wa = ToWindow(a), wb = ToWindow(b);
+  const CPoint wa = m_coords.ToWindow(a), wb = m_coords.ToWindow(b);
   {
     CDCStateGuard guard(m_dcBack);
     m_dcBack.SetROP2(R2_XORPEN);
@@ -156,17 +177,16 @@ void CZorvaView::DrawXorSegment(const CPoint& a, const CPoint& b) {
   }
   const CRect w = Intersect(CRect(std::min(wa.x, wb.x), std::min(wa.y, wb.y),
                                   std::max(wa.x, wb.x) + 1, std::max(wa.y, wb.y) + 1),
-                            GetClientRect());
+                            m_coords.GetClientRect());
   if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
 }
 
-void CZorvaView::DrawGuide(const CGuide& guide, int rop) {
+void CViewCanvas::DrawGuide(const CGuide& guide, int rop) {
   OnPaint();
-  const CPoint s = GetScroll();
+  const CPoint s = m_coords.GetScroll();
   m_dcBack.SetViewportOrg(-s.x, -s.y);
-  guide.Draw(0, 0, m_zoom, m_dcBack, rop, m_sizeTotal.cx, m_sizeTotal.cy);
+  guide.Draw(0, 0, m_coords.m_zoom, m_dcBack, rop, m_coords.m_sizeTotal.cx, m_coords.m_sizeTotal.cy);
   m_dcBack.SetViewportOrg(0, 0);
-  const CRect w =
-      Intersect(GuideBandToWindow(guide, GetClientRect(), s.x, s.y, m_zoom), GetClientRect());
+  const CRect w = Intersect(m_coords.GuideBand(guide), m_coords.GetClientRect());
   if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
 }
