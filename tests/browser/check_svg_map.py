@@ -290,6 +290,24 @@ def check_layout(browser, svg, failures):
     browser.resize(1200, 800)
 
 
+def check_hover(browser, with_hover, without_hover, failures):
+    """The highlight shows under the pointer only on a page written with it."""
+    for page, want in ((with_hover, True), (without_hover, False)):
+        browser.open(page)
+        x, y, before = browser.eval("""(() => { const e = document.querySelector('svg a[href] ellipse')
+          || document.querySelector('svg a[href] polygon');
+          const r = e.getBoundingClientRect();
+          return [r.left + r.width / 2, r.top + r.height / 2, getComputedStyle(e).fill]; })()""")
+        browser.page('Input.dispatchMouseEvent', type='mouseMoved', x=x, y=y)
+        after = browser.eval("""(() => { const e = document.elementFromPoint(%f, %f);
+          return getComputedStyle(e).fill; })()""" % (x, y))
+        lit = after != before
+        print(f"hover on {os.path.basename(page)}: fill {before} -> {after}")
+        if lit != want:
+            failures.append(f"{os.path.basename(page)}: highlight under the pointer {'missing' if want else 'shown'}")
+        browser.page('Input.dispatchMouseEvent', type='mouseMoved', x=0, y=0)
+
+
 def check_tab_order(browser, svg, failures):
     browser.open(svg)
     expected = browser.eval("[...document.querySelectorAll('svg a[href]')].map(a => a.getAttribute('href'))")
@@ -374,7 +392,8 @@ def main():
         shutil.copy(picture, pic)
         size = read_size(picture)
         classic_svg = check_classic_shapes(browser, work, cli, size, failures)
-        check_drawn_shapes(browser, work, cli, pic, size, failures)
+        drawn_svg = check_drawn_shapes(browser, work, cli, pic, size, failures)
+        check_hover(browser, drawn_svg, classic_svg, failures)
         check_layout(browser, classic_svg, failures)
         check_tab_order(browser, classic_svg, failures)
     finally:
