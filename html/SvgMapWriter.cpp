@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "html/AreaLines.h"
-#include "html/AttributeText.h"
 #include "html/Html5Head.h"
 #include "html/PageFile.h"
 #include "html/PageText.h"
 #include "html/PageUrl.h"
 #include "html/PicturePath.h"
+#include "html/SvgKeptAttributes.h"
 #include "html/SvgShapes.h"
 #include "model/PictureSize.h"
 #include "model/ZorvaDoc.h"
@@ -60,7 +60,8 @@ std::string StyleSheet(std::string_view nl, bool hover) {
 
 // The area's link: href and target, the ALT text as the link's accessible
 // name (aria-label and a <title> tooltip), the scripts when they are on, and
-// the attributes kept from the page the area was read from.
+// what an SVG link can carry of the attributes kept from the page the area
+// was read from.
 void AppendLinkStart(CPageBytes& out, const CArea& a, CPageText& text) {
   out.Append("<a");
   const bool link = !a.m_strHref.empty();
@@ -74,20 +75,16 @@ void AppendLinkStart(CPageBytes& out, const CArea& a, CPageText& text) {
     if (!a.m_strOnMouseOver.empty()) AppendAttribute(out, " onmouseover=\"", text(a.m_strOnMouseOver));
     if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, " onmouseout=\"", text(a.m_strOnMouseOut));
   }
-  if (!a.m_strOtherAttrs.empty()) {
-    // The area's own attributes (shape, coords, alt, nohref ...) have no
-    // meaning on an SVG link, and the ALT text's label is the writer's.
-    for (const KeptAttribute& k : SplitKeptAttributes(text(a.m_strOtherAttrs))) {
-      if (AreaOwnedAttributeBit(k.name)) continue;
-      if (link && !a.m_strAlt.empty() && ToLowerAscii(k.name) == "aria-label") continue;
-      out.Append(' ');
-      out.Append(k.raw);
-    }
-  }
+  // A title kept from the page is the tooltip, as it was on the area;
+  // otherwise the ALT text is.
+  std::string title;
+  if (!a.m_strOtherAttrs.empty())
+    AppendSvgKeptAttributes(out, text(a.m_strOtherAttrs), link && !a.m_strAlt.empty(), title);
   out.Append('>');
-  if (!a.m_strAlt.empty()) {
+  if (title.empty() && !a.m_strAlt.empty()) title.assign(text(a.m_strAlt));
+  if (!title.empty()) {
     out.Append("<title>");
-    AppendEscapedText(out, text(a.m_strAlt), false);
+    AppendEscapedText(out, title, false);
     out.Append("</title>");
   }
 }

@@ -39,7 +39,7 @@ LINE_HALF_WIDTH = 4  # the stroke is 8 picture pixels wide
 STAR = [(120 + 50 * math.sin(k * 4 * math.pi / 5), 240 - 50 * math.cos(k * 4 * math.pi / 5)) for k in range(5)]
 CLASSIC_AREAS = [
     ('rect', '60,100,90,130', None),
-    ('rect', '30,90,200,160', 'r1.html'),
+    ('rect', '30,90,200,160', 'r1.html', 'title="R1" class="hot" data-n="1" download accesskey="r"'),
     ('rect', '150,120,260,200', 'r2.html'),
     ('rect', '300,20,303,80', 'sliver.html'),
     ('rect', '7,7,8,290', 'hair.html'),
@@ -53,9 +53,9 @@ CLASSIC_AREAS = [
 def classic_page(picture):
     lines = ['<!DOCTYPE html>', '<html><head><title>classic</title></head><body>',
              f'<img src="{picture}" usemap="#m"><map name="m">']
-    for shape, coords, href in CLASSIC_AREAS:
+    for shape, coords, href, *kept in CLASSIC_AREAS:
         link = f'href="{href}"' if href else 'nohref'
-        lines.append(f'<area shape="{shape}" coords="{coords}" {link} alt="{href or "none"}">')
+        lines.append(f'<area shape="{shape}" coords="{coords}" {link} alt="{href or "none"}" {" ".join(kept)}>')
     lines.append('<area shape="default" href="index.html" alt="all">')
     lines += ['</map></body></html>', '']
     return '\n'.join(lines)
@@ -167,7 +167,7 @@ def check_classic_shapes(browser, work, cli, size, failures):
     svg = os.path.join(work, 'classic-svg.html')
     run([cli, 'convert', classic, svg, '--map', 'svg', '--newline', 'lf'])
     reference = link_map(browser, classic, size)
-    hrefs = {h for _, _, h in CLASSIC_AREAS if h} | {'index.html'}
+    hrefs = {a[2] for a in CLASSIC_AREAS if a[2]} | {'index.html'}
     # "-": the link-less area over r1.
     if set(reference) != hrefs | {'-'}:
         failures.append(f"the classic page shows links {sorted(set(reference))}, not {sorted(hrefs)}")
@@ -313,7 +313,7 @@ def check_tab_order(browser, svg, failures):
     expected = browser.eval("[...document.querySelectorAll('svg a[href]')].map(a => a.getAttribute('href'))")
     # The page's own order: the default area under everything, then the
     # areas from the bottom of the map's stack up.
-    want = ['index.html'] + [h for _, _, h in reversed(CLASSIC_AREAS) if h]
+    want = ['index.html'] + [a[2] for a in reversed(CLASSIC_AREAS) if a[2]]
     if expected != want:
         failures.append(f"the links stand in the order {expected}, not {want}")
     seen = []

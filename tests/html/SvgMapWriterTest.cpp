@@ -113,14 +113,15 @@ TEST(SvgMapWriter, LinkAttributesLabelsScriptsAndKeptAttributes) {
   b.m_strTarget = "_top";  // no URL: no target, no label
   b.m_strAlt = "B";
   b.m_strOnClick = "off();";  // scripts are off
-  b.m_strOtherAttrs = "aria-label=\"kept\"";
+  // An SVG link's tooltip is its <title>; what only an HTML link has is left out.
+  b.m_strOtherAttrs = "aria-label=\"kept\" title='Tip &amp; <x>' download accesskey=k hreflang=ja";
   const std::string links = w.Links();
   EXPECT_EQ(links,
             "<a href=\"x.cgi?a=&quot;1&quot;&b=2\" target=\"_blank\" aria-label=\"A <b> &amp; &quot;q&quot;\" "
             "onclick=\"go();\" onmouseout=\"o();\" class=hot data-x='1'>"
             "<title>A &lt;b> &amp; \"q\"</title><rect " + std::string(kFilled) +
                 " x=\"0\" y=\"0\" width=\"1\" height=\"1\"/></a><!-- c &#45;- d -->\n"
-                "<a aria-label=\"kept\"><title>B</title><rect " + std::string(kFilled) +
+                "<a aria-label=\"kept\"><title>Tip &amp; &lt;x></title><rect " + std::string(kFilled) +
                 " x=\"0\" y=\"0\" width=\"1\" height=\"1\"/></a>\n");
 }
 
