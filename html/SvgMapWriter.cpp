@@ -126,7 +126,9 @@ bool BuildSvgPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   CPageText fromPath(ECharset::ShiftJis, ECharset::Utf8);
   const CString relativePath = RelativePicturePath(target, doc.m_strPicturePath);
   const CString source(fromPath(SourceValueForPath(relativePath)));
-  const CString title(fromPath(SplitPath(relativePath).name));
+  // HTML5 wants a title that is not empty: the picture's name, else the page's.
+  CString title(fromPath(SplitPath(relativePath).name));
+  if (title.empty()) title = fromPath(SplitPath(target).name);
 
   AppendHtml5Head(out, nl, title, StyleSheet(nl, s.svgHover));
   out.Append("<body>");

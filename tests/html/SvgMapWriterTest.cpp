@@ -149,6 +149,9 @@ TEST(SvgMapWriter, APageInUtf8AtThePicturesSizeWithTheSettingsLineEnds) {
       ASSERT_EQ(page[at - 1], '\r') << at;
     EXPECT_EQ(page.substr(page.size() - 9), "</html>\r\n");
   }
+  // Without a picture's name the page's names the page.
+  w.doc.m_strPicturePath.clear();
+  EXPECT_NE(w.Page().find("<title>index</title>"), std::string::npos);
 }
 
 TEST(SvgMapWriter, ThePicturesSizeComesFromItsFileWhenTheDocumentHasNone) {
