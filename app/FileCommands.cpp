@@ -24,6 +24,8 @@ constexpr unsigned kFilterHtmlFirst = 65023;
 constexpr unsigned kFilterProjectFirst = 65024;
 constexpr unsigned kFilterPicture = 65025;
 constexpr unsigned kMsgBadFileName = 65026;
+constexpr unsigned kTitleExportSvg = 65061;
+constexpr unsigned kFilterHtmlOnly = 65062;
 
 // A menu shows "&" as the mark of the next letter; a path shows it plainly.
 std::string MenuEscaped(const std::string& text) {
@@ -54,6 +56,7 @@ bool CFileCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
     case ID_FILE_SAVE_AS:
+    case ID_FILE_EXPORT_SVG:
     case ID_EDIT_CLEAR_ALL:
     case ID_APP_EXIT:
       state.enabled = true;
@@ -77,6 +80,7 @@ bool CFileCommands::OnCommand(unsigned id) {
     case ID_FILE_OPEN: OnFileOpen(); break;
     case ID_FILE_SAVE: OnFileSave(); break;
     case ID_FILE_SAVE_AS: OnFileSaveAs(); break;
+    case ID_FILE_EXPORT_SVG: OnFileExportSvg(); break;
     case ID_EDIT_CLEAR_ALL: OnEditClearAll(); break;
     case ID_APP_EXIT: OnAppExit(); break;
     default:
@@ -202,6 +206,22 @@ bool CFileCommands::OnFileSaveAs() {
   }
   const auto chosen = m_dialogs.GetSaveFileName(request);
   return chosen && SaveUnder(*chosen);
+}
+
+void CFileCommands::OnFileExportSvg() {
+  FileDialogRequest request;
+  request.filter = zorva::LoadStringUtf8(kFilterHtmlOnly);
+  request.defaultExt = "html";
+  request.title = zorva::LoadStringUtf8(kTitleExportSvg);
+  const CString path = m_doc.GetPathName();
+  if (!path.empty()) request.folder = zorva::ToFsPath(zorva::FolderOf(path));
+  const auto chosen = m_dialogs.GetSaveFileName(request);
+  if (!chosen) return;
+  if (zorva::FileKindOf(*chosen) != zorva::FileKind::Page) {
+    m_doc.ReportMessage(kMsgSaveKind);
+    return;
+  }
+  if (const auto target = ModelPath(*chosen)) m_doc.WriteResponsiveHtml(*target);
 }
 
 bool CFileCommands::SaveUnder(const std::string& chosen) {

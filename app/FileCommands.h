@@ -66,6 +66,9 @@ class CFileCommands : public ICommandTarget {
   void OnFileOpen();
   bool OnFileSave();
   bool OnFileSaveAs();
+  // Writes the responsive page under a name the user chooses; the document
+  // keeps its name and its unsaved state, as the page is not read back.
+  void OnFileExportSvg();
   void OnEditClearAll();
   void OnRecentFile(size_t index);
   void OnAppExit();

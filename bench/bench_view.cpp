@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "BenchAreas.h"
 #include "model/ZorvaDoc.h"
 #include "platform/Bitmap.h"
 #include "view/EditCommands.h"
@@ -60,21 +61,7 @@ struct Editor {
     }
     doc.m_bPictureLoaded = true;
     const int w = packed ? 1200 : 3900, h = packed ? 720 : 2900;
-    for (int i = 0; i < 10000; ++i) {
-      auto* a = new CArea;
-      const int x = 20 + (i * 7919) % w, y = 20 + (i * 104729) % h;
-      a->m_nType = i % 3 == 0 ? AREA_RECT : i % 3 == 1 ? AREA_ELLIPSE : AREA_POLYGON;
-      a->m_bClosed = true;
-      if (a->m_nType == AREA_POLYGON) {
-        for (int k = 0; k < 20; ++k) a->AddPoint(x + (k * 37) % 60, y + (k * 53) % 50);
-      } else {
-        a->AddPoint(x, y);
-        a->AddPoint(x + 40, y + 30);
-      }
-      a->SetBoundPoint(x, y);
-      a->RecalcBound();
-      doc.m_listArea.push_back(std::unique_ptr<CArea>(a));
-    }
+    AddBenchAreas(doc, w, h, false);
     for (int i = 0; i < 100; ++i) {
       auto* g = new CGuide;
       g->m_bHorizontal = i % 2 == 0;

@@ -33,6 +33,10 @@ int RunConvert(const std::vector<std::string>& arguments) {
   CMemorySettingsStore settings;
   if (!BuildHtmlSettings(options, settings)) return kExitFailed;
   doc.SetSettingsStore(&settings);
+  // Asked for on the command line, the responsive page is written for any
+  // document, as the editor's command for it does; a stored choice applies to
+  // new pages only.
+  if (options.mapForm == 1) return doc.WriteResponsiveHtml(*out) ? kExitOk : kExitFailed;
   return doc.WriteHtml(*out) ? kExitOk : kExitFailed;
 }
 

@@ -18,7 +18,8 @@ int RunDump(const std::vector<std::string>& arguments) {
   HtmlOptions options;
   std::string error;
   if (!TakeHtmlOptions(args, options, error)) return UsageError("dump", error);
-  if (options.newline || options.doctype || options.charcode || options.charcase)
+  if (options.newline || options.doctype || options.charcode || options.charcase || options.mapForm ||
+      options.svgHover)
     return UsageError("dump", "only --image applies to dump");
   if (args.size() != 1) return UsageError("dump", "expected one FILE");
   auto path = ModelPath("dump", args[0]);

@@ -53,6 +53,18 @@ bool ParseOption(const std::string& name, const std::string& value, HtmlOptions&
     o.charcode = n;
     return true;
   }
+  if (name == "--map") {
+    if (value == "classic") o.mapForm = 0;
+    else if (value == "svg") o.mapForm = 1;
+    else return false;
+    return true;
+  }
+  if (name == "--hover") {
+    if (value == "on") o.svgHover = 1;
+    else if (value == "off") o.svgHover = 0;
+    else return false;
+    return true;
+  }
   if (name == "--charcase") {
     if (!ParseInt(value, 0, 2, n)) return false;
     o.charcase = n;
@@ -63,7 +75,7 @@ bool ParseOption(const std::string& name, const std::string& value, HtmlOptions&
 
 bool IsOptionName(const std::string& s) {
   for (const char* name : {"--image", "--unclosed", "--shape", "--newline", "--doctype", "--charcode",
-                           "--charcase"})
+                           "--charcase", "--map", "--hover"})
     if (s == name) return true;
   return false;
 }
@@ -115,6 +127,8 @@ bool BuildHtmlSettings(const HtmlOptions& o, CMemorySettingsStore& store) {
   if (o.doctype) store.WriteInt(kSettingsSection, kSettingDoctype, *o.doctype);
   if (o.charcode) store.WriteInt(kSettingsSection, kSettingCharcode, *o.charcode);
   if (o.charcase) store.WriteInt(kSettingsSection, kSettingCharcase, *o.charcase);
+  if (o.mapForm) store.WriteInt(kSettingsSection, kSettingMapForm, *o.mapForm);
+  if (o.svgHover) store.WriteInt(kSettingsSection, kSettingSvgHover, *o.svgHover);
   return true;
 }
 

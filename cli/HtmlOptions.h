@@ -17,6 +17,8 @@ struct HtmlOptions {
   std::optional<int> doctype;
   std::optional<int> charcode;
   std::optional<int> charcase;
+  std::optional<int> mapForm;   // --map classic|svg: 0, 1 as stored
+  std::optional<int> svgHover;  // --hover on|off: 1, 0
 };
 
 // Takes the page options out of `args`, leaving the other arguments in order.

@@ -24,23 +24,8 @@ void AppendValue(CPageBytes& out, std::string_view v) {
   out.Append(v);
 }
 
-
 namespace {
 
-constexpr int kButtonYes = 1;     // "close it anyway" / "convert to poly"
-constexpr int kButtonIgnore = 5;  // "ignore"
-
-// A kept attribute of a name the writer wrote itself is left out, so no tag
-// holds one twice.
-void AppendKeptAttributes(CPageBytes& out, std::string_view kept, unsigned written) {
-  for (const KeptAttribute& k : SplitKeptAttributes(kept)) {
-    if (AreaOwnedAttributeBit(k.name) & written) continue;
-    out.Append(' ');
-    out.Append(k.raw);
-  }
-}
-
-// A comment's text, written so that it cannot end the comment early.
 // Whether `s` holds a "-" or an "&". Comments are short and every area may
 // have one: eight bytes are looked at together instead of calling a search
 // twice.
@@ -61,12 +46,29 @@ bool HasDashOrAmpersand(std::string_view s) {
   return false;
 }
 
+}  // namespace
+
 void AppendCommentText(CPageBytes& out, std::string_view comment) {
   const char last = comment.back();
   if (last != ' ' && last != '\t' && !HasDashOrAmpersand(comment))
     out.Append(comment);
   else
     out.Append(EncodeCommentText(comment));
+}
+
+namespace {
+
+constexpr int kButtonYes = 1;     // "close it anyway" / "convert to poly"
+constexpr int kButtonIgnore = 5;  // "ignore"
+
+// A kept attribute of a name the writer wrote itself is left out, so no tag
+// holds one twice.
+void AppendKeptAttributes(CPageBytes& out, std::string_view kept, unsigned written) {
+  for (const KeptAttribute& k : SplitKeptAttributes(kept)) {
+    if (AreaOwnedAttributeBit(k.name) & written) continue;
+    out.Append(' ');
+    out.Append(k.raw);
+  }
 }
 
 // The attributes kept from the page, the end of the tag and its comment.
@@ -251,9 +253,10 @@ bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const 
   return true;
 }
 
-constexpr unsigned kAreasLeftOutMessage = 65015;
+}  // namespace
 
-void ReportLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
+void ReportAreasLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
+  constexpr unsigned kAreasLeftOutMessage = 65015;
   if (leftOut.empty()) return;
   std::string numbers;
   for (size_t n : leftOut) {
@@ -262,8 +265,6 @@ void ReportLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
   }
   doc.ReportMessage(kAreasLeftOutMessage, {numbers});
 }
-
-}  // namespace
 
 bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style, CPageText& text) {
   // A browser gives a pixel that areas share to the first of them in the
@@ -277,7 +278,7 @@ bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style
   if (!AppendLinesAsking(out, doc, areas, style, text, leftOut)) return false;
   out.Append(style.L.defaultArea);
   AppendLinkPart(out, doc.m_areaDefault, style, text);
-  ReportLeftOut(doc, leftOut);
+  ReportAreasLeftOut(doc, leftOut);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The lines of a map's areas, and attribute values as the writer puts them.
 #include <string_view>
+#include <vector>
 
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
@@ -21,6 +22,14 @@ inline void AppendAttribute(CPageBytes& out, std::string_view name, std::string_
   AppendValue(out, value);
   out.Append('"');
 }
+
+// A comment's text (not empty), written so that it cannot end the comment
+// early.
+void AppendCommentText(CPageBytes& out, std::string_view comment);
+
+// Tells the user which areas (their rows in the area list, from 1) could not
+// be written; nothing when none.
+void ReportAreasLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut);
 
 // How the area lines are written: the literals of the letter case, the line
 // end, and the end of a tag (">", or " />" for a page whose areas were

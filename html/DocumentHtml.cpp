@@ -2,13 +2,27 @@
 #include "html/HtmlSettings.h"
 #include "html/MapReader.h"
 #include "html/MapWriter.h"
+#include "html/SvgMapWriter.h"
 #include "model/ZorvaDoc.h"
 
+namespace {
+// Read afresh at every write, so a change of the settings applies at once.
+zorva::HtmlOutputSettings CurrentSettings(zorva::ISettingsStore* store) {
+  return store ? zorva::ReadHtmlOutputSettings(*store) : zorva::HtmlOutputSettings{};
+}
+}  // namespace
+
 bool CZorvaDoc::WriteHtml(const CString& path) {
-  // Read afresh at every write, so a change of the settings applies at once.
-  zorva::HtmlOutputSettings settings;
-  if (m_pSettingsStore) settings = zorva::ReadHtmlOutputSettings(*m_pSettingsStore);
+  const zorva::HtmlOutputSettings settings = CurrentSettings(m_pSettingsStore);
+  // A page that was read is patched in its own form; the responsive form is
+  // for new pages.
+  if (settings.mapForm == zorva::MapForm::Svg && !m_bFromPage)
+    return zorva::html::WriteSvgMap(*this, path, settings);
   return zorva::html::WriteMap(*this, path, settings);
+}
+
+bool CZorvaDoc::WriteResponsiveHtml(const CString& path) {
+  return zorva::html::WriteSvgMap(*this, path, CurrentSettings(m_pSettingsStore));
 }
 
 bool CZorvaDoc::ReadHtml(const CString& path) { return zorva::html::ReadPageFile(*this, path); }

@@ -28,6 +28,9 @@ HtmlOutputSettings ReadHtmlOutputSettings(ISettingsStore& store) {
   s.doctype = store.GetInt(kSettingsSection, kSettingDoctype, 0);
   s.charcode = store.GetInt(kSettingsSection, kSettingCharcode, 0);
   s.charcase = store.GetInt(kSettingsSection, kSettingCharcase, 0);
+  // Any other number is a form this version does not know: the classic map.
+  s.mapForm = store.GetInt(kSettingsSection, kSettingMapForm, 0) == 1 ? MapForm::Svg : MapForm::Classic;
+  s.svgHover = store.GetInt(kSettingsSection, kSettingSvgHover, 0) == 1;
   return s;
 }
 
@@ -41,6 +44,8 @@ HtmlSettingsIndices LoadHtmlSettingsIndices(ISettingsStore& store) {
   if (ix.doctype < 0) ix.doctype = 3;
   ix.charcode = IndexOf(kCharcodes, s.charcode);
   ix.charcase = s.charcase;
+  ix.mapForm = s.mapForm == MapForm::Svg ? 1 : 0;
+  ix.svgHover = s.svgHover;
   return ix;
 }
 
@@ -52,6 +57,8 @@ void SaveHtmlSettingsIndices(ISettingsStore& store, const HtmlSettingsIndices& i
   if (ix.charcode >= 0 && ix.charcode < int(std::size(kCharcodes)))
     store.WriteInt(kSettingsSection, kSettingCharcode, kCharcodes[ix.charcode]);
   store.WriteInt(kSettingsSection, kSettingCharcase, ix.charcase);
+  if (ix.mapForm == 0 || ix.mapForm == 1) store.WriteInt(kSettingsSection, kSettingMapForm, ix.mapForm);
+  store.WriteInt(kSettingsSection, kSettingSvgHover, ix.svgHover ? 1 : 0);
 }
 
 }  // namespace zorva

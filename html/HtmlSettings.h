@@ -7,6 +7,11 @@
 
 namespace zorva {
 
+// The map of a new page: a classic <map> of <area> elements, or the
+// responsive form, an SVG laid over the picture that scales with it. Stored
+// as 0 and 1.
+enum class MapForm { Classic, Svg };
+
 // The settings as the writer uses them. A value absent from the store reads as
 // CR LF for the line end and 0 for the three numbers.
 struct HtmlOutputSettings {
@@ -15,6 +20,8 @@ struct HtmlOutputSettings {
   int charcode = 0;  // page charset and META line: 1 Shift_JIS, 2 EUC-JP, 3 UTF-8;
                      // anything else none, the texts in the document's charset
   int charcase = 0;  // 0 upper elements / lower attributes, 1 all upper, 2 all lower
+  MapForm mapForm = MapForm::Classic;  // pages that were read keep their classic map
+  bool svgHover = false;               // the responsive form highlights the area under the pointer
 };
 
 HtmlOutputSettings ReadHtmlOutputSettings(ISettingsStore& store);
@@ -26,6 +33,8 @@ struct HtmlSettingsIndices {
   int doctype = -1;
   int charcode = -1;
   int charcase = -1;
+  int mapForm = 0;  // 0 classic, 1 responsive; -1 none selected
+  bool svgHover = false;
   bool operator==(const HtmlSettingsIndices&) const = default;
 };
 

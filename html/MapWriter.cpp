@@ -1,14 +1,13 @@
 #include "html/MapWriter.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <new>
 #include <string_view>
 
 #include "html/AreaLines.h"
 #include "html/ByteScanner.h"
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
+#include "html/PageFile.h"
 #include "html/PageText.h"
 #include "html/PageUrl.h"
 #include "html/PicturePath.h"
@@ -165,40 +164,14 @@ bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& 
 
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
                std::string& out) {
-  CPageBytes bytes;
-  const bool built = BuildPage(doc, target, settings, bytes);
-  out.assign(built ? bytes.View() : std::string_view());
-  return built;
+  return BuildPageString(out, [&](CPageBytes& page) { return BuildPage(doc, target, settings, page); });
 }
 
 bool WriteMap(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings) {
-  // The page is written while it is produced; a cancel on the way leaves the
-  // target as it was.
-  int err = 0;
-  try {
-    CReplacingFile file;
-    if (file.Open(target, &err)) {
-      CPageBytes page(&file);
-      if (!BuildPage(doc, target, settings, page)) return false;
-      page.Finish();
-      if (file.Commit(&err)) err = 0;
-    }
-  } catch (const std::bad_alloc&) {
-    // The file was abandoned on the way out: the target is as it was.
-    err = ENOMEM;
-  }
-  if (err == ENOMEM) {
-    doc.ReportMessage(61698);
-    return false;
-  }
-  if (err) {
-    doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(target)});
-    return false;
-  }
   // The document keeps the picture's absolute path: replacing it by the form
   // relative to this page would make the next page or project written to
   // another folder point at a picture that is not there.
-  return true;
+  return WritePageFile(doc, target, [&](CPageBytes& page) { return BuildPage(doc, target, settings, page); });
 }
 
 }  // namespace zorva::html

@@ -116,6 +116,9 @@ class CZorvaDoc {
   // Writes the map as an HTML page (a new page, or the page it was read from
   // with its map replaced); false on cancel or a failed write.
   bool WriteHtml(const CString& path);
+  // The responsive page (an SVG map over the picture) whatever the settings
+  // choose; always a new page, also for a document read from a page.
+  bool WriteResponsiveHtml(const CString& path);
   // (ReadHtml, the reader, is declared with the open and save entries.)
   // The settings store the writer reads its output settings from at every
   // write; without one the defaults of an empty store apply.

@@ -123,6 +123,30 @@ bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err, uint6
   return ReadAll(ToFsPath(cp932Path), target, err, maxBytes);
 }
 
+bool ReadFileHead(std::string_view cp932Path, size_t maxBytes, std::string& out) {
+  out.clear();
+  const int fd = ::open(ToFsPath(cp932Path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return false;
+  struct stat st;
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (ok) {
+    out.resize(std::min<uint64_t>(maxBytes, uint64_t(st.st_size)));
+    size_t size = 0;
+    while (size < out.size()) {
+      const ssize_t n = ::read(fd, out.data() + size, out.size() - size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        ok = n == 0;
+        break;
+      }
+      size += size_t(n);
+    }
+    out.resize(ok ? size : 0);
+  }
+  ::close(fd);
+  return ok;
+}
+
 bool ReadWholeFsFile(const std::string& fsPath, std::string& out, int* err, uint64_t maxBytes) {
   StringTarget target{out};
   return ReadAll(fsPath, target, err, maxBytes);

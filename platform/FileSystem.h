@@ -43,6 +43,11 @@ bool ReadWholeFile(std::string_view cp932Path, CByteBuffer& out, int* err, uint6
 // The same for a path that is the file system's already (UTF-8).
 bool ReadWholeFsFile(const std::string& fsPath, std::string& out, int* err, uint64_t maxBytes);
 
+// Reads at most `maxBytes` from the start of a regular file, opened as
+// ReadWholeFile opens it; false for anything that is not a readable regular
+// file.
+bool ReadFileHead(std::string_view cp932Path, size_t maxBytes, std::string& out);
+
 // The string number of the file-system message for an errno value or one of
 // the reasons above (61857..61870); the message takes the file name as %1.
 // Running out of memory has no file-system message: callers give their own.

@@ -17,12 +17,15 @@ BUILD_DIR=${BUILD_DIR:-build}
 # one), with openbox as the window manager a desktop has; desktop-file-utils,
 # libxml2-utils and shared-mime-info for checking what cmake --install puts in place; Qt Help (its library, qhelpgenerator for the
 # manual, and the SQLite driver the help files are read through); python3 with
-# html5lib to read patched pages back as a browser parses them.
+# html5lib to read patched pages back as a browser parses them; chromium to
+# click through responsive pages, and a Java runtime with npm for the HTML
+# validator (vnu-jar) they are checked with.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
-  desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib)
+  desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib
+  chromium default-jre-headless)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -33,6 +36,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && SUDO=sudo
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The validator comes from npm; Debian's npm only where no npm is there yet
+# (a Node.js installed otherwise brings its own).
+if ! command -v vnu >/dev/null; then
+  SUDO=
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  if ! command -v npm >/dev/null; then
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends npm
+  fi
+  echo "Installing: vnu-jar (npm)"
+  $SUDO npm install -g --no-fund --no-audit vnu-jar
 fi
 
 cmake -S . -B "$BUILD_DIR" -G Ninja ${ZORVA_CMAKE_ARGS:-}

@@ -27,6 +27,7 @@ const MenuCommand kFileMenu[] = {
     {ID_FILE_OPEN, "開く(&O)...", false, ":/toolbar/open.png"},
     {ID_FILE_SAVE, "上書き保存(&S)", false, ":/toolbar/save.png"},
     {ID_FILE_SAVE_AS, "名前を付けて保存(&A)...", false, nullptr},
+    {ID_FILE_EXPORT_SVG, "レスポンシブHTMLの書き出し(&R)...", false, nullptr},
 };
 
 const MenuCommand kEditMenu[] = {

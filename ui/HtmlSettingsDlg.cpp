@@ -1,6 +1,7 @@
 #include "ui/HtmlSettingsDlg.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,14 +18,16 @@ struct Group {
   unsigned label;
   std::initializer_list<int> controls;
 };
-// The groups in order (line end, DOCTYPE, character code, letter case) with
-// their buttons in index order.
+// The groups in order (line end, DOCTYPE, character code, letter case, map
+// form) with their buttons in index order.
 const Group kGroups[] = {
     {1, {1030, 1031, 1032}},
     {2, {1033, 1034, 1035, 1039}},
     {3, {1036, 1037, 1041, 1040}},
     {4, {1063, 1064, 1065}},
+    {5, {1066, 1067}},
 };
+constexpr int kHoverControl = 1068;
 
 // An exclusive group shows no selection only while it is not exclusive.
 void SelectIndex(QButtonGroup* group, int index) {
@@ -51,6 +54,12 @@ CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent
       m_groups[g]->addButton(button, index++);
       column->addWidget(button);
     }
+    if (g == 4) {
+      // The highlight belongs to the responsive form.
+      m_hover = new QCheckBox(UiText(zorva::DialogControlTextId(kDlg, kHoverControl)), box);
+      m_hover->setObjectName(QStringLiteral("ctl%1").arg(kHoverControl));
+      column->addWidget(m_hover);
+    }
     column->addStretch();
     grid->addWidget(box, g / 2, g % 2);
     ++g;
@@ -67,8 +76,11 @@ CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent
 }
 
 zorva::HtmlSettingsIndices CHtmlSettingsDlg::Indices() const {
-  return {m_groups[0]->checkedId(), m_groups[1]->checkedId(), m_groups[2]->checkedId(),
-          m_groups[3]->checkedId()};
+  zorva::HtmlSettingsIndices ix{m_groups[0]->checkedId(), m_groups[1]->checkedId(), m_groups[2]->checkedId(),
+                                 m_groups[3]->checkedId()};
+  ix.mapForm = m_groups[4]->checkedId();
+  ix.svgHover = m_hover->isChecked();
+  return ix;
 }
 
 void CHtmlSettingsDlg::SetIndices(const zorva::HtmlSettingsIndices& ix) {
@@ -76,6 +88,8 @@ void CHtmlSettingsDlg::SetIndices(const zorva::HtmlSettingsIndices& ix) {
   SelectIndex(m_groups[1], ix.doctype);
   SelectIndex(m_groups[2], ix.charcode);
   SelectIndex(m_groups[3], ix.charcase);
+  SelectIndex(m_groups[4], ix.mapForm);
+  m_hover->setChecked(ix.svgHover);
 }
 
 QRadioButton* CHtmlSettingsDlg::Button(int controlId) const {

@@ -6,6 +6,7 @@
 #include "html/HtmlSettings.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QRadioButton;
 
 class CHtmlSettingsDlg : public QDialog {
@@ -17,15 +18,18 @@ class CHtmlSettingsDlg : public QDialog {
   zorva::HtmlSettingsIndices Indices() const;
   void SetIndices(const zorva::HtmlSettingsIndices& indices);
 
-  // The radio button with a control id (1030..1041, 1063..1065), or null.
+  // The radio button with a control id (1030..1041, 1063..1067), or null.
   QRadioButton* Button(int controlId) const;
+  // The responsive map's hover highlight (1068).
+  QCheckBox* HoverBox() const { return m_hover; }
 
   // OK: the selected buttons go to the store.
   void accept() override;
 
  private:
   zorva::ISettingsStore& m_store;
-  QButtonGroup* m_groups[4] = {};
+  QButtonGroup* m_groups[5] = {};
+  QCheckBox* m_hover = nullptr;
   QHash<int, QRadioButton*> m_buttons;  // by control id
 };
 

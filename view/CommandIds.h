@@ -49,6 +49,7 @@ constexpr unsigned ID_FILE_NEW = 57600;
 constexpr unsigned ID_FILE_OPEN = 57601;
 constexpr unsigned ID_FILE_SAVE = 57603;
 constexpr unsigned ID_FILE_SAVE_AS = 57604;
+constexpr unsigned ID_FILE_EXPORT_SVG = 32830;  // the responsive page, whatever the settings choose
 constexpr unsigned ID_APP_EXIT = 57665;
 // The four recent files, first to last.
 constexpr unsigned ID_FILE_MRU_FIRST = 57616;

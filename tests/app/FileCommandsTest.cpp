@@ -403,3 +403,26 @@ TEST_F(FileCommandsTest, TextTypedIntoThePanelCountsWhenClosing) {
   EXPECT_TRUE(frame->isVisible());
   EXPECT_EQ(area->m_strHref, "typed.html");
 }
+
+TEST_F(FileCommandsTest, ExportingTheResponsivePageLeavesTheDocumentAsItWas) {
+  StartFromPicture();
+  doc.m_sizePicture = {64, 48};
+  Edit();
+  const std::string title = doc.GetTitle();
+  // Cancelled, then a name that is no page, then a page.
+  frame->RouteCommand(ID_FILE_EXPORT_SVG);
+  dialogs.answers.push_back(dir.File("map.zvf"));
+  frame->RouteCommand(ID_FILE_EXPORT_SVG);
+  EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{65022});
+  EXPECT_FALSE(std::filesystem::exists(dir.File("map.zvf")));
+  dialogs.answers.push_back(dir.File("map.html"));
+  frame->RouteCommand(ID_FILE_EXPORT_SVG);
+  ASSERT_EQ(dialogs.asked.size(), 3u);
+  EXPECT_TRUE(dialogs.asked[2].save);
+  EXPECT_EQ(dialogs.asked[2].request.defaultExt, "html");
+  EXPECT_NE(zorva::test::ReadFileBytes(dir.File("map.html")).find("<svg viewBox=\"0 0 64 48\""), std::string::npos);
+  EXPECT_TRUE(Path().empty());
+  EXPECT_EQ(doc.GetTitle(), title);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(Recent(1), "?");
+}

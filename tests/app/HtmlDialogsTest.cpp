@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLayout>
 #include <QImage>
 #include <QTreeWidget>
@@ -70,6 +71,31 @@ TEST(HtmlSettingsDialog, UnknownValuesSelectNothingAndCancelWritesNothing) {
   EXPECT_EQ(store.GetInt("Settings", "doctype", -9), 3);
   EXPECT_EQ(store.GetInt("Settings", "charcode", -9), 5);
   EXPECT_EQ(store.GetInt("Settings", "charcase", -9), -1);
+}
+
+TEST(HtmlSettingsDialog, TheMapFormAndItsHoverHighlightGoToTheirOwnKeys) {
+  zorva::test::EnsureQApplication();
+  zorva::CMemorySettingsStore store;
+  zorva::CompleteHtmlSettings(store);
+  {
+    CHtmlSettingsDlg dlg(store);
+    EXPECT_TRUE(dlg.Button(1066)->isChecked());
+    EXPECT_EQ(dlg.Button(1067)->text(), QString::fromUtf8("レスポンシブ (SVG)"));
+    EXPECT_FALSE(dlg.HoverBox()->isChecked());
+    dlg.Button(1067)->click();
+    dlg.HoverBox()->click();
+    dlg.accept();
+  }
+  EXPECT_EQ(store.GetInt("Settings", "mapform", -9), 1);
+  EXPECT_EQ(store.GetInt("Settings", "svghover", -9), 1);
+  // The old four are as they were.
+  EXPECT_EQ(Checked(CHtmlSettingsDlg(store)), (std::vector<int>{1030, 1033, 1036, 1063}));
+  CHtmlSettingsDlg again(store);
+  EXPECT_TRUE(again.Button(1067)->isChecked());
+  EXPECT_TRUE(again.HoverBox()->isChecked());
+  again.Button(1066)->click();
+  again.reject();
+  EXPECT_EQ(store.GetInt("Settings", "mapform", -9), 1);
 }
 
 TEST(HtmlSettingsDialog, Utf8StandsBeforeNoneAndEachStoredCharcodeKeepsItsButton) {

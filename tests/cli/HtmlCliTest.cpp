@@ -97,6 +97,34 @@ TEST_F(HtmlCli, ConvertWritesAUtf8PageWithCharcode3) {
   EXPECT_EQ(Cli({"convert", zvf, dir.File("x.html"), "--charcode", "4"}).status, 2);
 }
 
+TEST_F(HtmlCli, MapSvgWritesTheResponsivePageWithoutAskingAndStoredFormsApplyToNewPages) {
+  const std::string zvf = Project(true);
+  // The picture's size comes from its file: none yet, so the page cannot be made.
+  auto r = Cli({"convert", zvf, dir.File("r.html"), "--map", "svg"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("絵の大きさが分からない"), std::string::npos) << r.err;
+  std::filesystem::create_directories(dir.path() / "img");
+  WriteFileBytes(dir.File("img/photo.jpg"),
+                 std::string("\xFF\xD8\xFF\xC0\0\x0B\x08\x00\x78\x00\xA0\x03", 12));
+  // An open line and a flat ellipse need no answer in this form.
+  r = Cli({"convert", zvf, dir.File("r.html"), "--map=svg", "--hover", "on"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string page = ReadFileBytes(dir.File("r.html"));
+  EXPECT_NE(page.find("<img src=\"img/photo.jpg\" width=\"160\" height=\"120\" alt=\"\">"), std::string::npos) << page;
+  EXPECT_NE(page.find("<polyline class=\"line\" points=\"1,1 9,9\"/>"), std::string::npos);
+  EXPECT_NE(page.find("<ellipse "), std::string::npos);
+  EXPECT_NE(page.find(":hover"), std::string::npos);
+
+  WriteConfig("[Settings]\nmapform=1\n");
+  ASSERT_EQ(Cli({"convert", zvf, dir.File("s.html")}).status, 0);
+  EXPECT_NE(ReadFileBytes(dir.File("s.html")).find("<svg viewBox=\"0 0 160 120\""), std::string::npos);
+  EXPECT_EQ(Cli({"convert", zvf, dir.File("t.html"), "--map", "classic", "--shape", "ignore", "--unclosed", "ignore"}).status, 0);
+  EXPECT_NE(ReadFileBytes(dir.File("t.html")).find("<MAP name"), std::string::npos);
+  for (const char* bad : {"vector", ""}) EXPECT_EQ(Cli({"convert", zvf, dir.File("x.html"), "--map", bad}).status, 2);
+  EXPECT_EQ(Cli({"convert", zvf, dir.File("x.html"), "--hover", "yes"}).status, 2);
+  EXPECT_EQ(Cli({"dump", zvf, "--map", "svg"}).status, 2);
+}
+
 TEST_F(HtmlCli, WritersQuestionsAreAnsweredByOptionsOrFailWithTheirText) {
   const std::string zvf = Project(true);
   WriteFileBytes(dir.File("keep.html"), "old");

@@ -72,3 +72,36 @@ TEST(HtmlSettingsExchange, WriterReadsAbsentValuesAsDefaults) {
   EXPECT_EQ(s.charcode, 0);
   EXPECT_EQ(s.charcase, 0);
 }
+
+TEST(HtmlSettingsExchange, MapFormAndHoverAreStoredApartFromTheOldFour) {
+  const struct {
+    int stored, hover;
+    MapForm form;
+    bool svgHover;
+    int index;
+  } cases[] = {
+      {-99, -99, MapForm::Classic, false, 0},  // absent
+      {1, 1, MapForm::Svg, true, 1},
+      {0, 0, MapForm::Classic, false, 0},
+      {7, 2, MapForm::Classic, false, 0},  // a form this version does not know
+  };
+  for (const auto& c : cases) {
+    CMemorySettingsStore store;
+    if (c.stored != -99) store.WriteInt("Settings", "mapform", c.stored);
+    if (c.hover != -99) store.WriteInt("Settings", "svghover", c.hover);
+    const HtmlOutputSettings s = ReadHtmlOutputSettings(store);
+    EXPECT_EQ(s.mapForm, c.form) << c.stored;
+    EXPECT_EQ(s.svgHover, c.svgHover) << c.hover;
+    const HtmlSettingsIndices ix = Load(store);
+    EXPECT_EQ(ix.mapForm, c.index);
+    EXPECT_EQ(ix.svgHover, c.svgHover);
+    CMemorySettingsStore back;
+    SaveHtmlSettingsIndices(back, ix);
+    EXPECT_EQ(back.GetInt("Settings", "mapform", -9), c.index);
+    EXPECT_EQ(back.GetInt("Settings", "svghover", -9), c.svgHover ? 1 : 0);
+  }
+  // Start-up completes the old four only.
+  CMemorySettingsStore fresh;
+  CompleteHtmlSettings(fresh);
+  EXPECT_EQ(fresh.GetInt("Settings", "mapform", -9), -9);
+}
