@@ -2,26 +2,28 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPalette>
 #include <QPixmap>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 
+#include "model/ZorvaDoc.h"
+#include "ui/AreaListModel.h"
 #include "ui/UiText.h"
+#include "view/AreaList.h"
 
 namespace {
-constexpr int kAreaRole = Qt::UserRole;
-constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kKindWidth = 55;
-
 }  // namespace
 
-CAreaListBar::CAreaListBar(QWidget* parent) : QDockWidget(UiText(61229), parent) {
+CAreaListBar::CAreaListBar(CZorvaDoc& doc, QWidget* parent)
+    : QDockWidget(UiText(61229), parent), m_doc(doc) {
   setObjectName(QStringLiteral("areaList"));
   setAllowedAreas(Qt::RightDockWidgetArea);
-  m_list = new QTreeWidget(this);
-  m_list->setColumnCount(2);
-  m_list->setHeaderLabels({UiText(61230), UiText(61231)});
+  m_model = new CAreaListModel(doc, this);
+  m_list = new QTreeView(this);
+  m_list->setModel(m_model);
   m_list->setRootIsDecorated(false);
   m_list->setItemsExpandable(false);
   m_list->setUniformRowHeights(true);
@@ -42,61 +44,30 @@ CAreaListBar::CAreaListBar(QWidget* parent) : QDockWidget(UiText(61229), parent)
     pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
   m_list->setPalette(pal);
 
-  const char* images[3] = {":/arealist/cross.png", ":/arealist/warning.png", ":/arealist/check.png"};
-  QSize iconSize(12, 12);
-  for (int i = 0; i < 3; ++i) {
-    const QPixmap image(QString::fromUtf8(images[i]));
-    if (image.isNull()) continue;
-    m_images[i] = QIcon(image);
-    iconSize = image.size();
-  }
-  m_list->setIconSize(iconSize);
+  const QPixmap image(QStringLiteral(":/arealist/check.png"));
+  m_list->setIconSize(image.isNull() ? QSize(12, 12) : image.size());
   setWidget(m_list);
 
-  connect(m_list, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-    const int row = m_list->indexOfTopLevelItem(item);
+  connect(m_list, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+    const int row = index.row();
     if (row >= 0 && onRowClicked) onRowClicked(row, RowArea(row));
   });
 }
 
-void CAreaListBar::Rebuild(const std::vector<AreaListRow>& rows) {
-  // Hidden while it changes, so it is not redrawn row by row; the rows of a
-  // list of the same length are rewritten in place.
-  m_list->setUpdatesEnabled(false);
-  if (m_list->topLevelItemCount() != int(rows.size())) {
-    m_list->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(qsizetype(rows.size()));
-    for (size_t i = 0; i < rows.size(); ++i) items.append(new QTreeWidgetItem);
-    m_list->addTopLevelItems(items);
+void CAreaListBar::Rebuild() {
+  m_model->Refresh();
+  const int selected = m_doc.m_pSelArea ? AreaListRowOf(m_doc, m_doc.m_pSelArea) : -1;
+  QItemSelectionModel* selection = m_list->selectionModel();
+  if (selected >= 0) {
+    const QModelIndex index = m_model->index(selected, 0);
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->scrollTo(index);
+  } else {
+    selection->clearSelection();
+    m_list->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
   }
-  QTreeWidgetItem* selected = nullptr;
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const AreaListRow& row = rows[i];
-    QTreeWidgetItem* item = m_list->topLevelItem(int(i));
-    const QString kind = QString::fromStdString(row.kind), link = QString::fromStdString(row.link);
-    if (item->text(0) != kind) item->setText(0, kind);
-    if (item->text(1) != link) item->setText(1, link);
-    if (item->data(0, kImageRole).toInt() != row.image || !item->data(0, kImageRole).isValid()) {
-      item->setData(0, kImageRole, row.image);
-      item->setIcon(0, row.image >= 0 && row.image < 3 ? m_images[row.image] : QIcon());
-    }
-    item->setData(0, kAreaRole, QVariant::fromValue(quintptr(row.area)));
-    if (row.selected) selected = item;
-  }
-  m_list->clearSelection();
-  if (selected) selected->setSelected(true);
-  if (QTreeWidgetItem* shown = selected ? selected : m_list->topLevelItem(m_list->topLevelItemCount() - 1))
-    m_list->scrollToItem(shown);
-  m_list->setUpdatesEnabled(true);
 }
 
-CArea* CAreaListBar::RowArea(int row) const {
-  QTreeWidgetItem* item = m_list->topLevelItem(row);
-  return item ? reinterpret_cast<CArea*>(item->data(0, kAreaRole).value<quintptr>()) : nullptr;
-}
+CArea* CAreaListBar::RowArea(int row) const { return m_model->RowArea(row); }
 
-int CAreaListBar::RowImage(int row) const {
-  QTreeWidgetItem* item = m_list->topLevelItem(row);
-  return item ? item->data(0, kImageRole).toInt() : -1;
-}
+int CAreaListBar::RowImage(int row) const { return m_model->RowImage(row); }

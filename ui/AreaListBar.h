@@ -3,23 +3,24 @@
 // the default area last, each with the mark of whether it can be written as
 // an HTML shape. A click on a row selects its area in the view.
 #include <QDockWidget>
-#include <QIcon>
 #include <functional>
-#include <vector>
-
-#include "view/AreaList.h"
 
 class CArea;
-class QTreeWidget;
+class CAreaListModel;
+class CZorvaDoc;
+class QTreeView;
 
 class CAreaListBar : public QDockWidget {
   Q_OBJECT
  public:
-  explicit CAreaListBar(QWidget* parent);
+  CAreaListBar(CZorvaDoc& doc, QWidget* parent);
 
-  QTreeWidget* List() const { return m_list; }
-  void Rebuild(const std::vector<AreaListRow>& rows);
-  // The area of a row as the last rebuild listed it (null: the default area).
+  QTreeView* List() const { return m_list; }
+  CAreaListModel* Model() const { return m_model; }
+  // The document's areas or selection changed: the rows in sight follow,
+  // the selected row is marked and scrolled into sight.
+  void Rebuild();
+  // The area of a row (null: the default area).
   CArea* RowArea(int row) const;
   // The row image (kAreaImage*) of a row, -1 for no row.
   int RowImage(int row) const;
@@ -28,6 +29,7 @@ class CAreaListBar : public QDockWidget {
   std::function<void(int row, CArea* area)> onRowClicked;
 
  private:
-  QTreeWidget* m_list = nullptr;
-  QIcon m_images[3];
+  CZorvaDoc& m_doc;
+  CAreaListModel* m_model = nullptr;
+  QTreeView* m_list = nullptr;
 };

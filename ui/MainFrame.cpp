@@ -77,7 +77,7 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   // on a low screen the list starts hidden.
   m_propertyBar = new CPropertyBar(doc, this);
   addDockWidget(Qt::RightDockWidgetArea, m_propertyBar);
-  m_areaList = new CAreaListBar(this);
+  m_areaList = new CAreaListBar(m_doc, this);
   addDockWidget(Qt::RightDockWidgetArea, m_areaList);
   m_areaList->setVisible(m_bTallScreen);
   m_areaList->onRowClicked = [this](int row, CArea* area) {
@@ -215,7 +215,7 @@ void CMainFrame::SetStatusPane(int pane, const std::string& text) {
 }
 
 void CMainFrame::RebuildAreaList() {
-  if (m_areaList) m_areaList->Rebuild(AreaListRows(m_doc));
+  if (m_areaList) m_areaList->Rebuild();
 }
 
 void CMainFrame::OnViewMessage(const zorva::Message& message) {

@@ -50,13 +50,27 @@ AreaListRow MakeRow(CZorvaDoc& doc, CArea& area, bool selected) {
 
 }  // namespace
 
+size_t AreaListRowCount(const CZorvaDoc& doc) { return doc.m_listArea.size() + 1; }
+
+AreaListRow AreaListRowAt(CZorvaDoc& doc, size_t row) {
+  const size_t n = doc.m_listArea.size();
+  if (row >= n) return MakeRow(doc, doc.m_areaDefault, false);
+  CArea* area = doc.m_listArea.At(n - 1 - row);
+  AreaListRow made = MakeRow(doc, *area, area == doc.m_pSelArea);
+  made.area = area;
+  return made;
+}
+
+int AreaListRowOf(const CZorvaDoc& doc, const CArea* area) {
+  const size_t n = doc.m_listArea.size();
+  if (!area) return int(n);
+  const size_t at = doc.m_listArea.IndexOf(area);
+  return at == doc.m_listArea.npos ? -1 : int(n - 1 - at);
+}
+
 std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc) {
   std::vector<AreaListRow> rows;
-  rows.reserve(doc.m_listArea.size() + 1);
-  for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it) {
-    rows.push_back(MakeRow(doc, **it, *it == doc.m_pSelArea));
-    rows.back().area = *it;
-  }
-  rows.push_back(MakeRow(doc, doc.m_areaDefault, false));
+  rows.reserve(AreaListRowCount(doc));
+  for (size_t i = 0; i < AreaListRowCount(doc); ++i) rows.push_back(AreaListRowAt(doc, i));
   return rows;
 }

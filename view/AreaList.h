@@ -1,7 +1,9 @@
 #pragma once
 // The rows of the frame's area list: one per area, topmost first, then the
-// default area. A frame rebuilds its list widget from these whenever the view
-// asks it to (IViewFrame::RebuildAreaList).
+// default area. Whenever the view says the list changed
+// (IViewFrame::RebuildAreaList) a frame shows them again: the window reads
+// only the rows in sight, the headless frame all of them.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,3 +25,10 @@ struct AreaListRow {
 
 // Recomputes each ellipse's HTML-shape flag on the way (a circle is one).
 std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc);
+
+// The same one row at a time, for a list that asks only for the rows it
+// shows: the areas, then the default area's row.
+size_t AreaListRowCount(const CZorvaDoc& doc);
+AreaListRow AreaListRowAt(CZorvaDoc& doc, size_t row);
+// The row of `area` (-1 when it is not listed; null is the default area's).
+int AreaListRowOf(const CZorvaDoc& doc, const CArea* area);

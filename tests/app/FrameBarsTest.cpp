@@ -6,16 +6,21 @@
 #include <QPaintEvent>
 #include <QRegion>
 #include <QStatusBar>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "FrameTestSupport.h"
 #include "model/Guide.h"
 #include "ui/AreaListBar.h"
+#include "ui/AreaListModel.h"
 #include "ui/Cursors.h"
 #include "ui/PropertyBar.h"
 #include "ui/RulerWidget.h"
 #include "ui/ToolBox.h"
 #include "ui/ViewPane.h"
+#include "view/AreaList.h"
+#include "view/ViewKeys.h"
+#include "view/ViewPanel.h"
 
 using zorva::test::FrameFixture;
 using zorva::test::RunLoop;
@@ -55,8 +60,11 @@ TEST_F(FrameBars, AreaListShowsTopmostFirstWithMarksAndLinks) {
   frame->AreaList()->show();
   View().OnUpdate();
 
-  QTreeWidget* list = frame->AreaList()->List();
-  EXPECT_EQ(list->headerItem()->text(1), QString::fromUtf8("リンク先"));
+  QTreeView* list = frame->AreaList()->List();
+  const QAbstractItemModel* model = list->model();
+  auto text = [&](int row, int column) { return model->index(row, column).data().toString(); };
+  auto selected = [&](int row) { return list->selectionModel()->isRowSelected(row, QModelIndex()); };
+  EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QString::fromUtf8("リンク先"));
   struct Row {
     const char *kind, *link;
     int image;
@@ -68,25 +76,45 @@ TEST_F(FrameBars, AreaListShowsTopmostFirstWithMarksAndLinks) {
       {"矩形", "a.html", kAreaImageHtml},
       {"背景", "指定なし", kAreaImageHtml},
   };
-  ASSERT_EQ(list->topLevelItemCount(), 5);
+  ASSERT_EQ(model->rowCount(), 5);
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(list->topLevelItem(i)->text(0), QString::fromUtf8(rows[i].kind));
-    EXPECT_EQ(list->topLevelItem(i)->text(1), QString::fromUtf8(rows[i].link));
+    EXPECT_EQ(text(i, 0), QString::fromUtf8(rows[i].kind));
+    EXPECT_EQ(text(i, 1), QString::fromUtf8(rows[i].link));
     EXPECT_EQ(frame->AreaList()->RowImage(i), rows[i].image);
   }
   EXPECT_EQ(frame->AreaList()->RowArea(0), oval);
   EXPECT_EQ(frame->AreaList()->RowArea(4), nullptr);
-  EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+  EXPECT_TRUE(selected(0));
 
-  // Rows of a list of the same length are rewritten in place.
+  // Rows of a list of the same length are read again.
   open->m_bClosed = true;
   open->m_strHref = "b.html";
   doc->m_pSelArea = nullptr;
   View().OnUpdate();
   EXPECT_EQ(frame->AreaList()->RowImage(2), kAreaImageHtml);
-  EXPECT_EQ(list->topLevelItem(2)->text(1), QStringLiteral("b.html"));
-  EXPECT_TRUE(list->selectedItems().isEmpty());
+  EXPECT_EQ(text(2, 1), QStringLiteral("b.html"));
+  EXPECT_FALSE(list->selectionModel()->hasSelection());
+}
+
+TEST_F(FrameBars, AClickAmongTenThousandAreasReadsOnlyTheRowsInSight) {
+  for (int i = 0; i < 10000; ++i) AddRect(10 + i % 300, 10 + i / 300, 30 + i % 300, 30 + i / 300);
+  frame->AreaList()->show();
+  View().OnUpdate();
+  QCoreApplication::processEvents();
+  CAreaListModel* model = frame->AreaList()->Model();
+  ASSERT_EQ(model->rowCount(), 10001);
+  // A click selects the bottom area (the last area row), a Tab the next one up.
+  for (auto step : {+[](CZorvaView& v) { v.m_panel->SelectFromList(9999, v.GetDocument().m_listArea.front()); },
+                    +[](CZorvaView& v) { v.m_keys->OnKeyDown(VK_TAB, false); }}) {
+    model->m_nRowsRead = 0;
+    step(View());
+    QCoreApplication::processEvents();
+    frame->AreaList()->List()->viewport()->repaint();
+    EXPECT_GT(model->m_nRowsRead, 0);
+    EXPECT_LT(model->m_nRowsRead, 400);  // a few reads for each row in sight, never one per area
+  }
+  EXPECT_EQ(frame->AreaList()->List()->currentIndex().row(), 9998);
 }
 
 TEST_F(FrameBars, ClickingARowSelectsItsAreaAndReturnsTheFocus) {
@@ -94,10 +122,10 @@ TEST_F(FrameBars, ClickingARowSelectsItsAreaAndReturnsTheFocus) {
   CArea* high = AddRect(100, 10, 160, 40);
   frame->AreaList()->show();
   View().OnUpdate();
-  QTreeWidget* list = frame->AreaList()->List();
+  QTreeView* list = frame->AreaList()->List();
   list->setFocus();
   auto click = [&](int row) {
-    const QRect r = list->visualItemRect(list->topLevelItem(row));
+    const QRect r = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
   };
   click(1);

@@ -118,7 +118,7 @@ TEST_F(PropertyBarTest, AFieldIsAppliedOnceWhenLeftByTabOrEnter) {
   EXPECT_TRUE(frame->View()->hasFocus());
   EXPECT_EQ(a->m_strHref, Cp932("日本.html"));
   EXPECT_EQ(a->m_strTarget, "_top");
-  EXPECT_EQ(frame->AreaList()->List()->topLevelItem(0)->text(1), U("日本.html"));
+  EXPECT_EQ(frame->AreaList()->List()->model()->index(0, 1).data().toString(), U("日本.html"));
 }
 
 TEST_F(PropertyBarTest, AFieldHoldsTextsPastALineEditsUsualLimit) {

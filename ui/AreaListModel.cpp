@@ -1,0 +1,57 @@
+#include "ui/AreaListModel.h"
+
+#include <QPixmap>
+
+#include "model/ZorvaDoc.h"
+#include "ui/UiText.h"
+#include "view/AreaList.h"
+
+CAreaListModel::CAreaListModel(CZorvaDoc& doc, QObject* parent)
+    : QAbstractTableModel(parent), m_doc(doc), m_nRows(int(AreaListRowCount(doc))) {
+  const char* images[3] = {":/arealist/cross.png", ":/arealist/warning.png", ":/arealist/check.png"};
+  for (int i = 0; i < 3; ++i) {
+    const QPixmap image(QString::fromUtf8(images[i]));
+    if (!image.isNull()) m_images[i] = QIcon(image);
+  }
+}
+
+int CAreaListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_nRows; }
+
+int CAreaListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+
+QVariant CAreaListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= m_nRows) return {};
+  if (role != Qt::DisplayRole && !(role == Qt::DecorationRole && index.column() == 0)) return {};
+  ++m_nRowsRead;
+  const AreaListRow row = AreaListRowAt(m_doc, size_t(index.row()));
+  if (role == Qt::DecorationRole) return row.image >= 0 && row.image < 3 ? m_images[row.image] : QIcon();
+  return QString::fromStdString(index.column() == 0 ? row.kind : row.link);
+}
+
+QVariant CAreaListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  return UiText(section == 0 ? 61230 : 61231);
+}
+
+void CAreaListModel::Refresh() {
+  const int rows = int(AreaListRowCount(m_doc));
+  if (rows != m_nRows) {
+    beginResetModel();
+    m_nRows = rows;
+    endResetModel();
+    return;
+  }
+  // Qt repaints only the rows in sight for a change over all of them.
+  emit dataChanged(index(0, 0), index(m_nRows - 1, 1), {Qt::DisplayRole, Qt::DecorationRole});
+}
+
+CArea* CAreaListModel::RowArea(int row) const {
+  if (row < 0 || row >= m_nRows) return nullptr;
+  const size_t n = m_doc.m_listArea.size();
+  return size_t(row) < n ? m_doc.m_listArea.At(n - 1 - size_t(row)) : nullptr;
+}
+
+int CAreaListModel::RowImage(int row) const {
+  if (row < 0 || row >= m_nRows) return -1;
+  return AreaListRowAt(m_doc, size_t(row)).image;
+}

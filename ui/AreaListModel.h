@@ -1,0 +1,37 @@
+#pragma once
+// The area list's rows as a model that reads the document for the rows the
+// list asks for: a click, a Tab or an undo of a move repaints the rows in
+// sight instead of rebuilding one item per area.
+#include <QAbstractTableModel>
+#include <QIcon>
+
+class CArea;
+class CZorvaDoc;
+
+class CAreaListModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  explicit CAreaListModel(CZorvaDoc& doc, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  // The document changed: a list of another length starts afresh, one of
+  // the same length has its rows in sight repainted.
+  void Refresh();
+  // The area of a row (null: the default area's row, or no row).
+  CArea* RowArea(int row) const;
+  // The row image (kAreaImage*) of a row, -1 for no row.
+  int RowImage(int row) const;
+  // How many rows have been read from the document since the last reset of
+  // the count: what a change costs grows with the rows in sight, not with
+  // the areas.
+  mutable long m_nRowsRead = 0;
+
+ private:
+  CZorvaDoc& m_doc;
+  int m_nRows = 0;
+  QIcon m_images[3];
+};
