@@ -1,6 +1,7 @@
 #include "ui/AreaListModel.h"
 
 #include <QPixmap>
+#include <algorithm>
 
 #include "model/ZorvaDoc.h"
 #include "ui/UiText.h"
@@ -33,16 +34,18 @@ QVariant CAreaListModel::headerData(int section, Qt::Orientation orientation, in
   return UiText(section == 0 ? 61230 : 61231);
 }
 
-void CAreaListModel::Refresh() {
+bool CAreaListModel::Refresh(int first, int last) {
   const int rows = int(AreaListRowCount(m_doc));
   if (rows != m_nRows) {
     beginResetModel();
     m_nRows = rows;
     endResetModel();
-    return;
+    return true;
   }
-  // Qt repaints only the rows in sight for a change over all of them.
-  emit dataChanged(index(0, 0), index(m_nRows - 1, 1), {Qt::DisplayRole, Qt::DecorationRole});
+  first = std::max(first, 0);
+  last = std::min(last, m_nRows - 1);
+  if (first <= last) emit dataChanged(index(first, 0), index(last, 1), {Qt::DisplayRole, Qt::DecorationRole});
+  return false;
 }
 
 CArea* CAreaListModel::RowArea(int row) const {

@@ -18,9 +18,11 @@ class CAreaListModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  // The document changed: a list of another length starts afresh, one of
-  // the same length has its rows in sight repainted.
-  void Refresh();
+  // The document changed. A list of another length starts afresh (true);
+  // in one of the same length the rows `first` to `last` (those in sight)
+  // are read again: a change announced over all rows would cost the list a
+  // walk over every one of them.
+  bool Refresh(int first, int last);
   // The area of a row (null: the default area's row, or no row).
   CArea* RowArea(int row) const;
   // The row image (kAreaImage*) of a row, -1 for no row.
