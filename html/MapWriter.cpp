@@ -16,6 +16,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSplit.h"
+#include "platform/StringTable.h"
 
 namespace zorva::html {
 
@@ -107,12 +108,49 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   return true;
 }
 
+// An HTML5 page's title: the picture's file name (the untitled document's
+// name without a picture), as element text.
+void AppendTitleLine(CPageBytes& out, const CString& relativePath, CPageText& fromPath,
+                     std::string_view nl) {
+  CString name = FileNameOf(relativePath);
+  if (name.empty()) name = LoadStringCp932(61208);
+  // "&" and "<" are ASCII and never part of a CP932 character.
+  CString text;
+  for (char c : name) {
+    if (c == '&') text += "&amp;";
+    else if (c == '<') text += "&lt;";
+    else text += c;
+  }
+  out.Append("<title>");
+  out.Append(fromPath(text));
+  out.Append("</title>");
+  out.Append(nl);
+}
+
+// The rest of an HTML5 picture tag: the default area's ALT (empty without
+// one, as a picture that only carries links needs no text of its own) and the
+// picture's size, so the page does not move as it loads.
+void AppendHtml5ImageEnd(CPageBytes& out, const CZorvaDoc& doc, CPageText& fromDocument) {
+  out.Append('"');
+  AppendAttribute(out, " alt=\"", fromDocument(doc.m_areaDefault.m_strAlt));
+  if (doc.m_sizePicture.cx > 0 && doc.m_sizePicture.cy > 0) {
+    out.Append(" width=\"");
+    out.AppendNumber(doc.m_sizePicture.cx);
+    out.Append("\" height=\"");
+    out.AppendNumber(doc.m_sizePicture.cy);
+    out.Append('"');
+  }
+  out.Append('>');
+}
+
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
                   const HtmlLiterals& L, CPageBytes& out) {
   const std::string& nl = s.newline;
+  const bool html5 = L.html5;
   const ECharset pageCharset = PageCharsetFor(s.charcode, doc.m_nCharset);
   // Paths are held as CP932 whatever the charset of the document's texts.
   CPageText fromPath(ECharset::ShiftJis, pageCharset);
+  CPageText fromDocument(doc.m_nCharset, pageCharset);
   const CString relativePath = RelativePicturePath(target, doc.m_strPicturePath);
   const CString source(fromPath(SourceValueForPath(relativePath)));
   const CString mapName = MapNameOfFileName(fromPath(SplitPath(relativePath).name));
@@ -131,6 +169,7 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
     out.Append(meta);
     out.Append(nl);
   }
+  if (html5) AppendTitleLine(out, relativePath, fromPath, nl);
   out.Append(L.headEnd);
   out.Append(nl);
   out.Append(L.bodyStart);
@@ -139,12 +178,14 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   out.Append(source);
   out.Append(L.imgUsemap);
   AppendValue(out, mapName);
-  out.Append(L.imgEnd);
+  if (html5)
+    AppendHtml5ImageEnd(out, doc, fromDocument);
+  else
+    out.Append(L.imgEnd);
   out.Append(nl);
   AppendAttribute(out, L.mapName, mapName);
   out.Append('>');
   out.Append(nl);
-  CPageText fromDocument(doc.m_nCharset, pageCharset);
   if (!AppendAreaLines(out, doc, AreaLineStyle{L, nl}, fromDocument)) return false;
   out.Append(L.mapEnd);
   out.Append(nl);
@@ -158,7 +199,7 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
 
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
                CPageBytes& out) {
-  const HtmlLiterals& L = LiteralsFor(settings.charcase);
+  const HtmlLiterals& L = LiteralsFor(settings);
   if (doc.m_bFromPage) return BuildPatchedPage(doc, L, settings.newline, out);
   return BuildNewPage(doc, target, settings, L, out);
 }

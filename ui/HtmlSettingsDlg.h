@@ -17,7 +17,7 @@ class CHtmlSettingsDlg : public QDialog {
   zorva::HtmlSettingsIndices Indices() const;
   void SetIndices(const zorva::HtmlSettingsIndices& indices);
 
-  // The radio button with a control id (1030..1041, 1063..1065), or null.
+  // The radio button with a control id (1030..1042, 1063..1065), or null.
   QRadioButton* Button(int controlId) const;
 
   // OK: the selected buttons go to the store.
