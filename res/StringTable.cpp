@@ -227,6 +227,15 @@ const StringEntry kStringTable[] = {
     // %1: the picture's file name; the library's words may follow on a second line.
     {65017, "JPEGファイル「%1」を開けません"},
     {65018, "PNGファイル「%1」を開けません"},
+    // The map check's findings, one an area (the area list's tooltip,
+    // zorva-cli check). %1 of 65034: the number of the area above.
+    {65030, "リンクがあるのにALTテキストがありません（読み上げでは行き先がわかりません）"},
+    {65031, "面積がないため、ブラウザではクリックできません（線や閉じていない形は多角形として書き出されます）"},
+    {65032, "画像の外にあるため、クリックできません"},
+    {65033, "一部が画像の外にはみ出しています"},
+    {65034, "上にあるエリア %1 に完全に覆われているため、クリックできません"},
+    {65035, "リンク先が空です（空白か「#」だけ）"},
+    {65036, "javascript: のリンクですが、このエリアのスクリプトはオフです"},
 
     // File commands: the file dialogs' titles and filters ("|"-separated:
     // description, patterns, ..., ending in "||"), and their refusals.

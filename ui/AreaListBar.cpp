@@ -77,6 +77,11 @@ void CAreaListBar::Rebuild(const std::vector<AreaListRow>& rows) {
     const QString kind = QString::fromStdString(row.kind), link = QString::fromStdString(row.link);
     if (item->text(0) != kind) item->setText(0, kind);
     if (item->text(1) != link) item->setText(1, link);
+    const QString why = QString::fromStdString(row.findings);
+    if (item->toolTip(0) != why) {
+      item->setToolTip(0, why);
+      item->setToolTip(1, why);
+    }
     if (item->data(0, kImageRole).toInt() != row.image || !item->data(0, kImageRole).isValid()) {
       item->setData(0, kImageRole, row.image);
       item->setIcon(0, row.image >= 0 && row.image < 3 ? m_images[row.image] : QIcon());

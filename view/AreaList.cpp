@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "html/MapCheck.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "platform/StringTable.h"
@@ -58,6 +59,14 @@ std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc) {
     rows.back().area = *it;
   }
   rows.push_back(MakeRow(doc, doc.m_areaDefault, false));
+  // Rows are numbered from the top as the findings are.
+  for (const zorva::html::MapFinding& f : zorva::html::CheckMap(doc)) {
+    AreaListRow& row = rows[f.area - 1];
+    if (!row.findings.empty()) row.findings += '\n';
+    row.findings += zorva::html::FindingText(f);
+    // A fault the browser hides is a warning where the row had none.
+    if (row.image == kAreaImageHtml) row.image = kAreaImageNotHtml;
+  }
   return rows;
 }
 

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "FrameTestSupport.h"
+#include "html/MapCheck.h"
 #include "model/Guide.h"
 #include "ui/AreaListBar.h"
 #include "ui/Cursors.h"
@@ -48,6 +49,7 @@ class FrameBars : public FrameFixture {};
 TEST_F(FrameBars, AreaListShowsTopmostFirstWithMarksAndLinks) {
   CArea* rect = AddRect(10, 10, 60, 40);
   rect->m_strHref = "a.html";
+  rect->m_strAlt = "A";
   CArea* open = AddArea(AREA_POLYGON, {{100, 10}, {150, 20}, {120, 60}}, false);
   AddArea(AREA_POLYGON, {{100, 110}, {150, 120}, {120, 160}}, true);
   CArea* oval = AddArea(AREA_ELLIPSE, {{200, 10}, {300, 40}});
@@ -82,11 +84,20 @@ TEST_F(FrameBars, AreaListShowsTopmostFirstWithMarksAndLinks) {
   // Rows of a list of the same length are rewritten in place.
   open->m_bClosed = true;
   open->m_strHref = "b.html";
+  open->m_strAlt = "B";
   doc->m_pSelArea = nullptr;
   View().OnUpdate();
   EXPECT_EQ(frame->AreaList()->RowImage(2), kAreaImageHtml);
   EXPECT_EQ(list->topLevelItem(2)->text(1), QStringLiteral("b.html"));
   EXPECT_TRUE(list->selectedItems().isEmpty());
+  EXPECT_TRUE(list->topLevelItem(3)->toolTip(0).isEmpty());
+
+  // A fault the map check finds marks the row and says why on it.
+  rect->m_strAlt.clear();
+  View().OnUpdate();
+  EXPECT_EQ(frame->AreaList()->RowImage(3), kAreaImageNotHtml);
+  EXPECT_EQ(list->topLevelItem(3)->toolTip(1),
+            QString::fromStdString(zorva::html::FindingText({4, zorva::html::MapFault::NoAlt})));
 }
 
 TEST_F(FrameBars, ClickingARowSelectsItsAreaAndReturnsTheFocus) {

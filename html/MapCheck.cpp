@@ -1,0 +1,201 @@
+#include "html/MapCheck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "model/ZorvaDoc.h"
+#include "platform/StringTable.h"
+
+namespace zorva::html {
+
+namespace {
+
+// An area as the page holds it, in picture pixels.
+struct Shape {
+  enum class Kind { Rect, Circle, Poly } kind = Kind::Rect;
+  std::vector<CPoint> points;  // the polygon's vertices
+  int64_t cx = 0, cy = 0, r = 0;  // the circle
+  int64_t left = 0, top = 0, right = 0, bottom = 0;
+  bool flat = false;  // nothing to click
+
+  // Whether the centre of pixel (x, y) is inside; coordinates are doubled so
+  // the centre is a whole number and never lies on an edge of whole pixels.
+  bool HitsPixel(int64_t x, int64_t y) const {
+    const int64_t px = 2 * x + 1, py = 2 * y + 1;
+    switch (kind) {
+      case Kind::Rect: return 2 * left <= px && px <= 2 * right && 2 * top <= py && py <= 2 * bottom;
+      case Kind::Circle: {
+        const int64_t dx = px - 2 * cx, dy = py - 2 * cy;
+        return dx * dx + dy * dy <= 4 * r * r;
+      }
+      case Kind::Poly: break;
+    }
+    // Even-odd, as browsers test a polygon.
+    bool inside = false;
+    for (size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+      const int64_t xi = 2 * int64_t(points[i].x), yi = 2 * int64_t(points[i].y);
+      const int64_t xj = 2 * int64_t(points[j].x), yj = 2 * int64_t(points[j].y);
+      if ((yi > py) == (yj > py)) continue;
+      // px < the edge's x at py, without division.
+      const int64_t lhs = (px - xi) * (yj - yi), rhs = (xj - xi) * (py - yi);
+      if (yj > yi ? lhs < rhs : lhs > rhs) inside = !inside;
+    }
+    return inside;
+  }
+};
+
+Shape PolygonShape(const CPointList& list) {
+  Shape s;
+  s.kind = Shape::Kind::Poly;
+  s.points.assign(list.begin(), list.end());
+  s.left = s.right = s.points.front().x;
+  s.top = s.bottom = s.points.front().y;
+  int64_t twiceArea = 0;
+  for (size_t i = 0, j = s.points.size() - 1; i < s.points.size(); j = i++) {
+    const CPoint &a = s.points[j], &b = s.points[i];
+    twiceArea += int64_t(a.x) * b.y - int64_t(b.x) * a.y;
+    s.left = std::min<int64_t>(s.left, b.x);
+    s.right = std::max<int64_t>(s.right, b.x);
+    s.top = std::min<int64_t>(s.top, b.y);
+    s.bottom = std::max<int64_t>(s.bottom, b.y);
+  }
+  // Two points, or all on one line: the closed outline encloses nothing.
+  s.flat = twiceArea == 0;
+  return s;
+}
+
+// The shape the writer would write for `a`; nothing for the areas it cannot
+// write (no points, a Bezier outline).
+std::optional<Shape> WrittenShape(const CArea& a) {
+  if (a.m_listPoint.empty()) return std::nullopt;
+  const CPoint p1 = a.m_listPoint.front(), p2 = a.m_listPoint.back();
+  Shape s;
+  switch (a.m_nType) {
+    case AREA_RECT:
+      s.left = std::min(p1.x, p2.x), s.right = std::max(p1.x, p2.x);
+      s.top = std::min(p1.y, p2.y), s.bottom = std::max(p1.y, p2.y);
+      s.flat = s.left == s.right || s.top == s.bottom;
+      return s;
+    case AREA_ELLIPSE: {
+      const int64_t w = std::llabs(int64_t(p2.x) - p1.x), h = std::llabs(int64_t(p2.y) - p1.y);
+      if (w != h) {
+        // Written as its polygon once the user lets the writer convert it.
+        CArea poly;
+        poly.CopyFrom(a);
+        poly.m_bClosed = true;
+        poly.ConvertToPolygon();
+        if (poly.m_nType != AREA_POLYGON || poly.m_listPoint.empty()) return std::nullopt;
+        return PolygonShape(poly.m_listPoint);
+      }
+      s.kind = Shape::Kind::Circle;
+      s.cx = (int64_t(p1.x) + p2.x) / 2, s.cy = (int64_t(p1.y) + p2.y) / 2, s.r = w / 2;
+      s.left = s.cx - s.r, s.right = s.cx + s.r, s.top = s.cy - s.r, s.bottom = s.cy + s.r;
+      s.flat = s.r == 0;
+      return s;
+    }
+    case AREA_POLYGON: return PolygonShape(a.m_listPoint);
+    default: return std::nullopt;
+  }
+}
+
+// Whether every pixel of `inner` is one of `outer`'s. Large areas are looked
+// at on a grid of at most about kMaxSamples pixels.
+constexpr int64_t kMaxSamples = 1 << 16;
+
+bool Covers(const Shape& outer, const Shape& inner) {
+  if (outer.flat || outer.left > inner.left || outer.top > inner.top || outer.right < inner.right ||
+      outer.bottom < inner.bottom)
+    return false;
+  const int64_t w = inner.right - inner.left, h = inner.bottom - inner.top;
+  const int64_t step = std::max<int64_t>(1, int64_t(std::ceil(std::sqrt(double(w) * double(h) / kMaxSamples))));
+  bool any = false;
+  for (int64_t y = inner.top; y < inner.bottom; y += step)
+    for (int64_t x = inner.left; x < inner.right; x += step) {
+      if (!inner.HitsPixel(x, y)) continue;
+      if (!outer.HitsPixel(x, y)) return false;
+      any = true;
+    }
+  return any;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+
+std::string_view Trimmed(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+  if (s.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (char(std::tolower(static_cast<unsigned char>(s[i]))) != prefix[i]) return false;
+  return true;
+}
+
+// The faults of the link texts, which the default area has too.
+void CheckLink(const CArea& a, size_t number, std::vector<MapFinding>& out) {
+  if (a.m_strHref.empty()) return;  // no link: nothing to click through
+  const std::string_view href = Trimmed(a.m_strHref);
+  if (Trimmed(a.m_strAlt).empty()) out.push_back({number, MapFault::NoAlt});
+  if (href.empty() || href == "#") out.push_back({number, MapFault::EmptyLink});
+  if (StartsWithNoCase(href, "javascript:") && !a.m_bJavaScript) out.push_back({number, MapFault::ScriptLink});
+}
+
+}  // namespace
+
+std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
+  // The list from the top: a browser gives a shared pixel to the first area
+  // of the map, which is the topmost.
+  std::vector<const CArea*> areas(doc.m_listArea.rbegin(), doc.m_listArea.rend());
+  std::vector<std::optional<Shape>> shapes;
+  shapes.reserve(areas.size());
+  for (const CArea* a : areas) shapes.push_back(WrittenShape(*a));
+
+  const int64_t width = doc.m_sizePicture.cx, height = doc.m_sizePicture.cy;
+  std::vector<MapFinding> out;
+  for (size_t i = 0; i < areas.size(); ++i) {
+    const size_t number = i + 1;
+    CheckLink(*areas[i], number, out);
+    if (!shapes[i]) continue;
+    const Shape& s = *shapes[i];
+    if (s.flat) {
+      out.push_back({number, MapFault::NotClickable});
+      continue;
+    }
+    if (width > 0 && height > 0) {
+      if (s.right <= 0 || s.bottom <= 0 || s.left >= width || s.top >= height)
+        out.push_back({number, MapFault::OutsidePicture});
+      else if (s.left < 0 || s.top < 0 || s.right > width || s.bottom > height)
+        out.push_back({number, MapFault::PartlyOutside});
+    }
+    for (size_t j = 0; j < i; ++j)
+      if (shapes[j] && Covers(*shapes[j], s)) {
+        out.push_back({number, MapFault::Covered, j + 1});
+        break;
+      }
+  }
+  CheckLink(doc.m_areaDefault, areas.size() + 1, out);
+  std::stable_sort(out.begin(), out.end(), [](const MapFinding& a, const MapFinding& b) {
+    return a.area != b.area ? a.area < b.area : a.fault < b.fault;
+  });
+  return out;
+}
+
+std::string FindingText(const MapFinding& f) {
+  switch (f.fault) {
+    case MapFault::NoAlt: return LoadStringUtf8(65030);
+    case MapFault::NotClickable: return LoadStringUtf8(65031);
+    case MapFault::OutsidePicture: return LoadStringUtf8(65032);
+    case MapFault::PartlyOutside: return LoadStringUtf8(65033);
+    case MapFault::Covered: return FormatString(65034, {std::to_string(f.coveredBy)});
+    case MapFault::EmptyLink: return LoadStringUtf8(65035);
+    case MapFault::ScriptLink: return LoadStringUtf8(65036);
+  }
+  return {};
+}
+
+}  // namespace zorva::html
