@@ -143,11 +143,35 @@ void AppendHtml5ImageEnd(CPageBytes& out, const CZorvaDoc& doc, CPageText& fromD
   out.Append('>');
 }
 
+// A comment the page's charset cannot hold exactly: a browser reads no
+// character references in a comment, so the page is not written rather than
+// the comment changed. False, after telling the user which, for such a one.
+constexpr unsigned kCommentNotInPageMessage = 65019;
+
+bool CommentsFitPage(CZorvaDoc& doc, ECharset page) {
+  if (page == doc.m_nCharset) return true;
+  size_t number = 0;
+  auto fits = [&](const CArea& a) {
+    ++number;
+    if (a.m_strComment.empty() || IsAscii(a.m_strComment)) return true;
+    const std::string utf8 = CharsetToUtf8(doc.m_nCharset, a.m_strComment);
+    if (Utf8ToCharsetExactly(page, utf8)) return true;
+    doc.ReportMessage(kCommentNotInPageMessage, {std::to_string(number), FirstUnmappableChar(page, utf8).value_or(""),
+                                                 CharsetName(page)});
+    return false;
+  };
+  // Numbered from the top, as the area list shows them; the default area last.
+  for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it)
+    if (!fits(**it)) return false;
+  return fits(doc.m_areaDefault);
+}
+
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
                   const HtmlLiterals& L, CPageBytes& out) {
   const std::string& nl = s.newline;
   const bool html5 = L.html5;
   const ECharset pageCharset = PageCharsetFor(s.charcode, doc.m_nCharset);
+  if (!CommentsFitPage(doc, pageCharset)) return false;
   // Paths are held as CP932 whatever the charset of the document's texts.
   CPageText fromPath(ECharset::ShiftJis, pageCharset);
   CPageText fromDocument(doc.m_nCharset, pageCharset);

@@ -227,6 +227,9 @@ const StringEntry kStringTable[] = {
     // %1: the picture's file name; the library's words may follow on a second line.
     {65017, "JPEGファイル「%1」を開けません"},
     {65018, "PNGファイル「%1」を開けません"},
+    // %1: the area's number in the area list, %2: the character, %3: the
+    // page's charset.
+    {65019, "エリア %1 のコメントの「%2」はページの文字コード（%3）で表せないため、ページを書き出しませんでした"},
     // The map check's findings, one an area (the area list's tooltip,
     // zorva-cli check). %1 of 65034: the number of the area above.
     {65030, "リンクがあるのにALTテキストがありません（読み上げでは行き先がわかりません）"},

@@ -17,12 +17,14 @@ BUILD_DIR=${BUILD_DIR:-build}
 # one), with openbox as the window manager a desktop has; desktop-file-utils,
 # libxml2-utils and shared-mime-info for checking what cmake --install puts in place; Qt Help (its library, qhelpgenerator for the
 # manual, and the SQLite driver the help files are read through); python3 with
-# html5lib to read patched pages back as a browser parses them.
+# html5lib to read patched pages back as a browser parses them; Java and npm for
+# the Nu HTML Checker (the npm package vnu-jar), which validates HTML5 pages.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
-  desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib)
+  desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib
+  default-jre-headless npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -33,6 +35,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && SUDO=sudo
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The validator comes from npm, not from Debian; installed once for everyone.
+if [ ! -f "$(npm root -g)/vnu-jar/build/dist/vnu.jar" ]; then
+  echo "Installing: vnu-jar (npm)"
+  SUDO=
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO npm install -g --no-fund --no-audit vnu-jar
 fi
 
 cmake -S . -B "$BUILD_DIR" -G Ninja ${ZORVA_CMAKE_ARGS:-}
