@@ -166,11 +166,29 @@ bool CommentsFitPage(CZorvaDoc& doc, ECharset page) {
   return fits(doc.m_areaDefault);
 }
 
+// The charset of a page without a charset of its own: the document's. New
+// contents are held in UTF-8; while their texts come back unchanged from
+// Shift_JIS, such a page is written in the Shift_JIS it always was written in
+// (as a project file keeps them).
+bool FitsShiftJis(const CArea& a) {
+  for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick, &a.m_strOnMouseOver,
+                           &a.m_strOnMouseOut, &a.m_strComment, &a.m_strOtherAttrs})
+    if (!IsAscii(*s) && !Utf8ToCharsetExactly(ECharset::ShiftJis, *s)) return false;
+  return true;
+}
+
+ECharset OwnPageCharset(const CZorvaDoc& doc) {
+  if (doc.m_nCharset != ECharset::Utf8 || !FitsShiftJis(doc.m_areaDefault)) return doc.m_nCharset;
+  for (const CArea* a : doc.m_listArea)
+    if (!FitsShiftJis(*a)) return doc.m_nCharset;
+  return ECharset::ShiftJis;
+}
+
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
                   const HtmlLiterals& L, CPageBytes& out) {
   const std::string& nl = s.newline;
   const bool html5 = L.html5;
-  const ECharset pageCharset = PageCharsetFor(s.charcode, doc.m_nCharset);
+  const ECharset pageCharset = PageCharsetFor(s.charcode, OwnPageCharset(doc));
   if (!CommentsFitPage(doc, pageCharset)) return false;
   // Paths are held as CP932 whatever the charset of the document's texts.
   CPageText fromPath(ECharset::ShiftJis, pageCharset);

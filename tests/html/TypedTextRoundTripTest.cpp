@@ -81,3 +81,33 @@ TEST(TypedTexts, ACommentThePagesCharsetCannotHoldStopsTheWrite) {
   EXPECT_TRUE(FromPanelText(doc, "〜", PanelTextKind::Comment));
   doc.SetSettingsStore(nullptr);
 }
+
+TEST(TypedTexts, ANewDocumentWritesWhatAShiftJisOneWroteWhileItsTextsFit) {
+  // The same map, typed into a document held in Shift_JIS (as new documents
+  // were) and into one held in UTF-8 (as they are now).
+  FakeDocumentHost host;
+  CZorvaDoc before(&host), now(&host);
+  ASSERT_TRUE(now.OnNewDocument());
+  for (CZorvaDoc* doc : {&before, &now}) {
+    doc->m_strPicturePath = "/site/写真.jpg";
+    CArea& a = AddArea(*doc, AREA_POLYGON, {{0, 0}, {10, 0}, {5, 9}});
+    a.m_strHref = *FromPanelText(*doc, "案内.html");
+    a.m_strAlt = *FromPanelText(*doc, "～ ① ＼");
+    a.m_strComment = *FromPanelText(*doc, "説明", PanelTextKind::Comment);
+  }
+  ASSERT_EQ(before.m_nCharset, ECharset::ShiftJis);
+  for (int doctype : {0, 2, 3, 4})
+    for (int charcode : {0, 1, 3})
+      for (int charcase : {0, 1, 2}) {
+        const HtmlOutputSettings s = Settings("\r\n", doctype, charcode, charcase);
+        std::string a, b;
+        ASSERT_TRUE(html::BuildPage(before, "/site/index.html", s, a));
+        ASSERT_TRUE(html::BuildPage(now, "/site/index.html", s, b));
+        EXPECT_EQ(b, a) << doctype << charcode << charcase;
+      }
+  // A text Shift_JIS cannot hold makes a page without a charset of its own UTF-8.
+  now.m_listArea.back()->m_strAlt = *FromPanelText(now, "😀");
+  std::string page;
+  ASSERT_TRUE(html::BuildPage(now, "/site/index.html", Settings("\n", 0, 0, 0), page));
+  EXPECT_NE(page.find("alt=\"😀\"><!-- 説明 -->"), std::string::npos) << page;
+}
