@@ -5,7 +5,6 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
-#include "cli/HtmlOptions.h"
 #include "html/MapCheck.h"
 #include "image/PictureSize.h"
 
@@ -13,19 +12,9 @@ namespace zorva::cli {
 namespace {
 
 int RunCheck(const std::vector<std::string>& arguments) {
-  std::vector<std::string> args = arguments;
-  HtmlOptions options;
-  std::string error;
-  if (!TakeHtmlOptions(args, options, error)) return UsageError("check", error);
-  if (options.newline || options.doctype || options.charcode || options.charcase)
-    return UsageError("check", "only --image applies to check");
-  if (args.size() != 1) return UsageError("check", "expected one FILE");
-  auto path = ModelPath("check", args[0]);
-  if (!path) return kExitFailed;
   CCliDocumentHost host;
-  host.imageChoice = options.image;
   CZorvaDoc doc(&host);
-  if (!OpenLikeEditor(doc, host, *path)) return kExitFailed;
+  if (auto status = OpenFileArgument("check", arguments, host, doc)) return *status;
   // A page records no picture size: the picture's own header gives it, so
   // areas beside the picture are found there too.
   if (doc.m_sizePicture.cx <= 0 || doc.m_sizePicture.cy <= 0)
