@@ -24,11 +24,14 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-de
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
   desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib
-  default-jre-headless npm)
+  default-jre-headless)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm from Debian only where no npm is there: a Node.js from elsewhere brings
+# its own, which Debian's package would conflict with.
+command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   SUDO=
