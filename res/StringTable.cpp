@@ -212,8 +212,9 @@ const StringEntry kStringTable[] = {
     {65002, "PNGファイルを開けません"},
     {65003, "減色処理中　"},
     {65004, "X:0    Y:0     "},
-    // %1: the character the document's charset cannot hold.
-    {65010, "「%1」はこのドキュメントの文字コードで表せないため、入力を取り消しました"},
+    // %1: the character the document's charset, or that of the page a
+    // comment will be written into, cannot hold.
+    {65010, "「%1」はこのドキュメントか書き出すページの文字コードで表せないため、入力を取り消しました"},
     {65011, "このページの文字コード「%1」には対応していません。テキストは Shift_JIS として表示します"},
     // The property panel's other attributes, refused (%1: where the fault
     // begins, or the attribute's name).
