@@ -7,6 +7,7 @@
 
 #include "html/AreaLines.h"
 #include "html/ByteScanner.h"
+#include "html/Html5Page.h"
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
 #include "html/PageText.h"
@@ -16,7 +17,6 @@
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSplit.h"
-#include "platform/StringTable.h"
 
 namespace zorva::html {
 
@@ -108,87 +108,11 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   return true;
 }
 
-// An HTML5 page's title: the picture's file name (the untitled document's
-// name without a picture), as element text.
-void AppendTitleLine(CPageBytes& out, const CString& relativePath, CPageText& fromPath,
-                     std::string_view nl) {
-  CString name = FileNameOf(relativePath);
-  if (name.empty()) name = LoadStringCp932(61208);
-  // "&" and "<" are ASCII and never part of a CP932 character.
-  CString text;
-  for (char c : name) {
-    if (c == '&') text += "&amp;";
-    else if (c == '<') text += "&lt;";
-    else text += c;
-  }
-  out.Append("<title>");
-  out.Append(fromPath(text));
-  out.Append("</title>");
-  out.Append(nl);
-}
-
-// The rest of an HTML5 picture tag: the default area's ALT (empty without
-// one, as a picture that only carries links needs no text of its own) and the
-// picture's size, so the page does not move as it loads.
-void AppendHtml5ImageEnd(CPageBytes& out, const CZorvaDoc& doc, CPageText& fromDocument) {
-  out.Append('"');
-  AppendAttribute(out, " alt=\"", fromDocument(doc.m_areaDefault.m_strAlt));
-  if (doc.m_sizePicture.cx > 0 && doc.m_sizePicture.cy > 0) {
-    out.Append(" width=\"");
-    out.AppendNumber(doc.m_sizePicture.cx);
-    out.Append("\" height=\"");
-    out.AppendNumber(doc.m_sizePicture.cy);
-    out.Append('"');
-  }
-  out.Append('>');
-}
-
-// A comment the page's charset cannot hold exactly: a browser reads no
-// character references in a comment, so the page is not written rather than
-// the comment changed. False, after telling the user which, for such a one.
-constexpr unsigned kCommentNotInPageMessage = 65019;
-
-bool CommentsFitPage(CZorvaDoc& doc, ECharset page) {
-  if (page == doc.m_nCharset) return true;
-  size_t number = 0;
-  auto fits = [&](const CArea& a) {
-    ++number;
-    if (a.m_strComment.empty() || IsAscii(a.m_strComment)) return true;
-    const std::string utf8 = CharsetToUtf8(doc.m_nCharset, a.m_strComment);
-    if (Utf8ToCharsetExactly(page, utf8)) return true;
-    doc.ReportMessage(kCommentNotInPageMessage, {std::to_string(number), FirstUnmappableChar(page, utf8).value_or(""),
-                                                 CharsetName(page)});
-    return false;
-  };
-  // Numbered from the top, as the area list shows them; the default area last.
-  for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it)
-    if (!fits(**it)) return false;
-  return fits(doc.m_areaDefault);
-}
-
-// The charset of a page without a charset of its own: the document's. New
-// contents are held in UTF-8; while their texts come back unchanged from
-// Shift_JIS, such a page is written in the Shift_JIS it always was written in
-// (as a project file keeps them).
-bool FitsShiftJis(const CArea& a) {
-  for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick, &a.m_strOnMouseOver,
-                           &a.m_strOnMouseOut, &a.m_strComment, &a.m_strOtherAttrs})
-    if (!IsAscii(*s) && !Utf8ToCharsetExactly(ECharset::ShiftJis, *s)) return false;
-  return true;
-}
-
-ECharset OwnPageCharset(const CZorvaDoc& doc) {
-  if (doc.m_nCharset != ECharset::Utf8 || !FitsShiftJis(doc.m_areaDefault)) return doc.m_nCharset;
-  for (const CArea* a : doc.m_listArea)
-    if (!FitsShiftJis(*a)) return doc.m_nCharset;
-  return ECharset::ShiftJis;
-}
-
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
                   const HtmlLiterals& L, CPageBytes& out) {
   const std::string& nl = s.newline;
   const bool html5 = L.html5;
-  const ECharset pageCharset = PageCharsetFor(s.charcode, OwnPageCharset(doc));
+  const ECharset pageCharset = NewPageCharset(s.charcode, doc);
   if (!CommentsFitPage(doc, pageCharset)) return false;
   // Paths are held as CP932 whatever the charset of the document's texts.
   CPageText fromPath(ECharset::ShiftJis, pageCharset);
