@@ -6,7 +6,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
 #include "html/MapCheck.h"
-#include "image/PictureSize.h"
 
 namespace zorva::cli {
 namespace {
@@ -15,10 +14,7 @@ int RunCheck(const std::vector<std::string>& arguments) {
   CCliDocumentHost host;
   CZorvaDoc doc(&host);
   if (auto status = OpenFileArgument("check", arguments, host, doc)) return *status;
-  // A page records no picture size: the picture's own header gives it, so
-  // areas beside the picture are found there too.
-  if (doc.m_sizePicture.cx <= 0 || doc.m_sizePicture.cy <= 0)
-    if (auto size = ReadPictureSize(doc.m_strPicturePath)) doc.m_sizePicture = *size;
+  TakePictureSizeFromFile(doc);
   const auto findings = html::CheckMap(doc);
   for (const html::MapFinding& f : findings)
     std::printf("area %zu: %s\n", f.area, html::FindingText(f).c_str());

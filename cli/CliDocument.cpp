@@ -4,6 +4,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/HtmlOptions.h"
+#include "image/PictureSize.h"
 #include "model/FileKind.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
@@ -28,6 +29,11 @@ bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path)
   if (host.MessageCount() == before)
     std::fprintf(stderr, "%s: could not be opened\n", Cp932ToUtf8(path).c_str());
   return false;
+}
+
+void TakePictureSizeFromFile(CZorvaDoc& doc) {
+  if (doc.m_sizePicture.cx > 0 && doc.m_sizePicture.cy > 0) return;
+  if (auto size = ReadPictureSize(doc.m_strPicturePath)) doc.m_sizePicture = *size;
 }
 
 std::optional<int> OpenFileArgument(const char* command, const std::vector<std::string>& arguments,

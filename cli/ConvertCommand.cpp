@@ -32,6 +32,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
 
   CMemorySettingsStore settings;
   if (!BuildHtmlSettings(options, settings)) return kExitFailed;
+  TakePictureSizeFromFile(doc);
   doc.SetSettingsStore(&settings);
   return doc.WriteHtml(*out) ? kExitOk : kExitFailed;
 }

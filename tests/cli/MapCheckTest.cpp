@@ -96,15 +96,11 @@ const Case kCases[] = {
      {{3, MapFault::Covered}}},
 };
 
-std::string FaultsOf(const std::vector<html::MapFinding>& found) {
+// "area:fault ..." of findings or expectations, to compare and to show.
+template <typename Finding>
+std::string FaultsOf(const std::vector<Finding>& findings) {
   std::ostringstream s;
-  for (const auto& f : found) s << f.area << ":" << int(f.fault) << " ";
-  return s.str();
-}
-
-std::string FaultsOf(const std::vector<Expected>& expected) {
-  std::ostringstream s;
-  for (const auto& f : expected) s << f.area << ":" << int(f.fault) << " ";
+  for (const auto& f : findings) s << f.area << ":" << int(f.fault) << " ";
   return s.str();
 }
 
@@ -169,6 +165,10 @@ TEST(MapCheck, CoveredNamesTheAreaAboveAndPagesTakeThePictureSizeFromThePicture)
   CommandResult r = RunCommand({ZORVA_CLI_PATH, "check", dir.File("a.html")});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "area 1: " + html::FindingText({1, MapFault::PartlyOutside}) + "\n");
+  // So does an HTML5 page written from the picture.
+  r = RunCommand({ZORVA_CLI_PATH, "convert", dir.File("p.png"), dir.File("new.html"), "--doctype", "5"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ReadFileBytes(dir.File("new.html")).find("alt=\"\" width=\"100\" height=\"50\">"), std::string::npos);
   r = RunCommand({ZORVA_CLI_PATH, "check", dir.File("missing.html")});
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.out.empty());
