@@ -1,5 +1,6 @@
 #include "view/PanelText.h"
 
+#include "html/CharacterReference.h"
 #include "html/HtmlSettings.h"
 #include "html/PageText.h"
 #include "model/ZorvaDoc.h"
@@ -19,44 +20,6 @@ ECharset CommentPageCharset(const CZorvaDoc& doc) {
                                      doc.m_nCharset);
 }
 
-// The code point of the reference "&#N;" or "&#xH;" at `text[i]`, with its
-// length in `len`; nothing when no reference starts there.
-std::optional<uint32_t> ReferenceAt(std::string_view text, size_t i, size_t& len) {
-  if (text.compare(i, 2, "&#") != 0) return std::nullopt;
-  size_t j = i + 2;
-  const bool hex = j < text.size() && (text[j] == 'x' || text[j] == 'X');
-  if (hex) ++j;
-  uint32_t cp = 0;
-  const size_t digits = j;
-  for (; j < text.size() && j - digits < 7; ++j) {
-    const char c = text[j];
-    int v = c >= '0' && c <= '9' ? c - '0' : !hex ? -1 : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                                       : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (v < 0) break;
-    cp = cp * (hex ? 16 : 10) + uint32_t(v);
-  }
-  if (j == digits || j >= text.size() || text[j] != ';' || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) ||
-      cp == 0)
-    return std::nullopt;
-  len = j + 1 - i;
-  return cp;
-}
-
-std::string Utf8Of(uint32_t cp) {
-  std::string s;
-  if (cp < 0x80) {
-    s += char(cp);
-  } else if (cp < 0x800) {
-    s += char(0xC0 | cp >> 6), s += char(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    s += char(0xE0 | cp >> 12), s += char(0x80 | (cp >> 6 & 0x3F)), s += char(0x80 | (cp & 0x3F));
-  } else {
-    s += char(0xF0 | cp >> 18), s += char(0x80 | (cp >> 12 & 0x3F)), s += char(0x80 | (cp >> 6 & 0x3F)),
-        s += char(0x80 | (cp & 0x3F));
-  }
-  return s;
-}
-
 // References to characters `charset` cannot hold exactly, as their
 // characters: those are what storing a typed text made of them. Others are
 // text the user or the page wrote and stay as they are.
@@ -64,12 +27,12 @@ std::string DecodeStoredReferences(ECharset charset, std::string utf8) {
   if (charset == ECharset::Utf8 || utf8.find("&#") == std::string::npos) return utf8;
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
-    size_t len = 0;
-    if (auto cp = ReferenceAt(utf8, i, len)) {
-      const std::string ch = Utf8Of(*cp);
+    if (auto ref = zorva::html::NumericReferenceAt(utf8, i); ref && zorva::html::IsReferableCodePoint(ref->codePoint)) {
+      std::string ch;
+      zorva::html::AppendUtf8(ch, ref->codePoint);
       if (!zorva::Utf8ToCharsetExactly(charset, ch)) {
         out += ch;
-        i += len;
+        i += ref->length;
         continue;
       }
     }
