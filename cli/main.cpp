@@ -51,7 +51,8 @@ static void PrintHelp() {
       "\nOptions:\n"
       "  --help       show this help\n"
       "  --version    show the version\n\n"
-      "Exit status: 0 success, 1 the operation failed (message on stderr), 2 usage error.\n");
+      "Exit status: 0 success, 1 the operation failed (message on stderr) or check found\n"
+      "a fault, 2 usage error.\n");
 }
 
 int main(int argc, char** argv) {
