@@ -1,8 +1,9 @@
 #include "html/MapCheck.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cctype>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 
@@ -23,13 +24,15 @@ struct Shape {
 
   // Whether the centre of pixel (x, y) is inside; coordinates are doubled so
   // the centre is a whole number and never lies on an edge of whole pixels.
+  // Products of coordinates a page may make as large as 32 bits are taken in
+  // 128 bits.
   bool HitsPixel(int64_t x, int64_t y) const {
     const int64_t px = 2 * x + 1, py = 2 * y + 1;
     switch (kind) {
       case Kind::Rect: return 2 * left <= px && px <= 2 * right && 2 * top <= py && py <= 2 * bottom;
       case Kind::Circle: {
-        const int64_t dx = px - 2 * cx, dy = py - 2 * cy;
-        return dx * dx + dy * dy <= 4 * r * r;
+        const __int128 dx = px - 2 * cx, dy = py - 2 * cy, d = 2 * r;
+        return dx * dx + dy * dy <= d * d;
       }
       case Kind::Poly: break;
     }
@@ -40,7 +43,7 @@ struct Shape {
       const int64_t xj = 2 * int64_t(points[j].x), yj = 2 * int64_t(points[j].y);
       if ((yi > py) == (yj > py)) continue;
       // px < the edge's x at py, without division.
-      const int64_t lhs = (px - xi) * (yj - yi), rhs = (xj - xi) * (py - yi);
+      const __int128 lhs = __int128(px - xi) * (yj - yi), rhs = __int128(xj - xi) * (py - yi);
       if (yj > yi ? lhs < rhs : lhs > rhs) inside = !inside;
     }
     return inside;
@@ -53,10 +56,10 @@ Shape PolygonShape(const CPointList& list) {
   s.points.assign(list.begin(), list.end());
   s.left = s.right = s.points.front().x;
   s.top = s.bottom = s.points.front().y;
-  int64_t twiceArea = 0;
+  __int128 twiceArea = 0;
   for (size_t i = 0, j = s.points.size() - 1; i < s.points.size(); j = i++) {
     const CPoint &a = s.points[j], &b = s.points[i];
-    twiceArea += int64_t(a.x) * b.y - int64_t(b.x) * a.y;
+    twiceArea += __int128(int64_t(a.x) * b.y) - int64_t(b.x) * a.y;
     s.left = std::min<int64_t>(s.left, b.x);
     s.right = std::max<int64_t>(s.right, b.x);
     s.top = std::min<int64_t>(s.top, b.y);
@@ -101,25 +104,31 @@ std::optional<Shape> WrittenShape(const CArea& a) {
   }
 }
 
-// Whether every pixel of `inner` is one of `outer`'s. Large areas are looked
-// at on a grid of at most about kMaxSamples pixels.
-constexpr int64_t kMaxSamples = 1 << 16;
+// Whether every pixel of `inner` is one of `outer`'s. A large area is looked
+// at on a grid of at most kGridSide pixels a side, and all the looking of one
+// check shares a budget, so a map of many large areas piled alike cannot
+// hold the area list up; once it is spent no more areas count as covered.
+constexpr int64_t kGridSide = 256;
 
-bool Covers(const Shape& outer, const Shape& inner) {
+bool Covers(const Shape& outer, const Shape& inner, int64_t& budget) {
   if (outer.flat || outer.left > inner.left || outer.top > inner.top || outer.right < inner.right ||
       outer.bottom < inner.bottom)
     return false;
   const int64_t w = inner.right - inner.left, h = inner.bottom - inner.top;
-  const int64_t step = std::max<int64_t>(1, int64_t(std::ceil(std::sqrt(double(w) * double(h) / kMaxSamples))));
+  const int64_t stepX = std::max<int64_t>(1, (w + kGridSide - 1) / kGridSide);
+  const int64_t stepY = std::max<int64_t>(1, (h + kGridSide - 1) / kGridSide);
   bool any = false;
-  for (int64_t y = inner.top; y < inner.bottom; y += step)
-    for (int64_t x = inner.left; x < inner.right; x += step) {
+  for (int64_t y = inner.top; y < inner.bottom; y += stepY)
+    for (int64_t x = inner.left; x < inner.right; x += stepX) {
+      if (--budget < 0) return false;
       if (!inner.HitsPixel(x, y)) continue;
       if (!outer.HitsPixel(x, y)) return false;
       any = true;
     }
   return any;
 }
+
+constexpr int64_t kCoverBudget = int64_t(1) << 26;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
@@ -156,6 +165,7 @@ std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
   for (const CArea* a : areas) shapes.push_back(WrittenShape(*a));
 
   const int64_t width = doc.m_sizePicture.cx, height = doc.m_sizePicture.cy;
+  int64_t budget = kCoverBudget;
   std::vector<MapFinding> out;
   for (size_t i = 0; i < areas.size(); ++i) {
     const size_t number = i + 1;
@@ -173,7 +183,7 @@ std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
         out.push_back({number, MapFault::PartlyOutside});
     }
     for (size_t j = 0; j < i; ++j)
-      if (shapes[j] && Covers(*shapes[j], s)) {
+      if (shapes[j] && Covers(*shapes[j], s, budget)) {
         out.push_back({number, MapFault::Covered, j + 1});
         break;
       }

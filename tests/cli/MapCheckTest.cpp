@@ -94,6 +94,15 @@ const Case kCases[] = {
        AddArea(d, AREA_POLYGON, {{0, 0}, {100, 0}, {0, 100}});
      },
      {{3, MapFault::Covered}}},
+    {"coordinates at the ends of 32 bits are judged without overflowing",
+     [](CZorvaDoc& d) {
+       constexpr int32_t lo = INT32_MIN + 1, hi = INT32_MAX;
+       AddArea(d, AREA_RECT, {{0, 0}, {10, 10}});                                   // 3: under the polygon
+       AddArea(d, AREA_ELLIPSE, {{lo, lo}, {hi, hi}});                               // 2: beyond the picture
+       AddArea(d, AREA_POLYGON, {{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}});           // 1
+     },
+     {{1, MapFault::PartlyOutside}, {2, MapFault::PartlyOutside}, {2, MapFault::Covered},
+      {3, MapFault::Covered}}},
 };
 
 // "area:fault ..." of findings or expectations, to compare and to show.
