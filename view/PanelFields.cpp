@@ -8,6 +8,7 @@
 #include "html/ByteScanner.h"
 #include "model/Area.h"
 #include "model/ZorvaDoc.h"
+#include "platform/Charset.h"
 #include "view/PanelText.h"
 #include "view/ViewHost.h"
 
@@ -55,6 +56,14 @@ bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) 
     showStored();
     return false;
   }
+  // A character the charset lacks goes into a value as a reference; in a
+  // name it would be read as the reference's text, so it is refused.
+  for (const zorva::html::KeptAttribute& k : zorva::html::SplitKeptAttributes(typed))
+    if (!zorva::Utf8ToCharsetExactly(doc.m_nCharset, k.name)) {
+      ReportUnstorableText(doc, k.name);
+      showStored();
+      return false;
+    }
   std::optional<CString> bytes = FromPanelText(doc, typed);
   if (!bytes) {
     ReportUnstorableText(doc, typed);

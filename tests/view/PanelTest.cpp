@@ -297,6 +297,8 @@ TEST(Panel, OtherAttributesThatNoTagCouldHoldAreRefused) {
       {"title=\"x", 65012, "title=\"x"}, {"href=\"a\"", 65013, "href"},   {"HREF=a", 65013, "HREF"},
       {"a=1 A=2", 65014, "A"},           {"=x", 65012, "=x"},             {"a=\"1\"b=\"2\"", 65012, "b=\"2\""},
       {"a=<b>", 65012, "a=<b>"},
+      // A character CP932 lacks may stand in a value (as a reference), not in a name.
+      {"t\xC3\xA9=\"x\"", 65010, "\xC3\xA9"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -333,6 +335,12 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   EXPECT_EQ(f.doc.m_listUndo.size(), 2u);
   f.view->OnCommand(ID_EDIT_UNDO);
   EXPECT_EQ(a->m_strOtherAttrs, kept);
+
+  // A character CP932 lacks stands in a value as a reference, shown as typed.
+  f.panel.SetText(IDC_OTHERATTRS, "title=\"\xF0\x9F\x98\x80\"");
+  f.view->OnApplyPanel(PanelChange::Edit);
+  EXPECT_EQ(a->m_strOtherAttrs, "title=\"&#128512;\"");
+  EXPECT_EQ(ToPanelText(f.doc, a->m_strOtherAttrs), "title=\"\xF0\x9F\x98\x80\"");
 
   // The default area takes them outside the history, trimmed too.
   const size_t records = f.doc.m_listUndo.size();
