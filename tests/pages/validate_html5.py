@@ -74,7 +74,9 @@ def kinds_script():
         if texts is None:
             lines += ["command delete"]
             continue
-        lines += [f"panel url {texts[0]}", f"panel alt {texts[1]}", "panel closed on", "apply"]
+        # A comment each, with what must not end it early.
+        lines += [f"panel url {texts[0]}", f"panel alt {texts[1]}", "panel comment 注記 -- <b> -->",
+                  "panel closed on", "apply"]
     # The default area (the last row): its ALT becomes the picture's.
     lines += [f"row {sum(1 for _, t in DRAW if t)}", f"panel alt {DEFAULT_ALT}", "apply"]
     return "\n".join(lines) + "\n"
