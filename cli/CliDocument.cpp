@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "cli/CliCommand.h"
+#include "cli/HtmlOptions.h"
+#include "model/PictureSize.h"
 #include "model/FileKind.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
@@ -26,6 +29,28 @@ bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path)
   if (host.MessageCount() == before)
     std::fprintf(stderr, "%s: could not be opened\n", Cp932ToUtf8(path).c_str());
   return false;
+}
+
+void TakePictureSizeFromFile(CZorvaDoc& doc) {
+  if (doc.m_sizePicture.cx > 0 && doc.m_sizePicture.cy > 0) return;
+  if (auto size = PictureSizeOfFile(doc.m_strPicturePath)) doc.m_sizePicture = *size;
+}
+
+std::optional<int> OpenFileArgument(const char* command, const std::vector<std::string>& arguments,
+                                    CCliDocumentHost& host, CZorvaDoc& doc) {
+  std::vector<std::string> args = arguments;
+  HtmlOptions options;
+  std::string error;
+  if (!TakeHtmlOptions(args, options, error)) return UsageError(command, error);
+  if (options.newline || options.doctype || options.charcode || options.charcase || options.mapForm ||
+      options.svgHover)
+    return UsageError(command, std::string("only --image applies to ") + command);
+  if (args.size() != 1) return UsageError(command, "expected one FILE");
+  auto path = ModelPath(command, args[0]);
+  if (!path) return kExitFailed;
+  host.imageChoice = options.image;
+  if (!OpenLikeEditor(doc, host, *path)) return kExitFailed;
+  return std::nullopt;
 }
 
 }  // namespace zorva::cli

@@ -3,6 +3,7 @@
 // decoding its picture.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/CliDocumentHost.h"
 #include "model/ZorvaDoc.h"
@@ -21,5 +22,16 @@ bool IsSavePath(const CString& path);
 
 // Opens `path` (a model path) into `doc`. On failure the reason is on stderr.
 bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path);
+
+// Pictures are not decoded here: where the document records no picture size
+// (a page, a picture), the picture's header gives it, for what needs it (the
+// map check's edges, an HTML5 page's width and height).
+void TakePictureSizeFromFile(CZorvaDoc& doc);
+
+// The arguments of a command that only reads one file, "FILE [--image N]"
+// (dump, check): opens the file into `doc`, whose host is `host`. Nothing when
+// it is open; otherwise the exit status, the reason on stderr.
+std::optional<int> OpenFileArgument(const char* command, const std::vector<std::string>& arguments,
+                                    CCliDocumentHost& host, CZorvaDoc& doc);
 
 }  // namespace zorva::cli

@@ -32,6 +32,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
 
   CMemorySettingsStore settings;
   if (!BuildHtmlSettings(options, settings)) return kExitFailed;
+  TakePictureSizeFromFile(doc);
   doc.SetSettingsStore(&settings);
   // Asked for on the command line, the responsive page is written for any
   // document, as the editor's command for it does; a stored choice applies to

@@ -49,9 +49,9 @@ class JsonOut {
     return *this;
   }
   // A document text, in the document's charset.
-  JsonOut& Text(const CString& bytes) {
+  JsonOut& Text(const CString& bytes, PanelTextKind kind = PanelTextKind::Attribute) {
     Sep();
-    AppendJsonString(s, ToPanelText(m_doc, bytes));
+    AppendJsonString(s, ToPanelText(m_doc, bytes, kind));
     return *this;
   }
   // A file path, which the document keeps in Shift_JIS whatever its texts are in.
@@ -117,7 +117,7 @@ void Links(JsonOut& j, const CArea& a) {
   j.Key("onclick").Text(a.m_strOnClick);
   j.Key("onmouseover").Text(a.m_strOnMouseOver);
   j.Key("onmouseout").Text(a.m_strOnMouseOut);
-  j.Key("comment").Text(a.m_strComment);
+  j.Key("comment").Text(a.m_strComment, PanelTextKind::Comment);
   // Only pages give areas other attributes; a project's dump stays as it was.
   if (!a.m_strOtherAttrs.empty()) j.Key("otherAttrs").Text(a.m_strOtherAttrs);
 }

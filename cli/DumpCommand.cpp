@@ -8,27 +8,15 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
 #include "cli/DocumentJson.h"
-#include "cli/HtmlOptions.h"
 
 namespace zorva::cli {
 namespace {
 
 int RunDump(const std::vector<std::string>& arguments) {
-  std::vector<std::string> args = arguments;
-  HtmlOptions options;
-  std::string error;
-  if (!TakeHtmlOptions(args, options, error)) return UsageError("dump", error);
-  if (options.newline || options.doctype || options.charcode || options.charcase || options.mapForm ||
-      options.svgHover)
-    return UsageError("dump", "only --image applies to dump");
-  if (args.size() != 1) return UsageError("dump", "expected one FILE");
-  auto path = ModelPath("dump", args[0]);
-  if (!path) return kExitFailed;
   CCliDocumentHost host;
-  host.imageChoice = options.image;
   // No picture loader: the picture is named, not decoded.
   CZorvaDoc doc(&host);
-  if (!OpenLikeEditor(doc, host, *path)) return kExitFailed;
+  if (auto status = OpenFileArgument("dump", arguments, host, doc)) return *status;
   std::string json = DocumentToJson(doc);
   if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
     std::perror("zorva-cli dump: writing the output");

@@ -44,7 +44,7 @@ bool ParseOption(const std::string& name, const std::string& value, HtmlOptions&
     return true;
   }
   if (name == "--doctype") {
-    if (!ParseInt(value, 0, 4, n) || n == 1) return false;
+    if (!ParseInt(value, 0, 5, n) || n == 1) return false;
     o.doctype = n;
     return true;
   }

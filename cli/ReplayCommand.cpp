@@ -55,11 +55,17 @@ int RunReplay(const std::vector<std::string>& arguments) {
   std::vector<ReplayCommand> script;
   if (int status = ReadScript(args[1], script); status != kExitOk) return status;
 
+  // A page's settings are read before the script runs, as the editor holds
+  // them while the user types.
+  CMemorySettingsStore settings;
+  const bool page = IsPagePath(*out);
+  if (page && !BuildHtmlSettings(options, settings)) return kExitFailed;
+  ISettingsStore* pageSettings = page ? &settings : nullptr;
   CReplaySession session(options);
   if (!session.Open(*in)) return kExitFailed;
   ReplayError failed;
-  if (!session.Run(script, failed)) return BadLine(args[1], failed);
-  return session.Save(*out, IsPagePath(*out), options) ? kExitOk : kExitFailed;
+  if (!session.Run(script, failed, pageSettings)) return BadLine(args[1], failed);
+  return session.Save(*out, pageSettings) ? kExitOk : kExitFailed;
 }
 
 const CliCommandRegistration kReplay(

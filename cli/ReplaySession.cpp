@@ -73,27 +73,29 @@ bool CReplaySession::Open(const CString& path) {
   return true;
 }
 
-bool CReplaySession::Run(const std::vector<ReplayCommand>& script, ReplayError& error) {
+bool CReplaySession::Run(const std::vector<ReplayCommand>& script, ReplayError& error,
+                         ISettingsStore* pageSettings) {
+  m_doc.SetSettingsStore(pageSettings);
   for (const ReplayCommand& c : script) {
     std::string reason;
     if (!Execute(c, reason)) {
       error = {c.line, c.source, reason};
+      m_doc.SetSettingsStore(nullptr);
       return false;
     }
     Settle();
   }
+  m_doc.SetSettingsStore(nullptr);
   return true;
 }
 
-bool CReplaySession::Save(const CString& path, bool page, const HtmlOptions& options) {
+bool CReplaySession::Save(const CString& path, ISettingsStore* pageSettings) {
   // A drag still running when the script ends would leave its working copy
   // in what is saved; it ends as a right press would end it.
   m_view.CancelGesture();
   Settle();
-  if (!page) return m_doc.OnSaveDocument(path);
-  CMemorySettingsStore settings;
-  if (!BuildHtmlSettings(options, settings)) return false;
-  m_doc.SetSettingsStore(&settings);
+  if (!pageSettings) return m_doc.OnSaveDocument(path);
+  m_doc.SetSettingsStore(pageSettings);
   const bool written = m_doc.WriteHtml(path);
   m_doc.SetSettingsStore(nullptr);
   return written;

@@ -25,10 +25,13 @@ class CReplaySession {
   // file or its picture could not be opened; the reason is on stderr.
   bool Open(const CString& path);
   // Runs the script; at a line that cannot be carried out stops with `error`.
-  bool Run(const std::vector<ReplayCommand>& script, ReplayError& error);
-  // Saves as the editor's Save As does: a project file, or a page written
-  // with `options`. False with the reason on stderr.
-  bool Save(const CString& path, bool page, const HtmlOptions& options);
+  // `pageSettings`, when the script ends in a page, are the output settings
+  // the editor would hold meanwhile (a comment must fit the page's charset).
+  bool Run(const std::vector<ReplayCommand>& script, ReplayError& error,
+           ISettingsStore* pageSettings = nullptr);
+  // Saves as the editor's Save As does: a project file, or, with
+  // `pageSettings`, a page. False with the reason on stderr.
+  bool Save(const CString& path, ISettingsStore* pageSettings);
 
   // The state line of the "state" command (JSON, no line end).
   std::string StateLine();

@@ -43,7 +43,8 @@ static void PrintHelp() {
       "  --image N                  the image (from 0) of a page that has several\n"
       "  --unclosed close|ignore|cancel, --shape convert|ignore|cancel\n"
       "                             answers to the writer's questions (default cancel)\n"
-      "  --newline crlf|cr|lf, --doctype 0|2|3|4, --charcode 0|1|2|3, --charcase 0|1|2\n"
+      "  --newline crlf|cr|lf, --doctype 0|2|3|4|5 (5: HTML5), --charcode 0|1|2|3,\n"
+      "  --charcase 0|1|2\n"
       "                             output settings; by default those the editor keeps\n"
       "                             in $XDG_CONFIG_HOME/Ulmora/ZORVA.conf (~/.config),\n"
       "                             with its start-up defaults where none is stored\n"
@@ -53,7 +54,8 @@ static void PrintHelp() {
       "\nOptions:\n"
       "  --help       show this help\n"
       "  --version    show the version\n\n"
-      "Exit status: 0 success, 1 the operation failed (message on stderr), 2 usage error.\n");
+      "Exit status: 0 success, 1 the operation failed (message on stderr) or check found\n"
+      "a fault, 2 usage error.\n");
 }
 
 int main(int argc, char** argv) {

@@ -103,12 +103,15 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style,
       written |= kOwnedTarget;
     }
   } else {
-    out.Append(L.nohref);
-    // XHTML has no attribute without a value.
-    if (style.tagEnd.size() != 1) out.Append("=\"nohref\"");
+    // HTML5 has no nohref: an area without a link is one without href.
+    if (!L.html5) {
+      out.Append(L.nohref);
+      // XHTML has no attribute without a value.
+      if (style.tagEnd.size() != 1) out.Append("=\"nohref\"");
+    }
     written |= kOwnedNoHref;
   }
-  if (!a.m_strAlt.empty()) {
+  if (!a.m_strAlt.empty() && (!L.html5 || !a.m_strHref.empty())) {
     AppendAttribute(out, L.alt, text(a.m_strAlt));
     written |= kOwnedAlt;
   }

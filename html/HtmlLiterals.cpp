@@ -36,6 +36,18 @@ const HtmlLiterals kLower = {
     "<area shape=\"rect\" coords=\"", "<area shape=\"circle\" coords=\"",
     "<area shape=\"poly\" coords=\"", "<area shape=\"default\"",
     " href=\"", " nohref", " target=\"", " alt=\"", " usemap=\""};
+
+// HTML5: elements and attributes in lower case whatever the letter-case
+// setting; an area without a link is one without href, and the picture's
+// tag is finished by the page writer (alt, width, height; no border).
+const HtmlLiterals kHtml5 = {
+    "<html lang=\"ja\">", "<head>", "</head>",
+    "<meta charset=\"shift_jis\">", "<meta charset=\"euc-jp\">", "<meta charset=\"utf-8\">",
+    "<body>", "<img src=\"", "\" usemap=\"#", "\">", "<map name=\"",
+    "</map>", "</body>", "</html>",
+    "<area shape=\"rect\" coords=\"", "<area shape=\"circle\" coords=\"",
+    "<area shape=\"poly\" coords=\"", "<area shape=\"default\"",
+    " href=\"", "", " target=\"", " alt=\"", " usemap=\"", true};
 }  // namespace
 
 const HtmlLiterals& LiteralsFor(int charcase) {
@@ -44,6 +56,10 @@ const HtmlLiterals& LiteralsFor(int charcase) {
     case 2: return kLower;
     default: return kMixed;
   }
+}
+
+const HtmlLiterals& LiteralsFor(const HtmlOutputSettings& settings) {
+  return settings.doctype == kDoctypeHtml5 ? kHtml5 : LiteralsFor(settings.charcase);
 }
 
 std::string_view MetaLine(const HtmlLiterals& L, int charcode) {
@@ -60,6 +76,7 @@ const char* DoctypeLine(int doctype) {
     case 2: return "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML i18n//EN\">";
     case 3: return "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">";
     case 4: return "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">";
+    case kDoctypeHtml5: return "<!DOCTYPE html>";
     default: return nullptr;
   }
 }

@@ -4,6 +4,8 @@
 // piece and the next one.
 #include <string_view>
 
+#include "html/HtmlSettings.h"
+
 namespace zorva {
 
 struct HtmlLiterals {
@@ -26,14 +28,18 @@ struct HtmlLiterals {
   std::string_view poly;        // "<AREA shape=\"poly\" coords=\""
   std::string_view defaultArea; // "<AREA shape=\"default\""
   std::string_view href;        // " href=\""
-  std::string_view nohref;      // " nohref"
+  std::string_view nohref;      // " nohref" (empty for HTML5)
   std::string_view target;      // " target=\""
   std::string_view alt;         // " alt=\""
   std::string_view usemap;      // " usemap=\""
+  // HTML5: an area without a link has no nohref and may not carry an ALT.
+  bool html5 = false;
 };
 
 // The variant for a "charcase" setting; values other than 1 and 2 give 0.
 const HtmlLiterals& LiteralsFor(int charcase);
+// The variant the settings choose: HTML5 has its own, in lower case.
+const HtmlLiterals& LiteralsFor(const HtmlOutputSettings& settings);
 
 // The META line of a "charcode" setting (1 Shift_JIS, 2 EUC-JP, 3 UTF-8), or
 // empty for any other value.

@@ -10,8 +10,9 @@ namespace {
 const char* const kNewlines[] = {"\r\n", "\r", "\n"};
 // The stored value of each DOCTYPE and character-code button, in button order.
 // UTF-8 came after the others and is stored as 3, so older settings files keep
-// their meaning.
-const int kDoctypes[] = {2, 3, 4, 0};
+// their meaning; HTML5 is stored as 5 and its button's index follows "none",
+// so the indices of the older buttons stay too.
+const int kDoctypes[] = {2, 3, 4, 0, kDoctypeHtml5};
 const int kCharcodes[] = {1, 2, 3, 0};
 
 template <size_t N>

@@ -12,11 +12,14 @@ namespace zorva {
 // as 0 and 1.
 enum class MapForm { Classic, Svg };
 
+// The "doctype" value of HTML5 pages.
+inline constexpr int kDoctypeHtml5 = 5;
+
 // The settings as the writer uses them. A value absent from the store reads as
 // CR LF for the line end and 0 for the three numbers.
 struct HtmlOutputSettings {
   std::string newline = "\r\n";
-  int doctype = 0;   // 2, 3, 4 select a DOCTYPE line; anything else none
+  int doctype = 0;   // 2, 3, 4 select a DOCTYPE line, 5 an HTML5 page; anything else none
   int charcode = 0;  // page charset and META line: 1 Shift_JIS, 2 EUC-JP, 3 UTF-8;
                      // anything else none, the texts in the document's charset
   int charcase = 0;  // 0 upper elements / lower attributes, 1 all upper, 2 all lower

@@ -5,6 +5,7 @@
 
 #include "html/AreaLines.h"
 #include "html/ByteScanner.h"
+#include "html/Html5Page.h"
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
 #include "html/PageFile.h"
@@ -109,9 +110,12 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
 bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& s,
                   const HtmlLiterals& L, CPageBytes& out) {
   const std::string& nl = s.newline;
-  const ECharset pageCharset = PageCharsetFor(s.charcode, doc.m_nCharset);
+  const bool html5 = L.html5;
+  const ECharset pageCharset = NewPageCharset(s.charcode, doc);
+  if (!CommentsFitPage(doc, pageCharset)) return false;
   // Paths are held as CP932 whatever the charset of the document's texts.
   CPageText fromPath(ECharset::ShiftJis, pageCharset);
+  CPageText fromDocument(doc.m_nCharset, pageCharset);
   const CString relativePath = RelativePicturePath(target, doc.m_strPicturePath);
   const CString source(fromPath(SourceValueForPath(relativePath)));
   const CString mapName = MapNameOfFileName(fromPath(SplitPath(relativePath).name));
@@ -130,6 +134,7 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
     out.Append(meta);
     out.Append(nl);
   }
+  if (html5) AppendTitleLine(out, relativePath, fromPath, nl);
   out.Append(L.headEnd);
   out.Append(nl);
   out.Append(L.bodyStart);
@@ -138,12 +143,14 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   out.Append(source);
   out.Append(L.imgUsemap);
   AppendValue(out, mapName);
-  out.Append(L.imgEnd);
+  if (html5)
+    AppendHtml5ImageEnd(out, doc, fromDocument);
+  else
+    out.Append(L.imgEnd);
   out.Append(nl);
   AppendAttribute(out, L.mapName, mapName);
   out.Append('>');
   out.Append(nl);
-  CPageText fromDocument(doc.m_nCharset, pageCharset);
   if (!AppendAreaLines(out, doc, AreaLineStyle{L, nl}, fromDocument)) return false;
   out.Append(L.mapEnd);
   out.Append(nl);
@@ -157,7 +164,7 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
 
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
                CPageBytes& out) {
-  const HtmlLiterals& L = LiteralsFor(settings.charcase);
+  const HtmlLiterals& L = LiteralsFor(settings);
   if (doc.m_bFromPage) return BuildPatchedPage(doc, L, settings.newline, out);
   return BuildNewPage(doc, target, settings, L, out);
 }

@@ -1,6 +1,31 @@
 #include "html/PageText.h"
 
+#include <string>
+
+#include "model/ZorvaDoc.h"
+
 namespace zorva::html {
+
+namespace {
+
+constexpr unsigned kCommentNotInPageMessage = 65019;
+
+bool FitsShiftJis(const CArea& a) {
+  for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick, &a.m_strOnMouseOver,
+                           &a.m_strOnMouseOut, &a.m_strComment, &a.m_strOtherAttrs})
+    if (!IsAscii(*s) && !Utf8ToCharsetExactly(ECharset::ShiftJis, *s)) return false;
+  return true;
+}
+
+// The charset of a page without a charset of its own.
+ECharset OwnPageCharset(const CZorvaDoc& doc) {
+  if (doc.m_nCharset != ECharset::Utf8 || !FitsShiftJis(doc.m_areaDefault)) return doc.m_nCharset;
+  for (const CArea* a : doc.m_listArea)
+    if (!FitsShiftJis(*a)) return doc.m_nCharset;
+  return ECharset::ShiftJis;
+}
+
+}  // namespace
 
 ECharset PageCharsetFor(int charcode, ECharset own) {
   switch (charcode) {
@@ -9,6 +34,26 @@ ECharset PageCharsetFor(int charcode, ECharset own) {
     case 3: return ECharset::Utf8;
     default: return own;
   }
+}
+
+ECharset NewPageCharset(int charcode, const CZorvaDoc& doc) { return PageCharsetFor(charcode, OwnPageCharset(doc)); }
+
+bool CommentsFitPage(CZorvaDoc& doc, ECharset page) {
+  if (page == doc.m_nCharset) return true;
+  size_t number = 0;
+  auto fits = [&](const CArea& a) {
+    ++number;
+    if (a.m_strComment.empty() || IsAscii(a.m_strComment)) return true;
+    const std::string utf8 = CharsetToUtf8(doc.m_nCharset, a.m_strComment);
+    if (Utf8ToCharsetExactly(page, utf8)) return true;
+    doc.ReportMessage(kCommentNotInPageMessage,
+                      {std::to_string(number), FirstUnmappableChar(page, utf8).value_or(""), CharsetName(page)});
+    return false;
+  };
+  // Numbered from the top, as the area list shows them; the default area last.
+  for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it)
+    if (!fits(**it)) return false;
+  return fits(doc.m_areaDefault);
 }
 
 std::string_view CPageText::Convert(std::string_view text) {

@@ -6,11 +6,25 @@
 #include "platform/Charset.h"
 #include "platform/Types.h"
 
+class CZorvaDoc;
+
 namespace zorva::html {
 
 // The charset of a new page for a "charcode" setting: 1 Shift_JIS, 2 EUC-JP,
 // 3 UTF-8; any other value writes no META line, and the texts keep `own`.
 ECharset PageCharsetFor(int charcode, ECharset own);
+
+// The charset of a new page of `doc`. Without a charset of its own the page is
+// in the document's, except that new contents, held in UTF-8, are written in
+// the Shift_JIS they always were while every text comes back unchanged from
+// it (as a project file keeps them).
+ECharset NewPageCharset(int charcode, const CZorvaDoc& doc);
+
+// Whether every comment of `doc` goes into a page in `page` exactly. A
+// browser reads no character references in a comment, so a comment that does
+// not is not written as one: the user is told which (65019) and false
+// returned, before anything of the page is written.
+bool CommentsFitPage(CZorvaDoc& doc, ECharset page);
 
 // Texts held in one charset as they go into a page in another. A character the
 // page's charset cannot hold becomes a numeric character reference, which

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "html/ByteScanner.h"
+#include "html/CharacterReference.h"
 #include "platform/Charset.h"
 
 namespace zorva::html {
@@ -24,25 +25,6 @@ int HexValue(char c) {
   return -1;
 }
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-  if (cp < 0x80) {
-    out += char(cp);
-  } else if (cp < 0x800) {
-    out += char(0xC0 | (cp >> 6));
-    out += char(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += char(0xE0 | (cp >> 12));
-    out += char(0x80 | ((cp >> 6) & 0x3F));
-    out += char(0x80 | (cp & 0x3F));
-  } else {
-    out += char(0xF0 | (cp >> 18));
-    out += char(0x80 | ((cp >> 12) & 0x3F));
-    out += char(0x80 | ((cp >> 6) & 0x3F));
-    out += char(0x80 | (cp & 0x3F));
-  }
-}
-
 // The character reference at text[i] ("&"): its length and what it stands
 // for, or 0 when none starts there. The references a name needs: the five
 // of XML and numeric ones.
@@ -57,19 +39,10 @@ size_t ReferenceAt(std::string_view text, size_t i, std::string& out) {
       out += n.c;
       return n.name.size();
     }
-  if (rest.size() < 4 || rest[1] != '#') return 0;
-  const bool hex = rest[2] == 'x' || rest[2] == 'X';
-  size_t j = hex ? 3 : 2;
-  uint32_t cp = 0;
-  const size_t digits = j;
-  for (; j < rest.size() && j < digits + 8; ++j) {
-    const int v = hex ? HexValue(rest[j]) : (rest[j] >= '0' && rest[j] <= '9' ? rest[j] - '0' : -1);
-    if (v < 0) break;
-    cp = cp * (hex ? 16 : 10) + uint32_t(v);
-  }
-  if (j == digits || j >= rest.size() || rest[j] != ';') return 0;
-  AppendUtf8(out, cp);
-  return j + 1;
+  const auto numeric = NumericReferenceAt(rest, 0);
+  if (!numeric) return 0;
+  AppendUtf8(out, numeric->codePoint);
+  return numeric->length;
 }
 
 }  // namespace

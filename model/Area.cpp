@@ -124,7 +124,10 @@ void CArea::CopyFrom(const CArea& src) {
 
 void CArea::ConvertTexts(zorva::ECharset from, zorva::ECharset to) {
   if (from == to) return;
+  // Attribute values keep a character `to` lacks as a reference, which a
+  // browser and the panel read as the character; a comment has no such form.
   for (CString* s : {&m_strHref, &m_strTarget, &m_strAlt, &m_strOnClick, &m_strOnMouseOver, &m_strOnMouseOut,
-                     &m_strComment, &m_strOtherAttrs})
-    if (!s->empty()) *s = zorva::ConvertCharsetLossy(from, to, *s);
+                     &m_strOtherAttrs})
+    if (!s->empty()) *s = zorva::ConvertCharsetForPage(from, to, *s);
+  if (!m_strComment.empty()) m_strComment = zorva::ConvertCharsetLossy(from, to, m_strComment);
 }

@@ -58,7 +58,9 @@ void CZorvaDoc::DeleteContents() {
   m_areaDefault.m_strOtherAttrs.clear();
 
   m_listScriptName.clear();
-  SetTextCharset(zorva::ECharset::ShiftJis);
+  // New contents hold any character; opening a project or a page sets the
+  // charset of what it read.
+  SetTextCharset(zorva::ECharset::Utf8);
 }
 
 void CZorvaDoc::SetTextCharset(zorva::ECharset charset) {

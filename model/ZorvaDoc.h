@@ -127,8 +127,9 @@ class CZorvaDoc {
 
   // --- the charset of the texts ---
   // Areas, the default area and script names hold their texts as bytes in
-  // m_nCharset: Shift_JIS unless they came from a page in another charset or
-  // a project that held texts Shift_JIS cannot.
+  // m_nCharset: UTF-8 for new contents (New, a picture, Clear all); the
+  // page's charset for a page that was read; Shift_JIS for a project unless
+  // it held texts Shift_JIS cannot.
   // Converts every text of the document to `charset` and makes it the
   // document's (characters it cannot hold become "?"; the callers change
   // only while the history is empty, and to a charset the texts fit).

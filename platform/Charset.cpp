@@ -44,7 +44,7 @@ std::string Utf8CodePointReference(std::string_view ch) {
 // no form there.
 template <typename Fallback>
 CString FromUtf8Each(ECharset to, std::string_view utf8, Fallback fallback) {
-  if (auto whole = Utf8ToCharset(to, utf8)) return *whole;
+  if (auto whole = Utf8ToCharsetExactly(to, utf8)) return *whole;
   CString out;
   for (size_t i = 0; i < utf8.size();) {
     const unsigned char c = static_cast<unsigned char>(utf8[i]);
@@ -52,7 +52,7 @@ CString FromUtf8Each(ECharset to, std::string_view utf8, Fallback fallback) {
     const std::string_view ch = utf8.substr(i, len);
     if (c < 0x80) {
       out += char(c);
-    } else if (auto one = Utf8ToCharset(to, ch)) {
+    } else if (auto one = Utf8ToCharsetExactly(to, ch)) {
       out += *one;
     } else {
       out += fallback(ch);
@@ -136,6 +136,14 @@ std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8) {
   return IconvConvert(IconvName(charset), "UTF-8", utf8, false, {}, 1);
 }
 
+std::optional<CString> Utf8ToCharsetExactly(ECharset charset, std::string_view utf8) {
+  auto bytes = Utf8ToCharset(charset, utf8);
+  // Only Shift_JIS takes characters one way; UTF-8 and EUC-JP are exact.
+  if (!bytes || charset != ECharset::ShiftJis || IsAscii(utf8)) return bytes;
+  if (CharsetToUtf8(charset, *bytes) != utf8) return std::nullopt;
+  return bytes;
+}
+
 std::optional<CString> ConvertCharset(ECharset from, ECharset to, std::string_view bytes) {
   if (from == to) return CString(bytes);
   if (from == ECharset::Utf8) return Utf8ToCharset(to, bytes);  // it checks the bytes itself
@@ -192,7 +200,7 @@ std::optional<std::string> FirstUnmappableChar(ECharset charset, std::string_vie
   for (size_t i = 0; i < utf8.size();) {
     const size_t len = std::min(Utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
     const std::string_view ch = utf8.substr(i, len);
-    if (!Utf8ToCharset(charset, ch)) return std::string(ch);
+    if (!Utf8ToCharsetExactly(charset, ch)) return std::string(ch);
     i += len;
   }
   return std::nullopt;

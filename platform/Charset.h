@@ -42,17 +42,22 @@ std::string CharsetToUtf8(ECharset charset, std::string_view bytes);
 // bytes for them still read.
 std::optional<CString> Utf8ToCharset(ECharset charset, std::string_view utf8);
 
+// The same, but nothing also when a character would come back as another one
+// (the one-way characters of Shift_JIS).
+std::optional<CString> Utf8ToCharsetExactly(ECharset charset, std::string_view utf8);
+
 // Bytes from one charset to another, or nothing when a character has no form
 // in `to` or a byte does not decode (the one-way characters as above).
 std::optional<CString> ConvertCharset(ECharset from, ECharset to, std::string_view bytes);
 
-// The same for a page being written: characters `to` cannot hold become
-// numeric character references ("&#128512;"), which every browser reads back
-// as the character. Undecodable bytes become U+FFFD first.
+// The same for a page being written: characters `to` cannot hold exactly
+// (Shift_JIS's one-way characters included) become numeric character
+// references ("&#128512;", "&#165;"), which every browser reads back as the
+// character. Undecodable bytes become U+FFFD first.
 CString ConvertCharsetForPage(ECharset from, ECharset to, std::string_view bytes);
 
 // The same for a text that must go over whatever happens: characters `to`
-// cannot hold become "?".
+// cannot hold exactly become "?".
 CString ConvertCharsetLossy(ECharset from, ECharset to, std::string_view bytes);
 
 // UTF-16 to bytes in `charset` and back, as little-endian byte pairs (the
@@ -63,7 +68,8 @@ std::string CharsetToUtf16Le(ECharset charset, std::string_view bytes);
 std::optional<CString> Utf16ToCharset(ECharset charset, std::u16string_view utf16);
 std::u16string CharsetToUtf16(ECharset charset, std::string_view bytes);
 
-// The first character of `utf8` that `charset` cannot hold, for messages.
+// The first character of `utf8` that `charset` cannot hold exactly, for
+// messages.
 std::optional<std::string> FirstUnmappableChar(ECharset charset, std::string_view utf8);
 
 // The length of the longest prefix of `bytes` of at most `maxBytes` bytes that

@@ -157,6 +157,7 @@ const StringEntry kStringTable[] = {
     {1911039, "不要"},
     {1911040, "不要"},
     {1911041, "UTF-8"},
+    {1911042, "HTML5"},
     {1911063, "要素大文字/属性小文字"},
     {1911064, "全て大文字"},
     {1911065, "全て小文字"},
@@ -216,8 +217,9 @@ const StringEntry kStringTable[] = {
     {65002, "PNGファイルを開けません"},
     {65003, "減色処理中　"},
     {65004, "X:0    Y:0     "},
-    // %1: the character the document's charset cannot hold.
-    {65010, "「%1」はこのドキュメントの文字コードで表せないため、入力を取り消しました"},
+    // %1: the character the document's charset, or that of the page a
+    // comment will be written into, cannot hold.
+    {65010, "「%1」はこのドキュメントか書き出すページの文字コードで表せないため、入力を取り消しました"},
     {65011, "このページの文字コード「%1」には対応していません。テキストは Shift_JIS として表示します"},
     // The property panel's other attributes, refused (%1: where the fault
     // begins, or the attribute's name).
@@ -231,6 +233,18 @@ const StringEntry kStringTable[] = {
     // %1: the picture's file name; the library's words may follow on a second line.
     {65017, "JPEGファイル「%1」を開けません"},
     {65018, "PNGファイル「%1」を開けません"},
+    // %1: the area's number in the area list, %2: the character, %3: the
+    // page's charset.
+    {65019, "エリア %1 のコメントの「%2」はページの文字コード（%3）で表せないため、ページを書き出しませんでした"},
+    // The map check's findings, one an area (the area list's tooltip,
+    // zorva-cli check). %1 of 65034: the number of the area above.
+    {65030, "リンクがあるのにALTテキストがありません（読み上げでは行き先がわかりません）"},
+    {65031, "面積がないため、ブラウザではクリックできません（線や閉じていない形は多角形として書き出されます）"},
+    {65032, "画像の外にあるため、クリックできません"},
+    {65033, "一部が画像の外にはみ出しています"},
+    {65034, "上にあるエリア %1 に完全に覆われているため、クリックできません"},
+    {65035, "リンク先が空です（空白か「#」だけ）"},
+    {65036, "javascript: のリンクですが、このエリアのスクリプトはオフです"},
 
     // File commands: the file dialogs' titles and filters ("|"-separated:
     // description, patterns, ..., ending in "||"), and their refusals.

@@ -18,8 +18,8 @@ BUILD_DIR=${BUILD_DIR:-build}
 # libxml2-utils and shared-mime-info for checking what cmake --install puts in place; Qt Help (its library, qhelpgenerator for the
 # manual, and the SQLite driver the help files are read through); python3 with
 # html5lib to read patched pages back as a browser parses them; chromium to
-# click through responsive pages, and a Java runtime with npm for the HTML
-# validator (vnu-jar) they are checked with.
+# click through responsive pages; Java and npm for the Nu HTML Checker (the
+# npm package vnu-jar), which validates HTML5 pages.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
@@ -30,6 +30,9 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm from Debian only where no npm is there: a Node.js from elsewhere brings
+# its own, which Debian's package would conflict with.
+command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   SUDO=
@@ -38,16 +41,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The validator comes from npm; Debian's npm only where no npm is there yet
-# (a Node.js installed otherwise brings its own).
-if ! command -v vnu >/dev/null; then
+# The validator comes from npm, not from Debian; installed once for everyone.
+if [ ! -f "$(npm root -g)/vnu-jar/build/dist/vnu.jar" ]; then
+  echo "Installing: vnu-jar (npm)"
   SUDO=
   [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  if ! command -v npm >/dev/null; then
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends npm
-  fi
-  echo "Installing: vnu-jar (npm)"
   $SUDO npm install -g --no-fund --no-audit vnu-jar
 fi
 

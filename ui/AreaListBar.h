@@ -1,7 +1,8 @@
 #pragma once
 // The area list at the frame's right edge: one row per area, topmost first,
 // the default area last, each with the mark of whether it can be written as
-// an HTML shape. A click on a row selects its area in the view.
+// an HTML shape and whether the map check found a fault in it (the tooltip
+// says which). A click on a row selects its area in the view.
 #include <QDockWidget>
 #include <functional>
 

@@ -20,13 +20,36 @@ int CAreaListModel::rowCount(const QModelIndex& parent) const { return parent.is
 
 int CAreaListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
 
+const AreaListRow& CAreaListModel::Row(int row) const {
+  // A row is asked for once for each role and column: it is read once
+  // between two changes.
+  auto it = m_rows.find(row);
+  if (it == m_rows.end()) {
+    ++m_nRowsRead;
+    it = m_rows.emplace(row, AreaListRowAt(m_doc, size_t(row))).first;
+  }
+  return it->second;
+}
+
 QVariant CAreaListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= m_nRows) return {};
-  if (role != Qt::DisplayRole && !(role == Qt::DecorationRole && index.column() == 0)) return {};
-  ++m_nRowsRead;
-  const AreaListRow row = AreaListRowAt(m_doc, size_t(index.row()));
-  if (role == Qt::DecorationRole) return row.image >= 0 && row.image < 3 ? m_images[row.image] : QIcon();
-  return QString::fromStdString(index.column() == 0 ? row.kind : row.link);
+  switch (role) {
+    case Qt::DisplayRole: {
+      const AreaListRow& row = Row(index.row());
+      return QString::fromStdString(index.column() == 0 ? row.kind : row.link);
+    }
+    case Qt::DecorationRole: {
+      if (index.column() != 0) return {};
+      const int image = Row(index.row()).image;
+      return image >= 0 && image < 3 ? m_images[image] : QIcon();
+    }
+    case Qt::ToolTipRole: {
+      // What the map check found, on both columns of the row.
+      const std::string& why = Row(index.row()).findings;
+      return why.empty() ? QVariant() : QVariant(QString::fromStdString(why));
+    }
+    default: return {};
+  }
 }
 
 QVariant CAreaListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -35,6 +58,7 @@ QVariant CAreaListModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 bool CAreaListModel::Refresh(int first, int last) {
+  m_rows.clear();
   const int rows = int(AreaListRowCount(m_doc));
   if (rows != m_nRows) {
     beginResetModel();
@@ -56,5 +80,5 @@ CArea* CAreaListModel::RowArea(int row) const {
 
 int CAreaListModel::RowImage(int row) const {
   if (row < 0 || row >= m_nRows) return -1;
-  return AreaListRowAt(m_doc, size_t(row)).image;
+  return Row(row).image;
 }

@@ -4,6 +4,9 @@
 // sight instead of rebuilding one item per area.
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <unordered_map>
+
+#include "view/AreaList.h"
 
 class CArea;
 class CZorvaDoc;
@@ -33,7 +36,11 @@ class CAreaListModel : public QAbstractTableModel {
   mutable long m_nRowsRead = 0;
 
  private:
+  const AreaListRow& Row(int row) const;
+
   CZorvaDoc& m_doc;
   int m_nRows = 0;
+  // The rows read since the last change.
+  mutable std::unordered_map<int, AreaListRow> m_rows;
   QIcon m_images[3];
 };

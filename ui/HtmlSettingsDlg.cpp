@@ -22,7 +22,7 @@ struct Group {
 // form) with their buttons in index order.
 const Group kGroups[] = {
     {1, {1030, 1031, 1032}},
-    {2, {1033, 1034, 1035, 1039}},
+    {2, {1033, 1034, 1035, 1039, 1042}},
     {3, {1036, 1037, 1041, 1040}},
     {4, {1063, 1064, 1065}},
     {5, {1066, 1067}},
@@ -61,6 +61,11 @@ CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent
       column->addWidget(m_hover);
     }
     column->addStretch();
+    // HTML5 (index 4) is shown above "none", with the other doctypes.
+    if (QRadioButton* html5 = m_buttons.value(1042); html5 && html5->parent() == box) {
+      column->removeWidget(html5);
+      column->insertWidget(3, html5);
+    }
     grid->addWidget(box, g / 2, g % 2);
     ++g;
   }

@@ -18,7 +18,7 @@ class CHtmlSettingsDlg : public QDialog {
   zorva::HtmlSettingsIndices Indices() const;
   void SetIndices(const zorva::HtmlSettingsIndices& indices);
 
-  // The radio button with a control id (1030..1041, 1063..1067), or null.
+  // The radio button with a control id (1030..1042, 1063..1067), or null.
   QRadioButton* Button(int controlId) const;
   // The responsive map's hover highlight (1068).
   QCheckBox* HoverBox() const { return m_hover; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "html/MapCheck.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "platform/StringTable.h"
@@ -52,12 +53,22 @@ AreaListRow MakeRow(CZorvaDoc& doc, CArea& area, bool selected) {
 
 size_t AreaListRowCount(const CZorvaDoc& doc) { return doc.m_listArea.size() + 1; }
 
+// The rows show what the map check finds in their areas; a covering area is
+// looked for among the areas this far above, so a row costs the same in a
+// map of any size.
+constexpr size_t kCoverWindow = 2000;
+
 AreaListRow AreaListRowAt(CZorvaDoc& doc, size_t row) {
   const size_t n = doc.m_listArea.size();
-  if (row >= n) return MakeRow(doc, doc.m_areaDefault, false);
-  CArea* area = doc.m_listArea.At(n - 1 - row);
-  AreaListRow made = MakeRow(doc, *area, area == doc.m_pSelArea);
+  CArea* area = row < n ? doc.m_listArea.At(n - 1 - row) : nullptr;
+  AreaListRow made = area ? MakeRow(doc, *area, area == doc.m_pSelArea) : MakeRow(doc, doc.m_areaDefault, false);
   made.area = area;
+  for (const zorva::html::MapFinding& f : zorva::html::CheckArea(doc, std::min(row, n) + 1, kCoverWindow)) {
+    if (!made.findings.empty()) made.findings += '\n';
+    made.findings += zorva::html::FindingText(f);
+    // A fault the browser hides is a warning where the row had none.
+    if (made.image == kAreaImageHtml) made.image = kAreaImageNotHtml;
+  }
   return made;
 }
 

@@ -20,6 +20,8 @@ struct AreaListRow {
   std::string kind;  // UTF-8
   std::string link;  // UTF-8: the URL, or the "none specified" text
   bool selected = false;
+  std::string findings;  // UTF-8: what the map check found, one line each
+
   CArea* area = nullptr;  // null for the default area's row
 };
 

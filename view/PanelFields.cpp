@@ -8,6 +8,7 @@
 #include "html/ByteScanner.h"
 #include "model/Area.h"
 #include "model/ZorvaDoc.h"
+#include "platform/Charset.h"
 #include "view/PanelText.h"
 #include "view/ViewHost.h"
 
@@ -21,7 +22,7 @@ void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& ar
   panel.SetText(IDC_ONMOUSEOUT, ToPanelText(doc, area.m_strOnMouseOut));
   panel.SetCheck(IDC_JAVASCRIPT, area.m_bJavaScript);
   for (int id : {IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT}) panel.Enable(id, area.m_bJavaScript);
-  panel.SetText(IDC_COMMENT, ToPanelText(doc, area.m_strComment));
+  panel.SetText(IDC_COMMENT, ToPanelText(doc, area.m_strComment, PanelTextKind::Comment));
   panel.Enable(IDC_COMMENT, commentEnabled);
   panel.SetText(IDC_OTHERATTRS, ToPanelText(doc, area.m_strOtherAttrs));
   panel.Enable(IDC_OTHERATTRS, true);
@@ -55,6 +56,14 @@ bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) 
     showStored();
     return false;
   }
+  // A character the charset lacks goes into a value as a reference; in a
+  // name it would be read as the reference's text, so it is refused.
+  for (const zorva::html::KeptAttribute& k : zorva::html::SplitKeptAttributes(typed))
+    if (!zorva::Utf8ToCharsetExactly(doc.m_nCharset, k.name)) {
+      ReportUnstorableText(doc, k.name);
+      showStored();
+      return false;
+    }
   std::optional<CString> bytes = FromPanelText(doc, typed);
   if (!bytes) {
     ReportUnstorableText(doc, typed);
@@ -70,16 +79,17 @@ bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) 
 }
 
 bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value) {
+  const PanelTextKind kind = id == IDC_COMMENT ? PanelTextKind::Comment : PanelTextKind::Attribute;
   const std::string shown = panel.GetText(id);
   // A field the user left alone keeps its bytes: bytes the charset cannot
   // decode come back from the panel as U+FFFD, and some characters have two
   // byte forms, so converting an untouched text back could refuse it or
   // quietly rewrite it.
-  if (shown == ToPanelText(doc, value)) return false;
-  std::optional<CString> bytes = FromPanelText(doc, shown);
+  if (shown == ToPanelText(doc, value, kind)) return false;
+  std::optional<CString> bytes = FromPanelText(doc, shown, kind);
   if (!bytes) {
-    ReportUnstorableText(doc, shown);
-    panel.SetText(id, ToPanelText(doc, value));
+    ReportUnstorableText(doc, shown, kind);
+    panel.SetText(id, ToPanelText(doc, value, kind));
     return false;
   }
   if (*bytes == value) return false;

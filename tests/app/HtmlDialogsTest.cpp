@@ -36,8 +36,15 @@ TEST(HtmlSettingsDialog, ShowsTheStoreAndWritesItBackOnOk) {
   EXPECT_FALSE(dlg.Button(1037)->isEnabled());
   EXPECT_EQ(dlg.Button(1039)->text(), QString::fromUtf8("不要"));
 
+  // HTML5 stands with the other doctypes, above "none".
+  EXPECT_EQ(dlg.Button(1042)->text(), QString::fromUtf8("HTML5"));
+  dlg.show();
+  EXPECT_LT(dlg.Button(1042)->y(), dlg.Button(1039)->y());
+  dlg.Button(1042)->click();
+  EXPECT_FALSE(dlg.Button(1039)->isChecked());
   dlg.Button(1032)->click();
   dlg.Button(1065)->click();
+  dlg.Button(1039)->click();
   EXPECT_EQ(Checked(dlg), (std::vector<int>{1032, 1039, 1037, 1065}));
   dlg.accept();
   EXPECT_EQ(store.GetString("Settings", "newline", "?"), "\n");

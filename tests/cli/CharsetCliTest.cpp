@@ -102,13 +102,16 @@ TEST_F(CharsetCli, AnEditWritesThePagesCharsetAndChangesNothingElse) {
   EXPECT_HAS(Dump(dir.File("edited-euc.html")), "\"alt\":\"変更①\"");
 }
 
-TEST_F(CharsetCli, ATextThePagesCharsetCannotHoldIsRefused) {
-  WriteFileBytes(dir.File("script.txt"), "row 0\npanel alt 😀\napply\n");
+TEST_F(CharsetCli, ATextThePagesCharsetCannotHoldIsAReferenceInAnAttributeAndRefusedInAComment) {
+  WriteFileBytes(dir.File("script.txt"), "row 0\npanel alt ¥😀\npanel comment 😀\napply\n");
   CommandResult r = RunCommand(
       {ZORVA_CLI_PATH, "replay", dir.File("eucjp.html"), dir.File("script.txt"), dir.File("out.html")});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_HAS(r.err, "message 65010");
-  EXPECT_HAS(Dump(dir.File("out.html")), "\"alt\":\"半角ｶﾀｶﾅと全角カタカナ\"");
+  EXPECT_HAS(ReadFileBytes(dir.File("out.html")), "alt=\"&#165;&#128512;\"");
+  const std::string dump = Dump(dir.File("out.html"));
+  EXPECT_HAS(dump, "\"alt\":\"¥😀\"");
+  EXPECT_EQ(dump.find("😀\",\"reserved"), std::string::npos);
 }
 
 TEST_F(CharsetCli, AProjectMadeFromAUtf8PageKeepsTextsShiftJisCannotHold) {

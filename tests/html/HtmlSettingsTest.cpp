@@ -29,6 +29,8 @@ TEST(HtmlSettingsExchange, StoredValuesMapToButtonsAndBack) {
       {"\r\n", 0, 1, 0, {0, 3, 0, 0}},
       // UTF-8, the button before "none", is stored as 3.
       {"\r\n", 2, 3, 0, {0, 0, 2, 0}},
+      // HTML5 is stored as 5; its button comes after "none" in index order.
+      {"\n", 5, 3, 0, {2, 4, 2, 0}},
   };
   for (const auto& c : cases) {
     CMemorySettingsStore store;

@@ -110,7 +110,9 @@ TEST(Document, ClearingEmptiesLinksButKeepsTheDefaultComment) {
   EXPECT_TRUE(doc.m_areaDefault.m_strHref.empty() && doc.m_areaDefault.m_strTarget.empty() &&
               doc.m_areaDefault.m_strAlt.empty() && doc.m_areaDefault.m_strOnClick.empty());
   EXPECT_FALSE(doc.m_areaDefault.m_bJavaScript);
-  EXPECT_EQ(zorva::Cp932ToUtf8(doc.m_areaDefault.m_strComment), "デフォルトエリア");
+  // Cleared contents are new contents, in UTF-8.
+  EXPECT_EQ(doc.m_nCharset, zorva::ECharset::Utf8);
+  EXPECT_EQ(doc.m_areaDefault.m_strComment, "デフォルトエリア");
   EXPECT_FALSE(doc.m_bFromPage);
   EXPECT_EQ(doc.m_nImgTagPos, -1);
   EXPECT_FALSE(doc.m_pszPageText.has_value());

@@ -330,6 +330,7 @@ TEST(ProjectFile, AWideTextThatIsNotUtf16IsAFormatError) {
     doc.m_listGuide.push_back(std::make_unique<CGuide>());
     EXPECT_EQ(LoadProjectStream(doc, head + Bytes(texts) + Bytes("00000000 00 00 00 00000000")), 61728u);
     EXPECT_TRUE(doc.m_listGuide.empty() && doc.m_areaDefault.m_strHref.empty()) << texts;
-    EXPECT_EQ(doc.m_nCharset, zorva::ECharset::ShiftJis) << texts;
+    // Left cleared, as new contents are.
+    EXPECT_EQ(doc.m_nCharset, zorva::ECharset::Utf8) << texts;
   }
 }

@@ -10,6 +10,7 @@ TEST(AreaList, RowsTopmostFirstWithKindsImagesAndLinks) {
   ViewFixture f;
   CArea* rect = f.AddRect(10, 10, 50, 50);
   rect->m_strHref = "\x83\x79\x81\x5B\x83\x57.html";  // ページ.html in CP932
+  rect->m_strAlt = "A";  // a link without ALT is a finding of the map check
   CArea* openPoly = f.AddPolygon({{1, 1}, {20, 1}, {9, 30}}, false);
   CArea* closedPoly = f.AddPolygon({{1, 1}, {20, 1}, {9, 30}}, true);
   CArea* oval = f.AddEllipse(0, 0, 40, 20);

@@ -69,10 +69,15 @@ TEST(Clipboard, ACopyFromADocumentInAnotherCharsetIsPastedInThisOnes) {
   CArea* a = Select(f, f.AddRect(10, 10, 50, 40));
   a->m_strAlt = "笑顔 😀";
   a->m_strHref = "café.html";
+  a->m_strComment = "é";
   f.view->OnCommand(ID_EDIT_COPY);
   f.doc.DeleteContents();  // another document, in Shift_JIS
+  f.doc.SetTextCharset(zorva::ECharset::ShiftJis);
   f.view->OnCommand(ID_EDIT_PASTE);
   ASSERT_NE(f.doc.m_pSelArea, nullptr);
-  EXPECT_EQ(f.doc.m_pSelArea->m_strAlt, "\x8F\xCE\x8A\xE7 ?");
-  EXPECT_EQ(f.doc.m_pSelArea->m_strHref, "caf?.html");
+  // Attribute texts keep what Shift_JIS lacks as references, which the page
+  // and the panel show as the characters; a comment cannot.
+  EXPECT_EQ(f.doc.m_pSelArea->m_strAlt, "\x8F\xCE\x8A\xE7 &#128512;");
+  EXPECT_EQ(f.doc.m_pSelArea->m_strHref, "caf&#233;.html");
+  EXPECT_EQ(f.doc.m_pSelArea->m_strComment, "?");
 }

@@ -6,6 +6,7 @@
 #include "platform/StringTable.h"
 #include "view/AreaList.h"
 #include "view/PanelPoints.h"
+#include "view/PanelText.h"
 
 using zorva::test::FakeDocumentHost;
 using zorva::test::ViewFixture;
@@ -214,14 +215,24 @@ TEST(Panel, TextsScriptsAndNoChange) {
   EXPECT_EQ(f.panel.GetText(IDC_ONCLICK), "f()");
   EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
 
-  // A character CP932 lacks is refused by name; the area keeps its URL.
-  f.panel.SetText(IDC_URL, "x\xF0\x9F\x98\x80");
+  // Characters CP932 lacks, or would give back as others (the yen sign),
+  // are kept in an attribute as references and shown as typed.
+  f.panel.SetText(IDC_URL, "x\xF0\x9F\x98\x80\xC2\xA5&#65;");
+  f.view->m_panel->Apply(PanelChange::Edit);
+  EXPECT_TRUE(f.docHost.MessageIds().empty());
+  EXPECT_EQ(a->m_strHref, "x&#128512;&#165;&#65;");
+  EXPECT_EQ(ToPanelText(f.doc, a->m_strHref), "x\xF0\x9F\x98\x80\xC2\xA5&#65;");
+  EXPECT_EQ(f.doc.m_listUndo.size(), 2u);
+
+  // A comment has no references: such a character is refused by name; the
+  // area keeps its comment.
+  const CString comment = a->m_strComment;
+  f.panel.SetText(IDC_COMMENT, "x\xE3\x80\x9C");  // the wave dash, one way only in CP932
   f.view->m_panel->Apply(PanelChange::Edit);
   ASSERT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{65010});
-  EXPECT_NE(f.docHost.Messages()[0].text.find("\xF0\x9F\x98\x80"), std::string::npos);
-  EXPECT_EQ(a->m_strHref, "a\x83");
-  EXPECT_EQ(f.panel.GetText(IDC_URL), "a\xEF\xBF\xBD");
-  EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
+  EXPECT_NE(f.docHost.Messages()[0].text.find("\xE3\x80\x9C"), std::string::npos);
+  EXPECT_EQ(a->m_strComment, comment);
+  EXPECT_EQ(f.doc.m_listUndo.size(), 2u);
 }
 
 TEST(Panel, PointSelectionChangeKeepsTheList) {
@@ -285,7 +296,9 @@ TEST(Panel, OtherAttributesThatNoTagCouldHoldAreRefused) {
   } cases[] = {
       {"title=\"x", 65012, "title=\"x"}, {"href=\"a\"", 65013, "href"},   {"HREF=a", 65013, "HREF"},
       {"a=1 A=2", 65014, "A"},           {"=x", 65012, "=x"},             {"a=\"1\"b=\"2\"", 65012, "b=\"2\""},
-      {"a=<b>", 65012, "a=<b>"},         {"t=\"\xF0\x9F\x98\x80\"", 65010, "\xF0\x9F\x98\x80"},  // not CP932
+      {"a=<b>", 65012, "a=<b>"},
+      // A character CP932 lacks may stand in a value (as a reference), not in a name.
+      {"t\xC3\xA9=\"x\"", 65010, "\xC3\xA9"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -322,6 +335,12 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   EXPECT_EQ(f.doc.m_listUndo.size(), 2u);
   f.view->OnCommand(ID_EDIT_UNDO);
   EXPECT_EQ(a->m_strOtherAttrs, kept);
+
+  // A character CP932 lacks stands in a value as a reference, shown as typed.
+  f.panel.SetText(IDC_OTHERATTRS, "title=\"\xF0\x9F\x98\x80\"");
+  f.view->m_panel->Apply(PanelChange::Edit);
+  EXPECT_EQ(a->m_strOtherAttrs, "title=\"&#128512;\"");
+  EXPECT_EQ(ToPanelText(f.doc, a->m_strOtherAttrs), "title=\"\xF0\x9F\x98\x80\"");
 
   // The default area takes them outside the history, trimmed too.
   const size_t records = f.doc.m_listUndo.size();

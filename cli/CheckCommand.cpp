@@ -1,0 +1,33 @@
+// zorva-cli check FILE [--image N]: the map's faults that a browser does not
+// report, one line per finding ("area N: ..."), exit status 1 when there is
+// one, so a site's build can stop on them.
+#include <cstdio>
+
+#include "cli/CliCommand.h"
+#include "cli/CliDocument.h"
+#include "html/MapCheck.h"
+
+namespace zorva::cli {
+namespace {
+
+int RunCheck(const std::vector<std::string>& arguments) {
+  CCliDocumentHost host;
+  CZorvaDoc doc(&host);
+  if (auto status = OpenFileArgument("check", arguments, host, doc)) return *status;
+  TakePictureSizeFromFile(doc);
+  const auto findings = html::CheckMap(doc);
+  for (const html::MapFinding& f : findings)
+    std::printf("area %zu: %s\n", f.area, html::FindingText(f).c_str());
+  if (std::fflush(stdout) != 0) {
+    std::perror("zorva-cli check: writing the output");
+    return kExitFailed;
+  }
+  return findings.empty() ? kExitOk : kExitFailed;
+}
+
+const CliCommandRegistration kCheck({"check", "check FILE [--image N]",
+                                     "list the map's faults a browser does not report (exit 1 when any)",
+                                     RunCheck});
+
+}  // namespace
+}  // namespace zorva::cli

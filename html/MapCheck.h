@@ -1,0 +1,45 @@
+#pragma once
+// Faults of a map that a browser shows nobody: areas it cannot click, links
+// that lead nowhere or say nothing to a screen reader, areas beside the
+// picture or hidden under another. Each area is looked at as the page
+// writer would write it (closed, an ellipse that is no circle as its polygon).
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CZorvaDoc;
+
+namespace zorva::html {
+
+enum class MapFault {
+  NoAlt,           // a link without ALT text
+  NotClickable,    // no surface: a line, a flat outline, a rectangle or circle of no size
+  OutsidePicture,  // wholly beside the picture
+  PartlyOutside,   // reaches beyond the picture's edge
+  Covered,         // every pixel belongs to an area above it
+  EmptyLink,       // a link of blanks or a bare "#"
+  ScriptLink,      // a "javascript:" link on an area whose scripts are off
+};
+
+struct MapFinding {
+  // The area's number in the area list, from the top (1); the default area
+  // is the last row.
+  size_t area = 0;
+  MapFault fault = MapFault::NoAlt;
+  size_t coveredBy = 0;  // Covered: the number of the area above
+};
+
+// Every finding, by area number, then in the order of MapFault. The picture's
+// edges are checked only when its size is known.
+std::vector<MapFinding> CheckMap(const CZorvaDoc& doc);
+
+// The findings of the one area numbered `number` (the default area too),
+// for a list that shows only some rows: whether it is covered is checked
+// against at most `coverWindow` areas right above it.
+std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, size_t coverWindow);
+
+// The finding as the user reads it (UTF-8, from the string table), without
+// the area's number.
+std::string FindingText(const MapFinding& finding);
+
+}  // namespace zorva::html
