@@ -26,7 +26,22 @@ class AreaPainter {
       : m_dc(dc), m_sx(sx), m_sy(sy), m_zoom(zoom) {}
 
   CPoint Map(const CPoint& p) const {
-    return CPoint(m_zoom.ToWindow(p.x, m_sx), m_zoom.ToWindow(p.y, m_sy));
+    return CPoint(ToWindow(p.x, m_sx), ToWindow(p.y, m_sy));
+  }
+
+  // Zoom::ToWindow with the view's own denominators spelled out, so they
+  // divide by a constant: a division by a number only known at run time
+  // costs more than the rest of mapping a point, and a full paint maps
+  // every vertex of every area.
+  int32_t ToWindow(int32_t v, int32_t scroll) const {
+    const int64_t scaled = int64_t(v) * m_zoom.num;
+    int64_t window;
+    switch (m_zoom.den) {
+      case 1: window = scaled; break;
+      case 2: window = scaled / 2; break;
+      default: window = scaled / m_zoom.den; break;
+    }
+    return Zoom::Clamp(window - scroll);
   }
 
   // Marks are always exclusive-or, so drawing one twice removes it.

@@ -61,18 +61,6 @@ CRect CDC::GetClipBox() const {
                int32_t(c.right - m_origin.x), int32_t(c.bottom - m_origin.y));
 }
 
-CPen CDC::SelectPen(const CPen& pen) {
-  CPen old = m_pen;
-  m_pen = pen;
-  return old;
-}
-
-CBrush CDC::SelectBrush(const CBrush& brush) {
-  CBrush old = m_brush;
-  m_brush = brush;
-  return old;
-}
-
 int CDC::SetROP2(int rop) {
   if (rop < 1 || rop > 16) return 0;
   int old = m_rop2;

@@ -90,8 +90,17 @@ class CDC {
   CRect GetClipBox() const;
 
   // --- drawing state ---
-  CPen SelectPen(const CPen& pen);
-  CBrush SelectBrush(const CBrush& brush);
+  // Inline: every area drawn selects a pen and a brush and puts them back.
+  CPen SelectPen(const CPen& pen) {
+    const CPen old = m_pen;
+    m_pen = pen;
+    return old;
+  }
+  CBrush SelectBrush(const CBrush& brush) {
+    const CBrush old = m_brush;
+    m_brush = brush;
+    return old;
+  }
   const CPen& GetPen() const { return m_pen; }
   const CBrush& GetBrush() const { return m_brush; }
   // Returns the previous mode; an unknown mode is refused and 0 returned.

@@ -76,9 +76,29 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
       g->Draw(0, 0, s.zoom, dc, R2_COPYPEN, s.totalWidth, s.totalHeight);
 
   const CRect pictureClip = s.clipped ? PictureClip(s.clip, s.zoom) : CRect();
-  for (const CArea* a : doc.m_listArea)
+  // Areas and their points lie wherever they were allocated; fetching them a
+  // few areas ahead keeps the walk from waiting on memory at every area.
+  constexpr size_t kAhead = 4;
+  const auto areas = doc.m_listArea.begin();
+  const size_t count = doc.m_listArea.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i + kAhead < count) {
+      const CArea* next = areas[std::ptrdiff_t(i + kAhead)];
+      __builtin_prefetch(&next->m_rcBound);
+      __builtin_prefetch(&next->m_listPoint);
+    }
+    if (i + kAhead / 2 < count) {
+      // Its object arrived by now: the ends of its point list, where drawing starts.
+      const CPointList& points = areas[std::ptrdiff_t(i + kAhead / 2)]->m_listPoint;
+      if (!points.empty()) {
+        __builtin_prefetch(&points.front());
+        __builtin_prefetch(&points.back());
+      }
+    }
+    const CArea* a = areas[std::ptrdiff_t(i)];
     if (!s.clipped || MayTouch(*a, pictureClip))
       a->Draw(0, 0, s.zoom, dc, R2_COPYPEN, kAreaColor, false, nullptr, false);
+  }
 
   if (doc.m_pSelArea)
     doc.m_pSelArea->Draw(0, 0, s.zoom, dc, R2_COPYPEN, kSelectionColor, true, &doc.m_listSelPoint,
