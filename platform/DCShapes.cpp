@@ -53,6 +53,9 @@ void CDC::RasterLine(const DeviceRect& c, int64_t x0, int64_t y0, int64_t x1, in
   const int64_t aLo = xMajor ? c.left : c.top, aHi = (xMajor ? c.right : c.bottom) - 1;
   const int64_t bLo = xMajor ? c.top : c.left, bHi = (xMajor ? c.bottom : c.right) - 1;
   if (aHi < aLo || bHi < bLo) return;
+  // The minor coordinate stays between b0 and b0 + db: a line wholly above
+  // or below the clip (or left or right of it, for steep lines) lights nothing.
+  if (std::max(b0, b0 + db) < bLo || std::min(b0, b0 + db) > bHi) return;
 
   // Steps i in [0, n) whose major coordinate a0 + step * i lies in the clip.
   int64_t iLo = 0, iHi = n - 1;
