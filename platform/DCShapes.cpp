@@ -91,7 +91,7 @@ void CDC::RasterLine(const DeviceRect& c, int64_t x0, int64_t y0, int64_t x1, in
   // Walk the pixels by their index in the buffer: one step along the major
   // axis, and one along the minor axis whenever the offset changes.
   const int64_t w = m_width;
-  const int64_t majorStride = xMajor ? step : step * w, minorStride = xMajor ? 1 * w : 1;
+  const int64_t majorStride = xMajor ? step : step * w, minorStride = xMajor ? w : 1;
   int64_t b = b0 + r;
   int64_t at = (xMajor ? b * w : b) + (xMajor ? a0 + step * iLo : (a0 + step * iLo) * w);
   const uint32_t color = m_pen.color & 0xFFFFFF;
