@@ -2,6 +2,7 @@
 #include "model/AreaDraw.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <vector>
 
@@ -25,7 +26,22 @@ class AreaPainter {
       : m_dc(dc), m_sx(sx), m_sy(sy), m_zoom(zoom) {}
 
   CPoint Map(const CPoint& p) const {
-    return CPoint(m_zoom.ToWindow(p.x, m_sx), m_zoom.ToWindow(p.y, m_sy));
+    return CPoint(ToWindow(p.x, m_sx), ToWindow(p.y, m_sy));
+  }
+
+  // Zoom::ToWindow with the view's own denominators spelled out, so they
+  // divide by a constant: a division by a number only known at run time
+  // costs more than the rest of mapping a point, and a full paint maps
+  // every vertex of every area.
+  int32_t ToWindow(int32_t v, int32_t scroll) const {
+    const int64_t scaled = int64_t(v) * m_zoom.num;
+    int64_t window;
+    switch (m_zoom.den) {
+      case 1: window = scaled; break;
+      case 2: window = scaled / 2; break;
+      default: window = scaled / m_zoom.den; break;
+    }
+    return Zoom::Clamp(window - scroll);
   }
 
   // Marks are always exclusive-or, so drawing one twice removes it.
@@ -58,6 +74,20 @@ class AreaPainter {
   CDC& m_dc;
   int32_t m_sx, m_sy;
   Zoom m_zoom;
+};
+
+// Window points of one outline: on the stack for the usual sizes.
+class CWindowPoints {
+ public:
+  explicit CWindowPoints(size_t n) {
+    if (n > m_local.size()) m_heap.resize(n);
+  }
+  CPoint& operator[](size_t i) { return Data()[i]; }
+  CPoint* Data() { return m_heap.empty() ? m_local.data() : m_heap.data(); }
+
+ private:
+  std::array<CPoint, 32> m_local;
+  std::vector<CPoint> m_heap;
 };
 
 bool Contains(const CPointRefList* list, const CPoint* p) {
@@ -94,14 +124,30 @@ void CArea::Draw(int32_t sx, int32_t sy, Zoom zoom, CDC& dc, int rop, COLORREF c
   }
 
   if (!adjacentOnly) {
-    std::vector<const CPoint*> order;
-    for (const CPoint& p : m_listPoint) order.push_back(&p);
-    if (!m_bTailEnd) std::reverse(order.begin(), order.end());
-    for (size_t i = 0; i < order.size(); ++i) {
-      if (drawMarks) paint.Mark(*order[i], Contains(selPoints, order[i]));
-      if (i > 0) paint.Line(*order[i], *order[i - 1]);
+    if (drawMarks) {
+      std::vector<const CPoint*> order;
+      for (const CPoint& p : m_listPoint) order.push_back(&p);
+      if (!m_bTailEnd) std::reverse(order.begin(), order.end());
+      for (size_t i = 0; i < order.size(); ++i) {
+        paint.Mark(*order[i], Contains(selPoints, order[i]));
+        if (i > 0) paint.Line(*order[i], *order[i - 1]);
+      }
+      if (m_bClosed) paint.Line(*order.front(), *order.back());
+      return;
     }
-    if (m_bClosed) paint.Line(*order.front(), *order.back());
+    // Without marks nothing is drawn between the edges, so each point is
+    // mapped once and the outline goes to the device context in one call.
+    // The edges above run from each point back to the one before it, the
+    // closing one from the first to the last: that is the polyline through
+    // the points in the opposite order, closed, edge for edge the same
+    // pixels in the same directions.
+    CWindowPoints window(m_listPoint.size());
+    size_t n = 0;
+    if (m_bTailEnd)
+      for (auto it = m_listPoint.rbegin(); it != m_listPoint.rend(); ++it) window[n++] = paint.Map(*it);
+    else
+      for (const CPoint& p : m_listPoint) window[n++] = paint.Map(p);
+    dc.Polyline(window.Data(), n, m_bClosed);
     return;
   }
 

@@ -61,18 +61,6 @@ CRect CDC::GetClipBox() const {
                int32_t(c.right - m_origin.x), int32_t(c.bottom - m_origin.y));
 }
 
-CPen CDC::SelectPen(const CPen& pen) {
-  CPen old = m_pen;
-  m_pen = pen;
-  return old;
-}
-
-CBrush CDC::SelectBrush(const CBrush& brush) {
-  CBrush old = m_brush;
-  m_brush = brush;
-  return old;
-}
-
 int CDC::SetROP2(int rop) {
   if (rop < 1 || rop > 16) return 0;
   int old = m_rop2;
@@ -126,19 +114,16 @@ void CDC::SetPixel(int32_t x, int32_t y, COLORREF color) {
   m_bits[size_t(dy) * size_t(m_width) + size_t(dx)] = color & 0xFFFFFF;
 }
 
-void CDC::PenSpan(int64_t y, int64_t x0, int64_t x1) {
-  if (m_pen.null) return;
-  DeviceRect c = EffectiveClip();
-  if (y < c.top || y >= c.bottom) return;
+void CDC::PenSpan(const DeviceRect& c, int64_t y, int64_t x0, int64_t x1) {
+  if (m_pen.null || y < c.top || y >= c.bottom) return;
   x0 = std::max(x0, c.left);
   x1 = std::min(x1, c.right - 1);
-  for (int64_t x = x0; x <= x1; ++x) Plot(x, y, m_pen.color & 0xFFFFFF);
+  if (x0 > x1) return;
+  PenRun(m_bits.data() + size_t(y) * size_t(m_width) + size_t(x0), x1 - x0 + 1);
 }
 
-void CDC::BrushSpan(int64_t y, int64_t x0, int64_t x1, const CBrush& brush) {
-  if (brush.kind == CBrush::kNull) return;
-  DeviceRect c = EffectiveClip();
-  if (y < c.top || y >= c.bottom) return;
+void CDC::BrushSpan(const DeviceRect& c, int64_t y, int64_t x0, int64_t x1, const CBrush& brush) {
+  if (brush.kind == CBrush::kNull || y < c.top || y >= c.bottom) return;
   x0 = std::max(x0, c.left);
   x1 = std::min(x1, c.right - 1);
   for (int64_t x = x0; x <= x1; ++x) Plot(x, y, BrushColor(brush, x, y));

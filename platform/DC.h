@@ -90,8 +90,17 @@ class CDC {
   CRect GetClipBox() const;
 
   // --- drawing state ---
-  CPen SelectPen(const CPen& pen);
-  CBrush SelectBrush(const CBrush& brush);
+  // Inline: every area drawn selects a pen and a brush and puts them back.
+  CPen SelectPen(const CPen& pen) {
+    const CPen old = m_pen;
+    m_pen = pen;
+    return old;
+  }
+  CBrush SelectBrush(const CBrush& brush) {
+    const CBrush old = m_brush;
+    m_brush = brush;
+    return old;
+  }
   const CPen& GetPen() const { return m_pen; }
   const CBrush& GetBrush() const { return m_brush; }
   // Returns the previous mode; an unknown mode is refused and 0 returned.
@@ -108,11 +117,19 @@ class CDC {
   void SetPixel(int32_t x, int32_t y, COLORREF c);
 
   // --- lines and shapes (pen and brush combined with the ROP2 mode) ---
-  CPoint MoveTo(int32_t x, int32_t y);
+  CPoint MoveTo(int32_t x, int32_t y) {
+    const CPoint old = m_pos;
+    m_pos = CPoint(x, y);
+    return old;
+  }
   // Draws from the current position up to, but not including, (x, y), then
   // makes (x, y) the current position.
   void LineTo(int32_t x, int32_t y);
   CPoint GetCurrentPosition() const { return m_pos; }
+  // The lines from each of the `n` points to the next, and from the last back
+  // to the first when `closed`: the pixels MoveTo and LineTo would light, with
+  // the clip worked out once. The current position ends at the last line's end.
+  void Polyline(const CPoint* points, size_t n, bool closed);
   // Outline with the pen on the border of the box (right and bottom edges
   // excluded), inside with the brush; every pixel is painted exactly once.
   void Rectangle(int32_t l, int32_t t, int32_t r, int32_t b);
@@ -156,10 +173,25 @@ class CDC {
       d = ApplyRop2(m_rop2, c, d);
   }
   static uint32_t ApplyRop2(int rop, uint32_t p, uint32_t d);
-  // Pen or brush span on device row y from x0 to x1 inclusive, with ROP2.
-  void PenSpan(int64_t y, int64_t x0, int64_t x1);
-  void BrushSpan(int64_t y, int64_t x0, int64_t x1, const CBrush& brush);
-  void RasterLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+  // Pen or brush span on device row y from x0 to x1 inclusive, with ROP2,
+  // cut to the clip `c` (the caller's EffectiveClip, taken once a shape).
+  void PenSpan(const DeviceRect& c, int64_t y, int64_t x0, int64_t x1);
+  void BrushSpan(const DeviceRect& c, int64_t y, int64_t x0, int64_t x1, const CBrush& brush);
+  // `n` pixels from `d` on, combined with the pen colour by the ROP2 mode,
+  // which is chosen once a run, not once a pixel: a full paint draws
+  // millions of outline pixels, most of them in runs of one or two.
+  void PenRun(uint32_t* d, int64_t n) const {
+    const uint32_t c = m_pen.color & 0xFFFFFF;
+    if (m_rop2 == R2_COPYPEN) {
+      for (int64_t i = 0; i < n; ++i) d[i] = c;
+    } else if (m_rop2 == R2_XORPEN) {
+      for (int64_t i = 0; i < n; ++i) d[i] = (d[i] ^ c) & 0xFFFFFF;
+    } else {
+      for (int64_t i = 0; i < n; ++i) d[i] = ApplyRop2(m_rop2, c, d[i]);
+    }
+  }
+  // Device coordinates, cut to the clip `c`.
+  void RasterLine(const DeviceRect& c, int64_t x0, int64_t y0, int64_t x1, int64_t y1);
 
   int32_t m_width = 0;
   int32_t m_height = 0;

@@ -1,5 +1,6 @@
 // Rectangle fills and bitmap transfers of the device context.
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "platform/Bitmap.h"
@@ -96,8 +97,22 @@ bool CDC::StretchBlt(int32_t x, int32_t y, int32_t w, int32_t h, const CBitmap& 
       uint32_t* drow = m_bits.data() + size_t(yy) * size_t(m_width);
       if (unscaled) {
         // Columns map one to one: a straight run the compiler can widen.
-        const uint32_t* from = srow + (int64_t(sx) + (l - dl));
-        for (int64_t xx = inLo; xx < inHi; ++xx) drow[xx] = from[xx - l] & 0xFFFFFF;
+        // The picture and the buffer never overlap; saying so lets the
+        // compiler copy several pixels a step without a run-time check.
+        const uint32_t* __restrict from = srow + (int64_t(sx) + (inLo - dl));
+        uint32_t* __restrict to = drow + inLo;
+        const int64_t count = inHi - inLo;
+        int64_t k = 0;
+        // Four pixels a step: the compiler does not widen this loop by
+        // itself at the optimisation level of the builds.
+        using Pixels4 = uint32_t __attribute__((vector_size(16)));
+        for (; k + 4 <= count; k += 4) {
+          Pixels4 v;
+          std::memcpy(&v, from + k, sizeof v);
+          v &= 0xFFFFFF;
+          std::memcpy(to + k, &v, sizeof v);
+        }
+        for (; k < count; ++k) to[k] = from[k] & 0xFFFFFF;
         continue;
       }
       for (int64_t xx = l; xx < r; ++xx) {

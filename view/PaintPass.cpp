@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <mutex>
+#include <utility>
 
 #include "model/ZorvaDoc.h"
 #include "platform/DC.h"
@@ -36,6 +38,37 @@ bool MayTouch(const CArea& area, const CRect& pictureClip) {
          std::max(r.left, r.right) >= pictureClip.left &&
          std::min(r.top, r.bottom) <= pictureClip.bottom &&
          std::max(r.top, r.bottom) >= pictureClip.top;
+}
+
+// Areas fetched a few ahead of the one drawn: they and their points lie
+// wherever they were allocated, and the walk would wait on memory at each.
+// The points only of areas that will be drawn (`willDraw`).
+template <class Drawn>
+void FetchAhead(const COwnedList<CArea>& areas, size_t i, const Drawn& willDraw) {
+  constexpr size_t kAhead = 4;
+  const size_t count = areas.size();
+  if (i + kAhead < count) {
+    const CArea* next = areas.begin()[std::ptrdiff_t(i + kAhead)];
+    __builtin_prefetch(&next->m_rcBound);
+    __builtin_prefetch(&next->m_listPoint);
+  }
+  if (i + kAhead / 2 >= count) return;
+  // Its object arrived by now, so the ends of its point list are known. A
+  // list's nodes mostly sit together in its blocks: when the ends lie close,
+  // the lines between them are fetched too, since drawing walks the nodes
+  // one pointer after another.
+  const CArea& area = *areas.begin()[std::ptrdiff_t(i + kAhead / 2)];
+  const CPointList& points = area.m_listPoint;
+  if (points.empty() || !willDraw(area)) return;
+  uintptr_t a = reinterpret_cast<uintptr_t>(&points.front());
+  uintptr_t b = reinterpret_cast<uintptr_t>(&points.back());
+  if (b < a) std::swap(a, b);
+  if (b - a > 2048) {
+    __builtin_prefetch(reinterpret_cast<const void*>(a));
+    __builtin_prefetch(reinterpret_cast<const void*>(b));
+    return;
+  }
+  for (uintptr_t line = a; line <= b; line += 64) __builtin_prefetch(reinterpret_cast<const void*>(line));
 }
 
 }  // namespace
@@ -76,9 +109,13 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
       g->Draw(0, 0, s.zoom, dc, R2_COPYPEN, s.totalWidth, s.totalHeight);
 
   const CRect pictureClip = s.clipped ? PictureClip(s.clip, s.zoom) : CRect();
-  for (const CArea* a : doc.m_listArea)
-    if (!s.clipped || MayTouch(*a, pictureClip))
+  auto willDraw = [&](const CArea& a) { return !s.clipped || MayTouch(a, pictureClip); };
+  for (size_t i = 0; i < doc.m_listArea.size(); ++i) {
+    FetchAhead(doc.m_listArea, i, willDraw);
+    const CArea* a = doc.m_listArea.begin()[std::ptrdiff_t(i)];
+    if (willDraw(*a))
       a->Draw(0, 0, s.zoom, dc, R2_COPYPEN, kAreaColor, false, nullptr, false);
+  }
 
   if (doc.m_pSelArea)
     doc.m_pSelArea->Draw(0, 0, s.zoom, dc, R2_COPYPEN, kSelectionColor, true, &doc.m_listSelPoint,

@@ -2,8 +2,10 @@
 
 #include <climits>
 #include <random>
+#include <map>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "platform/DC.h"
 #include "platform/DCPixelArt.h"
@@ -177,4 +179,46 @@ TEST(DCLine, NullPenDrawsNothingAndRop2IsChecked) {
   dc.MoveTo(0, 0);
   dc.LineTo(4, 0);
   EXPECT_EQ(PixelArt(dc), Art(".##."));
+}
+
+// A polyline lights what its lines drawn one by one with the plain rule light,
+// each line from one point to the next and the closing one from the last
+// back to the first. In exclusive-or (and with R2_NOT, which ignores the pen)
+// a pixel ends inverted when an odd number of lines cover it, so a line
+// drawn the wrong way round, twice or not at all shows; some lines lie
+// wholly inside the clip, some cross it.
+TEST(DCLine, PolylineMatchesItsLinesByTheRule) {
+  const CPoint origin(-3, 4);
+  const CRect clip(1, 2, 37, 29);
+  std::mt19937 rng(77);
+  std::uniform_int_distribution<int> coord(-12, 48), count(1, 9), pick(0, 2);
+  constexpr COLORREF kBack = RGB(40, 80, 120);
+  for (int round = 0; round < 1500; ++round) {
+    std::vector<CPoint> pts(size_t(count(rng)));
+    for (CPoint& p : pts) p = CPoint(coord(rng), coord(rng));
+    const bool closed = round % 2 == 0;
+    const int rop = pick(rng) == 0 ? R2_NOT : R2_XORPEN;
+    CDC dc(40, 32, kBack);
+    dc.SetViewportOrg(origin.x, origin.y);
+    dc.SetClipRect(clip);
+    dc.SetROP2(rop);
+    dc.SelectPen(CPen::Solid(kInk));
+    dc.Polyline(pts.data(), pts.size(), closed);
+    const CPoint last = closed ? pts.front() : pts.back();
+    ASSERT_EQ(dc.GetCurrentPosition(), last) << "round " << round;
+
+    std::map<Pixel, int> covered;
+    auto line = [&](const CPoint& a, const CPoint& b) {
+      for (auto [x, y] : ReferenceLine(a.x, a.y, b.x, b.y)) ++covered[{x + origin.x, y + origin.y}];
+    };
+    for (size_t i = 1; i < pts.size(); ++i) line(pts[i - 1], pts[i]);
+    if (closed) line(pts.back(), pts.front());
+    const COLORREF inverted = rop == R2_NOT ? ~kBack & 0xFFFFFF : kBack ^ kInk;
+    for (int32_t y = 0; y < dc.Height(); ++y)
+      for (int32_t x = 0; x < dc.Width(); ++x) {
+        const bool inClip = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+        const bool odd = inClip && covered.count({x, y}) && covered[{x, y}] % 2;
+        ASSERT_EQ(dc.Pixel(x, y), odd ? inverted : kBack) << "round " << round << " at " << x << "," << y;
+      }
+  }
 }
