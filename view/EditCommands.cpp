@@ -68,14 +68,14 @@ CEditCommands::CEditCommands(CZorvaView& view) : m_view(view), m_doc(view.m_doc)
 void CEditCommands::Undo() {
   CUndoRecord* r = m_doc.RecordToUndo();
   if (!r) return;
-  CViewUndoTarget(m_view).Apply(*r, false);
+  ApplyUndoRecord(m_view, *r, false);
   m_doc.StepBack();
   m_view.m_nToolState = 0;
 }
 
 void CEditCommands::Redo() {
   if (!m_doc.StepForward()) return;
-  CViewUndoTarget(m_view).Apply(*m_doc.RecordToUndo(), true);
+  ApplyUndoRecord(m_view, *m_doc.RecordToUndo(), true);
   m_view.m_nToolState = 0;
 }
 

@@ -3,9 +3,11 @@
 // what the record touched.
 #include "view/ViewUndoTarget.h"
 
+#include <memory>
 #include <utility>
 
 #include "model/Guide.h"
+#include "model/UndoRecord.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/ViewPanel.h"
@@ -80,19 +82,29 @@ std::unique_ptr<CArea> RemoveArea(CZorvaView& view, CArea* area, CArea* select) 
   return owned;
 }
 
+// The record's target: what an insertion, removal or exchange means for the
+// view.
+class CViewUndoTarget : public IUndoTarget {
+ public:
+  explicit CViewUndoTarget(CZorvaView& view) : m_view(view) {}
+  void Insert(std::unique_ptr<CArea> area, size_t pos) override { InsertArea(m_view, std::move(area), pos); }
+  void Insert(std::unique_ptr<CGuide> guide, size_t pos) override { InsertGuide(m_view, std::move(guide), pos); }
+  std::unique_ptr<CArea> Remove(CArea* area, CArea* select) override { return RemoveArea(m_view, area, select); }
+  std::unique_ptr<CGuide> Remove(CGuide* guide, CArea*) override { return RemoveGuide(m_view, guide); }
+  void Exchange(CArea& live, CArea& copy) override { ExchangeArea(m_view, live, copy); }
+  void Exchange(CGuide& live, CGuide& copy) override { ExchangeGuide(m_view, live, copy); }
+  size_t Count(const CArea*) const override { return m_view.m_doc.m_listArea.size(); }
+  size_t Count(const CGuide*) const override { return m_view.m_doc.m_listGuide.size(); }
+
+ private:
+  CZorvaView& m_view;
+};
+
 }  // namespace
 
-void CViewUndoTarget::Apply(CUndoRecord& r, bool forward) {
-  forward ? r.Redo(*this) : r.Undo(*this);
+void ApplyUndoRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
+  CViewUndoTarget target(view);
+  forward ? r.Redo(target) : r.Undo(target);
   // The panel shows the selected area, which an area's step moves.
-  if (!r.IsGuide()) m_view.m_panel->Update(-1, true);
+  if (!r.IsGuide()) view.m_panel->Update(-1, true);
 }
-
-void CViewUndoTarget::Insert(std::unique_ptr<CArea> area, size_t pos) { InsertArea(m_view, std::move(area), pos); }
-void CViewUndoTarget::Insert(std::unique_ptr<CGuide> guide, size_t pos) { InsertGuide(m_view, std::move(guide), pos); }
-std::unique_ptr<CArea> CViewUndoTarget::Remove(CArea* area, CArea* select) { return RemoveArea(m_view, area, select); }
-std::unique_ptr<CGuide> CViewUndoTarget::Remove(CGuide* guide, CArea*) { return RemoveGuide(m_view, guide); }
-void CViewUndoTarget::Exchange(CArea& live, CArea& copy) { ExchangeArea(m_view, live, copy); }
-void CViewUndoTarget::Exchange(CGuide& live, CGuide& copy) { ExchangeGuide(m_view, live, copy); }
-size_t CViewUndoTarget::Count(const CArea*) const { return m_view.m_doc.m_listArea.size(); }
-size_t CViewUndoTarget::Count(const CGuide*) const { return m_view.m_doc.m_listGuide.size(); }
