@@ -7,7 +7,7 @@
 #include "view/EditSelection.h"
 #include "platform/StringTable.h"
 #include "view/PanelText.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 

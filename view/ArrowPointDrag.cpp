@@ -6,7 +6,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/ToolHelpers.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace arrow {
 namespace {
@@ -23,7 +23,7 @@ std::vector<CPoint*> PointsOf(CArea& area) {
 // Snapping and the modifier constraints of a point drag, applied to `pt`; for
 // a rectangle or ellipse also places the corner opposite the grabbed one.
 // The working copy's image must be off: the opposite corner may move.
-void ConstrainPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, CPoint& pt) {
+void ConstrainPointDrag(CViewCore& view, ArrowGesture& g, unsigned flags, CPoint& pt) {
   CZorvaDoc& doc = view.m_doc;
   CArea& sel = *doc.m_pSelArea;
   CArea& work = *g.work;
@@ -60,7 +60,7 @@ static CPoint* OtherEnd(const CArea& work, const CPoint* grab) {
   return nullptr;
 }
 
-void MovePoints(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
+void MovePoints(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea& work = *g.work;
   CPoint pt(x, y);
@@ -89,7 +89,7 @@ CArea* NewWorkArea(const CZorvaDoc& doc, ArrowGesture& g) {
   return g.work.get();
 }
 
-void SetCopyBit(CZorvaView& view, unsigned flags) {
+void SetCopyBit(CViewCore& view, unsigned flags) {
   if (flags & MK_ALT) view.m_nToolState |= DRAG_COPY;
   else view.m_nToolState &= ~DRAG_COPY;
 }
@@ -118,7 +118,7 @@ void RebindSelection(CZorvaDoc& doc, CArea& from, CArea& to) {
   doc.m_listSelPoint = std::move(rebound);
 }
 
-void BeginPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
+void BeginPointDrag(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea& sel = *doc.m_pSelArea;
   CArea* work = NewWorkArea(doc, g);

@@ -10,7 +10,7 @@
 
 class CArea;
 class CZorvaDoc;
-class CZorvaView;
+class CViewCore;
 
 namespace arrow {
 
@@ -26,15 +26,15 @@ bool IsOpenPolygon(const CArea& a);
 // gesture goes first).
 CArea* NewWorkArea(const CZorvaDoc& doc, ArrowGesture& g);
 // Alt held: the drag drops a copy.
-void SetCopyBit(CZorvaView& view, unsigned flags);
+void SetCopyBit(CViewCore& view, unsigned flags);
 // Points the selected-points list at `to`, a copy of `from` or `from` of `to`.
 void RebindSelection(CZorvaDoc& doc, CArea& from, CArea& to);
 
-void BeginPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y);
+void BeginPointDrag(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y);
 // Snapping and the modifier constraints of a point drag, applied to `pt`; for
 // a rectangle or ellipse also places the corner opposite the grabbed one.
-void ConstrainPointDrag(CZorvaView& view, ArrowGesture& g, unsigned flags, CPoint& pt);
-void MovePoints(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y);
+void ConstrainPointDrag(CViewCore& view, ArrowGesture& g, unsigned flags, CPoint& pt);
+void MovePoints(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y);
 // An open outline whose dragged end was dropped on its other end is closed,
 // without the duplicate vertex. True when it was.
 bool CloseOnOtherEnd(CZorvaDoc& doc, CArea& work);

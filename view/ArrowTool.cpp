@@ -13,7 +13,7 @@
 #include "view/GuideTool.h"
 #include "view/Tool.h"
 #include "view/ToolHelpers.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 using namespace arrow;
 
@@ -35,12 +35,12 @@ void DropWorkArea(CZorvaDoc& doc, ArrowGesture& g) {
   g.work.reset();
 }
 
-void Deselect(CZorvaView& view) {
+void Deselect(CViewCore& view) {
   ShowSelectionCleared(view);
   view.m_doc.m_pGrabPoint = nullptr;
 }
 
-void BeginMove(CZorvaView& view, ArrowGesture& g, int32_t x, int32_t y) {
+void BeginMove(CViewCore& view, ArrowGesture& g, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea* work = NewWorkArea(doc, g);
   doc.m_listSelPoint.clear();
@@ -51,7 +51,7 @@ void BeginMove(CZorvaView& view, ArrowGesture& g, int32_t x, int32_t y) {
 }
 
 // The pointer of a move with snapping to guides applied.
-CPoint SnapMove(CZorvaView& view, int32_t x, int32_t y) {
+CPoint SnapMove(CViewCore& view, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CPoint pt(x, y);
   if (!view.m_canvas.m_bShowGuides) return pt;
@@ -66,7 +66,7 @@ CPoint SnapMove(CZorvaView& view, int32_t x, int32_t y) {
   return pt;
 }
 
-void MoveArea(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
+void MoveArea(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea& work = *g.work;
   CPoint pt = SnapMove(view, x, y);
@@ -78,7 +78,7 @@ void MoveArea(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   g.last = pt;
 }
 
-void OnPress(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
+void OnPress(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   view.m_bDragStarted = false;
   if (CArea* sel = doc.m_pSelArea) {
@@ -104,7 +104,7 @@ void OnPress(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32
   }
 }
 
-void OnMove(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
+void OnMove(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   if (!g.work || !doc.m_pSelArea) return;
   if (!view.m_bDragStarted && IsPastThreshold(x, y, doc.m_ptPress)) view.m_bDragStarted = true;
@@ -113,7 +113,7 @@ void OnMove(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_
   else if (view.m_nToolState & DRAG_MOVE) MoveArea(view, g, flags, x, y);
 }
 
-void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
+void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
   CZorvaDoc& doc = view.m_doc;
   CArea* sel = doc.m_pSelArea;
   CArea* work = g.work.get();
@@ -187,7 +187,7 @@ void OnRelease(CZorvaView& view, ArrowGesture& g, unsigned flags, int32_t x, int
   view.m_canvas.RepaintArea(*sel);
 }
 
-void OnCancel(CZorvaView& view, ArrowGesture& g) {
+void OnCancel(CViewCore& view, ArrowGesture& g) {
   CZorvaDoc& doc = view.m_doc;
   if (g.work) view.m_canvas.DrawXor(*g.work);
   doc.m_listSelPoint.clear();
@@ -224,4 +224,4 @@ class CArrowTool : public CTool {
 
 }  // namespace
 
-std::unique_ptr<CTool> MakeArrowTool(CZorvaView& view) { return std::make_unique<CArrowTool>(view); }
+std::unique_ptr<CTool> MakeArrowTool(CViewCore& view) { return std::make_unique<CArrowTool>(view); }

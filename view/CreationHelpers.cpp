@@ -6,28 +6,28 @@
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/ToolHelpers.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace create {
 
-CPoint Snapped(const CZorvaView& view, int32_t x, int32_t y) {
+CPoint Snapped(const CViewCore& view, int32_t x, int32_t y) {
   CPoint p(x, y);
   if (view.m_canvas.m_bShowGuides) SnapPointToGuides(view.m_doc.m_listGuide, p);
   return p;
 }
 
-void ReleaseSelection(CZorvaView& view) {
+void ReleaseSelection(CViewCore& view) {
   view.m_pPrevSel = view.m_doc.m_pSelArea;
   ShowSelectionCleared(view);
 }
 
-CArea* BeginNew(CZorvaView& view, std::unique_ptr<CArea> area) {
+CArea* BeginNew(CViewCore& view, std::unique_ptr<CArea> area) {
   view.m_pNewArea = std::move(area);
   view.m_doc.m_pSelArea = view.m_pNewArea.get();
   return view.m_pNewArea.get();
 }
 
-void DropUnfinished(CZorvaView& view) {
+void DropUnfinished(CViewCore& view) {
   CArea* area = view.m_pNewArea.get();
   if (!area) return;
   CZorvaDoc& doc = view.m_doc;
@@ -39,7 +39,7 @@ void DropUnfinished(CZorvaView& view) {
   view.m_canvas.Invalidate();
 }
 
-void CommitNew(CZorvaView& view) {
+void CommitNew(CViewCore& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* area = doc.m_listArea.push_back(std::move(view.m_pNewArea));
   view.m_nToolState = 0;
@@ -47,7 +47,7 @@ void CommitNew(CZorvaView& view) {
   view.m_pPrevSel = nullptr;
 }
 
-void DiscardNew(CZorvaView& view) {
+void DiscardNew(CViewCore& view) {
   CZorvaDoc& doc = view.m_doc;
   doc.m_listSelPoint.clear();
   doc.m_pSelArea = nullptr;

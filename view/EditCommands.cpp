@@ -9,13 +9,13 @@
 #include "view/EditSelection.h"
 #include "view/ViewPanel.h"
 #include "view/ViewUndoTarget.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
 // Appends an offset copy of `source` on top, records its addition and
 // selects it.
-void PlaceCopy(CZorvaView& view, const CArea& source) {
+void PlaceCopy(CViewCore& view, const CArea& source) {
   CZorvaDoc& doc = view.m_doc;
   CArea* prevSel = doc.m_pSelArea;
   ShowSelectionCleared(view);
@@ -63,7 +63,7 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
 
 }  // namespace
 
-CEditCommands::CEditCommands(CZorvaView& view) : m_view(view), m_doc(view.m_doc) {}
+CEditCommands::CEditCommands(CViewCore& view) : m_view(view), m_doc(view.m_doc) {}
 
 void CEditCommands::Undo() {
   CUndoRecord* r = m_doc.RecordToUndo();

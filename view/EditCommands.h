@@ -3,11 +3,11 @@
 // document's history, and the view's own clipboard (one area, never the
 // desktop's), delete and duplicate.
 class CZorvaDoc;
-class CZorvaView;
+class CViewCore;
 
 class CEditCommands {
  public:
-  explicit CEditCommands(CZorvaView& view);
+  explicit CEditCommands(CViewCore& view);
   void Undo();
   void Redo();
   void Copy();
@@ -19,6 +19,6 @@ class CEditCommands {
   void Duplicate();
 
  private:
-  CZorvaView& m_view;
+  CViewCore& m_view;
   CZorvaDoc& m_doc;
 };

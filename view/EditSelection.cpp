@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "model/ZorvaDoc.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
-void ShowSelectionCleared(CZorvaView& view) {
+void ShowSelectionCleared(CViewCore& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* sel = doc.m_pSelArea;
   if (sel && doc.m_listSelPoint.empty()) {
@@ -22,7 +22,7 @@ void ShowSelectionCleared(CZorvaView& view) {
   if (sel) view.m_canvas.RepaintArea(*sel);
 }
 
-void ShowSelected(CZorvaView& view, CArea* area) {
+void ShowSelected(CViewCore& view, CArea* area) {
   CZorvaDoc& doc = view.m_doc;
   doc.m_listSelPoint.clear();
   // Drawn before it counts as selected, for the same reason as above.

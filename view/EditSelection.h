@@ -7,11 +7,11 @@
 #include "model/Area.h"
 
 class CZorvaDoc;
-class CZorvaView;
+class CViewCore;
 
 // Shows the selected area (if any) as not selected, empties the selected
 // vertices and leaves no area selected.
-void ShowSelectionCleared(CZorvaView& view);
+void ShowSelectionCleared(CViewCore& view);
 
 // Shows `area` as the selected area with no vertex selected.
-void ShowSelected(CZorvaView& view, CArea* area);
+void ShowSelected(CViewCore& view, CArea* area);

@@ -2,6 +2,6 @@
 #include "model/Area.h"
 #include "view/ShapeTool.h"
 
-std::unique_ptr<CTool> MakeEllipseTool(CZorvaView& view) {
+std::unique_ptr<CTool> MakeEllipseTool(CViewCore& view) {
   return std::make_unique<CShapeTool>(view, CShapeTool::Shape{AREA_ELLIPSE, true, false});
 }

@@ -8,7 +8,7 @@
 #include "view/CreationHelpers.h"
 #include "view/Tool.h"
 #include "view/ToolHelpers.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
@@ -19,11 +19,11 @@ constexpr int64_t kThinning = 10;
 // Each segment is drawn from its newer point back to the older one, as the
 // outline itself is drawn, so both light the same pixels and the selected
 // outline drawn at the release covers the trace exactly.
-void XorSegmentBefore(CZorvaView& view, CPointList::const_iterator it) {
+void XorSegmentBefore(CViewCore& view, CPointList::const_iterator it) {
   view.m_canvas.DrawXorSegment(*it, *std::prev(it));
 }
 
-void Press(CZorvaView& view, const CPoint& p) {
+void Press(CViewCore& view, const CPoint& p) {
   create::DropUnfinished(view);
   create::ReleaseSelection(view);
   CArea* trace = create::BeginNew(view, std::make_unique<CArea>());
@@ -34,7 +34,7 @@ void Press(CZorvaView& view, const CPoint& p) {
   view.m_nToolState = kTracing;
 }
 
-void Move(CZorvaView& view, CArea& trace, const CPoint& p) {
+void Move(CViewCore& view, CArea& trace, const CPoint& p) {
   const CPoint end = *trace.GetEndPoint();
   if (std::llabs(int64_t(p.x) - end.x) < kThinning && std::llabs(int64_t(p.y) - end.y) < kThinning)
     return;
@@ -42,7 +42,7 @@ void Move(CZorvaView& view, CArea& trace, const CPoint& p) {
   XorSegmentBefore(view, std::prev(trace.m_listPoint.cend()));
 }
 
-void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
+void Release(CViewCore& view, CArea& trace, const CPoint& p) {
   CZorvaDoc& doc = view.m_doc;
   CPoint* end = trace.GetEndPoint();
   if (trace.m_listPoint.size() > 1 && IsNearPoint(end->x, end->y, p.x, p.y)) {
@@ -56,7 +56,7 @@ void Release(CZorvaView& view, CArea& trace, const CPoint& p) {
   create::CommitNew(view);
 }
 
-void Cancel(CZorvaView& view, CArea* trace) {
+void Cancel(CViewCore& view, CArea* trace) {
   const CPointList& list = trace->m_listPoint;
   if (!list.empty())
     for (auto it = std::next(list.begin()); it != list.end(); ++it) XorSegmentBefore(view, it);
@@ -98,4 +98,4 @@ class CFreehandTool : public CTool {
 
 }  // namespace
 
-std::unique_ptr<CTool> MakeFreehandTool(CZorvaView& view) { return std::make_unique<CFreehandTool>(view); }
+std::unique_ptr<CTool> MakeFreehandTool(CViewCore& view) { return std::make_unique<CFreehandTool>(view); }

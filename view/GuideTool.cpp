@@ -8,7 +8,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/Ruler.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr int32_t kGuideDragThreshold = 5;
 
 // Whether the window point lies on the part of the picture that is in view;
 // a guide dropped anywhere else goes away.
-bool IsOnVisiblePicture(const CZorvaView& view, const CPoint& w) {
+bool IsOnVisiblePicture(const CViewCore& view, const CPoint& w) {
   const CRect client = view.m_coords.GetClientRect();
   const CSize total = view.m_coords.GetTotalSize();
   return w.x >= 0 && w.y >= 0 && w.x <= std::min(client.right, total.cx) &&

@@ -9,12 +9,12 @@
 #include "model/Guide.h"
 
 class CRuler;
-class CZorvaView;
+class CViewCore;
 enum class ToolPhase;
 
 class CGuideTool {
  public:
-  explicit CGuideTool(CZorvaView& view) : m_view(view) {}
+  explicit CGuideTool(CViewCore& view) : m_view(view) {}
   // A drag out of a ruler (picture pixels).
   void OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPhase phase);
   // The arrow tool's drag of an existing guide (picture pixels).
@@ -27,5 +27,5 @@ class CGuideTool {
   std::unique_ptr<CGuide> m_pWorkGuide;
 
  private:
-  CZorvaView& m_view;
+  CViewCore& m_view;
 };

@@ -6,7 +6,7 @@
 #include "view/CreationHelpers.h"
 #include "view/Tool.h"
 #include "view/ToolHelpers.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
@@ -18,19 +18,19 @@ bool IsOpenPolygon(const CArea* area) {
 
 // The vertex under the pointer: the pending one while inserting, else the
 // growing end.
-CPoint* MovingPoint(const CZorvaView& view, const CArea& poly) {
+CPoint* MovingPoint(const CViewCore& view, const CArea& poly) {
   return (view.m_nToolState & POLY_INSERT) ? poly.m_pPending : poly.GetEndPoint();
 }
 
 // Shift bends the placed vertex to 45 degrees about the vertex drawn before it.
-void ConstrainToPrevious(const CZorvaView& view, unsigned flags, const CArea& poly,
+void ConstrainToPrevious(const CViewCore& view, unsigned flags, const CArea& poly,
                          const CPoint* moving, CPoint& p) {
   if (!(flags & MK_SHIFT) || view.m_nToolState == 0) return;
   if (const CPoint* prev = create::PrevVertex(poly, moving))
     Constrain45(prev->x, prev->y, p);
 }
 
-bool ClosesOnStart(const CZorvaView& view, const CArea& poly, const CPoint& p) {
+bool ClosesOnStart(const CViewCore& view, const CArea& poly, const CPoint& p) {
   if (view.m_nToolState != kDrawing || poly.m_listPoint.size() <= 2) return false;
   const CPoint* start = poly.GetStartPoint();
   return IsNearPoint(start->x, start->y, p.x, p.y);
@@ -38,7 +38,7 @@ bool ClosesOnStart(const CZorvaView& view, const CArea& poly, const CPoint& p) {
 
 // The gesture in progress is this tool's: its first vertex on a new polygon,
 // or a later vertex (with the step's backup) on a polygon of the document.
-bool OwnGesture(const CZorvaView& view) {
+bool OwnGesture(const CViewCore& view) {
   const CArea* poly = view.m_doc.m_pSelArea;
   if (!poly || poly->m_nType != AREA_POLYGON) return false;
   if (view.m_nToolState == 0) return poly == view.m_pNewArea.get();
@@ -46,7 +46,7 @@ bool OwnGesture(const CZorvaView& view) {
          MovingPoint(view, *poly);
 }
 
-void Press(CZorvaView& view, unsigned flags, CPoint p) {
+void Press(CViewCore& view, unsigned flags, CPoint p) {
   CZorvaDoc& doc = view.m_doc;
   create::DropUnfinished(view);
   view.m_pStepBackup.reset();
@@ -92,7 +92,7 @@ void Press(CZorvaView& view, unsigned flags, CPoint p) {
   view.m_canvas.DrawXor(*poly);
 }
 
-void Move(CZorvaView& view, unsigned flags, CPoint p) {
+void Move(CViewCore& view, unsigned flags, CPoint p) {
   CArea* poly = view.m_doc.m_pSelArea;
   CPoint* moving = MovingPoint(view, *poly);
   view.m_canvas.DrawXor(*poly);
@@ -108,7 +108,7 @@ void Move(CZorvaView& view, unsigned flags, CPoint p) {
   view.m_canvas.DrawXor(*poly);
 }
 
-void Release(CZorvaView& view, unsigned flags, CPoint p) {
+void Release(CViewCore& view, unsigned flags, CPoint p) {
   CZorvaDoc& doc = view.m_doc;
   CArea* poly = doc.m_pSelArea;
   CPoint* moving = MovingPoint(view, *poly);
@@ -149,7 +149,7 @@ void Release(CZorvaView& view, unsigned flags, CPoint p) {
   view.m_canvas.RepaintArea(*poly);
 }
 
-void Cancel(CZorvaView& view) {
+void Cancel(CViewCore& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* poly = doc.m_pSelArea;
   view.m_canvas.DrawXor(*poly);
@@ -206,4 +206,4 @@ class CPolygonTool : public CTool {
 
 }  // namespace
 
-std::unique_ptr<CTool> MakePolygonTool(CZorvaView& view) { return std::make_unique<CPolygonTool>(view); }
+std::unique_ptr<CTool> MakePolygonTool(CViewCore& view) { return std::make_unique<CPolygonTool>(view); }

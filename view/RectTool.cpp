@@ -2,6 +2,6 @@
 #include "model/Area.h"
 #include "view/ShapeTool.h"
 
-std::unique_ptr<CTool> MakeRectTool(CZorvaView& view) {
+std::unique_ptr<CTool> MakeRectTool(CViewCore& view) {
   return std::make_unique<CShapeTool>(view, CShapeTool::Shape{AREA_RECT, true, false});
 }

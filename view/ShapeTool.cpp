@@ -3,7 +3,7 @@
 #include "model/ZorvaDoc.h"
 #include "view/CreationHelpers.h"
 #include "view/ToolHelpers.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 CPoint& CShapeTool::Anchor() { return m_shape.line ? m_view.m_doc.m_ptPress : m_view.m_doc.m_ptAnchor; }
 

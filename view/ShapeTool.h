@@ -16,7 +16,7 @@ class CShapeTool : public CTool {
     bool line;    // Shift bends to 45 degrees and the anchor is the press point
   };
 
-  CShapeTool(CZorvaView& view, Shape shape) : CTool(view), m_shape(shape) {}
+  CShapeTool(CViewCore& view, Shape shape) : CTool(view), m_shape(shape) {}
   void Press(unsigned flags, CPoint p) override;
   void Move(unsigned flags, CPoint p) override;
   void Release(unsigned flags, CPoint p) override;

@@ -11,11 +11,11 @@
 #include "platform/Types.h"
 #include "view/ViewHost.h"
 
-class CZorvaView;
+class CViewCore;
 
 class CTool {
  public:
-  explicit CTool(CZorvaView& view) : m_view(view) {}
+  explicit CTool(CViewCore& view) : m_view(view) {}
   virtual ~CTool() = default;
   CTool(const CTool&) = delete;
   CTool& operator=(const CTool&) = delete;
@@ -37,8 +37,8 @@ class CTool {
   virtual ViewCursor Cursor(bool alt, int toolState) const = 0;
 
  protected:
-  CZorvaView& m_view;
+  CViewCore& m_view;
 };
 
 // Every tool of ToolList.h with its command id.
-std::vector<std::pair<int, std::unique_ptr<CTool>>> MakeTools(CZorvaView& view);
+std::vector<std::pair<int, std::unique_ptr<CTool>>> MakeTools(CViewCore& view);

@@ -11,7 +11,7 @@
 #include "view/Tool.h"
 #include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void EndRulerPresses(CRuler* top, CRuler* left) {
 
 }  // namespace
 
-CToolController::CToolController(CZorvaView& view) : m_view(view) {
+CToolController::CToolController(CViewCore& view) : m_view(view) {
   for (auto& [id, tool] : MakeTools(view)) m_tools.emplace(id, std::move(tool));
 }
 

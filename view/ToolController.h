@@ -8,11 +8,11 @@
 #include "platform/Types.h"
 
 class CTool;
-class CZorvaView;
+class CViewCore;
 
 class CToolController {
  public:
-  explicit CToolController(CZorvaView& view);
+  explicit CToolController(CViewCore& view);
   ~CToolController();
   CToolController(const CToolController&) = delete;
   CToolController& operator=(const CToolController&) = delete;
@@ -34,6 +34,6 @@ class CToolController {
   void CancelGesture();
 
  private:
-  CZorvaView& m_view;
+  CViewCore& m_view;
   std::unordered_map<int, std::unique_ptr<CTool>> m_tools;
 };

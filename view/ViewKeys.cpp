@@ -10,17 +10,17 @@
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
 #include "view/ViewPanel.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
-void PostMoveAtPointer(CZorvaView& view, unsigned flags) {
+void PostMoveAtPointer(CViewCore& view, unsigned flags) {
   view.m_host.PostMouseMove(view.m_host.GetPointerPos(), flags);
 }
 
 // Tab walks towards the top, Shift+Tab towards the bottom; past either end
 // nothing is selected, and from nothing the walk starts at the far end.
-void CycleSelection(CZorvaView& view, bool backwards) {
+void CycleSelection(CViewCore& view, bool backwards) {
   CZorvaDoc& doc = view.m_doc;
   const COwnedList<CArea>& list = doc.m_listArea;
   if (list.empty()) return;
@@ -37,7 +37,7 @@ void CycleSelection(CZorvaView& view, bool backwards) {
   view.m_panel->Update(-1, true);
 }
 
-void CycleImageMode(CZorvaView& view) {
+void CycleImageMode(CViewCore& view) {
   switch (view.m_canvas.m_imageMode) {
     case ImageMode::Show: view.m_canvas.m_imageMode = ImageMode::Light; break;
     case ImageMode::Light: view.m_canvas.m_imageMode = ImageMode::Hidden; break;
@@ -48,7 +48,7 @@ void CycleImageMode(CZorvaView& view) {
 
 // Alt turns an arrow drag that can copy (a move, a vertex drag of a polygon,
 // a guide drag) into a copying one.
-bool DragCanCopy(CZorvaView& view) {
+bool DragCanCopy(CViewCore& view) {
   const CZorvaDoc& doc = view.m_doc;
   if (view.m_nToolState & DRAG_MOVE) return true;
   if ((view.m_nToolState & DRAG_POINT) && doc.m_pSelArea &&
@@ -63,8 +63,8 @@ bool ShowsAltCursor(int tool) {
 
 // A key that acts on the selection or the tool would pull the ground from
 // under a running gesture: the gesture ends first, as for a command.
-void EndGestureFirst(CZorvaView& view) {
-  if (view.m_host.HasCapture()) view.CancelGesture();
+void EndGestureFirst(CViewCore& view) {
+  if (view.m_host.HasCapture()) view.EndGesture();
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 // The view's own keys: Tab cycles the selection, digits choose tools, Ctrl+T
 // cycles the picture display, and the modifiers give temporary tools (Ctrl
 // the arrow, Space the hand, both the zoom) or change a running gesture.
-class CZorvaView;
+class CViewCore;
 
 class CViewKeys {
  public:
-  explicit CViewKeys(CZorvaView& view) : m_view(view) {}
+  explicit CViewKeys(CViewCore& view) : m_view(view) {}
   // `repeat`: the key was already down (auto-repeat), which is ignored.
   void OnKeyDown(unsigned vk, bool repeat);
   void OnKeyUp(unsigned vk);
@@ -21,5 +21,5 @@ class CViewKeys {
   // given make current, with its cursor.
   void FollowTemporaryToolKeys(bool ctrl, bool space);
 
-  CZorvaView& m_view;
+  CViewCore& m_view;
 };

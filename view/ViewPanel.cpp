@@ -16,7 +16,7 @@
 #include "view/EditSelection.h"
 #include "view/PanelFields.h"
 #include "view/PanelPoints.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ bool RefuseType(CZorvaDoc& doc, IPropertyPanel& panel, unsigned message, int typ
 
 }  // namespace
 
-CViewPanel::CViewPanel(CZorvaView& view) : m_view(view), m_doc(view.m_doc) {}
+CViewPanel::CViewPanel(CViewCore& view) : m_view(view), m_doc(view.m_doc) {}
 
 void CViewPanel::Update(int first, bool refillPoints) {
   // A hidden panel is written too: were it left stale, the first edit after
@@ -199,7 +199,7 @@ void CViewPanel::Apply(PanelChange change) {
   IPropertyPanel* panel = m_view.m_pPropertyPanel;
   if (!panel) return;
   // A running gesture ends first: the panel's edit is a step of its own.
-  m_view.CancelGesture();
+  m_view.EndGesture();
   CArea* area = m_doc.m_pSelArea;
   if (!area) {
     // The default area is no part of the undo history and of the saved state.
@@ -237,7 +237,7 @@ void CViewPanel::Apply(PanelChange change) {
 void CViewPanel::SelectFromList(int row, CArea* area) {
   // The row's area may be gone when the list lags behind the document.
   if (area && !m_doc.m_listArea.Contains(area)) return;
-  m_view.CancelGesture();
+  m_view.EndGesture();
   ShowSelectionCleared(m_view);
   ShowSelected(m_view, area);
   Update(row, true);

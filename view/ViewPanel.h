@@ -7,11 +7,11 @@
 
 class CArea;
 class CZorvaDoc;
-class CZorvaView;
+class CViewCore;
 
 class CViewPanel {
  public:
-  explicit CViewPanel(CZorvaView& view);
+  explicit CViewPanel(CViewCore& view);
 
   // Shows the selection in the panel (a hidden panel too: were it left
   // stale, the first edit after showing it would read another area's points
@@ -30,6 +30,6 @@ class CViewPanel {
   void SelectFromList(int row, CArea* area);
 
  private:
-  CZorvaView& m_view;
+  CViewCore& m_view;
   CZorvaDoc& m_doc;
 };

@@ -11,12 +11,12 @@
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/ViewPanel.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
 
-void ExchangeGuide(CZorvaView& view, CGuide& live, CGuide& copy) {
+void ExchangeGuide(CViewCore& view, CGuide& live, CGuide& copy) {
   // The old band is noted and repainted only after the exchange: repainting
   // it first would paint the guide back where it is leaving.
   const CRect oldBand = view.m_coords.GuideBand(live);
@@ -28,19 +28,19 @@ void ExchangeGuide(CZorvaView& view, CGuide& live, CGuide& copy) {
 
 // Back into the list at `pos`: an added guide at the end, a deleted one
 // where it stood.
-void InsertGuide(CZorvaView& view, std::unique_ptr<CGuide> owned, size_t pos) {
+void InsertGuide(CViewCore& view, std::unique_ptr<CGuide> owned, size_t pos) {
   CGuide* guide = view.m_doc.m_listGuide.InsertAt(std::move(owned), pos);
   view.m_canvas.RepaintGuide(*guide);
 }
 
-std::unique_ptr<CGuide> RemoveGuide(CZorvaView& view, CGuide* guide) {
+std::unique_ptr<CGuide> RemoveGuide(CViewCore& view, CGuide* guide) {
   std::unique_ptr<CGuide> owned = view.m_doc.m_listGuide.Take(guide);
   view.m_canvas.RepaintGuide(*guide);
   view.m_doc.m_pSelGuide = nullptr;
   return owned;
 }
 
-void ExchangeArea(CZorvaView& view, CArea& live, CArea& copy) {
+void ExchangeArea(CViewCore& view, CArea& live, CArea& copy) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
   const CRect oldRect = view.m_coords.AreaRectToWindow(live.m_rcBound);
@@ -60,7 +60,7 @@ void ExchangeArea(CZorvaView& view, CArea& live, CArea& copy) {
 
 // Back into the list at `pos`: an added area goes on top of all others, a
 // deleted one where it stood.
-void InsertArea(CZorvaView& view, std::unique_ptr<CArea> owned, size_t pos) {
+void InsertArea(CViewCore& view, std::unique_ptr<CArea> owned, size_t pos) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
   CArea* area = doc.m_listArea.InsertAt(std::move(owned), pos);
@@ -68,7 +68,7 @@ void InsertArea(CZorvaView& view, std::unique_ptr<CArea> owned, size_t pos) {
   view.m_canvas.RepaintArea(*area);
 }
 
-std::unique_ptr<CArea> RemoveArea(CZorvaView& view, CArea* area, CArea* select) {
+std::unique_ptr<CArea> RemoveArea(CViewCore& view, CArea* area, CArea* select) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
   // The area goes back to the record, which may free it later.
@@ -86,7 +86,7 @@ std::unique_ptr<CArea> RemoveArea(CZorvaView& view, CArea* area, CArea* select) 
 // view.
 class CViewUndoTarget : public IUndoTarget {
  public:
-  explicit CViewUndoTarget(CZorvaView& view) : m_view(view) {}
+  explicit CViewUndoTarget(CViewCore& view) : m_view(view) {}
   void Insert(std::unique_ptr<CArea> area, size_t pos) override { InsertArea(m_view, std::move(area), pos); }
   void Insert(std::unique_ptr<CGuide> guide, size_t pos) override { InsertGuide(m_view, std::move(guide), pos); }
   std::unique_ptr<CArea> Remove(CArea* area, CArea* select) override { return RemoveArea(m_view, area, select); }
@@ -97,12 +97,12 @@ class CViewUndoTarget : public IUndoTarget {
   size_t Count(const CGuide*) const override { return m_view.m_doc.m_listGuide.size(); }
 
  private:
-  CZorvaView& m_view;
+  CViewCore& m_view;
 };
 
 }  // namespace
 
-void ApplyUndoRecord(CZorvaView& view, CUndoRecord& r, bool forward) {
+void ApplyUndoRecord(CViewCore& view, CUndoRecord& r, bool forward) {
   CViewUndoTarget target(view);
   forward ? r.Redo(target) : r.Undo(target);
   // The panel shows the selected area, which an area's step moves.

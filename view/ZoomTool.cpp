@@ -1,6 +1,6 @@
 // The zoom tool: a click zooms in one step at the pointer, with Alt out.
 #include "view/Tool.h"
-#include "view/ZorvaView.h"
+#include "view/ViewCore.h"
 
 namespace {
 
@@ -18,4 +18,4 @@ class CZoomTool : public CTool {
 
 }  // namespace
 
-std::unique_ptr<CTool> MakeZoomTool(CZorvaView& view) { return std::make_unique<CZoomTool>(view); }
+std::unique_ptr<CTool> MakeZoomTool(CViewCore& view) { return std::make_unique<CZoomTool>(view); }

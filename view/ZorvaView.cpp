@@ -1,36 +1,33 @@
-// The editing view itself: its construction and the pointer events it hands
-// to its tool controller; zoom, scrolling and the document's updates; the
-// commands it handles; the cursor; the temporary hand.
+// The editing view assembled: its pieces made and wired, the pointer events
+// handed to the tool controller, the document's updates, the commands it
+// handles.
 #include "view/ZorvaView.h"
 
-#include <algorithm>
 #include <climits>
-#include <limits>
 
 #include "model/ZorvaDoc.h"
 #include "view/EditCommands.h"
 #include "view/GuideTool.h"
-#include "view/PaintPass.h"
-#include "view/Ruler.h"
-#include "view/Tool.h"
 #include "view/ToolController.h"
 #include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
 
-// The view's construction, and the pointer events it hands to its tool
-// controller.
+// The pieces see the view's core only; each reaches another through the
+// core's pointers, and the tools through the core's two hooks.
 CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
-    : m_doc(doc),
-      m_host(host),
-      m_frame(frame),
-      m_pPropertyPanel(panel),
-      m_coords(host),
-      m_canvas(doc, host, m_coords),
-      m_panel(std::make_unique<CViewPanel>(*this)),
-      m_edit(std::make_unique<CEditCommands>(*this)),
-      m_keys(std::make_unique<CViewKeys>(*this)),
-      m_guideTool(std::make_unique<CGuideTool>(*this)),
-      m_tools(std::make_unique<CToolController>(*this)) {}
+    : CViewCore(doc, host, frame, panel),
+      m_panelOwned(std::make_unique<CViewPanel>(*this)),
+      m_editOwned(std::make_unique<CEditCommands>(*this)),
+      m_keysOwned(std::make_unique<CViewKeys>(*this)),
+      m_guideToolOwned(std::make_unique<CGuideTool>(*this)),
+      m_tools(std::make_unique<CToolController>(*this)) {
+  m_panel = m_panelOwned.get();
+  m_edit = m_editOwned.get();
+  m_keys = m_keysOwned.get();
+  m_guideTool = m_guideToolOwned.get();
+  m_toolOf = [this](int id) { return m_tools->Tool(id); };
+  m_endGesture = [this] { m_tools->CancelGesture(); };
+}
 
 CZorvaView::~CZorvaView() = default;
 
@@ -40,72 +37,6 @@ void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) { m_tools->On
 void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) { m_tools->OnLButtonUp(flags, client); }
 void CZorvaView::OnRButtonDown(unsigned flags, const CPoint& client) { m_tools->OnRButtonDown(flags, client); }
 void CZorvaView::CancelGesture() { m_tools->CancelGesture(); }
-
-// Scroll sizes, zoom and centring, and scrolling by the hand tool: what
-// changes the conversions, and the repaint that follows; a loader's notice
-// that the picture is in (or could not be read).
-void CZorvaView::UpdateScrollSizes() {
-  const CSize picture = m_doc.m_sizePicture;
-  const CSize client = m_host.GetClientSize();
-  m_coords.m_sizeTotal = ScrollTotalSize(picture, m_coords.m_zoom);
-  // A line is ten picture pixels; the page is the client size truncated to
-  // whole picture pixels, less one line.
-  const int64_t line = 10 * int64_t(m_coords.m_zoom.num);
-  auto pageOf = [&](int32_t client) {
-    return Zoom::Clamp(m_coords.m_zoom.WindowLength(m_coords.m_zoom.PictureLength(client)) - line);
-  };
-  m_host.SetScrollSizes(m_coords.m_sizeTotal, CSize{pageOf(client.cx), pageOf(client.cy)},
-                        CSize{Zoom::Clamp(line), Zoom::Clamp(line)});
-  if (CRuler* r = Ruler(false)) r->SetLength(m_coords.m_sizeTotal.cx, m_coords.m_zoom);
-  if (CRuler* r = Ruler(true)) r->SetLength(m_coords.m_sizeTotal.cy, m_coords.m_zoom);
-}
-
-void CZorvaView::GiveRulersOffsets() {
-  const CPoint s = m_coords.GetScroll();
-  if (CRuler* r = Ruler(false)) r->SetOffset(s.x);
-  if (CRuler* r = Ruler(true)) r->SetOffset(s.y);
-}
-
-void CZorvaView::ZoomAndCentre(const CPoint& p) {
-  UpdateScrollSizes();
-  const CSize client = m_host.GetClientSize();
-  auto centre = [](int64_t c, int32_t window, int32_t total) -> int32_t {
-    const int64_t v = c - window / 2;
-    if (window > total || v < 0) return 0;
-    return Zoom::Clamp(std::min<int64_t>(v, int64_t(total) - window));
-  };
-  const int32_t x = centre(m_coords.m_zoom.WindowLength(p.x), client.cx, m_coords.m_sizeTotal.cx);
-  const int32_t y = centre(m_coords.m_zoom.WindowLength(p.y), client.cy, m_coords.m_sizeTotal.cy);
-  m_host.ScrollToPosition(CPoint(x, y));
-  // The scroll may not have moved, but the rulers' scale did.
-  GiveRulersOffsets();
-  m_canvas.Invalidate(true);
-  m_frame.SetZoomComboIndex(m_coords.m_zoom == kZoom200 ? 0 : m_coords.m_zoom == kZoom100 ? 1 : 2);
-}
-
-void CZorvaView::SetZoomKeepCentre(Zoom zoom) {
-  const CSize client = m_host.GetClientSize();
-  const CPoint s = m_coords.GetScroll();
-  const CPoint p = CViewCoords::WindowToPicture(client.cx / 2, client.cy / 2, s.x, s.y, m_coords.m_zoom);
-  m_coords.m_zoom = zoom;
-  ZoomAndCentre(p);
-}
-
-void CZorvaView::ZoomToolStep(const CPoint& p, bool alt) {
-  int32_t num = m_coords.m_zoom.num, den = m_coords.m_zoom.den;
-  if (num == 1 && den == 1) {
-    if (alt) den = 2;
-    else num = 2;
-  } else if (num == 1) {
-    if (!alt) --den;
-    else if (den < 2) ++den;
-  } else {
-    if (alt) --num;
-    else if (num < 2) ++num;
-  }
-  m_coords.m_zoom = Zoom{num, den};
-  ZoomAndCentre(p);
-}
 
 void CZorvaView::OnUpdate() {
   // Whatever the document lost, a drawing step may not go on with it.
@@ -123,24 +54,6 @@ void CZorvaView::OnLoadNotify(uintptr_t wParam, intptr_t lParam) {
   } else if (lParam == 0) {
     OnUpdate();
   }
-}
-
-void CZorvaView::OnSize() {
-  m_canvas.OnSize();
-  UpdateScrollSizes();
-  OnScrolled();
-  m_canvas.Invalidate(true);
-}
-
-void CZorvaView::OnScrolled() {
-  if (!m_canvas.OnScrolled()) return;
-  // Hidden rulers follow too: they show this offset when they come back.
-  GiveRulersOffsets();
-}
-
-void CZorvaView::ScrollBy(int32_t dx, int32_t dy) {
-  const CPoint s = m_coords.GetScroll();
-  m_host.ScrollToPosition(CPoint(Zoom::Clamp(int64_t(s.x) + dx), Zoom::Clamp(int64_t(s.y) + dy)));
 }
 
 // The commands the view handles and their enabled and checked states.
@@ -202,75 +115,4 @@ bool CZorvaView::OnCommand(unsigned id) {
     default: break;
   }
   return true;
-}
-
-// The cursor shows the tool and what its modifier does; the view sets it at
-// every cursor request, as its window has no cursor of its own.
-void CZorvaView::SetToolCursor(int tool, int state) {
-  if (const CTool* t = Tool(tool)) {
-    m_host.SetCursor(t->Cursor(m_host.IsKeyDown(VK_MENU), state));
-    return;
-  }
-  // The two without a pointer tool of their own.
-  if (tool == ID_TOOL_BEZIER) m_host.SetCursor(ViewCursor::Cross);
-  if (tool == ID_TOOL_HAND) m_host.SetCursor(ViewCursor::Hand);
-}
-
-void CZorvaView::OnSetCursor() { SetToolCursor(m_frame.GetCurrentTool(), m_nToolState); }
-
-// The temporary hand tool (Space held): dragging scrolls the view. It works
-// in client pixels, since the picture moves under the pointer.
-namespace {
-
-// `d` window pixels, cut to whole picture pixels at `zoom` (towards zero), so
-// that the picture never scrolls by part of one of its pixels.
-int32_t WholePicturePixels(int32_t d, Zoom zoom) {
-  return int32_t(zoom.WindowLength(zoom.PictureLength(d)));
-}
-
-}  // namespace
-
-void CZorvaView::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
-  switch (phase) {
-    case ToolPhase::Press: {
-      const CSize client = m_host.GetClientSize();
-      // Nothing to scroll when the whole picture is in view.
-      if (m_coords.m_sizeTotal.cx <= client.cx && m_coords.m_sizeTotal.cy <= client.cy) return;
-      m_ptHandLast = CPoint(x, y);
-      m_host.SetCapture();
-      break;
-    }
-    case ToolPhase::Move: {
-      const int32_t dx = WholePicturePixels(x - m_ptHandLast.x, m_coords.m_zoom);
-      const int32_t dy = WholePicturePixels(y - m_ptHandLast.y, m_coords.m_zoom);
-      ScrollBy(-dx, -dy);
-      if (dx != 0 || dy != 0) m_ptHandLast = CPoint(x, y);
-      break;
-    }
-    case ToolPhase::Release: {
-      // The rulers took every step of the drag as it scrolled.
-      m_bHandTool = m_host.IsKeyDown(VK_SPACE);
-      if (!m_bHandTool) {
-        // Space came up during the drag, when its key-up could not end the
-        // temporary tool; without this the hand would stay current and
-        // every later press would do nothing.
-        m_frame.SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : 0);
-        SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
-      }
-      break;
-    }
-    default:
-      break;
-  }
-}
-
-// A ruler knows it is pressed until the release, so a drag out of it makes a guide.
-void CZorvaView::OnRulerPress(bool vertical) {
-  if (CRuler* r = Ruler(vertical)) r->m_bPressed = true;
-}
-
-CRuler* CZorvaView::PressedRuler() {
-  for (bool vertical : {false, true})
-    if (CRuler* r = Ruler(vertical); r && r->m_bPressed) return r;
-  return nullptr;
 }

@@ -1,0 +1,123 @@
+#pragma once
+// The editing view's core: its state and what it does without its pieces
+// (zoom and scrolling, the cursor, the temporary hand, the rulers' presses).
+// The pieces (ViewPanel, EditCommands, ViewKeys, GuideTool, the tool
+// controller and the tools) work on this core; CZorvaView (ZorvaView.h)
+// makes them and wires them together, so no piece depends on another
+// through the view.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "model/Area.h"
+#include "model/OwnedList.h"
+#include "model/Zoom.h"
+#include "platform/Types.h"
+#include "view/CommandIds.h"
+#include "view/PaintPass.h"
+#include "view/ToolState.h"
+#include "view/ViewCanvas.h"
+#include "view/ViewClipboard.h"
+#include "view/ViewCoords.h"
+#include "view/ViewHost.h"
+
+class CEditCommands;
+class CGuide;
+class CGuideTool;
+class CTool;
+class CViewKeys;
+class CViewPanel;
+class CZorvaDoc;
+
+// Room the rulers take at the view's left and top edges.
+constexpr int32_t kRulerSize = 16;
+
+class CViewCore {
+ public:
+  // `panel` may be null (no property panel).
+  CViewCore(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel);
+  virtual ~CViewCore();
+  CViewCore(const CViewCore&) = delete;
+  CViewCore& operator=(const CViewCore&) = delete;
+
+  CZorvaDoc& GetDocument() { return m_doc; }
+
+  // --- zoom and scrolling (the conversions: m_coords) ---
+  void UpdateScrollSizes();
+  void ZoomAndCentre(const CPoint& picture);
+  // The host's client size changed.
+  void OnSize();
+  // The host's scroll position changed (by a scroll bar or ScrollToPosition).
+  void OnScrolled();
+  // Scrolls by window pixels, as the hand tool does.
+  void ScrollBy(int32_t dx, int32_t dy);
+  // Zoom commands of the menu and the zoom box: centre on the window's middle.
+  void SetZoomKeepCentre(Zoom zoom);
+  // The zoom tool's step at the picture point `picture`.
+  void ZoomToolStep(const CPoint& picture, bool alt);
+
+  // --- rulers, cursor, the temporary hand ---
+  // A left press on a ruler (the frame's ruler window reports it).
+  void OnRulerPress(bool vertical);
+  // The ruler a press went down on and that is still held (the top one
+  // first), or null.
+  CRuler* PressedRuler();
+  void SetToolCursor(int tool, int state);
+  // The host asks which cursor to show.
+  void OnSetCursor();
+  void OnToolHand(int32_t x, int32_t y, ToolPhase phase);
+
+  // Ends a running gesture as a right press would, so a command that arrives
+  // meanwhile never meets a working copy or a half-made guide.
+  void EndGesture() {
+    if (m_endGesture) m_endGesture();
+  }
+
+  // --- state ---
+  bool m_bShowRulers = true;
+  int m_nToolState = 0;
+  bool m_bDragStarted = false;
+  CViewClipboard m_clipboard;
+
+  // -- arrow, hand and guide tools --
+  // The temporary hand (Space held) and where its drag last scrolled from.
+  bool m_bHandTool = false;
+  CPoint m_ptHandLast;
+  // -- creation tools --
+  // The shape a creation gesture is making, the view's while it is selected
+  // but not yet in the document (null otherwise), so that no other gesture
+  // adopts it.
+  std::unique_ptr<CArea> m_pNewArea;
+  // The area the new shape's press deselected: the undo of its addition
+  // selects it again. The document owns it.
+  CArea* m_pPrevSel = nullptr;
+  // The polygon tool's copy of the polygon before the vertex being placed,
+  // for the step's change record.
+  std::unique_ptr<CArea> m_pStepBackup;
+
+  CZorvaDoc& m_doc;
+  IViewHost& m_host;
+  IViewFrame& m_frame;
+  IPropertyPanel* m_pPropertyPanel;
+  // Coordinates and zoom, then the back buffer and its drawing.
+  CViewCoords m_coords;
+  CViewCanvas m_canvas;
+
+  // The pieces, owned by CZorvaView.
+  // The exchange with the property panel and the area list.
+  CViewPanel* m_panel = nullptr;
+  // The Edit menu: undo, redo, the clipboard, delete, duplicate.
+  CEditCommands* m_edit = nullptr;
+  // The view's own keys and the temporary tools.
+  CViewKeys* m_keys = nullptr;
+  // Guides pulled out of the rulers and dragged with the arrow.
+  CGuideTool* m_guideTool = nullptr;
+
+ protected:
+  CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
+  void GiveRulersOffsets();
+  // What the tool controller, above the core, does for it: the pointer tool
+  // of a command id, and ending a gesture.
+  std::function<CTool*(int)> m_toolOf;
+  std::function<void()> m_endGesture;
+};
