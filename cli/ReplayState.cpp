@@ -57,7 +57,7 @@ std::string CReplaySession::StateLine() {
   j.Key("scroll").m_text += "[" + std::to_string(scroll.x) + "," + std::to_string(scroll.y) + "]";
   j.Key("tool").Text(ToolName(m_frame.tools.GetCurrentTool()));
   j.Key("baseTool").Text(ToolName(m_frame.tools.GetBaseTool()));
-  j.Key("toolState").Int(m_view.m_nToolState);
+  j.Key("toolState").Int(m_view.m_toolState.Word());
   // The row of the selected area as the list shows it (a shape still being
   // drawn has none).
   int selected = -1;

@@ -90,8 +90,7 @@ CArea* NewWorkArea(const CZorvaDoc& doc, ArrowGesture& g) {
 }
 
 void SetCopyBit(CViewCore& view, unsigned flags) {
-  if (flags & MK_ALT) view.m_nToolState |= DRAG_COPY;
-  else view.m_nToolState &= ~DRAG_COPY;
+  view.m_toolState.copy = (flags & MK_ALT) != 0;
 }
 
 // Points the selected-points list at `to`, which holds its points in the same
@@ -140,7 +139,7 @@ void BeginPointDrag(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x,
       doc.m_listSelPoint = {grab};
     }
   }
-  view.m_nToolState |= DRAG_POINT;
+  view.m_toolState.Begin(GestureKind::PointDrag);
   doc.m_ptPress = CPoint(x, y);
   if (IsBoxType(sel)) {
     const CRect& b = sel.m_rcBound;

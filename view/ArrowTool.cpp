@@ -88,17 +88,17 @@ void OnPress(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_
       return;
     }
     if (sel->HitOutline(x, y)) {
-      view.m_nToolState |= DRAG_MOVE;
+      view.m_toolState.Begin(GestureKind::AreaMove);
       BeginMove(view, g, x, y);
       return;
     }
-    view.m_nToolState = 0;
+    view.m_toolState.Reset();
     Deselect(view);
   }
   for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it) {
     if (!(*it)->HitOutline(x, y)) continue;
     doc.m_pSelArea = *it;
-    view.m_nToolState = DRAG_MOVE;
+    view.m_toolState.Start(GestureKind::AreaMove);
     BeginMove(view, g, x, y);
     return;
   }
@@ -109,8 +109,8 @@ void OnMove(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t
   if (!g.work || !doc.m_pSelArea) return;
   if (!view.m_bDragStarted && IsPastThreshold(x, y, doc.m_ptPress)) view.m_bDragStarted = true;
   if (!view.m_bDragStarted) return;
-  if (view.m_nToolState & DRAG_POINT) MovePoints(view, g, flags, x, y);
-  else if (view.m_nToolState & DRAG_MOVE) MoveArea(view, g, flags, x, y);
+  if (view.m_toolState.Is(GestureKind::PointDrag)) MovePoints(view, g, flags, x, y);
+  else if (view.m_toolState.Is(GestureKind::AreaMove)) MoveArea(view, g, flags, x, y);
 }
 
 void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_t y) {
@@ -118,14 +118,14 @@ void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   CArea* sel = doc.m_pSelArea;
   CArea* work = g.work.get();
   if (!work || !sel) {
-    view.m_nToolState = 0;
+    view.m_toolState.Reset();
     view.m_bDragStarted = false;
     return;
   }
   // The image has been up since the press, whether or not the drag started.
   view.m_canvas.DrawXor(*work);
   if (!view.m_bDragStarted && IsPastThreshold(x, y, doc.m_ptPress)) view.m_bDragStarted = true;
-  const bool pointDrag = (view.m_nToolState & DRAG_POINT) != 0;
+  const bool pointDrag = view.m_toolState.Is(GestureKind::PointDrag);
   CPoint pt(x, y);
   if (view.m_bDragStarted) {
     if (pointDrag) {
@@ -142,14 +142,14 @@ void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   if (!changed) {
     if (pointDrag) RebindSelection(doc, *work, *sel);
     DropWorkArea(doc, g);
-    view.m_nToolState = 0;
+    view.m_toolState.Reset();
     view.m_canvas.RepaintArea(*sel);
     return;
   }
 
   if (pointDrag) {
     if (IsOpenPolygon(*work)) {
-      if (CloseOnOtherEnd(doc, *work)) view.m_nToolState = 0;
+      if (CloseOnOtherEnd(doc, *work)) view.m_toolState.Reset();
     } else if (CPoint* grab = doc.m_pGrabPoint) {
       *grab = pt;
       work->RecalcBound();
@@ -161,14 +161,14 @@ void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   }
   view.m_canvas.DrawSelection(*work, true);
 
-  if (view.m_nToolState & DRAG_COPY) {
+  if (view.m_toolState.copy) {
     // The copy becomes the topmost area; the dragged one stays as it was.
     view.m_clipboard.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
     doc.m_listArea.push_back(std::move(g.work));
     doc.PushAreaAdded(work, sel);
     doc.m_pSelArea = work;  // the selected points already refer to it
     doc.m_pGrabPoint = nullptr;
-    view.m_nToolState = 0;
+    view.m_toolState.Reset();
     view.m_canvas.RepaintArea(*sel);
     view.m_canvas.RepaintArea(*work);
     return;
@@ -181,7 +181,7 @@ void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   sel->CopyFrom(*work);
   RebindSelection(doc, *work, *sel);
   DropWorkArea(doc, g);
-  view.m_nToolState = 0;
+  view.m_toolState.Reset();
   view.m_canvas.RepaintRect(oldRect);
   // The new place too: the selected vertices have marks of their own.
   view.m_canvas.RepaintArea(*sel);
@@ -192,7 +192,7 @@ void OnCancel(CViewCore& view, ArrowGesture& g) {
   if (g.work) view.m_canvas.DrawXor(*g.work);
   doc.m_listSelPoint.clear();
   DropWorkArea(doc, g);
-  view.m_nToolState = 0;
+  view.m_toolState.Reset();
   view.m_bDragStarted = false;
   if (doc.m_pSelArea) view.m_canvas.RepaintArea(*doc.m_pSelArea);
 }
@@ -214,8 +214,8 @@ class CArrowTool : public CTool {
   void Cancel(CPoint) override { OnCancel(m_view, m_gesture); }
   // The press takes the mouse itself, only when it grabs something.
   bool CapturesOnPress() const override { return false; }
-  ViewCursor Cursor(bool, int toolState) const override {
-    return (toolState & DRAG_COPY) ? ViewCursor::ArrowCopy : ViewCursor::Arrow;
+  ViewCursor Cursor(bool, const CToolState& state) const override {
+    return state.copy ? ViewCursor::ArrowCopy : ViewCursor::Arrow;
   }
 
  private:

@@ -35,14 +35,14 @@ void DropUnfinished(CViewCore& view) {
   doc.ForgetPointsOf(*area);
   view.m_pPrevSel = nullptr;
   view.m_pNewArea.reset();
-  view.m_nToolState = 0;
+  view.m_toolState.Reset();
   view.m_canvas.Invalidate();
 }
 
 void CommitNew(CViewCore& view) {
   CZorvaDoc& doc = view.m_doc;
   CArea* area = doc.m_listArea.push_back(std::move(view.m_pNewArea));
-  view.m_nToolState = 0;
+  view.m_toolState.Reset();
   doc.PushAreaAdded(area, view.m_pPrevSel);
   view.m_pPrevSel = nullptr;
 }
@@ -53,7 +53,7 @@ void DiscardNew(CViewCore& view) {
   doc.m_pSelArea = nullptr;
   view.m_pNewArea.reset();
   view.m_pPrevSel = nullptr;
-  view.m_nToolState = 0;
+  view.m_toolState.Reset();
 }
 
 

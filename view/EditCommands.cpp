@@ -70,13 +70,13 @@ void CEditCommands::Undo() {
   if (!r) return;
   ApplyUndoRecord(m_view, *r, false);
   m_doc.StepBack();
-  m_view.m_nToolState = 0;
+  m_view.m_toolState.Reset();
 }
 
 void CEditCommands::Redo() {
   if (!m_doc.StepForward()) return;
   ApplyUndoRecord(m_view, *m_doc.RecordToUndo(), true);
-  m_view.m_nToolState = 0;
+  m_view.m_toolState.Reset();
 }
 
 

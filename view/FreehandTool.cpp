@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kTracing = 2;
 // A traced point is kept only this far from the last kept one, in x or in y.
 constexpr int64_t kThinning = 10;
 
@@ -31,7 +30,7 @@ void Press(CViewCore& view, const CPoint& p) {
   trace->m_bClosed = false;
   trace->AddPoint(p.x, p.y);
   trace->SetBoundPoint(p.x, p.y);
-  view.m_nToolState = kTracing;
+  view.m_toolState.Start(GestureKind::Trace);
 }
 
 void Move(CViewCore& view, CArea& trace, const CPoint& p) {
@@ -80,7 +79,7 @@ class CFreehandTool : public CTool {
   void Cancel(CPoint) override {
     if (CArea* trace = Stroke()) ::Cancel(m_view, trace);
   }
-  ViewCursor Cursor(bool, int) const override { return ViewCursor::Cross; }
+  ViewCursor Cursor(bool, const CToolState&) const override { return ViewCursor::Cross; }
 
  private:
   // Only a stroke in progress: the traced outline is selected, not yet in
@@ -88,7 +87,7 @@ class CFreehandTool : public CTool {
   // other gesture this tool must not adopt.
   CArea* Stroke() {
     CArea* trace = m_view.m_doc.m_pSelArea;
-    if (m_view.m_nToolState != kTracing || !trace || trace != m_view.m_pNewArea.get() || trace->m_listPoint.empty()) {
+    if (!m_view.m_toolState.Is(GestureKind::Trace) || !trace || trace != m_view.m_pNewArea.get() || trace->m_listPoint.empty()) {
       create::DropUnfinished(m_view);
       return nullptr;
     }

@@ -91,7 +91,7 @@ void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
       doc.m_pSelGuide = g;
       m_pWorkGuide = NewGuide(g->m_bHorizontal, g->m_nPos);
       m_view.m_canvas.DrawGuide(*m_pWorkGuide, R2_XORPEN);
-      m_view.m_nToolState = DRAG_GUIDE;
+      m_view.m_toolState.Start(GestureKind::GuideDrag);
       m_view.m_bDragStarted = false;
       m_view.m_host.SetCapture();
       return;
@@ -106,8 +106,7 @@ void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   if (phase == ToolPhase::Move || phase == ToolPhase::Release) {
     if (std::llabs(int64_t(pos) - g->m_nPos) > kGuideDragThreshold) m_view.m_bDragStarted = true;
     if (m_view.m_bDragStarted) {
-      if (flags & MK_ALT) m_view.m_nToolState |= DRAG_COPY;
-      else m_view.m_nToolState &= ~DRAG_COPY;
+      m_view.m_toolState.copy = (flags & MK_ALT) != 0;
     }
   }
   if (phase == ToolPhase::Move) {
@@ -121,7 +120,7 @@ void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
 
   // The copy's image has been up since the press.
   m_view.m_canvas.DrawGuide(*work, R2_XORPEN);
-  const bool copy = (m_view.m_nToolState & DRAG_COPY) != 0;
+  const bool copy = m_view.m_toolState.copy;
   if (IsOnVisiblePicture(m_view, m_view.m_coords.ToWindow(CPoint(x, y)))) {
     // Compared at the drop point, so that a guide brought back to its own
     // place records nothing.
@@ -147,7 +146,7 @@ void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
       doc.PushGuideRemoved(std::move(owned), pos);  // the record keeps it for undo
     }
   }
-  m_view.m_nToolState = 0;
+  m_view.m_toolState.Reset();
   m_pWorkGuide = nullptr;
   doc.m_pSelGuide = nullptr;
   m_view.m_bDragStarted = false;
@@ -167,7 +166,7 @@ void CGuideTool::Cancel(CRuler* pressed) {
       m_view.m_canvas.DrawGuide(*m_pWorkGuide, R2_XORPEN);  // its image is up from the press on
       m_pWorkGuide.reset();
     }
-    m_view.m_nToolState = 0;
+    m_view.m_toolState.Reset();
   }
   doc.m_pSelGuide = nullptr;
 }

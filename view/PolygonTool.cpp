@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kDrawing = 2;
-
 bool IsOpenPolygon(const CArea* area) {
   return area && area->m_nType == AREA_POLYGON && !area->m_bClosed;
 }
@@ -19,19 +17,19 @@ bool IsOpenPolygon(const CArea* area) {
 // The vertex under the pointer: the pending one while inserting, else the
 // growing end.
 CPoint* MovingPoint(const CViewCore& view, const CArea& poly) {
-  return (view.m_nToolState & POLY_INSERT) ? poly.m_pPending : poly.GetEndPoint();
+  return view.m_toolState.Is(GestureKind::PolygonInsert) ? poly.m_pPending : poly.GetEndPoint();
 }
 
 // Shift bends the placed vertex to 45 degrees about the vertex drawn before it.
 void ConstrainToPrevious(const CViewCore& view, unsigned flags, const CArea& poly,
                          const CPoint* moving, CPoint& p) {
-  if (!(flags & MK_SHIFT) || view.m_nToolState == 0) return;
+  if (!(flags & MK_SHIFT) || view.m_toolState.Idle()) return;
   if (const CPoint* prev = create::PrevVertex(poly, moving))
     Constrain45(prev->x, prev->y, p);
 }
 
 bool ClosesOnStart(const CViewCore& view, const CArea& poly, const CPoint& p) {
-  if (view.m_nToolState != kDrawing || poly.m_listPoint.size() <= 2) return false;
+  if (!view.m_toolState.Is(GestureKind::PolygonDraw) || poly.m_listPoint.size() <= 2) return false;
   const CPoint* start = poly.GetStartPoint();
   return IsNearPoint(start->x, start->y, p.x, p.y);
 }
@@ -41,8 +39,8 @@ bool ClosesOnStart(const CViewCore& view, const CArea& poly, const CPoint& p) {
 bool OwnGesture(const CViewCore& view) {
   const CArea* poly = view.m_doc.m_pSelArea;
   if (!poly || poly->m_nType != AREA_POLYGON) return false;
-  if (view.m_nToolState == 0) return poly == view.m_pNewArea.get();
-  return (view.m_nToolState & kDrawing) && !view.m_pNewArea && view.m_pStepBackup &&
+  if (view.m_toolState.Idle()) return poly == view.m_pNewArea.get();
+  return view.m_toolState.PolygonStep() && !view.m_pNewArea && view.m_pStepBackup &&
          MovingPoint(view, *poly);
 }
 
@@ -55,19 +53,19 @@ void Press(CViewCore& view, unsigned flags, CPoint p) {
   // Drawing goes on only while the selection is still an open polygon: a
   // selection changed in between (Tab, the area list, undo, clearing all)
   // starts afresh instead of growing some other shape.
-  if (!(view.m_nToolState & kDrawing) || !IsOpenPolygon(poly)) view.m_nToolState = 0;
+  if (!view.m_toolState.PolygonStep() || !IsOpenPolygon(poly)) view.m_toolState.Reset();
 
   CPoint* edgeA = nullptr;
   CPoint* edgeB = nullptr;
-  if (view.m_nToolState == 0) {
+  if (view.m_toolState.Idle()) {
     CPoint* only = doc.m_listSelPoint.size() == 1 ? doc.m_listSelPoint.front() : nullptr;
     if (IsOpenPolygon(poly) && only &&
         (only == poly->GetHeadPoint() || only == poly->GetTailPoint())) {
       poly->m_bTailEnd = only == poly->GetTailPoint();
-      view.m_nToolState = kDrawing;
+      view.m_toolState.Start(GestureKind::PolygonDraw);
     } else if (poly && poly->m_nType == AREA_POLYGON &&
                poly->HitOutline(p.x, p.y, true, &edgeA, &edgeB)) {
-      view.m_nToolState = kDrawing | POLY_INSERT;
+      view.m_toolState.Start(GestureKind::PolygonInsert);
     } else {
       create::ReleaseSelection(view);
       poly = create::BeginNew(view, std::make_unique<CArea>());
@@ -75,7 +73,7 @@ void Press(CViewCore& view, unsigned flags, CPoint p) {
       poly->m_bClosed = false;
     }
   }
-  if (view.m_nToolState & kDrawing) {
+  if (view.m_toolState.PolygonStep()) {
     // Shown as not selected under the gesture's image, so the polygon keeps
     // the selection colour while the vertex is placed.
     view.m_canvas.DrawSelection(*poly, false);
@@ -84,7 +82,7 @@ void Press(CViewCore& view, unsigned flags, CPoint p) {
   }
 
   doc.m_listSelPoint.clear();
-  CPoint* added = (view.m_nToolState & POLY_INSERT) ? poly->InsertPoint(p.x, p.y, edgeA, edgeB)
+  CPoint* added = view.m_toolState.Is(GestureKind::PolygonInsert) ? poly->InsertPoint(p.x, p.y, edgeA, edgeB)
                                                      : poly->AddPoint(p.x, p.y);
   ConstrainToPrevious(view, flags, *poly, added, p);
   *added = p;
@@ -122,25 +120,25 @@ void Release(CViewCore& view, unsigned flags, CPoint p) {
     poly->RemoveEndPoint();
     poly->m_bClosed = true;
     doc.m_listSelPoint.clear();
-    view.m_nToolState = 0;
+    view.m_toolState.Reset();
     doc.PushAreaChanged(poly, std::move(backup));
-  } else if (view.m_nToolState & POLY_INSERT) {
+  } else if (view.m_toolState.Is(GestureKind::PolygonInsert)) {
     // The vertex ends where the pointer was released, which the bounds take in.
     *moving = p;
     poly->EndPending(false);
     doc.m_listSelPoint.clear();
     poly->ExtendBound(p.x, p.y);
-    view.m_nToolState = 0;
+    view.m_toolState.Reset();
     doc.PushAreaChanged(poly, std::move(backup));
   } else {
     poly->SetEndPoint(p.x, p.y);
-    if (view.m_nToolState != 0) {
+    if (!view.m_toolState.Idle()) {
       poly->ExtendBound(p.x, p.y);
       doc.PushAreaChanged(poly, std::move(backup));
     } else {
       poly->SetBoundPoint(p.x, p.y);
       create::CommitNew(view);
-      view.m_nToolState = kDrawing;
+      view.m_toolState.Start(GestureKind::PolygonDraw);
     }
   }
   // A repaint rather than the selection pair: the placed vertex stays selected
@@ -154,15 +152,15 @@ void Cancel(CViewCore& view) {
   CArea* poly = doc.m_pSelArea;
   view.m_canvas.DrawXor(*poly);
   std::unique_ptr<CArea> backup = std::move(view.m_pStepBackup);  // of a step that did not happen
-  if (view.m_nToolState == 0) {
+  if (view.m_toolState.Idle()) {
     // The first vertex: the polygon never reached the document.
     create::DiscardNew(view);
     return;
   }
-  if (view.m_nToolState & POLY_INSERT) {
+  if (view.m_toolState.Is(GestureKind::PolygonInsert)) {
     doc.ForgetPoint(poly->m_pPending);
     poly->EndPending(true);
-    view.m_nToolState = 0;
+    view.m_toolState.Reset();
   } else {
     doc.ForgetPoint(poly->GetEndPoint());
     poly->RemoveEndPoint();
@@ -191,9 +189,9 @@ class CPolygonTool : public CTool {
   // Between clicks the polygon waits in the drawing state; a right press
   // then ends it without taking a vertex back.
   void RightPressIdle() override {
-    if (m_view.m_nToolState == kDrawing) m_view.m_nToolState = 0;
+    if (m_view.m_toolState.Is(GestureKind::PolygonDraw)) m_view.m_toolState.Reset();
   }
-  ViewCursor Cursor(bool, int) const override { return ViewCursor::Cross; }
+  ViewCursor Cursor(bool, const CToolState&) const override { return ViewCursor::Cross; }
 
  private:
   CPoint Snapped(CPoint p) const { return create::Snapped(m_view, p.x, p.y); }

@@ -30,7 +30,7 @@ void CShapeTool::Press(unsigned, CPoint pointer) {
   area->AddPoint(p.x, p.y);
   area->SetBoundPoint(p.x, p.y);
   Anchor() = p;
-  m_view.m_nToolState = 1;
+  m_view.m_toolState.Start(GestureKind::ShapeDrag);
   // Drawn from the start, so the first move's erase has something to take off.
   m_view.m_canvas.DrawXor(*area);
 }
@@ -39,7 +39,7 @@ CArea* CShapeTool::OwnDrag() {
   // A drag of these tools is in state 1 with its new shape selected; anything
   // else is some other gesture this tool must not adopt.
   CArea* area = m_view.m_doc.m_pSelArea;
-  if (m_view.m_nToolState != 1 || !area || area != m_view.m_pNewArea.get()) {
+  if (!m_view.m_toolState.Is(GestureKind::ShapeDrag) || !area || area != m_view.m_pNewArea.get()) {
     create::DropUnfinished(m_view);
     return nullptr;
   }

@@ -22,9 +22,11 @@ class CShapeTool : public CTool {
   void Release(unsigned flags, CPoint p) override;
   void Cancel(CPoint p) override;
   // Only the drag itself (state 1) is taken back by a right press.
-  bool RightPressCancels(bool holding, int toolState) const override { return holding && toolState == 1; }
+  bool RightPressCancels(bool holding, const CToolState& state) const override {
+    return holding && state.Is(GestureKind::ShapeDrag);
+  }
   // Alt grows a box from its centre, which its cursor shows; a line has none.
-  ViewCursor Cursor(bool alt, int) const override {
+  ViewCursor Cursor(bool alt, const CToolState&) const override {
     return alt && !m_shape.line ? ViewCursor::CrossCentre : ViewCursor::Cross;
   }
 

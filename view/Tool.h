@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Types.h"
+#include "view/ToolState.h"
 #include "view/ViewHost.h"
 
 class CViewCore;
@@ -28,13 +29,13 @@ class CTool {
   // The press holds the mouse until the release.
   virtual bool CapturesOnPress() const { return true; }
   // A right press takes the gesture back (`holding`: the gesture holds the
-  // mouse). `toolState` is the view's state word.
-  virtual bool RightPressCancels(bool holding, int /*toolState*/) const { return holding; }
+  // mouse).
+  virtual bool RightPressCancels(bool holding, const CToolState& /*state*/) const { return holding; }
   // What a right press does when it cancels nothing.
   virtual void RightPressIdle() {}
   // A release wherever the gesture went, for tools that act on clicks.
   virtual void Click(unsigned /*flags*/, CPoint /*p*/) {}
-  virtual ViewCursor Cursor(bool alt, int toolState) const = 0;
+  virtual ViewCursor Cursor(bool alt, const CToolState& state) const = 0;
 
  protected:
   CViewCore& m_view;

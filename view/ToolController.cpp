@@ -137,7 +137,7 @@ void CToolController::OnRButtonDown(unsigned, const CPoint& client) {
   if (!m_view.m_doc.m_pSelArea) return;
   if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
     const bool holding = m_view.m_host.HasCapture();
-    if (tool->RightPressCancels(holding, m_view.m_nToolState)) {
+    if (tool->RightPressCancels(holding, m_view.m_toolState)) {
       tool->Cancel(m_view.m_coords.ToPicture(client));
       m_view.m_host.ReleaseCapture();
     } else if (!holding) {

@@ -100,7 +100,7 @@ void CViewCore::ScrollBy(int32_t dx, int32_t dy) {
 
 // The cursor shows the tool and what its modifier does; the view sets it at
 // every cursor request, as its window has no cursor of its own.
-void CViewCore::SetToolCursor(int tool, int state) {
+void CViewCore::SetToolCursor(int tool, const CToolState& state) {
   if (const CTool* t = m_toolOf ? m_toolOf(tool) : nullptr) {
     m_host.SetCursor(t->Cursor(m_host.IsKeyDown(VK_MENU), state));
     return;
@@ -110,7 +110,7 @@ void CViewCore::SetToolCursor(int tool, int state) {
   if (tool == ID_TOOL_HAND) m_host.SetCursor(ViewCursor::Hand);
 }
 
-void CViewCore::OnSetCursor() { SetToolCursor(m_frame.GetCurrentTool(), m_nToolState); }
+void CViewCore::OnSetCursor() { SetToolCursor(m_frame.GetCurrentTool(), m_toolState); }
 
 // The temporary hand tool (Space held): dragging scrolls the view. It works
 // in client pixels, since the picture moves under the pointer.
@@ -149,7 +149,7 @@ void CViewCore::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
         // temporary tool; without this the hand would stay current and
         // every later press would do nothing.
         m_frame.SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : 0);
-        SetToolCursor(m_frame.GetCurrentTool(), m_nToolState);
+        SetToolCursor(m_frame.GetCurrentTool(), m_toolState);
       }
       break;
     }

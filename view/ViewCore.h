@@ -62,7 +62,7 @@ class CViewCore {
   // The ruler a press went down on and that is still held (the top one
   // first), or null.
   CRuler* PressedRuler();
-  void SetToolCursor(int tool, int state);
+  void SetToolCursor(int tool, const CToolState& state);
   // The host asks which cursor to show.
   void OnSetCursor();
   void OnToolHand(int32_t x, int32_t y, ToolPhase phase);
@@ -75,7 +75,7 @@ class CViewCore {
 
   // --- state ---
   bool m_bShowRulers = true;
-  int m_nToolState = 0;
+  CToolState m_toolState;
   bool m_bDragStarted = false;
   CViewClipboard m_clipboard;
 

@@ -50,8 +50,8 @@ void CycleImageMode(CViewCore& view) {
 // a guide drag) into a copying one.
 bool DragCanCopy(CViewCore& view) {
   const CZorvaDoc& doc = view.m_doc;
-  if (view.m_nToolState & DRAG_MOVE) return true;
-  if ((view.m_nToolState & DRAG_POINT) && doc.m_pSelArea &&
+  if (view.m_toolState.Is(GestureKind::AreaMove) || view.m_toolState.Is(GestureKind::GuideDrag)) return true;
+  if (view.m_toolState.Is(GestureKind::PointDrag) && doc.m_pSelArea &&
       doc.m_pSelArea->m_nType != AREA_RECT && doc.m_pSelArea->m_nType != AREA_ELLIPSE)
     return true;
   return doc.m_pSelGuide && !view.PressedRuler();
@@ -84,11 +84,11 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
         if (DragCanCopy(m_view)) {
-          m_view.m_nToolState |= DRAG_COPY;
-          m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_nToolState);
+          m_view.m_toolState.copy = true;
+          m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_toolState);
         }
       } else if (ShowsAltCursor(tool)) {
-        m_view.SetToolCursor(tool, 0);
+        m_view.SetToolCursor(tool, CToolState{});
       }
       PostMoveAtPointer(m_view, MK_LBUTTON | MK_ALT);
       break;
@@ -116,12 +116,12 @@ void CViewKeys::OnKeyUp(unsigned vk) {
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
-        if (m_view.m_nToolState & DRAG_COPY) {
-          m_view.m_nToolState &= ~DRAG_COPY;
-          m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_nToolState);
+        if (m_view.m_toolState.copy) {
+          m_view.m_toolState.copy = false;
+          m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_toolState);
         }
       } else if (ShowsAltCursor(tool)) {
-        m_view.SetToolCursor(tool, 0);
+        m_view.SetToolCursor(tool, CToolState{});
       }
       PostMoveAtPointer(m_view, MK_LBUTTON);
       break;
@@ -137,7 +137,7 @@ void CViewKeys::EndReleasedTemporaryTool() {
   // The keys were let go where the view could not see it; their state now
   // is what counts. A gesture still holding the mouse ends its own way.
   if (m_view.m_host.HasCapture()) return;
-  if (!m_view.m_host.IsKeyDown(VK_MENU) && (m_view.m_nToolState & DRAG_COPY)) m_view.m_nToolState &= ~DRAG_COPY;
+  if (!m_view.m_host.IsKeyDown(VK_MENU)) m_view.m_toolState.copy = false;
   if (m_view.m_host.IsKeyDown(VK_CONTROL) || m_view.m_host.IsKeyDown(VK_SPACE)) return;
   FollowTemporaryToolKeys(false, false);
 }
@@ -150,5 +150,5 @@ void CViewKeys::FollowTemporaryToolKeys(bool ctrl, bool space) {
   m_view.m_frame.SetCurrentTool(temporary);
   const int tool = m_view.m_frame.GetCurrentTool();
   // Only the arrow's cursor shows a state (a drag that copies).
-  m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_nToolState : 0);
+  m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_toolState : CToolState{});
 }

@@ -150,7 +150,7 @@ bool CViewPanel::Read() {
   }
 
   changed |= ReadAreaTexts(m_doc, *panel, *area, true);
-  m_view.m_nToolState = 0;
+  m_view.m_toolState.Reset();
   return changed;
 }
 

@@ -13,7 +13,7 @@ class CZoomTool : public CTool {
   void Cancel(CPoint) override {}
   bool CapturesOnPress() const override { return false; }
   void Click(unsigned flags, CPoint p) override { m_view.ZoomToolStep(p, (flags & MK_ALT) != 0); }
-  ViewCursor Cursor(bool alt, int) const override { return alt ? ViewCursor::ZoomOut : ViewCursor::ZoomIn; }
+  ViewCursor Cursor(bool alt, const CToolState&) const override { return alt ? ViewCursor::ZoomOut : ViewCursor::ZoomIn; }
 };
 
 }  // namespace

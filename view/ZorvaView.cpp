@@ -40,7 +40,7 @@ void CZorvaView::CancelGesture() { m_tools->CancelGesture(); }
 
 void CZorvaView::OnUpdate() {
   // Whatever the document lost, a drawing step may not go on with it.
-  if (!m_doc.m_pSelArea && !m_host.HasCapture()) m_nToolState = 0;
+  if (!m_doc.m_pSelArea && !m_host.HasCapture()) m_toolState.Reset();
   UpdateScrollSizes();
   m_canvas.Invalidate(true);
   GiveRulersOffsets();

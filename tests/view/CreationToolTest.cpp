@@ -73,7 +73,7 @@ TEST(DragTools, ShapesWithShiftAndAltAndOneAdditionRecord) {
     EXPECT_EQ(a->m_nType, c.type);
     EXPECT_EQ(a->m_bClosed, c.tool != ID_TOOL_LINE);
     EXPECT_EQ(Shape(*a), c.shape);
-    EXPECT_EQ(f.view->m_nToolState, 0);
+    EXPECT_TRUE(f.view->m_toolState.Idle());
     EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
     ExpectLastRecord(f, old, "none", a);
     EXPECT_EQ(f.StalePixels(), 0u);
@@ -129,7 +129,7 @@ TEST(PolygonTool, EachVertexIsAStepAndTheFirstPointClosesFromTheThirdOn) {
   EXPECT_EQ(Shape(*poly), "20,20 23,22 100,20 | 20,20,100,22");
   EXPECT_TRUE(poly->m_bClosed);
   EXPECT_TRUE(f.doc.m_listSelPoint.empty());
-  EXPECT_EQ(f.view->m_nToolState, 0);
+  EXPECT_TRUE(f.view->m_toolState.Idle());
   EXPECT_EQ(f.doc.m_listUndo.size(), 4u);
   ExpectLastRecord(f, nullptr, "20,20 23,22 100,20 | 20,20,100,22", poly);
   EXPECT_EQ(f.StalePixels(), 0u);
@@ -155,7 +155,7 @@ TEST(PolygonTool, InsertIntoAnEdgeOrDropTheVertexWithARightPress) {
   f.Release(170, 245, MK_SHIFT);
   EXPECT_EQ(Shape(*poly), "100,100 200,100 200,200 155,245 100,200 | 100,100,200,245");
   EXPECT_EQ(poly->m_pPending, nullptr);
-  EXPECT_EQ(f.view->m_nToolState, 0);
+  EXPECT_TRUE(f.view->m_toolState.Idle());
   ExpectLastRecord(f, nullptr, square, poly);
   EXPECT_EQ(f.StalePixels(), 0u);
 }
@@ -172,7 +172,7 @@ TEST(PolygonTool, ContinuesFromASelectedEndAfterARightPressEndedIt) {
   // A vertex cancelled while placed goes; drawing goes on.
   f.Press(90, 90);
   f.RightPress(90, 90);
-  EXPECT_EQ(f.view->m_nToolState, 2);
+  EXPECT_TRUE(f.view->m_toolState.Is(GestureKind::PolygonDraw));
   EXPECT_TRUE(f.doc.m_listSelPoint.empty());
   EXPECT_EQ(f.StalePixels(), 0u);
   Click(f, 90, 60);

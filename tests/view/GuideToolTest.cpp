@@ -14,7 +14,7 @@ void ExpectIdle(ViewFixture& f) {
   EXPECT_EQ(f.view->m_guideTool->m_pWorkGuide, nullptr);
   EXPECT_FALSE(f.frame.hRuler.m_bPressed || f.frame.vRuler.m_bPressed);
   EXPECT_FALSE(f.host.captured);
-  EXPECT_EQ(f.view->m_nToolState, 0);
+  EXPECT_TRUE(f.view->m_toolState.Idle());
 }
 
 }  // namespace

@@ -57,19 +57,26 @@ TEST(Keys, DigitsCtrlAndSpaceChooseToolsAndCursors) {
 }
 
 TEST(Keys, AltMarksACopyingDragAndModifiersPostMoves) {
-  const std::tuple<int, int, bool> cases[] = {
-      {DRAG_MOVE, AREA_RECT, true}, {DRAG_POINT, AREA_POLYGON, true}, {DRAG_POINT, AREA_RECT, false}};
-  for (const auto& [state, type, copies] : cases) {
+  // The word is what replay dumps show for the state.
+  const std::tuple<GestureKind, int, bool, int> cases[] = {
+      {GestureKind::AreaMove, AREA_RECT, true, 0x200},
+      {GestureKind::PointDrag, AREA_POLYGON, true, 0x100},
+      {GestureKind::PointDrag, AREA_RECT, false, 0x100},
+      {GestureKind::PolygonDraw, AREA_POLYGON, false, 2},
+      {GestureKind::PolygonInsert, AREA_POLYGON, false, 10}};
+  for (const auto& [kind, type, copies, word] : cases) {
     ViewFixture f;
     f.doc.m_pSelArea = type == AREA_RECT ? f.AddRect(10, 10, 60, 60)
                                          : f.AddPolygon({{10, 10}, {60, 10}, {30, 50}}, true);
-    f.view->m_nToolState = state;
+    f.view->m_toolState.Start(kind);
     f.host.pointer = CPoint(70, 80);
     f.Key(VK_MENU, true);
-    EXPECT_EQ(f.view->m_nToolState, state | (copies ? DRAG_COPY : 0));
+    EXPECT_EQ(f.view->m_toolState.copy, copies);
+    EXPECT_EQ(f.view->m_toolState.Word(), word | (copies ? 0x1000 : 0));
     EXPECT_EQ(f.host.cursor, copies ? ViewCursor::ArrowCopy : ViewCursor::Arrow);
     f.Key(VK_MENU, false);
-    EXPECT_EQ(f.view->m_nToolState, state);
+    EXPECT_FALSE(f.view->m_toolState.copy);
+    EXPECT_TRUE(f.view->m_toolState.Is(kind));
     f.Key(VK_SHIFT, true);
     f.Key(VK_SHIFT, false);
     std::vector<unsigned> flags;
@@ -92,16 +99,16 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     f.view->m_guideTool->m_pWorkGuide = std::make_unique<CGuide>(*g);
     f.view->m_guideTool->m_pWorkGuide->m_nPos = 140;
     f.view->m_canvas.DrawGuide(*f.view->m_guideTool->m_pWorkGuide, R2_XORPEN);
-    f.view->m_nToolState = DRAG_GUIDE;
+    f.view->m_toolState.Start(GestureKind::GuideDrag);
     f.host.captured = true;
     for (unsigned mod : {VK_SHIFT, VK_SPACE, VK_CONTROL, VK_MENU}) f.Key(mod, true);
     EXPECT_TRUE(f.host.captured);  // modifiers change the drag, never end it
     EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_ARROW);
-    EXPECT_EQ(f.view->m_nToolState, DRAG_GUIDE | DRAG_COPY);
+    EXPECT_EQ(f.view->m_toolState.Word(), 0x204 | 0x1000);
     f.Key(vk, true);
     EXPECT_FALSE(f.host.captured);
     EXPECT_EQ(f.view->m_guideTool->m_pWorkGuide, nullptr);
-    EXPECT_EQ(f.view->m_nToolState, 0);
+    EXPECT_EQ(f.view->m_toolState.Word(), 0);
     EXPECT_TRUE(ShowsFresh(f));  // the working copy's image is gone
   }
 }
