@@ -251,7 +251,7 @@ bool ParsePanel(std::string_view line, const std::vector<Word>& w, ReplayCommand
 
 }  // namespace
 
-const char* ToolName(int toolId) {
+const char* ToolName(ToolId toolId) {
   switch (toolId) {
     case ID_TOOL_ARROW: return "arrow";
     case ID_TOOL_RECT: return "rect";

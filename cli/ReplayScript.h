@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "platform/Types.h"
+#include "view/CommandIds.h"
 
 namespace zorva::cli {
 
@@ -74,6 +75,6 @@ ScriptRead ReadReplayScript(std::FILE* file, std::vector<ReplayCommand>& out, Re
 std::string PrintableLine(std::string_view line, size_t shown = 200);
 
 // The names the script and the state line use.
-const char* ToolName(int toolId);
+const char* ToolName(ToolId toolId);
 
 }  // namespace zorva::cli

@@ -81,9 +81,9 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   CHelpSystem& Help() const;
 
   // --- IViewFrame ---
-  int GetCurrentTool() override { return m_tools.GetCurrentTool(); }
-  void SetCurrentTool(int code) override { m_tools.SetCurrentTool(code); }
-  void SelectTool(int code) override { m_tools.SelectTool(code); }
+  ToolId GetCurrentTool() override { return m_tools.GetCurrentTool(); }
+  void SetCurrentTool(ToolId code) override { m_tools.SetCurrentTool(code); }
+  void SelectTool(ToolId code) override { m_tools.SelectTool(code); }
   CRuler* GetRuler(bool vertical) override { return vertical ? &m_vRuler : &m_hRuler; }
   void ShowRulers(bool show) override;
   void SetZoomComboIndex(int index) override;

@@ -2,16 +2,21 @@
 // Command identifiers of the editing view and the frame, as menus, toolbar
 // buttons and accelerators send them.
 
-// Tools (the tool box buttons; the hand tool is only ever temporary).
-constexpr int ID_TOOL_ARROW = 32801;
-constexpr int ID_TOOL_RECT = 32802;
-constexpr int ID_TOOL_ELLIPSE = 32803;
-constexpr int ID_TOOL_POLYGON = 32804;
-constexpr int ID_TOOL_LINE = 32805;
-constexpr int ID_TOOL_BEZIER = 32806;
-constexpr int ID_TOOL_FREEHAND = 32807;
-constexpr int ID_TOOL_ZOOM = 32808;
-constexpr int ID_TOOL_HAND = 32809;
+// Tools, by the command ids of the tool box buttons (the hand tool is only
+// ever temporary). ID_TOOL_NONE asks for no temporary tool: the chosen one
+// comes back.
+enum ToolId : int {
+  ID_TOOL_NONE = 0,
+  ID_TOOL_ARROW = 32801,
+  ID_TOOL_RECT = 32802,
+  ID_TOOL_ELLIPSE = 32803,
+  ID_TOOL_POLYGON = 32804,
+  ID_TOOL_LINE = 32805,
+  ID_TOOL_BEZIER = 32806,
+  ID_TOOL_FREEHAND = 32807,
+  ID_TOOL_ZOOM = 32808,
+  ID_TOOL_HAND = 32809,
+};
 
 // View menu.
 constexpr unsigned ID_VIEW_ZOOM50 = 32772;

@@ -57,9 +57,9 @@ class CHeadlessViewHost : public IViewHost {
 
 class CHeadlessFrame : public IViewFrame {
  public:
-  int GetCurrentTool() override { return tools.GetCurrentTool(); }
-  void SetCurrentTool(int code) override { tools.SetCurrentTool(code); }
-  void SelectTool(int code) override { tools.SelectTool(code); }
+  ToolId GetCurrentTool() override { return tools.GetCurrentTool(); }
+  void SetCurrentTool(ToolId code) override { tools.SetCurrentTool(code); }
+  void SelectTool(ToolId code) override { tools.SelectTool(code); }
   CRuler* GetRuler(bool vertical) override { return vertical ? &vRuler : &hRuler; }
   void ShowRulers(bool show) override { rulersShown = show; }
   void SetZoomComboIndex(int index) override { zoomIndex = index; }

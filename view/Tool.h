@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Types.h"
+#include "view/CommandIds.h"
 #include "view/ToolState.h"
 #include "view/ViewHost.h"
 
@@ -42,4 +43,4 @@ class CTool {
 };
 
 // Every tool of ToolList.h with its command id.
-std::vector<std::pair<int, std::unique_ptr<CTool>>> MakeTools(CViewCore& view);
+std::vector<std::pair<ToolId, std::unique_ptr<CTool>>> MakeTools(CViewCore& view);

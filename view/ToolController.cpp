@@ -28,7 +28,7 @@ CToolController::CToolController(CViewCore& view) : m_view(view) {
 
 CToolController::~CToolController() = default;
 
-CTool* CToolController::Tool(int id) const {
+CTool* CToolController::Tool(ToolId id) const {
   const auto it = m_tools.find(id);
   return it == m_tools.end() ? nullptr : it->second.get();
 }
@@ -65,7 +65,7 @@ void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
 void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
   if (m_view.m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = m_view.m_coords.ToPicture(client);
-  const int toolId = m_view.m_frame.GetCurrentTool();
+  const ToolId toolId = m_view.m_frame.GetCurrentTool();
   const bool holding = m_view.m_host.HasCapture();
   switch (OwnerOfGesture((flags & MK_LBUTTON) != 0)) {
     case GestureOwner::Hand:
@@ -120,7 +120,7 @@ void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
         m_view.m_host.ReleaseCapture();
       }
       m_view.m_panel->Update(-1, true);
-      if (!m_view.m_host.IsKeyDown(VK_CONTROL)) m_view.m_frame.SetCurrentTool(0);
+      if (!m_view.m_host.IsKeyDown(VK_CONTROL)) m_view.m_frame.SetCurrentTool(ID_TOOL_NONE);
       if (m_view.m_doc.m_pSelArea) m_view.m_doc.m_pSelArea->UpdateHtmlShape(true);
       break;
     case GestureOwner::None: break;

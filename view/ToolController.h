@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/Types.h"
+#include "view/CommandIds.h"
 
 class CTool;
 class CViewCore;
@@ -18,7 +19,7 @@ class CToolController {
   CToolController& operator=(const CToolController&) = delete;
 
   // The pointer tool of command id `id`, null for none.
-  CTool* Tool(int id) const;
+  CTool* Tool(ToolId id) const;
 
   // Who a gesture's pointer events go to, in this order: the hand (Space),
   // a guide being pulled out of a held ruler (`buttonHeld`), a selected
@@ -35,5 +36,5 @@ class CToolController {
 
  private:
   CViewCore& m_view;
-  std::unordered_map<int, std::unique_ptr<CTool>> m_tools;
+  std::unordered_map<ToolId, std::unique_ptr<CTool>> m_tools;
 };

@@ -5,17 +5,17 @@
 
 class CToolSelection {
  public:
-  int GetCurrentTool() const { return m_nTool; }
-  int GetBaseTool() const { return m_nBaseTool; }
-  void SetCurrentTool(int code) { m_nTool = code != 0 ? code : m_nBaseTool; }
-  void SelectTool(int code) {
+  ToolId GetCurrentTool() const { return m_nTool; }
+  ToolId GetBaseTool() const { return m_nBaseTool; }
+  void SetCurrentTool(ToolId code) { m_nTool = code != ID_TOOL_NONE ? code : m_nBaseTool; }
+  void SelectTool(ToolId code) {
     if (m_nTool == m_nBaseTool) m_nTool = code;
     m_nBaseTool = code;
   }
   // A tool box button: current and chosen alike.
-  void ChooseTool(int code) { m_nTool = m_nBaseTool = code; }
+  void ChooseTool(ToolId code) { m_nTool = m_nBaseTool = code; }
 
  private:
-  int m_nTool = ID_TOOL_ARROW;
-  int m_nBaseTool = ID_TOOL_ARROW;
+  ToolId m_nTool = ID_TOOL_ARROW;
+  ToolId m_nBaseTool = ID_TOOL_ARROW;
 };

@@ -100,7 +100,7 @@ void CViewCore::ScrollBy(int32_t dx, int32_t dy) {
 
 // The cursor shows the tool and what its modifier does; the view sets it at
 // every cursor request, as its window has no cursor of its own.
-void CViewCore::SetToolCursor(int tool, const CToolState& state) {
+void CViewCore::SetToolCursor(ToolId tool, const CToolState& state) {
   if (const CTool* t = m_toolOf ? m_toolOf(tool) : nullptr) {
     m_host.SetCursor(t->Cursor(m_host.IsKeyDown(VK_MENU), state));
     return;
@@ -148,7 +148,7 @@ void CViewCore::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
         // Space came up during the drag, when its key-up could not end the
         // temporary tool; without this the hand would stay current and
         // every later press would do nothing.
-        m_frame.SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : 0);
+        m_frame.SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : ID_TOOL_NONE);
         SetToolCursor(m_frame.GetCurrentTool(), m_toolState);
       }
       break;

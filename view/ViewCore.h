@@ -62,7 +62,7 @@ class CViewCore {
   // The ruler a press went down on and that is still held (the top one
   // first), or null.
   CRuler* PressedRuler();
-  void SetToolCursor(int tool, const CToolState& state);
+  void SetToolCursor(ToolId tool, const CToolState& state);
   // The host asks which cursor to show.
   void OnSetCursor();
   void OnToolHand(int32_t x, int32_t y, ToolPhase phase);
@@ -118,6 +118,6 @@ class CViewCore {
   void GiveRulersOffsets();
   // What the tool controller, above the core, does for it: the pointer tool
   // of a command id, and ending a gesture.
-  std::function<CTool*(int)> m_toolOf;
+  std::function<CTool*(ToolId)> m_toolOf;
   std::function<void()> m_endGesture;
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Types.h"
+#include "view/CommandIds.h"
 
 class CRuler;
 
@@ -65,12 +66,12 @@ class IViewFrame {
  public:
   virtual ~IViewFrame() = default;
 
-  virtual int GetCurrentTool() = 0;
+  virtual ToolId GetCurrentTool() = 0;
   // `code` 0 ends a temporary tool: the chosen tool comes back.
-  virtual void SetCurrentTool(int code) = 0;
+  virtual void SetCurrentTool(ToolId code) = 0;
   // The digit keys: chooses `code`, and makes it current unless a temporary
   // tool is active.
-  virtual void SelectTool(int code) = 0;
+  virtual void SelectTool(ToolId code) = 0;
 
   // The frame's rulers, or null before they exist.
   virtual CRuler* GetRuler(bool vertical) = 0;

@@ -57,7 +57,7 @@ bool DragCanCopy(CViewCore& view) {
   return doc.m_pSelGuide && !view.PressedRuler();
 }
 
-bool ShowsAltCursor(int tool) {
+bool ShowsAltCursor(ToolId tool) {
   return tool == ID_TOOL_RECT || tool == ID_TOOL_ELLIPSE || tool == ID_TOOL_ZOOM;
 }
 
@@ -71,7 +71,7 @@ void EndGestureFirst(CViewCore& view) {
 
 void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
   if (repeat) return;
-  const int tool = m_view.m_frame.GetCurrentTool();
+  const ToolId tool = m_view.m_frame.GetCurrentTool();
   switch (vk) {
     case VK_TAB:
       EndGestureFirst(m_view);
@@ -97,7 +97,7 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
       break;
     case '0': case '1': case '2': case '3': case '4': case '6': case '7':
       EndGestureFirst(m_view);
-      m_view.m_frame.SelectTool(ID_TOOL_ARROW + int(vk - '0'));
+      m_view.m_frame.SelectTool(ToolId(ID_TOOL_ARROW + int(vk - '0')));
       break;
     case 'T':
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
@@ -109,7 +109,7 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
 }
 
 void CViewKeys::OnKeyUp(unsigned vk) {
-  const int tool = m_view.m_frame.GetCurrentTool();
+  const ToolId tool = m_view.m_frame.GetCurrentTool();
   switch (vk) {
     case VK_CONTROL:
       if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(false, m_view.m_host.IsKeyDown(VK_SPACE));
@@ -145,10 +145,10 @@ void CViewKeys::EndReleasedTemporaryTool() {
 void CViewKeys::FollowTemporaryToolKeys(bool ctrl, bool space) {
   // Ctrl gives the arrow, Space the hand, both the zoom; neither the tool
   // chosen in the tool box.
-  const int temporary = ctrl && space ? ID_TOOL_ZOOM : ctrl ? ID_TOOL_ARROW : space ? ID_TOOL_HAND : 0;
+  const ToolId temporary = ctrl && space ? ID_TOOL_ZOOM : ctrl ? ID_TOOL_ARROW : space ? ID_TOOL_HAND : ID_TOOL_NONE;
   m_view.m_bHandTool = temporary == ID_TOOL_HAND;
   m_view.m_frame.SetCurrentTool(temporary);
-  const int tool = m_view.m_frame.GetCurrentTool();
+  const ToolId tool = m_view.m_frame.GetCurrentTool();
   // Only the arrow's cursor shows a state (a drag that copies).
   m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_toolState : CToolState{});
 }

@@ -25,13 +25,13 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
   m_edit = m_editOwned.get();
   m_keys = m_keysOwned.get();
   m_guideTool = m_guideToolOwned.get();
-  m_toolOf = [this](int id) { return m_tools->Tool(id); };
+  m_toolOf = [this](ToolId id) { return m_tools->Tool(id); };
   m_endGesture = [this] { m_tools->CancelGesture(); };
 }
 
 CZorvaView::~CZorvaView() = default;
 
-CTool* CZorvaView::Tool(int id) const { return m_tools->Tool(id); }
+CTool* CZorvaView::Tool(ToolId id) const { return m_tools->Tool(id); }
 void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) { m_tools->OnLButtonDown(flags, client); }
 void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) { m_tools->OnMouseMove(flags, client); }
 void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) { m_tools->OnLButtonUp(flags, client); }

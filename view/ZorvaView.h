@@ -43,7 +43,7 @@ class CZorvaView : public CViewCore {
   // Ends a running gesture (EndGesture, for the window and the scripts).
   void CancelGesture();
   // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
-  CTool* Tool(int id) const;
+  CTool* Tool(ToolId id) const;
 
   // --- commands ---
   // Runs `id` when the view handles it and it is enabled; false when not the view's.

@@ -42,7 +42,7 @@ void ExpectLastRecord(ViewFixture& f, CArea* prevSel, const std::string& before,
 
 TEST(DragTools, ShapesWithShiftAndAltAndOneAdditionRecord) {
   struct Case {
-    int tool;
+    ToolId tool;
     unsigned mods;
     int x, y;  // release point; the press is at 100,100
     int type;
@@ -81,7 +81,7 @@ TEST(DragTools, ShapesWithShiftAndAltAndOneAdditionRecord) {
 }
 
 TEST(CreationTools, RightPressDuringTheFirstGestureLeavesNothing) {
-  for (int tool : {ID_TOOL_RECT, ID_TOOL_ELLIPSE, ID_TOOL_LINE, ID_TOOL_POLYGON, ID_TOOL_FREEHAND}) {
+  for (ToolId tool : {ID_TOOL_RECT, ID_TOOL_ELLIPSE, ID_TOOL_LINE, ID_TOOL_POLYGON, ID_TOOL_FREEHAND}) {
     ViewFixture f;
     f.AddRect(10, 10, 60, 40);
     f.view->m_canvas.Invalidate();

@@ -31,7 +31,7 @@ TEST(Keys, DigitsCtrlAndSpaceChooseToolsAndCursors) {
   struct Step {
     unsigned vk;
     bool down;
-    int tool;
+    ToolId tool;
     ViewCursor cursor;
   } steps[] = {
       {'1', true, ID_TOOL_RECT, ViewCursor::Arrow}, {'5', true, ID_TOOL_RECT, ViewCursor::Arrow},

@@ -240,11 +240,11 @@ class RandomSession {
   }
 
   void Step() {
-    const int tools[] = {ID_TOOL_ARROW,   ID_TOOL_RECT,     ID_TOOL_ELLIPSE, ID_TOOL_POLYGON,
+    const ToolId tools[] = {ID_TOOL_ARROW,   ID_TOOL_RECT,     ID_TOOL_ELLIPSE, ID_TOOL_POLYGON,
                          ID_TOOL_LINE,    ID_TOOL_FREEHAND, ID_TOOL_ZOOM};
     switch (m_src.Below(16)) {
       case 0: case 1: {
-        const int tool = tools[m_src.Below(7)];
+        const ToolId tool = tools[m_src.Below(7)];
         Log("tool " + std::to_string(tool));
         m_f.Tool(tool);
         break;
