@@ -34,8 +34,20 @@ struct CToolState {
   bool PolygonStep() const { return kind == GestureKind::PolygonDraw || kind == GestureKind::PolygonInsert; }
 
   // The number the replay dump shows (the bits older dumps were written with).
-  int Word() const {
-    static constexpr int kWords[] = {0, 1, 2, 2 | 8, 2, 0x100, 0x200, 0x204};
-    return kWords[int(kind)] | (copy ? 0x1000 : 0);
+  int Word() const { return KindWord() | (copy ? 0x1000 : 0); }
+
+ private:
+  int KindWord() const {
+    switch (kind) {
+      case GestureKind::None: return 0;
+      case GestureKind::ShapeDrag: return 1;
+      case GestureKind::PolygonDraw: return 2;
+      case GestureKind::PolygonInsert: return 2 | 8;
+      case GestureKind::Trace: return 2;
+      case GestureKind::PointDrag: return 0x100;
+      case GestureKind::AreaMove: return 0x200;
+      case GestureKind::GuideDrag: return 0x204;
+    }
+    return 0;
   }
 };

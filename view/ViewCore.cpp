@@ -3,7 +3,6 @@
 #include "view/ViewCore.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "model/ZorvaDoc.h"
 #include "view/PaintPass.h"
@@ -78,7 +77,6 @@ void CViewCore::ZoomToolStep(const CPoint& p, bool alt) {
   ZoomAndCentre(p);
 }
 
-
 void CViewCore::OnSize() {
   m_canvas.OnSize();
   UpdateScrollSizes();
@@ -96,7 +94,6 @@ void CViewCore::ScrollBy(int32_t dx, int32_t dy) {
   const CPoint s = m_coords.GetScroll();
   m_host.ScrollToPosition(CPoint(Zoom::Clamp(int64_t(s.x) + dx), Zoom::Clamp(int64_t(s.y) + dy)));
 }
-
 
 // The cursor shows the tool and what its modifier does; the view sets it at
 // every cursor request, as its window has no cursor of its own.

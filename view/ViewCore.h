@@ -10,11 +10,9 @@
 #include <memory>
 
 #include "model/Area.h"
-#include "model/OwnedList.h"
 #include "model/Zoom.h"
 #include "platform/Types.h"
 #include "view/CommandIds.h"
-#include "view/PaintPass.h"
 #include "view/ToolState.h"
 #include "view/ViewCanvas.h"
 #include "view/ViewClipboard.h"
@@ -22,7 +20,6 @@
 #include "view/ViewHost.h"
 
 class CEditCommands;
-class CGuide;
 class CGuideTool;
 class CTool;
 class CViewKeys;
@@ -69,8 +66,8 @@ class CViewCore {
 
   // Ends a running gesture as a right press would, so a command that arrives
   // meanwhile never meets a working copy or a half-made guide.
-  void EndGesture() {
-    if (m_endGesture) m_endGesture();
+  void CancelGesture() {
+    if (m_cancelGesture) m_cancelGesture();
   }
 
   // --- state ---
@@ -119,5 +116,5 @@ class CViewCore {
   // What the tool controller, above the core, does for it: the pointer tool
   // of a command id, and ending a gesture.
   std::function<CTool*(ToolId)> m_toolOf;
-  std::function<void()> m_endGesture;
+  std::function<void()> m_cancelGesture;
 };

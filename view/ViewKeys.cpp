@@ -64,7 +64,7 @@ bool ShowsAltCursor(ToolId tool) {
 // A key that acts on the selection or the tool would pull the ground from
 // under a running gesture: the gesture ends first, as for a command.
 void EndGestureFirst(CViewCore& view) {
-  if (view.m_host.HasCapture()) view.EndGesture();
+  if (view.m_host.HasCapture()) view.CancelGesture();
 }
 
 }  // namespace

@@ -199,7 +199,7 @@ void CViewPanel::Apply(PanelChange change) {
   IPropertyPanel* panel = m_view.m_pPropertyPanel;
   if (!panel) return;
   // A running gesture ends first: the panel's edit is a step of its own.
-  m_view.EndGesture();
+  m_view.CancelGesture();
   CArea* area = m_doc.m_pSelArea;
   if (!area) {
     // The default area is no part of the undo history and of the saved state.
@@ -237,7 +237,7 @@ void CViewPanel::Apply(PanelChange change) {
 void CViewPanel::SelectFromList(int row, CArea* area) {
   // The row's area may be gone when the list lags behind the document.
   if (area && !m_doc.m_listArea.Contains(area)) return;
-  m_view.EndGesture();
+  m_view.CancelGesture();
   ShowSelectionCleared(m_view);
   ShowSelected(m_view, area);
   Update(row, true);

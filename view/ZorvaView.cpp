@@ -26,7 +26,7 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
   m_keys = m_keysOwned.get();
   m_guideTool = m_guideToolOwned.get();
   m_toolOf = [this](ToolId id) { return m_tools->Tool(id); };
-  m_endGesture = [this] { m_tools->CancelGesture(); };
+  m_cancelGesture = [this] { m_tools->CancelGesture(); };
 }
 
 CZorvaView::~CZorvaView() = default;
@@ -36,7 +36,6 @@ void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) { m_tools->
 void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) { m_tools->OnMouseMove(flags, client); }
 void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) { m_tools->OnLButtonUp(flags, client); }
 void CZorvaView::OnRButtonDown(unsigned flags, const CPoint& client) { m_tools->OnRButtonDown(flags, client); }
-void CZorvaView::CancelGesture() { m_tools->CancelGesture(); }
 
 void CZorvaView::OnUpdate() {
   // Whatever the document lost, a drawing step may not go on with it.

@@ -40,8 +40,6 @@ class CZorvaView : public CViewCore {
   void OnMouseMove(unsigned flags, const CPoint& client);
   void OnLButtonUp(unsigned flags, const CPoint& client);
   void OnRButtonDown(unsigned flags, const CPoint& client);
-  // Ends a running gesture (EndGesture, for the window and the scripts).
-  void CancelGesture();
   // The pointer tool of command id `id` (Tool.h, ToolList.h), null for none.
   CTool* Tool(ToolId id) const;
 
