@@ -64,6 +64,9 @@ for exe in zorva zorva-cli; do
   if readelf -S "$out/tree/usr/bin/$exe" | grep -q '\.debug_info'; then fail "$exe is not stripped"; fi
 done
 for dir in "$build" "$src"; do
+  # A folder as short as /src could be any file's bytes; such a check would
+  # say nothing.
+  [ ${#dir} -ge 8 ] || { echo "note: $dir is too short a name to look for"; continue; }
   hits=$(grep -rlF "$dir" "$out/tree" || true)
   [ -z "$hits" ] || fail "files name the folder $dir:"$'\n'"$hits"
 done
