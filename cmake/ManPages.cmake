@@ -15,6 +15,10 @@ if(NOT ZORVA_SCDOC)
   return()
 endif()
 
+# The pages' date is the release's, not the day of the build.
+execute_process(COMMAND date -u -d "${ZORVA_RELEASE_DATE}" +%s
+  OUTPUT_VARIABLE release_epoch OUTPUT_STRIP_TRAILING_WHITESPACE)
+
 set(pages zorva-cli)
 if(ZORVA_BUILD_GUI)
   list(APPEND pages zorva)
@@ -25,8 +29,9 @@ foreach(page IN LISTS pages)
   set(roff ${CMAKE_BINARY_DIR}/man/${page}.1)
   add_custom_command(OUTPUT ${roff}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND sh -c "\"$1\" < \"$2\" > \"$3.tmp\" && mv \"$3.tmp\" \"$3\"" sh ${ZORVA_SCDOC} ${src} ${roff}
-    DEPENDS ${src} VERBATIM)
+    COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${release_epoch}
+      sh -c "\"$1\" < \"$2\" > \"$3.tmp\" && mv \"$3.tmp\" \"$3\"" sh ${ZORVA_SCDOC} ${src} ${roff}
+    DEPENDS ${src} ${CMAKE_SOURCE_DIR}/CMakeLists.txt VERBATIM)
   zorva_gzip(${roff} ${roff}.gz)
   list(APPEND outputs ${roff}.gz)
 endforeach()
