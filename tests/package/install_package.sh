@@ -10,7 +10,7 @@ set -euo pipefail
 dir=$1 version=$2 samples=$(realpath "$3") shot=${4:-}
 
 if [ "$(id -u)" -ne 0 ]; then echo "SKIP: installing a package needs root (CI runs as root)"; exit 77; fi
-for tool in apt-get dpkg xvfb-run xdotool xwd convert man; do
+for tool in apt-get dpkg xvfb-run xdotool openbox xwd convert man; do
   command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 if dpkg-query -W -f='${Status}' zorva 2> /dev/null | grep -q 'installed'; then
@@ -58,16 +58,26 @@ export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 grep -qi '<map' "$work/sample.html" || fail "the page has no map"
 grep -qi '<area' "$work/sample.html" || fail "the page has no areas"
 
-# The installed editor on that page, on a virtual display.
+# The installed editor on that page, on a virtual display with a window
+# manager (focus for the keys); then Help > Contents must find the manual the
+# package put under /usr/share/zorva.
 export WORK="$work" SHOT="$work/shot.png"
 # Bounded in time, so the purge below always gets its turn.
 timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  openbox > /dev/null 2>&1 &
+  sleep 1
   /usr/bin/zorva "$WORK/sample.html" > "$WORK/zorva.log" 2>&1 &
   pid=$!
   win=$(timeout 20 xdotool search --sync --onlyvisible --name "ZORVA" | head -1) || true
   sleep 2
   xdotool getwindowname "$win" > "$WORK/title.txt" 2> /dev/null || true
   xwd -root -silent | convert xwd:- "$SHOT"
+  xdotool windowactivate --sync "$win" 2> /dev/null || true
+  xdotool key alt+h
+  sleep 0.5
+  xdotool key c
+  help=$(timeout 15 xdotool search --sync --onlyvisible --name "ヘルプ" | head -1) || true
+  xdotool getwindowname "$help" > "$WORK/help-title.txt" 2> /dev/null || true
   kill "$pid" 2> /dev/null || true
   wait "$pid" 2> /dev/null || true
 ' || true
@@ -80,6 +90,8 @@ pixels=$(convert "$SHOT" -fuzz 6% -fill black +opaque "$band" -fill white -opaqu
   -format '%[fx:round(mean*w*h)]' info:)
 [ "$pixels" -gt 20000 ] || fail "the picture is not on the screen ($pixels pixels of $band)"
 if [ -n "$shot" ]; then cp "$SHOT" "$shot"; echo "screenshot: $shot"; fi
+[ "$(cat "$work/help-title.txt" 2> /dev/null)" = "ZORVA ヘルプ" ] \
+  || fail "Help > Contents opened no manual window (the manual is not where the editor looks)"
 
 # The manual page, found by man as a user would.
 [ "$(man -w zorva-cli)" = /usr/share/man/man1/zorva-cli.1.gz ] || fail "man -w zorva-cli: $(man -w zorva-cli 2>&1)"
