@@ -98,12 +98,14 @@ zcat "$out/tree/usr/share/man/man1/zorva.1.gz" | grep -qF 'ZORVA/recovery' || fa
 
 # --- metadata -------------------------------------------------------------------
 field() { dpkg-deb -f "$deb" "$1"; }
+# The package names of relation fields, without versions, one a line.
+names_in() { for f in "$@"; do field "$f"; done | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | grep -v '^$' | sort -u; }
 [ "$(field Package)" = zorva ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
 depends=$(field Depends)
 case "$depends" in *'${'*|'') fail "Depends is not resolved: '$depends'" ;; esac
-depends_names=$(tr ',|' '\n\n' <<< "$depends" | sed 's/(.*)//; s/^ *//; s/ *$//' | grep -v '^$' | sort -u)
+depends_names=$(names_in Depends)
 # Each library the programs link is depended on through the package that holds
 # it on this machine, and so are the Qt plugins no linker sees.
 needed=$(for exe in zorva zorva-cli; do readelf -d "$out/tree/usr/bin/$exe"; done \
@@ -120,16 +122,15 @@ done
 for plugin in libqt6sql6-sqlite qt6-qpa-plugins; do
   grep -qxF "$plugin" <<< "$depends_names" || fail "Depends lacks $plugin: $depends"
 done
-# Every package named exists on this machine (where the programs were built and
-# run), and none is only for building.
-names=$( (field Depends; field Recommends) | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | grep -v '^$' | sort -u)
-for name in $names; do
+# No package named is only for building, and every dependency is a package
+# this machine knows.
+for name in $(names_in Depends Recommends); do
   case "$name" in
     *-dev|*-dev-tools|cmake|ninja-build|build-essential|pkg-config|googletest|libgtest*|libgmock*|scdoc|lintian|qt6-tools-dev*)
       fail "depends on the build-only package $name" ;;
   esac
 done
-for name in $(field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | grep -v '^$' | sort -u); do
+for name in $depends_names; do
   apt-cache show "$name" > /dev/null 2>&1 || dpkg-query -W "$name" > /dev/null 2>&1 || fail "no package $name is known"
 done
 
@@ -138,10 +139,8 @@ metainfo=$out/tree/usr/share/metainfo/example.ulmora.zorva.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
 appstreamcli validate-tree --no-net "$out/tree" || fail "appstreamcli validate-tree failed"
 grep -qF "<release version=\"$version\"" "$metainfo" || fail "the AppStream release is not $version"
-for lang in ja; do
-  for tag in summary p li; do
-    grep -qE "<$tag xml:lang=\"$lang\">" "$metainfo" || fail "no <$tag xml:lang=\"$lang\"> in the metainfo"
-  done
+for tag in summary p li; do
+  grep -qF "<$tag xml:lang=\"ja\">" "$metainfo" || fail "no Japanese <$tag> in the metainfo"
 done
 desktop-file-validate "$out/tree/usr/share/applications/example.ulmora.zorva.desktop" || fail "desktop-file-validate"
 # With a web address for docs/, the screenshots are listed; each names a picture
