@@ -35,7 +35,7 @@ trap cleanup EXIT
 # A minimal image's dpkg may leave manual pages out; this package's pages are
 # taken in anyway, since they are what is checked.
 include_man=()
-if grep -rqsE '^path-exclude=?/usr/share/man' /etc/dpkg/dpkg.cfg /etc/dpkg/dpkg.cfg.d; then
+if grep -rqsE '^path-exclude[= ]+/usr/share/man' /etc/dpkg/dpkg.cfg /etc/dpkg/dpkg.cfg.d; then
   echo "note: dpkg here leaves out manual pages; installing zorva's with --path-include"
   include_man=(-o 'DPkg::Options::=--path-include=/usr/share/man/man1/zorva*')
 fi
