@@ -91,11 +91,17 @@ void CBoundsGrid::Collect(const BoundsRect& r, Keep keep, std::vector<uint32_t>&
       for (uint32_t k = m_starts[cell]; k < m_starts[cell + 1]; ++k)
         if (keep(m_rects[m_entries[k]])) out.push_back(m_entries[k]);
     }
+  // One cell's entries are in order already; those of several cells are
+  // sorted, and a rectangle over several of them is found in each.
+  const bool oneCell = c0 == c1 && r0 == r1;
+  if (!oneCell) {
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+  }
+  const auto cells = std::ptrdiff_t(out.size());
   for (uint32_t i : m_wide)
     if (keep(m_rects[i])) out.push_back(i);
-  std::sort(out.begin(), out.end());
-  // A rectangle over several of the cells looked at is found in each.
-  if (c0 != c1 || r0 != r1) out.erase(std::unique(out.begin(), out.end()), out.end());
+  std::inplace_merge(out.begin(), out.begin() + cells, out.end());
 }
 
 void CBoundsGrid::Containing(int64_t x, int64_t y, std::vector<uint32_t>& out) const {
