@@ -15,9 +15,11 @@ constexpr int kRightX[4] = {0, -1, -1, 0}, kRightY[4] = {0, 0, -1, -1};
 }  // namespace
 
 // The region stays on the right. At each corner the two pixels ahead decide:
-// no region ahead-right turns right; region on both sides turns left; else
-// straight on. Two region pixels that touch only at a corner are not joined
-// (four-neighbour regions), so the walk turns right between them.
+// region ahead-left turns left; else no region ahead-right turns right; else
+// straight on. Where two of the region's pixels touch only at a corner (they
+// are joined elsewhere, the region being one), the walk goes over the gap,
+// so a pocket of other colour that opens only through such a corner is
+// enclosed as a hole is, and the outline never touches itself.
 std::vector<CPoint> RegionOutline(const CRegionMask& mask) {
   std::vector<CPoint> corners;
   if (mask.Count() == 0) return corners;
@@ -33,10 +35,10 @@ std::vector<CPoint> RegionOutline(const CRegionMask& mask) {
   uint64_t steps = 2 * (uint64_t(mask.Width()) + 1) * (uint64_t(mask.Height()) + 1);
   while ((x != start.x || y != start.y) && steps-- > 0) {
     int next;
-    if (!mask.In(x + kRightX[heading], y + kRightY[heading]))
-      next = (heading + 1) & 3;
-    else if (mask.In(x + kLeftX[heading], y + kLeftY[heading]))
+    if (mask.In(x + kLeftX[heading], y + kLeftY[heading]))
       next = (heading + 3) & 3;
+    else if (!mask.In(x + kRightX[heading], y + kRightY[heading]))
+      next = (heading + 1) & 3;
     else
       next = heading;
     if (next != heading) corners.emplace_back(x, y);

@@ -11,7 +11,7 @@ TraceResult TraceRegion(const CBitmap& picture, CPoint seed, int tolerance, doub
   CRegionMask mask;
   if (!FillRegion(picture, seed, tolerance, mask)) return result;
   result.pixels = mask.Count();
-  result.polygon = SimplifyClosedOutline(RegionOutline(mask), epsilon);
+  result.polygon = SimplifyClosedOutline(RegionOutline(mask), epsilon, CSize{picture.Width(), picture.Height()});
   return result;
 }
 
