@@ -19,13 +19,14 @@ BUILD_DIR=${BUILD_DIR:-build}
 # manual, and the SQLite driver the help files are read through); python3 with
 # html5lib to read patched pages back as a browser parses them; chromium to
 # click through responsive pages; Java and npm for the Nu HTML Checker (the
-# npm package vnu-jar), which validates HTML5 pages.
+# npm package vnu-jar), which validates HTML5 pages; python3-opencv as the
+# reference the trace tool's polygons are measured against.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
   desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib
-  chromium default-jre-headless)
+  chromium default-jre-headless python3-opencv)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
