@@ -4,7 +4,7 @@
 // checked before anything runs, so a wrong line never leaves a half-replayed
 // document behind.
 //
-//   size W H | scroll X Y | tool arrow|rect|ellipse|polygon|line|freehand|zoom
+//   size W H | scroll X Y | tool arrow|rect|ellipse|polygon|line|freehand|zoom (the tool table's)
 //   press|move|release|rpress X Y [shift] [ctrl] [alt]   (client pixels)
 //   key NAME down|up [mods] | keypress NAME [mods]
 //       NAME: a letter, a digit, Tab, Shift, Ctrl, Alt, Space, Delete,

@@ -19,6 +19,7 @@
 #include "ui/ToolBox.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/CommandIds.h"
+#include "view/ToolTable.h"
 #include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
@@ -46,8 +47,8 @@ QWidget* CFrameCommands::Bar(unsigned id) const {
 
 bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
   state = CCmdState{};
-  if (id >= unsigned(ID_TOOL_ARROW) && id <= unsigned(ID_TOOL_ZOOM)) {
-    state.enabled = id != unsigned(ID_TOOL_BEZIER);
+  if (const CToolDescriptor* tool = FindTool(ToolId(id))) {
+    state.enabled = tool->CanBeChosen();
     state.checked = unsigned(m_frame.GetCurrentTool()) == id;
     return true;
   }
@@ -69,8 +70,8 @@ bool CFrameCommands::OnCommand(unsigned id) {
   // The frame's routing has checked the command's state and ended any gesture
   // (one never passes from one tool to another).
   CZorvaView& view = m_frame.m_view->View();
-  if (id >= unsigned(ID_TOOL_ARROW) && id <= unsigned(ID_TOOL_ZOOM)) {
-    m_frame.m_tools.ChooseTool(ToolId(id));
+  if (const CToolDescriptor* tool = FindTool(ToolId(id)); tool && tool->CanBeChosen()) {
+    m_frame.m_tools.ChooseTool(tool->id);
     return true;
   }
   if (QWidget* bar = Bar(id)) {

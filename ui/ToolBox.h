@@ -1,5 +1,6 @@
 #pragma once
-// The tool box: the eight tools as one set of radio buttons. Ctrl going down
+// The tool box: a button for every tool of the tool table that has an
+// image, as one set of radio buttons. Ctrl going down
 // or up while a key reaches the box goes to the view too, so the temporary
 // arrow tool follows the key wherever it is pressed.
 #include <QToolBar>
