@@ -15,6 +15,12 @@ constexpr int kMaxTraceTolerance = 255;
 constexpr double kDefaultTraceEpsilon = 1.0;
 constexpr double kMaxTraceEpsilon = 100.0;
 
+// What a press of the trace tool starts from; kept in the settings.
+struct TraceSettings {
+  int tolerance = kDefaultTraceTolerance;
+  double epsilon = kDefaultTraceEpsilon;
+};
+
 struct TraceResult {
   // Picture coordinates, clockwise on the screen; empty when the seed lies
   // outside the picture or the memory for the region could not be had.
