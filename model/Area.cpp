@@ -1,5 +1,4 @@
 #include "model/Area.h"
-#include "model/LayoutEpoch.h"
 
 #include "model/AreaTexts.h"
 #include <algorithm>
@@ -109,7 +108,6 @@ void CArea::CopyFrom(const CArea& src) {
   m_listPoint = src.m_listPoint;
   m_listHandle1 = src.m_listHandle1;
   m_listHandle2 = src.m_listHandle2;
-  zorva::LayoutChanged();
   m_rcBound = src.m_rcBound;
   for (const CAreaText& t : kAreaTexts) this->*t.member = src.*t.member;
   m_bJavaScript = src.m_bJavaScript;

@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "model/Area.h"
-#include "model/LayoutEpoch.h"
 
 namespace {
 
@@ -53,13 +52,9 @@ bool HitEdge(int32_t x, int32_t y, const CPoint& p, const CPoint& q) {
 
 }  // namespace
 
-void CArea::SetBoundPoint(int32_t x, int32_t y) {
-  zorva::LayoutChanged();
-  m_rcBound = CRect(x, y, x, y);
-}
+void CArea::SetBoundPoint(int32_t x, int32_t y) { m_rcBound = CRect(x, y, x, y); }
 
 void CArea::ExtendBound(int32_t x, int32_t y) {
-  zorva::LayoutChanged();
   m_rcBound.left = std::min(m_rcBound.left, x);
   m_rcBound.top = std::min(m_rcBound.top, y);
   m_rcBound.right = std::max(m_rcBound.right, x);
@@ -76,7 +71,6 @@ void CArea::RecalcBound() {
     top = std::min(top, p.y);
     bottom = std::max(bottom, p.y);
   }
-  zorva::LayoutChanged();
   m_rcBound = CRect(left, top, right, bottom);
 }
 
@@ -86,7 +80,6 @@ void CArea::Offset(int32_t dx, int32_t dy) {
       p.x += dx;
       p.y += dy;
     }
-  zorva::LayoutChanged();
   m_rcBound.left += dx;
   m_rcBound.right += dx;
   m_rcBound.top += dy;

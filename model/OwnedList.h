@@ -12,8 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "model/LayoutEpoch.h"
-
 template <typename T>
 class COwnedList {
   using Store = std::vector<std::unique_ptr<T>>;
@@ -83,21 +81,18 @@ class COwnedList {
 
   // Adds on top; returns the item, now the list's.
   T* push_back(std::unique_ptr<T> item) {
-    zorva::LayoutChanged();
     m_items.push_back(std::move(item));
     return m_items.back().get();
   }
   // Puts the item at row `pos` (on top when the list is shorter).
   T* InsertAt(std::unique_ptr<T> item, size_t pos) {
     if (pos > m_items.size()) pos = m_items.size();
-    zorva::LayoutChanged();
     return m_items.insert(m_items.begin() + std::ptrdiff_t(pos), std::move(item))->get();
   }
   // Takes the item out and hands it back; empty when it was not listed.
   std::unique_ptr<T> Take(const T* item) {
     const size_t i = IndexOf(item);
     if (i == npos) return nullptr;
-    zorva::LayoutChanged();
     std::unique_ptr<T> owned = std::move(m_items[i]);
     m_items.erase(m_items.begin() + std::ptrdiff_t(i));
     return owned;
@@ -106,14 +101,8 @@ class COwnedList {
   void remove(const T* item) { Take(item); }
   // Turns the order around: a reader that meets the top item first adds
   // in reading order and reverses once instead of inserting at the bottom.
-  void Reverse() {
-    zorva::LayoutChanged();
-    std::reverse(m_items.begin(), m_items.end());
-  }
-  void clear() {
-    zorva::LayoutChanged();
-    m_items.clear();
-  }
+  void Reverse() { std::reverse(m_items.begin(), m_items.end()); }
+  void clear() { m_items.clear(); }
 
  private:
   Store m_items;

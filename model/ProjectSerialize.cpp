@@ -6,7 +6,6 @@
 
 #include "model/Archive.h"
 #include "model/AreaTexts.h"
-#include "model/LayoutEpoch.h"
 #include "model/ZorvaDoc.h"
 
 namespace {
@@ -119,7 +118,6 @@ void CArea::Serialize(CArchive& ar) {
     ReadPoints(ar, m_listPoint, m_bTailEnd);
     ReadPoints(ar, m_listHandle1, true);
     ReadPoints(ar, m_listHandle2, true);
-    zorva::LayoutChanged();
     m_rcBound = ar.ReadRect();
     SerializeTexts(ar, *this, true);
     m_bReserved = ar.ReadFlag();

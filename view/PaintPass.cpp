@@ -5,9 +5,7 @@
 #include <cstdint>
 #include <mutex>
 #include <utility>
-#include <vector>
 
-#include "model/LayoutEpoch.h"
 #include "model/ZorvaDoc.h"
 #include "platform/DC.h"
 
@@ -34,23 +32,13 @@ CRect PictureClip(const CRect& clip, Zoom zoom) {
                toPicture(int64_t(clip.bottom) + kMarkReach + 1, 2));
 }
 
-bool MayTouch(const CRect& r, const CRect& pictureClip) {
+bool MayTouch(const CArea& area, const CRect& pictureClip) {
+  const CRect& r = area.m_rcBound;
   return std::min(r.left, r.right) <= pictureClip.right &&
          std::max(r.left, r.right) >= pictureClip.left &&
          std::min(r.top, r.bottom) <= pictureClip.bottom &&
          std::max(r.top, r.bottom) >= pictureClip.top;
 }
-
-// The areas' bounds as the last pass read them, one block in list order:
-// a pass over a page at rest (a zoom, a scroll) reads these instead of every
-// area's object. Good while the layout epoch is the one it was read at.
-struct BoundsCopy {
-  const CZorvaDoc* doc = nullptr;
-  uint64_t epoch = 0;
-  std::vector<CRect> bounds;
-  std::vector<uint32_t> drawn;
-};
-BoundsCopy g_boundsCopy;
 
 // Areas fetched a few ahead of the one drawn: they and their points lie
 // wherever they were allocated, and the walk would wait on memory at each.
@@ -121,31 +109,12 @@ bool PaintDocument(CZorvaDoc& doc, CDC& dc, const PaintSettings& s) {
       g->Draw(0, 0, s.zoom, dc, R2_COPYPEN, s.totalWidth, s.totalHeight);
 
   const CRect pictureClip = s.clipped ? PictureClip(s.clip, s.zoom) : CRect();
-  const COwnedList<CArea>& areas = doc.m_listArea;
-  auto draw = [&](const CArea& a) { a.Draw(0, 0, s.zoom, dc, R2_COPYPEN, kAreaColor, false, nullptr, false); };
-  BoundsCopy& copy = g_boundsCopy;
-  if (s.clipped && copy.doc == &doc && copy.epoch == zorva::LayoutEpoch() && copy.bounds.size() == areas.size()) {
-    // Nothing moved since the last pass: its copy of the bounds tells which
-    // areas to draw without a visit to every area.
-    std::vector<uint32_t>& drawn = copy.drawn;
-    drawn.clear();
-    for (size_t i = 0; i < copy.bounds.size(); ++i)
-      if (MayTouch(copy.bounds[i], pictureClip)) drawn.push_back(uint32_t(i));
-    for (size_t k = 0; k < drawn.size(); ++k) {
-      if (k + 2 < drawn.size()) __builtin_prefetch(&areas.At(drawn[k + 2])->m_listPoint);
-      draw(*areas.At(drawn[k]));
-    }
-  } else {
-    auto willDraw = [&](const CArea& a) { return !s.clipped || MayTouch(a.m_rcBound, pictureClip); };
-    copy.bounds.resize(areas.size());
-    for (size_t i = 0; i < areas.size(); ++i) {
-      FetchAhead(areas, i, willDraw);
-      const CArea* a = areas.begin()[std::ptrdiff_t(i)];
-      copy.bounds[i] = a->m_rcBound;
-      if (willDraw(*a)) draw(*a);
-    }
-    copy.doc = &doc;
-    copy.epoch = zorva::LayoutEpoch();
+  auto willDraw = [&](const CArea& a) { return !s.clipped || MayTouch(a, pictureClip); };
+  for (size_t i = 0; i < doc.m_listArea.size(); ++i) {
+    FetchAhead(doc.m_listArea, i, willDraw);
+    const CArea* a = doc.m_listArea.begin()[std::ptrdiff_t(i)];
+    if (willDraw(*a))
+      a->Draw(0, 0, s.zoom, dc, R2_COPYPEN, kAreaColor, false, nullptr, false);
   }
 
   if (doc.m_pSelArea)

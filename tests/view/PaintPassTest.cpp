@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <thread>
-#include <utility>
 
 #include "TestSupport.h"
 #include "model/ZorvaDoc.h"
@@ -126,50 +124,4 @@ TEST(PaintPass, ZoomScalesPictureAndTotalSize) {
   PaintDocument(doc, dc, s);
   EXPECT_EQ(dc.Pixel(9, 5), kPicture);
   EXPECT_EQ(dc.Pixel(10, 5), kBackground);
-}
-
-// A clipped pass after a pass over a page at rest reads the bounds it kept;
-// after every kind of change to where areas lie it must draw what a pass
-// that reads every area draws.
-TEST(PaintPass, AClippedPassAfterAnyLayoutChangeDrawsWhatAFullPassDraws) {
-  CZorvaDoc doc;
-  GivePicture(doc, 60, 40, true);
-  CArea* a = AddRect(doc, 2, 2, 10, 10);
-  CArea* b = AddRect(doc, 20, 5, 30, 15);
-  CArea* poly = &zorva::test::AddArea(doc, AREA_POLYGON, {{40, 5}, {55, 5}, {50, 20}});
-  PaintSettings clipped;
-  clipped.clipped = true;
-  clipped.clip = CRect(0, 24, 60, 40);  // the bottom: the areas above it are left out
-  CZorvaDoc other;
-  AddRect(other, 5, 5, 15, 15);
-  const std::pair<const char*, std::function<void()>> changes[] = {
-      {"an area moved", [&] { a->Offset(5, 20); }},
-      {"a point added", [&] { poly->AddPoint(35, 35); poly->RecalcBound(); }},
-      {"an area added", [&] { AddRect(doc, 30, 25, 45, 35); }},
-      {"an area taken out", [&] { doc.m_listArea.remove(b); }},
-      {"the order turned", [&] { doc.m_listArea.Reverse(); }},
-      {"an area copied over", [&] { a->CopyFrom(*other.m_listArea.front()); }},
-      {"another document painted between", [&] {
-         CDC scratch(60, 40, kBackground);
-         PaintDocument(other, scratch, clipped);
-         a->Offset(1, 1);
-       }},
-      {"all taken out and one added", [&] {
-         doc.m_listArea.clear();
-         AddRect(doc, 1, 30, 8, 38);
-       }},
-  };
-  for (const auto& [name, change] : changes) {
-    SCOPED_TRACE(name);
-    CDC before(60, 40, kBackground);
-    PaintDocument(doc, before, clipped);  // the page at rest
-    change();
-    CDC kept(60, 40, kBackground), full(60, 40, kBackground);
-    PaintDocument(doc, kept, clipped);
-    PaintDocument(doc, full, PaintSettings{});
-    int differ = 0;
-    for (int y = 24; y < 40; ++y)
-      for (int x = 0; x < 60; ++x) differ += kept.Pixel(x, y) != full.Pixel(x, y);
-    EXPECT_EQ(differ, 0);
-  }
 }
