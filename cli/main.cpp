@@ -1,12 +1,14 @@
 // zorva-cli: the editor's core on the command line.
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "platform/UiLanguage.h"
 
 namespace zorva::cli {
 
@@ -58,7 +60,16 @@ static void PrintHelp() {
       "a fault, 2 usage error.\n");
 }
 
+// The messages speak the locale's language; the files written never depend on it.
+static void ChooseLanguage() {
+  const zorva::UiLanguage language = zorva::LanguageFromLocale([](const char* name) { return std::getenv(name); });
+  std::string error;
+  if (!zorva::InstallUiLanguage(language, zorva::TranslationFolders(), &error))
+    std::fprintf(stderr, "zorva-cli: %s; messages stay in Japanese\n", error.c_str());
+}
+
 int main(int argc, char** argv) {
+  ChooseLanguage();
   if (argc < 2) {
     PrintHelp();
     return kExitUsage;
