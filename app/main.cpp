@@ -28,7 +28,7 @@ void ChooseLanguage() {
       store.GetString(zorva::kSettingsSection, zorva::kSettingLanguage, "system"),
       zorva::LanguageFromLocale([](const char* name) { return std::getenv(name); }));
   std::string error;
-  if (!zorva::InstallUiLanguage(language, zorva::TranslationFolders(), &error))
+  if (zorva::InstallUiLanguage(language, zorva::TranslationFolders(), &error) != zorva::InstallResult::Installed)
     std::fprintf(stderr, "zorva: %s; the texts stay in Japanese\n", error.c_str());
 }
 }  // namespace

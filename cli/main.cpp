@@ -63,8 +63,10 @@ static void PrintHelp() {
 // The messages speak the locale's language; the files written never depend on it.
 static void ChooseLanguage() {
   const zorva::UiLanguage language = zorva::LanguageFromLocale([](const char* name) { return std::getenv(name); });
+  // Without the catalogue (a build that is not installed where it looks) the
+  // messages stay Japanese quietly, as gettext does; a broken one is said.
   std::string error;
-  if (!zorva::InstallUiLanguage(language, zorva::TranslationFolders(), &error))
+  if (zorva::InstallUiLanguage(language, zorva::TranslationFolders(), &error) == zorva::InstallResult::Unreadable)
     std::fprintf(stderr, "zorva-cli: %s; messages stay in Japanese\n", error.c_str());
 }
 

@@ -60,11 +60,11 @@ std::vector<std::string> TranslationFolders() {
   return {program + "/translations", program + "/" ZORVA_DATA_DIR_FROM_BIN "/translations"};
 }
 
-bool InstallUiLanguage(UiLanguage language, const std::vector<std::string>& folders, std::string* error) {
+InstallResult InstallUiLanguage(UiLanguage language, const std::vector<std::string>& folders, std::string* error) {
   if (language == UiLanguage::Japanese) {
     InstallStringTranslations({});
     g_current = language;
-    return true;
+    return InstallResult::Installed;
   }
   const std::string name = std::string("zorva_") + LanguageCode(language) + ".qm";
   std::string lastError = "no folder to look in for " + name;
@@ -78,20 +78,20 @@ bool InstallUiLanguage(UiLanguage language, const std::vector<std::string>& fold
     int err = 0;
     if (!ReadWholeFsFile(path, bytes, &err, kMaxCatalogueBytes)) {
       if (error) *error = path + ": " + (err > 0 ? std::strerror(err) : "not a regular file, or too large");
-      return false;
+      return InstallResult::Unreadable;
     }
     std::string why;
     auto messages = ReadQmCatalogue(bytes, &why);
     if (!messages) {
       if (error) *error = path + ": " + why;
-      return false;
+      return InstallResult::Unreadable;
     }
     InstallStringTranslations(*messages);
     g_current = language;
-    return true;
+    return InstallResult::Installed;
   }
   if (error) *error = lastError;
-  return false;
+  return InstallResult::Missing;
 }
 
 }  // namespace zorva

@@ -34,8 +34,9 @@ UiLanguage CurrentUiLanguage();
 
 // Makes `language` the language of the string table: English loads
 // zorva_en.qm from the first of `folders` that has it; Japanese drops any
-// translation. False, with the reason in `error`, when the catalogue is
-// missing or unreadable: the texts then stay Japanese.
-bool InstallUiLanguage(UiLanguage language, const std::vector<std::string>& folders, std::string* error);
+// translation. When no folder has the catalogue, or it cannot be read, the
+// texts stay Japanese and `error` says why.
+enum class InstallResult { Installed, Missing, Unreadable };
+InstallResult InstallUiLanguage(UiLanguage language, const std::vector<std::string>& folders, std::string* error);
 
 }  // namespace zorva

@@ -69,23 +69,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   done
   xdotool key --window "$win" ctrl+1
 
-  # Help, Contents; the search tab; the word typed.
-  xdotool key --window "$win" alt+h
-  sleep 0.5
-  xdotool key c
   # Titles are matched in ASCII: xdotool matches no Japanese title here. The
   # help window is "ZORVA ヘルプ", the main window "... - ZORVA".
-  help=$(timeout 20 xdotool search --sync --onlyvisible --name "^ZORVA " | head -1)
-  sleep 1.5
-  # The search tab is the third, at the top left.
-  client "$help"
-  xdotool mousemove $((CX + 155)) $((CY + 12)) click 1
-  sleep 0.5
-  xdotool type --delay 200 "ガイド"
-  sleep 0.5
-  xdotool key Return
-  sleep 1
-  grab "$help" "$WORK/help.png"
+  help_search "$win" "^ZORVA " "ガイド" "$WORK/help.png"
   kill "$pid"
   wait "$pid" 2> /dev/null || true
 

@@ -65,20 +65,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   xdotool key Escape
   sleep 0.5
 
-  # Help > Contents; the search tab; the word typed.
-  xdotool key --window "$win" alt+h
-  sleep 0.5
-  xdotool key c
-  help=$(timeout 20 xdotool search --sync --onlyvisible --name "ZORVA Help" | head -1)
-  sleep 1.5
-  client "$help"
-  xdotool mousemove $((CX + 155)) $((CY + 12)) click 1
-  sleep 0.5
-  xdotool type --delay 80 "guide"
-  sleep 0.5
-  xdotool key Return
-  sleep 1
-  grab "$help" "$WORK/help.png"
+  help_search "$win" "^ZORVA " "guide" "$WORK/help.png"
   kill "$pid"
   wait "$pid" 2> /dev/null || true
 '

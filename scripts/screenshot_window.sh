@@ -16,3 +16,22 @@ grab() {
   IFS=", " read -r l r t b <<< "$(xprop -id "$1" _NET_FRAME_EXTENTS | sed "s/.*= //")"
   import -window root -crop "$((CW + l + r))x$((CH + t + b))+$((CX - l))+$((CY - t))" +repage "$2"
 }
+# help_search FRAME TITLE WORD FILE: Help > Contents from the frame's menu,
+# the search tab (the third, at the top left), WORD typed, and a picture of the
+# help window (found by the pattern TITLE) in FILE.
+help_search() {
+  xdotool key --window "$1" alt+h
+  sleep 0.5
+  xdotool key c
+  local help
+  help=$(timeout 20 xdotool search --sync --onlyvisible --name "$2" | head -1)
+  sleep 1.5
+  client "$help"
+  xdotool mousemove $((CX + 155)) $((CY + 12)) click 1
+  sleep 0.5
+  xdotool type --delay 200 "$3"
+  sleep 0.5
+  xdotool key Return
+  sleep 1
+  grab "$help" "$4"
+}

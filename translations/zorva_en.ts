@@ -413,8 +413,8 @@ GIF files are switched off for now</translation>
         <source>この処理を続けると全ての図形を消去し、取り消しもできなくなります。
 それでも続けますか?</source>
         <comment>61214</comment>
-        <translation>Going on deletes every area, and this cannot be undone.
-Go on anyway?</translation>
+        <translation>This deletes every area and cannot be undone.
+Continue anyway?</translation>
     </message>
     <message>
         <source>GIFファイル"%s%s"を読み込み中です</source>
@@ -434,7 +434,7 @@ Go on anyway?</translation>
     <message>
         <source>%sタグの%s属性の記述に誤りがあります</source>
         <comment>61218</comment>
-        <translation>The %s tag's %s attribute is written wrongly</translation>
+        <translation>In the %s tag, the %s attribute is malformed</translation>
     </message>
     <message>
         <source>指定されたHTMLファイルには&lt;IMG&gt;タグがありません</source>
@@ -689,7 +689,7 @@ Go on anyway?</translation>
     <message>
         <source>強制的に閉じる</source>
         <comment>1800001</comment>
-        <translation>Close Them</translation>
+        <translation>Close It</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -705,8 +705,8 @@ Go on anyway?</translation>
         <source>閉じていないエリアが見つかりました。
 どうしますか?</source>
         <comment>1809001</comment>
-        <translation>Some areas are not closed.
-What should be done?</translation>
+        <translation>An area is not closed.
+What do you want to do?</translation>
     </message>
     <message>
         <source>処理の選択</source>
@@ -716,7 +716,7 @@ What should be done?</translation>
     <message>
         <source>Polyに変換</source>
         <comment>1810001</comment>
-        <translation>Make Polygons</translation>
+        <translation>Convert to Polygon</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -731,7 +731,7 @@ What should be done?</translation>
     <message>
         <source>HTMLで定義されていない形のエリアが見つかりました。どうしますか?</source>
         <comment>1819001</comment>
-        <translation>Some areas have a shape that HTML does not define. What should be done?</translation>
+        <translation>An area has a shape that HTML does not define. What do you want to do?</translation>
     </message>
     <message>
         <source>HTML出力設定</source>
@@ -1099,7 +1099,7 @@ The Clickable Map Editor</translation>
         <source>その他の属性の書き方に誤りがあります（「%1」）。
 名前="値" の形で、空白で区切って書いてください</source>
         <comment>65012</comment>
-        <translation>The other attributes are written wrongly (at “%1”).
+        <translation>The other attributes are malformed (at “%1”).
 Write them as name="value", separated by spaces</translation>
     </message>
     <message>
@@ -1149,7 +1149,7 @@ The preview page has been written to:
     <message>
         <source>面積がないため、ブラウザではクリックできません（線や閉じていない形は多角形として書き出されます）</source>
         <comment>65031</comment>
-        <translation>It has no area, so it cannot be clicked in a browser (lines and open outlines are written as polygons)</translation>
+        <translation>It encloses no surface, so a browser cannot click it (lines and open outlines are written as polygons)</translation>
     </message>
     <message>
         <source>画像の外にあるため、クリックできません</source>

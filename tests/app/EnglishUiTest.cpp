@@ -59,7 +59,8 @@ class EnglishUi : public FrameFixture {
  protected:
   void SetUp() override {
     std::string error;
-    ASSERT_TRUE(InstallUiLanguage(UiLanguage::English, {BuiltTranslationsFolder()}, &error)) << error;
+    ASSERT_EQ(InstallUiLanguage(UiLanguage::English, {BuiltTranslationsFolder()}, &error), InstallResult::Installed)
+        << error;
     FrameFixture::SetUp();  // the frame is built in English
   }
   void TearDown() override {

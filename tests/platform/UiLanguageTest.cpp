@@ -77,7 +77,9 @@ std::multiset<std::string> Placeholders(const std::string& text) {
 
 TEST_F(UiLanguageTest, EveryTextHasItsEnglishFormAndTheModelKeepsJapanese) {
   std::string error;
-  ASSERT_TRUE(InstallUiLanguage(UiLanguage::English, {"/nonexistent", BuiltTranslationsFolder()}, &error)) << error;
+  ASSERT_EQ(InstallUiLanguage(UiLanguage::English, {"/nonexistent", BuiltTranslationsFolder()}, &error),
+            InstallResult::Installed)
+      << error;
   EXPECT_EQ(CurrentUiLanguage(), UiLanguage::English);
   // Lead bytes of kana, kanji and half-width kana in UTF-8.
   auto japanese = [](const std::string& text) {
@@ -101,7 +103,7 @@ TEST_F(UiLanguageTest, EveryTextHasItsEnglishFormAndTheModelKeepsJapanese) {
   EXPECT_EQ(LoadStringCp932(61207), Utf8ToCp932("デフォルトエリア").value());
   EXPECT_EQ(LoadStringCp932(61208), Utf8ToCp932("名称未設定").value());
 
-  ASSERT_TRUE(InstallUiLanguage(UiLanguage::Japanese, {}, &error));
+  ASSERT_EQ(InstallUiLanguage(UiLanguage::Japanese, {}, &error), InstallResult::Installed);
   EXPECT_EQ(CurrentUiLanguage(), UiLanguage::Japanese);
   for (unsigned id : AllStringIds()) EXPECT_EQ(LoadStringUtf8(id), LoadSourceStringUtf8(id)) << id;
 }
@@ -109,10 +111,10 @@ TEST_F(UiLanguageTest, EveryTextHasItsEnglishFormAndTheModelKeepsJapanese) {
 TEST_F(UiLanguageTest, MissingOrBrokenCatalogueLeavesJapaneseAndSaysWhy) {
   TempDir dir;
   std::string error;
-  EXPECT_FALSE(InstallUiLanguage(UiLanguage::English, {dir.path().string()}, &error));
+  EXPECT_EQ(InstallUiLanguage(UiLanguage::English, {dir.path().string()}, &error), InstallResult::Missing);
   EXPECT_NE(error.find("zorva_en.qm"), std::string::npos) << error;
   WriteFileBytes(dir.File("zorva_en.qm"), "not a catalogue at all");
-  EXPECT_FALSE(InstallUiLanguage(UiLanguage::English, {dir.path().string()}, &error));
+  EXPECT_EQ(InstallUiLanguage(UiLanguage::English, {dir.path().string()}, &error), InstallResult::Unreadable);
   EXPECT_NE(error.find("not a translation catalogue"), std::string::npos) << error;
   EXPECT_EQ(CurrentUiLanguage(), UiLanguage::Japanese);
   EXPECT_EQ(LoadStringUtf8(61207), "デフォルトエリア");
