@@ -26,7 +26,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TABLE = os.path.join(ROOT, 'res', 'StringTable.cpp')
 CONTEXT = 'StringTable'
 
-ENTRY = re.compile(r'\{\s*(\d+)\s*,\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\}')
+# An entry: its number, then string literals and macros (the build's values,
+# such as ZORVA_VERSION) up to the closing brace.
+ENTRY = re.compile(r'\{\s*(\d+)\s*,\s*((?:"(?:[^"\\]|\\.)*"|[A-Z_][A-Z0-9_]*|\s)+)\}')
+MACRO = re.compile(r'"(?:[^"\\]|\\.)*"|([A-Z_][A-Z0-9_]*)')
 LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
 ESCAPES = {'n': '\n', 't': '\t', '"': '"', '\\': '\\', "'": "'", 'r': '\r'}
 
@@ -45,11 +48,17 @@ def unescape(body):
 
 
 def read_table():
-    """The table's entries in their order: [(id, text)]."""
+    """The table's entries in their order: [(id, text)]. A text that takes a
+    build's value (the version) is no fixed source text and is left out: it is
+    shown as the build makes it, in every language."""
     text = open(TABLE, encoding='utf-8').read()
     text = re.sub(r'//[^\n]*', '', text)  # comments may quote texts
-    return [(int(m.group(1)), ''.join(unescape(s) for s in LITERAL.findall(m.group(2))))
-            for m in ENTRY.finditer(text)]
+    entries = []
+    for m in ENTRY.finditer(text):
+        if any(macro for macro in MACRO.findall(m.group(2))):
+            continue
+        entries.append((int(m.group(1)), ''.join(unescape(s) for s in LITERAL.findall(m.group(2)))))
+    return entries
 
 
 def read_ts(path):

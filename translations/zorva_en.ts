@@ -333,11 +333,6 @@ Status Bar</translation>
         <translation>ZORVA</translation>
     </message>
     <message>
-        <source>ZORVA Version 0.78</source>
-        <comment>57345</comment>
-        <translation>ZORVA Version 0.78</translation>
-    </message>
-    <message>
         <source>CAP</source>
         <comment>59137</comment>
         <translation>CAP</translation>
