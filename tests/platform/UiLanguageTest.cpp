@@ -173,7 +173,9 @@ TEST(QmCatalogue, SurvivesCutAndDamagedCatalogues) {
     std::string damaged = bytes;
     for (int k = 0; k < 4; ++k) damaged[random() % damaged.size()] = char(random());
     error.clear();
-    if (!ReadQmCatalogue(damaged, &error)) EXPECT_FALSE(error.empty());
+    if (!ReadQmCatalogue(damaged, &error)) {
+      EXPECT_FALSE(error.empty());
+    }
   }
 }
 
