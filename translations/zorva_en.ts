@@ -77,6 +77,20 @@ Bezier Tool</translation>
 Freehand Tool</translation>
     </message>
     <message>
+        <source>クリックした点と似た色の領域を多角形のエリアにします。押したまま左右にドラッグすると許容値が変わります
+自動トレース</source>
+        <comment>32810</comment>
+        <translation>Turn the region of colors like the clicked point into a polygonal area; drag left or right with the button held to change the tolerance
+Auto-Trace</translation>
+    </message>
+    <message>
+        <source>自動トレースの許容値と輪郭の単純化を設定します
+自動トレースの設定</source>
+        <comment>32831</comment>
+        <translation>Set the auto-trace tolerance and how much the outline is simplified
+Auto-Trace Settings</translation>
+    </message>
+    <message>
         <source>表示を拡大・縮小(ALT)します
 ズーム</source>
         <comment>32808</comment>
@@ -1277,6 +1291,61 @@ The preview page has been written to:
         <translation>HTML Files (*.html,*.htm)|*.html;*.htm|All Files (*.*)|*.*||</translation>
     </message>
     <message>
+        <source>自動トレースの設定</source>
+        <comment>2040000</comment>
+        <translation>Auto-Trace Settings</translation>
+    </message>
+    <message>
+        <source>許容値(&amp;T):</source>
+        <comment>2049001</comment>
+        <translation>&amp;Tolerance:</translation>
+    </message>
+    <message>
+        <source>輪郭の単純化(&amp;S):</source>
+        <comment>2049002</comment>
+        <translation>Outline &amp;simplification:</translation>
+    </message>
+    <message>
+        <source>押したまま左右にドラッグすると、許容値はその場で変えられます。</source>
+        <comment>2049003</comment>
+        <translation>Drag left or right with the button held to change the tolerance on the spot.</translation>
+    </message>
+    <message>
+        <source>押した点の色との差 (赤、緑、青の差の最大) がこれ以下の画素を領域に含めます</source>
+        <comment>2049004</comment>
+        <translation>Pixels whose color differs from the pressed point's by at most this much (the largest of the red, green and blue differences) join the region</translation>
+    </message>
+    <message>
+        <source>輪郭がもとの画素の縁から離れてよい距離。大きいほど頂点が減ります (0: 減らさない)</source>
+        <comment>2049005</comment>
+        <translation>How far the outline may stray from the pixels' edges; the larger, the fewer points (0: none removed)</translation>
+    </message>
+    <message>
+        <source> ピクセル</source>
+        <comment>2049006</comment>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>許容値 %1 ・ 頂点 %2 (左右にドラッグで許容値を変更、右クリックか Esc で取り消し)</source>
+        <comment>65090</comment>
+        <translation>Tolerance %1 · %2 points (drag left or right to change the tolerance; right click or Esc cancels)</translation>
+    </message>
+    <message>
+        <source>画像の外です。自動トレースは画像の中を押してください</source>
+        <comment>65091</comment>
+        <translation>Outside the picture. Press inside the picture to auto-trace</translation>
+    </message>
+    <message>
+        <source>画像がありません。自動トレースするには画像を開いてください</source>
+        <comment>65092</comment>
+        <translation>No picture. Open a picture to auto-trace</translation>
+    </message>
+    <message>
+        <source>自動トレース: 許容値 %1、頂点 %2 のエリアを追加しました</source>
+        <comment>65093</comment>
+        <translation>Auto-trace: added an area with tolerance %1 and %2 points</translation>
+    </message>
+    <message>
         <source>ファイル(&amp;F)</source>
         <comment>3000001</comment>
         <translation>&amp;File</translation>
@@ -1360,6 +1429,11 @@ The preview page has been written to:
         <source>全て消去</source>
         <comment>3057633</comment>
         <translation>Clear &amp;All</translation>
+    </message>
+    <message>
+        <source>自動トレースの設定(&amp;A)...</source>
+        <comment>3032831</comment>
+        <translation>Aut&amp;o-Trace Settings...</translation>
     </message>
     <message>
         <source>環境設定(&amp;F)...</source>

@@ -41,6 +41,7 @@ const MenuCommand kEditMenu[] = {
     kSeparator,
     {ID_EDIT_CLEAR_ALL, false, nullptr},
     kSeparator,
+    {ID_EDIT_TRACE_SETTINGS, false, nullptr},
     {ID_EDIT_PREFERENCES, false, nullptr},
 };
 

@@ -56,9 +56,15 @@ def main(argv):
         left = set(JAPANESE.findall(other)) - QUOTED
         if left:
             faults.append('%s: still Japanese: %s' % (p, ' '.join(sorted(left))))
-    for name in ('style.css',):
-        if not os.path.exists(os.path.join(target, name)) or text(os.path.join(source, name)) != text(os.path.join(target, name)):
-            faults.append('%s differs from the Japanese manual\'s' % name)
+    # The other files the pages use (the style sheet, pictures) are there too;
+    # the style sheet is the same, a picture may show the translated window.
+    for name in sorted(os.listdir(source)):
+        if not os.path.isfile(os.path.join(source, name)) or name.endswith(('.html', '.qhp', '.qhcp')):
+            continue
+        if not os.path.exists(os.path.join(target, name)):
+            faults.append('%s is only in %s' % (name, source))
+        elif name == 'style.css' and text(os.path.join(source, name)) != text(os.path.join(target, name)):
+            faults.append('style.css differs from the Japanese manual\'s')
     ja_project = text(os.path.join(source, 'zorva.qhp'))
     other_project = text(os.path.join(target, 'zorva.qhp'))
     for part, a, b in zip(('contents', 'index', 'files', 'namespace'), project_shape(ja_project),
