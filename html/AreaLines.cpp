@@ -117,15 +117,13 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style,
     written |= AreaText(AreaTextId::Alt).OwnedBit();
   }
   // The scripts while they are on, then any other attribute of its own.
-  if (a.m_bJavaScript || AnyAreaText(AreaTextRole::Plain)) {
-    for (const CAreaText& t : kAreaTexts) {
-      const bool plain = t.role == AreaTextRole::Plain;
-      if (!plain && !(t.role == AreaTextRole::Script && a.m_bJavaScript)) continue;
-      const CString& s = a.*t.member;
-      if (s.empty()) continue;
-      AppendAttribute(out, t.mapPrefix, text(s));
-      written |= t.OwnedBit();
-    }
+  for (const CAreaText& t : kAreaTexts) {
+    const bool plain = t.role == AreaTextRole::Plain;
+    if (!plain && !(t.role == AreaTextRole::Script && a.m_bJavaScript)) continue;
+    const CString& s = a.*t.member;
+    if (s.empty()) continue;
+    AppendAttribute(out, t.mapPrefix, text(s));
+    written |= t.OwnedBit();
   }
   AppendTagEnd(out, a, style, text, written);
 }

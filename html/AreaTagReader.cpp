@@ -113,13 +113,11 @@ AreaAttribute ReadAreaAttributeName(CByteScanner& s, const CAreaText*& text) {
     default:
       break;
   }
-  constexpr unsigned kInitials = AreaTextAttributeInitials();
-  if (first >= 'a' && first <= 'z' && (kInitials >> (first - 'a') & 1))
-    for (const CAreaText& t : kAreaTexts)
-      if (!t.attribute.empty() && t.attribute[0] == first && s.TakeAttributeName(t.attribute)) {
-        text = &t;
-        return AreaAttribute::Text;
-      }
+  for (const CAreaText& t : kAreaTexts)
+    if (!t.attribute.empty() && t.attribute[0] == first && s.TakeAttributeName(t.attribute)) {
+      text = &t;
+      return AreaAttribute::Text;
+    }
   s.ReadAttributeName();
   return AreaAttribute::Other;
 }

@@ -71,10 +71,9 @@ void AppendLinkStart(CPageBytes& out, const CArea& a, CPageText& text) {
     if (!a.m_strTarget.empty()) AppendAttribute(out, " target=\"", text(a.m_strTarget));
     if (!a.m_strAlt.empty()) AppendAttribute(out, " aria-label=\"", text(a.m_strAlt));
   }
-  if (a.m_bJavaScript || AnyAreaText(AreaTextRole::Plain))
-    for (const CAreaText& t : kAreaTexts)
-      if (t.role == AreaTextRole::Plain || (t.role == AreaTextRole::Script && a.m_bJavaScript))
-        if (const CString& s = a.*t.member; !s.empty()) AppendAttribute(out, t.svgPrefix, text(s));
+  for (const CAreaText& t : kAreaTexts)
+    if (t.role == AreaTextRole::Plain || (t.role == AreaTextRole::Script && a.m_bJavaScript))
+      if (const CString& s = a.*t.member; !s.empty()) AppendAttribute(out, t.svgPrefix, text(s));
   // A title kept from the page is the tooltip, as it was on the area;
   // otherwise the ALT text is.
   std::string title;

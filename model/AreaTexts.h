@@ -58,23 +58,6 @@ inline constexpr CAreaText kAreaTexts[] = {
 
 constexpr const CAreaText& AreaText(AreaTextId id) { return kAreaTexts[unsigned(id)]; }
 
-// Whether any text has `role`: the writers pass over the list only when
-// the area can have something to write from it.
-constexpr bool AnyAreaText(AreaTextRole role) {
-  for (const CAreaText& t : kAreaTexts)
-    if (t.role == role) return true;
-  return false;
-}
-
-// The first letters of the texts' attributes, one bit each from 'a': the
-// reader looks a name up in the list only when its first letter is there.
-constexpr unsigned AreaTextAttributeInitials() {
-  unsigned bits = 0;
-  for (const CAreaText& t : kAreaTexts)
-    if (!t.attribute.empty() && t.attribute[0] >= 'a' && t.attribute[0] <= 'z') bits |= 1u << (t.attribute[0] - 'a');
-  return bits;
-}
-
 constexpr const CAreaText* FindAreaTextByReplayWord(std::string_view word) {
   for (const CAreaText& t : kAreaTexts)
     if (t.replayWord == word) return &t;
