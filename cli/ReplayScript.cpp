@@ -45,7 +45,7 @@ const Named kCommands[] = {
 const Named kKeys[] = {
     {"tab", VK_TAB},         {"shift", VK_SHIFT},         {"ctrl", VK_CONTROL},
     {"alt", VK_MENU},        {"space", VK_SPACE},         {"delete", VK_DELETE},
-    {"backspace", VK_BACK},  {"insert", VK_INSERT},
+    {"backspace", VK_BACK},  {"insert", VK_INSERT},      {"escape", VK_ESCAPE},
 };
 
 const Named kModifiers[] = {{"shift", kModShift}, {"ctrl", kModCtrl}, {"alt", kModAlt}};

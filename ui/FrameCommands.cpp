@@ -17,9 +17,11 @@
 #include "ui/PaletteChartDlg.h"
 #include "ui/PropertyBar.h"
 #include "ui/ToolBox.h"
+#include "ui/TraceSettingsDlg.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/CommandIds.h"
 #include "view/ToolTable.h"
+#include "view/TraceSettingsStore.h"
 #include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
@@ -62,6 +64,7 @@ bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
     case ID_APP_ABOUT:
     case ID_HELP_CONTENTS: return true;
     case ID_EDIT_PREFERENCES: return m_frame.m_settings != nullptr;
+    case ID_EDIT_TRACE_SETTINGS: return true;
     default: return false;
   }
 }
@@ -99,6 +102,13 @@ bool CFrameCommands::OnCommand(unsigned id) {
       m_help->ShowContents();
       break;
     case ID_EDIT_PREFERENCES: EditHtmlSettings(*m_frame.m_settings, &m_frame); break;
+    case ID_EDIT_TRACE_SETTINGS: {
+      CTraceSettingsDlg dlg(view.m_traceSettings, &m_frame);
+      if (dlg.exec() != QDialog::Accepted) break;
+      view.m_traceSettings = dlg.Settings();
+      if (m_frame.m_settings) zorva::StoreTraceSettings(*m_frame.m_settings, view.m_traceSettings);
+      break;
+    }
     default: break;
   }
   return true;

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QKeyEvent>
+#include <QVariant>
 
 #include "ui/CommandActions.h"
 #include "ui/UiText.h"
@@ -26,7 +28,19 @@ CToolBox::CToolBox(CCommandActions& actions, QWidget* parent) : QToolBar(parent)
     a->setToolTip(text.section(QLatin1Char('\n'), 1, 1));
     m_group->addAction(a);
     addAction(a);
+    if (QWidget* button = widgetForAction(a)) {
+      button->setProperty("toolId", int(t.id));
+      button->installEventFilter(this);
+    }
   }
+}
+
+bool CToolBox::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick && onToolDoubleClick) {
+    const QVariant id = watched->property("toolId");
+    if (id.isValid()) onToolDoubleClick(ToolId(id.toInt()));
+  }
+  return QToolBar::eventFilter(watched, event);
 }
 
 void CToolBox::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,8 @@
 #include <QToolBar>
 #include <functional>
 
+#include "view/CommandIds.h"
+
 class CCommandActions;
 class QActionGroup;
 
@@ -16,8 +18,11 @@ class CToolBox : public QToolBar {
 
   // Ctrl went down (`down`) or up; `repeat` for an auto-repeated press.
   std::function<void(bool down, bool repeat)> onCtrlKey;
+  // A tool's button was double-clicked (a tool with settings opens them).
+  std::function<void(ToolId id)> onToolDoubleClick;
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 

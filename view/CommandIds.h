@@ -44,6 +44,8 @@ constexpr unsigned ID_EDIT_PASTE = 57637;
 constexpr unsigned ID_EDIT_UNDO = 57643;
 constexpr unsigned ID_EDIT_REDO = 57644;
 constexpr unsigned ID_EDIT_DUPLICATE = 32785;
+// The trace tool's tolerance and simplification (the frame handles it).
+constexpr unsigned ID_EDIT_TRACE_SETTINGS = 32831;
 constexpr unsigned ID_PALETTE_CHART = 32823;
 
 // File menu (handled by the document and the application).

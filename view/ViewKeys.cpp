@@ -93,6 +93,10 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
     case VK_SPACE:
       if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
       break;
+    case VK_ESCAPE:
+      // Takes the trace tool's press back, as a right press does.
+      if (m_view.m_toolState.Is(GestureKind::RegionTrace)) m_view.CancelGesture();
+      break;
     case 'T':
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
       EndGestureFirst(m_view);
