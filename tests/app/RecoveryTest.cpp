@@ -71,6 +71,7 @@ class RecoveryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     zorva::test::EnsureQApplication();
+    ::setenv("XDG_CONFIG_HOME", zorva::test::ConfigDir().path().c_str(), 1);
     ::setenv("XDG_STATE_HOME", state.path().c_str(), 1);
     folder = fs::path(RecoveryFolderPath().toStdString());
     fs::create_directories(folder);
