@@ -113,9 +113,13 @@ int64_t CAutosaver::AutosaveNow() {
   QElapsedTimer spent;
   spent.start();
   Job job;
+  {
+    std::lock_guard lock(m_mutex);
+    job.body = std::move(m_spare);
+  }
   const zorva::RecoveryOutputChoices out =
       m_settings ? ReadRecoveryOutputChoices(*m_settings) : zorva::RecoveryOutputChoices{};
-  job.body = zorva::SnapshotDocument(m_doc, out);
+  zorva::SnapshotDocument(m_doc, out, job.body);
   job.savedAt = QDateTime::currentSecsSinceEpoch();
   m_written = CurrentMark();
   m_sinceFirstChange.invalidate();
@@ -173,12 +177,15 @@ void CAutosaver::RunWorker() {
       ok = modelPath && file.Open(*modelPath, &err);
       if (ok) {
         file.WriteBorrowed(head);
-        file.WriteBorrowed(job.body);
+        file.WriteBorrowed(job.body.front);
+        if (job.body.page) file.WriteBorrowed(*job.body.page);
+        file.WriteBorrowed(job.body.back);
         ok = file.Commit(&err);
       }
       QMetaObject::invokeMethod(this, [this, ok, err] { OnWriteDone(ok, err); }, Qt::QueuedConnection);
     }
     lock.lock();
+    if (!job.remove) m_spare = std::move(job.body);
     m_working = false;
     if (m_jobs.empty()) m_idle.notify_all();
   }

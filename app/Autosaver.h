@@ -71,7 +71,7 @@ class CAutosaver : public QObject {
 
  private:
   struct Job {
-    std::string body;  // empty with remove set
+    zorva::RecoveryBody body;  // empty with remove set
     int64_t savedAt = 0;
     bool remove = false;
   };
@@ -105,6 +105,9 @@ class CAutosaver : public QObject {
   std::mutex m_mutex;
   std::condition_variable m_wake, m_idle;
   std::deque<Job> m_jobs;
+  // The body of the last write, once written: its buffers (already in memory)
+  // and its page text serve the next snapshot.
+  zorva::RecoveryBody m_spare;
   bool m_working = false;
   bool m_stop = false;
 };

@@ -18,16 +18,27 @@ namespace {
 constexpr char kMagic[16] = {'Z', 'O', 'R', 'V', 'A', ' ', 'r', 'e',
                              'c', 'o', 'v', 'e', 'r', 'y', '\r', '\n'};
 
-// Little-endian integers and length-prefixed byte strings.
+// Little-endian integers and length-prefixed byte strings, written through
+// a pointer into the string's own bytes: a big map is millions of small
+// values, and an append call each would cost the window more than the rest.
+// The string has its final length once the writer is gone.
 class CBodyWriter {
  public:
-  explicit CBodyWriter(std::string& out) : m_out(out) {}
-  void U8(uint8_t v) { m_out.push_back(char(v)); }
+  explicit CBodyWriter(std::string& out) : m_out(out) {
+    m_p = m_end = m_out.data() + m_out.size();
+  }
+  ~CBodyWriter() { m_out.resize(size_t(m_p - m_out.data())); }
+  CBodyWriter(const CBodyWriter&) = delete;
+  CBodyWriter& operator=(const CBodyWriter&) = delete;
+
+  void U8(uint8_t v) {
+    Room(1);
+    *m_p++ = char(v);
+  }
   void Flag(bool v) { U8(v ? 1 : 0); }
   void U32(uint32_t v) {
-    char b[4];
-    for (int i = 0; i < 4; ++i) b[i] = char(v >> (8 * i));
-    m_out.append(b, 4);
+    Room(4);
+    m_p = Put32(m_p, v);
   }
   void I32(int32_t v) { U32(uint32_t(v)); }
   void U64(uint64_t v) {
@@ -38,13 +49,38 @@ class CBodyWriter {
     I32(p.x);
     I32(p.y);
   }
+  // A point list: its count, then x and y of each point.
+  void Points(const CPointList& list) {
+    Room(8 + 8 * list.size());
+    char* p = Put32(Put32(m_p, uint32_t(list.size())), uint32_t(uint64_t(list.size()) >> 32));
+    for (const CPoint& pt : list) p = Put32(Put32(p, uint32_t(pt.x)), uint32_t(pt.y));
+    m_p = p;
+  }
   void Text(std::string_view s) {
     U64(s.size());
-    m_out.append(s);
+    Room(s.size());
+    if (!s.empty()) std::memcpy(m_p, s.data(), s.size());
+    m_p += s.size();
   }
 
  private:
+  // Through a local pointer and one copy: stores through a char pointer
+  // could change m_p itself as far as the compiler knows.
+  static char* Put32(char* p, uint32_t v) {
+    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    std::memcpy(p, b, 4);
+    return p + 4;
+  }
+  void Room(size_t n) {
+    if (size_t(m_end - m_p) >= n) return;
+    const size_t used = size_t(m_p - m_out.data());
+    m_out.resize(std::max(used + n, std::max<size_t>(m_out.size() * 2, 4096)));
+    m_p = m_out.data() + used;
+    m_end = m_out.data() + m_out.size();
+  }
   std::string& m_out;
+  char* m_p;
+  char* m_end;
 };
 
 // Reads what CBodyWriter wrote; any read past the end or any value out of
@@ -144,11 +180,6 @@ bool CharsetOfNumber(uint8_t n, ECharset& charset) {
   }
 }
 
-void WritePoints(CBodyWriter& w, const CPointList& list) {
-  w.U64(list.size());
-  for (const CPoint& p : list) w.Point(p);
-}
-
 void ReadPoints(CBodyReader& r, CPointList& list) {
   list.clear();
   const uint64_t n = r.Count(8);
@@ -162,9 +193,9 @@ void ReadPoints(CBodyReader& r, CPointList& list) {
 void WriteArea(CBodyWriter& w, const CArea& a) {
   w.I32(a.m_nType);
   w.Flag(a.m_bClosed);
-  WritePoints(w, a.m_listPoint);
-  WritePoints(w, a.m_listHandle1);
-  WritePoints(w, a.m_listHandle2);
+  w.Points(a.m_listPoint);
+  w.Points(a.m_listHandle1);
+  w.Points(a.m_listHandle2);
   w.I32(a.m_rcBound.left);
   w.I32(a.m_rcBound.top);
   w.I32(a.m_rcBound.right);
@@ -213,15 +244,16 @@ constexpr size_t kMinAreaBytes = 4 + 1 + 3 * 8 + 16 + 8 * 8 + 4;
 // A page offset the writer may index the page text with.
 bool PagePosOk(int32_t pos, size_t textSize) { return pos >= -1 && uint64_t(int64_t(pos) + 1) <= uint64_t(textSize) + 1; }
 
-uint32_t Checksum(std::string_view bytes) {
-  uLong crc = crc32(0L, Z_NULL, 0);
+// The running CRC-32 of `crc`'s bytes followed by `bytes`.
+uint32_t Checksum(uint32_t crc, std::string_view bytes) {
+  uLong c = crc;
   // zlib takes at most 4 GiB less one byte a call.
   while (!bytes.empty()) {
     const size_t n = std::min<size_t>(bytes.size(), 1u << 30);
-    crc = crc32(crc, reinterpret_cast<const Bytef*>(bytes.data()), uInt(n));
+    c = crc32(c, reinterpret_cast<const Bytef*>(bytes.data()), uInt(n));
     bytes.remove_prefix(n);
   }
-  return uint32_t(crc);
+  return uint32_t(c);
 }
 
 void ReadSummary(CBodyReader& r, RecoverySummary& summary) {
@@ -233,16 +265,17 @@ void ReadSummary(CBodyReader& r, RecoverySummary& summary) {
 
 }  // namespace
 
-std::string SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& output) {
-  std::string body;
-  size_t guess = 1024 + (doc.m_pszPageText ? doc.m_pszPageText->size() : 0);
-  for (const CArea* a : doc.m_listArea)
-    guess += kMinAreaBytes + 8 * (a->m_listPoint.size() + a->m_listHandle1.size() +
-                                  a->m_listHandle2.size()) +
-             a->m_strHref.size() + a->m_strAlt.size() + a->m_strComment.size() +
-             a->m_strOtherAttrs.size() + a->m_strTarget.size();
-  body.reserve(guess);
-  CBodyWriter w(body);
+std::string RecoveryBody::Joined() const {
+  std::string all = front;
+  if (page) all += *page;
+  return all += back;
+}
+
+namespace {
+
+// Everything before the page text, its length last.
+void WriteFront(const CZorvaDoc& doc, std::string& out) {
+  CBodyWriter w(out);
   // The summary first, so the offer at start reads no further.
   w.Text(doc.GetPathName());
   w.Text(doc.GetTitle());
@@ -271,7 +304,12 @@ std::string SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& 
   }
   w.Flag(doc.m_bPageSelfClosing);
   w.Flag(doc.m_pszPageText.has_value());
-  w.Text(doc.m_pszPageText ? std::string_view(*doc.m_pszPageText) : std::string_view());
+  // The page text as a Text: its length here, its bytes in their own piece.
+  w.U64(doc.m_pszPageText ? doc.m_pszPageText->size() : 0);
+}
+
+void WriteBack(const CZorvaDoc& doc, const RecoveryOutputChoices& output, std::string& out) {
+  CBodyWriter w(out);
   w.U64(doc.m_listScriptName.size());
   for (const CString& name : doc.m_listScriptName) w.Text(name);
 
@@ -287,16 +325,36 @@ std::string SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& 
     w.Flag(g->m_bHorizontal);
     w.I32(g->m_nPos);
   }
-  return body;
 }
 
-std::string RecoveryFileHead(std::string_view body, int64_t savedAt) {
+}  // namespace
+
+void SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& output, RecoveryBody& body) {
+  body.front.clear();
+  body.back.clear();
+  WriteFront(doc, body.front);
+  const std::string_view page = doc.m_pszPageText ? std::string_view(*doc.m_pszPageText) : std::string_view();
+  if (page.empty()) {
+    body.page.reset();
+  } else if (!body.page || std::string_view(*body.page) != page) {
+    // Compared whole: a page read anew may sit where the old one was.
+    body.page = std::make_shared<const std::string>(page);
+  }
+  WriteBack(doc, output, body.back);
+}
+
+std::string RecoveryFileHead(const RecoveryBody& body, int64_t savedAt) {
   std::string head(kMagic, sizeof kMagic);
-  CBodyWriter w(head);
-  w.U32(kRecoveryFormatVersion);
-  w.U64(uint64_t(savedAt));
-  w.U64(body.size());
-  w.U32(Checksum(body));
+  uint32_t crc = Checksum(0, body.front);
+  if (body.page) crc = Checksum(crc, *body.page);
+  crc = Checksum(crc, body.back);
+  {
+    CBodyWriter w(head);
+    w.U32(kRecoveryFormatVersion);
+    w.U64(uint64_t(savedAt));
+    w.U64(body.Size());
+    w.U32(crc);
+  }
   return head;
 }
 
@@ -320,7 +378,7 @@ RecoveryFault CheckRecoveryFile(std::string_view file, std::string_view& body,
   if (size > left) return RecoveryFault::CutShort;
   if (size < left) return RecoveryFault::Damaged;
   body = file.substr(kRecoveryHeadBytes);
-  if (Checksum(body) != checksum) return RecoveryFault::Damaged;
+  if (Checksum(0, body) != checksum) return RecoveryFault::Damaged;
   CBodyReader r(body);
   summary = RecoverySummary{};
   summary.savedAt = savedAt;

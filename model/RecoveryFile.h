@@ -10,6 +10,7 @@
 // one pass (SnapshotDocument) where the document lives; the head is made
 // later, on the thread that writes the file.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -56,11 +57,24 @@ enum class RecoveryFault {
   NotAFile,      // a link, a folder or a device in the file's place
 };
 
-// The body: every member of the document a save or the editing depends on.
-std::string SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& output);
+// The body of a recovery file in three pieces: the page text that was read
+// (unchanged while the document is edited, and megabytes long) is shared
+// with the snapshot before instead of copied again.
+struct RecoveryBody {
+  std::string front;                         // everything before the page text
+  std::shared_ptr<const std::string> page;   // the page text, or null for none
+  std::string back;                          // everything after it
+  uint64_t Size() const { return front.size() + (page ? page->size() : 0) + back.size(); }
+  std::string Joined() const;
+};
 
-// The head that goes before `body` in the file.
-std::string RecoveryFileHead(std::string_view body, int64_t savedAt);
+// Takes every member of the document a save or the editing depends on.
+// `body` may hold an earlier snapshot: its buffers are reused, and so is its
+// page text when it is the document's still, byte for byte.
+void SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& output, RecoveryBody& body);
+
+// The head that goes before the body in the file.
+std::string RecoveryFileHead(const RecoveryBody& body, int64_t savedAt);
 
 // Checks the head and the checksum of a whole file; on success `body` views
 // the body inside `file` and `summary` is filled from the body's start.

@@ -63,8 +63,9 @@ std::string RecoveryBytes(int areas, const CString& path = CString()) {
   doc.SetPathName(path);
   doc.SetTitle(path.empty() ? zorva::LoadStringCp932(61208) : path);
   for (int i = 0; i < areas; ++i) zorva::test::AddArea(doc, AREA_RECT, {{i, i}, {i + 10, i + 10}});
-  const std::string body = zorva::SnapshotDocument(doc, {});
-  return zorva::RecoveryFileHead(body, 1700000000) + body;
+  zorva::RecoveryBody body;
+  zorva::SnapshotDocument(doc, {}, body);
+  return zorva::RecoveryFileHead(body, 1700000000) + body.Joined();
 }
 
 class RecoveryTest : public ::testing::Test {

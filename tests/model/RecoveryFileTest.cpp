@@ -152,8 +152,20 @@ void ExpectSameDocument(const CZorvaDoc& a, const CZorvaDoc& b) {
   }
 }
 
-std::string FileOf(const std::string& body, int64_t savedAt = 1700000000) {
-  return zorva::RecoveryFileHead(body, savedAt) + body;
+std::string FileOf(const zorva::RecoveryBody& body, int64_t savedAt = 1700000000) {
+  return zorva::RecoveryFileHead(body, savedAt) + body.Joined();
+}
+
+std::string FileOf(const std::string& bytes) {
+  zorva::RecoveryBody body;
+  body.front = bytes;
+  return FileOf(body);
+}
+
+zorva::RecoveryBody Snapshot(const CZorvaDoc& doc, const RecoveryOutputChoices& out) {
+  zorva::RecoveryBody body;
+  zorva::SnapshotDocument(doc, out, body);
+  return body;
 }
 
 TEST(RecoveryFile, RandomDocumentsComeBackEqualInEveryField) {
@@ -165,7 +177,7 @@ TEST(RecoveryFile, RandomDocumentsComeBackEqualInEveryField) {
     RecoveryOutputChoices out, outBack;
     FillDocument(rng, doc, out);
     const int64_t savedAt = RandomInt(rng) * int64_t(1000);
-    const std::string file = FileOf(zorva::SnapshotDocument(doc, out), savedAt);
+    const std::string file = FileOf(Snapshot(doc, out), savedAt);
 
     std::string_view body;
     zorva::RecoverySummary summary;
@@ -180,14 +192,32 @@ TEST(RecoveryFile, RandomDocumentsComeBackEqualInEveryField) {
   }
 }
 
+TEST(RecoveryFile, ASnapshotSharesThePageTextOnlyWhileItIsTheDocumentsStill) {
+  FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  doc.m_pszPageText = std::string(5000, 'a');
+  zorva::RecoveryBody body;
+  zorva::SnapshotDocument(doc, {}, body);
+  const auto first = body.page;
+  zorva::SnapshotDocument(doc, {}, body);
+  EXPECT_EQ(body.page, first);  // not copied again
+  // Another page of the same length, wherever it lies, is taken anew.
+  (*doc.m_pszPageText)[4999] = 'b';
+  zorva::SnapshotDocument(doc, {}, body);
+  EXPECT_NE(body.page, first);
+  EXPECT_EQ(*body.page, *doc.m_pszPageText);
+  doc.m_pszPageText.reset();
+  zorva::SnapshotDocument(doc, {}, body);
+  EXPECT_EQ(body.page, nullptr);
+}
+
 TEST(RecoveryFile, EveryFaultOfTheFileIsNamed) {
   std::mt19937 rng(7);
   FakeDocumentHost host;
   CZorvaDoc doc(&host);
   RecoveryOutputChoices out;
   FillDocument(rng, doc, out);
-  const std::string body = zorva::SnapshotDocument(doc, out);
-  const std::string file = FileOf(body);
+  const std::string file = FileOf(Snapshot(doc, out));
   std::string later = file;
   later[16] = char(zorva::kRecoveryFormatVersion + 1);
   std::string flipped = file;
@@ -223,7 +253,7 @@ TEST(RecoveryFile, ABodyOutOfFormIsRefusedWithoutHarmWhateverItsChecksum) {
     CZorvaDoc doc(&host), back(&host);
     RecoveryOutputChoices out;
     FillDocument(rng, doc, out);
-    std::string body = zorva::SnapshotDocument(doc, out);
+    std::string body = Snapshot(doc, out).Joined();
     switch (round % 3) {
       case 0: body[rng() % body.size()] = char(rng()); break;
       case 1: body.resize(rng() % body.size()); break;
