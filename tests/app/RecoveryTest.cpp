@@ -160,6 +160,28 @@ TEST_F(RecoveryTest, AutosaveFollowsTheEditsAndASaveRemovesTheFile) {
   EXPECT_EQ(offers, 0);
 }
 
+TEST_F(RecoveryTest, ACloseThatThrowsTheChangesAwayRemovesTheFile) {
+  int offers = 0;
+  auto app = Start(Refuse(&offers));
+  Edit(*app, 10);
+  app->Autosaver()->AutosaveNow();
+  app->Autosaver()->Flush();
+  const fs::path file = app->Autosaver()->FilePath().toStdString();
+  ASSERT_TRUE(fs::exists(file));
+  // The close box, and いいえ to the question whether to save.
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+      box->button(QMessageBox::No)->click();
+  });
+  answer.start(10);
+  EXPECT_TRUE(app->MainFrame()->close());
+  EXPECT_TRUE(fs::exists(file));  // until the program ends
+  app->ExitInstance();
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_FALSE(fs::exists(RecoveryLockPath(QString::fromStdString(file.string())).toStdString()));
+}
+
 TEST_F(RecoveryTest, ARunningEditorsFileIsNeverOfferedToAnother) {
   int offers = 0;
   auto first = Start(Refuse(&offers));
