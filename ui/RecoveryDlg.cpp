@@ -39,7 +39,11 @@ CRecoveryDlg::CRecoveryDlg(const std::vector<RecoveryOfferRow>& rows,
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     m_rowFile.push_back(i);
   }
+  // The name takes what the time and the count leave; those show whole.
+  m_list->header()->setStretchLastSection(false);
   m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   m_list->setCurrentItem(m_list->topLevelItem(0));
   layout->addWidget(m_list);
 
