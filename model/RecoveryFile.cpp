@@ -287,8 +287,17 @@ void WriteFront(const CZorvaDoc& doc, std::string& out) {
     w.Point(*p);
   w.U8(CharsetNumber(doc.m_nCharset));
   w.Text(doc.m_strPicturePath);
-  w.I32(doc.m_sizePicture.cx);
-  w.I32(doc.m_sizePicture.cy);
+  // A loader thread writes the size under the picture's lock, held while it
+  // decodes; then the size is not known yet (the restored picture's own load
+  // sets it), and the event loop must not wait for the decoder.
+  CSize size;
+  auto& pictureLock = const_cast<std::mutex&>(doc.m_mutexPicture);
+  if (pictureLock.try_lock()) {
+    size = doc.m_sizePicture;
+    pictureLock.unlock();
+  }
+  w.I32(size.cx);
+  w.I32(size.cy);
 
   w.Flag(doc.m_bFromPage);
   w.I32(doc.m_nImgTagPos);
