@@ -5,7 +5,8 @@
 # saved normally (what a save before the kill would have written); the second
 # is killed once its autosave is written, the editor is started again, the
 # work restored and saved. The two saved files must be equal byte for byte,
-# and no recovery file may be left after the save.
+# and no recovery file may be left after the save. Before that, two editors
+# run at once, each with its own recovery file.
 #   recovery_after_kill.sh ZORVA PAGES_DIR SAMPLES_DIR
 set -euo pipefail
 
@@ -180,7 +181,32 @@ run_case() {
   rm -f "$work/a/$saved" "$work/b/$saved"
 }
 
+# Two editors at once: the second is not offered the first's work, which is
+# still being edited, and it is offered once the first is gone.
+two_editors() {
+  echo "== two editors"
+  rm -rf "$work/a/state"
+  start a two-first "$work/a/pic.png"
+  main_window
+  local first=$pid
+  edit
+  for _ in $(seq 50); do [ -n "$(recovery_files a)" ] && break; sleep 0.2; done
+  [ -n "$(recovery_files a)" ] || fail "two editors: no autosave"
+  start a two-second
+  sleep 4
+  [ -z "$(xdotool search --onlyvisible --name '作業の復元' 2> /dev/null)" ] ||
+    fail "two editors: a running editor's work was offered to another"
+  kill -9 "$pid" "$first"
+  wait "$pid" "$first" 2> /dev/null || true
+  start a two-third
+  offer=$(timeout 20 xdotool search --sync --onlyvisible --name '作業の復元' | head -1)
+  [ -n "$offer" ] || fail "two editors: the work of an editor that is gone was not offered"
+  kill -9 "$pid"
+  wait "$pid" 2> /dev/null || true
+}
+
+two_editors
 run_case page eucjp-attrs.html eucjp-attrs.html yes
 run_case project sample.zvf sample.zvf yes
 run_case picture "" new.html no
-echo "OK: page, project and picture restored after kill -9 and saved as before"
+echo "OK: two editors kept apart; page, project and picture restored after kill -9 and saved as before"
