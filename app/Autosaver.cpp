@@ -177,9 +177,9 @@ void CAutosaver::RunWorker() {
       ok = modelPath && file.Open(*modelPath, &err);
       if (ok) {
         file.WriteBorrowed(head);
-        file.WriteBorrowed(job.body.front);
+        file.WriteBorrowed(job.body.front.View());
         if (job.body.page) file.WriteBorrowed(*job.body.page);
-        file.WriteBorrowed(job.body.back);
+        file.WriteBorrowed(job.body.back.View());
         ok = file.Commit(&err);
       }
       QMetaObject::invokeMethod(this, [this, ok, err] { OnWriteDone(ok, err); }, Qt::QueuedConnection);

@@ -24,10 +24,10 @@ constexpr char kMagic[16] = {'Z', 'O', 'R', 'V', 'A', ' ', 'r', 'e',
 // The string has its final length once the writer is gone.
 class CBodyWriter {
  public:
-  explicit CBodyWriter(std::string& out) : m_out(out) {
-    m_p = m_end = m_out.data() + m_out.size();
+  explicit CBodyWriter(CByteBuffer& out) : m_out(out) {
+    m_p = m_end = m_out.Data() + m_out.Size();
   }
-  ~CBodyWriter() { m_out.resize(size_t(m_p - m_out.data())); }
+  ~CBodyWriter() { m_out.Resize(size_t(m_p - m_out.Data())); }
   CBodyWriter(const CBodyWriter&) = delete;
   CBodyWriter& operator=(const CBodyWriter&) = delete;
 
@@ -73,12 +73,14 @@ class CBodyWriter {
   }
   void Room(size_t n) {
     if (size_t(m_end - m_p) >= n) return;
-    const size_t used = size_t(m_p - m_out.data());
-    m_out.resize(std::max(used + n, std::max<size_t>(m_out.size() * 2, 4096)));
-    m_p = m_out.data() + used;
-    m_end = m_out.data() + m_out.size();
+    // Uninitialised room up to the capacity the buffer has (a reused
+    // buffer has the last snapshot's), or twice what it had.
+    const size_t used = size_t(m_p - m_out.Data());
+    m_out.Resize(std::max(used + n, m_out.Capacity()));
+    m_p = m_out.Data() + used;
+    m_end = m_out.Data() + m_out.Size();
   }
-  std::string& m_out;
+  CByteBuffer& m_out;
   char* m_p;
   char* m_end;
 };
@@ -266,15 +268,15 @@ void ReadSummary(CBodyReader& r, RecoverySummary& summary) {
 }  // namespace
 
 std::string RecoveryBody::Joined() const {
-  std::string all = front;
+  std::string all(front.View());
   if (page) all += *page;
-  return all += back;
+  return all += back.View();
 }
 
 namespace {
 
 // Everything before the page text, its length last.
-void WriteFront(const CZorvaDoc& doc, std::string& out) {
+void WriteFront(const CZorvaDoc& doc, CByteBuffer& out) {
   CBodyWriter w(out);
   // The summary first, so the offer at start reads no further.
   w.Text(doc.GetPathName());
@@ -317,7 +319,7 @@ void WriteFront(const CZorvaDoc& doc, std::string& out) {
   w.U64(doc.m_pszPageText ? doc.m_pszPageText->size() : 0);
 }
 
-void WriteBack(const CZorvaDoc& doc, const RecoveryOutputChoices& output, std::string& out) {
+void WriteBack(const CZorvaDoc& doc, const RecoveryOutputChoices& output, CByteBuffer& out) {
   CBodyWriter w(out);
   w.U64(doc.m_listScriptName.size());
   for (const CString& name : doc.m_listScriptName) w.Text(name);
@@ -339,8 +341,8 @@ void WriteBack(const CZorvaDoc& doc, const RecoveryOutputChoices& output, std::s
 }  // namespace
 
 void SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& output, RecoveryBody& body) {
-  body.front.clear();
-  body.back.clear();
+  body.front.Clear();
+  body.back.Clear();
   WriteFront(doc, body.front);
   const std::string_view page = doc.m_pszPageText ? std::string_view(*doc.m_pszPageText) : std::string_view();
   if (page.empty()) {
@@ -353,18 +355,19 @@ void SnapshotDocument(const CZorvaDoc& doc, const RecoveryOutputChoices& output,
 }
 
 std::string RecoveryFileHead(const RecoveryBody& body, int64_t savedAt) {
-  std::string head(kMagic, sizeof kMagic);
-  uint32_t crc = Checksum(0, body.front);
+  uint32_t crc = Checksum(0, body.front.View());
   if (body.page) crc = Checksum(crc, *body.page);
-  crc = Checksum(crc, body.back);
+  crc = Checksum(crc, body.back.View());
+  CByteBuffer head;
   {
     CBodyWriter w(head);
+    for (char c : kMagic) w.U8(uint8_t(c));
     w.U32(kRecoveryFormatVersion);
     w.U64(uint64_t(savedAt));
     w.U64(body.Size());
     w.U32(crc);
   }
-  return head;
+  return std::string(head.View());
 }
 
 RecoveryFault CheckRecoveryFile(std::string_view file, std::string_view& body,

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ByteBuffer.h"
 #include "platform/Types.h"
 
 class CZorvaDoc;
@@ -61,10 +62,10 @@ enum class RecoveryFault {
 // (unchanged while the document is edited, and megabytes long) is shared
 // with the snapshot before instead of copied again.
 struct RecoveryBody {
-  std::string front;                         // everything before the page text
+  CByteBuffer front;                         // everything before the page text
   std::shared_ptr<const std::string> page;   // the page text, or null for none
-  std::string back;                          // everything after it
-  uint64_t Size() const { return front.size() + (page ? page->size() : 0) + back.size(); }
+  CByteBuffer back;                          // everything after it
+  uint64_t Size() const { return front.Size() + (page ? page->size() : 0) + back.Size(); }
   std::string Joined() const;
 };
 

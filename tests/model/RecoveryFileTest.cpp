@@ -2,6 +2,7 @@
 // no damage to a file gets past the reader or crashes it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "TestSupport.h"
@@ -158,7 +159,8 @@ std::string FileOf(const zorva::RecoveryBody& body, int64_t savedAt = 1700000000
 
 std::string FileOf(const std::string& bytes) {
   zorva::RecoveryBody body;
-  body.front = bytes;
+  body.front.Resize(bytes.size());
+  if (!bytes.empty()) std::memcpy(body.front.Data(), bytes.data(), bytes.size());
   return FileOf(body);
 }
 
