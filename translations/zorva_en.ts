@@ -1525,5 +1525,104 @@ The preview page has been written to:
         <comment>3057665</comment>
         <translation>E&amp;xit</translation>
     </message>
+    <message>
+        <source>作業の復元</source>
+        <comment>65300</comment>
+        <translation>Recover Work</translation>
+    </message>
+    <message>
+        <source>保存されないまま終わった作業があります。復元する作業を選んでください。</source>
+        <comment>65301</comment>
+        <translation>Some work ended without being saved. Choose the work to recover.</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <comment>65302</comment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>自動保存の時刻</source>
+        <comment>65303</comment>
+        <translation>Autosaved at</translation>
+    </message>
+    <message>
+        <source>エリアの数</source>
+        <comment>65304</comment>
+        <translation>Areas</translation>
+    </message>
+    <message>
+        <source>復元</source>
+        <comment>65305</comment>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>破棄</source>
+        <comment>65306</comment>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>後で</source>
+        <comment>65307</comment>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>無題</source>
+        <comment>65308</comment>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>復元用のファイル %1 は使えません（%2）。
+消さずに %3 へ移しました。</source>
+        <comment>65309</comment>
+        <translation>The recovery file %1 cannot be used (%2).
+It was moved to %3, not deleted.</translation>
+    </message>
+    <message>
+        <source>途中で切れています</source>
+        <comment>65310</comment>
+        <translation>it is cut short</translation>
+    </message>
+    <message>
+        <source>壊れています</source>
+        <comment>65311</comment>
+        <translation>it is damaged</translation>
+    </message>
+    <message>
+        <source>新しい版の ZORVA が書いたものです</source>
+        <comment>65312</comment>
+        <translation>a newer version of ZORVA wrote it</translation>
+    </message>
+    <message>
+        <source>大きすぎます</source>
+        <comment>65313</comment>
+        <translation>it is too large</translation>
+    </message>
+    <message>
+        <source>読めません</source>
+        <comment>65314</comment>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>ファイルではなくリンクか装置です</source>
+        <comment>65315</comment>
+        <translation>it is a link or a device, not a file</translation>
+    </message>
+    <message>
+        <source>自動保存できません（%1: %2）。編集はそのまま続けられます</source>
+        <comment>65316</comment>
+        <translation>Cannot autosave (%1: %2). You can go on editing</translation>
+    </message>
+    <message>
+        <source>復元用のファイル %1 は使えません（%2）。
+移すこともできなかったので、そのまま残してあります。</source>
+        <comment>65317</comment>
+        <translation>The recovery file %1 cannot be used (%2).
+It could not be moved either, so it was left where it is.</translation>
+    </message>
+    <message>
+        <source>選んだ作業を破棄します。元に戻せません。よろしいですか？</source>
+        <comment>65318</comment>
+        <translation>The chosen work will be discarded. This cannot be undone. Continue?</translation>
+    </message>
 </context>
 </TS>
