@@ -272,7 +272,7 @@ int main(int argc, char** argv) {
       {"cut", ratioOf("cut"), 2, "x"},
       {"paste", ratioOf("paste"), 2, "x"},
       {"duplicate", ratioOf("duplicate"), 2, "x"},
-      {"every other step", worst, 2, "x"},
+      {"worst of all steps", worst, 2, "x"},
       {"autosave: the window waits, ms", autosave, 16, ""},
       {"memory, bytes per area", perArea, 600, ""},
       {"CPU at rest, ms a second", idle, 1, ""},
