@@ -4,9 +4,11 @@
 // picture or hidden under another. Each area is looked at as the page
 // writer would write it (closed, an ellipse that is no circle as its polygon).
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+class CArea;
 class CZorvaDoc;
 
 namespace zorva::html {
@@ -19,6 +21,7 @@ enum class MapFault {
   Covered,         // every pixel belongs to an area above it
   EmptyLink,       // a link of blanks or a bare "#"
   ScriptLink,      // a "javascript:" link on an area whose scripts are off
+  PictureMissing,  // the map's picture did not load: its size, and what lies beside it, unknown
 };
 
 struct MapFinding {
@@ -30,13 +33,18 @@ struct MapFinding {
 };
 
 // Every finding, by area number, then in the order of MapFault. The picture's
-// edges are checked only when its size is known.
+// edges are checked only when its size is known; a picture that did not load
+// is a finding of the map itself, on the default area's row.
 std::vector<MapFinding> CheckMap(const CZorvaDoc& doc);
 
 // The findings of the one area numbered `number` (the default area too),
 // for a list that shows only some rows: whether it is covered is checked
 // against at most `coverWindow` areas right above it.
 std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, size_t coverWindow);
+
+// Whether a browser gives the pixel (x, y) to `area` written as the writer
+// writes it (its outline aside: this is the surface a visitor clicks).
+bool AreaTakesPixel(const CArea& area, int32_t x, int32_t y);
 
 // The finding as the user reads it (UTF-8, from the string table), without
 // the area's number.

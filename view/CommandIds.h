@@ -48,6 +48,12 @@ constexpr unsigned ID_EDIT_UNDO = 57643;
 constexpr unsigned ID_EDIT_REDO = 57644;
 constexpr unsigned ID_EDIT_DUPLICATE = 32785;
 constexpr unsigned ID_PALETTE_CHART = 32823;
+// The selected area's place in the order of areas (the upper one takes a
+// pixel they share).
+constexpr unsigned ID_AREA_TO_FRONT = 32840;
+constexpr unsigned ID_AREA_FORWARD = 32841;
+constexpr unsigned ID_AREA_BACKWARD = 32842;
+constexpr unsigned ID_AREA_TO_BACK = 32843;
 
 // File menu (handled by the document and the application).
 constexpr unsigned ID_FILE_NEW = 57600;
