@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/DocumentStash.h"
 #include "app/FileDialogs.h"
 #include "model/FileKind.h"
 #include "model/ZorvaDoc.h"
@@ -128,10 +129,6 @@ void CFileCommands::OnFileNew() {
     return;
   }
   const std::optional<PictureFormat> format = zorva::PictureFormatOfFile(*chosen);
-  if (format == PictureFormat::Gif) {
-    m_doc.ReportMessage(61211);
-    return;
-  }
   if (!format) {
     m_doc.ReportMessage(61212);
     return;
@@ -161,7 +158,6 @@ void CFileCommands::OnFileOpen() {
   DocumentChanged();
   if (!opened) {
     // The dialog comes back (posted, so a run of failures never nests).
-    m_doc.SetModifiedFlag(false);
     PostCommand(ID_FILE_OPEN);
   }
 }
@@ -305,16 +301,14 @@ CFileCommands::OpenResult CFileCommands::OpenFile(const CString& path) {
 
 bool CFileCommands::OpenDocument(const CString& path) {
   CancelGesture();
+  // The file is tried on fresh contents; a failed or cancelled open gives
+  // the user's document back as it was instead of an empty one.
+  CDocumentStash stash(m_doc);
   if (m_doc.OnOpenDocument(path)) {
     if (!m_doc.GetPathName().empty()) m_doc.SetTitle(m_doc.GetPathName());
     return true;
   }
-  // A page that failed to read has already become the document path; a
-  // later Save would write over the very page the user wanted to open.
-  if (m_doc.GetPathName() == path) {
-    m_doc.SetPathName(CString());
-    m_doc.SetTitle(zorva::LoadStringCp932(61208));
-  }
+  stash.Restore();
   return false;
 }
 
