@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 #include "app/DocumentStash.h"
 #include "app/FileDialogs.h"
@@ -142,7 +143,8 @@ void CFileCommands::OnFileNew() {
 }
 
 void CFileCommands::OnFileOpen() {
-  if (!SaveModified()) return;
+  const bool answered = std::exchange(m_saveQuestionAnswered, false);
+  if (!answered && !SaveModified()) return;
   FileDialogRequest request;
   request.filter = zorva::LoadStringUtf8(kFilterHtmlFirst);
   request.defaultExt = "html";
@@ -157,7 +159,9 @@ void CFileCommands::OnFileOpen() {
   if (opened && !m_doc.GetPathName().empty()) m_recent.Add(m_doc.GetPathName());
   DocumentChanged();
   if (!opened) {
-    // The dialog comes back (posted, so a run of failures never nests).
+    // The dialog comes back (posted, so a run of failures never nests),
+    // without asking again about the document the user still has.
+    m_saveQuestionAnswered = true;
     PostCommand(ID_FILE_OPEN);
   }
 }

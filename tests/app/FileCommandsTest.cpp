@@ -293,10 +293,12 @@ TEST_F(FileCommandsTest, AFailedOrCancelledOpenLeavesTheDocumentAsItWas) {
     EXPECT_EQ(doc.m_strPicturePath, picture);
     EXPECT_EQ(doc.m_sizePicture, CSize(640, 480));
     EXPECT_TRUE(doc.m_bPictureLoaded);
-    // The dialog comes back later (posted, so a run of failures never nests).
+    // The dialog comes back later (posted, so a run of failures never nests)
+    // without asking about the document again.
     EXPECT_EQ(dialogs.asked.size(), 1u);
     Settle();
     EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(host.MessageIds(), ids);
     EXPECT_TRUE(exits.empty());
   }
   // A recent file that fails the same way.
