@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real editor on a virtual display, as a newcomer would, through
 # what used to trip one up: an edit of the default area must mark the page
-# (closing asks); an open that fails keeps the page; after Ctrl+O from a panel
+# (closing asks); an open that fails (after "not saved") keeps the page and its
+# mark, and its dialog comes back without asking again; after Ctrl+O from a panel
 # field the tool box shows the tool the next click uses; an area picked by its
 # inside goes forward and to the front and is nudged with the arrow keys.
 # Screenshots of each step go to SHOTS when given.
@@ -34,7 +35,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
   openbox > /dev/null 2>&1 &
   sleep 1
-  shot() { if [ -n "$SHOTS" ]; then xwd -root -silent | convert xwd:- "$SHOTS/$1.png"; fi; }
+  # import reads what is on the screen; xwd would show dialogs black.
+  shot() { if [ -n "$SHOTS" ]; then import -window root "$SHOTS/$1.png"; fi; }
   "$ZORVA" "$WORK/page.html" > "$WORK/zorva.log" 2>&1 &
   pid=$!
   win=$(timeout 20 xdotool search --sync --onlyvisible --name "ZORVA" | head -1)
@@ -55,20 +57,35 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   # Closing asks; Escape keeps the window.
   xdotool key ctrl+q
   sleep 2
+  xdotool mousemove $((X + 400)) $((Y + 300))
+  sleep 1
   shot 2-close-asks
   xdotool key Escape
   sleep 0.5
   kill -0 "$pid"
 
   # 2. A file that is not a picture: a message, the dialog again, the page kept.
+  # Waits for a window of the editor besides its main window (a dialog).
+  dialog() {
+    for i in $(seq 100); do
+      [ "$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | grep -vc "^$win\$")" -gt 0 ] && break
+      sleep 0.2
+    done
+    sleep 0.7
+  }
   xdotool key ctrl+o
+  dialog
+  shot 3a-open-asks-first
+  xdotool key n  # not saved: the page is to stay as it is
   sleep 1.5
+  dialog
   xdotool type --delay 20 "$WORK/notes.txt"
   xdotool key Return
   sleep 2
   shot 3-failed-open-message
   xdotool key Return
-  sleep 1.5
+  dialog
+  shot 3b-open-dialog-again
   xdotool key Escape
   sleep 0.7
   shot 4-after-failed-open
@@ -84,7 +101,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   xdotool mousemove $alt click 1
   sleep 0.3
   xdotool key ctrl+o
+  dialog
+  xdotool key n
   sleep 1.5
+  dialog
   xdotool key Escape
   sleep 0.7
   shot 5-toolbox-after-ctrl-o
