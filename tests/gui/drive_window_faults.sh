@@ -4,7 +4,7 @@
 # (closing asks); an open that fails (after "not saved") keeps the page and its
 # mark, and its dialog comes back without asking again; after Ctrl+O from a panel
 # field the tool box shows the tool the next click uses; an area picked by its
-# inside goes forward and to the front and is nudged with the arrow keys.
+# inside goes forward (Ctrl+]) and is nudged with the arrow keys.
 # Screenshots of each step go to SHOTS when given.
 #   drive_window_faults.sh ZORVA ZORVA_CLI PICTURE [SHOTS]
 set -euo pipefail
