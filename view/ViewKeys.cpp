@@ -12,6 +12,7 @@
 #include "view/Ruler.h"
 #include "view/ViewPanel.h"
 #include "view/ViewCore.h"
+#include "view/ToolTable.h"
 
 namespace {
 
@@ -58,10 +59,6 @@ bool DragCanCopy(CViewCore& view) {
   return doc.m_pSelGuide && !view.PressedRuler();
 }
 
-bool ShowsAltCursor(ToolId tool) {
-  return tool == ID_TOOL_RECT || tool == ID_TOOL_ELLIPSE || tool == ID_TOOL_ZOOM;
-}
-
 // A key that acts on the selection or the tool would pull the ground from
 // under a running gesture: the gesture ends first, as for a command.
 void EndGestureFirst(CViewCore& view) {
@@ -96,9 +93,10 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
   const ToolId tool = m_view.m_frame.GetCurrentTool();
   switch (vk) {
     case VK_ESCAPE:
-      // A drag ends as if never begun; between the clicks of a polygon the
+      // A drag ends as if never begun (the trace tool's press too, as a
+      // right press takes it back); between the clicks of a polygon the
       // polygon ends as a right click ends it.
-      if (m_view.m_host.HasCapture()) {
+      if (m_view.m_host.HasCapture() || m_view.m_toolState.Is(GestureKind::RegionTrace)) {
         m_view.CancelGesture();
       } else if (m_view.m_toolState.Is(GestureKind::PolygonDraw)) {
         // Its end no longer selected, the next click starts a new polygon.
@@ -123,7 +121,8 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
           m_view.m_toolState.copy = true;
           m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_toolState);
         }
-      } else if (ShowsAltCursor(tool)) {
+      } else {
+        // Alt changes what some tools' drags do, which their cursors show.
         m_view.SetToolCursor(tool, CToolState{});
       }
       PostMoveAtPointer(m_view, MK_LBUTTON | MK_ALT);
@@ -131,16 +130,18 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
     case VK_SPACE:
       if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
       break;
-    case '0': case '1': case '2': case '3': case '4': case '6': case '7':
-      EndGestureFirst(m_view);
-      m_view.m_frame.SelectTool(ToolId(ID_TOOL_ARROW + int(vk - '0')));
-      break;
     case 'T':
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
       EndGestureFirst(m_view);
       CycleImageMode(m_view);
       break;
-    default: break;  // '5' would be the Bezier tool, which cannot be chosen
+    default:
+      // A tool's digit (the tool table's keys); one that cannot be chosen has none.
+      if (const CToolDescriptor* t = FindToolByKey(vk); t && t->CanBeChosen()) {
+        EndGestureFirst(m_view);
+        m_view.m_frame.SelectTool(t->id);
+      }
+      break;
   }
 }
 
@@ -157,7 +158,7 @@ void CViewKeys::OnKeyUp(unsigned vk) {
           m_view.m_toolState.copy = false;
           m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_toolState);
         }
-      } else if (ShowsAltCursor(tool)) {
+      } else {
         m_view.SetToolCursor(tool, CToolState{});
       }
       PostMoveAtPointer(m_view, MK_LBUTTON);
