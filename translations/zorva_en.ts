@@ -1648,12 +1648,12 @@ Send to Back</translation>
     <message>
         <source>最前面へ(&amp;G)</source>
         <comment>3032840</comment>
-        <translation>Bring to &amp;Front</translation>
+        <translation>Br&amp;ing to Front</translation>
     </message>
     <message>
         <source>前面へ(&amp;W)</source>
         <comment>3032841</comment>
-        <translation>Bring Fo&amp;rward</translation>
+        <translation>Bring For&amp;ward</translation>
     </message>
     <message>
         <source>背面へ(&amp;K)</source>
