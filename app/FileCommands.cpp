@@ -1,7 +1,9 @@
 #include "app/FileCommands.h"
 
 #include <QCoreApplication>
+#include <utility>
 
+#include "app/DocumentStash.h"
 #include "app/FileDialogs.h"
 #include "model/FileKind.h"
 #include "model/ZorvaDoc.h"
@@ -128,10 +130,6 @@ void CFileCommands::OnFileNew() {
     return;
   }
   const std::optional<PictureFormat> format = zorva::PictureFormatOfFile(*chosen);
-  if (format == PictureFormat::Gif) {
-    m_doc.ReportMessage(61211);
-    return;
-  }
   if (!format) {
     m_doc.ReportMessage(61212);
     return;
@@ -145,7 +143,8 @@ void CFileCommands::OnFileNew() {
 }
 
 void CFileCommands::OnFileOpen() {
-  if (!SaveModified()) return;
+  const bool answered = std::exchange(m_saveQuestionAnswered, false);
+  if (!answered && !SaveModified()) return;
   FileDialogRequest request;
   request.filter = zorva::LoadStringUtf8(kFilterHtmlFirst);
   request.defaultExt = "html";
@@ -160,8 +159,9 @@ void CFileCommands::OnFileOpen() {
   if (opened && !m_doc.GetPathName().empty()) m_recent.Add(m_doc.GetPathName());
   DocumentChanged();
   if (!opened) {
-    // The dialog comes back (posted, so a run of failures never nests).
-    m_doc.SetModifiedFlag(false);
+    // The dialog comes back (posted, so a run of failures never nests),
+    // without asking again about the document the user still has.
+    m_saveQuestionAnswered = true;
     PostCommand(ID_FILE_OPEN);
   }
 }
@@ -305,16 +305,14 @@ CFileCommands::OpenResult CFileCommands::OpenFile(const CString& path) {
 
 bool CFileCommands::OpenDocument(const CString& path) {
   CancelGesture();
+  // The file is tried on fresh contents; a failed or cancelled open gives
+  // the user's document back as it was instead of an empty one.
+  CDocumentStash stash(m_doc);
   if (m_doc.OnOpenDocument(path)) {
     if (!m_doc.GetPathName().empty()) m_doc.SetTitle(m_doc.GetPathName());
     return true;
   }
-  // A page that failed to read has already become the document path; a
-  // later Save would write over the very page the user wanted to open.
-  if (m_doc.GetPathName() == path) {
-    m_doc.SetPathName(CString());
-    m_doc.SetTitle(zorva::LoadStringCp932(61208));
-  }
+  stash.Restore();
   return false;
 }
 

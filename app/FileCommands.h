@@ -100,4 +100,7 @@ class CFileCommands : public ICommandTarget {
   std::function<void(int)> m_exit;
   std::function<GreetingChoice()> m_greeting;
   bool m_closeApproved = false;
+  // The open dialog comes back after a failed open; the save question was
+  // answered for it already.
+  bool m_saveQuestionAnswered = false;
 };

@@ -36,6 +36,21 @@ QStringList QtNameFilters(const std::string& productFilter) {
   return filters;
 }
 
+QString SuffixOfNameFilter(const QString& nameFilter) {
+  const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+  const qsizetype close = nameFilter.lastIndexOf(QLatin1Char(')'));
+  if (open < 0 || close < open) return {};
+  const QStringList patterns =
+      nameFilter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (patterns.isEmpty()) return {};
+  const QString first = patterns.first();
+  if (!first.startsWith(QStringLiteral("*.")) || first.size() < 3) return {};
+  const QString suffix = first.mid(2);
+  for (QChar c : suffix)
+    if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('[')) return {};
+  return suffix.toLower();
+}
+
 std::optional<std::string> CQtFileDialogs::GetOpenFileName(const FileDialogRequest& request) {
   return Run(request, false);
 }
@@ -49,7 +64,14 @@ std::optional<std::string> CQtFileDialogs::Run(const FileDialogRequest& request,
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dlg.setNameFilters(QtNameFilters(request.filter));
-  if (!request.defaultExt.empty()) dlg.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  const QString defaultSuffix = QString::fromStdString(request.defaultExt);
+  if (!defaultSuffix.isEmpty()) dlg.setDefaultSuffix(defaultSuffix);
+  // The type the user picks decides the ending a bare name gets: a page
+  // chosen as HTML must not be written as a project.
+  QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, defaultSuffix](const QString& filter) {
+    const QString suffix = SuffixOfNameFilter(filter);
+    dlg.setDefaultSuffix(suffix.isEmpty() ? defaultSuffix : suffix);
+  });
   QString folder = request.folder.empty() ? m_lastFolder : QString::fromStdString(request.folder);
   if (!folder.isEmpty() && QDir(folder).exists()) dlg.setDirectory(folder);
   if (!request.initialName.empty()) dlg.selectFile(QString::fromStdString(request.initialName));

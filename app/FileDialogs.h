@@ -29,6 +29,11 @@ class IFileDialogs {
 // it ("*.html *.htm"), and "*.*" becomes "*" so that names without a dot show.
 QStringList QtNameFilters(const std::string& productFilter);
 
+// The ending a bare file name takes under a Qt name filter: its first
+// pattern's, lower case ("HTML (*.html *.htm)" gives "html"); empty when the
+// first pattern names no single ending ("*").
+QString SuffixOfNameFilter(const QString& nameFilter);
+
 // QFileDialog, asking before an existing file is replaced.
 class CQtFileDialogs : public IFileDialogs {
  public:

@@ -23,7 +23,7 @@ using Clock = std::chrono::steady_clock;
 
 class ConvertingHost : public CNullDocumentHost {
  public:
-  int DoChoiceDialog(unsigned) override { return 1; }
+  int DoChoiceDialog(unsigned, size_t) override { return 1; }
 };
 
 template <typename F>

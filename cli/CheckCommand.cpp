@@ -6,6 +6,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
 #include "html/MapCheck.h"
+#include "platform/CodePage.h"
 
 namespace zorva::cli {
 namespace {
@@ -14,6 +15,13 @@ int RunCheck(const std::vector<std::string>& arguments) {
   CCliDocumentHost host;
   CZorvaDoc doc(&host);
   if (auto status = OpenFileArgument("check", arguments, host, doc)) return *status;
+  // A page without a map for its picture (a responsive page links through
+  // SVG) has nothing this check reads: saying nothing would pass it.
+  if (doc.m_bFromPage && doc.m_nMapStartPos < 0) {
+    std::fprintf(stderr, "%s: the page has no image map for its picture; nothing was checked\n",
+                 Cp932ToUtf8(doc.GetPathName()).c_str());
+    return kExitFailed;
+  }
   TakePictureSizeFromFile(doc);
   const auto findings = html::CheckMap(doc);
   for (const html::MapFinding& f : findings)

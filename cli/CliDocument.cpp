@@ -34,6 +34,8 @@ bool OpenLikeEditor(CZorvaDoc& doc, CCliDocumentHost& host, const CString& path)
 void TakePictureSizeFromFile(CZorvaDoc& doc) {
   if (doc.m_sizePicture.cx > 0 && doc.m_sizePicture.cy > 0) return;
   if (auto size = PictureSizeOfFile(doc.m_strPicturePath)) doc.m_sizePicture = *size;
+  // Without a size nothing was read of the picture, as the window would show it.
+  else doc.m_bPictureLoaded = false;
 }
 
 std::optional<int> OpenFileArgument(const char* command, const std::vector<std::string>& arguments,
@@ -49,7 +51,7 @@ std::optional<int> OpenFileArgument(const char* command, const std::vector<std::
   auto path = ModelPath(command, args[0]);
   if (!path) return kExitFailed;
   host.imageChoice = options.image;
-  if (!OpenLikeEditor(doc, host, *path)) return kExitFailed;
+  if (!OpenLikeEditor(doc, host, *path)) return host.ImageChoiceMissing() ? kExitUsage : kExitFailed;
   return std::nullopt;
 }
 

@@ -19,11 +19,16 @@ int CCliDocumentHost::MessageBox(unsigned, const std::string& text, unsigned typ
   return (type & 0xF) == MB_OK ? IDOK : IDCANCEL;
 }
 
-int CCliDocumentHost::DoChoiceDialog(unsigned dialogId) {
-  const int answer = dialogId == kDlgUnclosedArea ? unclosedAnswer : shapeAnswer;
+int CCliDocumentHost::DoChoiceDialog(unsigned dialogId, size_t areaNumber) {
+  const bool unclosed = dialogId == kDlgUnclosedArea;
+  const int answer = unclosed ? unclosedAnswer : shapeAnswer;
   if (answer != 1 && answer != 5) {
+    // No one is there to answer: the line names the area and the option
+    // that decides, not the window's question.
     ++m_messages;
-    PrintLine(LoadStringUtf8(DialogLabelId(dialogId, 1)));
+    PrintLine("area " + std::to_string(areaNumber) +
+              (unclosed ? ": the outline is not closed (to write it: --unclosed close or --unclosed ignore)"
+                        : ": HTML has no such shape (to write it: --shape convert or --shape ignore)"));
   }
   return answer;
 }
@@ -36,8 +41,10 @@ int CCliDocumentHost::ChooseImage(const std::vector<ImageChoice>& images) {
   if (imageChoice)
     PrintLine("--image " + std::to_string(*imageChoice) + ": the page has " + std::to_string(lines.size()) +
               " images (0 to " + std::to_string(lines.size() - 1) + ")");
-  else
-    PrintLine(LoadStringUtf8(DialogLabelId(kDlgImageSelect, 1)));
+  else {
+    m_imageChoiceMissing = true;
+    PrintLine(LoadStringUtf8(DialogLabelId(kDlgImageSelect, 1)) + " (--image N)");
+  }
   for (size_t i = 0; i < lines.size(); ++i) PrintLine(std::to_string(i) + ": " + lines[i]);
   return -1;
 }

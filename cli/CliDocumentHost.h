@@ -12,7 +12,7 @@ namespace zorva::cli {
 class CCliDocumentHost : public CNullDocumentHost {
  public:
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
-  int DoChoiceDialog(unsigned dialogId) override;
+  int DoChoiceDialog(unsigned dialogId, size_t areaNumber) override;
   int ChooseImage(const std::vector<ImageChoice>& images) override;
 
   // How many messages were shown (a failure with none still needs a word).
@@ -24,10 +24,14 @@ class CCliDocumentHost : public CNullDocumentHost {
   // Button answers to the unclosed-area (180) and shape (181) questions.
   int unclosedAnswer = IDCANCEL;
   int shapeAnswer = IDCANCEL;
+  // A page had several images and the command line named none: the images
+  // were listed, and the command line, not the file, is what was wrong.
+  bool ImageChoiceMissing() const { return m_imageChoiceMissing; }
 
  private:
   void PrintLine(const std::string& text);
   int m_messages = 0;
+  bool m_imageChoiceMissing = false;
 };
 
 }  // namespace zorva::cli

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/CliDocument.h"
+#include "platform/FileSystem.h"
 #include "platform/CodePage.h"
 #include "view/Accelerators.h"
 #include "view/PanelFields.h"
@@ -67,6 +68,13 @@ bool CReplaySession::Open(const CString& path) {
   m_loader.loader.WaitIdle();
   Settle();
   if (m_loader.starts > 0 && !m_doc.m_bPictureLoaded) {
+    // A page or project whose picture has gone opens without it, as in the
+    // window; a picture that is there but cannot be read stops the replay.
+    if (m_doc.m_strPicturePath != path && !FileExists(m_doc.m_strPicturePath)) {
+      std::fprintf(stderr, "%s: the picture is missing; going on without it\n",
+                   Cp932ToUtf8(m_doc.m_strPicturePath).c_str());
+      return true;
+    }
     if (m_docHost.MessageCount() == messages)
       std::fprintf(stderr, "%s: the picture could not be loaded\n", Cp932ToUtf8(m_doc.m_strPicturePath).c_str());
     return false;

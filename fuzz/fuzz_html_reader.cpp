@@ -24,7 +24,7 @@ class FirstImageHost : public CNullDocumentHost {
  public:
   int ChooseImage(const std::vector<std::string>& lines) override { return lines.empty() ? -1 : 0; }
   // An open outline is closed and written; a shape HTML lacks is left out.
-  int DoChoiceDialog(unsigned dialog) override { return dialog == zorva::kDlgShapeNotInHtml ? 5 : 1; }
+  int DoChoiceDialog(unsigned dialog, size_t) override { return dialog == zorva::kDlgShapeNotInHtml ? 5 : 1; }
 };
 
 // An area as its tag says it: the shape's numbers as the writer puts them in

@@ -226,12 +226,12 @@ bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const 
     PrefetchAhead(areas, i);
     const CArea* a = areas[i];
     if (!a->m_bClosed) {
-      int r = doc.Host().DoChoiceDialog(kDlgUnclosedArea);
+      int r = doc.Host().DoChoiceDialog(kDlgUnclosedArea, i + 1);
       if (r == kButtonIgnore) continue;
       if (r != kButtonYes) return false;
     }
     if (!HasHtmlShape(*a, scratch)) {
-      int r = doc.Host().DoChoiceDialog(kDlgShapeNotInHtml);
+      int r = doc.Host().DoChoiceDialog(kDlgShapeNotInHtml, i + 1);
       if (r == kButtonIgnore) continue;
       if (r != kButtonYes) return false;
       CArea poly;

@@ -175,6 +175,12 @@ bool CheckShape(const Shape& s, size_t number, int64_t width, int64_t height, st
   return true;
 }
 
+// The default area's link, and the picture the whole map lies on.
+void CheckMapItself(const CZorvaDoc& doc, size_t number, std::vector<MapFinding>& out) {
+  CheckLink(doc.m_areaDefault, number, out);
+  if (!doc.m_strPicturePath.empty() && !doc.m_bPictureLoaded) out.push_back({number, MapFault::PictureMissing});
+}
+
 void SortFindings(std::vector<MapFinding>& out) {
   std::stable_sort(out.begin(), out.end(), [](const MapFinding& a, const MapFinding& b) {
     return a.area != b.area ? a.area < b.area : a.fault < b.fault;
@@ -217,7 +223,7 @@ std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
       }
     }
   }
-  CheckLink(doc.m_areaDefault, areas.size() + 1, out);
+  CheckMapItself(doc, areas.size() + 1, out);
   SortFindings(out);
   return out;
 }
@@ -240,7 +246,8 @@ std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, const Are
   const size_t n = doc.m_listArea.size();
   if (number == 0 || number > n + 1) return out;
   if (number == n + 1) {
-    CheckLink(doc.m_areaDefault, number, out);
+    CheckMapItself(doc, number, out);
+    SortFindings(out);
     return out;
   }
   const size_t at = n - number;  // in the list, bottom first
@@ -272,6 +279,13 @@ std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, const Are
   return out;
 }
 
+bool AreaTakesPixel(const CArea& area, int32_t x, int32_t y) {
+  const CRect& b = area.m_rcBound;
+  if (x < b.left || x > b.right || y < b.top || y > b.bottom) return false;
+  const std::optional<Shape> shape = WrittenShape(area);
+  return shape && !shape->flat && shape->HitsPixel(x, y);
+}
+
 std::string FindingText(const MapFinding& f) {
   switch (f.fault) {
     case MapFault::NoAlt: return LoadStringUtf8(65030);
@@ -281,6 +295,7 @@ std::string FindingText(const MapFinding& f) {
     case MapFault::Covered: return FormatString(65034, {std::to_string(f.coveredBy)});
     case MapFault::EmptyLink: return LoadStringUtf8(65035);
     case MapFault::ScriptLink: return LoadStringUtf8(65036);
+    case MapFault::PictureMissing: return LoadStringUtf8(65037);
   }
   return {};
 }

@@ -4,6 +4,7 @@
 // picture or hidden under another. Each area is looked at as the page
 // writer would write it (closed, an ellipse that is no circle as its polygon).
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ enum class MapFault {
   Covered,         // every pixel belongs to an area above it
   EmptyLink,       // a link of blanks or a bare "#"
   ScriptLink,      // a "javascript:" link on an area whose scripts are off
+  PictureMissing,  // the map's picture did not load: its size, and what lies beside it, unknown
 };
 
 struct MapFinding {
@@ -33,7 +35,8 @@ struct MapFinding {
 };
 
 // Every finding, by area number, then in the order of MapFault. The picture's
-// edges are checked only when its size is known.
+// edges are checked only when its size is known; a picture that did not load
+// is a finding of the map itself, on the default area's row.
 std::vector<MapFinding> CheckMap(const CZorvaDoc& doc);
 
 // The areas' bounds in a grid, for checking many areas one at a time.
@@ -50,6 +53,10 @@ AreaBoundsIndex IndexAreaBounds(const CZorvaDoc& doc);
 // they are (so a cover may be named by an area below the topmost one until
 // the index is made again).
 std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, const AreaBoundsIndex& index);
+
+// Whether a browser gives the pixel (x, y) to `area` written as the writer
+// writes it (its outline aside: this is the surface a visitor clicks).
+bool AreaTakesPixel(const CArea& area, int32_t x, int32_t y);
 
 // The finding as the user reads it (UTF-8, from the string table), without
 // the area's number.

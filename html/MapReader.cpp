@@ -14,6 +14,7 @@
 #include "html/PageUrl.h"
 #include "html/PicturePath.h"
 #include "model/AreaTexts.h"
+#include "model/FileKind.h"
 #include "model/ZorvaDoc.h"
 #include "platform/ByteScan.h"
 #include "platform/CodePage.h"
@@ -24,6 +25,9 @@
 namespace zorva::html {
 
 namespace {
+
+// "The picture file \"%1\" is of a kind the editor cannot show".
+constexpr unsigned kPictureKindUnknown = 65038;
 
 // The two passes over the page: the image scan and the map scan. Both meet
 // scripts and collect their function names.
@@ -351,12 +355,11 @@ class CPageScanner {
 };
 
 bool StartPictureLoading(CZorvaDoc& doc) {
-  const std::optional<PictureFormat> format = PictureFormatOfEnding(doc.m_strPicturePath);
-  if (format == PictureFormat::Gif) {
-    doc.ReportMessage(61211);
-    return false;
-  }
+  // Every spelling of the endings the editor opens (photo.jpeg too); any
+  // other picture is named, so an empty view is never left unexplained.
+  const std::optional<PictureFormat> format = PictureFormatOfFile(doc.m_strPicturePath);
   if (format) doc.LoadPicture(*format);
+  else doc.ReportMessage(kPictureKindUnknown, {Cp932ToUtf8(doc.m_strPicturePath)});
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "image/ColourReduction.h"
 #include "image/LoadJob.h"
@@ -23,6 +24,8 @@ namespace {
 
 // "The JPEG file "%1" cannot be opened".
 constexpr unsigned kCannotOpenJpeg = 65017;
+// "The JPEG file "%1" ends early; it is shown as far as it could be read".
+constexpr unsigned kJpegCutShort = 65039;
 
 // Everything the library frames touch; plain data only, because the library
 // leaves them with longjmp.
@@ -32,12 +35,21 @@ struct JpegSession {
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
   bool abandoned;
+  bool cutShort;  // the data ended before the picture did
 };
 
 void ErrorExit(j_common_ptr cinfo) {
   JpegSession* s = static_cast<JpegSession*>(cinfo->client_data);
   (*cinfo->err->format_message)(cinfo, s->message);
   std::longjmp(s->jump, 1);
+}
+
+// Warnings are counted, not printed; the one that matters to the user, a
+// file that ends early (the library fills the rest grey), is remembered.
+void EmitMessage(j_common_ptr cinfo, int level) {
+  if (level >= 0) return;
+  if (cinfo->err->msg_code == JWRN_JPEG_EOF) static_cast<JpegSession*>(cinfo->client_data)->cutShort = true;
+  ++cinfo->err->num_warnings;
 }
 
 // A library frame: no object with a destructor may live here.
@@ -132,6 +144,7 @@ void RunJpegLoad(CLoadJob& job, bool paletteDisplay) {
   std::memset(s, 0, sizeof *s);
   s->cinfo.err = jpeg_std_error(&s->errorMgr);
   s->errorMgr.error_exit = ErrorExit;
+  s->errorMgr.emit_message = EmitMessage;
   s->cinfo.client_data = s;
   SessionCloser closer{s, file};
 
@@ -168,7 +181,11 @@ void RunJpegLoad(CLoadJob& job, bool paletteDisplay) {
     if (s->abandoned) return;
     return job.FailOpening(kCannotOpenJpeg, s->message);
   }
-  if (!paletteDisplay) return job.Finish(std::move(pixels));
+  if (!paletteDisplay) {
+    job.Finish(std::move(pixels));
+    if (s->cutShort) job.Notice(kJpegCutShort);
+    return;
+  }
 
   auto palette = std::make_unique<Palette256>(histogram->BuildPalette());
   histogram.reset();
@@ -178,6 +195,7 @@ void RunJpegLoad(CLoadJob& job, bool paletteDisplay) {
   pixels.reset();
   indices->Palette() = *palette;
   job.Finish(std::move(indices), std::move(palette));
+  if (s->cutShort) job.Notice(kJpegCutShort);
 }
 
 }  // namespace zorva

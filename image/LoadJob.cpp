@@ -106,6 +106,10 @@ void CLoadJob::FailWithText(const std::string& text, unsigned stringId) {
   if (ClearLoadedFlag()) m_doc.Host().MessageBox(stringId, text, MB_OK | MB_ICONEXCLAMATION);
 }
 
+void CLoadJob::Notice(unsigned stringId) {
+  if (!Abandoned()) m_doc.Host().MessageBox(stringId, FormatString(stringId, {FileName()}), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void CLoadJob::FailOpening(unsigned stringId, const std::string& detail) {
   std::string text = FormatString(stringId, {FileName()});
   if (!detail.empty()) text += "\n" + detail;

@@ -63,6 +63,9 @@ class CLoadJob {
   // A file that cannot be read as a picture: string `stringId` naming the
   // file, the library's own words (English) on a second line when it has any.
   void FailOpening(unsigned stringId, const std::string& detail = {});
+  // Something the user should know about a picture that did load (after
+  // Finish): string `stringId` naming the file, unless the load was abandoned.
+  void Notice(unsigned stringId);
 
  private:
   void Release();

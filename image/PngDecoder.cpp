@@ -25,8 +25,10 @@ namespace {
 // "The PNG file "%1" cannot be opened".
 constexpr unsigned kCannotOpenPng = 65018;
 
-// The background of transparent pixels when the file names none.
-constexpr png_color_16 kOwnBackground = {0, 255, 255, 255, 255};
+// What shows through transparent pixels: the canvas the view paints around
+// the picture, white as a browser's page. A file's own background (bKGD) is
+// not used, as browsers do not use it either.
+constexpr uint8_t kCanvasLevel = 255;
 // File gamma assumed without a gAMA chunk, and the screen's.
 constexpr double kDefaultFileGamma = 0.45455;
 constexpr double kScreenGamma = 2.2;
@@ -41,6 +43,7 @@ struct PngSession {
   png_uint_32 width, height;
   int passes;
   size_t rowBytes;
+  bool alpha;  // rows carry B, G, R, alpha
 };
 
 void ErrorFn(png_structp png, png_const_charp text) {
@@ -61,44 +64,59 @@ bool ReadHeader(PngSession* s, std::FILE* file) {
   png_get_IHDR(png, info, &s->width, &s->height, &bitDepth, &colourType, &interlace, nullptr, nullptr);
 
   png_set_strip_16(png);
-  png_set_strip_alpha(png);
   png_set_packing(png);
   png_set_packswap(png);
   if (colourType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
   if (colourType == PNG_COLOR_TYPE_GRAY && bitDepth < 8) png_set_expand_gray_1_2_4_to_8(png);
-  if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
-
-  png_color_16p fileBackground;
-  if (png_get_bKGD(png, info, &fileBackground))
-    png_set_background(png, fileBackground, PNG_BACKGROUND_GAMMA_FILE, 1, 1.0);
-  else
-    png_set_background(png, &kOwnBackground, PNG_BACKGROUND_GAMMA_SCREEN, 0, 1.0);
+  const bool tRNS = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+  if (tRNS) png_set_tRNS_to_alpha(png);
+  s->alpha = tRNS || (colourType & PNG_COLOR_MASK_ALPHA) != 0;
 
   if (!png_get_valid(png, info, PNG_INFO_sRGB)) {
     double fileGamma;
     if (!png_get_gAMA(png, info, &fileGamma)) fileGamma = kDefaultFileGamma;
+    // Only the colour samples are corrected; alpha stays as stored.
     png_set_gamma(png, kScreenGamma, fileGamma);
   }
   png_set_bgr(png);
-  // The filler is 0 rather than 0xFF so that a read row is already in the
-  // bitmap's 0x00RRGGBB form.
-  png_set_filler(png, 0, PNG_FILLER_AFTER);
+  // Alpha is kept and blended once over the canvas after reading, in the
+  // stored levels as browsers blend. Without alpha the filler is 0, so a read
+  // row is already in the bitmap's 0x00RRGGBB form.
+  if (!s->alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
   s->passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
   s->rowBytes = png_get_rowbytes(png, info);
   return true;
 }
 
-// Grey and filler byte pairs at the start of a row become 32-bit grey pixels,
-// working from the end so that no pair is overwritten before it is read.
+// Grey and filler (or alpha) byte pairs at the start of a row become 32-bit
+// grey pixels with that byte, working from the end so that no pair is
+// overwritten before it is read.
 void ExpandGreyRow(uint8_t* row, uint32_t width) {
   for (uint32_t x = width; x-- > 0;) {
-    uint8_t g = row[2 * x];
+    const uint8_t g = row[2 * x], a = row[2 * x + 1];
     row[4 * x] = g;
     row[4 * x + 1] = g;
     row[4 * x + 2] = g;
-    row[4 * x + 3] = 0;
+    row[4 * x + 3] = a;
   }
+}
+
+// B, G, R, alpha pixels become 0x00RRGGBB over the canvas.
+void CompositeRow(uint8_t* row, uint32_t width) {
+  for (uint32_t x = 0; x < width; ++x) {
+    uint8_t* p = row + 4 * size_t(x);
+    const unsigned a = p[3];
+    for (int c = 0; c < 3; ++c) p[c] = uint8_t((p[c] * a + kCanvasLevel * (255 - a) + 127) / 255);
+    p[3] = 0;
+  }
+}
+
+// A row as read becomes a row of the bitmap.
+void FinishRow(const PngSession* s, uint8_t* row, bool grey) {
+  if (grey) ExpandGreyRow(row, s->width);
+  else if (!s->alpha) return;
+  if (s->alpha) CompositeRow(row, s->width);
 }
 
 // A library frame: no object with a destructor may live here.
@@ -114,11 +132,11 @@ bool DecodeRows(PngSession* s, CLoadJob* job, png_bytep* rows, bool grey) {
       png_read_row(s->png, rows[y], nullptr);
       // Rows of a single pass are final at once; interlaced rows change
       // until the last pass.
-      if (grey && passes == 1) ExpandGreyRow(rows[y], s->width);
+      if (passes == 1) FinishRow(s, rows[y], grey);
     }
   }
-  if (grey && passes > 1)
-    for (int64_t y = 0; y < height; ++y) ExpandGreyRow(rows[y], s->width);
+  if (passes > 1)
+    for (int64_t y = 0; y < height; ++y) FinishRow(s, rows[y], grey);
   png_read_end(s->png, nullptr);
   return true;
 }

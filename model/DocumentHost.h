@@ -2,6 +2,7 @@
 // What the document asks of the program around it. The editor implements this
 // with real windows; tests and zorva-cli with scripted answers. Texts are UTF-8.
 // Every operation marked "any thread" may be called from a loader worker.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,8 +34,10 @@ class IDocumentHost {
   // for a text of other origin (a library's own message). Any thread.
   virtual int MessageBox(unsigned stringId, const std::string& text, unsigned type) = 0;
 
-  // A modal choice dialog by its dialog number (180, 181); returns the button id.
-  virtual int DoChoiceDialog(unsigned dialogId) = 0;
+  // A modal choice dialog by its dialog number (180, 181) about the area
+  // numbered `areaNumber` as the area list shows it (from the top, 1);
+  // returns the button id.
+  virtual int DoChoiceDialog(unsigned dialogId, size_t areaNumber) = 0;
 
   // The image-choice dialog: one row per image; the chosen index or -1.
   virtual int ChooseImage(const std::vector<ImageChoice>& images) = 0;
@@ -68,7 +71,7 @@ class IDocumentHost {
 class CNullDocumentHost : public IDocumentHost {
  public:
   int MessageBox(unsigned, const std::string&, unsigned) override { return IDCANCEL; }
-  int DoChoiceDialog(unsigned) override { return IDCANCEL; }
+  int DoChoiceDialog(unsigned, size_t) override { return IDCANCEL; }
   int ChooseImage(const std::vector<ImageChoice>&) override { return -1; }
   void BeginProgress(const std::string&) override {}
   void SetProgress(int) override {}

@@ -31,9 +31,6 @@ bool CZorvaDoc::OnOpenDocument(const CString& path) {
       if (!OnNewDocument()) return false;
       SetPathName(path);
       return ReadHtml(path);
-    } else if (format == PictureFormat::Gif) {
-      ReportMessage(61211);
-      return false;
     } else if (format) {
       m_strPicturePath = path;
       LoadPicture(*format);
@@ -88,7 +85,7 @@ bool CZorvaDoc::ReadProjectFile(const CString& path) {
 
   if (data.Size() != 0) {
     if (!IsAbsolutePicturePath(m_strPicturePath)) MakeAbsolutePath(path, m_strPicturePath);
-    if (auto format = PictureFormatOfEnding(m_strPicturePath))
+    if (auto format = zorva::PictureFormatOfFile(m_strPicturePath))
       LoadPicture(*format);
     else
       m_bPictureLoaded = false;  // a picture shown before is not this file's

@@ -30,7 +30,7 @@ class IUndoTarget {
 
 class CUndoRecord {
  public:
-  enum class Kind { Addition, Deletion, Change };
+  enum class Kind { Addition, Deletion, Change, Order };
 
   virtual ~CUndoRecord() = default;
   virtual void Undo(IUndoTarget& target) = 0;
@@ -109,4 +109,24 @@ class CChangeRecord : public CUndoRecord {
  private:
   T* m_pLive;
   std::unique_ptr<T> m_pCopy;
+};
+
+// An area moved to another place in the list's order, which decides the
+// area a browser gives a shared pixel to. Undo puts it back at `from`, redo
+// at `to` (rows counted from the bottom).
+class COrderRecord : public CUndoRecord {
+ public:
+  COrderRecord(CArea* area, size_t from, size_t to) : m_pArea(area), m_nFrom(from), m_nTo(to) {}
+  void Undo(IUndoTarget& target) override { MoveTo(target, m_nFrom); }
+  void Redo(IUndoTarget& target) override { MoveTo(target, m_nTo); }
+  Kind GetKind() const override { return Kind::Order; }
+  bool IsGuide() const override { return false; }
+  const void* Item() const override { return m_pArea; }
+
+ private:
+  void MoveTo(IUndoTarget& target, size_t row) { target.Insert(target.Remove(m_pArea, nullptr), row); }
+
+  CArea* m_pArea;
+  size_t m_nFrom;
+  size_t m_nTo;
 };

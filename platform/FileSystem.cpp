@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <new>
 
@@ -30,6 +31,28 @@ bool FileExists(std::string_view cp932Path) {
 }
 
 bool RemoveFile(std::string_view cp932Path) { return ::unlink(ToFsPath(cp932Path).c_str()) == 0; }
+
+bool FolderIsWritable(std::string_view cp932Folder) {
+  std::string folder = ToFsPath(cp932Folder);
+  if (folder.empty()) folder = ".";
+  return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<CString> PrivateTempFolder() {
+  static const std::optional<CString> folder = []() -> std::optional<CString> {
+    const char* base = std::getenv("TMPDIR");
+    std::string name = std::string(base && *base ? base : "/tmp") + "/zorva-XXXXXX";
+    // mkdtemp makes it with mode 0700: no other user reads what goes there.
+    if (!::mkdtemp(name.data())) return std::nullopt;
+    auto path = ModelPathFromFs(name);
+    if (!path) {
+      ::rmdir(name.c_str());
+      return std::nullopt;
+    }
+    return *path + "/";
+  }();
+  return folder;
+}
 
 bool WriteFileReplacing(std::string_view cp932Path, std::string_view data, int* err) {
   try {

@@ -20,6 +20,12 @@ std::optional<CString> ModelPathFromFs(const std::string& utf8Path);
 
 bool FileExists(std::string_view cp932Path);
 bool RemoveFile(std::string_view cp932Path);
+// Whether a new file can be made in the folder (its path may end in "/").
+bool FolderIsWritable(std::string_view cp932Folder);
+// A folder of this process's own under the temporary folder ($TMPDIR or
+// /tmp), readable by the user alone, made at the first call; its path ends
+// in "/". Nothing when it cannot be made or named in CP932.
+std::optional<CString> PrivateTempFolder();
 
 // Writes `data` as CReplacingFile does (platform/ReplacingFile.h): through a
 // temporary file that replaces the file the path names once every byte is on

@@ -23,9 +23,10 @@ int FakeDocumentHost::MessageBox(unsigned stringId, const std::string& text, uns
   return a;
 }
 
-int FakeDocumentHost::DoChoiceDialog(unsigned dialogId) {
+int FakeDocumentHost::DoChoiceDialog(unsigned dialogId, size_t areaNumber) {
   std::lock_guard<std::mutex> lock(mutex);
   choiceDialogs.push_back(dialogId);
+  choiceAreas.push_back(areaNumber);
   if (choiceAnswers.empty()) return IDCANCEL;
   int a = choiceAnswers.front();
   choiceAnswers.pop_front();

@@ -40,7 +40,7 @@ class FakeDocumentHost : public IDocumentHost {
   };
 
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
-  int DoChoiceDialog(unsigned dialogId) override;
+  int DoChoiceDialog(unsigned dialogId, size_t areaNumber) override;
   int ChooseImage(const std::vector<ImageChoice>& images) override;
   void BeginProgress(const std::string& text) override;
   void SetProgress(int percent) override;
@@ -61,6 +61,7 @@ class FakeDocumentHost : public IDocumentHost {
   std::deque<int> messageAnswers;  // empty: IDOK
   std::deque<int> choiceAnswers;   // empty: IDCANCEL
   std::vector<unsigned> choiceDialogs;
+  std::vector<size_t> choiceAreas;  // the area number each question named
   std::deque<int> imageAnswers;    // empty: -1
   std::vector<std::vector<std::string>> imageChoices;  // each dialog's lines
   std::vector<ImageChoice> imageRows;                  // the last dialog's rows

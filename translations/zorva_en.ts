@@ -402,18 +402,6 @@ Status Bar</translation>
         <translation>Choose a picture file</translation>
     </message>
     <message>
-        <source>UNISYS による特許問題を未然に回避するために
-現在GIFファイルは使用不可能にしてあります</source>
-        <comment>61211</comment>
-        <translation>To stay clear of the UNISYS patent,
-GIF files are switched off for now</translation>
-    </message>
-    <message>
-        <source>GIF,JPEG 以外のファイル形式は開けません</source>
-        <comment>61212</comment>
-        <translation>Only GIF and JPEG files can be opened</translation>
-    </message>
-    <message>
         <source>指定されたファイルの形式が判りません</source>
         <comment>61213</comment>
         <translation>The file's format is unknown</translation>
@@ -1623,6 +1611,79 @@ It could not be moved either, so it was left where it is.</translation>
         <source>選んだ作業を破棄します。元に戻せません。よろしいですか？</source>
         <comment>65318</comment>
         <translation>The chosen work will be discarded. This cannot be undone. Continue?</translation>
+    </message>
+    <message>
+        <source>JPEG, PNG, GIF 以外のファイル形式は開けません</source>
+        <comment>61212</comment>
+        <translation>Only JPEG, PNG and GIF files can be opened</translation>
+    </message>
+    <message>
+        <source>選択されているエリアを一番上に重ねます (重なった所はこのエリアのリンクになります)
+最前面へ</source>
+        <comment>32840</comment>
+        <translation>Put the selected area on top of all others (where they overlap, its link is the one followed)
+Bring to Front</translation>
+    </message>
+    <message>
+        <source>選択されているエリアを一つ上に重ねます
+前面へ</source>
+        <comment>32841</comment>
+        <translation>Move the selected area up one place
+Bring Forward</translation>
+    </message>
+    <message>
+        <source>選択されているエリアを一つ下に重ねます
+背面へ</source>
+        <comment>32842</comment>
+        <translation>Move the selected area down one place
+Send Backward</translation>
+    </message>
+    <message>
+        <source>選択されているエリアを一番下に重ねます
+最背面へ</source>
+        <comment>32843</comment>
+        <translation>Put the selected area under all others
+Send to Back</translation>
+    </message>
+    <message>
+        <source>最前面へ(&amp;G)</source>
+        <comment>3032840</comment>
+        <translation>Br&amp;ing to Front</translation>
+    </message>
+    <message>
+        <source>前面へ(&amp;W)</source>
+        <comment>3032841</comment>
+        <translation>Bring For&amp;ward</translation>
+    </message>
+    <message>
+        <source>背面へ(&amp;K)</source>
+        <comment>3032842</comment>
+        <translation>Send Bac&amp;kward</translation>
+    </message>
+    <message>
+        <source>最背面へ(&amp;B)</source>
+        <comment>3032843</comment>
+        <translation>Send to &amp;Back</translation>
+    </message>
+    <message>
+        <source>画像ファイルが見つからないか読めないため、画像の大きさがわかりません（画像の外にあるエリアは調べていません）</source>
+        <comment>65037</comment>
+        <translation>The picture file is missing or cannot be read, so the picture's size is unknown (areas beside the picture were not checked)</translation>
+    </message>
+    <message>
+        <source>画像ファイル「%1」の形式が判らないため、画像を表示できません（開ける形式は JPEG, PNG, GIF です）</source>
+        <comment>65038</comment>
+        <translation>The picture file “%1” is of a kind that cannot be shown (JPEG, PNG and GIF can be opened)</translation>
+    </message>
+    <message>
+        <source>JPEG ファイル「%1」は途中で終わっています。読めた所までを表示します</source>
+        <comment>65039</comment>
+        <translation>The JPEG file “%1” ends early; it is shown as far as it could be read</translation>
+    </message>
+    <message>
+        <source>エリア %1:</source>
+        <comment>65049</comment>
+        <translation>Area %1:</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QPalette>
 #include <QPixmap>
 #include <QTreeView>
@@ -51,6 +52,15 @@ CAreaListBar::CAreaListBar(CZorvaDoc& doc, QWidget* parent)
   connect(m_list, &QTreeView::clicked, this, [this](const QModelIndex& index) {
     const int row = index.row();
     if (row >= 0 && onRowClicked) onRowClicked(row, RowArea(row));
+  });
+  m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    const QModelIndex index = m_list->indexAt(at);
+    if (!index.isValid() || !contextActions) return;
+    if (onRowClicked) onRowClicked(index.row(), RowArea(index.row()));
+    QMenu menu(this);
+    menu.addActions(contextActions());
+    menu.exec(m_list->viewport()->mapToGlobal(at));
   });
 }
 

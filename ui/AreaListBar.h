@@ -4,11 +4,13 @@
 // an HTML shape and whether the map check found a fault in it (the tooltip
 // says which). A click on a row selects its area in the view.
 #include <QDockWidget>
+#include <QList>
 #include <functional>
 
 class CArea;
 class CAreaListModel;
 class CZorvaDoc;
+class QAction;
 class QTreeView;
 
 class CAreaListBar : public QDockWidget {
@@ -28,6 +30,9 @@ class CAreaListBar : public QDockWidget {
 
   // A click on row `row`, whose area is `area`.
   std::function<void(int row, CArea* area)> onRowClicked;
+  // The commands of a row's context menu, their states up to date; the row
+  // is selected before they are asked for.
+  std::function<QList<QAction*>()> contextActions;
 
  private:
   CZorvaDoc& m_doc;

@@ -20,6 +20,8 @@ QKeySequence KeyOf(const Accelerator& a) {
   else if (a.vk == VK_BACK) key = Qt::Key_Backspace;
   else if (a.vk == VK_INSERT) key = Qt::Key_Insert;
   else if (a.vk == VK_F6) key = Qt::Key_F6;
+  else if (a.vk == VK_OEM_4) key = Qt::Key_BracketLeft;
+  else if (a.vk == VK_OEM_6) key = Qt::Key_BracketRight;
   int mods = 0;
   if (a.mods & kModShift) mods |= Qt::SHIFT;
   if (a.mods & kModCtrl) mods |= Qt::CTRL;
@@ -34,7 +36,16 @@ QList<QKeySequence> AcceleratorKeys(unsigned id) {
   int count = 0;
   const Accelerator* table = AcceleratorTable(&count);
   for (int i = 0; i < count; ++i)
-    if (table[i].command == id) keys.append(KeyOf(table[i]));
+    if (table[i].command == id) {
+      keys.append(KeyOf(table[i]));
+      // With Shift a bracket key types a brace on most keyboards, and that
+      // is the key the shortcut sees.
+      if (table[i].mods & kModShift) {
+        const int mods = (table[i].mods & kModCtrl ? int(Qt::CTRL) : 0) | int(Qt::SHIFT);
+        if (table[i].vk == VK_OEM_4) keys.append(QKeySequence(Qt::Key_BraceLeft | mods));
+        if (table[i].vk == VK_OEM_6) keys.append(QKeySequence(Qt::Key_BraceRight | mods));
+      }
+    }
   return keys;
 }
 

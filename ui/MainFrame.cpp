@@ -92,6 +92,13 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
     m_view->View().m_panel->SelectFromList(row, area);
     FocusView();
   };
+  m_areaList->contextActions = [this] {
+    UpdateCommandStates();
+    QList<QAction*> actions;
+    for (unsigned id : {ID_AREA_TO_FRONT, ID_AREA_FORWARD, ID_AREA_BACKWARD, ID_AREA_TO_BACK})
+      actions.append(m_actions->Action(id));
+    return actions;
+  };
   auto* keys = new CEditKeyFilter(
       [this](unsigned vk, bool down, bool repeat) {
         if (down) m_view->View().m_keys->OnKeyDown(vk, repeat);
@@ -119,9 +126,35 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
     connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMainFrame::OnIdle);
 
+  RestoreLayout();
   UpdateTitle();
   UpdateCommandStates();
   m_view->setFocus();
+}
+
+namespace {
+// Where the window's layout is kept between runs, and the version of the
+// dock arrangement saved (a layout of another version is not restored).
+constexpr char kLayoutSection[] = "Layout";
+constexpr int kLayoutVersion = 1;
+}  // namespace
+
+void CMainFrame::SaveLayout() {
+  if (!m_settings) return;
+  m_settings->WriteString(kLayoutSection, "Geometry", saveGeometry().toBase64().toStdString());
+  m_settings->WriteString(kLayoutSection, "Docks", saveState(kLayoutVersion).toBase64().toStdString());
+}
+
+void CMainFrame::RestoreLayout() {
+  if (!m_settings) return;
+  const QByteArray geometry =
+      QByteArray::fromBase64(QByteArray::fromStdString(m_settings->GetString(kLayoutSection, "Geometry", "")));
+  const QByteArray docks =
+      QByteArray::fromBase64(QByteArray::fromStdString(m_settings->GetString(kLayoutSection, "Docks", "")));
+  // A stored layout that does not fit (another screen, a damaged entry)
+  // leaves the window where the start-up rules put it.
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
+  if (!docks.isEmpty()) restoreState(docks, kLayoutVersion);
 }
 
 CMainFrame::~CMainFrame() {
@@ -144,6 +177,15 @@ QAction* CMainFrame::CommandAction(unsigned id) const { return m_actions->Action
 void CMainFrame::FocusView() { m_view->setFocus(Qt::OtherFocusReason); }
 
 bool CMainFrame::RouteCommand(unsigned id) {
+  const bool routed = RouteToTargets(id);
+  // A command may have run a dialog that took the release of Ctrl or Space:
+  // the tool box must not go on showing a temporary tool the next click
+  // would not use.
+  m_view->View().m_keys->EndReleasedTemporaryTool();
+  return routed;
+}
+
+bool CMainFrame::RouteToTargets(unsigned id) {
   CZorvaView& view = m_view->View();
   if (view.OnCommand(id)) return true;
   // The targets act only on what their states say they handle; a disabled
@@ -205,11 +247,14 @@ bool CMainFrame::event(QEvent* event) {
   // Before a key is matched against the shortcuts, so a command enabled a
   // moment ago takes its key (a disabled action lets the key through).
   if (event->type() == QEvent::ShortcutOverride) UpdateCommandStates();
+  // Keys let go in another window never reached the view.
+  if (event->type() == QEvent::WindowActivate) m_view->View().m_keys->EndReleasedTemporaryTool();
   return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   m_view->View().CancelGesture();
+  SaveLayout();
   QMainWindow::closeEvent(event);
 }
 

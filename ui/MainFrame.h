@@ -98,6 +98,10 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   friend class CFrameCommands;
 
   void CreateMenus();
+  bool RouteToTargets(unsigned id);
+  // The docks, bars and window geometry, kept in the settings store.
+  void SaveLayout();
+  void RestoreLayout();
   QMenu* AddMenu(const char* title, std::initializer_list<unsigned> ids);
   void OnIdle();
   void FocusView();

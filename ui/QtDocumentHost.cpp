@@ -21,6 +21,9 @@
 #include "ui/UiText.h"
 
 namespace {
+
+// "Area %1:", the first line of the writer's questions.
+constexpr unsigned kChoiceAreaNumber = 65049;
 // "No web browser found", and where the page was written.
 constexpr unsigned kNoBrowserMessage = 65016;
 }  // namespace
@@ -94,11 +97,13 @@ int CQtDocumentHost::MessageBox(unsigned, const std::string& text, unsigned type
   return IDOK;
 }
 
-int CQtDocumentHost::DoChoiceDialog(unsigned dialogId) {
+int CQtDocumentHost::DoChoiceDialog(unsigned dialogId, size_t areaNumber) {
   // The writer's two questions: button 1 acts, 5 leaves the area out, 2 cancels.
+  // The area they are about is named first: the user can find it in the list.
   using namespace zorva;
-  QMessageBox box(QMessageBox::Question, UiText(DialogCaptionId(dialogId)),
-                  UiText(DialogLabelId(dialogId, 1)), QMessageBox::NoButton, m_frame);
+  const QString text = QString::fromStdString(FormatString(kChoiceAreaNumber, {std::to_string(areaNumber)})) +
+                       QLatin1Char('\n') + UiText(DialogLabelId(dialogId, 1));
+  QMessageBox box(QMessageBox::Question, UiText(DialogCaptionId(dialogId)), text, QMessageBox::NoButton, m_frame);
   box.setTextFormat(Qt::PlainText);
   QPushButton* act = box.addButton(UiText(DialogControlTextId(dialogId, 1)), QMessageBox::AcceptRole);
   QPushButton* ignore =

@@ -28,7 +28,7 @@ class CQtDocumentHost : public QObject, public IDocumentHost {
   void SetImageChooser(std::function<int(const std::vector<ImageChoice>&)> chooser);
 
   int MessageBox(unsigned stringId, const std::string& text, unsigned type) override;
-  int DoChoiceDialog(unsigned dialogId) override;
+  int DoChoiceDialog(unsigned dialogId, size_t areaNumber) override;
   int ChooseImage(const std::vector<ImageChoice>& images) override;
   void BeginProgress(const std::string& text) override;
   void SetProgress(int percent) override;

@@ -29,6 +29,10 @@ unsigned VirtualKeyFromQt(int key) {
     case Qt::Key_Delete: return VK_DELETE;
     case Qt::Key_Backspace: return VK_BACK;
     case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Down: return VK_DOWN;
     default: return 0;
   }
 }
@@ -208,6 +212,12 @@ bool CZorvaViewWidget::event(QEvent* event) {
 
 void CZorvaViewWidget::keyPressEvent(QKeyEvent* event) {
   const unsigned vk = VirtualKeyFromQt(event->key());
+  // With no area to nudge, the arrows scroll as in any scrolled window.
+  const bool arrow = vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN;
+  if (arrow && !m_view->m_doc.m_pSelArea) {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
   if (vk == VK_SPACE) m_spaceDown = true;
   if (vk) m_view->m_keys->OnKeyDown(vk, event->isAutoRepeat());
   else QAbstractScrollArea::keyPressEvent(event);

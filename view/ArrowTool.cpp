@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "html/MapCheck.h"
 #include "model/ZorvaDoc.h"
 #include "view/ArrowPointDrag.h"
 #include "view/EditSelection.h"
@@ -97,6 +98,15 @@ void OnPress(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_
   }
   for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it) {
     if (!(*it)->HitOutline(x, y)) continue;
+    doc.m_pSelArea = *it;
+    view.m_toolState.Start(GestureKind::AreaMove);
+    BeginMove(view, g, x, y);
+    return;
+  }
+  // On no outline: the area a visitor's click there would follow, the
+  // topmost that takes the pixel.
+  for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it) {
+    if (!zorva::html::AreaTakesPixel(**it, x, y)) continue;
     doc.m_pSelArea = *it;
     view.m_toolState.Start(GestureKind::AreaMove);
     BeginMove(view, g, x, y);

@@ -47,6 +47,12 @@ constexpr unsigned ID_EDIT_DUPLICATE = 32785;
 // The trace tool's tolerance and simplification (the frame handles it).
 constexpr unsigned ID_EDIT_TRACE_SETTINGS = 32831;
 constexpr unsigned ID_PALETTE_CHART = 32823;
+// The selected area's place in the order of areas (the upper one takes a
+// pixel they share).
+constexpr unsigned ID_AREA_TO_FRONT = 32840;
+constexpr unsigned ID_AREA_FORWARD = 32841;
+constexpr unsigned ID_AREA_BACKWARD = 32842;
+constexpr unsigned ID_AREA_TO_BACK = 32843;
 
 // File menu (handled by the document and the application).
 constexpr unsigned ID_FILE_NEW = 57600;

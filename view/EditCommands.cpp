@@ -68,9 +68,21 @@ CEditCommands::CEditCommands(CViewCore& view) : m_view(view), m_doc(view.m_doc) 
 void CEditCommands::Undo() {
   CUndoRecord* r = m_doc.RecordToUndo();
   if (!r) return;
+  const bool placing = m_view.m_toolState.Is(GestureKind::PolygonDraw);
   ApplyUndoRecord(m_view, *r, false);
   m_doc.StepBack();
   m_view.m_toolState.Reset();
+  // Undone while placing a polygon's vertices, the last vertex goes and the
+  // next click goes on from the one before it.
+  CArea* poly = m_doc.m_pSelArea;
+  if (placing && r->GetKind() == CUndoRecord::Kind::Change && r->Item() == poly && poly &&
+      poly->m_nType == AREA_POLYGON && !poly->m_bClosed && !poly->m_listPoint.empty()) {
+    m_doc.m_listSelPoint.clear();
+    m_doc.m_listSelPoint.push_back(poly->GetEndPoint());
+    m_view.m_toolState.Start(GestureKind::PolygonDraw);
+    m_view.m_canvas.RepaintArea(*poly);
+    m_view.m_panel->Update(-1, true);
+  }
 }
 
 void CEditCommands::Redo() {

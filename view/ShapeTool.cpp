@@ -2,6 +2,7 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/CreationHelpers.h"
+#include "view/EditSelection.h"
 #include "view/ToolHelpers.h"
 #include "view/ViewCore.h"
 
@@ -55,10 +56,25 @@ void CShapeTool::Move(unsigned flags, CPoint pointer) {
   }
 }
 
+namespace {
+
+// A box or ellipse without width or height, or a line without length, is no
+// shape a browser could click: a click without a drag draws nothing.
+bool HasNoSize(const CArea& area, bool line) {
+  const CPoint a = *area.GetStartPoint(), b = *area.GetEndPoint();
+  return line ? a == b : a.x == b.x || a.y == b.y;
+}
+
+}  // namespace
+
 void CShapeTool::Release(unsigned flags, CPoint pointer) {
   const CPoint p = create::Snapped(m_view, pointer.x, pointer.y);
   if (CArea* area = OwnDrag()) {
     Reshape(*area, flags, p);
+    if (HasNoSize(*area, m_shape.line)) {
+      DiscardKeepingSelection();
+      return;
+    }
     m_view.m_canvas.DrawSelection(*area, true);
     area->RecalcBound();
     area->m_bClosed = m_shape.closed;
@@ -67,5 +83,12 @@ void CShapeTool::Release(unsigned flags, CPoint pointer) {
 }
 
 void CShapeTool::Cancel(CPoint) {
-  if (OwnDrag()) create::DiscardNew(m_view);
+  if (OwnDrag()) DiscardKeepingSelection();
+}
+
+void CShapeTool::DiscardKeepingSelection() {
+  // The area the press deselected is selected again, as if nothing happened.
+  CArea* before = m_view.m_pPrevSel;
+  create::DiscardNew(m_view);
+  if (before && m_view.m_doc.m_listArea.Contains(before)) ShowSelected(m_view, before);
 }

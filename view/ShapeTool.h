@@ -38,6 +38,8 @@ class CShapeTool : public CTool {
   // Puts both points of the shape for the pointer `p`, with Shift's
   // constraint and Alt's growth from the anchor as the centre.
   void Reshape(CArea& area, unsigned flags, CPoint p);
+  // Drops the new shape; the selection is what it was before the press.
+  void DiscardKeepingSelection();
 
   Shape m_shape;
 };

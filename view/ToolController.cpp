@@ -45,6 +45,8 @@ void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
   // A second press inside a gesture (a lost release) must not start another
   // working copy over the first.
   CancelGesture();
+  // The press draws the edge itself; the segment that stood for it goes.
+  m_view.m_canvas.SetRubberBand(false);
   // A window given back without its focus (a closed dialog, no window
   // manager to activate it) has its first press before its focus event.
   m_view.m_keys->EndReleasedTemporaryTool();
@@ -89,9 +91,21 @@ void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
       break;
     case GestureOwner::None: break;
   }
+  FollowRubberBand(holding, p);
   char text[40];
   std::snprintf(text, sizeof text, "X:%d Y:%d", p.x, p.y);
   m_view.m_frame.SetStatusPane(1, text);
+}
+
+void CToolController::FollowRubberBand(bool holding, CPoint p) {
+  // Between the clicks that place a polygon's vertices, the next edge
+  // follows the pointer from the vertex placed last.
+  const CArea* poly = m_view.m_doc.m_pSelArea;
+  const bool placing = !holding && m_view.m_frame.GetCurrentTool() == ID_TOOL_POLYGON &&
+                       m_view.m_toolState.Is(GestureKind::PolygonDraw) && poly && poly->m_nType == AREA_POLYGON &&
+                       !poly->m_bClosed && !poly->m_listPoint.empty();
+  if (placing) m_view.m_canvas.SetRubberBand(true, *poly->GetEndPoint(), p);
+  else m_view.m_canvas.SetRubberBand(false);
 }
 
 void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
@@ -134,6 +148,7 @@ void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
 }
 
 void CToolController::OnRButtonDown(unsigned, const CPoint& client) {
+  m_view.m_canvas.SetRubberBand(false);
   if (!m_view.m_doc.m_pSelArea) return;
   if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
     const bool holding = m_view.m_host.HasCapture();

@@ -35,6 +35,9 @@ class CToolController {
   void CancelGesture();
 
  private:
+  // Shows or hides the segment that follows the pointer from a polygon's
+  // last vertex while the next one is to be placed.
+  void FollowRubberBand(bool holding, CPoint p);
   CViewCore& m_view;
   std::unordered_map<ToolId, std::unique_ptr<CTool>> m_tools;
 };

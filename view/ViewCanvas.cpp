@@ -124,7 +124,13 @@ void CViewCanvas::RenderRect(const CRect& requested) {
   settings.clip = CRect(rc.left + s.x, rc.top + s.y, rc.right + s.x, rc.bottom + s.y);
   // While a loader holds the picture the region keeps the background; the
   // loader asks for a full update when it is done.
-  PaintDocument(m_doc, m_dcBack, settings);
+  if (PaintDocument(m_doc, m_dcBack, settings) && m_bRubber) {
+    CDCStateGuard guard(m_dcBack);
+    m_dcBack.SelectPen(CPen::Solid(kSelectionColor));
+    const CPoint a = m_coords.ToWindow(m_ptRubberFrom), b = m_coords.ToWindow(m_ptRubberTo);
+    m_dcBack.MoveTo(a.x + s.x, a.y + s.y);
+    m_dcBack.LineTo(b.x + s.x, b.y + s.y);
+  }
   m_dcBack.ResetClip();
   m_dcBack.SetViewportOrg(0, 0);
 }
@@ -179,6 +185,22 @@ void CViewCanvas::DrawXorSegment(const CPoint& a, const CPoint& b) {
                                   std::max(wa.x, wb.x) + 1, std::max(wa.y, wb.y) + 1),
                             m_coords.GetClientRect());
   if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
+}
+
+CRect CViewCanvas::RubberRect() const {
+  const CPoint a = m_coords.ToWindow(m_ptRubberFrom), b = m_coords.ToWindow(m_ptRubberTo);
+  // A pixel around for the pen's ends.
+  return CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 2, std::max(a.y, b.y) + 2);
+}
+
+void CViewCanvas::SetRubberBand(bool shown, CPoint from, CPoint to) {
+  if (shown == m_bRubber && (!shown || (from == m_ptRubberFrom && to == m_ptRubberTo))) return;
+  if (m_bRubber) InvalidateRect(RubberRect());
+  m_bRubber = shown;
+  m_ptRubberFrom = from;
+  m_ptRubberTo = to;
+  if (m_bRubber) InvalidateRect(RubberRect());
+  UpdateWindow();
 }
 
 void CViewCanvas::DrawGuide(const CGuide& guide, int rop) {

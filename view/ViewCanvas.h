@@ -48,6 +48,11 @@ class CViewCanvas {
   void DrawXorSegment(const CPoint& a, const CPoint& b);
   // A guide line with the exclusive-or or the copy pen.
   void DrawGuide(const CGuide& guide, int rop);
+  // The segment from the last placed vertex to the pointer while a polygon's
+  // vertices are placed (picture points), or none. It is part of every
+  // rendering, so a repaint keeps it, and changing it repaints both places.
+  void SetRubberBand(bool shown, CPoint from = {}, CPoint to = {});
+  bool HasRubberBand() const { return m_bRubber; }
 
   // What the picture shows: the picture itself (shown, light, hidden) and
   // the guides.
@@ -67,4 +72,9 @@ class CViewCanvas {
   COLORREF m_colorBack = RGB(212, 208, 200);
   CRect m_rcPending;  // invalidated, not yet rendered (empty: nothing)
   CPoint m_ptScrollShown;  // the scroll position the back buffer shows
+  bool m_bRubber = false;
+  CPoint m_ptRubberFrom, m_ptRubberTo;
+  // The window rectangle the rubber band covers.
+  CRect RubberRect() const;
 };
+

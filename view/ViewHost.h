@@ -28,6 +28,12 @@ constexpr unsigned VK_ESCAPE = 0x1B;
 constexpr unsigned VK_SPACE = 0x20;
 constexpr unsigned VK_INSERT = 0x2D;
 constexpr unsigned VK_DELETE = 0x2E;
+constexpr unsigned VK_LEFT = 0x25;
+constexpr unsigned VK_UP = 0x26;
+constexpr unsigned VK_RIGHT = 0x27;
+constexpr unsigned VK_DOWN = 0x28;
+constexpr unsigned VK_OEM_4 = 0xDB;  // [
+constexpr unsigned VK_OEM_6 = 0xDD;  // ]
 
 // The seven cursors of the view.
 enum class ViewCursor { Arrow, ArrowCopy, Cross, CrossCentre, ZoomIn, ZoomOut, Hand, Trace };

@@ -7,6 +7,7 @@
 #include "view/ViewKeys.h"
 
 #include "model/ZorvaDoc.h"
+#include "view/AreaArrange.h"
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
 #include "view/ViewPanel.h"
@@ -64,14 +65,50 @@ void EndGestureFirst(CViewCore& view) {
   if (view.m_host.HasCapture()) view.CancelGesture();
 }
 
+// An arrow key's step in picture pixels: one, or ten with Shift.
+bool ArrowStep(const CViewCore& view, unsigned vk, int& dx, int& dy) {
+  const int step = view.m_host.IsKeyDown(VK_SHIFT) ? 10 : 1;
+  dx = dy = 0;
+  switch (vk) {
+    case VK_LEFT: dx = -step; return true;
+    case VK_RIGHT: dx = step; return true;
+    case VK_UP: dy = -step; return true;
+    case VK_DOWN: dy = step; return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
+  int dx = 0, dy = 0;
+  if (ArrowStep(m_view, vk, dx, dy)) {
+    // Held down, the key repeats; the whole run is one step to undo.
+    if (m_view.m_host.HasCapture()) return;
+    NudgeSelected(m_view, dx, dy, repeat && m_nudgeKey == vk);
+    m_nudgeKey = vk;
+    return;
+  }
   if (repeat) return;
   const ToolId tool = m_view.m_frame.GetCurrentTool();
   switch (vk) {
+    case VK_ESCAPE:
+      // A drag ends as if never begun (the trace tool's press too, as a
+      // right press takes it back); between the clicks of a polygon the
+      // polygon ends as a right click ends it.
+      if (m_view.m_host.HasCapture() || m_view.m_toolState.Is(GestureKind::RegionTrace)) {
+        m_view.CancelGesture();
+      } else if (m_view.m_toolState.Is(GestureKind::PolygonDraw)) {
+        // Its end no longer selected, the next click starts a new polygon.
+        m_view.m_toolState.Reset();
+        m_view.m_doc.m_listSelPoint.clear();
+        if (CArea* poly = m_view.m_doc.m_pSelArea) m_view.m_canvas.RepaintArea(*poly);
+      }
+      m_view.m_canvas.SetRubberBand(false);
+      break;
     case VK_TAB:
       EndGestureFirst(m_view);
+      m_view.m_canvas.SetRubberBand(false);
       CycleSelection(m_view, m_view.m_host.IsKeyDown(VK_SHIFT));
       break;
     case VK_SHIFT: PostMoveAtPointer(m_view, MK_LBUTTON | MK_SHIFT); break;
@@ -93,10 +130,6 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
     case VK_SPACE:
       if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
       break;
-    case VK_ESCAPE:
-      // Takes the trace tool's press back, as a right press does.
-      if (m_view.m_toolState.Is(GestureKind::RegionTrace)) m_view.CancelGesture();
-      break;
     case 'T':
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
       EndGestureFirst(m_view);
@@ -113,6 +146,7 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
 }
 
 void CViewKeys::OnKeyUp(unsigned vk) {
+  if (vk == m_nudgeKey) m_nudgeKey = 0;
   const ToolId tool = m_view.m_frame.GetCurrentTool();
   switch (vk) {
     case VK_CONTROL:

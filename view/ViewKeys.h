@@ -1,6 +1,7 @@
 #pragma once
 // The view's own keys: Tab cycles the selection, digits choose tools, Ctrl+T
-// cycles the picture display, and the modifiers give temporary tools (Ctrl
+// cycles the picture display, arrows nudge the selected area, Escape ends a
+// drawing, and the modifiers give temporary tools (Ctrl
 // the arrow, Space the hand, both the zoom) or change a running gesture.
 class CViewCore;
 
@@ -22,4 +23,6 @@ class CViewKeys {
   void FollowTemporaryToolKeys(bool ctrl, bool space);
 
   CViewCore& m_view;
+  // The arrow key whose run of repeats is one undo step; 0 when none is held.
+  unsigned m_nudgeKey = 0;
 };

@@ -202,8 +202,13 @@ void CViewPanel::Apply(PanelChange change) {
   m_view.CancelGesture();
   CArea* area = m_doc.m_pSelArea;
   if (!area) {
-    // The default area is no part of the undo history and of the saved state.
-    ReadAreaTexts(m_doc, *panel, m_doc.m_areaDefault, false);
+    // The default area is written to the page and the project like any
+    // other, so its edit is a step of the history: it marks the document
+    // modified and can be undone.
+    auto before = std::make_unique<CArea>();
+    before->CopyFrom(m_doc.m_areaDefault);
+    if (ReadAreaTexts(m_doc, *panel, m_doc.m_areaDefault, false))
+      m_doc.PushAreaChanged(&m_doc.m_areaDefault, std::move(before));
     m_view.m_frame.RebuildAreaList();
     return;
   }

@@ -53,7 +53,9 @@ void ExchangeArea(CViewCore& view, CArea& live, CArea& copy) {
     live.CopyFrom(copy);
     copy.CopyFrom(temp);
   }
-  doc.m_pSelArea = &live;
+  // The default area has no outline: its step shows it in the panel, which
+  // shows it while nothing is selected.
+  doc.m_pSelArea = &live == &doc.m_areaDefault ? nullptr : &live;
   view.m_canvas.RepaintRect(oldRect);
   view.m_canvas.RepaintArea(live);
 }

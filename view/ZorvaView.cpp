@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "model/ZorvaDoc.h"
+#include "view/AreaArrange.h"
 #include "view/EditCommands.h"
 #include "view/GuideTool.h"
 #include "view/ToolController.h"
@@ -74,6 +75,10 @@ bool CZorvaView::OnUpdateCommand(unsigned id, CCmdState& state) {
     case ID_EDIT_CLEAR:
     case ID_EDIT_DUPLICATE: state.enabled = m_doc.m_pSelArea != nullptr; return true;
     case ID_EDIT_PASTE: state.enabled = m_clipboard.IsFull(); return true;
+    case ID_AREA_TO_FRONT:
+    case ID_AREA_FORWARD:
+    case ID_AREA_BACKWARD:
+    case ID_AREA_TO_BACK: state.enabled = CanMoveInOrder(*this, id); return true;
     default: return false;
   }
 }
@@ -83,6 +88,8 @@ bool CZorvaView::OnCommand(unsigned id) {
   if (!OnUpdateCommand(id, state)) return false;
   if (!state.enabled) return true;  // a disabled command is ignored
   CancelGesture();
+  // The next pointer move shows the segment again if placing goes on.
+  m_canvas.SetRubberBand(false);
   switch (id) {
     case ID_VIEW_ZOOM50: SetZoomKeepCentre(kZoom50); break;
     case ID_VIEW_ZOOM100: SetZoomKeepCentre(kZoom100); break;
@@ -111,6 +118,10 @@ bool CZorvaView::OnCommand(unsigned id) {
     case ID_EDIT_PASTE: m_edit->Paste(); break;
     case ID_EDIT_CLEAR: m_edit->Clear(); break;
     case ID_EDIT_DUPLICATE: m_edit->Duplicate(); break;
+    case ID_AREA_TO_FRONT:
+    case ID_AREA_FORWARD:
+    case ID_AREA_BACKWARD:
+    case ID_AREA_TO_BACK: MoveInOrder(*this, id); break;
     default: break;
   }
   return true;

@@ -246,21 +246,83 @@ TEST_F(FileCommandsTest, OpeningAProjectLeavesSaveDisabledUntilAnEdit) {
   EXPECT_TRUE(SaveEnabled());
 }
 
-TEST_F(FileCommandsTest, AFailedOpenClearsTheFlagAndBringsTheDialogBackLater) {
+// Whatever makes an open fail, the document the user had stays as it was:
+// its areas, name, picture, history and modified mark.
+TEST_F(FileCommandsTest, AFailedOrCancelledOpenLeavesTheDocumentAsItWas) {
+  zorva::test::WriteFileBytes(dir.File("bad.html"), "<html>no picture here</html>");
+  zorva::test::WriteFileBytes(dir.File("two.html"),
+                              "<img src=a.png usemap=#a><map name=a></map><img src=b.png usemap=#b>"
+                              "<map name=b></map>");
+  zorva::test::WriteFileBytes(dir.File("broken.zvf"), "not a project");
+  zorva::test::WriteFileBytes(dir.File("notes.txt"), "text");
+  struct Case {
+    const char* file;
+    std::vector<unsigned> messages;  // after the save question
+  } cases[] = {
+      {"bad.html", {61219}},    // no picture in the page
+      {"two.html", {}},         // the choice of picture cancelled
+      {"gone.zvf", {61858}},    // deleted since
+      {"broken.zvf", {}},       // not a project (its message is the reader's)
+      {"notes.txt", {61213}},   // no kind the editor opens
+  };
   StartFromPicture();
   Edit();
-  zorva::test::WriteFileBytes(dir.File("bad.html"), "<html>no picture here</html>");
+  const CString path = *zorva::Utf8ToCp932(dir.File("mine.zvf"));
+  doc.SetPathName(path);
+  doc.SetTitle(path);
+  doc.m_sizePicture = CSize(640, 480);
+  const CString picture = doc.m_strPicturePath;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    host.messages.clear();
+    host.messageAnswers = {IDNO};
+    dialogs.asked.clear();
+    dialogs.answers = {dir.File(c.file)};
+    frame->RouteCommand(ID_FILE_OPEN);
+    const std::vector<unsigned> ids = host.MessageIds();
+    ASSERT_FALSE(ids.empty());
+    EXPECT_EQ(ids.front(), 61209u);
+    if (!c.messages.empty()) {
+      EXPECT_EQ(std::vector<unsigned>(ids.begin() + 1, ids.end()), c.messages);
+    }
+    EXPECT_EQ(doc.GetPathName(), path);
+    EXPECT_EQ(doc.GetTitle(), path);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_listGuide.size(), 1u);
+    EXPECT_TRUE(doc.CanUndo());
+    EXPECT_EQ(doc.m_strPicturePath, picture);
+    EXPECT_EQ(doc.m_sizePicture, CSize(640, 480));
+    EXPECT_TRUE(doc.m_bPictureLoaded);
+    // The dialog comes back later (posted, so a run of failures never nests)
+    // without asking about the document again.
+    EXPECT_EQ(dialogs.asked.size(), 1u);
+    Settle();
+    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(host.MessageIds(), ids);
+    EXPECT_TRUE(exits.empty());
+  }
+  // A recent file that fails the same way.
   host.messageAnswers = {IDNO};
-  dialogs.answers = {dir.File("bad.html")};
+  cmds->RecentFiles().Add(*zorva::Utf8ToCp932(dir.File("gone.zvf")));
+  frame->RouteCommand(CFileCommands::kRecentFirst);
+  EXPECT_EQ(doc.GetPathName(), path);
+  EXPECT_EQ(doc.m_listGuide.size(), 1u);
+}
+
+// A page opened after another picture starts with no size of its own until
+// its picture is read: none of the earlier picture's size or bitmap stays.
+TEST_F(FileCommandsTest, AnOpenedPageKeepsNothingOfTheEarlierPicture) {
+  StartFromPicture();
+  doc.m_sizePicture = CSize(640, 480);
+  doc.m_pBitmap = CBitmap::Create32ForOverwrite(640, 480);
+  zorva::test::WriteFileBytes(dir.File("page.html"),
+                              "<img src=\"gone.jpg\" usemap=\"#m\"><map name=\"m\"><area coords=\"1,2,3,4\"></map>");
+  dialogs.answers = {dir.File("page.html")};
   frame->RouteCommand(ID_FILE_OPEN);
-  EXPECT_EQ(host.MessageIds(), (std::vector<unsigned>{61209, 61219}));
-  EXPECT_FALSE(doc.IsModified());
-  // The page that could not be read is not the document: Save cannot overwrite it.
-  EXPECT_TRUE(Path().empty());
-  EXPECT_EQ(dialogs.asked.size(), 1u);
-  Settle();
-  EXPECT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_TRUE(exits.empty());  // a picture is shown, so its cancel ends nothing
+  EXPECT_EQ(Path(), dir.File("page.html"));
+  EXPECT_EQ(doc.m_sizePicture, CSize(0, 0));
+  EXPECT_EQ(doc.m_pBitmap, nullptr);
+  EXPECT_EQ(doc.m_listArea.size(), 1u);
 }
 
 TEST_F(FileCommandsTest, NewTakesJpegAndPngAndItsCancelEndsOnlyWithoutAPicture) {
@@ -276,11 +338,15 @@ TEST_F(FileCommandsTest, NewTakesJpegAndPngAndItsCancelEndsOnlyWithoutAPicture) 
   }
   EXPECT_EQ(dialogs.asked.at(0).request.filter, kPictures);
   EXPECT_EQ(dialogs.asked.at(0).request.title, "イメージファイルを選択して下さい");
-  dialogs.answers = {dir.File("anim.GIF"), dir.File("photo.jpe")};
+  dialogs.answers = {dir.File("photo.jpe"), dir.File("anim.GIF")};
   frame->RouteCommand(ID_FILE_NEW);
-  frame->RouteCommand(ID_FILE_NEW);
-  EXPECT_EQ(host.MessageIds(), (std::vector<unsigned>{61211, 61212}));
+  EXPECT_EQ(host.MessageIds(), (std::vector<unsigned>{61212}));
   EXPECT_TRUE(loader.started.empty());
+  // GIF pictures start documents as the decoder reads them.
+  frame->RouteCommand(ID_FILE_NEW);
+  EXPECT_EQ(host.MessageIds(), (std::vector<unsigned>{61212}));
+  ASSERT_EQ(loader.started.size(), 1u);
+  EXPECT_EQ(zorva::Cp932ToUtf8(loader.started[0]), dir.File("anim.GIF"));
 }
 
 TEST_F(FileCommandsTest, ClearAllAsksAndKeepsThePicture) {
@@ -375,6 +441,23 @@ TEST(FileDialogFilters, BecomeQtNameFilters) {
   const QStringList pictures = QtNameFilters(kPictures);
   EXPECT_EQ(pictures.at(0), QStringLiteral("JPEGﾌｧｲﾙ (*.jpg *.jpeg *.JPG *.JPEG)"));
   EXPECT_EQ(pictures.at(2), QStringLiteral("Compuserve GIFﾌｧｲﾙ (*.gif *.GIF)"));
+}
+
+// Each type of the save dialog gives a bare name its own ending; "all
+// files" leaves the request's.
+TEST(FileDialogFilters, TheChosenTypeGivesTheEnding) {
+  for (const char* filter : {kHtmlFirst, kProjectFirst}) {
+    std::vector<std::string> endings;
+    for (const QString& f : QtNameFilters(filter)) endings.push_back(SuffixOfNameFilter(f).toStdString());
+    const std::vector<std::string> expected =
+        filter == kHtmlFirst ? std::vector<std::string>{"html", "zvf", ""} : std::vector<std::string>{"zvf", "html", ""};
+    EXPECT_EQ(endings, expected) << filter;
+  }
+  struct Case {
+    const char* filter;
+    const char* ending;
+  } cases[] = {{"X (*.HTML *.htm)", "html"}, {"X (*.h?ml)", ""}, {"no patterns", ""}, {"X ()", ""}, {"X (*.)", ""}};
+  for (const Case& c : cases) EXPECT_EQ(SuffixOfNameFilter(QString::fromUtf8(c.filter)).toStdString(), c.ending) << c.filter;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "FrameTestSupport.h"
 #include "html/MapCheck.h"
 #include "model/Guide.h"
+#include "platform/SettingsStore.h"
 #include "ui/AreaListBar.h"
 #include "ui/AreaListModel.h"
 #include "ui/Cursors.h"
@@ -23,6 +24,7 @@
 #include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
 
+using zorva::test::FakeDocumentHost;
 using zorva::test::FrameFixture;
 using zorva::test::RunLoop;
 
@@ -366,4 +368,82 @@ TEST_F(FrameBars, AreaListFindsCoversFromFarAboveAndNeverAStaleOne) {
   View().OnUpdate();
   RunLoop(CAreaListModel::kIndexDelay + 100);
   EXPECT_EQ(tip(), covered);
+}
+
+// Ctrl went down in a panel field and came up in a dialog the command ran
+// (Ctrl+O, then Escape): the temporary arrow ends with the command, so the
+// tool box shows the tool the next click uses.
+TEST_F(FrameBars, TheToolBoxShowsTheChosenToolAfterACommandTookTheCtrlRelease) {
+  Action(ID_TOOL_POLYGON)->trigger();
+  QLineEdit* alt = frame->PropertyBar()->Field(IDC_ALT);
+  alt->setFocus();
+  QTest::keyPress(alt, Qt::Key_Control);
+  ASSERT_EQ(frame->GetCurrentTool(), ID_TOOL_ARROW);
+  QWidget elsewhere;  // the dialog: the view never hears of the release
+  QTest::keyRelease(&elsewhere, Qt::Key_Control);
+  ASSERT_EQ(frame->GetCurrentTool(), ID_TOOL_ARROW);
+  frame->RouteCommand(ID_VIEW_GUIDE);
+  EXPECT_EQ(frame->GetCurrentTool(), ID_TOOL_POLYGON);
+  frame->UpdateCommandStates();
+  EXPECT_TRUE(Action(ID_TOOL_POLYGON)->isChecked());
+  EXPECT_FALSE(Action(ID_TOOL_ARROW)->isChecked());
+}
+
+// The order commands: in the Edit menu and the area list's menu, with the
+// drawing programs' keys, enabled only where the area can move.
+TEST_F(FrameBars, OrderCommandsAreInBothMenusWithTheirKeys) {
+  CArea* bottom = AddRect(10, 10, 50, 50);
+  CArea* top = AddRect(20, 20, 60, 60);
+  View().OnUpdate();
+  frame->AreaList()->show();
+  const std::pair<unsigned, QKeySequence> keys[] = {
+      {ID_AREA_TO_FRONT, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketRight)},
+      {ID_AREA_FORWARD, QKeySequence(Qt::CTRL | Qt::Key_BracketRight)},
+      {ID_AREA_BACKWARD, QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)},
+      {ID_AREA_TO_BACK, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketLeft)}};
+  for (const auto& [id, key] : keys) EXPECT_TRUE(Action(id)->shortcuts().contains(key)) << id;
+  const QList<QAction*> menu = frame->AreaList()->contextActions();
+  ASSERT_EQ(menu.size(), 4);
+  // The bottom area selected: it can go up, not down.
+  View().m_panel->SelectFromList(1, bottom);
+  frame->UpdateCommandStates();
+  EXPECT_TRUE(Action(ID_AREA_FORWARD)->isEnabled());
+  EXPECT_FALSE(Action(ID_AREA_TO_BACK)->isEnabled());
+  Action(ID_AREA_TO_FRONT)->trigger();
+  EXPECT_EQ(doc->m_listArea.back(), bottom);
+  EXPECT_EQ(frame->AreaList()->RowArea(0), bottom);
+  EXPECT_EQ(frame->AreaList()->RowArea(1), top);
+  Action(ID_EDIT_UNDO)->trigger();
+  EXPECT_EQ(doc->m_listArea.back(), top);
+}
+
+// Docks, bars and the window's size come back as the user left them.
+TEST(FrameLayoutMemory, TheWindowComesBackAsItWasLeft) {
+  zorva::test::EnsureQApplication();
+  FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  zorva::CMemorySettingsStore store;
+  {
+    CMainFrame frame(doc, &store);
+    frame.show();
+    frame.resize(760, 540);
+    frame.ToolBox()->hide();
+    frame.AreaList()->show();
+    QApplication::processEvents();
+    frame.close();
+  }
+  CMainFrame again(doc, &store);
+  again.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(again.ToolBox()->isHidden());
+  EXPECT_FALSE(again.AreaList()->isHidden());
+  // Without a window manager the frame's own margins may be counted once
+  // more in the height; the width is exact.
+  EXPECT_EQ(again.width(), 760);
+  EXPECT_NEAR(again.height(), 540, 40);
+  // A damaged entry leaves the start-up layout.
+  store.WriteString("Layout", "Docks", "not a layout");
+  CMainFrame fresh(doc, &store);
+  fresh.show();
+  EXPECT_FALSE(fresh.ToolBox()->isHidden());
 }

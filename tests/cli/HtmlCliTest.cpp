@@ -131,12 +131,15 @@ TEST_F(HtmlCli, WritersQuestionsAreAnsweredByOptionsOrFailWithTheirText) {
   auto r = Cli({"convert", zvf, dir.File("keep.html")});
   // Asked from the top area down: the flat ellipse first, then the line.
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "HTMLで定義されていない形のエリアが見つかりました。どうしますか?\n");
+  EXPECT_EQ(r.err, "area 1: HTML has no such shape (to write it: --shape convert or --shape ignore)\n");
   EXPECT_EQ(ReadFileBytes(dir.File("keep.html")), "old");
 
   r = Cli({"convert", zvf, dir.File("keep.html"), "--shape", "convert"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "閉じていないエリアが見つかりました。\nどうしますか?\n");
+  EXPECT_EQ(r.err, "area 2: the outline is not closed (to write it: --unclosed close or --unclosed ignore)\n");
+  r = Cli({"convert", zvf, dir.File("keep.html"), "--shape", "convert", "--unclosed", "cancel"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "area 2: the outline is not closed (to write it: --unclosed close or --unclosed ignore)\n");
 
   r = Cli({"convert", zvf, dir.File("keep.html"), "--unclosed", "close", "--shape", "convert", "--newline", "lf"});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -172,9 +175,9 @@ TEST_F(HtmlCli, PagesAreDumpedPatchedAndTurnedIntoProjectFiles) {
   WriteFileBytes(dir.File("page.html"), page);
 
   auto r = Cli({"dump", dir.File("page.html")});
-  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err,
-            "指定されたHTMLファイルには複数のイメージが存在します。対象となるイメージを選択して下さい\n"
+            "指定されたHTMLファイルには複数のイメージが存在します。対象となるイメージを選択して下さい (--image N)\n"
             "0:   No          logo.png\n1:  Yes          img/photo.jpg\n");
   EXPECT_EQ(Cli({"dump", dir.File("page.html"), "--image", "2"}).status, 1);
 

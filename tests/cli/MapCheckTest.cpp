@@ -125,6 +125,7 @@ TEST(MapCheck, EachDocumentGivesItsFindingsInTheCoreTheAreaListAndTheCli) {
     CZorvaDoc doc(&host);
     doc.m_strPicturePath = dir.File("pic.png");
     doc.m_sizePicture = {100, 100};
+    doc.m_bPictureLoaded = true;
     c.build(doc);
     const auto found = html::CheckMap(doc);
     EXPECT_EQ(FaultsOf(found), FaultsOf(c.findings));
@@ -246,4 +247,50 @@ TEST(MapCheck, CoversFromFarAboveAreFoundAsAPassOverEveryPairFindsThem) {
   std::vector<std::string> why(n + 1);
   for (const auto& f : findings) why[f.area - 1] += (why[f.area - 1].empty() ? "" : "\n") + html::FindingText(f);
   for (size_t row = 0; row <= n; ++row) ASSERT_EQ(rows[row].findings, why[row]) << "row " << row + 1;
+}
+
+// A picture that is not there leaves the map without a size: no area is
+// called beside it, and the map itself (the default area's row) says why,
+// in the core, the area list and zorva-cli check.
+TEST(MapCheck, AMissingPictureIsAFindingOfTheMapItself) {
+  FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  doc.m_strPicturePath = "/nowhere/pic.png";
+  AddArea(doc, AREA_RECT, {{500, 500}, {600, 600}}).m_strAlt = "x";
+  const auto found = html::CheckMap(doc);
+  ASSERT_EQ(FaultsOf(found), "2:" + std::to_string(int(MapFault::PictureMissing)) + " ");
+  EXPECT_EQ(AreaListRows(doc).back().findings, html::FindingText(found[0]));
+  EXPECT_NE(html::FindingText(found[0]).find("画像"), std::string::npos);
+  doc.m_bPictureLoaded = true;  // shown, or still loading: nothing to say
+  EXPECT_TRUE(html::CheckMap(doc).empty());
+
+  TempDir dir;
+  WriteFileBytes(dir.File("a.html"),
+                 "<img src=\"gone.png\" usemap=\"#m\"><map name=\"m\">"
+                 "<area shape=\"rect\" coords=\"90,40,120,45\" href=\"x\" alt=\"x\"></map>");
+  CommandResult r = RunCommand({ZORVA_CLI_PATH, "check", dir.File("a.html")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "area 2: " + html::FindingText({2, MapFault::PictureMissing}) + "\n");
+}
+
+// What check and dump say about pages they cannot read a map from.
+TEST(MapCheck, PagesWithoutAMapOrWithSeveralImagesAreNotPassed) {
+  TempDir dir;
+  const std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x64\0\0\0\x32", 24);
+  WriteFileBytes(dir.File("p.png"), png);
+  // The responsive form links through SVG: no map for the check to read.
+  CommandResult r = RunCommand({ZORVA_CLI_PATH, "convert", dir.File("p.png"), dir.File("svg.html"), "--map", "svg"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = RunCommand({ZORVA_CLI_PATH, "check", dir.File("svg.html")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, dir.File("svg.html") + ": the page has no image map for its picture; nothing was checked\n");
+
+  // Several images and no --image: the command line lacks the choice.
+  WriteFileBytes(dir.File("two.html"), "<img src=\"p.png\"><img src=\"p.png\" usemap=\"#m\"><map name=\"m\"></map>");
+  for (const char* command : {"check", "dump"}) {
+    r = RunCommand({ZORVA_CLI_PATH, command, dir.File("two.html")});
+    EXPECT_EQ(r.status, 2) << command;
+    EXPECT_NE(r.err.find("(--image N)\n0: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("\n1:  Yes"), std::string::npos) << r.err;
+  }
 }

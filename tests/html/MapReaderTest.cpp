@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "HtmlTestSupport.h"
 #include "html/MapReader.h"
 #include "html/MapWriter.h"
@@ -68,23 +70,35 @@ TEST(MapReaderImages, SeveralImagesAreOfferedInTheDialogsLineFormat) {
   EXPECT_FALSE(r.Read(page));
 }
 
-TEST(MapReaderImages, PagesWithoutImagesOrWithGifsFail) {
+TEST(MapReaderImages, PagesWithoutImagesFailAndEveryPictureIsLoadedOrNamed) {
   Reader r;
   EXPECT_FALSE(r.Read("<html><body><!-- <img src=a.jpg> --></body></html>"));
   EXPECT_EQ(r.host.MessageIds(), (std::vector<unsigned>{61219}));
   EXPECT_TRUE(r.doc.m_pszPageText.has_value());
 
-  Reader g;
-  EXPECT_FALSE(g.Read(WithPicture(MapPage("<area coords=1,2,3,4>"), "pic.GIF")));
-  EXPECT_EQ(g.host.MessageIds(), (std::vector<unsigned>{61211}));
-  EXPECT_TRUE(g.doc.m_listArea.empty());
-  EXPECT_FALSE(g.doc.m_bFromPage);
-
-  // A four-letter extension loads nothing but keeps the areas.
-  Reader j;
-  ASSERT_TRUE(j.Read(WithPicture(MapPage("<area coords=1,2,3,4>"), "pic.jpeg")));
-  EXPECT_TRUE(j.loader.started.empty());
-  EXPECT_EQ(j.doc.m_listArea.size(), 1u);
+  // Each ending the editor opens starts its decoder, GIF and .jpeg too; any
+  // other picture is named in a message and the areas are kept.
+  struct Case {
+    const char* picture;
+    std::optional<PictureFormat> format;
+  } cases[] = {{"pic.GIF", PictureFormat::Gif}, {"pic.jpeg", PictureFormat::Jpeg},
+               {"pic.JPG", PictureFormat::Jpeg}, {"pic.png", PictureFormat::Png}, {"pic.bmp", std::nullopt}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.picture);
+    Reader j;
+    ASSERT_TRUE(j.Read(WithPicture(MapPage("<area coords=1,2,3,4>"), c.picture)));
+    EXPECT_EQ(j.doc.m_listArea.size(), 1u);
+    EXPECT_TRUE(j.doc.m_bFromPage);
+    if (c.format) {
+      ASSERT_EQ(j.loader.started.size(), 1u);
+      EXPECT_EQ(j.loader.started[0], *c.format);
+      EXPECT_TRUE(j.host.messages.empty());
+    } else {
+      EXPECT_TRUE(j.loader.started.empty());
+      ASSERT_EQ(j.host.MessageIds(), (std::vector<unsigned>{65038}));
+      EXPECT_NE(j.host.Messages()[0].text.find("pic.bmp"), std::string::npos);
+    }
+  }
 
   Reader f;
   EXPECT_FALSE(html::ReadPageFile(f.doc, "/nonexistent-zorva/page.html"));

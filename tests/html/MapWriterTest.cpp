@@ -184,6 +184,8 @@ TEST(MapWriterChoices, UnclosedAndNonHtmlShapesAskPerArea) {
             "<AREA shape=\"poly\" coords=\"20,6,17,10,10,12,3,10,0,6,3,2,10,0,17,2\" nohref>\n"
             "<AREA shape=\"poly\" coords=\"1,1,9,9\" nohref>\n" + kDefaultLine);
   EXPECT_EQ(w.host.choiceDialogs, (std::vector<unsigned>{180, 181, 181, 180}));
+  // Each question names its area as the area list numbers it.
+  EXPECT_EQ(w.host.choiceAreas, (std::vector<size_t>{1, 2, 3, 4}));
   ASSERT_EQ(w.host.MessageIds(), (std::vector<unsigned>{65015}));
   EXPECT_NE(w.host.messages.back().text.find("エリア 2）"), std::string::npos) << w.host.messages.back().text;
   // The document's own areas are not touched by writing.

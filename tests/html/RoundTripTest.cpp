@@ -124,6 +124,35 @@ TEST(HtmlPreview, WritesThePreviewPageAndReportsShellFailures) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// Where the page's own folder takes no file, the preview goes to a private
+// folder, finds the picture from there and goes when the document closes.
+TEST(HtmlPreview, AFolderThatCannotBeWrittenGivesAPrivateFolder) {
+  TempDir dir;
+  std::string preview;
+  {
+    FakeDocumentHost host;
+    CZorvaDoc doc(&host);
+    doc.m_strPicturePath = dir.File("gone/photo.jpg");  // a folder that is not there
+    doc.OnNewDocument();
+    AddArea(doc, AREA_RECT, {{1, 1}, {5, 5}});
+    ASSERT_TRUE(html::ShowPreview(doc));
+    preview = doc.m_strPreviewPath;
+    EXPECT_NE(preview.find("/zorva-"), std::string::npos) << preview;
+    EXPECT_EQ(host.shellOpened, (std::vector<std::string>{preview}));
+    const std::string page = ReadFileBytes(preview);
+    const size_t src = page.find("<IMG src=\"");
+    ASSERT_NE(src, std::string::npos);
+    const std::string value = page.substr(src + 10, page.find('"', src + 10) - src - 10);
+    EXPECT_EQ(std::filesystem::weakly_canonical(std::filesystem::path(preview).parent_path() / value),
+              std::filesystem::weakly_canonical(dir.File("gone/photo.jpg")))
+        << value;
+    EXPECT_EQ(std::filesystem::status(std::filesystem::path(preview).parent_path()).permissions() &
+                  (std::filesystem::perms::group_all | std::filesystem::perms::others_all),
+              std::filesystem::perms::none);
+  }
+  EXPECT_FALSE(std::filesystem::exists(preview));
+}
+
 TEST(HtmlPreview, APageThatWasReadIsPreviewedBesideIt) {
   TempDir pictures, site;
   std::filesystem::create_directory(site.path() / "img");

@@ -75,7 +75,7 @@ TEST(JpegLoad, RefusedAndBrokenFilesLeaveThePreviousBitmap) {
   EXPECT_EQ(f.doc.m_sizePicture, (CSize{20, 10}));
 }
 
-TEST(JpegLoad, TruncatedDataStillGivesAPicture) {
+TEST(JpegLoad, TruncatedDataStillGivesAPictureAndSaysItIsIncomplete) {
   TempDir dir;
   std::string good = WriteTestJpeg(dir, "good.jpg", 200, 200, 3);
   std::string bytes = ReadFileBytes(good);
@@ -86,6 +86,13 @@ TEST(JpegLoad, TruncatedDataStillGivesAPicture) {
   ASSERT_TRUE(f.doc.m_pBitmap);
   EXPECT_TRUE(f.doc.m_bPictureLoaded);
   EXPECT_EQ(BitmapPixels(*f.doc.m_pBitmap), LibjpegPixels(cut));
+  ASSERT_EQ(f.host.MessageIds(), std::vector<unsigned>{65039});
+  EXPECT_NE(f.host.Messages()[0].text.find("cut.jpg"), std::string::npos);
+
+  // A whole file says nothing.
+  LoadFixture whole;
+  ASSERT_TRUE(whole.Load(good, PictureFormat::Jpeg));
+  EXPECT_TRUE(whole.host.MessageIds().empty());
 }
 
 // --- the palette display ---

@@ -65,10 +65,9 @@ TEST_F(OpenSave, PicturesAreChosenByExtensionInAnyCase) {
   EXPECT_TRUE(doc.GetPathName().empty());
   EXPECT_EQ(host.scriptListClears, 4);  // each open and its new-document step
 
-  // GIF, and every other extension, are refused and change nothing.
+  // Every other extension is refused and changes nothing.
   AddRect(1);
-  const std::pair<const char*, unsigned> refused[] = {
-      {"a.gif", 61211}, {"a.GIF", 61211}, {"a.txt", 61213}, {"a.jpe", 61213}, {"noext", 61213}};
+  const std::pair<const char*, unsigned> refused[] = {{"a.txt", 61213}, {"a.jpe", 61213}, {"noext", 61213}};
   for (const auto& [name, id] : refused) {
     host.messages.clear();
     EXPECT_FALSE(doc.OnOpenDocument(dir.File(name))) << name;
@@ -82,6 +81,13 @@ TEST_F(OpenSave, PicturesAreChosenByExtensionInAnyCase) {
   EXPECT_TRUE(doc.OnOpenDocument(dir.File("camera.JPEG")));
   ASSERT_EQ(loader.started.size(), 3u);
   EXPECT_EQ(loader.started[2].second, PictureFormat::Jpeg);
+
+  // GIF pictures open as the decoder reads them, in either case.
+  host.messages.clear();
+  EXPECT_TRUE(doc.OnOpenDocument(dir.File("anim.GIF")));
+  ASSERT_EQ(loader.started.size(), 4u);
+  EXPECT_EQ(loader.started[3].second, PictureFormat::Gif);
+  EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(OpenSave, ProjectFileResolvesItsPictureAndStartsTheLoaderByItsEnding) {
@@ -109,14 +115,17 @@ TEST_F(OpenSave, ProjectFileResolvesItsPictureAndStartsTheLoaderByItsEnding) {
   EXPECT_EQ(loader.started[2].first, dir.File("x.Png"));
 }
 
-TEST_F(OpenSave, AProjectWhosePictureEndsInJpegOpensWithoutAPicture) {
+TEST_F(OpenSave, AProjectsPictureLoadsByEveryEndingTheEditorOpens) {
   ASSERT_TRUE(doc.OnOpenDocument(dir.File("photo.jpg")));
   ASSERT_TRUE(doc.m_bPictureLoaded);
   ASSERT_TRUE(doc.OnOpenDocument(WriteProject("a.zvf", "img/a.jpeg")));
   EXPECT_EQ(doc.m_listArea.size(), 1u);
   EXPECT_EQ(doc.m_listGuide.size(), 1u);
-  EXPECT_EQ(loader.started.size(), 1u);
-  // The picture opened before is not shown under this file's areas.
+  ASSERT_EQ(loader.started.size(), 2u);
+  EXPECT_EQ(loader.started[1].second, PictureFormat::Jpeg);
+  // One the editor cannot show is not replaced by the picture opened before.
+  ASSERT_TRUE(doc.OnOpenDocument(WriteProject("b.zvf", "img/a.bmp")));
+  EXPECT_EQ(loader.started.size(), 2u);
   EXPECT_FALSE(doc.m_bPictureLoaded);
 }
 

@@ -65,7 +65,7 @@ TEST(ArrowTool, ClicksAndDetoursBackToThePressPointChangeNothing) {
   EXPECT_TRUE(f.Pixels() == before);
 }
 
-TEST(ArrowTool, SelectedAreaPointsWinAndClickingInsideDeselects) {
+TEST(ArrowTool, SelectedAreaPointsWinAndClickingOnNoAreaDeselects) {
   ViewFixture f;
   CArea* a = f.AddRect(50, 50, 150, 100);
   CArea* top = f.AddRect(145, 95, 250, 200);  // its outline passes a's corner
@@ -75,13 +75,15 @@ TEST(ArrowTool, SelectedAreaPointsWinAndClickingInsideDeselects) {
   f.Drag(150, 100, 170, 120);
   EXPECT_EQ(PointsOf(*a), (std::vector<CPoint>{{50, 50}, {170, 120}}));
   EXPECT_EQ(top->m_rcBound, CRect(145, 95, 250, 200));
-  Click(f, 100, 80);  // inside, more than 5 pixels from the border
+  Click(f, 100, 80);  // inside, more than 5 pixels from the border: picked by its inside
+  EXPECT_EQ(f.doc.m_pSelArea, a);
+  Click(f, 300, 250);  // on no area
   EXPECT_EQ(f.doc.m_pSelArea, nullptr);
   EXPECT_EQ(f.StalePixels(), 0u);
   // Again with a render still pending at the press: the marks go with it.
   Click(f, 50, 75);
   f.view->m_canvas.Invalidate();
-  Click(f, 100, 80);
+  Click(f, 300, 250);
   EXPECT_EQ(f.doc.m_pSelArea, nullptr);
   EXPECT_EQ(f.StalePixels(), 0u);
 }

@@ -52,7 +52,6 @@ TEST(DragTools, ShapesWithShiftAndAltAndOneAdditionRecord) {
       {ID_TOOL_RECT, MK_SHIFT, 130, 110, AREA_RECT, "100,100 130,130 | 100,100,130,130"},
       {ID_TOOL_RECT, MK_SHIFT | MK_ALT, 130, 110, AREA_RECT, "70,70 130,130 | 70,70,130,130"},
       {ID_TOOL_ELLIPSE, MK_ALT, 130, 110, AREA_ELLIPSE, "70,90 130,110 | 70,90,130,110"},
-      {ID_TOOL_ELLIPSE, 0, 100, 100, AREA_ELLIPSE, "100,100 100,100 | 100,100,100,100"},
       {ID_TOOL_LINE, MK_SHIFT, 110, 103, AREA_POLYGON, "100,100 110,100 | 100,100,110,100"},
       {ID_TOOL_LINE, MK_SHIFT | MK_ALT, 110, 106, AREA_POLYGON, "90,90 110,110 | 90,90,110,110"},
   };
@@ -255,4 +254,126 @@ TEST(CreationTools, AnInterruptedGestureIsNotAdoptedByAnother) {
   EXPECT_EQ(Shape(*rect), "10,10 60,40 | 10,10,60,40");
   EXPECT_TRUE(f.doc.m_listUndo.empty());
   EXPECT_EQ(f.StalePixels(), 0u);
+}
+
+// A click, or a drag that leaves no width or height (no length for a line),
+// makes no area: no browser could click it. What was selected stays so.
+TEST(DragTools, AClickWithoutADragDrawsNothing) {
+  struct Case {
+    ToolId tool;
+    CPoint to;      // the release, the press being at 100,100
+    bool makesArea;
+  } cases[] = {
+      {ID_TOOL_RECT, {100, 100}, false},    {ID_TOOL_RECT, {160, 100}, false},
+      {ID_TOOL_RECT, {160, 101}, true},     {ID_TOOL_ELLIPSE, {100, 100}, false},
+      {ID_TOOL_ELLIPSE, {100, 150}, false}, {ID_TOOL_ELLIPSE, {130, 150}, true},
+      {ID_TOOL_LINE, {100, 100}, false},    {ID_TOOL_LINE, {160, 100}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.tool) + " to " + std::to_string(c.to.x) + "," + std::to_string(c.to.y));
+    ViewFixture f;
+    CArea* old = f.AddRect(10, 10, 60, 40);
+    Select(f, old);
+    f.view->m_canvas.Invalidate();
+    const auto before = f.Pixels();
+    f.Tool(c.tool);
+    f.Press(100, 100);
+    f.Move(c.to.x, c.to.y);
+    f.Release(c.to.x, c.to.y);
+    EXPECT_EQ(f.doc.m_listArea.size(), c.makesArea ? 2u : 1u);
+    EXPECT_EQ(f.doc.m_listUndo.size(), c.makesArea ? 1u : 0u);
+    EXPECT_EQ(f.doc.IsModified(), c.makesArea);
+    if (!c.makesArea) {
+      EXPECT_EQ(f.doc.m_pSelArea, old);
+      EXPECT_EQ(f.Pixels(), before);
+    }
+    EXPECT_EQ(f.StalePixels(), 0u);
+  }
+}
+
+// Escape ends a drawing: a drag leaves nothing; between the clicks of a
+// polygon it ends the polygon with the vertices placed so far.
+TEST(CreationTools, EscapeCancelsADrawingInProgress) {
+  for (ToolId tool : {ID_TOOL_RECT, ID_TOOL_ELLIPSE, ID_TOOL_LINE}) {
+    ViewFixture f;
+    f.view->m_canvas.Invalidate();
+    const auto before = f.Pixels();
+    f.Tool(tool);
+    f.Press(100, 100);
+    f.Move(150, 140);
+    f.Key(VK_ESCAPE, true);
+    f.Key(VK_ESCAPE, false);
+    EXPECT_FALSE(f.host.captured) << tool;
+    f.Release(150, 140);
+    EXPECT_TRUE(f.doc.m_listArea.empty()) << tool;
+    EXPECT_TRUE(f.doc.m_listUndo.empty()) << tool;
+    EXPECT_EQ(f.Pixels(), before) << tool;
+  }
+  ViewFixture f;
+  f.Tool(ID_TOOL_POLYGON);
+  Click(f, 20, 20);
+  Click(f, 100, 20);
+  f.Key(VK_ESCAPE, true);
+  Click(f, 200, 200);  // a new polygon, not a third vertex
+  ASSERT_EQ(f.doc.m_listArea.size(), 2u);
+  EXPECT_EQ(Shape(*f.doc.m_listArea.front()), "20,20 100,20 | 20,20,100,20");
+  EXPECT_EQ(f.StalePixels(), 0u);
+}
+
+// Ctrl+Z while the vertices are placed takes the last one back, and the
+// next click goes on from the vertex before it.
+TEST(PolygonTool, UndoWhilePlacingRemovesTheLastVertexAndPlacingGoesOn) {
+  ViewFixture f;
+  f.Tool(ID_TOOL_POLYGON);
+  Click(f, 20, 20);
+  Click(f, 100, 20);
+  Click(f, 100, 90);
+  CArea* poly = f.doc.m_listArea.back();
+  f.view->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(Shape(*poly), "20,20 100,20 | 20,20,100,20");
+  EXPECT_EQ(f.StalePixels(), 0u);
+  Click(f, 60, 90);
+  ASSERT_EQ(f.doc.m_listArea.size(), 1u);
+  EXPECT_EQ(Shape(*poly), "20,20 100,20 60,90 | 20,20,100,90");
+  // Taken back to its first vertex and on again.
+  f.view->OnCommand(ID_EDIT_UNDO);
+  f.view->OnCommand(ID_EDIT_UNDO);
+  Click(f, 20, 60);
+  EXPECT_EQ(Shape(*poly), "20,20 20,60 | 20,20,20,60");
+  EXPECT_EQ(f.doc.m_listArea.size(), 1u);
+}
+
+// While the vertices are placed, a segment runs from the last one to the
+// pointer: it follows a move, stays through a repaint and goes with Escape.
+TEST(PolygonTool, ASegmentFollowsThePointerFromTheLastVertex) {
+  ViewFixture f;
+  f.Tool(ID_TOOL_POLYGON);
+  Click(f, 20, 20);
+  Click(f, 100, 20);
+  const auto placed = f.Pixels();
+  const auto hover = [&f](int x, int y) {
+    f.host.pointer = f.Client(x, y);
+    f.view->OnMouseMove(0, f.host.pointer);
+  };
+  const auto at = [&f](const std::vector<uint32_t>& pixels, int x, int y) {
+    return pixels[size_t(f.Client(x, y).y) * size_t(f.view->m_canvas.BackBuffer().Width()) + size_t(f.Client(x, y).x)];
+  };
+  hover(100, 120);
+  const auto first = f.Pixels();
+  EXPECT_NE(at(first, 100, 70), at(placed, 100, 70));  // on the segment
+  EXPECT_EQ(f.StalePixels(), 0u);                    // a repaint draws it alike
+  hover(200, 20);
+  const auto second = f.Pixels();
+  EXPECT_EQ(at(second, 100, 70), at(placed, 100, 70));  // the old place is clean
+  EXPECT_NE(at(second, 150, 20), at(placed, 150, 20));
+  f.Key(VK_ESCAPE, true);
+  EXPECT_EQ(at(f.Pixels(), 150, 20), at(placed, 150, 20));
+  EXPECT_EQ(f.StalePixels(), 0u);
+  hover(100, 120);  // placing has ended: no segment comes back
+  EXPECT_EQ(at(f.Pixels(), 100, 70), at(placed, 100, 70));
+  // Nor does another tool show one.
+  Click(f, 300, 200);
+  f.Tool(ID_TOOL_RECT);
+  hover(300, 250);
+  EXPECT_EQ(at(f.Pixels(), 300, 230), at(placed, 300, 230));
 }

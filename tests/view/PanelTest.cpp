@@ -250,7 +250,7 @@ TEST(Panel, PointSelectionChangeKeepsTheList) {
   }
 }
 
-TEST(Panel, DefaultAreaEditsAreNotRecorded) {
+TEST(Panel, DefaultAreaEditsKeepTheirRulesAndAStepOfTheHistory) {
   PanelFixture f;
   CArea* a = f.AddRect(10, 10, 90, 50);
   f.doc.m_areaDefault.m_bJavaScript = true;
@@ -265,8 +265,8 @@ TEST(Panel, DefaultAreaEditsAreNotRecorded) {
   EXPECT_EQ(f.doc.m_areaDefault.m_strComment, zorva::LoadStringCp932(61207));
   EXPECT_FALSE(f.doc.m_areaDefault.m_bJavaScript);
   EXPECT_EQ(f.doc.m_areaDefault.m_strOnClick, "keep()");
-  EXPECT_TRUE(f.doc.m_listUndo.empty());
-  EXPECT_FALSE(f.doc.IsModified());
+  EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
+  EXPECT_TRUE(f.doc.IsModified());
   EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
 
   // An area's URL shows in its row at once.
@@ -275,6 +275,79 @@ TEST(Panel, DefaultAreaEditsAreNotRecorded) {
   f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(AreaListRows(f.doc).front().link, "b.html");
   EXPECT_EQ(AreaListRows(f.doc).back().link, "index.html");
+
+  // Undone, the default area's step selects nothing and the panel shows it.
+  f.view->OnCommand(ID_EDIT_UNDO);
+  f.view->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(f.doc.m_pSelArea, nullptr);
+  EXPECT_EQ(f.doc.m_areaDefault.m_strHref, "");
+  EXPECT_EQ(f.panel.GetText(IDC_URL), "");
+  EXPECT_TRUE(f.doc.m_areaDefault.m_bJavaScript);
+  EXPECT_FALSE(f.doc.IsModified());
+}
+
+// Every field the user can change, for an area and for the default area:
+// each change marks the document, undo takes it back and clears the mark,
+// and a field set to what it shows changes nothing.
+TEST(Panel, EveryFieldEditMarksTheDocumentModified) {
+  struct Field {
+    const char* name;
+    bool forDefault;
+    void (*edit)(CMemoryPropertyPanel&);
+  } fields[] = {
+      {"url", true, [](CMemoryPropertyPanel& p) { p.SetText(IDC_URL, "home.html"); }},
+      {"target", true, [](CMemoryPropertyPanel& p) { p.SetText(IDC_TARGET, "_top"); }},
+      {"alt", true, [](CMemoryPropertyPanel& p) { p.SetText(IDC_ALT, "Home"); }},
+      {"other attributes", true, [](CMemoryPropertyPanel& p) { p.SetText(IDC_OTHERATTRS, "id=x"); }},
+      {"script on", true, [](CMemoryPropertyPanel& p) { p.SetCheck(IDC_JAVASCRIPT, true); }},
+      {"onclick", true, [](CMemoryPropertyPanel& p) {
+         p.SetCheck(IDC_JAVASCRIPT, true);
+         p.SetText(IDC_ONCLICK, "go()");
+       }},
+      {"onmouseover", true, [](CMemoryPropertyPanel& p) {
+         p.SetCheck(IDC_JAVASCRIPT, true);
+         p.SetText(IDC_ONMOUSEOVER, "on()");
+       }},
+      {"onmouseout", true, [](CMemoryPropertyPanel& p) {
+         p.SetCheck(IDC_JAVASCRIPT, true);
+         p.SetText(IDC_ONMOUSEOUT, "off()");
+       }},
+      {"comment", false, [](CMemoryPropertyPanel& p) { p.SetText(IDC_COMMENT, "note"); }},
+      {"type", false, [](CMemoryPropertyPanel& p) { p.SetCurSel(IDC_TYPE, AREA_POLYGON); }},
+      {"point", false, [](CMemoryPropertyPanel& p) { p.rows[0].text = "  11,  12"; }},
+  };
+  for (const Field& field : fields) {
+    for (bool onDefault : {false, true}) {
+      if (onDefault && !field.forDefault) continue;
+      SCOPED_TRACE(std::string(field.name) + (onDefault ? " of the default area" : " of an area"));
+      PanelFixture f;
+      CArea* a = f.AddRect(10, 10, 90, 50);
+      f.Select(onDefault ? nullptr : a);
+      const CArea& edited = onDefault ? f.doc.m_areaDefault : *a;
+      CArea before;
+      before.CopyFrom(edited);
+
+      f.view->m_panel->Apply(PanelChange::Edit);  // nothing typed yet
+      EXPECT_FALSE(f.doc.IsModified());
+
+      field.edit(f.panel);
+      f.view->m_panel->Apply(PanelChange::Enter);
+      EXPECT_TRUE(f.doc.IsModified());
+      EXPECT_TRUE(f.doc.CanUndo());
+      f.view->OnCommand(ID_EDIT_UNDO);
+      EXPECT_FALSE(f.doc.IsModified());
+      EXPECT_EQ(edited.m_strHref, before.m_strHref);
+      EXPECT_EQ(edited.m_strOtherAttrs, before.m_strOtherAttrs);
+      EXPECT_EQ(edited.m_bJavaScript, before.m_bJavaScript);
+      EXPECT_EQ(edited.m_nType, before.m_nType);
+    }
+  }
+  // The closed check of a polygon.
+  PanelFixture f;
+  f.Select(f.AddPolygon({{1, 2}, {30, 4}, {5, 60}}, true));
+  f.panel.SetCheck(IDC_CLOSED, false);
+  f.view->m_panel->Apply(PanelChange::Edit);
+  EXPECT_TRUE(f.doc.IsModified());
 }
 
 TEST(Panel, LoadNotices) {
@@ -342,12 +415,12 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   EXPECT_EQ(a->m_strOtherAttrs, "title=\"&#128512;\"");
   EXPECT_EQ(ToPanelText(f.doc, a->m_strOtherAttrs), "title=\"\xF0\x9F\x98\x80\"");
 
-  // The default area takes them outside the history, trimmed too.
+  // The default area takes them as a step of the history, trimmed too.
   const size_t records = f.doc.m_listUndo.size();
   f.Select(nullptr);
   f.panel.SetText(IDC_OTHERATTRS, "id=bg ");
   f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(f.doc.m_areaDefault.m_strOtherAttrs, "id=bg");
   EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "id=bg");
-  EXPECT_EQ(f.doc.m_listUndo.size(), records);
+  EXPECT_EQ(f.doc.m_listUndo.size(), records + 1);
 }
