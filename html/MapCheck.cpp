@@ -4,9 +4,13 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "html/AttributeText.h"
 #include "model/ZorvaDoc.h"
 #include "platform/StringTable.h"
 
@@ -174,6 +178,27 @@ bool CheckShape(const Shape& s, size_t number, int64_t width, int64_t height, st
   return true;
 }
 
+// The attributes that name an element: a page holds each value once.
+constexpr std::string_view kIdentifiers[] = {"id", "name"};
+
+// Finds an identifier of area `number` (`a`) that an area above has too;
+// `above(j)` gives the area numbered j + 1.
+template <typename Above>
+void CheckIdentifiers(const CArea& a, size_t number, Above above, std::vector<MapFinding>& out) {
+  if (a.m_strOtherAttrs.empty()) return;
+  for (std::string_view name : kIdentifiers) {
+    const auto value = KeptAttributeValue(a.m_strOtherAttrs, name);
+    if (!value) continue;
+    for (size_t j = 0; j + 1 < number; ++j) {
+      const CArea& other = above(j);
+      if (!other.m_strOtherAttrs.empty() && KeptAttributeValue(other.m_strOtherAttrs, name) == value) {
+        out.push_back({number, MapFault::DuplicateId, j + 1});
+        return;
+      }
+    }
+  }
+}
+
 void SortFindings(std::vector<MapFinding>& out) {
   std::stable_sort(out.begin(), out.end(), [](const MapFinding& a, const MapFinding& b) {
     return a.area != b.area ? a.area < b.area : a.fault < b.fault;
@@ -192,9 +217,19 @@ std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
 
   int64_t budget = kCoverBudget;
   std::vector<MapFinding> out;
+  // The first area from the top holding each identifier.
+  std::unordered_map<std::string, size_t> firstWith[std::size(kIdentifiers)];
   for (size_t i = 0; i < areas.size(); ++i) {
     const size_t number = i + 1;
     CheckLink(*areas[i], number, out);
+    for (size_t k = 0; k < std::size(kIdentifiers) && !areas[i]->m_strOtherAttrs.empty(); ++k)
+      if (const auto value = KeptAttributeValue(areas[i]->m_strOtherAttrs, kIdentifiers[k])) {
+        const auto [at, first] = firstWith[k].emplace(std::string(*value), number);
+        if (!first) {
+          out.push_back({number, MapFault::DuplicateId, at->second});
+          break;
+        }
+      }
     if (!shapes[i] || !CheckShape(*shapes[i], number, doc.m_sizePicture.cx, doc.m_sizePicture.cy, out)) continue;
     for (size_t j = 0; j < i; ++j)
       if (shapes[j] && Covers(*shapes[j], *shapes[i], budget)) {
@@ -217,6 +252,7 @@ std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, size_t co
   }
   const CArea& area = *doc.m_listArea.At(n - number);
   CheckLink(area, number, out);
+  CheckIdentifiers(area, number, [&](size_t j) -> const CArea& { return *doc.m_listArea.At(n - 1 - j); }, out);
   const std::optional<Shape> shape = WrittenShape(area);
   if (shape && CheckShape(*shape, number, doc.m_sizePicture.cx, doc.m_sizePicture.cy, out)) {
     // A shape lies within its area's bounds, so only an area whose bounds
@@ -250,6 +286,7 @@ std::string FindingText(const MapFinding& f) {
     case MapFault::Covered: return FormatString(65034, {std::to_string(f.coveredBy)});
     case MapFault::EmptyLink: return LoadStringUtf8(65035);
     case MapFault::ScriptLink: return LoadStringUtf8(65036);
+    case MapFault::DuplicateId: return FormatString(65037, {std::to_string(f.coveredBy)});
   }
   return {};
 }
