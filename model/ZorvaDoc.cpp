@@ -47,6 +47,8 @@ void CZorvaDoc::DeleteContents() {
   m_listMapKept.clear();
   m_bPageSelfClosing = false;
   m_pszPageText.reset();
+  m_pageOnDisk = {};
+  m_bPageOnDiskIsText = false;
 
   m_areaDefault.m_strHref.clear();
   m_areaDefault.m_strTarget.clear();
@@ -56,6 +58,10 @@ void CZorvaDoc::DeleteContents() {
   m_areaDefault.m_strOnMouseOut.clear();
   m_areaDefault.m_bJavaScript = false;
   m_areaDefault.m_strOtherAttrs.clear();
+  // A page read may have taken the stock comment away (it had no default
+  // area); new contents have it again.
+  m_areaDefault.m_strComment =
+      zorva::ConvertCharsetLossy(zorva::ECharset::ShiftJis, m_nCharset, zorva::LoadStringCp932(61207));
 
   m_listScriptName.clear();
   // New contents hold any character; opening a project or a page sets the
