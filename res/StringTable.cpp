@@ -1,4 +1,5 @@
 // The string table: every text the user sees, by its string number, in UTF-8.
+#include "ZorvaVersion.h"
 #include "platform/StringTableData.h"
 
 namespace zorva {
@@ -55,7 +56,7 @@ const StringEntry kStringTable[] = {
     {59393, "ステータスバーの表示/非表示\nステータスバー"},
 
     {57344, "ZORVA"},
-    {57345, "ZORVA Version 0.78"},
+    {57345, "ZORVA Version " ZORVA_VERSION},
     {59137, "CAP"},
     {59138, "NUM"},
     {59139, "SCRL"},
