@@ -20,7 +20,8 @@ BUILD_DIR=${BUILD_DIR:-build}
 # manual, and the SQLite driver the help files are read through); python3 with
 # html5lib to read patched pages back as a browser parses them; chromium to
 # click through responsive pages; Java and npm for the Nu HTML Checker (the
-# npm package vnu-jar), which validates HTML5 pages. For the Debian package:
+# npm package vnu-jar), which validates HTML5 pages; python3-opencv as the
+# reference the trace tool's polygons are measured against. For the Debian package:
 # scdoc (the manual pages' source), dpkg-dev (dpkg-shlibdeps finds the package's
 # dependencies), lintian, appstream (appstreamcli validates the AppStream data),
 # man-db and groff-base to check the manual pages.
@@ -29,7 +30,7 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-de
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
   desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib
-  chromium default-jre-headless
+  chromium default-jre-headless python3-opencv
   scdoc dpkg-dev lintian appstream man-db groff-base)
 missing=()
 for p in "${packages[@]}"; do

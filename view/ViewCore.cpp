@@ -8,6 +8,7 @@
 #include "view/PaintPass.h"
 #include "view/Ruler.h"
 #include "view/Tool.h"
+#include "view/ToolTable.h"
 
 CViewCore::CViewCore(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
     : m_doc(doc), m_host(host), m_frame(frame), m_pPropertyPanel(panel), m_coords(host), m_canvas(doc, host, m_coords) {}
@@ -102,9 +103,8 @@ void CViewCore::SetToolCursor(ToolId tool, const CToolState& state) {
     m_host.SetCursor(t->Cursor(m_host.IsKeyDown(VK_MENU), state));
     return;
   }
-  // The two without a pointer tool of their own.
-  if (tool == ID_TOOL_BEZIER) m_host.SetCursor(ViewCursor::Cross);
-  if (tool == ID_TOOL_HAND) m_host.SetCursor(ViewCursor::Hand);
+  // A tool without a pointer tool of its own (the temporary hand).
+  if (const CToolDescriptor* d = FindTool(tool)) m_host.SetCursor(d->cursor);
 }
 
 void CViewCore::OnSetCursor() { SetToolCursor(m_frame.GetCurrentTool(), m_toolState); }
