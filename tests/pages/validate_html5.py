@@ -122,7 +122,7 @@ def random_session(seed, count=150, width=400, height=300):
     at = lambda: (rng.randrange(-20, width + 20), rng.randrange(-20, height + 20))
     lines = []
     for i in range(count):
-        tool = rng.choice(["rect", "ellipse", "line", "polygon", "freehand"])
+        tool = rng.choice(["rect", "ellipse", "line", "polygon", "freehand", "trace"])
         lines.append(f"tool {tool}")
         x, y = at()
         if tool == "polygon":
