@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "model/AreaTexts.h"
 #include "platform/StringTable.h"
 #include "ui/AreaListBar.h"
 #include "ui/MainFrame.h"
@@ -20,6 +21,7 @@
 #include "ui/ZorvaViewWidget.h"
 #include "ui/PropertyBar.h"
 #include "view/CommandIds.h"
+#include "view/PanelFields.h"
 #include "view/ToolTable.h"
 
 #ifndef ZORVA_HELP_DIR_FROM_BIN
@@ -80,8 +82,9 @@ void TagFrameHelpIds(CMainFrame& frame) {
   SetHelpId(frame.MainToolBar()->ZoomCombo(), HelpCommandId(ID_ZOOM_COMBO));
   if (CPropertyBar* panel = frame.PropertyBar()) {
     SetHelpId(panel, HelpControlId(kPropertyBarId));
-    for (int id : {IDC_TYPE, IDC_CLOSED, IDC_POINTS, IDC_URL, IDC_TARGET, IDC_ALT, IDC_COMMENT,
-                   IDC_OTHERATTRS, IDC_JAVASCRIPT, IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT})
+    std::vector<int> ids = {IDC_TYPE, IDC_CLOSED, IDC_POINTS, IDC_JAVASCRIPT};
+    for (const CAreaText& t : kAreaTexts) ids.push_back(AreaTextControl(t.id));
+    for (int id : ids)
       if (QWidget* control = panel->Control(id)) SetHelpId(control, HelpControlId(unsigned(id)));
   }
 }

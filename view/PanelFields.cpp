@@ -1,31 +1,49 @@
 #include "view/PanelFields.h"
 
 #include <optional>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "html/AttributeText.h"
 #include "html/ByteScanner.h"
 #include "model/Area.h"
+#include "model/AreaTexts.h"
 #include "model/ZorvaDoc.h"
 #include "platform/Charset.h"
 #include "view/PanelText.h"
 #include "view/ViewHost.h"
 
+namespace {
+
+// The panel's control of each area text, in the list's order.
+constexpr int kTextControls[] = {
+#define ZORVA_AREA_TEXT(Id, member, key, attribute, spelling, role, stored, panel, word) IDC_##panel,
+#include "model/AreaTextList.h"
+#undef ZORVA_AREA_TEXT
+};
+static_assert(std::size(kTextControls) == std::size(kAreaTexts));
+
+PanelTextKind KindOf(const CAreaText& t) { return t.IsComment() ? PanelTextKind::Comment : PanelTextKind::Attribute; }
+
+}  // namespace
+
+int AreaTextControl(AreaTextId id) { return kTextControls[unsigned(id)]; }
+
 void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
                     bool commentEnabled) {
-  panel.SetText(IDC_URL, ToPanelText(doc, area.m_strHref));
-  panel.SetText(IDC_TARGET, ToPanelText(doc, area.m_strTarget));
-  panel.SetText(IDC_ALT, ToPanelText(doc, area.m_strAlt));
-  panel.SetText(IDC_ONCLICK, ToPanelText(doc, area.m_strOnClick));
-  panel.SetText(IDC_ONMOUSEOVER, ToPanelText(doc, area.m_strOnMouseOver));
-  panel.SetText(IDC_ONMOUSEOUT, ToPanelText(doc, area.m_strOnMouseOut));
+  for (const CAreaText& t : kAreaTexts) {
+    const int id = kTextControls[unsigned(t.id)];
+    panel.SetText(id, ToPanelText(doc, area.*t.member, KindOf(t)));
+    switch (t.role) {
+      case AreaTextRole::Link: break;
+      case AreaTextRole::Script: panel.Enable(id, area.m_bJavaScript); break;
+      case AreaTextRole::Comment: panel.Enable(id, commentEnabled); break;
+      case AreaTextRole::Plain:
+      case AreaTextRole::Kept: panel.Enable(id, true); break;
+    }
+  }
   panel.SetCheck(IDC_JAVASCRIPT, area.m_bJavaScript);
-  for (int id : {IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT}) panel.Enable(id, area.m_bJavaScript);
-  panel.SetText(IDC_COMMENT, ToPanelText(doc, area.m_strComment, PanelTextKind::Comment));
-  panel.Enable(IDC_COMMENT, commentEnabled);
-  panel.SetText(IDC_OTHERATTRS, ToPanelText(doc, area.m_strOtherAttrs));
-  panel.Enable(IDC_OTHERATTRS, true);
 }
 
 namespace {
@@ -79,7 +97,7 @@ bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) 
 }
 
 bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value) {
-  const PanelTextKind kind = id == IDC_COMMENT ? PanelTextKind::Comment : PanelTextKind::Attribute;
+  const PanelTextKind kind = id == AreaTextControl(AreaTextId::Comment) ? PanelTextKind::Comment : PanelTextKind::Attribute;
   const std::string shown = panel.GetText(id);
   // A field the user left alone keeps its bytes: bytes the charset cannot
   // decode come back from the panel as U+FFFD, and some characters have two
@@ -99,22 +117,27 @@ bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value
 
 bool ReadAreaTexts(CZorvaDoc& doc, IPropertyPanel& panel, CArea& area, bool withComment) {
   bool changed = false;
-  changed |= ReadTextField(doc, panel, IDC_URL, area.m_strHref);
-  changed |= ReadTextField(doc, panel, IDC_TARGET, area.m_strTarget);
-  changed |= ReadTextField(doc, panel, IDC_ALT, area.m_strAlt);
   const bool script = panel.GetCheck(IDC_JAVASCRIPT);
   if (script != area.m_bJavaScript) {
     area.m_bJavaScript = script;
     changed = true;
   }
-  // Switched off, the scripts are not read: the area keeps them for the day
-  // scripting is switched on again.
-  if (script) {
-    changed |= ReadTextField(doc, panel, IDC_ONCLICK, area.m_strOnClick);
-    changed |= ReadTextField(doc, panel, IDC_ONMOUSEOVER, area.m_strOnMouseOver);
-    changed |= ReadTextField(doc, panel, IDC_ONMOUSEOUT, area.m_strOnMouseOut);
+  for (const CAreaText& t : kAreaTexts) {
+    const int id = kTextControls[unsigned(t.id)];
+    CString& value = area.*t.member;
+    switch (t.role) {
+      // Switched off, the scripts are not read: the area keeps them for the
+      // day scripting is switched on again.
+      case AreaTextRole::Script:
+        if (script) changed |= ReadTextField(doc, panel, id, value);
+        break;
+      case AreaTextRole::Comment:
+        if (withComment) changed |= ReadTextField(doc, panel, id, value);
+        break;
+      case AreaTextRole::Kept: changed |= ReadOtherAttrsField(doc, panel, value); break;
+      case AreaTextRole::Link:
+      case AreaTextRole::Plain: changed |= ReadTextField(doc, panel, id, value); break;
+    }
   }
-  if (withComment) changed |= ReadTextField(doc, panel, IDC_COMMENT, area.m_strComment);
-  changed |= ReadOtherAttrsField(doc, panel, area.m_strOtherAttrs);
   return changed;
 }

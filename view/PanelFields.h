@@ -6,9 +6,13 @@
 class CArea;
 class CZorvaDoc;
 class IPropertyPanel;
+enum class AreaTextId;
 
-// Writes URL, target, ALT, the scripts with their enabling, the comment
-// (enabled or not) and the other attributes of `area` into the panel.
+// The panel's control of an area text (model/AreaTextList.h).
+int AreaTextControl(AreaTextId id);
+
+// Writes every text of `area` into its control (model/AreaTextList.h): the
+// scripts enabled while they are on, the comment when `commentEnabled`.
 void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
                     bool commentEnabled);
 
@@ -25,7 +29,7 @@ bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value
 // `value` keeps it.
 bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value);
 
-// Reads URL, target and ALT, then the script flag and (only while it is set)
-// the three scripts, then the comment when `withComment`, then the other
-// attributes; true when anything changed.
+// Reads the script flag, then every text of the area in the list's order:
+// the scripts only while the flag is set, the comment when `withComment`;
+// true when anything changed.
 bool ReadAreaTexts(CZorvaDoc& doc, IPropertyPanel& panel, CArea& area, bool withComment);
