@@ -12,6 +12,7 @@
 
 #include "model/AreaTexts.h"
 #include "platform/StringTable.h"
+#include "platform/UiLanguage.h"
 #include "ui/AreaListBar.h"
 #include "ui/MainFrame.h"
 #include "ui/MainToolBar.h"
@@ -89,9 +90,10 @@ void TagFrameHelpIds(CMainFrame& frame) {
   }
 }
 
-QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram) {
+QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram,
+                           const QString& suffix) {
   const QFileInfo program(programPath);
-  const QString name = program.completeBaseName() + QStringLiteral(".qhc");
+  const QString name = program.completeBaseName() + suffix + QStringLiteral(".qhc");
   const QString beside = QDir(program.path()).filePath(name);
   if (QFileInfo::exists(beside)) return beside;
   const QString installed =
@@ -101,8 +103,13 @@ QString FindHelpCollection(const QString& programPath, const QString& dataDirFro
 }
 
 QString DefaultHelpCollection() {
+  // The Japanese manual is the original; another language's has its code.
+  const zorva::UiLanguage language = zorva::CurrentUiLanguage();
+  const QString suffix = language == zorva::UiLanguage::Japanese
+                             ? QString()
+                             : QLatin1Char('_') + QLatin1String(zorva::LanguageCode(language));
   return FindHelpCollection(QCoreApplication::applicationFilePath(),
-                            QStringLiteral(ZORVA_HELP_DIR_FROM_BIN));
+                            QStringLiteral(ZORVA_HELP_DIR_FROM_BIN), suffix);
 }
 
 QString NoHelpFileText(const QString& path) {
