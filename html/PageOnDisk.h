@@ -11,7 +11,7 @@ namespace zorva::html {
 
 // The dialog number of the question; its buttons: 1 patches the page as it
 // is now (its new text, this document's map), 5 overwrites it, 2 cancels.
-constexpr unsigned kDlgPageChangedOnDisk = 182;
+constexpr unsigned kDlgPageChangedOnDisk = 183;
 constexpr int kAnswerPatchAsNow = 1;
 constexpr int kAnswerOverwrite = 5;
 
