@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "html/AttributeText.h"
+#include "model/BoundsGrid.h"
 #include "model/ZorvaDoc.h"
 #include "platform/StringTable.h"
 
@@ -213,8 +214,19 @@ std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
   std::vector<const CArea*> areas(doc.m_listArea.rbegin(), doc.m_listArea.rend());
   std::vector<std::optional<Shape>> shapes;
   shapes.reserve(areas.size());
-  for (const CArea* a : areas) shapes.push_back(WrittenShape(*a));
-
+  std::vector<BoundsRect> bounds;
+  bounds.reserve(areas.size());
+  for (const CArea* a : areas) {
+    shapes.push_back(WrittenShape(*a));
+    const std::optional<Shape>& s = shapes.back();
+    // A shape that cannot cover gets bounds no point lies in.
+    bounds.push_back(s && !s->flat ? BoundsRect{s->left, s->top, s->right, s->bottom} : BoundsRect{1, 1, 0, 0});
+  }
+  // Only a shape whose bounds hold this one's can cover it; those hold its
+  // top left corner, which the grid finds. They are tried from the top, as
+  // one pass over every area above would, so the budget goes alike.
+  const CBoundsGrid grid(bounds);
+  std::vector<uint32_t> near;
   int64_t budget = kCoverBudget;
   std::vector<MapFinding> out;
   // The first area from the top holding each identifier.
@@ -231,18 +243,34 @@ std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
         }
       }
     if (!shapes[i] || !CheckShape(*shapes[i], number, doc.m_sizePicture.cx, doc.m_sizePicture.cy, out)) continue;
-    for (size_t j = 0; j < i; ++j)
-      if (shapes[j] && Covers(*shapes[j], *shapes[i], budget)) {
+    grid.Containing(shapes[i]->left, shapes[i]->top, near);
+    for (const uint32_t j : near) {
+      if (j >= i) break;
+      if (Covers(*shapes[j], *shapes[i], budget)) {
         out.push_back({number, MapFault::Covered, j + 1});
         break;
       }
+    }
   }
   CheckLink(doc.m_areaDefault, areas.size() + 1, out);
   SortFindings(out);
   return out;
 }
 
-std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, size_t coverWindow) {
+AreaBoundsIndex IndexAreaBounds(const CZorvaDoc& doc) {
+  AreaBoundsIndex index;
+  index.areas.assign(doc.m_listArea.begin(), doc.m_listArea.end());
+  std::vector<BoundsRect> bounds;
+  bounds.reserve(index.areas.size());
+  for (const CArea* a : index.areas) {
+    const CRect& b = a->m_rcBound;
+    bounds.push_back({b.left, b.top, b.right, b.bottom});
+  }
+  index.grid = CBoundsGrid(bounds);
+  return index;
+}
+
+std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, const AreaBoundsIndex& index) {
   std::vector<MapFinding> out;
   const size_t n = doc.m_listArea.size();
   if (number == 0 || number > n + 1) return out;
@@ -250,26 +278,29 @@ std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, size_t co
     CheckLink(doc.m_areaDefault, number, out);
     return out;
   }
-  const CArea& area = *doc.m_listArea.At(n - number);
+  const size_t at = n - number;  // in the list, bottom first
+  const CArea& area = *doc.m_listArea.At(at);
   CheckLink(area, number, out);
   CheckIdentifiers(area, number, [&](size_t j) -> const CArea& { return *doc.m_listArea.At(n - 1 - j); }, out);
   const std::optional<Shape> shape = WrittenShape(area);
   if (shape && CheckShape(*shape, number, doc.m_sizePicture.cx, doc.m_sizePicture.cy, out)) {
     // A shape lies within its area's bounds, so only an area whose bounds
-    // hold this shape's can cover it; no other is made into a shape.
+    // hold this shape's can cover it; no other is made into a shape. The
+    // grid lists them bottom first: the topmost is tried first.
     int64_t budget = kCoverBudget;
-    const size_t first = number - 1 > coverWindow ? number - 1 - coverWindow : 0;
-    for (size_t j = number - 1; j-- > first;) {
-      const CArea& above = *doc.m_listArea.At(n - 1 - j);
-      const CRect& b = above.m_rcBound;
+    std::vector<uint32_t> near;
+    index.grid.Containing(shape->left, shape->top, near);
+    for (auto it = near.rbegin(); it != near.rend(); ++it) {
+      const size_t k = *it;
+      if (k >= n || index.areas[k] != doc.m_listArea.At(k)) continue;  // gone or moved in the list since
+      if (k <= at) break;
+      const CRect& b = index.areas[k]->m_rcBound;
       if (b.left > shape->left || b.top > shape->top || b.right < shape->right || b.bottom < shape->bottom)
         continue;
-      const std::optional<Shape> outer = WrittenShape(above);
+      const std::optional<Shape> outer = WrittenShape(*index.areas[k]);
       if (outer && Covers(*outer, *shape, budget)) {
-        // The topmost cover is the one a whole-map check names.
-        out.erase(std::remove_if(out.begin(), out.end(), [](const MapFinding& f) { return f.fault == MapFault::Covered; }),
-                  out.end());
-        out.push_back({number, MapFault::Covered, j + 1});
+        out.push_back({number, MapFault::Covered, n - k});
+        break;
       }
     }
   }

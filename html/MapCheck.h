@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/BoundsGrid.h"
+
+class CArea;
 class CZorvaDoc;
 
 namespace zorva::html {
@@ -34,10 +37,20 @@ struct MapFinding {
 // edges are checked only when its size is known.
 std::vector<MapFinding> CheckMap(const CZorvaDoc& doc);
 
+// The areas' bounds in a grid, for checking many areas one at a time.
+struct AreaBoundsIndex {
+  CBoundsGrid grid;                // by the index in the document's list
+  std::vector<const CArea*> areas;  // the list when the grid was made
+};
+AreaBoundsIndex IndexAreaBounds(const CZorvaDoc& doc);
+
 // The findings of the one area numbered `number` (the default area too),
-// for a list that shows only some rows: whether it is covered is checked
-// against at most `coverWindow` areas right above it.
-std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, size_t coverWindow);
+// for a list that shows only some rows. Whether it is covered is looked for
+// among every area above through `index`. An index made before the last
+// changes misses only covers: what it finds is checked against the areas as
+// they are (so a cover may be named by an area below the topmost one until
+// the index is made again).
+std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, const AreaBoundsIndex& index);
 
 // The finding as the user reads it (UTF-8, from the string table), without
 // the area's number.

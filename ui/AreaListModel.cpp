@@ -14,6 +14,20 @@ CAreaListModel::CAreaListModel(CZorvaDoc& doc, QObject* parent)
     const QPixmap image(QString::fromUtf8(images[i]));
     if (!image.isNull()) m_images[i] = QIcon(image);
   }
+  m_indexTimer.setSingleShot(true);
+  m_indexTimer.setInterval(kIndexDelay);
+  connect(&m_indexTimer, &QTimer::timeout, this, &CAreaListModel::RemakeIndex);
+  m_indexTimer.start();
+}
+
+void CAreaListModel::RemakeIndex() {
+  m_index = zorva::html::IndexAreaBounds(m_doc);
+  if (m_rows.empty()) return;
+  int first = m_nRows, last = -1;
+  for (const auto& [row, unused] : m_rows) first = std::min(first, row), last = std::max(last, row);
+  m_rows.clear();
+  last = std::min(last, m_nRows - 1);
+  if (first <= last) emit dataChanged(index(first, 0), index(last, 1), {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 int CAreaListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_nRows; }
@@ -26,7 +40,7 @@ const AreaListRow& CAreaListModel::Row(int row) const {
   auto it = m_rows.find(row);
   if (it == m_rows.end()) {
     ++m_nRowsRead;
-    it = m_rows.emplace(row, AreaListRowAt(m_doc, size_t(row))).first;
+    it = m_rows.emplace(row, AreaListRowAt(m_doc, size_t(row), m_index)).first;
   }
   return it->second;
 }
@@ -59,6 +73,7 @@ QVariant CAreaListModel::headerData(int section, Qt::Orientation orientation, in
 
 bool CAreaListModel::Refresh(int first, int last) {
   m_rows.clear();
+  m_indexTimer.start();
   const int rows = int(AreaListRowCount(m_doc));
   if (rows != m_nRows) {
     beginResetModel();

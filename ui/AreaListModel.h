@@ -4,8 +4,10 @@
 // sight instead of rebuilding one item per area.
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <QTimer>
 #include <unordered_map>
 
+#include "html/MapCheck.h"
 #include "view/AreaList.h"
 
 class CArea;
@@ -42,5 +44,15 @@ class CAreaListModel : public QAbstractTableModel {
   int m_nRows = 0;
   // The rows read since the last change.
   mutable std::unordered_map<int, AreaListRow> m_rows;
+  // The areas' bounds for the rows' covered test. Making it is a pass over
+  // every area, so a change does not wait for it: it is made again once
+  // changes pause, and the rows in sight are read again then.
+  zorva::html::AreaBoundsIndex m_index;
+  QTimer m_indexTimer;
+  void RemakeIndex();
+
+ public:
+  // How long changes must pause before the index is made again, in ms.
+  static constexpr int kIndexDelay = 200;
   QIcon m_images[3];
 };

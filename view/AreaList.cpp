@@ -53,17 +53,12 @@ AreaListRow MakeRow(CZorvaDoc& doc, CArea& area, bool selected) {
 
 size_t AreaListRowCount(const CZorvaDoc& doc) { return doc.m_listArea.size() + 1; }
 
-// The rows show what the map check finds in their areas; a covering area is
-// looked for among the areas this far above, so a row costs the same in a
-// map of any size.
-constexpr size_t kCoverWindow = 2000;
-
-AreaListRow AreaListRowAt(CZorvaDoc& doc, size_t row) {
+AreaListRow AreaListRowAt(CZorvaDoc& doc, size_t row, const zorva::html::AreaBoundsIndex& index) {
   const size_t n = doc.m_listArea.size();
   CArea* area = row < n ? doc.m_listArea.At(n - 1 - row) : nullptr;
   AreaListRow made = area ? MakeRow(doc, *area, area == doc.m_pSelArea) : MakeRow(doc, doc.m_areaDefault, false);
   made.area = area;
-  for (const zorva::html::MapFinding& f : zorva::html::CheckArea(doc, std::min(row, n) + 1, kCoverWindow)) {
+  for (const zorva::html::MapFinding& f : zorva::html::CheckArea(doc, std::min(row, n) + 1, index)) {
     if (!made.findings.empty()) made.findings += '\n';
     made.findings += zorva::html::FindingText(f);
     // A fault the browser hides is a warning where the row had none.
@@ -82,6 +77,7 @@ int AreaListRowOf(const CZorvaDoc& doc, const CArea* area) {
 std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc) {
   std::vector<AreaListRow> rows;
   rows.reserve(AreaListRowCount(doc));
-  for (size_t i = 0; i < AreaListRowCount(doc); ++i) rows.push_back(AreaListRowAt(doc, i));
+  const zorva::html::AreaBoundsIndex index = zorva::html::IndexAreaBounds(doc);
+  for (size_t i = 0; i < AreaListRowCount(doc); ++i) rows.push_back(AreaListRowAt(doc, i, index));
   return rows;
 }

@@ -8,6 +8,9 @@
 #include <vector>
 
 class CArea;
+namespace zorva::html {
+struct AreaBoundsIndex;
+}
 class CZorvaDoc;
 
 // Row images: whether the area can be written as an HTML shape.
@@ -31,6 +34,8 @@ std::vector<AreaListRow> AreaListRows(CZorvaDoc& doc);
 // The same one row at a time, for a list that asks only for the rows it
 // shows: the areas, then the default area's row.
 size_t AreaListRowCount(const CZorvaDoc& doc);
-AreaListRow AreaListRowAt(CZorvaDoc& doc, size_t row);
+// `index` is the areas' bounds (zorva::html::IndexAreaBounds), made at or
+// before the last change (see zorva::html::CheckArea).
+AreaListRow AreaListRowAt(CZorvaDoc& doc, size_t row, const zorva::html::AreaBoundsIndex& index);
 // The row of `area` (-1 when it is not listed; null is the default area's).
 int AreaListRowOf(const CZorvaDoc& doc, const CArea* area);

@@ -339,3 +339,31 @@ TEST_F(FrameBars, AButtonsPromptGoesWhenThePointerLeavesIt) {
   RunLoop(50);
   EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
 }
+
+// The list finds a cover thousands of rows above through its grid of the
+// areas' bounds. A grid from before a change may miss a cover for a moment,
+// never names one that no longer holds, and is made again once changes pause.
+TEST_F(FrameBars, AreaListFindsCoversFromFarAboveAndNeverAStaleOne) {
+  AddRect(10, 10, 20, 20);  // the bottom row
+  for (int i = 0; i < 2500; ++i) AddRect(100 + i % 50 * 8, 10 + i / 50 * 8, 105 + i % 50 * 8, 15 + i / 50 * 8);
+  CArea* top = AddRect(0, 0, 50, 50);
+  frame->AreaList()->show();
+  View().OnUpdate();
+  const QAbstractItemModel* model = frame->AreaList()->List()->model();
+  const int low = 2501;
+  auto tip = [&] { return model->index(low, 0).data(Qt::ToolTipRole).toString(); };
+  const QString covered = QString::fromStdString(zorva::html::FindingText({2502, zorva::html::MapFault::Covered, 1}));
+  RunLoop(CAreaListModel::kIndexDelay + 100);
+  EXPECT_EQ(tip(), covered);
+
+  top->Offset(200, 0);
+  View().OnUpdate();
+  EXPECT_TRUE(tip().isEmpty());  // at once, with the grid of before
+  RunLoop(CAreaListModel::kIndexDelay + 100);
+  EXPECT_TRUE(tip().isEmpty());
+
+  top->Offset(-200, 0);
+  View().OnUpdate();
+  RunLoop(CAreaListModel::kIndexDelay + 100);
+  EXPECT_EQ(tip(), covered);
+}

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
+#include <set>
 #include <sstream>
 
 #include "TestSupport.h"
@@ -181,4 +183,67 @@ TEST(MapCheck, CoveredNamesTheAreaAboveAndPagesTakeThePictureSizeFromThePicture)
   r = RunCommand({ZORVA_CLI_PATH, "check", dir.File("missing.html")});
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.out.empty());
+}
+
+// A page of thousands of rectangles, circles and rectangular outlines, some
+// covered from more than 2,000 rows above: the whole-map check and the area
+// list's rows find the covers a pass over every pair of areas, pixel by
+// pixel, finds.
+TEST(MapCheck, CoversFromFarAboveAreFoundAsAPassOverEveryPairFindsThem) {
+  struct Drawn {
+    bool circle;
+    int64_t left, top, right, bottom;  // the circle's square
+    bool Hits(int64_t x, int64_t y) const {
+      if (!circle) return left <= x && x < right && top <= y && y < bottom;
+      const int64_t d = right - left, dx = 2 * x + 1 - (left + right), dy = 2 * y + 1 - (top + bottom);
+      return dx * dx + dy * dy <= d * d;
+    }
+  };
+  FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  doc.m_sizePicture = {4000, 3000};
+  std::mt19937 rng(50);
+  auto in = [&](int64_t lo, int64_t hi) { return int32_t(std::uniform_int_distribution<int64_t>(lo, hi)(rng)); };
+  std::vector<Drawn> drawn;  // bottom first, as the list holds them
+  auto add = [&](int kind, int32_t x, int32_t y, int32_t w, int32_t h) {
+    if (kind == 1) h = w &= ~1;  // an even width: the centre on a whole pixel
+    if (kind == 2) AddArea(doc, AREA_POLYGON, {{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}});
+    else AddArea(doc, kind == 1 ? AREA_ELLIPSE : AREA_RECT, {{x, y}, {x + w, y + h}});
+    drawn.push_back({kind == 1, x, y, int64_t(x) + w, int64_t(y) + h});
+  };
+  for (int i = 0; i < 5000; ++i) add(i % 3, in(0, 3950), in(0, 2950), in(4, 40), in(4, 40));
+  for (int i = 0; i < 40; ++i) add(i % 2, in(0, 3000), in(0, 2000), in(100, 900), in(100, 700));
+  const size_t n = drawn.size();
+
+  std::set<std::pair<size_t, size_t>> expected;  // (area, covered by), numbered from the top
+  size_t farCovers = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const Drawn& inner = drawn[n - 1 - i];
+    for (size_t j = 0; j < i; ++j) {
+      const Drawn& outer = drawn[n - 1 - j];
+      if (outer.left > inner.left || outer.top > inner.top || outer.right < inner.right || outer.bottom < inner.bottom)
+        continue;
+      bool all = true;
+      for (int64_t y = inner.top; y < inner.bottom && all; ++y)
+        for (int64_t x = inner.left; x < inner.right && all; ++x) all = !inner.Hits(x, y) || outer.Hits(x, y);
+      if (all) {
+        expected.insert({i + 1, j + 1});
+        if (i - j > 2000) ++farCovers;
+        break;
+      }
+    }
+  }
+  ASSERT_GT(farCovers, 20u);
+
+  std::set<std::pair<size_t, size_t>> found;
+  const auto findings = html::CheckMap(doc);
+  for (const auto& f : findings)
+    if (f.fault == MapFault::Covered) found.insert({f.area, f.coveredBy});
+  EXPECT_EQ(found, expected);
+
+  const std::vector<AreaListRow> rows = AreaListRows(doc);
+  ASSERT_EQ(rows.size(), n + 1);
+  std::vector<std::string> why(n + 1);
+  for (const auto& f : findings) why[f.area - 1] += (why[f.area - 1].empty() ? "" : "\n") + html::FindingText(f);
+  for (size_t row = 0; row <= n; ++row) ASSERT_EQ(rows[row].findings, why[row]) << "row " << row + 1;
 }
