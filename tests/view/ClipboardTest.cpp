@@ -122,7 +122,7 @@ TEST(Clipboard, ACopyGoesWithoutAnIdOrNameItsSourceStillHasAndTheCheckNamesRepea
     std::vector<zorva::html::MapFinding> found;
     for (const auto& m : zorva::html::CheckMap(g.doc))
       if (m.fault == zorva::html::MapFault::DuplicateId) found.push_back(m);
-    const auto row = zorva::html::CheckArea(g.doc, 2, 100);
+    const auto row = zorva::html::CheckArea(g.doc, 2, zorva::html::IndexAreaBounds(g.doc));
     const bool rowFound = std::any_of(row.begin(), row.end(), [](const zorva::html::MapFinding& m) {
       return m.fault == zorva::html::MapFault::DuplicateId && m.coveredBy == 1;
     });
