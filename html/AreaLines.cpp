@@ -10,6 +10,8 @@
 #include "html/ByteScanner.h"
 #include "html/CommentText.h"
 #include "html/DialogTexts.h"
+#include "html/LineBand.h"
+#include "html/SvgShapes.h"
 #include "model/AreaTexts.h"
 #include "model/ZorvaDoc.h"
 
@@ -216,15 +218,62 @@ void PrefetchAhead(const std::vector<const CArea*>& areas, size_t i) {
   if (i + kAhead / 2 < areas.size()) PrefetchContents(areas[i + kAhead / 2]);
 }
 
+// What an HTML5 page cannot hold as a shape of its own: a line or an open
+// outline (a polygon must enclose something: three points at least), a
+// rectangle or a circle of no size.
+enum class Html5Form { AsItIs, Band, NoSize };
+
+Html5Form FormInHtml5(const CArea& a) {
+  if (a.m_listPoint.empty()) return Html5Form::AsItIs;
+  const CPoint& p1 = a.m_listPoint.front();
+  const CPoint& p2 = a.m_listPoint.back();
+  switch (a.m_nType) {
+    case AREA_POLYGON:
+      return a.m_bClosed && a.m_listPoint.size() >= 3 ? Html5Form::AsItIs : Html5Form::Band;
+    case AREA_RECT:
+      return p1.x == p2.x || p1.y == p2.y ? Html5Form::NoSize : Html5Form::AsItIs;
+    case AREA_ELLIPSE:
+      // The circle's radius is half the width, cut to a whole pixel.
+      return std::abs(int64_t(p2.x) - p1.x) / 2 == 0 ? Html5Form::NoSize : Html5Form::AsItIs;
+    default:
+      return Html5Form::AsItIs;
+  }
+}
+
+// The band around a line, clickable where the responsive page's stroke is.
+void AppendBandLine(CPageBytes& out, const CArea& a, const AreaLineStyle& style, CPageText& text) {
+  const std::vector<CPoint> band =
+      LineBand(std::vector<CPoint>(a.m_listPoint.begin(), a.m_listPoint.end()), kLineHitWidth);
+  CArea poly;
+  poly.CopyFrom(a);
+  poly.m_listPoint.clear();
+  for (const CPoint& p : band) poly.AddPoint(p.x, p.y);
+  poly.m_bClosed = true;
+  AppendAreaLine(out, poly, style, text);
+}
+
 // The lines of the areas, asking the user about those HTML cannot hold as
 // they are. False when the user cancelled. `leftOut` gets the list positions
-// (from 1) of areas the user wanted converted that have no polygon form.
+// (from 1) of areas the user wanted converted that have no polygon form,
+// `noSize` those an HTML5 page cannot hold for having no size.
 bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const CArea*>& areas,
-                       const AreaLineStyle& style, CPageText& text, std::vector<size_t>& leftOut) {
+                       const AreaLineStyle& style, CPageText& text, std::vector<size_t>& leftOut,
+                       std::vector<size_t>& noSize) {
   CArea scratch;
   for (size_t i = 0; i < areas.size(); ++i) {
     PrefetchAhead(areas, i);
     const CArea* a = areas[i];
+    if (style.L.html5) {
+      const Html5Form form = FormInHtml5(*a);
+      if (form == Html5Form::Band) {
+        AppendBandLine(out, *a, style, text);
+        continue;
+      }
+      if (form == Html5Form::NoSize) {
+        noSize.push_back(i + 1);
+        continue;
+      }
+    }
     if (!a->m_bClosed) {
       int r = doc.Host().DoChoiceDialog(kDlgUnclosedArea, i + 1);
       if (r == kButtonIgnore) continue;
@@ -240,10 +289,12 @@ bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const 
       poly.ConvertToPolygon();
       // Only rectangles and ellipses have a polygon form; a Bezier outline
       // has none and is left out, which the user is told.
-      if (poly.m_nType == AREA_POLYGON)
-        AppendAreaLine(out, poly, style, text);
-      else
+      if (poly.m_nType != AREA_POLYGON)
         leftOut.push_back(i + 1);
+      else if (style.L.html5 && FormInHtml5(poly) == Html5Form::Band)
+        AppendBandLine(out, poly, style, text);
+      else
+        AppendAreaLine(out, poly, style, text);
       continue;
     }
     // Closing an open outline changes nothing in its line.
@@ -254,15 +305,21 @@ bool AppendLinesAsking(CPageBytes& out, CZorvaDoc& doc, const std::vector<const 
 
 }  // namespace
 
-void ReportAreasLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut) {
-  constexpr unsigned kAreasLeftOutMessage = 65015;
+bool IsEmptyDefaultArea(const CArea& a) {
+  const bool scripts = a.m_bJavaScript && !(a.m_strOnClick.empty() && a.m_strOnMouseOver.empty() &&
+                                            a.m_strOnMouseOut.empty());
+  return a.m_strHref.empty() && a.m_strTarget.empty() && a.m_strAlt.empty() && !scripts &&
+         a.m_strOtherAttrs.empty() && a.m_strComment.empty();
+}
+
+void ReportAreasLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut, unsigned message) {
   if (leftOut.empty()) return;
   std::string numbers;
   for (size_t n : leftOut) {
     if (!numbers.empty()) numbers += ", ";
     numbers += std::to_string(n);
   }
-  doc.ReportMessage(kAreasLeftOutMessage, {numbers});
+  doc.ReportMessage(message, {numbers});
 }
 
 bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style, CPageText& text) {
@@ -273,11 +330,14 @@ bool AppendAreaLines(CPageBytes& out, CZorvaDoc& doc, const AreaLineStyle& style
   std::vector<const CArea*> areas;
   areas.reserve(doc.m_listArea.size());
   areas.assign(doc.m_listArea.rbegin(), doc.m_listArea.rend());
-  std::vector<size_t> leftOut;
-  if (!AppendLinesAsking(out, doc, areas, style, text, leftOut)) return false;
-  out.Append(style.L.defaultArea);
-  AppendLinkPart(out, doc.m_areaDefault, style, text);
+  std::vector<size_t> leftOut, noSize;
+  if (!AppendLinesAsking(out, doc, areas, style, text, leftOut, noSize)) return false;
+  if (!style.omitEmptyDefault || !IsEmptyDefaultArea(doc.m_areaDefault)) {
+    out.Append(style.L.defaultArea);
+    AppendLinkPart(out, doc.m_areaDefault, style, text);
+  }
   ReportAreasLeftOut(doc, leftOut);
+  ReportAreasLeftOut(doc, noSize, kNoSizeLeftOutMessage);
   return true;
 }
 

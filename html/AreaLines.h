@@ -6,6 +6,7 @@
 #include "html/HtmlLiterals.h"
 #include "html/PageBytes.h"
 #include "html/PageText.h"
+#include "model/Area.h"
 
 class CZorvaDoc;
 
@@ -27,9 +28,18 @@ inline void AppendAttribute(CPageBytes& out, std::string_view name, std::string_
 // early.
 void AppendCommentText(CPageBytes& out, std::string_view comment);
 
+// Whether a default area would write nothing but its shape.
+bool IsEmptyDefaultArea(const CArea& a);
+
+// The messages naming areas left out of a page: shapes with no polygon form,
+// and (in HTML5, which has no shape of no size) rectangles and circles of no size.
+constexpr unsigned kAreasLeftOutMessage = 65015;
+constexpr unsigned kNoSizeLeftOutMessage = 65051;
+
 // Tells the user which areas (their rows in the area list, from 1) could not
 // be written; nothing when none.
-void ReportAreasLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut);
+void ReportAreasLeftOut(CZorvaDoc& doc, const std::vector<size_t>& leftOut,
+                        unsigned message = kAreasLeftOutMessage);
 
 // How the area lines are written: the literals of the letter case, the line
 // end, and the end of a tag (">", or " />" for a page whose areas were
@@ -38,6 +48,9 @@ struct AreaLineStyle {
   const HtmlLiterals& L;
   std::string_view newline;
   std::string_view tagEnd = ">";
+  // A default area without a link, texts or comment is left out (a page's
+  // map that had none gets none).
+  bool omitEmptyDefault = false;
 };
 
 // The line of every area of the document's list that HTML can hold, then the

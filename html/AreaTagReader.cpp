@@ -2,29 +2,24 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "html/CommentText.h"
 #include "html/AttributeText.h"
 #include "model/AreaTexts.h"
+#include "model/CoordinateRange.h"
 #include "model/ZorvaDoc.h"
 
 namespace zorva::html {
 
 namespace {
 
-int32_t ClampToInt32(int64_t v) {
-  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : int32_t(v);
-}
-
-// Reads the numbers of a "coords" value into the area's points. A number may
-// carry a minus sign and a fraction, which is dropped; bytes that start no
-// number count as 0. The byte after each number is passed over as its
-// separator. Numbers pair up as points; a number left over is a circle's
-// radius: the centre becomes the top-left corner of the bounding box and the
-// bottom-right corner is added.
-void AddCoords(CArea& area, std::string_view v) {
-  size_t count = 0;
-  int32_t x = 0;
+// Reads the numbers of a "coords" value. A number may carry a minus sign and
+// a fraction, which is dropped; bytes that start no number count as 0. The
+// byte after each number is passed over as its separator. Numbers beyond the
+// coordinate range are clamped into it; `clamped` tells.
+void ReadCoords(std::string_view v, std::vector<int32_t>& numbers, bool& clamped) {
+  numbers.clear();
   for (size_t i = 0;;) {
     while (i < v.size() && (v[i] == ' ' || v[i] == '\t' || v[i] == ',')) ++i;
     if (i >= v.size()) break;
@@ -35,20 +30,34 @@ void AddCoords(CArea& area, std::string_view v) {
       if (n <= INT32_MAX) n = n * 10 + (v[i] - '0');
     if (i < v.size() && v[i] == '.')
       for (++i; i < v.size() && v[i] >= '0' && v[i] <= '9';) ++i;
-    const int32_t number = ClampToInt32(negative ? -n : n);
-    if (count++ % 2 == 0)
-      x = number;
-    else
-      area.AddPoint(x, number);
+    const int64_t number = negative ? -n : n;
+    if (!IsCoordinateInRange(number)) clamped = true;
+    numbers.push_back(ClampCoordinate(number));
     ++i;
   }
-  if (count % 2 == 1 && !area.m_listPoint.empty()) {
-    const int64_t r = x;
-    CPoint& c = area.m_listPoint.front();
-    const CPoint centre = c;
-    c.x = ClampToInt32(int64_t(centre.x) - r);
-    c.y = ClampToInt32(int64_t(centre.y) - r);
-    area.AddPoint(ClampToInt32(int64_t(centre.x) + r), ClampToInt32(int64_t(centre.y) + r));
+}
+
+// The points of the area's shape from its numbers, as a browser takes them:
+// a rectangle its first four, a circle its first three (centre and radius,
+// held as the bounding box), a polygon every pair (an odd last number is
+// dropped). Too few numbers for the shape give no points.
+void AddCoords(CArea& area, const std::vector<int32_t>& n) {
+  switch (area.m_nType) {
+    case AREA_RECT:
+      if (n.size() < 4) return;
+      area.AddPoint(n[0], n[1]);
+      area.AddPoint(n[2], n[3]);
+      return;
+    case AREA_ELLIPSE: {
+      if (n.size() < 3) return;
+      const int64_t r = n[2];
+      area.AddPoint(ClampCoordinate(n[0] - r), ClampCoordinate(n[1] - r));
+      area.AddPoint(ClampCoordinate(n[0] + r), ClampCoordinate(n[1] + r));
+      return;
+    }
+    default:
+      for (size_t i = 0; i + 1 < n.size(); i += 2) area.AddPoint(n[i], n[i + 1]);
+      return;
   }
 }
 
@@ -62,15 +71,12 @@ int32_t ShapeType(std::string_view raw) {
 }
 
 // Rectangles and ellipses are held as two corners, polygons need a point:
-// an area without them would break every later use. Extra corners beyond the
-// first two are dropped, as browsers ignore them.
-bool FitPointsToType(CArea& area) {
+// an area without them would break every later use.
+bool HasPointsOfType(const CArea& area) {
   switch (area.m_nType) {
     case AREA_RECT:
     case AREA_ELLIPSE:
-      if (area.m_listPoint.size() < 2) return false;
-      area.m_listPoint.truncate(2);
-      return true;
+      return area.m_listPoint.size() == 2;
     case AREA_POLYGON:
       return !area.m_listPoint.empty();
     default:
@@ -147,7 +153,7 @@ std::string_view ReadOtherAttribute(CByteScanner& s, size_t nameStart) {
   return s.Text().substr(nameStart, s.Pos() - nameStart);
 }
 
-std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
+std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc, bool* clampedOut) {
   // Not value-initialised: the members' own initialisers are all an area
   // needs, and zeroing it first costs as much as building it.
   std::unique_ptr<CArea> area(new CArea);
@@ -177,6 +183,10 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
   // writer would not write, are kept as they stand too.
   unsigned seen = 0;
   std::string_view altText, targetText;
+  // Reused from tag to tag: a big map has as many areas as bytes to spare.
+  thread_local std::vector<int32_t> numbers;
+  numbers.clear();
+  bool clamped = false;
 
   s.Advance(5);
   for (;;) {
@@ -211,7 +221,7 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
         break;
       case AreaAttribute::Coords:
         if (attribute("coords", nullptr))
-          AddCoords(*area, held());
+          ReadCoords(held(), numbers, clamped);
         else
           faulty = true;
         break;
@@ -240,7 +250,11 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
   }
 
   if (area->m_nType != AREA_DEFAULT) ReadTrailingComment(s, *area);
-  if (faulty || !FitPointsToType(*area)) return nullptr;
+  // The shape may come after the coordinates: they are read into points once
+  // the tag is done.
+  AddCoords(*area, numbers);
+  if (faulty || !HasPointsOfType(*area)) return nullptr;
+  if (clamped && clampedOut) *clampedOut = true;
   area->m_bClosed = true;
   area->UpdateHtmlShape(true);
   // The bound must start from a point of the area, not from the empty

@@ -15,8 +15,9 @@ namespace zorva::html {
 // null when the area is dropped (a faulty "coords", no ">" before the end,
 // or too few points for its shape); the scanner then stands past what was read.
 // Attributes the editor does not read are kept in the area's m_strOtherAttrs
-// as they stand, one blank between them.
-std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc);
+// as they stand, one blank between them. Coordinates beyond the coordinate
+// range are clamped into it, and `*clamped` (when given) set.
+std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc, bool* clamped = nullptr);
 
 // After the name of an attribute that is kept (which starts at `nameStart`):
 // passes over its value, if any, and gives the attribute's text.

@@ -57,20 +57,25 @@ std::vector<KeptAttribute> SplitKeptAttributes(std::string_view text) {
     const size_t start = i++;
     while (i < text.size() && !IsHtmlSpace(text[i]) && text[i] != '/' && text[i] != '>' && text[i] != '=') ++i;
     const size_t nameEnd = i;
+    std::string_view value;
     skipSpace();
     if (i < text.size() && text[i] == '=') {
       ++i;
       skipSpace();
       if (i < text.size() && (text[i] == '"' || text[i] == '\'')) {
         const size_t close = text.find(text[i], i + 1);
+        const size_t end = close == std::string_view::npos ? text.size() : close;
+        value = text.substr(i + 1, end - i - 1);
         i = close == std::string_view::npos ? text.size() : close + 1;
       } else {
+        const size_t valueStart = i;
         while (i < text.size() && !IsHtmlSpace(text[i]) && text[i] != '>') ++i;
+        value = text.substr(valueStart, i - valueStart);
       }
     } else {
       i = nameEnd;
     }
-    out.push_back({text.substr(start, nameEnd - start), text.substr(start, i - start)});
+    out.push_back({text.substr(start, nameEnd - start), text.substr(start, i - start), value});
   }
   return out;
 }
@@ -116,6 +121,26 @@ AttributeTextFault CheckAreaOtherAttributes(std::string_view text) {
     skipSpace();
   }
   return {};
+}
+
+}  // namespace zorva::html
+
+namespace zorva::html {
+
+std::optional<std::string_view> KeptAttributeValue(std::string_view text, std::string_view lowerName) {
+  for (const KeptAttribute& k : SplitKeptAttributes(text))
+    if (IsWordIgnoringCase(k.name, lowerName)) return k.value;
+  return std::nullopt;
+}
+
+CString WithoutKeptAttribute(std::string_view text, std::string_view lowerName) {
+  CString out;
+  for (const KeptAttribute& k : SplitKeptAttributes(text)) {
+    if (IsWordIgnoringCase(k.name, lowerName)) continue;
+    if (!out.empty()) out += ' ';
+    out.append(k.raw);
+  }
+  return out;
 }
 
 }  // namespace zorva::html

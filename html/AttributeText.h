@@ -1,9 +1,12 @@
 #pragma once
 // The text of attributes the editor keeps for a tag without reading them
 // ("title=\"News\" class=a1"), checked before a user's edit of it is taken.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/Types.h"
 
 namespace zorva::html {
 
@@ -33,10 +36,19 @@ unsigned AreaOwnedAttributeBit(std::string_view name);
 // One attribute of a kept text: its name as written and its whole text.
 struct KeptAttribute {
   std::string_view name, raw;
+  std::string_view value;  // without its quotation marks; empty for a name alone
 };
 
 // The attributes of a kept text, split as the page reader reads a tag (a
 // name up to a blank, "/", ">" or "="; then "=" and a value, or nothing).
 std::vector<KeptAttribute> SplitKeptAttributes(std::string_view text);
+
+// The value of the first attribute named `lowerName` (in any letter case) in
+// a kept text, as written (references not decoded); nothing without one.
+std::optional<std::string_view> KeptAttributeValue(std::string_view text, std::string_view lowerName);
+
+// A kept text without the attributes named `lowerName`, the others as they
+// stand, one blank between them.
+CString WithoutKeptAttribute(std::string_view text, std::string_view lowerName);
 
 }  // namespace zorva::html

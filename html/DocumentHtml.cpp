@@ -2,6 +2,7 @@
 #include "html/HtmlSettings.h"
 #include "html/MapReader.h"
 #include "html/MapWriter.h"
+#include "html/PageOnDisk.h"
 #include "html/SvgMapWriter.h"
 #include "model/ZorvaDoc.h"
 
@@ -18,7 +19,12 @@ bool CZorvaDoc::WriteHtml(const CString& path) {
   // for new pages.
   if (settings.mapForm == zorva::MapForm::Svg && !m_bFromPage)
     return zorva::html::WriteSvgMap(*this, path, settings);
-  return zorva::html::WriteMap(*this, path, settings);
+  // Another program may have changed the page since it was read or saved.
+  if (!zorva::html::PreparePageWrite(*this, path)) return false;
+  if (!zorva::html::WriteMap(*this, path, settings)) return false;
+  // The preview is a copy beside the page, not the page.
+  if (m_bFromPage && path != m_strPreviewPath) zorva::html::NotePageWritten(*this, path);
+  return true;
 }
 
 bool CZorvaDoc::WriteResponsiveHtml(const CString& path) {

@@ -1,6 +1,7 @@
 #include "html/Html5Head.h"
 
 #include "html/HtmlLiterals.h"
+#include "platform/PathSplit.h"
 
 namespace zorva::html {
 
@@ -14,27 +15,35 @@ void AppendEscapedText(CPageBytes& out, std::string_view text, bool ampersands) 
   out.Append(text);
 }
 
-void AppendHtml5Head(CPageBytes& out, std::string_view nl, std::string_view title, std::string_view style) {
-  for (std::string_view line : {std::string_view("<!DOCTYPE html>"), kGeneratedBy,
-                                std::string_view("<html lang=\"ja\">"), std::string_view("<head>"),
-                                std::string_view("<meta charset=\"utf-8\">"),
-                                std::string_view("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">")}) {
+void AppendHtml5Head(CPageBytes& out, std::string_view nl, const Html5HeadParts& parts) {
+  for (std::string_view line : {std::string_view("<!DOCTYPE html>"), kGeneratedBy, std::string_view("<html lang=\"ja\">"),
+                                std::string_view("<head>"), parts.meta,
+                                parts.viewport ? std::string_view("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">")
+                                               : std::string_view()}) {
+    if (line.empty()) continue;
     out.Append(line);
     out.Append(nl);
   }
   out.Append("<title>");
-  AppendEscapedText(out, title, true);
+  AppendEscapedText(out, parts.title, true);
   out.Append("</title>");
   out.Append(nl);
-  if (!style.empty()) {
+  if (!parts.style.empty()) {
     out.Append("<style>");
     out.Append(nl);
-    out.Append(style);
+    out.Append(parts.style);
     out.Append("</style>");
     out.Append(nl);
   }
   out.Append("</head>");
   out.Append(nl);
+}
+
+CString Html5Title(const CString& relativePicturePath, const CString& target) {
+  // HTML5 wants a title that is not empty.
+  CString title = FileNameOf(relativePicturePath);
+  if (title.empty()) title = SplitPath(target).name;
+  return title;
 }
 
 }  // namespace zorva::html

@@ -2,27 +2,8 @@
 
 #include "html/AreaLines.h"
 #include "model/ZorvaDoc.h"
-#include "platform/PathSplit.h"
-#include "platform/StringTable.h"
 
 namespace zorva::html {
-
-void AppendTitleLine(CPageBytes& out, const CString& relativePath, CPageText& fromPath,
-                     std::string_view nl) {
-  CString name = FileNameOf(relativePath);
-  if (name.empty()) name = LoadStringCp932(61208);
-  // "&" and "<" are ASCII and never part of a CP932 character.
-  CString text;
-  for (char c : name) {
-    if (c == '&') text += "&amp;";
-    else if (c == '<') text += "&lt;";
-    else text += c;
-  }
-  out.Append("<title>");
-  out.Append(fromPath(text));
-  out.Append("</title>");
-  out.Append(nl);
-}
 
 // The ALT is empty without one: a picture that only carries links needs no
 // text of its own. The size keeps the page from moving as the picture loads.

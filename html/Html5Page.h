@@ -1,6 +1,6 @@
 #pragma once
-// The pieces of a new HTML5 page that the older forms do not have: the title
-// and the picture tag's ALT and size.
+// The piece of a new HTML5 page's body that the older forms do not have: the
+// picture tag's ALT and size. (The head is Html5Head's.)
 #include <string_view>
 
 #include "html/PageBytes.h"
@@ -10,10 +10,6 @@
 class CZorvaDoc;
 
 namespace zorva::html {
-
-// "<title>" with the picture's file name (the untitled document's name
-// without a picture), then the line end.
-void AppendTitleLine(CPageBytes& out, const CString& relativePath, CPageText& fromPath, std::string_view nl);
 
 // After the usemap value: the default area's ALT (empty without one) and the
 // picture's size, then the tag's end.

@@ -4,9 +4,13 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "html/AttributeText.h"
 #include "model/BoundsGrid.h"
 #include "model/ZorvaDoc.h"
 #include "platform/StringTable.h"
@@ -181,6 +185,27 @@ void CheckMapItself(const CZorvaDoc& doc, size_t number, std::vector<MapFinding>
   if (!doc.m_strPicturePath.empty() && !doc.m_bPictureLoaded) out.push_back({number, MapFault::PictureMissing});
 }
 
+// The attributes that name an element: a page holds each value once.
+constexpr std::string_view kIdentifiers[] = {"id", "name"};
+
+// Finds an identifier of area `number` (`a`) that an area above has too;
+// `above(j)` gives the area numbered j + 1.
+template <typename Above>
+void CheckIdentifiers(const CArea& a, size_t number, Above above, std::vector<MapFinding>& out) {
+  if (a.m_strOtherAttrs.empty()) return;
+  for (std::string_view name : kIdentifiers) {
+    const auto value = KeptAttributeValue(a.m_strOtherAttrs, name);
+    if (!value) continue;
+    for (size_t j = 0; j + 1 < number; ++j) {
+      const CArea& other = above(j);
+      if (!other.m_strOtherAttrs.empty() && KeptAttributeValue(other.m_strOtherAttrs, name) == value) {
+        out.push_back({number, MapFault::DuplicateId, j + 1});
+        return;
+      }
+    }
+  }
+}
+
 void SortFindings(std::vector<MapFinding>& out) {
   std::stable_sort(out.begin(), out.end(), [](const MapFinding& a, const MapFinding& b) {
     return a.area != b.area ? a.area < b.area : a.fault < b.fault;
@@ -210,9 +235,19 @@ std::vector<MapFinding> CheckMap(const CZorvaDoc& doc) {
   std::vector<uint32_t> near;
   int64_t budget = kCoverBudget;
   std::vector<MapFinding> out;
+  // The first area from the top holding each identifier.
+  std::unordered_map<std::string, size_t> firstWith[std::size(kIdentifiers)];
   for (size_t i = 0; i < areas.size(); ++i) {
     const size_t number = i + 1;
     CheckLink(*areas[i], number, out);
+    for (size_t k = 0; k < std::size(kIdentifiers) && !areas[i]->m_strOtherAttrs.empty(); ++k)
+      if (const auto value = KeptAttributeValue(areas[i]->m_strOtherAttrs, kIdentifiers[k])) {
+        const auto [at, first] = firstWith[k].emplace(std::string(*value), number);
+        if (!first) {
+          out.push_back({number, MapFault::DuplicateId, at->second});
+          break;
+        }
+      }
     if (!shapes[i] || !CheckShape(*shapes[i], number, doc.m_sizePicture.cx, doc.m_sizePicture.cy, out)) continue;
     grid.Containing(shapes[i]->left, shapes[i]->top, near);
     for (const uint32_t j : near) {
@@ -253,6 +288,7 @@ std::vector<MapFinding> CheckArea(const CZorvaDoc& doc, size_t number, const Are
   const size_t at = n - number;  // in the list, bottom first
   const CArea& area = *doc.m_listArea.At(at);
   CheckLink(area, number, out);
+  CheckIdentifiers(area, number, [&](size_t j) -> const CArea& { return *doc.m_listArea.At(n - 1 - j); }, out);
   const std::optional<Shape> shape = WrittenShape(area);
   if (shape && CheckShape(*shape, number, doc.m_sizePicture.cx, doc.m_sizePicture.cy, out)) {
     // A shape lies within its area's bounds, so only an area whose bounds
@@ -296,6 +332,7 @@ std::string FindingText(const MapFinding& f) {
     case MapFault::EmptyLink: return LoadStringUtf8(65035);
     case MapFault::ScriptLink: return LoadStringUtf8(65036);
     case MapFault::PictureMissing: return LoadStringUtf8(65037);
+    case MapFault::DuplicateId: return FormatString(65050, {std::to_string(f.coveredBy)});
   }
   return {};
 }

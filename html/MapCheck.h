@@ -24,6 +24,7 @@ enum class MapFault {
   EmptyLink,       // a link of blanks or a bare "#"
   ScriptLink,      // a "javascript:" link on an area whose scripts are off
   PictureMissing,  // the map's picture did not load: its size, and what lies beside it, unknown
+  DuplicateId,     // an id or a name that an area above has too
 };
 
 struct MapFinding {
@@ -31,7 +32,7 @@ struct MapFinding {
   // is the last row.
   size_t area = 0;
   MapFault fault = MapFault::NoAlt;
-  size_t coveredBy = 0;  // Covered: the number of the area above
+  size_t coveredBy = 0;  // Covered, DuplicateId: the number of the area above
 };
 
 // Every finding, by area number, then in the order of MapFault. The picture's

@@ -10,9 +10,12 @@
 
 #include "html/AreaTagReader.h"
 #include "html/ByteScanner.h"
+#include "html/HtmlLiterals.h"
 #include "html/PageCharset.h"
+#include "html/PageOnDisk.h"
 #include "html/PageUrl.h"
 #include "html/PicturePath.h"
+#include "model/CoordinateRange.h"
 #include "model/AreaTexts.h"
 #include "model/FileKind.h"
 #include "model/ZorvaDoc.h"
@@ -48,7 +51,6 @@ class CPageScanner {
   std::vector<ImageRecord> ScanImages() {
     std::vector<ImageRecord> images;
     m_marks.clear();
-    m_contentTags.clear();
     CByteScanner s(m_text);
     while (s.SeekTagOpen()) {
       if (s.SkipComment()) continue;
@@ -56,21 +58,21 @@ class CPageScanner {
       if (s.MatchesTag("<img")) {
         images.push_back(ReadImageTag(s));
         Note(TagKind::Image, at, s.Pos());
-        m_contentTags.push_back(at);
       } else if (s.MatchesTag("<script")) {
-        m_contentTags.push_back(at);
         ScanScript(s);
       } else {
         const TagKind kind = MapScanKind(s);
         s.SkipTag();
-        if (kind != TagKind::Other)
-          Note(kind, at, s.Pos());
-        else
-          m_contentTags.push_back(at);
+        if (kind != TagKind::Other) Note(kind, at, s.Pos());
       }
     }
     return images;
   }
+
+  // Whether the wanted map held a default area.
+  bool SawDefaultArea() const { return m_sawDefault; }
+  // Whether a coordinate of the map was beyond the coordinate range.
+  bool ClampedCoordinates() const { return m_clamped; }
 
   void ScanMap() {
     MapScan scan;
@@ -148,9 +150,13 @@ class CPageScanner {
         break;
       case TagKind::Area:
         if (!scan.wanted) return at + 1;
-        if (std::unique_ptr<CArea> area = ReadAreaTag(s, m_doc)) AddArea(std::move(area));
+        // An area the editor cannot make a shape of stays in the page as it
+        // was written, with the map's other content.
+        if (std::unique_ptr<CArea> area = ReadAreaTag(s, m_doc, &m_clamped)) {
+          AddArea(std::move(area));
+          scan.areas.emplace_back(at, s.Pos());
+        }
         scan.wantedEnd = s.Pos();
-        scan.areas.emplace_back(at, s.Pos());
         break;
       case TagKind::MapEnd:
         s.Advance(6);
@@ -190,16 +196,12 @@ class CPageScanner {
   }
 
   // What the wanted map holds besides its areas (the picture itself, links,
-  // other elements) is written back with the new map; blanks, comments and
-  // bare text between the areas go, as they always have. Only a stretch that
-  // holds a tag the image scan met is looked at again: the comments between
-  // areas may be most of a big page.
+  // other elements, text a browser shows) is written back with the new map;
+  // blanks and comments between the areas go, as they always have.
   void KeepMapContent(const MapScan& scan, size_t contentEnd) {
     m_doc.m_listMapKept.clear();
     size_t from = scan.tagEnd;
     auto keepGap = [&](size_t to) {
-      const auto tag = std::lower_bound(m_contentTags.begin(), m_contentTags.end(), from);
-      if (tag == m_contentTags.end() || *tag >= to) return;
       CByteScanner g(m_text.substr(0, to), from);
       for (;;) {
         g.SkipSpace();
@@ -222,6 +224,7 @@ class CPageScanner {
     m_doc.ReportMessage(61218, {tag, attribute});
   }
 
+ public:
   // Walks the attributes of the tag whose name (with its "<") is `skip` bytes
   // long, up to and past its ">". `read` is given each attribute's whole
   // name, the position after it, and returns whether it took the attribute;
@@ -250,6 +253,7 @@ class CPageScanner {
     }
   }
 
+ private:
   ImageRecord ReadImageTag(CByteScanner& s) {
     ImageRecord image;
     image.offset = s.Pos();
@@ -257,12 +261,18 @@ class CPageScanner {
     WalkAttributes(
         s, 4,
         [&](std::string_view name) {
+          if (IsWordIgnoringCase(name, "alt")) {
+            if (s.ReadValue(value) && !image.alt) image.alt = value;
+            return true;
+          }
           const bool src = IsWordIgnoringCase(name, "src");
           if (!src && !IsWordIgnoringCase(name, "usemap")) return false;
-          if (s.ReadValue(value))
-            (src ? image.source : image.usemap) = value;
-          else
+          // A browser takes the first of a repeated attribute.
+          std::optional<std::string>& held = src ? image.source : image.usemap;
+          if (!s.ReadValue(value))
             Report("<img>", src ? "src" : "usemap");
+          else if (!held)
+            held = value;
           return true;
         },
         [](std::string_view) {});
@@ -273,12 +283,15 @@ class CPageScanner {
   // image uses. The wanted map's other attributes are kept for the writer.
   bool ReadMapTag(CByteScanner& s) {
     std::optional<std::string> name;
+    bool nameSeen = false;
     std::string value;
     CString others;
     WalkAttributes(
         s, 4,
         [&](std::string_view attribute) {
-          if (!IsWordIgnoringCase(attribute, "name")) return false;
+          // A repeated name means nothing to a browser; it stays in the tag.
+          if (!IsWordIgnoringCase(attribute, "name") || nameSeen) return false;
+          nameSeen = true;
           if (s.ReadValue(value)) {
             // A name ends at a blank or ">" even inside quotation marks.
             name = value.substr(0, value.find_first_of(" \t>"));
@@ -336,6 +349,7 @@ class CPageScanner {
   // order reversed (once the scan is done).
   void AddArea(std::unique_ptr<CArea> area) {
     if (area->m_nType == AREA_DEFAULT) {
+      m_sawDefault = true;
       CArea& d = m_doc.m_areaDefault;
       // Its comment stays its name in the area list.
       for (const CAreaText& t : kAreaTexts)
@@ -347,11 +361,11 @@ class CPageScanner {
   }
 
   CZorvaDoc& m_doc;
+  bool m_sawDefault = false;
+  bool m_clamped = false;
   std::string_view m_text;
   std::unordered_set<CString> m_scriptNames;
   std::vector<TagMark> m_marks;
-  // Where the image scan met a tag the map scan passes over (in page order).
-  std::vector<size_t> m_contentTags;
 };
 
 bool StartPictureLoading(CZorvaDoc& doc) {
@@ -378,15 +392,33 @@ namespace {
 constexpr unsigned kUnsupportedCharsetMessage = 65011;
 constexpr size_t kMaxLabelShown = 40;
 
+bool IsHtml5PageOfThisProgram(std::string_view page) {
+  constexpr std::string_view kDoctype = "<!DOCTYPE html>";
+  if (page.substr(0, kDoctype.size()) != kDoctype) return false;
+  page.remove_prefix(kDoctype.size());
+  if (page.substr(0, 2) == "\r\n") page.remove_prefix(2);
+  else if (!page.empty() && (page[0] == '\n' || page[0] == '\r')) page.remove_prefix(1);
+  return page.substr(0, kGeneratedBy.size()) == kGeneratedBy;
+}
+
+void ReportCoordinatesClamped(CZorvaDoc& doc) {
+  constexpr unsigned kCoordinatesClampedMessage = 65027;
+  doc.ReportMessage(kCoordinatesClampedMessage,
+                    {std::to_string(kMinCoordinate), std::to_string(kMaxCoordinate)});
+}
+
 // The page's texts stay bytes in its own charset. A charset the editor does
 // not know is told about only when the page has texts it could garble.
-void TakePageCharset(CZorvaDoc& doc, std::string_view page) {
+// Returns whether the page's charset is one the editor knows.
+bool TakePageCharset(CZorvaDoc& doc, std::string_view page) {
   const PageCharset detected = DetectPageCharset(page);
   doc.SetTextCharset(detected.charset);
-  if (detected.unsupported.empty() || IsAscii(page)) return;
+  if (detected.unsupported.empty()) return true;
+  if (IsAscii(page)) return false;
   std::string_view label = detected.unsupported;
   label = label.substr(0, Cp932PrefixLength(label, kMaxLabelShown));
   doc.ReportMessage(kUnsupportedCharsetMessage, {Cp932ToUtf8(label)});
+  return false;
 }
 
 // An image source is page text and a URL. The file it names, as UTF-8, when
@@ -434,10 +466,30 @@ int ChooseImage(CZorvaDoc& doc, const CString& pagePath, const std::vector<Image
 
 }  // namespace
 
+std::optional<std::pair<size_t, size_t>> ImageSourceRange(std::string_view text, size_t imgTag) {
+  std::optional<std::pair<size_t, size_t>> range;
+  if (imgTag >= text.size()) return range;
+  CByteScanner s(text, imgTag);
+  std::string_view raw;
+  CPageScanner::WalkAttributes(
+      s, 4,
+      [&](std::string_view name) {
+        if (!IsWordIgnoringCase(name, "src")) return false;
+        if (s.ReadRawValue(raw) && !range) range.emplace(size_t(raw.data() - text.data()), raw.size());
+        return true;
+      },
+      [](std::string_view) {});
+  return range;
+}
+
+CString PicturePathOfSource(const CZorvaDoc& doc, const CString& pagePath, const CString& source) {
+  return AbsolutePicturePath(pagePath, SourcePath(doc, source, DecodedSource(doc, source)));
+}
+
 bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   doc.m_pszPageText = std::move(text);
   const std::string_view page = *doc.m_pszPageText;
-  TakePageCharset(doc, page);
+  const bool knownCharset = TakePageCharset(doc, page);
   CPageScanner scanner(doc, page);
 
   std::vector<ImageRecord> images = scanner.ScanImages();
@@ -462,6 +514,14 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   } else {
     doc.m_strUseMap = "#" + MapNameOfSource(doc, source, decoded);
   }
+  // An HTML5 page of this program gives its picture the default area's ALT,
+  // which the map can hold only with a link.
+  if (image.alt && doc.m_areaDefault.m_strAlt.empty() && IsHtml5PageOfThisProgram(page))
+    doc.m_areaDefault.m_strAlt = *image.alt;
+  // The default area's stock comment is written only where the page had a
+  // default area, and only in a charset the page is known to be in.
+  if (!scanner.SawDefaultArea() || !knownCharset) doc.m_areaDefault.m_strComment.clear();
+  if (scanner.ClampedCoordinates()) ReportCoordinatesClamped(doc);
 
   if (!StartPictureLoading(doc)) {
     doc.DeleteContents();
@@ -475,16 +535,21 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text) {
   return true;
 }
 
+bool ReadPageBytes(CZorvaDoc& doc, const CString& path, std::string& text) {
+  int err = 0;
+  if (ReadWholeFile(path, text, &err, kMaxPageBytes)) return true;
+  if (err == ENOMEM) doc.ReportMessage(61697);
+  else doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(path)});
+  return false;
+}
+
 bool ReadPageFile(CZorvaDoc& doc, const CString& path) {
   std::string text;
-  int err = 0;
-  if (!ReadWholeFile(path, text, &err, kMaxPageBytes)) {
-    if (err == ENOMEM) doc.ReportMessage(61697);
-    else doc.ReportMessage(FileErrorStringId(err), {Cp932ToUtf8(path)});
-    return false;
-  }
+  if (!ReadPageBytes(doc, path, text)) return false;
   try {
-    return ReadPageText(doc, path, std::move(text));
+    if (!ReadPageText(doc, path, std::move(text))) return false;
+    NotePageRead(doc, path);
+    return true;
   } catch (const std::bad_alloc&) {
     // Nothing of a page read halfway stays.
     doc.DeleteContents();

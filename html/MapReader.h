@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Charset.h"
@@ -17,6 +19,7 @@ namespace zorva::html {
 struct ImageRecord {
   std::optional<CString> source;
   std::optional<CString> usemap;
+  std::optional<CString> alt;
   size_t offset = 0;  // of the tag's "<"
 };
 
@@ -38,5 +41,17 @@ bool ReadPageText(CZorvaDoc& doc, const CString& path, std::string text);
 
 // Script function entries are cut to this many bytes, ";" included.
 constexpr size_t kMaxScriptEntry = 127;
+
+// Reads the page file whole into `text`; a failure is reported to the
+// document's host.
+bool ReadPageBytes(CZorvaDoc& doc, const CString& path, std::string& text);
+
+// Where the first "src" value of the image tag at `imgTag` stands in the page
+// text (its offset and length, quotation marks left out), if it has one.
+std::optional<std::pair<size_t, size_t>> ImageSourceRange(std::string_view text, size_t imgTag);
+
+// The picture file an image's source names for a page at `pagePath`, as the
+// reader takes it (a URL decoded, a Shift_JIS path made absolute).
+CString PicturePathOfSource(const CZorvaDoc& doc, const CString& pagePath, const CString& source);
 
 }  // namespace zorva::html

@@ -5,8 +5,10 @@
 
 #include "html/AreaLines.h"
 #include "html/ByteScanner.h"
+#include "html/Html5Head.h"
 #include "html/Html5Page.h"
 #include "html/HtmlLiterals.h"
+#include "html/MapReader.h"
 #include "html/PageBytes.h"
 #include "html/PageFile.h"
 #include "html/PageText.h"
@@ -41,23 +43,60 @@ size_t UseMapInsertPos(std::string_view text, size_t imgTag, size_t gt) {
   return BackOverSpace(text, gt - 1, imgTag + 1);
 }
 
-bool EndsWithLineEnd(std::string_view text) {
-  return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+// The picture's source in a page written to another folder than the one its
+// text came from: a relative source would name another file there (or none),
+// so it is rewritten relative to the new page, as a new page's is. A URL with
+// a scheme, a path from the site's root and a source that still names the
+// picture stay as they are.
+struct SourceRebase {
+  size_t at = 0, length = 0;
+  CString value;
+  bool active = false;
+};
+
+bool IsRelativeUrl(std::string_view source) {
+  if (source.empty() || source.front() == '/' || source.front() == '#') return false;
+  const size_t colon = source.find(':');
+  return colon == std::string_view::npos || source.find_first_of("/?#") < colon;
 }
 
-bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view newline, CPageBytes& out) {
+SourceRebase RebasedSource(const CZorvaDoc& doc, std::string_view text, size_t imgTag, const CString& target) {
+  SourceRebase r;
+  const auto range = ImageSourceRange(text, imgTag);
+  if (!range || doc.m_strPicturePath.empty()) return r;
+  std::string source;
+  AssignValue(source, text.substr(range->first, range->second));
+  if (!IsRelativeUrl(source) || PicturePathOfSource(doc, target, source) == doc.m_strPicturePath) return r;
+  CPageText fromPath(ECharset::ShiftJis, doc.m_nCharset);
+  r.value = fromPath(SourceValueForPath(RelativePicturePath(target, doc.m_strPicturePath)));
+  r.at = range->first;
+  r.length = range->second;
+  r.active = true;
+  return r;
+}
+
+bool BuildPatchedPage(CZorvaDoc& doc, const CString& target, const HtmlLiterals& L, std::string_view newline,
+                      CPageBytes& out) {
   std::string_view text = doc.m_pszPageText ? std::string_view(*doc.m_pszPageText) : std::string_view();
+  const SourceRebase rebase = RebasedSource(doc, text, ClampOffset(doc.m_nImgTagPos, text.size()), target);
+  // The page's own bytes from `a` to `b`, the picture's source rewritten.
+  auto appendText = [&](size_t a, size_t b) {
+    if (rebase.active && a <= rebase.at && rebase.at + rebase.length <= b) {
+      out.AppendLasting(text.substr(a, rebase.at - a));
+      AppendValue(out, rebase.value);
+      a = rebase.at + rebase.length;
+    }
+    out.AppendLasting(text.substr(a, b - a));
+  };
   // A page may start with its map: offset 0 is a map too (no map is -1).
   const bool hasMap = doc.m_nMapStartPos >= 0;
   size_t imgTag = ClampOffset(doc.m_nImgTagPos, text.size());
   size_t start = hasMap ? ClampOffset(doc.m_nMapStartPos, text.size()) : imgTag;
-  const std::string_view before = text.substr(0, start);
-  out.AppendLasting(before);
+  appendText(0, start);
 
   const std::string_view mapName = MapNameOfUseMap(doc.m_strUseMap);
-  // The map starts on a line of its own; a line end already there is enough,
-  // or every save would add an empty line.
-  if (!EndsWithLineEnd(before)) out.Append(newline);
+  // No line end goes around the map that the page did not have there: in a
+  // minified page it would be a blank between the picture and its neighbours.
   AppendAttribute(out, L.mapName, mapName);
   if (!doc.m_strMapOtherAttrs.empty()) {
     out.Append(' ');
@@ -68,7 +107,7 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   for (const auto& [from, to] : doc.m_listMapKept) {
     const size_t a = ClampOffset(from, text.size()), b = ClampOffset(to, text.size());
     if (a >= b) continue;
-    out.AppendLasting(text.substr(a, b - a));
+    appendText(a, b);
     out.Append(newline);
   }
   // The document's texts came from this page and are in its charset already.
@@ -78,31 +117,37 @@ bool BuildPatchedPage(CZorvaDoc& doc, const HtmlLiterals& L, std::string_view ne
   const size_t imgEnd = hasMap ? text.size() : FindTagEnd(text, imgTag);
   const bool selfClosing =
       doc.m_bPageSelfClosing || (!hasMap && UseMapInsertPos(text, imgTag, imgEnd) != imgEnd);
-  const AreaLineStyle style{L, newline, selfClosing ? " />" : ">"};
+  // A default area the page's map did not have is added only when it says
+  // something (the reader leaves such a default area without its comment).
+  const AreaLineStyle style{L, newline, selfClosing ? " />" : ">", true};
   if (!AppendAreaLines(out, doc, style, asHeld)) return false;
   out.Append(L.mapEnd);
-  out.Append(newline);
 
   if (hasMap) {
     // A map end before its start would repeat the page; take the map as
     // ending where it starts instead.
     size_t end = std::max(ClampOffset(doc.m_nMapEndPos, text.size()), start);
-    while (end < text.size() && (text[end] == '\r' || text[end] == '\n')) ++end;
+    // The line ends after the map are written as the line end of the
+    // settings; a page without one there gets none. (The end moved over them
+    // at an earlier write stands right after them.)
+    auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    if ((end < text.size() && lineEnd(text[end])) || (end > start && lineEnd(text[end - 1]))) out.Append(newline);
+    while (end < text.size() && lineEnd(text[end])) ++end;
     doc.m_nMapEndPos = int32_t(end);
-    out.AppendLasting(text.substr(end));
+    appendText(end, text.size());
   } else if (doc.m_bPageHasUseMap) {
     // The image names a map the page lacks: the map is written, the image
     // keeps its usemap as it is.
-    out.AppendLasting(text.substr(imgTag));
+    appendText(imgTag, text.size());
   } else {
     const size_t at = UseMapInsertPos(text, imgTag, imgEnd);
-    out.AppendLasting(text.substr(imgTag, at - imgTag));
+    appendText(imgTag, at);
     // An attribute left without its value ("alt=>") would take the usemap
     // as its value; it gets its empty one first.
     const size_t last = BackOverSpace(text, at, imgTag);
     if (last > imgTag && text[last - 1] == '=') out.Append("\"\"");
     AppendAttribute(out, L.usemap, doc.m_strUseMap);
-    out.AppendLasting(text.substr(at));
+    appendText(at, text.size());
   }
   return true;
 }
@@ -120,23 +165,27 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   const CString source(fromPath(SourceValueForPath(relativePath)));
   const CString mapName = MapNameOfFileName(fromPath(SplitPath(relativePath).name));
 
-  if (const char* doctype = DoctypeLine(s.doctype)) {
-    out.Append(doctype);
+  if (html5) {
+    const CString title(fromPath(Html5Title(relativePath, target)));
+    AppendHtml5Head(out, nl, Html5HeadParts{MetaLine(L, s.charcode), false, title, {}});
+  } else {
+    if (const char* doctype = DoctypeLine(s.doctype)) {
+      out.Append(doctype);
+      out.Append(nl);
+    }
+    out.Append(kGeneratedBy);
+    out.Append(nl);
+    out.Append(L.htmlStart);
+    out.Append(nl);
+    out.Append(L.headStart);
+    out.Append(nl);
+    if (const std::string_view meta = MetaLine(L, s.charcode); !meta.empty()) {
+      out.Append(meta);
+      out.Append(nl);
+    }
+    out.Append(L.headEnd);
     out.Append(nl);
   }
-  out.Append(kGeneratedBy);
-  out.Append(nl);
-  out.Append(L.htmlStart);
-  out.Append(nl);
-  out.Append(L.headStart);
-  out.Append(nl);
-  if (const std::string_view meta = MetaLine(L, s.charcode); !meta.empty()) {
-    out.Append(meta);
-    out.Append(nl);
-  }
-  if (html5) AppendTitleLine(out, relativePath, fromPath, nl);
-  out.Append(L.headEnd);
-  out.Append(nl);
   out.Append(L.bodyStart);
   out.Append(nl);
   out.Append(L.imgSrc);
@@ -165,7 +214,7 @@ bool BuildNewPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
 bool BuildPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSettings& settings,
                CPageBytes& out) {
   const HtmlLiterals& L = LiteralsFor(settings);
-  if (doc.m_bFromPage) return BuildPatchedPage(doc, L, settings.newline, out);
+  if (doc.m_bFromPage) return BuildPatchedPage(doc, target, L, settings.newline, out);
   return BuildNewPage(doc, target, settings, L, out);
 }
 

@@ -87,14 +87,15 @@ std::optional<std::string_view> CharsetInContentType(std::string_view content) {
 // past the tag.
 std::optional<std::string> MetaDeclaration(std::string_view text, size_t& pos) {
   std::optional<std::string> charset, content;
-  bool contentType = false;
+  std::optional<bool> contentType;
   pos = WalkAttributes(text, pos + 5, [&](const std::string& name, std::string_view value) {
+    // The first of a repeated attribute counts, as in a browser.
     if (name == "charset" && !charset) charset = std::string(value);
-    else if (name == "http-equiv") contentType = EqualsLower(value, "content-type");
+    else if (name == "http-equiv" && !contentType) contentType = EqualsLower(value, "content-type");
     else if (name == "content" && !content) content = std::string(value);
   });
   if (charset) return charset;
-  if (contentType && content)
+  if (contentType.value_or(false) && content)
     if (auto named = CharsetInContentType(*content)) return std::string(*named);
   return std::nullopt;
 }

@@ -127,21 +127,23 @@ bool BuildSvgPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   CPageText fromPath(ECharset::ShiftJis, ECharset::Utf8);
   const CString relativePath = RelativePicturePath(target, doc.m_strPicturePath);
   const CString source(fromPath(SourceValueForPath(relativePath)));
-  // HTML5 wants a title that is not empty: the picture's name, else the page's.
-  CString title(fromPath(SplitPath(relativePath).name));
-  if (title.empty()) title = fromPath(SplitPath(target).name);
-
-  AppendHtml5Head(out, nl, title, StyleSheet(nl, s.svgHover));
+  const CString title(fromPath(Html5Title(relativePath, target)));
+  const std::string style = StyleSheet(nl, s.svgHover);
+  AppendHtml5Head(out, nl, Html5HeadParts{"<meta charset=\"utf-8\">", true, title, style});
   out.Append("<body>");
   out.Append(nl);
   out.Append("<div class=\"zorva-map\">");
   out.Append(nl);
+  CPageText text(doc.m_nCharset, ECharset::Utf8);
   AppendAttribute(out, "<img src=\"", source);
   out.Append(" width=\"");
   out.AppendNumber(size->cx);
   out.Append("\" height=\"");
   out.AppendNumber(size->cy);
-  out.Append("\" alt=\"\">");
+  out.Append('"');
+  // The picture's ALT is the default area's, as on every HTML5 page.
+  AppendAttribute(out, " alt=\"", text(doc.m_areaDefault.m_strAlt));
+  out.Append('>');
   out.Append(nl);
   out.Append("<svg viewBox=\"0 0 ");
   out.AppendNumber(size->cx);
@@ -150,7 +152,6 @@ bool BuildSvgPage(CZorvaDoc& doc, const CString& target, const HtmlOutputSetting
   out.Append("\" preserveAspectRatio=\"none\">");
   out.Append(nl);
 
-  CPageText text(doc.m_nCharset, ECharset::Utf8);
   if (DefaultAreaActs(doc.m_areaDefault)) {
     AppendLinkStart(out, doc.m_areaDefault, text);
     AppendSvgPictureRect(out, size->cx, size->cy);

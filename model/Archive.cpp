@@ -140,10 +140,25 @@ std::string_view CArchive::ReadStringBody(bool& wide) {
   return std::string_view(reinterpret_cast<const char*>(Take(size_t(bytes))), size_t(bytes));
 }
 
+namespace {
+
+// A stored path in the code page is one it can decode: the program never
+// writes other bytes there. (Texts may hold bytes of a page whose charset was
+// not known, and pass as they are.)
+void CheckShiftJis(std::string_view body) {
+  if (!zorva::IsAscii(body) && !zorva::ConvertCharset(zorva::ECharset::ShiftJis, zorva::ECharset::Utf8, body))
+    throw CArchiveException(CArchiveException::badValue, "a stored text is not Shift_JIS");
+}
+
+}  // namespace
+
 CString CArchive::ReadString() {
   bool wide = false;
   std::string_view body = ReadStringBody(wide);
-  if (!wide) return CString(body);
+  if (!wide) {
+    if (m_strictStrings) CheckShiftJis(body);
+    return CString(body);
+  }
   auto converted = zorva::Utf16LeToCharset(zorva::ECharset::ShiftJis, body);
   if (!converted)
     throw CArchiveException(CArchiveException::badString, "a stored text has no code-page form");

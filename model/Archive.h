@@ -27,6 +27,8 @@ class CArchiveException : public std::runtime_error {
     badText,     // a wide string that is not UTF-16 (an unpaired surrogate)
     textCharset, // a text the archive's text charset cannot hold: read again in a wider one
     tooLarge,    // a count or length that the stored form cannot express
+    badValue,    // a value the program never stores (a flag other than 0 or 1, a size out of
+                 // range, bytes after the last object, a path not valid in the code page)
   };
   CArchiveException(Cause cause, const char* what) : std::runtime_error(what), m_cause(cause) {}
   Cause m_cause;
@@ -56,6 +58,10 @@ class CArchive {
   // code-page bytes whatever the texts are.
   void SetTextCharset(zorva::ECharset charset) { m_textCharset = charset; }
   zorva::ECharset TextCharset() const { return m_textCharset; }
+  // Loading: a string (ReadString: a path) in the code page whose bytes it
+  // cannot decode fails (badValue) instead of passing as it is. Project files
+  // never hold one.
+  void SetStrictStrings(bool strict) { m_strictStrings = strict; }
 
   // --- storing ---
   void WriteInt32(int32_t v) { WriteRaw32(uint32_t(v)); }
@@ -164,6 +170,7 @@ class CArchive {
 
   Mode m_mode;
   zorva::ECharset m_textCharset = zorva::ECharset::ShiftJis;
+  bool m_strictStrings = false;
   // Storing: the stream so far, or the piece not yet handed to m_file.
   zorva::CByteBuffer m_buf;
   zorva::CReplacingFile* m_file = nullptr;

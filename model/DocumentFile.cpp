@@ -53,6 +53,7 @@ unsigned FailureId(const CArchiveException& e) {
     case CArchiveException::badSchema:
     case CArchiveException::badIndex:
     case CArchiveException::badText:
+    case CArchiveException::badValue:
       return 61728;
     default:
       return 61697;
@@ -72,6 +73,7 @@ unsigned LoadProjectStream(CZorvaDoc& doc, std::string_view data) {
   const auto read = [&](zorva::ECharset charset) {
     CArchive ar(data);
     ar.SetTextCharset(charset);
+    ar.SetStrictStrings(true);
     doc.Serialize(ar);
   };
   try {

@@ -34,9 +34,9 @@ class IDocumentHost {
   // for a text of other origin (a library's own message). Any thread.
   virtual int MessageBox(unsigned stringId, const std::string& text, unsigned type) = 0;
 
-  // A modal choice dialog by its dialog number (180, 181) about the area
-  // numbered `areaNumber` as the area list shows it (from the top, 1);
-  // returns the button id.
+  // A modal choice dialog by its dialog number (180, 181, 183) about the
+  // area numbered `areaNumber` as the area list shows it (from the top, 1;
+  // 0 when the question is about the whole page); returns the button id.
   virtual int DoChoiceDialog(unsigned dialogId, size_t areaNumber) = 0;
 
   // The image-choice dialog: one row per image; the chosen index or -1.

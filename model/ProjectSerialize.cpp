@@ -13,6 +13,28 @@ namespace {
 constexpr char kAreaClass[] = "CArea";
 constexpr char kGuideClass[] = "CGuide";
 
+// What the program never writes: a file holding it is no project file, or a
+// damaged one, and is refused rather than shown as garbage.
+[[noreturn]] void Refuse(const char* what) { throw CArchiveException(CArchiveException::badValue, what); }
+
+// Flags are written as 0 or 1 only.
+bool ReadStoredFlag(CArchive& ar) {
+  const int32_t v = ar.ReadInt32();
+  if (v != 0 && v != 1) Refuse("a flag other than 0 or 1");
+  return v != 0;
+}
+
+// Versions are small numbers (78 today); pictures at most 65535 pixels a side,
+// and 0 before one has been measured.
+constexpr int32_t kMaxStoredVersion = 0xFFFF;
+constexpr int32_t kMaxPictureSide = 65535;
+
+int32_t ReadPictureSide(CArchive& ar) {
+  const int32_t v = ar.ReadInt32();
+  if (v < 0 || v > kMaxPictureSide) Refuse("a picture size out of range");
+  return v;
+}
+
 void WriteCount(CArchive& ar, size_t n) {
   if (n > size_t(std::numeric_limits<int32_t>::max()))
     throw CArchiveException(CArchiveException::tooLarge, "too many entries to store");
@@ -52,7 +74,7 @@ void SerializeTexts(CArchive& ar, CArea& a, bool withComment) {
       if (ar.IsStoring())
         ar.WriteFlag(a.m_bJavaScript);
       else
-        a.m_bJavaScript = ar.ReadFlag();
+        a.m_bJavaScript = ReadStoredFlag(ar);
     }
     if (ar.IsStoring())
       ar.WriteText(a.*t.member);
@@ -114,14 +136,14 @@ void CArea::Serialize(CArchive& ar) {
     ar.WriteFlag(m_bHtmlShape);
   } else {
     m_nType = ar.ReadInt32();
-    m_bClosed = ar.ReadFlag();
+    m_bClosed = ReadStoredFlag(ar);
     ReadPoints(ar, m_listPoint, m_bTailEnd);
     ReadPoints(ar, m_listHandle1, true);
     ReadPoints(ar, m_listHandle2, true);
     m_rcBound = ar.ReadRect();
     SerializeTexts(ar, *this, true);
-    m_bReserved = ar.ReadFlag();
-    m_bHtmlShape = ar.ReadFlag();
+    m_bReserved = ReadStoredFlag(ar);
+    m_bHtmlShape = ReadStoredFlag(ar);
   }
 }
 
@@ -130,7 +152,7 @@ void CGuide::Serialize(CArchive& ar) {
     ar.WriteFlag(m_bHorizontal);
     ar.WriteInt32(m_nPos);
   } else {
-    m_bHorizontal = ar.ReadFlag();
+    m_bHorizontal = ReadStoredFlag(ar);
     m_nPos = ar.ReadInt32();
   }
 }
@@ -164,9 +186,10 @@ void CZorvaDoc::Serialize(CArchive& ar) {
 
   SetTextCharset(ar.TextCharset());
   m_nVersion = ar.ReadInt32();
+  if (m_nVersion < 0 || m_nVersion > kMaxStoredVersion) Refuse("a version out of range");
   m_strPicturePath = ar.ReadString();
-  m_sizePicture.cx = ar.ReadInt32();
-  m_sizePicture.cy = ar.ReadInt32();
+  m_sizePicture.cx = ReadPictureSide(ar);
+  m_sizePicture.cy = ReadPictureSide(ar);
   m_ptPress = ar.ReadPoint();
   m_ptSpare1 = ar.ReadPoint();
   m_ptSpare2 = ar.ReadPoint();
@@ -174,4 +197,5 @@ void CZorvaDoc::Serialize(CArchive& ar) {
   ReadEntries(ar, m_listArea, kAreaClass);
   SerializeTexts(ar, m_areaDefault, false);
   ReadEntries(ar, m_listGuide, kGuideClass);
+  if (ar.Remaining() != 0) Refuse("bytes after the last object");
 }

@@ -48,11 +48,17 @@ void CZorvaDoc::DeleteContents() {
   m_listMapKept.clear();
   m_bPageSelfClosing = false;
   m_pszPageText.reset();
+  m_pageOnDisk = {};
+  m_bPageOnDiskIsText = false;
 
   // The default area's comment is its name in the area list, which stays.
   for (const CAreaText& t : kAreaTexts)
     if (!t.IsComment()) (m_areaDefault.*t.member).clear();
   m_areaDefault.m_bJavaScript = false;
+  // A page read may have taken the stock comment away (it had no default
+  // area); new contents have it again.
+  m_areaDefault.m_strComment =
+      zorva::ConvertCharsetLossy(zorva::ECharset::ShiftJis, m_nCharset, zorva::LoadStringCp932(61207));
 
   m_listScriptName.clear();
   // New contents hold any character; opening a project or a page sets the

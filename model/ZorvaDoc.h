@@ -19,6 +19,7 @@
 #include "model/UndoRecord.h"
 #include "platform/Bitmap.h"
 #include "platform/Charset.h"
+#include "platform/FileStamp.h"
 #include "platform/SettingsStore.h"
 #include "platform/Types.h"
 
@@ -177,6 +178,11 @@ class CZorvaDoc {
   std::vector<std::pair<int32_t, int32_t>> m_listMapKept;
   bool m_bPageSelfClosing = false;
   std::optional<std::string> m_pszPageText;
+  // The page file as this document last read or wrote it, and whether its
+  // bytes are m_pszPageText (read and not written since): a save first makes
+  // sure no other program changed it meanwhile.
+  zorva::FileStamp m_pageOnDisk;
+  bool m_bPageOnDiskIsText = false;
   CString m_strStartFile;
   std::list<CString> m_listScriptName;
   CString m_strPreviewPath;

@@ -1144,9 +1144,9 @@ The preview page has been written to:
         <translation>It has a link but no ALT text (a screen reader cannot tell where it leads)</translation>
     </message>
     <message>
-        <source>面積がないため、ブラウザではクリックできません（線や閉じていない形は多角形として書き出されます）</source>
+        <source>面積がないため、ブラウザではクリックできません（線や閉じていない形は多角形として書き出されます。HTML5 のページでは幅 8 ピクセルの帯になり、その帯でクリックできます）</source>
         <comment>65031</comment>
-        <translation>It encloses no surface, so a browser cannot click it (lines and open outlines are written as polygons)</translation>
+        <translation>It encloses no surface, so a browser cannot click it (lines and open outlines are written as polygons; on an HTML5 page they become a band 8 pixels wide, which can be clicked)</translation>
     </message>
     <message>
         <source>画像の外にあるため、クリックできません</source>
@@ -1172,6 +1172,55 @@ The preview page has been written to:
         <source>javascript: のリンクですが、このエリアのスクリプトはオフです</source>
         <comment>65036</comment>
         <translation>It is a javascript: link, but this area's scripts are off</translation>
+    </message>
+    <message>
+        <source>ページの変更</source>
+        <comment>1830000</comment>
+        <translation>Page changed</translation>
+    </message>
+    <message>
+        <source>今のページに書き込む</source>
+        <comment>1830001</comment>
+        <translation>Write into the page as it is now</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <comment>1830002</comment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>上書きする</source>
+        <comment>1830005</comment>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>このページは開いた後 (または前の保存の後) に、ほかのプログラムで変更されています。
+「今のページに書き込む」: 変更されたページに、このドキュメントのマップだけを書き込みます。
+「上書きする」: ほかのプログラムでの変更を捨てて、ページを書き直します。</source>
+        <comment>1839001</comment>
+        <translation>Another program changed this page after it was opened (or last saved).
+"Write into the page as it is now": only this document's map goes into the changed page.
+"Overwrite": the other program's changes are dropped and the page is written anew.</translation>
+    </message>
+    <message>
+        <source>座標に %1 から %2 の範囲を超える値があったため、範囲の端の値にしました</source>
+        <comment>65027</comment>
+        <translation>Some coordinates were beyond the range %1 to %2; they were set to the end of the range</translation>
+    </message>
+    <message>
+        <source>%1 から %2 までの整数を入力してください。</source>
+        <comment>65028</comment>
+        <translation>Enter an integer from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>上にあるエリア %1 と同じ id（または name）が付いています（ページの中で一つにしてください）</source>
+        <comment>65050</comment>
+        <translation>It has the same id (or name) as area %1 above it (each may be used once in a page)</translation>
+    </message>
+    <message>
+        <source>大きさのない四角形や円は HTML5 のページに書けないため、出力しませんでした（エリア %1）</source>
+        <comment>65051</comment>
+        <translation>Rectangles and circles of no size cannot be written in an HTML5 page and were left out (areas %1)</translation>
     </message>
     <message>
         <source>開く</source>

@@ -9,6 +9,7 @@
 #include <climits>
 
 #include "html/DialogTexts.h"
+#include "model/CoordinateRange.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -16,19 +17,26 @@ namespace {
 constexpr unsigned kDlg = CCoordDlg::kDialogId;
 
 constexpr unsigned kNotAnInteger = 61712;
+constexpr unsigned kOutOfRange = 65028;
 
 // An integer as a number field takes one: blanks around it allowed, nothing
-// else, and within 32 bits.
-std::optional<int> ReadInteger(const QString& text) {
+// else. Its message id when it is none, or beyond the coordinate range.
+unsigned ReadCoordinate(const QString& text, int& value) {
   bool ok = false;
   const qlonglong v = text.trimmed().toLongLong(&ok, 10);
-  if (!ok || v < INT_MIN || v > INT_MAX) return std::nullopt;
-  return int(v);
+  if (!ok) {
+    // Digits too many for 64 bits are still an integer, only too large.
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    return digits.match(text.trimmed()).hasMatch() ? kOutOfRange : kNotAnInteger;
+  }
+  if (!zorva::IsCoordinateInRange(v)) return kOutOfRange;
+  value = int(v);
+  return 0;
 }
 
 }  // namespace
 
-CCoordDlg::CCoordDlg(const PointRow& row, std::function<void(unsigned)> report, QWidget* parent)
+CCoordDlg::CCoordDlg(const PointRow& row, Report report, QWidget* parent)
     : QDialog(parent), m_row(row), m_report(std::move(report)) {
   setWindowTitle(UiText(zorva::DialogCaptionId(kDlg)));
   const int ids[6] = {kX, kY, kH1X, kH1Y, kH2X, kH2Y};
@@ -72,14 +80,18 @@ QLineEdit* CCoordDlg::Field(int id) const {
 void CCoordDlg::accept() {
   int values[2];
   for (int i = 0; i < 2; ++i) {
-    const std::optional<int> v = ReadInteger(m_fields[i]->text());
-    if (!v) {
-      if (m_report) m_report(kNotAnInteger);
+    const unsigned refused = ReadCoordinate(m_fields[i]->text(), values[i]);
+    if (refused) {
+      if (m_report) {
+        std::vector<std::string> range;
+        if (refused == kOutOfRange)
+          range = {std::to_string(zorva::kMinCoordinate), std::to_string(zorva::kMaxCoordinate)};
+        m_report(refused, range);
+      }
       m_fields[i]->setFocus();
       m_fields[i]->selectAll();
       return;
     }
-    values[i] = *v;
   }
   m_row.point = CPoint(values[0], values[1]);
   std::string* texts[4] = {&m_row.h1x, &m_row.h1y, &m_row.h2x, &m_row.h2y};
@@ -88,7 +100,7 @@ void CCoordDlg::accept() {
 }
 
 std::optional<std::string> EditCoordRow(const std::string& row,
-                                        const std::function<void(unsigned)>& report,
+                                        const CCoordDlg::Report& report,
                                         QWidget* parent) {
   const PointRow read = ParsePointRow(row);
   if (read.form == PointRowForm::Other) return std::nullopt;

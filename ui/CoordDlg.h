@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "view/PanelPoints.h"
 
@@ -17,8 +18,12 @@ class CCoordDlg : public QDialog {
   static constexpr unsigned kDialogId = 176;
   static constexpr int kX = 1023, kY = 1024, kH1X = 1025, kH1Y = 1026, kH2X = 1027, kH2Y = 1028;
 
-  // `report` shows a numbered message (61712 when x or y is no integer).
-  CCoordDlg(const PointRow& row, std::function<void(unsigned)> report, QWidget* parent = nullptr);
+  // Shows a numbered message with its arguments.
+  using Report = std::function<void(unsigned, const std::vector<std::string>&)>;
+
+  // `report` shows 61712 when x or y is no integer, 65028 (naming the range)
+  // when it is one beyond the coordinate range.
+  CCoordDlg(const PointRow& row, Report report, QWidget* parent = nullptr);
 
   QLineEdit* Field(int id) const;
   // The fields as they stand after OK.
@@ -29,11 +34,11 @@ class CCoordDlg : public QDialog {
  private:
   QLineEdit* m_fields[6] = {};
   PointRow m_row;
-  std::function<void(unsigned)> m_report;
+  Report m_report;
 };
 
 // Runs the dialog modally on `row`; the rewritten row after OK, nothing after
 // cancel or for a row that holds no point.
 std::optional<std::string> EditCoordRow(const std::string& row,
-                                        const std::function<void(unsigned)>& report,
+                                        const CCoordDlg::Report& report,
                                         QWidget* parent);

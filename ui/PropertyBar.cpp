@@ -260,7 +260,9 @@ void CPropertyBar::EditPointRow() {
   const int row = m_points->currentRow();
   QListWidgetItem* item = m_points->item(row);
   if (!item) return;
-  auto report = [this](unsigned id) { m_doc.ReportMessage(id, {}, MB_OK | MB_ICONEXCLAMATION); };
+  auto report = [this](unsigned id, const std::vector<std::string>& args) {
+    m_doc.ReportMessage(id, args, MB_OK | MB_ICONEXCLAMATION);
+  };
   const std::optional<std::string> rewritten = EditCoordRow(item->text().toStdString(), report, this);
   if (!rewritten) return;
   item = m_points->item(row);

@@ -101,8 +101,10 @@ int CQtDocumentHost::DoChoiceDialog(unsigned dialogId, size_t areaNumber) {
   // The writer's two questions: button 1 acts, 5 leaves the area out, 2 cancels.
   // The area they are about is named first: the user can find it in the list.
   using namespace zorva;
-  const QString text = QString::fromStdString(FormatString(kChoiceAreaNumber, {std::to_string(areaNumber)})) +
-                       QLatin1Char('\n') + UiText(DialogLabelId(dialogId, 1));
+  QString text = UiText(DialogLabelId(dialogId, 1));
+  if (areaNumber > 0)
+    text = QString::fromStdString(FormatString(kChoiceAreaNumber, {std::to_string(areaNumber)})) +
+           QLatin1Char('\n') + text;
   QMessageBox box(QMessageBox::Question, UiText(DialogCaptionId(dialogId)), text, QMessageBox::NoButton, m_frame);
   box.setTextFormat(Qt::PlainText);
   QPushButton* act = box.addButton(UiText(DialogControlTextId(dialogId, 1)), QMessageBox::AcceptRole);

@@ -9,6 +9,7 @@
 
 #include "html/MapCheck.h"
 #include "model/ZorvaDoc.h"
+#include "view/EditCommands.h"
 #include "view/ArrowPointDrag.h"
 #include "view/EditSelection.h"
 #include "view/GuideTool.h"
@@ -174,6 +175,7 @@ void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int3
   if (view.m_toolState.copy) {
     // The copy becomes the topmost area; the dragged one stays as it was.
     view.m_clipboard.m_ptPasteOffset = CPoint(pt.x - doc.m_ptPress.x, pt.y - doc.m_ptPress.y);
+    DropTakenIdentifiers(doc, *g.work);
     doc.m_listArea.push_back(std::move(g.work));
     doc.PushAreaAdded(work, sel);
     doc.m_pSelArea = work;  // the selected points already refer to it

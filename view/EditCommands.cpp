@@ -5,6 +5,9 @@
 // itself never moves, so two pastes coincide.
 #include "view/EditCommands.h"
 
+#include <string_view>
+
+#include "html/AttributeText.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/ViewPanel.h"
@@ -21,6 +24,7 @@ void PlaceCopy(CViewCore& view, const CArea& source) {
   ShowSelectionCleared(view);
   auto copy = std::make_unique<CArea>();
   copy->CopyFrom(source);
+  DropTakenIdentifiers(doc, *copy);
   copy->Offset(view.m_clipboard.m_ptPasteOffset.x, view.m_clipboard.m_ptPasteOffset.y);
   CArea* area = doc.m_listArea.push_back(std::move(copy));
   doc.PushAreaAdded(area, prevSel);
@@ -61,7 +65,27 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
   doc.m_listSelPoint.clear();
 }
 
+// Whether an area of the document has the attribute `lowerName` with `value`.
+bool DocumentHasAttribute(const CZorvaDoc& doc, std::string_view lowerName, std::string_view value) {
+  for (const CArea* a : doc.m_listArea)
+    if (!a->m_strOtherAttrs.empty() && zorva::html::KeptAttributeValue(a->m_strOtherAttrs, lowerName) == value)
+      return true;
+  return false;
+}
+
 }  // namespace
+
+// An id (or a name, which shares its place in a page) must stay one of a
+// kind: a copy whose source is still in the document goes without it. A
+// paste after cut keeps it, since it moves the one area that had it.
+void DropTakenIdentifiers(const CZorvaDoc& doc, CArea& copy) {
+  if (copy.m_strOtherAttrs.empty()) return;
+  for (std::string_view name : {"id", "name"}) {
+    const auto value = zorva::html::KeptAttributeValue(copy.m_strOtherAttrs, name);
+    if (value && DocumentHasAttribute(doc, name, *value))
+      copy.m_strOtherAttrs = zorva::html::WithoutKeptAttribute(copy.m_strOtherAttrs, name);
+  }
+}
 
 CEditCommands::CEditCommands(CViewCore& view) : m_view(view), m_doc(view.m_doc) {}
 

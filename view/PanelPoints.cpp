@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/Area.h"
+#include "model/CoordinateRange.h"
 #include "model/ZorvaDoc.h"
 
 namespace {
@@ -21,13 +22,14 @@ std::string PadLeft(const std::string& s) {
   return s.size() >= 4 ? s : std::string(4 - s.size(), ' ') + s;
 }
 
-// An integer as "%d" reads one, with blanks around it; nothing else may follow.
+// A coordinate as "%d" reads one, with blanks around it; nothing else may
+// follow, and it must lie within the coordinate range.
 bool ParseInt(std::string_view s, int32_t& value) {
   s = TrimBlanks(s);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   if (s.empty()) return false;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  return ec == std::errc() && end == s.data() + s.size();
+  return ec == std::errc() && end == s.data() + s.size() && zorva::IsCoordinateInRange(value);
 }
 
 }  // namespace

@@ -297,6 +297,15 @@ TEST_F(PropertyBarTest, DoubleClickingAPointEditsItInTheCoordinateDialog) {
     EXPECT_EQ(host.MessageIds(), std::vector<unsigned>{61712});
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_TRUE(dlg->Field(CCoordDlg::kX)->hasFocus());
+    // Integers beyond the coordinate range are refused, naming the range.
+    for (const char* big : {"99999999999", "2147483647", "2000001", "-2000001"}) {
+      dlg->Field(CCoordDlg::kX)->setText(QString::fromLatin1(big));
+      dlg->accept();
+      EXPECT_TRUE(dlg->isVisible()) << big;
+      ASSERT_EQ(host.MessageIds().back(), 65028u) << big;
+      EXPECT_NE(host.Messages().back().text.find("-2000000 から 2000000"), std::string::npos)
+          << host.Messages().back().text;
+    }
     dlg->Field(CCoordDlg::kX)->setText(QStringLiteral("12"));
     dlg->Field(CCoordDlg::kY)->setText(QStringLiteral("7"));
     dlg->accept();

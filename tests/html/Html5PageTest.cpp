@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "HtmlTestSupport.h"
+#include <algorithm>
+#include <cmath>
+#include <random>
+
 #include "html/MapWriter.h"
+#include "html/SvgMapWriter.h"
 #include "platform/StringTable.h"
 
 using namespace zorva;
@@ -45,12 +50,12 @@ TEST(Html5Page, NewPageIsLowerCaseWithTitleAltAndSizeAndNoNohref) {
   ASSERT_TRUE(html::BuildPage(doc, "/site/index.html", Settings("\n", 5, 3, 1), page));
   EXPECT_EQ(page, expected);
 
-  // Without a picture the title is the untitled document's name; no META
-  // line without a chosen charset; the ALT attribute is there, empty.
+  // Without a picture the title is the page's name; no META line without a
+  // chosen charset; the ALT attribute is there, empty.
   CZorvaDoc bare(&host);
   bare.m_areaDefault.m_strComment.clear();
   ASSERT_TRUE(html::BuildPage(bare, "/site/index.html", Settings("\r\n", 5, 0, 0), page));
-  EXPECT_NE(page.find("<head>\r\n<title>" + LoadStringCp932(61208) + "</title>\r\n</head>"), std::string::npos)
+  EXPECT_NE(page.find("<head>\r\n<title>index</title>\r\n</head>"), std::string::npos)
       << page;
   EXPECT_NE(page.find("usemap=\"#\" alt=\"\">\r\n"), std::string::npos) << page;
 }
@@ -65,9 +70,10 @@ TEST(Html5Page, APatchedPageKeepsItsHeadAndOnlyTheMapFollowsHtml5) {
       "<html><body><img src=\"p.jpg\" usemap=\"#m\" />\n<map name=\"m\">\n<area shape=\"rect\" "
       "coords=\"1,1,9,9\" nohref=\"nohref\" />\n</map></body></html>",
   };
+  // No default area is added that the page's map did not have.
   const std::string lines[] = {
-      "<map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,9,9\">\n<area shape=\"default\">\n</map>\n",
-      "<map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,9,9\" />\n<area shape=\"default\" />\n</map>\n",
+      "<map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,9,9\">\n</map>",
+      "<map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,9,9\" />\n</map>",
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     Reader r;
@@ -80,4 +86,175 @@ TEST(Html5Page, APatchedPageKeepsItsHeadAndOnlyTheMapFollowsHtml5) {
     EXPECT_NE(out.find(lines[i]), std::string::npos) << out;
     EXPECT_EQ(out.find("<!DOCTYPE html>"), std::string::npos);
   }
+}
+
+namespace {
+
+// The numbers of every "coords" of a page, with the shape.
+std::vector<std::pair<std::string, std::vector<long>>> WrittenAreas(const std::string& page) {
+  std::vector<std::pair<std::string, std::vector<long>>> areas;
+  for (size_t at = 0; (at = page.find("<area shape=\"", at)) != std::string::npos; ++at) {
+    const size_t shape = at + 13;
+    auto& area = areas.emplace_back(page.substr(shape, page.find('"', shape) - shape), std::vector<long>{});
+    const size_t coords = page.find("coords=\"", at);
+    if (coords == std::string::npos || coords > page.find('>', at)) continue;
+    std::string numbers = page.substr(coords + 8, page.find('"', coords + 8) - coords - 8);
+    for (size_t p = 0; p < numbers.size();) {
+      size_t end = numbers.find(',', p);
+      if (end == std::string::npos) end = numbers.size();
+      area.second.push_back(std::stol(numbers.substr(p, end - p)));
+      p = end + 1;
+    }
+  }
+  return areas;
+}
+
+// Even-odd, as browsers test a map's polygons.
+bool InsidePolygon(const std::vector<long>& c, double x, double y) {
+  bool in = false;
+  const size_t n = c.size() / 2;
+  for (size_t i = 0, j = n - 1; i < n; j = i++) {
+    const double xi = double(c[2 * i]), yi = double(c[2 * i + 1]), xj = double(c[2 * j]), yj = double(c[2 * j + 1]);
+    if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) in = !in;
+  }
+  return in;
+}
+
+}  // namespace
+
+TEST(Html5Page, EveryAreaWrittenHasAShapeTheFormatAllowsLinesAsBands) {
+  // Lines and open outlines of random turns, with rectangles and circles of
+  // no size among them: every area written must be one a validator takes,
+  // and a band must hold the line it stands for.
+  // The lines turn at most 45 degrees a vertex, so none crosses itself.
+  std::mt19937 rng(28);
+  auto coord = [&] { return int32_t(rng() % 400); };
+  auto turn = [&] { return (double(rng() % 91) - 45) * M_PI / 180; };
+  for (int round = 0; round < 50; ++round) {
+    FakeDocumentHost host;
+    CZorvaDoc doc(&host);
+    std::vector<std::vector<CPoint>> lines;
+    const int count = 1 + int(rng() % 4);
+    for (int i = 0; i < count; ++i) {
+      std::vector<CPoint> pts;
+      const int n = 1 + int(rng() % 5);
+      double heading = double(rng() % 360) * M_PI / 180;
+      pts.push_back(CPoint(coord(), coord()));
+      for (int k = 1; k < n; ++k) {
+        if (rng() % 5 == 0) {  // a point twice
+          pts.push_back(pts.back());
+          continue;
+        }
+        heading += turn();
+        const double length = 30 + rng() % 100;
+        pts.push_back(CPoint(pts.back().x + int32_t(std::lround(length * std::cos(heading))),
+                             pts.back().y + int32_t(std::lround(length * std::sin(heading)))));
+      }
+      CArea& a = AddArea(doc, AREA_POLYGON, {pts[0]});
+      for (size_t k = 1; k < pts.size(); ++k) a.AddPoint(pts[k].x, pts[k].y);
+      a.m_bClosed = n < 3 ? rng() % 2 : false;  // a closed line encloses nothing either
+      a.m_strHref = "l.html";
+      lines.push_back(pts);
+    }
+    const int32_t x = coord(), y = coord();
+    AddArea(doc, AREA_RECT, {{x, y}, {x, y + 30}});
+    AddArea(doc, AREA_ELLIPSE, {{x, y}, {x + 1, y + 1}});
+    AddArea(doc, AREA_RECT, {{x, y}, {x + 20, y + 30}});
+    std::string page;
+    ASSERT_TRUE(html::BuildPage(doc, "/site/index.html", Settings("\n", 5, 3, 2), page));
+    const auto areas = WrittenAreas(page);
+    ASSERT_EQ(areas.size(), size_t(count) + 2);  // the two of no size left out, the default area
+    EXPECT_EQ(areas[0], (std::pair<std::string, std::vector<long>>{"rect", {x, y, x + 20, y + 30}}));
+    for (size_t i = 0; i < size_t(count); ++i) {
+      const auto& [shape, c] = areas[1 + i];
+      ASSERT_EQ(shape, "poly");
+      ASSERT_TRUE(c.size() >= 6 && c.size() % 2 == 0) << page;
+      // The line's points and the middles of its segments are in its band
+      // (areas go from the top down: the last added first).
+      const std::vector<CPoint>& line = lines[size_t(count) - 1 - i];
+      for (size_t k = 0; k < line.size(); ++k) {
+        const CPoint& p = line[k];
+        const CPoint& q = line[k + 1 < line.size() ? k + 1 : k];
+        const double mx = (p.x + q.x) / 2.0, my = (p.y + q.y) / 2.0;
+        // A point exactly on an edge is no test of the band: nudge it.
+        EXPECT_TRUE(InsidePolygon(c, p.x + 0.1, p.y + 0.1) || InsidePolygon(c, p.x - 0.1, p.y - 0.1)) << page;
+        EXPECT_TRUE(InsidePolygon(c, mx + 0.1, my + 0.1) || InsidePolygon(c, mx - 0.1, my - 0.1)) << page;
+      }
+      for (size_t k = 0; k < c.size(); k += 2) {
+        // No corner of the band is further from the line than a mitred
+        // corner reaches (the width).
+        double best = 1e18;
+        for (const CPoint& p : line) best = std::min(best, std::hypot(c[k] - p.x, c[k + 1] - p.y));
+        {
+          double seg = 1e18;
+          for (size_t s = 0; s + 1 < line.size(); ++s) {
+            const double ax = line[s].x, ay = line[s].y, bx = line[s + 1].x, by = line[s + 1].y;
+            const double len2 = (bx - ax) * (bx - ax) + (by - ay) * (by - ay);
+            const double t = len2 ? std::clamp(((c[k] - ax) * (bx - ax) + (c[k + 1] - ay) * (by - ay)) / len2, 0.0, 1.0) : 0;
+            seg = std::min(seg, std::hypot(c[k] - (ax + t * (bx - ax)), c[k + 1] - (ay + t * (by - ay))));
+          }
+          best = std::min(best, seg);
+        }
+        EXPECT_LE(best, 8 + 1) << page;
+      }
+    }
+    EXPECT_EQ(areas.back().first, "default");
+    ASSERT_EQ(host.MessageIds(), std::vector<unsigned>{65051});
+    // Numbered from the top as the area list shows them.
+    EXPECT_NE(host.Messages()[0].text.find("（エリア 2, 3）"), std::string::npos) << host.Messages()[0].text;
+  }
+  // The older choices write them as they always have.
+  FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  AddArea(doc, AREA_POLYGON, {{50, 780}, {1150, 700}});
+  AddArea(doc, AREA_RECT, {{10, 10}, {10, 40}});
+  host.choiceAnswers = {1};
+  doc.m_listArea.front()->m_bClosed = false;
+  std::string page;
+  ASSERT_TRUE(html::BuildPage(doc, "/site/index.html", Settings("\n", 4, 0, 2), page));
+  EXPECT_NE(page.find("<area shape=\"rect\" coords=\"10,10,10,40\" nohref>\n<area shape=\"poly\" "
+                      "coords=\"50,780,1150,700\" nohref>"),
+            std::string::npos)
+      << page;
+}
+
+TEST(Html5Page, BothHtml5WritersWriteOneHeadAndThePicturesAltReadsBack) {
+  FakeDocumentHost host;
+  CZorvaDoc doc(&host);
+  doc.m_strPicturePath = "/site/img/a<b&c.jpg";
+  doc.m_sizePicture = {64, 48};
+  doc.SetTextCharset(ECharset::Utf8);
+  doc.m_areaDefault.m_strAlt = "地図";
+  std::string classic, responsive;
+  ASSERT_TRUE(html::BuildPage(doc, "/site/index.html", Settings("\n", 5, 3, 2), classic));
+  ASSERT_TRUE(html::BuildSvgPage(doc, "/site/index.html", Settings("\n", 5, 3, 2), responsive));
+  for (const std::string* page : {&classic, &responsive}) {
+    EXPECT_NE(page->find("<!DOCTYPE html>\n<!-- Generated by ZORVA V0.78 -->\n<html lang=\"ja\">\n<head>\n"
+                         "<meta charset=\"utf-8\">\n"),
+              std::string::npos)
+        << *page;
+    EXPECT_NE(page->find("<title>a&lt;b&amp;c.jpg</title>\n"), std::string::npos) << *page;
+    EXPECT_NE(page->find(" alt=\"地図\""), std::string::npos) << *page;
+  }
+  // Without a picture both take the page's own name.
+  CZorvaDoc bare(&host);
+  for (bool svg : {false, true}) {
+    bare.m_sizePicture = {64, 48};
+    std::string page;
+    ASSERT_TRUE(svg ? html::BuildSvgPage(bare, "/site/index.html", Settings("\n", 5, 3, 2), page)
+                    : html::BuildPage(bare, "/site/index.html", Settings("\n", 5, 3, 2), page));
+    EXPECT_NE(page.find("<title>index</title>"), std::string::npos) << page;
+  }
+  // A round trip keeps the picture's ALT, which a map without a default link
+  // cannot hold.
+  Reader r;
+  ASSERT_TRUE(r.Read(classic));
+  EXPECT_EQ(r.doc.m_areaDefault.m_strAlt, "地図");
+  std::string again;
+  ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 5, 3, 2), again));
+  EXPECT_EQ(again, classic);
+  // Another program's page keeps its default area as it was.
+  Reader other;
+  ASSERT_TRUE(other.Read("<!DOCTYPE html>\n<img src=p.jpg alt=\"photo\" usemap=#m><map name=m></map>"));
+  EXPECT_EQ(other.doc.m_areaDefault.m_strAlt, "");
 }

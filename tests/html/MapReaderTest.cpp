@@ -5,6 +5,7 @@
 #include "HtmlTestSupport.h"
 #include "html/MapReader.h"
 #include "html/MapWriter.h"
+#include "model/CoordinateRange.h"
 
 using namespace zorva;
 using namespace zorva::test;
@@ -37,8 +38,9 @@ TEST(MapReaderImages, SingleImageWithoutUsemapReadsNoAreasAndPatchesLater) {
 
   std::string out;
   ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 2, 1, 0), out));
-  EXPECT_EQ(out, "<P>text</P>\n<MAP name=\"photo\">\n<AREA shape=\"default\" nohref><!-- " + kDefaultComment +
-                     " -->\n</MAP>\n<IMG SRC=\"img/photo.jpg\" ALT=\"p\" usemap=\"#photo\"><area shape=rect coords=1,2,3,4>");
+  // The new map adds no line ends and no default area that says nothing.
+  EXPECT_EQ(out, "<P>text</P><MAP name=\"photo\">\n</MAP><IMG SRC=\"img/photo.jpg\" ALT=\"p\" usemap=\"#photo\">"
+                 "<area shape=rect coords=1,2,3,4>");
 }
 
 TEST(MapReaderImages, SeveralImagesAreOfferedInTheDialogsLineFormat) {
@@ -153,7 +155,7 @@ TEST(MapReaderAreas, CoordinatesWithSignsFractionsAndNoise) {
   EXPECT_EQ(r.Points(0), (std::vector<CPoint>{{-5, 10}, {20, -30}, {7, 8}}));
   EXPECT_EQ(r.Area(0).m_rcBound, CRect(-5, -30, 20, 10));
   EXPECT_EQ(r.Points(1), (std::vector<CPoint>{{1, 0}, {3, 4}}));
-  EXPECT_EQ(r.Points(2), (std::vector<CPoint>{{INT32_MAX, 0}, {1, 1}}));
+  EXPECT_EQ(r.Points(2), (std::vector<CPoint>{{zorva::kMaxCoordinate, 0}, {1, 1}}));
 }
 
 TEST(MapReaderAreas, BoundIsThePointsOwnRectangle) {
@@ -240,8 +242,9 @@ TEST(MapReaderMaps, AnUnclosedMapEndsAfterItsLastArea) {
   std::string out;
   r.doc.m_areaDefault.m_strComment.clear();
   ASSERT_TRUE(html::BuildPage(r.doc, "/site/index.html", Settings("\n", 0, 0, 2), out));
-  EXPECT_EQ(out, "<img src=a.jpg usemap=#m>\n<map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,2,2\" nohref>\n"
-                 "<area shape=\"default\" nohref>\n</map>\n<p>rest</p>");
+  // No line end before the map and no default area the page did not have.
+  EXPECT_EQ(out, "<img src=a.jpg usemap=#m><map name=\"m\">\n<area shape=\"rect\" coords=\"1,1,2,2\" nohref>\n"
+                 "</map>\n<p>rest</p>");
 }
 
 TEST(MapReaderRobustness, TruncatedConstructsAtTheEndOfTheText) {

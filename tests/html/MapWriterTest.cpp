@@ -302,8 +302,14 @@ TEST(MapWriterPatch, InsertsAMapAndTheUsemapAttributeWhenThePageHadNone) {
     w.doc.m_strUseMap = "#a";
     w.doc.m_bPageHasUseMap = c.hasUseMap;
     w.doc.m_areaDefault.m_strComment.clear();
+    // No line end is added around the map, nor a default area that says
+    // nothing; one with a link is written.
+    EXPECT_EQ(w.Page(Settings("\r\n", 2, 1, 1)), "<p>x</p><MAP NAME=\"a\">\r\n</MAP>" + c.patched + c.after) << c.tag;
+    w.doc.m_areaDefault.m_strHref = "h";
+    const std::string linked =
+        c.defaultLine == xhtml ? "<AREA SHAPE=\"default\" HREF=\"h\" />" : "<AREA SHAPE=\"default\" HREF=\"h\">";
     EXPECT_EQ(w.Page(Settings("\r\n", 2, 1, 1)),
-              "<p>x</p>\r\n<MAP NAME=\"a\">\r\n" + c.defaultLine + "\r\n</MAP>\r\n" + c.patched + c.after)
+              "<p>x</p><MAP NAME=\"a\">\r\n" + linked + "\r\n</MAP>" + c.patched + c.after)
         << c.tag;
   }
 }
@@ -394,6 +400,6 @@ TEST(MapWriterCharset, APatchedPageKeepsTheTextsAsTheyCameFromIt) {
   w.doc.m_areaDefault.m_strComment = smile;
   for (int charcode : {1, 2, 3, 0})
     EXPECT_EQ(w.Page(Settings("\n", 0, charcode, 0)),
-              "\n<MAP name=\"m\">\n<AREA shape=\"default\" nohref><!-- " + smile + " -->\n</MAP>\n<img usemap=\"#m\">")
+              "<MAP name=\"m\">\n<AREA shape=\"default\" nohref><!-- " + smile + " -->\n</MAP><img usemap=\"#m\">")
         << charcode;
 }

@@ -58,7 +58,7 @@ TEST(PageCharset, TheReaderKeepsTheBytesAndShowsThemInThePagesCharset) {
       "<meta charset=utf-8><script>function " + longName + "\xE6\x97\xA5\xE6\x9C\xAC(a)</script>"
       "<img src=\"\xE7\x94\xBB\xE5\x83\x8F/\xE5\x86\x99\xE7\x9C\x9F\xE3\x81\xAE\xE5\x86\x99\xE7\x9C\x9F"
       "\xE3\x81\xAE\xE5\x86\x99\xE7\x9C\x9F.jpg\" usemap=\"#m\"><img src=\"b.jpg\">"
-      "<map name=\"m\"><area shape=rect coords=\"1,2,3,4\" alt=\"\xF0\x9F\x98\x80\"></map>";
+      "<map name=\"m\"><area shape=rect coords=\"1,2,3,4\" alt=\"\xF0\x9F\x98\x80\"><area shape=default></map>";
   r.host.imageAnswers.push_back(0);
   ASSERT_TRUE(r.Read(page));
   EXPECT_EQ(r.doc.m_nCharset, ECharset::Utf8);
@@ -73,9 +73,13 @@ TEST(PageCharset, TheReaderKeepsTheBytesAndShowsThemInThePagesCharset) {
   EXPECT_EQ(r.doc.m_listScriptName.front(), longName + "\xE6\x97\xA5;");  // 126 bytes end inside "本"
 
   // Opening another page gives the next document Shift_JIS again.
-  ASSERT_TRUE(r.Read("<img src=a.jpg>"));
+  ASSERT_TRUE(r.Read("<img src=a.jpg usemap=#m><map name=m><area shape=default></map>"));
   EXPECT_EQ(r.doc.m_nCharset, ECharset::ShiftJis);
   EXPECT_EQ(r.doc.m_areaDefault.m_strComment, kDefaultComment);
+  // A page whose map has no default area leaves it without the comment, so
+  // that none is written into it.
+  ASSERT_TRUE(r.Read("<img src=a.jpg>"));
+  EXPECT_EQ(r.doc.m_areaDefault.m_strComment, "");
   EXPECT_TRUE(r.host.MessageIds().empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <random>
 
 #include "tests/model/ProjectBytes.h"
 #include "model/DocumentFile.h"
@@ -109,7 +110,7 @@ TEST(ProjectFile, EveryAreaKindFlagAndStringClassSurvivesARoundTrip) {
   CZorvaDoc doc;
   doc.m_nVersion = 12345;
   doc.m_strPicturePath = "../pics/\x95\x5C.png";
-  doc.m_sizePicture = {-1, 70000};
+  doc.m_sizePicture = {0, 65535};
   doc.m_ptPress = {1, 2};
   doc.m_ptSpare1 = {3, 4};
   doc.m_ptSpare2 = {-5, 6};
@@ -333,4 +334,59 @@ TEST(ProjectFile, AWideTextThatIsNotUtf16IsAFormatError) {
     // Left cleared, as new contents are.
     EXPECT_EQ(doc.m_nCharset, zorva::ECharset::Utf8) << texts;
   }
+}
+
+TEST(ProjectFile, WhatTheProgramNeverWritesIsRefusedAndWhatItWritesStillOpens) {
+  const std::string good = RectangleAndGuideFile();
+  auto patched = [&](size_t at, const char* hex) {
+    std::string data = good;
+    const std::string bytes = Bytes(hex);
+    data.replace(at, bytes.size(), bytes);
+    return data;
+  };
+  const struct {
+    const char* what;
+    std::string data;
+  } refused[] = {
+      {"a negative version", patched(0, "FFFFFFFF")},
+      {"a version beyond 65535", patched(0, "00000100")},
+      {"a negative width", patched(14, "FFFFFFFF")},
+      {"a height beyond 65535", patched(18, "00000100")},
+      {"a closed flag of 2", patched(73, "02000000")},
+      {"an HTML-shape flag of -1", patched(142, "FFFFFFFF")},
+      {"a flag in the high bytes", patched(130, "00010000")},
+      {"a default area's flag of 2", patched(149, "02000000")},
+      {"a guide's flag of 2", patched(172, "02000000")},
+      {"a byte after the last guide", good + std::string(1, '\0')},
+      {"a picture path that is not Shift_JIS", patched(5, "81 7F")},
+  };
+  for (const auto& c : refused) {
+    CZorvaDoc doc;
+    EXPECT_EQ(LoadProjectStream(doc, c.data), 61728u) << c.what;
+    EXPECT_TRUE(doc.m_listArea.empty()) << c.what;
+    EXPECT_TRUE(doc.m_listGuide.empty()) << c.what;
+  }
+  // A text whose bytes are no Shift_JIS opens: a page of a charset the
+  // editor does not know gives such texts, and its project keeps them.
+  CZorvaDoc undecodable;
+  EXPECT_EQ(LoadProjectStream(undecodable, patched(122, "81 20")), 0u);
+  // The largest values the program writes.
+  CZorvaDoc big;
+  ASSERT_EQ(LoadProjectStream(big, patched(0, "FFFF0000")), 0u);
+  big.m_sizePicture = {65535, 65535};
+  const std::string stored = StoreProjectStream(big);
+  CZorvaDoc back;
+  ASSERT_EQ(LoadProjectStream(back, stored), 0u);
+  EXPECT_EQ(StoreProjectStream(back), stored);
+
+  // Random bytes are no project: none of them opens.
+  std::mt19937 rng(3000);
+  int opened = 0;
+  for (int i = 0; i < 200; ++i) {
+    std::string noise(3000, '\0');
+    for (char& b : noise) b = char(rng());
+    CZorvaDoc doc;
+    if (LoadProjectStream(doc, noise) == 0) ++opened;
+  }
+  EXPECT_EQ(opened, 0);
 }

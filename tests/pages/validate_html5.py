@@ -12,7 +12,7 @@ from an HTML5 parser (html5lib) and from zorva-cli's own reader in every page
 charset (Shift_JIS and EUC-JP hold what they lack as character references).
 Prints one line per failed check; exit status 1 if any.
 """
-import json, os, subprocess, sys, tempfile
+import json, os, random, subprocess, sys, tempfile
 
 try:
     import html5lib
@@ -114,7 +114,55 @@ def reader_areas(name):
     return [(a["href"], a["alt"]) for a in json.loads(r.stdout)["areas"][::-1]]
 
 
+def random_session(seed, count=150, width=400, height=300):
+    """A replay script drawing `count` areas with every drawing tool at random:
+    drags, clicks without a drag, polygons closed or left open, lines; some
+    with a link and ALT, some duplicated, some moved with the arrow."""
+    rng = random.Random(seed)
+    at = lambda: (rng.randrange(-20, width + 20), rng.randrange(-20, height + 20))
+    lines = []
+    for i in range(count):
+        tool = rng.choice(["rect", "ellipse", "line", "polygon", "freehand", "trace"])
+        lines.append(f"tool {tool}")
+        x, y = at()
+        if tool == "polygon":
+            pts = [(x, y)] + [at() for _ in range(rng.randrange(0, 5))]
+            for px, py in pts:
+                lines += [f"press {px} {py}", f"release {px} {py}"]
+            if rng.random() < 0.5:
+                lines += [f"press {x} {y}", f"release {x} {y}"]  # closed on its first vertex
+            else:
+                lines.append(f"rpress {pts[-1][0]} {pts[-1][1]}")  # left open
+        elif rng.random() < 0.25:  # a click without a drag
+            lines += [f"press {x} {y}", f"release {x} {y}"]
+        else:
+            lines.append(f"press {x} {y}")
+            for _ in range(rng.randrange(1, 4)):
+                x, y = at()
+                lines.append(f"move {x} {y}")
+            lines.append(f"release {x} {y}" + (" shift" if rng.random() < 0.2 else ""))
+        lines.append("tool arrow")
+        if rng.random() < 0.4:
+            lines += [f"panel url r{i}.html", f"panel alt Area {i}", "apply"]
+        if rng.random() < 0.1:
+            lines.append("command duplicate")
+    return "\n".join(lines) + "\n"
+
+
 pages = []
+# Every tool at random under HTML5: each written area must validate.
+for seed in (1, 2):
+    with open(path("random.txt"), "w", encoding="utf-8") as f:
+        f.write(random_session(seed))
+    name = f"random-{seed}.html"
+    r = run("replay", os.path.join(samples, "sample.jpg"), "random.txt", name, "--doctype", "5", "--charcode", "3",
+            "--newline", "lf", "--shape", "convert", "--unclosed", "close")
+    if check(r.returncode == 0, f"{name}: replay failed: {r.stderr.decode(errors='replace')}"):
+        pages.append(name)
+        with open(path(name), "rb") as f:
+            written = f.read().count(b"<area ")
+        check(written > 100, f"{name}: only {written} areas written")
+
 # The sample as it is, and what the map check says of it.
 r = run("convert", os.path.join(samples, "sample.zvf"), "sample.html", "--doctype", "5", "--charcode", "3",
         "--newline", "crlf")

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "EditTestSupport.h"
+#include "html/MapCheck.h"
 
 using namespace zorva::test;
 
@@ -80,4 +83,55 @@ TEST(Clipboard, ACopyFromADocumentInAnotherCharsetIsPastedInThisOnes) {
   EXPECT_EQ(f.doc.m_pSelArea->m_strAlt, "\x8F\xCE\x8A\xE7 &#128512;");
   EXPECT_EQ(f.doc.m_pSelArea->m_strHref, "caf&#233;.html");
   EXPECT_EQ(f.doc.m_pSelArea->m_strComment, "?");
+}
+
+TEST(Clipboard, ACopyGoesWithoutAnIdOrNameItsSourceStillHasAndTheCheckNamesRepeats) {
+  ViewFixture f;
+  CArea* a = Select(f, f.AddRect(10, 10, 50, 40));
+  a->m_strOtherAttrs = "id=\"a-house\" class=x NAME='h'";
+  CArea* other = f.AddRect(100, 10, 140, 40);
+  other->m_strOtherAttrs = "id=b";
+  Select(f, a);
+  f.view->OnCommand(ID_EDIT_DUPLICATE);
+  EXPECT_EQ(f.doc.m_pSelArea->m_strOtherAttrs, "class=x");
+  Select(f, a);
+  f.view->OnCommand(ID_EDIT_COPY);
+  f.view->OnCommand(ID_EDIT_PASTE);
+  EXPECT_EQ(f.doc.m_pSelArea->m_strOtherAttrs, "class=x");
+  // Cut and paste moves the one area that has them: they stay.
+  Select(f, a);
+  f.view->OnCommand(ID_EDIT_CUT);
+  f.view->OnCommand(ID_EDIT_PASTE);
+  EXPECT_EQ(f.doc.m_pSelArea->m_strOtherAttrs, "id=\"a-house\" class=x NAME='h'");
+  for (const auto& m : zorva::html::CheckMap(f.doc)) EXPECT_NE(m.fault, zorva::html::MapFault::DuplicateId);
+
+  // Repeated identifiers written by hand: the lower area is named, with the
+  // one above, by the whole check and by the area list's row alike.
+  struct Case {
+    const char* top;
+    const char* below;
+    bool repeated;
+  } cases[] = {{"id=x", "ID=\"x\"", true},   {"name=n", "class=c name='n'", true}, {"id=x", "id=y", false},
+               {"id=x", "name=x", false},    {"data-id=x", "id=x", false},          {"", "id=\"\"", false}};
+  for (const Case& c : cases) {
+    ViewFixture g;
+    CArea* below = g.AddRect(10, 10, 50, 40);
+    CArea* top = g.AddRect(100, 10, 140, 40);
+    top->m_strOtherAttrs = c.top;
+    below->m_strOtherAttrs = c.below;
+    std::vector<zorva::html::MapFinding> found;
+    for (const auto& m : zorva::html::CheckMap(g.doc))
+      if (m.fault == zorva::html::MapFault::DuplicateId) found.push_back(m);
+    const auto row = zorva::html::CheckArea(g.doc, 2, zorva::html::IndexAreaBounds(g.doc));
+    const bool rowFound = std::any_of(row.begin(), row.end(), [](const zorva::html::MapFinding& m) {
+      return m.fault == zorva::html::MapFault::DuplicateId && m.coveredBy == 1;
+    });
+    EXPECT_EQ(found.size(), c.repeated ? 1u : 0u) << c.top << " / " << c.below;
+    EXPECT_EQ(rowFound, c.repeated) << c.top << " / " << c.below;
+    if (c.repeated && !found.empty()) {
+      EXPECT_EQ(found[0].area, 2u);
+      EXPECT_EQ(found[0].coveredBy, 1u);
+      EXPECT_NE(zorva::html::FindingText(found[0]).find("1"), std::string::npos);
+    }
+  }
 }
