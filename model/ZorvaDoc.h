@@ -13,6 +13,7 @@
 
 #include "model/Area.h"
 #include "model/DocumentHost.h"
+#include "model/DocumentListener.h"
 #include "model/Guide.h"
 #include "model/OwnedList.h"
 #include "model/PictureLoading.h"
@@ -37,7 +38,20 @@ class CZorvaDoc {
   const CString& GetPathName() const { return m_strPathName; }
   void SetPathName(const CString& path) { m_strPathName = path; }
   bool IsModified() const { return m_bModified; }
-  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  void SetModifiedFlag(bool modified = true);
+
+  // --- who hears of changes (DocumentListener.h) ---
+  // A listener stays registered until removed; it must outlive that.
+  void AddListener(IDocumentListener* listener);
+  void RemoveListener(IDocumentListener* listener);
+  // Tells every listener; `f` takes an IDocumentListener&.
+  template <typename F>
+  void Tell(F&& f) {
+    // A listener may register another while hearing: index, not iterators.
+    for (size_t i = 0; i < m_listeners.size(); ++i) f(*m_listeners[i]);
+  }
+  // The selected area becomes `area`; listeners hear of it when it differs.
+  void SetSelArea(CArea* area);
 
   IDocumentHost& Host() { return *m_pHost; }
   void SetHost(IDocumentHost* host);
@@ -96,7 +110,7 @@ class CZorvaDoc {
   void StepBack();
   bool StepForward();
   // Makes the present state the saved one (after a successful save).
-  void MarkSaved() { m_nSavedPos = m_nUndoPos; }
+  void MarkSaved();
   bool CanUndo() const { return m_nUndoPos > 0; }
   bool CanRedo() const { return m_nUndoPos < m_listUndo.size(); }
 
@@ -194,6 +208,7 @@ class CZorvaDoc {
   CString m_strTitle;
   CString m_strPathName;
   bool m_bModified = false;
+  std::vector<IDocumentListener*> m_listeners;
   IDocumentHost* m_pHost;
   IPictureLoader* m_pPictureLoader = nullptr;
 };

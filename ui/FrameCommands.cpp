@@ -70,7 +70,7 @@ bool CFrameCommands::OnCommand(unsigned id) {
   // (one never passes from one tool to another).
   CZorvaView& view = m_frame.m_view->View();
   if (id >= unsigned(ID_TOOL_ARROW) && id <= unsigned(ID_TOOL_ZOOM)) {
-    m_frame.m_tools.ChooseTool(ToolId(id));
+    view.ChooseTool(ToolId(id));
     return true;
   }
   if (QWidget* bar = Bar(id)) {

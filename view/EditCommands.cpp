@@ -7,7 +7,6 @@
 
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
-#include "view/ViewPanel.h"
 #include "view/ViewUndoTarget.h"
 #include "view/ViewCore.h"
 
@@ -25,9 +24,6 @@ void PlaceCopy(CViewCore& view, const CArea& source) {
   CArea* area = doc.m_listArea.push_back(std::move(copy));
   doc.PushAreaAdded(area, prevSel);
   ShowSelected(view, area);
-  // The panel must follow at once: it would otherwise still show the
-  // previous area, and its next edit would write that area's points here.
-  view.m_panel->Update(-1, true);
 }
 
 bool DeletesVerticesOnly(const CZorvaDoc& doc, const CArea& area) {
@@ -57,7 +53,7 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
   if (pos == doc.m_listArea.npos) return;
   doc.ForgetPointsOf(area);
   doc.PushAreaRemoved(doc.m_listArea.Take(&area), pos);
-  doc.m_pSelArea = nullptr;
+  doc.SetSelArea(nullptr);
   doc.m_listSelPoint.clear();
 }
 
@@ -101,7 +97,6 @@ void CEditCommands::Clear() {
     DeleteSelectedVertices(m_doc, *area);
   else
     DeleteArea(m_doc, *area);
-  m_view.m_panel->Update(-1, true);
   m_view.m_canvas.RepaintRect(rc);
 }
 

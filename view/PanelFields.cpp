@@ -12,20 +12,17 @@
 #include "view/PanelText.h"
 #include "view/ViewHost.h"
 
-void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
-                    bool commentEnabled) {
-  panel.SetText(IDC_URL, ToPanelText(doc, area.m_strHref));
-  panel.SetText(IDC_TARGET, ToPanelText(doc, area.m_strTarget));
-  panel.SetText(IDC_ALT, ToPanelText(doc, area.m_strAlt));
-  panel.SetText(IDC_ONCLICK, ToPanelText(doc, area.m_strOnClick));
-  panel.SetText(IDC_ONMOUSEOVER, ToPanelText(doc, area.m_strOnMouseOver));
-  panel.SetText(IDC_ONMOUSEOUT, ToPanelText(doc, area.m_strOnMouseOut));
-  panel.SetCheck(IDC_JAVASCRIPT, area.m_bJavaScript);
-  for (int id : {IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT}) panel.Enable(id, area.m_bJavaScript);
-  panel.SetText(IDC_COMMENT, ToPanelText(doc, area.m_strComment, PanelTextKind::Comment));
-  panel.Enable(IDC_COMMENT, commentEnabled);
-  panel.SetText(IDC_OTHERATTRS, ToPanelText(doc, area.m_strOtherAttrs));
-  panel.Enable(IDC_OTHERATTRS, true);
+void FillAreaTexts(const CZorvaDoc& doc, const CArea& area, bool commentEnabled, PanelContent& c) {
+  c.url = ToPanelText(doc, area.m_strHref);
+  c.target = ToPanelText(doc, area.m_strTarget);
+  c.alt = ToPanelText(doc, area.m_strAlt);
+  c.onClick = ToPanelText(doc, area.m_strOnClick);
+  c.onMouseOver = ToPanelText(doc, area.m_strOnMouseOver);
+  c.onMouseOut = ToPanelText(doc, area.m_strOnMouseOut);
+  c.javaScript = area.m_bJavaScript;
+  c.comment = ToPanelText(doc, area.m_strComment, PanelTextKind::Comment);
+  c.commentEnabled = commentEnabled;
+  c.otherAttrs = ToPanelText(doc, area.m_strOtherAttrs);
 }
 
 namespace {

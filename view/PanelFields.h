@@ -6,11 +6,11 @@
 class CArea;
 class CZorvaDoc;
 class IPropertyPanel;
+struct PanelContent;
 
-// Writes URL, target, ALT, the scripts with their enabling, the comment
-// (enabled or not) and the other attributes of `area` into the panel.
-void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
-                    bool commentEnabled);
+// URL, target, ALT, the scripts with their enabling, the comment (enabled or
+// not) and the other attributes of `area` as the panel shows them.
+void FillAreaTexts(const CZorvaDoc& doc, const CArea& area, bool commentEnabled, PanelContent& c);
 
 // Reads text field `id` into `value`; true when the stored text changed. A
 // text the document cannot hold is refused with a message, the field shows

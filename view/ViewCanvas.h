@@ -49,6 +49,13 @@ class CViewCanvas {
   // A guide line with the exclusive-or or the copy pen.
   void DrawGuide(const CGuide& guide, int rop);
 
+  // While held (an event of the window being handled), what is to be shown
+  // is gathered and told to the host once when the last hold ends: one
+  // rectangle to show at once, one for the next paint. The user sees the
+  // same, since the window paints nothing in the middle of an event.
+  void HoldShows() { ++m_nHolds; }
+  void ReleaseShows();
+
   // What the picture shows: the picture itself (shown, light, hidden) and
   // the guides.
   ImageMode m_imageMode = ImageMode::Show;
@@ -59,6 +66,7 @@ class CViewCanvas {
   // Shows the part of the back buffer covered by drawing `area` at the
   // present scroll position and zoom.
   void ShowAreaDrawing(const CArea& area);
+  void Show(const CRect& rc, bool now);
 
   CZorvaDoc& m_doc;
   IViewHost& m_host;
@@ -67,4 +75,6 @@ class CViewCanvas {
   COLORREF m_colorBack = RGB(212, 208, 200);
   CRect m_rcPending;  // invalidated, not yet rendered (empty: nothing)
   CPoint m_ptScrollShown;  // the scroll position the back buffer shows
+  int m_nHolds = 0;
+  CRect m_rcShowNow, m_rcShowLater;  // gathered while held (empty: nothing)
 };

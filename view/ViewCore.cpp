@@ -14,9 +14,70 @@ CViewCore::CViewCore(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProper
 
 CViewCore::~CViewCore() = default;
 
+CViewCore::CEventScope::CEventScope(CViewCore& view, bool panelToo) : m_view(view) {
+  ++m_view.m_nEventDepth;
+  if (panelToo) m_view.m_bPanelDirty = true;
+  m_view.m_canvas.HoldShows();
+}
+
+CViewCore::CEventScope::~CEventScope() {
+  if (--m_view.m_nEventDepth == 0 && m_view.m_bPanelDirty) {
+    m_view.m_bPanelDirty = false;
+    if (m_view.m_syncPanel) m_view.m_syncPanel();
+  }
+  m_view.m_canvas.ReleaseShows();
+}
+
+CRuler* CViewCore::Ruler(bool vertical) {
+  CRuler*& r = m_pRulers[vertical ? 1 : 0];
+  if (!r) r = m_frame.GetRuler(vertical);
+  return r;
+}
+
+void CViewCore::TellTools(const CToolSelection& before) {
+  if (before.GetCurrentTool() != m_tools.GetCurrentTool() || before.GetBaseTool() != m_tools.GetBaseTool())
+    m_frame.ToolChanged(m_tools.GetCurrentTool(), m_tools.GetBaseTool());
+}
+
+void CViewCore::SetCurrentTool(ToolId code) {
+  const CToolSelection before = m_tools;
+  m_tools.SetCurrentTool(code);
+  TellTools(before);
+}
+
+void CViewCore::SelectTool(ToolId code) {
+  const CToolSelection before = m_tools;
+  m_tools.SelectTool(code);
+  TellTools(before);
+}
+
+void CViewCore::ChooseTool(ToolId code) {
+  const CToolSelection before = m_tools;
+  m_tools.ChooseTool(code);
+  TellTools(before);
+}
+
+void CViewCore::Capture() {
+  m_bCaptured = true;
+  m_host.SetCapture();
+}
+
+void CViewCore::ReleaseCapture() {
+  m_bCaptured = false;
+  m_host.ReleaseCapture();
+}
+
+void CViewCore::PanelTouched() {
+  if (m_nEventDepth > 0) {
+    m_bPanelDirty = true;
+  } else if (m_syncPanel) {
+    m_syncPanel();
+  }
+}
+
 void CViewCore::UpdateScrollSizes() {
   const CSize picture = m_doc.m_sizePicture;
-  const CSize client = m_host.GetClientSize();
+  const CSize client = m_coords.GetClientSize();
   m_coords.m_sizeTotal = ScrollTotalSize(picture, m_coords.m_zoom);
   // A line is ten picture pixels; the page is the client size truncated to
   // whole picture pixels, less one line.
@@ -26,6 +87,8 @@ void CViewCore::UpdateScrollSizes() {
   };
   m_host.SetScrollSizes(m_coords.m_sizeTotal, CSize{pageOf(client.cx), pageOf(client.cy)},
                         CSize{Zoom::Clamp(line), Zoom::Clamp(line)});
+  // A range that shrank may have moved a bar.
+  m_coords.Learn();
   if (CRuler* r = Ruler(false)) r->SetLength(m_coords.m_sizeTotal.cx, m_coords.m_zoom);
   if (CRuler* r = Ruler(true)) r->SetLength(m_coords.m_sizeTotal.cy, m_coords.m_zoom);
 }
@@ -38,7 +101,7 @@ void CViewCore::GiveRulersOffsets() {
 
 void CViewCore::ZoomAndCentre(const CPoint& p) {
   UpdateScrollSizes();
-  const CSize client = m_host.GetClientSize();
+  const CSize client = m_coords.GetClientSize();
   auto centre = [](int64_t c, int32_t window, int32_t total) -> int32_t {
     const int64_t v = c - window / 2;
     if (window > total || v < 0) return 0;
@@ -54,7 +117,7 @@ void CViewCore::ZoomAndCentre(const CPoint& p) {
 }
 
 void CViewCore::SetZoomKeepCentre(Zoom zoom) {
-  const CSize client = m_host.GetClientSize();
+  const CSize client = m_coords.GetClientSize();
   const CPoint s = m_coords.GetScroll();
   const CPoint p = CViewCoords::WindowToPicture(client.cx / 2, client.cy / 2, s.x, s.y, m_coords.m_zoom);
   m_coords.m_zoom = zoom;
@@ -78,6 +141,7 @@ void CViewCore::ZoomToolStep(const CPoint& p, bool alt) {
 }
 
 void CViewCore::OnSize() {
+  m_coords.Learn();
   m_canvas.OnSize();
   UpdateScrollSizes();
   OnScrolled();
@@ -85,6 +149,7 @@ void CViewCore::OnSize() {
 }
 
 void CViewCore::OnScrolled() {
+  m_coords.Learn();
   if (!m_canvas.OnScrolled()) return;
   // Hidden rulers follow too: they show this offset when they come back.
   GiveRulersOffsets();
@@ -107,7 +172,7 @@ void CViewCore::SetToolCursor(ToolId tool, const CToolState& state) {
   if (tool == ID_TOOL_HAND) m_host.SetCursor(ViewCursor::Hand);
 }
 
-void CViewCore::OnSetCursor() { SetToolCursor(m_frame.GetCurrentTool(), m_toolState); }
+void CViewCore::OnSetCursor() { SetToolCursor(CurrentTool(), m_toolState); }
 
 // The temporary hand tool (Space held): dragging scrolls the view. It works
 // in client pixels, since the picture moves under the pointer.
@@ -124,11 +189,11 @@ int32_t WholePicturePixels(int32_t d, Zoom zoom) {
 void CViewCore::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
   switch (phase) {
     case ToolPhase::Press: {
-      const CSize client = m_host.GetClientSize();
+      const CSize client = m_coords.GetClientSize();
       // Nothing to scroll when the whole picture is in view.
       if (m_coords.m_sizeTotal.cx <= client.cx && m_coords.m_sizeTotal.cy <= client.cy) return;
       m_ptHandLast = CPoint(x, y);
-      m_host.SetCapture();
+      Capture();
       break;
     }
     case ToolPhase::Move: {
@@ -145,8 +210,8 @@ void CViewCore::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
         // Space came up during the drag, when its key-up could not end the
         // temporary tool; without this the hand would stay current and
         // every later press would do nothing.
-        m_frame.SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : ID_TOOL_NONE);
-        SetToolCursor(m_frame.GetCurrentTool(), m_toolState);
+        SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : ID_TOOL_NONE);
+        SetToolCursor(CurrentTool(), m_toolState);
       }
       break;
     }

@@ -9,7 +9,6 @@
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
-#include "view/ViewPanel.h"
 #include "view/ViewCore.h"
 
 namespace {
@@ -34,7 +33,6 @@ void CycleSelection(CViewCore& view, bool backwards) {
     next = at + 1 == list.size() ? nullptr : list.At(at + 1);
   ShowSelectionCleared(view);
   ShowSelected(view, next);
-  view.m_panel->Update(-1, true);
 }
 
 void CycleImageMode(CViewCore& view) {
@@ -64,14 +62,15 @@ bool ShowsAltCursor(ToolId tool) {
 // A key that acts on the selection or the tool would pull the ground from
 // under a running gesture: the gesture ends first, as for a command.
 void EndGestureFirst(CViewCore& view) {
-  if (view.m_host.HasCapture()) view.CancelGesture();
+  if (view.HasCapture()) view.CancelGesture();
 }
 
 }  // namespace
 
 void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
+  const CViewCore::CEventScope event(m_view, false);
   if (repeat) return;
-  const ToolId tool = m_view.m_frame.GetCurrentTool();
+  const ToolId tool = m_view.CurrentTool();
   switch (vk) {
     case VK_TAB:
       EndGestureFirst(m_view);
@@ -79,7 +78,7 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
       break;
     case VK_SHIFT: PostMoveAtPointer(m_view, MK_LBUTTON | MK_SHIFT); break;
     case VK_CONTROL:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(true, m_view.m_host.IsKeyDown(VK_SPACE));
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(true, m_view.m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
@@ -93,11 +92,11 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
       PostMoveAtPointer(m_view, MK_LBUTTON | MK_ALT);
       break;
     case VK_SPACE:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
       break;
     case '0': case '1': case '2': case '3': case '4': case '6': case '7':
       EndGestureFirst(m_view);
-      m_view.m_frame.SelectTool(ToolId(ID_TOOL_ARROW + int(vk - '0')));
+      m_view.SelectTool(ToolId(ID_TOOL_ARROW + int(vk - '0')));
       break;
     case 'T':
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
@@ -109,10 +108,11 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
 }
 
 void CViewKeys::OnKeyUp(unsigned vk) {
-  const ToolId tool = m_view.m_frame.GetCurrentTool();
+  const CViewCore::CEventScope event(m_view, false);
+  const ToolId tool = m_view.CurrentTool();
   switch (vk) {
     case VK_CONTROL:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(false, m_view.m_host.IsKeyDown(VK_SPACE));
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(false, m_view.m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
@@ -127,7 +127,7 @@ void CViewKeys::OnKeyUp(unsigned vk) {
       break;
     case VK_SHIFT: PostMoveAtPointer(m_view, MK_LBUTTON); break;
     case VK_SPACE:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), false);
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), false);
       break;
     default: break;
   }
@@ -136,7 +136,10 @@ void CViewKeys::OnKeyUp(unsigned vk) {
 void CViewKeys::EndReleasedTemporaryTool() {
   // The keys were let go where the view could not see it; their state now
   // is what counts. A gesture still holding the mouse ends its own way.
-  if (m_view.m_host.HasCapture()) return;
+  if (m_view.HasCapture()) return;
+  // Nothing temporary is in force: no key can have been let go unseen.
+  const bool temporary = m_view.CurrentTool() != m_view.Tools().GetBaseTool() || m_view.m_bHandTool;
+  if (!temporary && !m_view.m_toolState.copy) return;
   if (!m_view.m_host.IsKeyDown(VK_MENU)) m_view.m_toolState.copy = false;
   if (m_view.m_host.IsKeyDown(VK_CONTROL) || m_view.m_host.IsKeyDown(VK_SPACE)) return;
   FollowTemporaryToolKeys(false, false);
@@ -147,8 +150,8 @@ void CViewKeys::FollowTemporaryToolKeys(bool ctrl, bool space) {
   // chosen in the tool box.
   const ToolId temporary = ctrl && space ? ID_TOOL_ZOOM : ctrl ? ID_TOOL_ARROW : space ? ID_TOOL_HAND : ID_TOOL_NONE;
   m_view.m_bHandTool = temporary == ID_TOOL_HAND;
-  m_view.m_frame.SetCurrentTool(temporary);
-  const ToolId tool = m_view.m_frame.GetCurrentTool();
+  m_view.SetCurrentTool(temporary);
+  const ToolId tool = m_view.CurrentTool();
   // Only the arrow's cursor shows a state (a drag that copies).
   m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_toolState : CToolState{});
 }

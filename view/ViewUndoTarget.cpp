@@ -3,6 +3,7 @@
 // what the record touched.
 #include "view/ViewUndoTarget.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -10,7 +11,6 @@
 #include "model/UndoRecord.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
-#include "view/ViewPanel.h"
 #include "view/ViewCore.h"
 
 namespace {
@@ -24,6 +24,7 @@ void ExchangeGuide(CViewCore& view, CGuide& live, CGuide& copy) {
   std::swap(live.m_nPos, copy.m_nPos);
   view.m_canvas.RepaintRect(oldBand);
   view.m_canvas.RepaintGuide(live);
+  view.m_doc.Tell([&](IDocumentListener& l) { l.GuideChanged(live, &copy); });
 }
 
 // Back into the list at `pos`: an added guide at the end, a deleted one
@@ -31,12 +32,14 @@ void ExchangeGuide(CViewCore& view, CGuide& live, CGuide& copy) {
 void InsertGuide(CViewCore& view, std::unique_ptr<CGuide> owned, size_t pos) {
   CGuide* guide = view.m_doc.m_listGuide.InsertAt(std::move(owned), pos);
   view.m_canvas.RepaintGuide(*guide);
+  view.m_doc.Tell([&](IDocumentListener& l) { l.GuideChanged(*guide, nullptr); });
 }
 
 std::unique_ptr<CGuide> RemoveGuide(CViewCore& view, CGuide* guide) {
   std::unique_ptr<CGuide> owned = view.m_doc.m_listGuide.Take(guide);
   view.m_canvas.RepaintGuide(*guide);
   view.m_doc.m_pSelGuide = nullptr;
+  view.m_doc.Tell([&](IDocumentListener& l) { l.GuideChanged(*guide, nullptr); });
   return owned;
 }
 
@@ -53,9 +56,12 @@ void ExchangeArea(CViewCore& view, CArea& live, CArea& copy) {
     live.CopyFrom(copy);
     copy.CopyFrom(temp);
   }
-  doc.m_pSelArea = &live;
+  doc.SetSelArea(&live);
   view.m_canvas.RepaintRect(oldRect);
   view.m_canvas.RepaintArea(live);
+  const size_t pos = doc.m_listArea.IndexOf(&live);
+  if (pos != doc.m_listArea.npos)
+    doc.Tell([&](IDocumentListener& l) { l.AreaChanged(live, pos, copy.m_rcBound); });
 }
 
 // Back into the list at `pos`: an added area goes on top of all others, a
@@ -63,8 +69,10 @@ void ExchangeArea(CViewCore& view, CArea& live, CArea& copy) {
 void InsertArea(CViewCore& view, std::unique_ptr<CArea> owned, size_t pos) {
   CZorvaDoc& doc = view.m_doc;
   ShowSelectionCleared(view);
+  pos = std::min(pos, doc.m_listArea.size());
   CArea* area = doc.m_listArea.InsertAt(std::move(owned), pos);
-  doc.m_pSelArea = area;
+  doc.Tell([&](IDocumentListener& l) { l.AreaInserted(*area, pos); });
+  doc.SetSelArea(area);
   view.m_canvas.RepaintArea(*area);
 }
 
@@ -73,9 +81,11 @@ std::unique_ptr<CArea> RemoveArea(CViewCore& view, CArea* area, CArea* select) {
   ShowSelectionCleared(view);
   // The area goes back to the record, which may free it later.
   doc.ForgetPointsOf(*area);
+  const size_t pos = doc.m_listArea.IndexOf(area);
   std::unique_ptr<CArea> owned = doc.m_listArea.Take(area);
+  if (owned) doc.Tell([&](IDocumentListener& l) { l.AreaRemoved(*area, pos); });
   if (doc.m_listArea.Contains(select)) {
-    doc.m_pSelArea = select;
+    doc.SetSelArea(select);
     view.m_canvas.RepaintArea(*select);
   }
   view.m_canvas.RepaintArea(*area);
@@ -105,6 +115,4 @@ class CViewUndoTarget : public IUndoTarget {
 void ApplyUndoRecord(CViewCore& view, CUndoRecord& r, bool forward) {
   CViewUndoTarget target(view);
   forward ? r.Redo(target) : r.Undo(target);
-  // The panel shows the selected area, which an area's step moves.
-  if (!r.IsGuide()) view.m_panel->Update(-1, true);
 }
