@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "model/DocumentUndoTarget.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSplit.h"
@@ -188,6 +189,24 @@ void CZorvaDoc::PushUndo(std::unique_ptr<CUndoRecord> record) {
   m_nUndoPos = m_listUndo.size();
   m_bModified = true;
   Tell([](IDocumentListener& l) { l.HistoryChanged(); });
+}
+
+bool CZorvaDoc::Undo() {
+  CUndoRecord* r = RecordToUndo();
+  if (!r) return false;
+  CDocumentUndoTarget target(*this);
+  r->Undo(target);
+  StepBack();
+  return true;
+}
+
+bool CZorvaDoc::Redo() {
+  CUndoRecord* r = RecordToRedo();
+  if (!r) return false;
+  CDocumentUndoTarget target(*this);
+  r->Redo(target);
+  StepForward();
+  return true;
 }
 
 void CZorvaDoc::StepBack() {

@@ -107,6 +107,13 @@ class CZorvaDoc {
   CUndoRecord* RecordToUndo() const { return m_nUndoPos ? m_listUndo[m_nUndoPos - 1].get() : nullptr; }
   // The newest step, applied or not.
   const CUndoRecord* LastRecord() const { return m_listUndo.empty() ? nullptr : m_listUndo.back().get(); }
+  // The step a redo would apply; null when none.
+  CUndoRecord* RecordToRedo() const { return CanRedo() ? m_listUndo[m_nUndoPos].get() : nullptr; }
+  // Takes back the last applied step, or applies the next one, on the
+  // document alone (its lists and selection); the listeners hear what
+  // changed. False when there is no such step.
+  bool Undo();
+  bool Redo();
   void StepBack();
   bool StepForward();
   // Makes the present state the saved one (after a successful save).

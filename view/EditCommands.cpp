@@ -1,13 +1,13 @@
 // The Edit menu's commands. Undo and redo: the document keeps the history
-// and its cursor, and a record undoes and redoes itself through the view's
-// undo target. The clipboard holds one area; paste and duplicate place the
+// and applies its steps on its own; the view draws the selection off and
+// repaints what the document says the step changed. The clipboard holds one area; paste and duplicate place the
 // new area at the paste offset on top of all others, and the clipboard
 // itself never moves, so two pastes coincide.
 #include "view/EditCommands.h"
 
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
-#include "view/ViewUndoTarget.h"
+#include "view/HistoryRepaint.h"
 #include "view/ViewCore.h"
 
 namespace {
@@ -62,16 +62,21 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
 CEditCommands::CEditCommands(CViewCore& view) : m_view(view), m_doc(view.m_doc) {}
 
 void CEditCommands::Undo() {
-  CUndoRecord* r = m_doc.RecordToUndo();
+  const CUndoRecord* r = m_doc.RecordToUndo();
   if (!r) return;
-  ApplyUndoRecord(m_view, *r, false);
-  m_doc.StepBack();
+  // An area's step moves the selection: the old one is drawn off first.
+  if (!r->IsGuide()) ShowSelectionCleared(m_view);
+  const CHistoryRepaint repaint(m_view);
+  m_doc.Undo();
   m_view.m_toolState.Reset();
 }
 
 void CEditCommands::Redo() {
-  if (!m_doc.StepForward()) return;
-  ApplyUndoRecord(m_view, *m_doc.RecordToUndo(), true);
+  const CUndoRecord* r = m_doc.RecordToRedo();
+  if (!r) return;
+  if (!r->IsGuide()) ShowSelectionCleared(m_view);
+  const CHistoryRepaint repaint(m_view);
+  m_doc.Redo();
   m_view.m_toolState.Reset();
 }
 

@@ -12,7 +12,14 @@
 CViewCore::CViewCore(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
     : m_doc(doc), m_host(host), m_frame(frame), m_pPropertyPanel(panel), m_coords(host), m_canvas(doc, host, m_coords) {}
 
-CViewCore::~CViewCore() = default;
+CViewCore::~CViewCore() {
+  // A shape still being made is the view's and goes with it: the document
+  // must not keep it selected, nor its points.
+  if (m_pNewArea && m_doc.m_pSelArea == m_pNewArea.get()) {
+    m_doc.ForgetPointsOf(*m_pNewArea);
+    m_doc.SetSelArea(nullptr);
+  }
+}
 
 CViewCore::CEventScope::CEventScope(CViewCore& view, bool panelToo) : m_view(view) {
   ++m_view.m_nEventDepth;
@@ -164,12 +171,21 @@ void CViewCore::ScrollBy(int32_t dx, int32_t dy) {
 // every cursor request, as its window has no cursor of its own.
 void CViewCore::SetToolCursor(ToolId tool, const CToolState& state) {
   if (const CTool* t = m_toolOf ? m_toolOf(tool) : nullptr) {
-    m_host.SetCursor(t->Cursor(m_host.IsKeyDown(VK_MENU), state));
+    // Alt is asked for only when it would change the cursor.
+    const ViewCursor plain = t->Cursor(false, state);
+    ShowCursor(plain == t->Cursor(true, state) ? plain : t->Cursor(m_host.IsKeyDown(VK_MENU), state));
     return;
   }
   // The two without a pointer tool of their own.
-  if (tool == ID_TOOL_BEZIER) m_host.SetCursor(ViewCursor::Cross);
-  if (tool == ID_TOOL_HAND) m_host.SetCursor(ViewCursor::Hand);
+  if (tool == ID_TOOL_BEZIER) ShowCursor(ViewCursor::Cross);
+  if (tool == ID_TOOL_HAND) ShowCursor(ViewCursor::Hand);
+}
+
+void CViewCore::ShowCursor(ViewCursor cursor) {
+  if (m_bCursorShown && m_cursorShown == cursor) return;
+  m_cursorShown = cursor;
+  m_bCursorShown = true;
+  m_host.SetCursor(cursor);
 }
 
 void CViewCore::OnSetCursor() { SetToolCursor(CurrentTool(), m_toolState); }

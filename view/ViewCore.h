@@ -163,10 +163,14 @@ class CViewCore {
 
  private:
   void TellTools(const CToolSelection& before);
+  // The window's cursor, set only when it changes (the view alone sets it).
+  void ShowCursor(ViewCursor cursor);
 
   int m_nEventDepth = 0;
   bool m_bPanelDirty = false;
   CToolSelection m_tools;
   bool m_bCaptured = false;
+  ViewCursor m_cursorShown = ViewCursor::Arrow;
+  bool m_bCursorShown = false;
   CRuler* m_pRulers[2] = {nullptr, nullptr};
 };

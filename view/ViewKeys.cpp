@@ -137,9 +137,14 @@ void CViewKeys::EndReleasedTemporaryTool() {
   // The keys were let go where the view could not see it; their state now
   // is what counts. A gesture still holding the mouse ends its own way.
   if (m_view.HasCapture()) return;
-  // Nothing temporary is in force: no key can have been let go unseen.
+  // Nothing temporary is in force: no key can have been let go unseen; the
+  // cursor still shows the tool, as ending a temporary tool would.
   const bool temporary = m_view.CurrentTool() != m_view.Tools().GetBaseTool() || m_view.m_bHandTool;
-  if (!temporary && !m_view.m_toolState.copy) return;
+  if (!temporary && !m_view.m_toolState.copy) {
+    const ToolId tool = m_view.CurrentTool();
+    m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_toolState : CToolState{});
+    return;
+  }
   if (!m_view.m_host.IsKeyDown(VK_MENU)) m_view.m_toolState.copy = false;
   if (m_view.m_host.IsKeyDown(VK_CONTROL) || m_view.m_host.IsKeyDown(VK_SPACE)) return;
   FollowTemporaryToolKeys(false, false);

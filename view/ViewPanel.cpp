@@ -98,7 +98,11 @@ int CViewPanel::ListRowOfSelection() const {
 }
 
 void CViewPanel::Sync() {
-  if (IPropertyPanel* panel = m_view.m_pPropertyPanel) {
+  // A shape being dragged out is no part of the document yet: the panel
+  // shows it when the drag lets go of it.
+  const bool dragging = m_view.HasCapture() && m_view.m_pNewArea && m_doc.m_pSelArea == m_view.m_pNewArea.get();
+  IPropertyPanel* panel = dragging ? nullptr : m_view.m_pPropertyPanel;
+  if (panel) {
     PanelContent c = Content();
     if (!m_bShown || c != m_shown) {
       panel->Show(c, !m_bShown || !c.SameRows(m_shown));

@@ -351,3 +351,24 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "id=bg");
   EXPECT_EQ(f.doc.m_listUndo.size(), records);
 }
+
+// A command that ends a drawing gesture drops its new shape: the panel must
+// show the default area again, or the next edit would write the dropped
+// shape's empty texts over the default area's.
+TEST(Panel, EditAfterACommandEndedADrawingKeepsTheDefaultAreasTexts) {
+  PanelFixture f;
+  f.doc.m_areaDefault.m_strAlt = "Home";
+  f.doc.m_areaDefault.m_strHref = "index.html";
+  f.view->m_panel->Refresh();
+  f.Tool(ID_TOOL_RECT);
+  f.Press(100, 100);
+  f.Move(200, 160);
+  f.view->OnCommand(ID_IMAGE_LIGHT);
+  EXPECT_EQ(f.doc.m_pSelArea, nullptr);
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_TYPE));
+  EXPECT_EQ(f.panel.GetText(IDC_ALT), "Home");
+  f.panel.SetText(IDC_URL, "x.html");
+  f.view->m_panel->Apply(PanelChange::Edit);
+  EXPECT_EQ(f.doc.m_areaDefault.m_strHref, "x.html");
+  EXPECT_EQ(f.doc.m_areaDefault.m_strAlt, "Home");
+}
