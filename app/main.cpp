@@ -5,7 +5,9 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
+#include "ZorvaVersion.h"
 #include "app/ZorvaApp.h"
 #include "ui/QtTranslations.h"
 
@@ -18,9 +20,32 @@ bool DisplayAvailable() {
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x && *x) || (wayland && *wayland);
 }
+
+void PrintHelp() {
+  std::printf(
+      "Usage: zorva [FILE]\n"
+      "The ZORVA image-map editor. FILE is a picture (.jpg, .jpeg, .png), a project\n"
+      "(.zvf) or an HTML page (.html, .htm); without FILE a greeting asks whether to\n"
+      "start from a picture or open a file.\n\n"
+      "Options:\n"
+      "  --help       show this help\n"
+      "  --version    show the version\n"
+      "Qt's own options (-platform NAME, -display DISPLAY, ...) are accepted too.\n\n"
+      "Exit status: 0 after a normal end, 1 when there is no display or the greeting\n"
+      "or the first file choice was cancelled.\n");
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before any display is needed, so they work on a console too.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("zorva %s\n", ZORVA_VERSION);
+    return 0;
+  }
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    PrintHelp();
+    return 0;
+  }
   if (!DisplayAvailable()) {
     std::fprintf(stderr,
                  "zorva: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -30,6 +55,8 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Ulmora"));
   QApplication::setApplicationName(QStringLiteral("ZORVA"));
+  // The desktop entry's name, so a Wayland desktop matches the window to it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.ulmora.zorva"));
   // The program's icon in every size the resources hold; every window shows
   // it, each at the size its place asks for.
   QIcon icon;

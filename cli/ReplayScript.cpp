@@ -10,6 +10,7 @@
 #include "platform/PathSplit.h"
 #include "view/Accelerators.h"
 #include "view/CommandIds.h"
+#include "view/ToolTable.h"
 #include "view/ViewHost.h"
 
 namespace zorva::cli {
@@ -30,12 +31,6 @@ struct Named {
   unsigned id;
 };
 
-const Named kTools[] = {
-    {"arrow", ID_TOOL_ARROW}, {"rect", ID_TOOL_RECT},         {"ellipse", ID_TOOL_ELLIPSE},
-    {"polygon", ID_TOOL_POLYGON}, {"line", ID_TOOL_LINE},     {"freehand", ID_TOOL_FREEHAND},
-    {"zoom", ID_TOOL_ZOOM},
-};
-
 const Named kCommands[] = {
     {"undo", ID_EDIT_UNDO},           {"redo", ID_EDIT_REDO},
     {"cut", ID_EDIT_CUT},             {"copy", ID_EDIT_COPY},
@@ -50,7 +45,7 @@ const Named kCommands[] = {
 const Named kKeys[] = {
     {"tab", VK_TAB},         {"shift", VK_SHIFT},         {"ctrl", VK_CONTROL},
     {"alt", VK_MENU},        {"space", VK_SPACE},         {"delete", VK_DELETE},
-    {"backspace", VK_BACK},  {"insert", VK_INSERT},
+    {"backspace", VK_BACK},  {"insert", VK_INSERT},      {"escape", VK_ESCAPE},
 };
 
 const Named kModifiers[] = {{"shift", kModShift}, {"ctrl", kModCtrl}, {"alt", kModAlt}};
@@ -149,6 +144,14 @@ bool ParseModifiers(const std::vector<Word>& w, size_t from, unsigned& mods, std
     mods |= m->id;
   }
   return true;
+}
+
+// "tool" and the names of the tools a script can choose.
+std::string ToolUsage() {
+  std::string usage = "tool ";
+  for (const CToolDescriptor& t : ToolTable())
+    if (t.CanBeChosen()) usage.append(usage.size() > 5 ? "|" : "").append(t.replayName);
+  return usage;
 }
 
 bool ExpectCount(const std::vector<Word>& w, size_t count, const char* usage, std::string& reason) {
@@ -252,18 +255,8 @@ bool ParsePanel(std::string_view line, const std::vector<Word>& w, ReplayCommand
 }  // namespace
 
 const char* ToolName(ToolId toolId) {
-  switch (toolId) {
-    case ID_TOOL_ARROW: return "arrow";
-    case ID_TOOL_RECT: return "rect";
-    case ID_TOOL_ELLIPSE: return "ellipse";
-    case ID_TOOL_POLYGON: return "polygon";
-    case ID_TOOL_LINE: return "line";
-    case ID_TOOL_BEZIER: return "bezier";
-    case ID_TOOL_FREEHAND: return "freehand";
-    case ID_TOOL_ZOOM: return "zoom";
-    case ID_TOOL_HAND: return "hand";
-    default: return "unknown";
-  }
+  const CToolDescriptor* tool = FindTool(toolId);
+  return tool ? tool->replayName : "unknown";
 }
 
 bool ParseReplayLine(std::string_view line, ReplayCommand& c, bool& empty, std::string& reason) {
@@ -283,10 +276,10 @@ bool ParseReplayLine(std::string_view line, ReplayCommand& c, bool& empty, std::
   }
   if (name == "tool") {
     c.op = ReplayOp::Tool;
-    if (!ExpectCount(w, 2, "tool arrow|rect|ellipse|polygon|line|freehand|zoom", reason)) return false;
-    const Named* t = Find(kTools, w[1].text);
-    if (!t) reason = "unknown tool " + Quoted(w[1].text);
-    return t && (c.id = t->id, true);
+    if (!ExpectCount(w, 2, ToolUsage().c_str(), reason)) return false;
+    const CToolDescriptor* t = FindToolByReplayName(w[1].text);
+    if (!t || !t->CanBeChosen()) reason = "unknown tool " + Quoted(w[1].text);
+    return t && t->CanBeChosen() && (c.id = unsigned(t->id), true);
   }
   if (name == "press" || name == "move" || name == "release" || name == "rpress") {
     c.op = name == "press" ? ReplayOp::Press

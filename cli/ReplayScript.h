@@ -4,11 +4,11 @@
 // checked before anything runs, so a wrong line never leaves a half-replayed
 // document behind.
 //
-//   size W H | scroll X Y | tool arrow|rect|ellipse|polygon|line|freehand|zoom
+//   size W H | scroll X Y | tool arrow|rect|ellipse|polygon|line|freehand|zoom (the tool table's)
 //   press|move|release|rpress X Y [shift] [ctrl] [alt]   (client pixels)
 //   key NAME down|up [mods] | keypress NAME [mods]
 //       NAME: a letter, a digit, Tab, Shift, Ctrl, Alt, Space, Delete,
-//       Backspace, Insert (any letter case)
+//       Backspace, Insert, Escape (any letter case)
 //   ruler top|left X Y | row N | answer ok|cancel|yes|no|N | state
 //   command undo|redo|cut|copy|paste|delete|duplicate|zoom50|zoom100|zoom200|
 //           guides|rulers|image-show|image-light|image-hide|clear-all

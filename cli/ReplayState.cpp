@@ -18,6 +18,7 @@ const char* CursorName(ViewCursor cursor) {
     case ViewCursor::ZoomIn: return "zoom-in";
     case ViewCursor::ZoomOut: return "zoom-out";
     case ViewCursor::Hand: return "hand";
+    case ViewCursor::Trace: return "trace";
   }
   return "unknown";
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ZorvaVersion.h"
 #include "cli/CliCommand.h"
 
 namespace zorva::cli {
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   if (first == "--version") {
-    std::printf("zorva-cli 0.78\n");
+    std::printf("zorva-cli %s\n", ZORVA_VERSION);
     return kExitOk;
   }
   for (const CliCommand& c : Commands()) {

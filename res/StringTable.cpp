@@ -1,4 +1,5 @@
 // The string table: every text the user sees, by its string number, in UTF-8.
+#include "ZorvaVersion.h"
 #include "platform/StringTableData.h"
 
 namespace zorva {
@@ -16,6 +17,8 @@ const StringEntry kStringTable[] = {
     {32805, "線分を作成します\nラインツール"},
     {32806, "ベジェ3次曲線によるエリアを作成します\nベジェツール"},
     {32807, "自由曲線によるエリアを作成します\nフリーハンドツール"},
+    {32810, "クリックした点と似た色の領域を多角形のエリアにします。押したまま左右にドラッグすると許容値が変わります\n自動トレース"},
+    {32831, "自動トレースの許容値と輪郭の単純化を設定します\n自動トレースの設定"},
     {32808, "表示を拡大・縮小(ALT)します\nズーム"},
     {32781, "ガイドの表示/非表示\nガイド"},
     {32782, "プロパティダイアログの表示/非表示\nプロパティ"},
@@ -55,7 +58,7 @@ const StringEntry kStringTable[] = {
     {59393, "ステータスバーの表示/非表示\nステータスバー"},
 
     {57344, "ZORVA"},
-    {57345, "ZORVA Version 0.78"},
+    {57345, "ZORVA Version " ZORVA_VERSION},
     {59137, "CAP"},
     {59138, "NUM"},
     {59139, "SCRL"},
@@ -275,6 +278,12 @@ const StringEntry kStringTable[] = {
     {65060, "絵の大きさが分からないため、レスポンシブHTMLを書き出せません。絵のファイルを確かめてください"},
     {65061, "レスポンシブHTMLの書き出し"},
     {65062, "HTMLﾌｧｲﾙ (*.html,*.htm)|*.html;*.htm|全てのﾌｧｲﾙ (*.*)|*.*||"},
+
+    // The trace tool's status bar.
+    {65090, "許容値 %1 ・ 頂点 %2 (左右にドラッグで許容値を変更、右クリックか Esc で取り消し)"},
+    {65091, "画像の外です。自動トレースは画像の中を押してください"},
+    {65092, "画像がありません。自動トレースするには画像を開いてください"},
+    {65093, "自動トレース: 許容値 %1、頂点 %2 のエリアを追加しました"},
 };
 
 const size_t kStringTableSize = sizeof(kStringTable) / sizeof(kStringTable[0]);

@@ -248,6 +248,27 @@ def cursor_cross(centre_mark):
     return c
 
 
+def cursor_trace():
+    # The cross, with a small filled region and its outline below right: a
+    # press takes the region under the hot spot.
+    c = cursor_cross(False)
+    outline = [(11, 11), (19, 10), (22, 15), (18, 20), (12, 19)]
+    c.plot_where(lambda x, y: point_in(outline, x, y), PALETTE["b"])
+    c.polyline(outline, PALETTE["k"], closed=True)
+    c.halo()
+    return c
+
+
+def point_in(points, x, y):
+    """Even-odd at the pixel's centre."""
+    inside = False
+    px, py = x + 0.5, y + 0.5
+    for (ax, ay), (bx, by) in zip(points, points[1:] + points[:1]):
+        if (ay > py) != (by > py) and px < ax + (py - ay) * (bx - ax) / (by - ay):
+            inside = not inside
+    return inside
+
+
 def cursor_zoom(plus):
     c = Canvas(32, 32)
     hx, hy = 6, 6
@@ -601,6 +622,14 @@ def tool_images():
     free.polyline(wave, k)
     out["freehand"] = free
 
+    trace = Canvas(16, 15)
+    region = [(2, 4), (7, 1), (13, 3), (14, 9), (9, 13), (3, 11)]
+    trace.plot_where(lambda x, y: point_in(region, x, y), PALETTE["B"])
+    trace.polyline(region, k, closed=True)
+    for x, y in region:
+        trace.set(x, y, PALETTE["b"])
+    out["trace"] = trace
+
     zoom = Canvas(16, 15)
     zoom.plot_where(lambda x, y: math.hypot(x - 6, y - 6) < 3.5, PALETTE["B"])
     zoom.plot_where(lambda x, y: 3.5 <= math.hypot(x - 6, y - 6) <= 4.7, k)
@@ -874,6 +903,7 @@ def all_images():
     images["cursors/zoom-in.png"] = cursor_zoom(True)
     images["cursors/zoom-out.png"] = cursor_zoom(False)
     images["cursors/hand.png"] = cursor_hand()
+    images["cursors/trace.png"] = cursor_trace()
     for name, c in toolbar_images().items():
         images["toolbar/%s.png" % name] = c
     for name, c in tool_images().items():

@@ -3,6 +3,7 @@
 #   scripts/setup.sh test          build and run every test
 #   scripts/setup.sh run [FILE]    build and start the editor (on the bundled sample by default)
 #   scripts/setup.sh build         build only
+#   scripts/setup.sh package       build zorva_<version>_<arch>.deb in the build folder
 # Environment: BUILD_DIR (default build), ZORVA_CMAKE_ARGS (extra configure arguments).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,13 +20,18 @@ BUILD_DIR=${BUILD_DIR:-build}
 # manual, and the SQLite driver the help files are read through); python3 with
 # html5lib to read patched pages back as a browser parses them; chromium to
 # click through responsive pages; Java and npm for the Nu HTML Checker (the
-# npm package vnu-jar), which validates HTML5 pages.
+# npm package vnu-jar), which validates HTML5 pages; python3-opencv as the
+# reference the trace tool's polygons are measured against. For the Debian package:
+# scdoc (the manual pages' source), dpkg-dev (dpkg-shlibdeps finds the package's
+# dependencies), lintian, appstream (appstreamcli validates the AppStream data),
+# man-db and groff-base to check the manual pages.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
   desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib
-  chromium default-jre-headless)
+  chromium default-jre-headless python3-opencv
+  scdoc dpkg-dev lintian appstream man-db groff-base)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -60,9 +66,13 @@ case "$mode" in
     file=${1:-samples/sample.zvf}
     exec "$BUILD_DIR/zorva" "$file"
     ;;
+  package)
+    (cd "$BUILD_DIR" && cpack -G DEB)
+    ls "$BUILD_DIR"/zorva_*.deb
+    ;;
   build) ;;
   *)
-    echo "usage: $0 test|run [FILE]|build" >&2
+    echo "usage: $0 test|run [FILE]|build|package" >&2
     exit 2
     ;;
 esac

@@ -12,7 +12,7 @@ struct CursorImage {
 };
 
 // Indexed by ViewCursor.
-constexpr std::array<CursorImage, 7> kImages{{
+constexpr std::array<CursorImage, 8> kImages{{
     {":/cursors/arrow.png", 1, 1, Qt::ArrowCursor},
     {":/cursors/arrow-copy.png", 1, 1, Qt::DragCopyCursor},
     {":/cursors/cross.png", 6, 6, Qt::CrossCursor},
@@ -20,6 +20,7 @@ constexpr std::array<CursorImage, 7> kImages{{
     {":/cursors/zoom-in.png", 6, 6, Qt::PointingHandCursor},
     {":/cursors/zoom-out.png", 6, 6, Qt::PointingHandCursor},
     {":/cursors/hand.png", 9, 11, Qt::OpenHandCursor},
+    {":/cursors/trace.png", 6, 6, Qt::CrossCursor},
 }};
 
 }  // namespace

@@ -17,8 +17,11 @@
 #include "ui/PaletteChartDlg.h"
 #include "ui/PropertyBar.h"
 #include "ui/ToolBox.h"
+#include "ui/TraceSettingsDlg.h"
 #include "ui/ZorvaViewWidget.h"
 #include "view/CommandIds.h"
+#include "view/ToolTable.h"
+#include "view/TraceSettingsStore.h"
 #include "view/ViewPanel.h"
 #include "view/ZorvaView.h"
 
@@ -46,8 +49,8 @@ QWidget* CFrameCommands::Bar(unsigned id) const {
 
 bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
   state = CCmdState{};
-  if (id >= unsigned(ID_TOOL_ARROW) && id <= unsigned(ID_TOOL_ZOOM)) {
-    state.enabled = id != unsigned(ID_TOOL_BEZIER);
+  if (const CToolDescriptor* tool = FindTool(ToolId(id))) {
+    state.enabled = tool->CanBeChosen();
     state.checked = unsigned(m_frame.GetCurrentTool()) == id;
     return true;
   }
@@ -61,6 +64,7 @@ bool CFrameCommands::OnUpdateCommand(unsigned id, CCmdState& state) {
     case ID_APP_ABOUT:
     case ID_HELP_CONTENTS: return true;
     case ID_EDIT_PREFERENCES: return m_frame.m_settings != nullptr;
+    case ID_EDIT_TRACE_SETTINGS: return true;
     default: return false;
   }
 }
@@ -69,8 +73,8 @@ bool CFrameCommands::OnCommand(unsigned id) {
   // The frame's routing has checked the command's state and ended any gesture
   // (one never passes from one tool to another).
   CZorvaView& view = m_frame.m_view->View();
-  if (id >= unsigned(ID_TOOL_ARROW) && id <= unsigned(ID_TOOL_ZOOM)) {
-    view.ChooseTool(ToolId(id));
+  if (const CToolDescriptor* tool = FindTool(ToolId(id)); tool && tool->CanBeChosen()) {
+    view.ChooseTool(tool->id);
     return true;
   }
   if (QWidget* bar = Bar(id)) {
@@ -98,6 +102,13 @@ bool CFrameCommands::OnCommand(unsigned id) {
       m_help->ShowContents();
       break;
     case ID_EDIT_PREFERENCES: EditHtmlSettings(*m_frame.m_settings, &m_frame); break;
+    case ID_EDIT_TRACE_SETTINGS: {
+      CTraceSettingsDlg dlg(view.m_traceSettings, &m_frame);
+      if (dlg.exec() != QDialog::Accepted) break;
+      view.m_traceSettings = dlg.Settings();
+      if (m_frame.m_settings) zorva::StoreTraceSettings(*m_frame.m_settings, view.m_traceSettings);
+      break;
+    }
     default: break;
   }
   return true;

@@ -42,6 +42,7 @@ const MenuCommand kEditMenu[] = {
     kSeparator,
     {ID_EDIT_CLEAR_ALL, "全て消去", false, nullptr},
     kSeparator,
+    {ID_EDIT_TRACE_SETTINGS, "自動トレースの設定(&A)...", false, nullptr},
     {ID_EDIT_PREFERENCES, "環境設定(&F)...", false, nullptr},
 };
 

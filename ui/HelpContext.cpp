@@ -20,6 +20,7 @@
 #include "ui/ZorvaViewWidget.h"
 #include "ui/PropertyBar.h"
 #include "view/CommandIds.h"
+#include "view/ToolTable.h"
 
 #ifndef ZORVA_HELP_DIR_FROM_BIN
 #define ZORVA_HELP_DIR_FROM_BIN "../share/zorva"
@@ -31,9 +32,10 @@ constexpr char kHelpIdProperty[] = "helpId";
 constexpr unsigned kNoHelpFileText = 65040;
 constexpr unsigned kContextErrorText = 65042;
 
-void TagButton(CMainFrame& frame, QToolBar* bar, unsigned command) {
+// `topic`: the command whose help explains the button, when not its own.
+void TagButton(CMainFrame& frame, QToolBar* bar, unsigned command, unsigned topic = 0) {
   if (QAction* a = frame.CommandAction(command))
-    if (QWidget* button = bar->widgetForAction(a)) SetHelpId(button, HelpCommandId(command));
+    if (QWidget* button = bar->widgetForAction(a)) SetHelpId(button, HelpCommandId(topic ? topic : command));
 }
 
 std::string Utf8(const QString& s) { return s.toStdString(); }
@@ -71,8 +73,8 @@ void TagFrameHelpIds(CMainFrame& frame) {
   SetHelpId(frame.ViewPane()->Ruler(false), HelpControlId(kHRulerId));
   SetHelpId(frame.ViewPane()->Ruler(true), HelpControlId(kVRulerId));
   SetHelpId(frame.ViewPane()->Corner(), HelpControlId(kRulerCornerId));
-  for (unsigned id = unsigned(ID_TOOL_ARROW); id <= unsigned(ID_TOOL_ZOOM); ++id)
-    TagButton(frame, frame.ToolBox(), id);
+  for (const CToolDescriptor& tool : ToolTable())
+    if (tool.icon) TagButton(frame, frame.ToolBox(), unsigned(tool.id), tool.helpCommand);
   for (unsigned id : kMainToolBarLayout)
     if (id != 0 && id != ID_ZOOM_COMBO) TagButton(frame, frame.MainToolBar(), id);
   SetHelpId(frame.MainToolBar()->ZoomCombo(), HelpCommandId(ID_ZOOM_COMBO));

@@ -1,3 +1,4 @@
+#include "view/TraceSettingsStore.h"
 #include "ui/MainFrame.h"
 
 #include <QAction>
@@ -77,6 +78,12 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
   };
   addToolBar(Qt::TopToolBarArea, m_toolBar);
   m_toolBox = new CToolBox(*m_actions, this);
+  m_toolBox->onToolDoubleClick = [this](ToolId id) {
+    if (id == ID_TOOL_TRACE) {
+      RouteCommand(ID_EDIT_TRACE_SETTINGS);
+      UpdateCommandStates();
+    }
+  };
   m_toolBox->onCtrlKey = [this](bool down, bool repeat) {
     if (down) m_view->View().m_keys->OnKeyDown(VK_CONTROL, repeat);
     else m_view->View().m_keys->OnKeyUp(VK_CONTROL);
@@ -105,6 +112,7 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
 
   m_pane = new CViewPane(doc, *this, m_propertyBar, m_hRuler, m_vRuler, this);
   m_view = m_pane->View();
+  if (m_settings) m_view->View().m_traceSettings = zorva::LoadTraceSettings(*m_settings);
   setCentralWidget(m_pane);
   m_propertyBar->onApply = [this](PanelChange change) { m_view->View().m_panel->Apply(change); };
   m_propertyBar->onReturnFocus = [this] { FocusView(); };
@@ -248,6 +256,12 @@ void CMainFrame::SetZoomComboIndex(int index) {
 
 void CMainFrame::SetStatusPane(int pane, const std::string& text) {
   if (pane == 1) m_statusBar->SetPointText(QString::fromStdString(text));
+  // The message pane: a tool's word over the idle text until the next one
+  // (or a command's prompt) replaces it; empty gives the idle text back.
+  if (pane == 0) {
+    if (text.empty()) m_statusBar->clearMessage();
+    else m_statusBar->showMessage(QString::fromStdString(text));
+  }
 }
 
 void CMainFrame::AreaListReset() {

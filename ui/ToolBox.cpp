@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QKeyEvent>
+#include <QVariant>
 
 #include "ui/CommandActions.h"
 #include "ui/UiText.h"
 #include "view/CommandIds.h"
+#include "view/ToolTable.h"
 
 CToolBox::CToolBox(CCommandActions& actions, QWidget* parent) : QToolBar(parent) {
   setObjectName(QStringLiteral("toolBox"));
@@ -16,23 +19,28 @@ CToolBox::CToolBox(CCommandActions& actions, QWidget* parent) : QToolBar(parent)
   setToolButtonStyle(Qt::ToolButtonIconOnly);
   m_group = new QActionGroup(this);
   m_group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  struct Tool {
-    int id;
-    const char* icon;
-  };
-  static constexpr Tool kTools[] = {
-      {ID_TOOL_ARROW, ":/tools/arrow.png"},       {ID_TOOL_RECT, ":/tools/rect.png"},
-      {ID_TOOL_ELLIPSE, ":/tools/ellipse.png"},   {ID_TOOL_POLYGON, ":/tools/polygon.png"},
-      {ID_TOOL_LINE, ":/tools/line.png"},         {ID_TOOL_BEZIER, ":/tools/bezier.png"},
-      {ID_TOOL_FREEHAND, ":/tools/freehand.png"}, {ID_TOOL_ZOOM, ":/tools/zoom.png"},
-  };
-  for (const Tool& t : kTools) {
+  for (const CToolDescriptor& t : ToolTable()) {
+    if (!t.icon) continue;
     // A tool has no menu item; its button shows its short name until an image exists.
-    const QString name = UiText(unsigned(t.id)).section(QLatin1Char('\n'), 1, 1);
-    QAction* a = actions.Add(unsigned(t.id), name, true, t.icon);
+    const QString text = UiText(t.text);
+    QAction* a = actions.Add(unsigned(t.id), text.section(QLatin1Char('\n'), 1, 1), true, t.icon);
+    a->setStatusTip(text.section(QLatin1Char('\n'), 0, 0));
+    a->setToolTip(text.section(QLatin1Char('\n'), 1, 1));
     m_group->addAction(a);
     addAction(a);
+    if (QWidget* button = widgetForAction(a)) {
+      button->setProperty("toolId", int(t.id));
+      button->installEventFilter(this);
+    }
   }
+}
+
+bool CToolBox::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick && onToolDoubleClick) {
+    const QVariant id = watched->property("toolId");
+    if (id.isValid()) onToolDoubleClick(ToolId(id.toInt()));
+  }
+  return QToolBar::eventFilter(watched, event);
 }
 
 void CToolBox::keyPressEvent(QKeyEvent* event) {

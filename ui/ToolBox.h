@@ -1,9 +1,12 @@
 #pragma once
-// The tool box: the eight tools as one set of radio buttons. Ctrl going down
+// The tool box: a button for every tool of the tool table that has an
+// image, as one set of radio buttons. Ctrl going down
 // or up while a key reaches the box goes to the view too, so the temporary
 // arrow tool follows the key wherever it is pressed.
 #include <QToolBar>
 #include <functional>
+
+#include "view/CommandIds.h"
 
 class CCommandActions;
 class QActionGroup;
@@ -15,8 +18,11 @@ class CToolBox : public QToolBar {
 
   // Ctrl went down (`down`) or up; `repeat` for an auto-repeated press.
   std::function<void(bool down, bool repeat)> onCtrlKey;
+  // A tool's button was double-clicked (a tool with settings opens them).
+  std::function<void(ToolId id)> onToolDoubleClick;
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 

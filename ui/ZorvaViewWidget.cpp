@@ -25,6 +25,7 @@ unsigned VirtualKeyFromQt(int key) {
     case Qt::Key_Control: return VK_CONTROL;
     case Qt::Key_Alt: return VK_MENU;
     case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_Escape: return VK_ESCAPE;
     case Qt::Key_Delete: return VK_DELETE;
     case Qt::Key_Backspace: return VK_BACK;
     case Qt::Key_Insert: return VK_INSERT;

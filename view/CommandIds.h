@@ -2,20 +2,17 @@
 // Command identifiers of the editing view and the frame, as menus, toolbar
 // buttons and accelerators send them.
 
-// Tools, by the command ids of the tool box buttons (the hand tool is only
-// ever temporary). ID_TOOL_NONE asks for no temporary tool: the chosen one
-// comes back.
+// Tools, by the command ids of the tool box buttons (ID_TOOL_ARROW = 32801
+// ..., one line each in view/ToolList.h; the hand tool is only ever
+// temporary). ID_TOOL_NONE asks for no temporary tool: the chosen one comes
+// back.
 enum ToolId : int {
   ID_TOOL_NONE = 0,
-  ID_TOOL_ARROW = 32801,
-  ID_TOOL_RECT = 32802,
-  ID_TOOL_ELLIPSE = 32803,
-  ID_TOOL_POLYGON = 32804,
-  ID_TOOL_LINE = 32805,
-  ID_TOOL_BEZIER = 32806,
-  ID_TOOL_FREEHAND = 32807,
-  ID_TOOL_ZOOM = 32808,
-  ID_TOOL_HAND = 32809,
+#define ZORVA_TOOL(NAME, number, ...) ID_TOOL_##NAME = number,
+#define ZORVA_TOOL_WITHOUT_CLASS(NAME, number, ...) ID_TOOL_##NAME = number,
+#include "view/ToolList.h"
+#undef ZORVA_TOOL
+#undef ZORVA_TOOL_WITHOUT_CLASS
 };
 
 // View menu.
@@ -47,6 +44,8 @@ constexpr unsigned ID_EDIT_PASTE = 57637;
 constexpr unsigned ID_EDIT_UNDO = 57643;
 constexpr unsigned ID_EDIT_REDO = 57644;
 constexpr unsigned ID_EDIT_DUPLICATE = 32785;
+// The trace tool's tolerance and simplification (the frame handles it).
+constexpr unsigned ID_EDIT_TRACE_SETTINGS = 32831;
 constexpr unsigned ID_PALETTE_CHART = 32823;
 
 // File menu (handled by the document and the application).

@@ -42,5 +42,5 @@ class CTool {
   CViewCore& m_view;
 };
 
-// Every tool of ToolList.h with its command id.
+// Every tool of the tool table (ToolTable.h) that has a class, with its command id.
 std::vector<std::pair<ToolId, std::unique_ptr<CTool>>> MakeTools(CViewCore& view);

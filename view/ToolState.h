@@ -16,6 +16,7 @@ enum class GestureKind : uint8_t {
   PointDrag,      // the arrow dragging points
   AreaMove,       // the arrow moving an area
   GuideDrag,      // a guide moving
+  RegionTrace,    // the trace tool's press, the tolerance following the pointer
 };
 
 struct CToolState {
@@ -47,6 +48,9 @@ struct CToolState {
       case GestureKind::PointDrag: return 0x100;
       case GestureKind::AreaMove: return 0x200;
       case GestureKind::GuideDrag: return 0x204;
+      // No older dump knew it: shown as the drag from a corner, which it
+      // is like (one press, one release, one area).
+      case GestureKind::RegionTrace: return 1;
     }
     return 0;
   }

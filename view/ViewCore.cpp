@@ -8,6 +8,7 @@
 #include "view/PaintPass.h"
 #include "view/Ruler.h"
 #include "view/Tool.h"
+#include "view/ToolTable.h"
 
 CViewCore::CViewCore(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
     : m_doc(doc), m_host(host), m_frame(frame), m_pPropertyPanel(panel), m_coords(host), m_canvas(doc, host, m_coords) {}
@@ -176,9 +177,8 @@ void CViewCore::SetToolCursor(ToolId tool, const CToolState& state) {
     ShowCursor(plain == t->Cursor(true, state) ? plain : t->Cursor(m_host.IsKeyDown(VK_MENU), state));
     return;
   }
-  // The two without a pointer tool of their own.
-  if (tool == ID_TOOL_BEZIER) ShowCursor(ViewCursor::Cross);
-  if (tool == ID_TOOL_HAND) ShowCursor(ViewCursor::Hand);
+  // A tool without a pointer tool of its own (the temporary hand).
+  if (const CToolDescriptor* d = FindTool(tool)) ShowCursor(d->cursor);
 }
 
 void CViewCore::ShowCursor(ViewCursor cursor) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "image/RegionTrace.h"
 #include "model/Area.h"
 #include "model/Zoom.h"
 #include "platform/Types.h"
@@ -132,6 +133,10 @@ class CViewCore {
   // The polygon tool's copy of the polygon before the vertex being placed,
   // for the step's change record.
   std::unique_ptr<CArea> m_pStepBackup;
+  // -- the trace tool --
+  // The tolerance a press starts from and the simplification (the frame
+  // loads and stores them with the settings).
+  zorva::TraceSettings m_traceSettings;
 
   CZorvaDoc& m_doc;
   IViewHost& m_host;

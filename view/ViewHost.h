@@ -25,12 +25,13 @@ constexpr unsigned VK_TAB = 0x09;
 constexpr unsigned VK_SHIFT = 0x10;
 constexpr unsigned VK_CONTROL = 0x11;
 constexpr unsigned VK_MENU = 0x12;  // Alt
+constexpr unsigned VK_ESCAPE = 0x1B;
 constexpr unsigned VK_SPACE = 0x20;
 constexpr unsigned VK_INSERT = 0x2D;
 constexpr unsigned VK_DELETE = 0x2E;
 
 // The seven cursors of the view.
-enum class ViewCursor { Arrow, ArrowCopy, Cross, CrossCentre, ZoomIn, ZoomOut, Hand };
+enum class ViewCursor { Arrow, ArrowCopy, Cross, CrossCentre, ZoomIn, ZoomOut, Hand, Trace };
 
 class IViewHost {
  public:
@@ -77,7 +78,8 @@ class IViewFrame {
   virtual void ShowRulers(bool show) = 0;
   // Index in the zoom box: 0 200 %, 1 100 %, 2 50 %.
   virtual void SetZoomComboIndex(int index) = 0;
-  // Status bar pane `pane` (1: the pointer's picture coordinates).
+  // Status bar pane `pane` (0: the message pane, a tool's word to the user;
+  // 1: the pointer's picture coordinates).
   virtual void SetStatusPane(int pane, const std::string& text) = 0;
 
   // --- the area list (rows by AreaList.h: the top area first, the default

@@ -10,6 +10,7 @@
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
 #include "view/ViewCore.h"
+#include "view/ToolTable.h"
 
 namespace {
 
@@ -55,10 +56,6 @@ bool DragCanCopy(CViewCore& view) {
   return doc.m_pSelGuide && !view.PressedRuler();
 }
 
-bool ShowsAltCursor(ToolId tool) {
-  return tool == ID_TOOL_RECT || tool == ID_TOOL_ELLIPSE || tool == ID_TOOL_ZOOM;
-}
-
 // A key that acts on the selection or the tool would pull the ground from
 // under a running gesture: the gesture ends first, as for a command.
 void EndGestureFirst(CViewCore& view) {
@@ -86,7 +83,8 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
           m_view.m_toolState.copy = true;
           m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_toolState);
         }
-      } else if (ShowsAltCursor(tool)) {
+      } else {
+        // Alt changes what some tools' drags do, which their cursors show.
         m_view.SetToolCursor(tool, CToolState{});
       }
       PostMoveAtPointer(m_view, MK_LBUTTON | MK_ALT);
@@ -94,16 +92,22 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
     case VK_SPACE:
       if (!m_view.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
       break;
-    case '0': case '1': case '2': case '3': case '4': case '6': case '7':
-      EndGestureFirst(m_view);
-      m_view.SelectTool(ToolId(ID_TOOL_ARROW + int(vk - '0')));
+    case VK_ESCAPE:
+      // Takes the trace tool's press back, as a right press does.
+      if (m_view.m_toolState.Is(GestureKind::RegionTrace)) m_view.CancelGesture();
       break;
     case 'T':
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
       EndGestureFirst(m_view);
       CycleImageMode(m_view);
       break;
-    default: break;  // '5' would be the Bezier tool, which cannot be chosen
+    default:
+      // A tool's digit (the tool table's keys); one that cannot be chosen has none.
+      if (const CToolDescriptor* t = FindToolByKey(vk); t && t->CanBeChosen()) {
+        EndGestureFirst(m_view);
+        m_view.SelectTool(t->id);
+      }
+      break;
   }
 }
 
@@ -120,7 +124,7 @@ void CViewKeys::OnKeyUp(unsigned vk) {
           m_view.m_toolState.copy = false;
           m_view.SetToolCursor(ID_TOOL_ARROW, m_view.m_toolState);
         }
-      } else if (ShowsAltCursor(tool)) {
+      } else {
         m_view.SetToolCursor(tool, CToolState{});
       }
       PostMoveAtPointer(m_view, MK_LBUTTON);

@@ -110,7 +110,9 @@ void CViewPanel::Sync() {
       m_bShown = true;
     }
   }
+  if (m_nListRow != kUnknownRow && m_pListRowArea == m_doc.m_pSelArea) return;
   const int row = ListRowOfSelection();
+  m_pListRowArea = m_doc.m_pSelArea;
   if (row != m_nListRow) {
     m_view.m_frame.AreaListSelect(row);
     m_nListRow = row;
@@ -300,4 +302,5 @@ void CViewPanel::SelectFromList(int row, CArea* area) {
   ShowSelected(m_view, area);
   // The list marked the clicked row itself.
   m_nListRow = area ? row : -1;
+  m_pListRowArea = area;
 }

@@ -56,4 +56,6 @@ class CViewPanel : private IDocumentListener {
   // The row the list marks as selected (kUnknownRow: tell it again).
   static constexpr int kUnknownRow = -2;
   int m_nListRow = kUnknownRow;
+  // The area that row is of: the same area keeps its row until rows come or go.
+  const CArea* m_pListRowArea = nullptr;
 };

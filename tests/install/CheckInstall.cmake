@@ -7,7 +7,8 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${rc}):\n${out}")
 endif()
 
-set(expected bin/zorva bin/zorva-cli share/applications/zorva.desktop
+set(expected bin/zorva bin/zorva-cli share/applications/example.ulmora.zorva.desktop
+  share/metainfo/example.ulmora.zorva.metainfo.xml
   share/mime/packages/zorva.xml share/zorva/zorva.qch share/zorva/zorva.qhc)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zorva.png
@@ -37,7 +38,7 @@ endforeach()
 
 find_program(VALIDATE desktop-file-validate)
 if(VALIDATE)
-  execute_process(COMMAND "${VALIDATE}" "${PREFIX}/share/applications/zorva.desktop"
+  execute_process(COMMAND "${VALIDATE}" "${PREFIX}/share/applications/example.ulmora.zorva.desktop"
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "desktop-file-validate:\n${out}")
