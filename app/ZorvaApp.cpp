@@ -1,11 +1,14 @@
 #include "app/ZorvaApp.h"
 
 #include "html/HtmlSettingsDefaults.h"
+#include <QStatusBar>
 #include <QTimer>
 
+#include "app/Autosaver.h"
 #include "app/FileCommands.h"
 #include "app/FileDialogs.h"
 #include "app/FrameEvents.h"
+#include "app/RecoveryFolder.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "ui/ImageSelectDlg.h"
@@ -18,6 +21,7 @@ CZorvaApp::CZorvaApp() = default;
 CZorvaApp::~CZorvaApp() {
   // The document goes first (its loaders stop and stop reporting), then the
   // window that showed their progress, then the commands the window routed to.
+  m_pAutosaver.reset();
   m_pDoc.reset();
   m_host.AttachFrame(nullptr, nullptr, nullptr);
   m_pMainFrame.reset();
@@ -55,11 +59,32 @@ bool CZorvaApp::InitInstance(const std::string& startFile) {
   m_pMainFrame->AddCommandTarget(m_pCommands.get());
   new CFrameEvents(*m_pMainFrame, *m_pCommands);  // owned by the frame
 
+  m_pAutosaver = std::make_unique<CAutosaver>(
+      *m_pDoc, &m_settings, RecoveryFolderPath(), [this](const QString& text) {
+        if (m_pMainFrame) m_pMainFrame->statusBar()->showMessage(text, 30000);
+      });
+
   m_pMainFrame->show();
   QTimer::singleShot(0, m_pMainFrame.get(), [this] { OnFirstShow(); });
   return true;
 }
 
-void CZorvaApp::OnFirstShow() { m_pCommands->OnFirstShow(m_startFile); }
+void CZorvaApp::OnFirstShow() {
+  const RecoveryChooser choose = m_recoveryChooser ? m_recoveryChooser
+      : [this](const std::vector<RecoveryOfferRow>& rows, const std::function<bool(size_t)>& discard) {
+          return RunRecoveryOffer(rows, discard, m_pMainFrame.get());
+        };
+  if (OfferLeftWork(*m_pDoc, *m_pAutosaver, &m_settings, RecoveryFolderPath(), choose)) {
+    m_pMainFrame->UpdateTitle();
+    m_pMainFrame->View()->View().OnUpdate();
+    return;
+  }
+  m_pCommands->OnFirstShow(m_startFile);
+}
 
-int CZorvaApp::ExitInstance() { return 0; }
+int CZorvaApp::ExitInstance() {
+  // The event loop ended through a close the user approved: the work was
+  // saved or thrown away on purpose.
+  if (m_pAutosaver) m_pAutosaver->Finish();
+  return 0;
+}

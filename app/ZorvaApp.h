@@ -7,11 +7,13 @@
 #include <string>
 
 #include "app/QtSettingsStore.h"
+#include "app/RecoveryStart.h"
 #include "image/PictureLoader.h"
 #include "ui/GreetingDlg.h"
 #include "ui/QtDocumentHost.h"
 #include "model/ZorvaDoc.h"
 
+class CAutosaver;
 class CFileCommands;
 class CMainFrame;
 class IFileDialogs;
@@ -26,6 +28,8 @@ class CZorvaApp {
   void SetFileDialogs(IFileDialogs* dialogs) { m_pDialogsOverride = dialogs; }
   void SetExitHandler(std::function<void(int)> exit) { m_exit = std::move(exit); }
   void SetGreeting(std::function<GreetingChoice()> greeting) { m_greeting = std::move(greeting); }
+  // The offer of work left by editors that ended without saving.
+  void SetRecoveryChooser(RecoveryChooser choose) { m_recoveryChooser = std::move(choose); }
 
   // Start-up; `startFile` is the file named on the command line (UTF-8) or empty.
   bool InitInstance(const std::string& startFile);
@@ -35,6 +39,7 @@ class CZorvaApp {
   CMainFrame* MainFrame() { return m_pMainFrame.get(); }
   zorva::ISettingsStore& SettingsStore() { return m_settings; }
   CQtDocumentHost& Host() { return m_host; }
+  CAutosaver* Autosaver() { return m_pAutosaver.get(); }
 
  private:
   // The view's first showing: opens the file named on the command line, or
@@ -51,5 +56,7 @@ class CZorvaApp {
   std::unique_ptr<CFileCommands> m_pCommands;
   std::function<void(int)> m_exit;
   std::function<GreetingChoice()> m_greeting;
+  RecoveryChooser m_recoveryChooser;
+  std::unique_ptr<CAutosaver> m_pAutosaver;
   std::string m_startFile;
 };

@@ -8,7 +8,10 @@
 #include <cstring>
 
 #include "ZorvaVersion.h"
+#include "app/QtSettingsStore.h"
 #include "app/ZorvaApp.h"
+#include "html/HtmlSettingsDefaults.h"
+#include "platform/UiLanguage.h"
 #include "ui/QtTranslations.h"
 
 namespace {
@@ -19,6 +22,16 @@ bool DisplayAvailable() {
   const char* x = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x && *x) || (wayland && *wayland);
+}
+
+void ChooseLanguage() {
+  CQtSettingsStore store;
+  const zorva::UiLanguage language = zorva::LanguageFromSetting(
+      store.GetString(zorva::kSettingsSection, zorva::kSettingLanguage, "system"),
+      zorva::LanguageFromLocale([](const char* name) { return std::getenv(name); }));
+  std::string error;
+  if (zorva::InstallUiLanguage(language, zorva::TranslationFolders(), &error) != zorva::InstallResult::Installed)
+    std::fprintf(stderr, "zorva: %s; the texts stay in Japanese\n", error.c_str());
 }
 
 void PrintHelp() {
@@ -65,9 +78,11 @@ int main(int argc, char** argv) {
     if (QFile::exists(file)) icon.addFile(file);
   }
   if (!icon.isNull()) QApplication::setWindowIcon(icon);
-  // The standard dialogs speak Japanese like the rest of the program.
+  // The interface speaks the user's choice of language, else the locale's;
+  // the standard dialogs speak it too.
+  ChooseLanguage();
   QTranslator qtTexts;
-  InstallJapaneseQtTranslations(qtTexts);
+  InstallUiQtTranslations(qtTexts);
 
   QStringList args = QApplication::arguments();
   std::string startFile = args.size() > 1 ? args.at(1).toStdString() : std::string();

@@ -1,5 +1,6 @@
 #include "cli/DocumentJson.h"
 
+#include "model/AreaTexts.h"
 #include <cstdio>
 
 #include "model/ZorvaDoc.h"
@@ -110,16 +111,17 @@ class JsonOut {
 };
 
 void Links(JsonOut& j, const CArea& a) {
-  j.Key("href").Text(a.m_strHref);
-  j.Key("target").Text(a.m_strTarget);
-  j.Key("alt").Text(a.m_strAlt);
-  j.Key("javascript").Bool(a.m_bJavaScript);
-  j.Key("onclick").Text(a.m_strOnClick);
-  j.Key("onmouseover").Text(a.m_strOnMouseOver);
-  j.Key("onmouseout").Text(a.m_strOnMouseOut);
-  j.Key("comment").Text(a.m_strComment, PanelTextKind::Comment);
-  // Only pages give areas other attributes; a project's dump stays as it was.
-  if (!a.m_strOtherAttrs.empty()) j.Key("otherAttrs").Text(a.m_strOtherAttrs);
+  bool flagDone = false;
+  for (const CAreaText& t : kAreaTexts) {
+    const CString& s = a.*t.member;
+    if (t.role == AreaTextRole::Script && !flagDone) {
+      flagDone = true;
+      j.Key("javascript").Bool(a.m_bJavaScript);
+    }
+    // Only pages give areas other attributes; a project's dump stays as it was.
+    if (t.role == AreaTextRole::Kept && s.empty()) continue;
+    j.Key(t.key).Text(s, t.IsComment() ? PanelTextKind::Comment : PanelTextKind::Attribute);
+  }
 }
 
 void Area(JsonOut& j, const CArea& a) {

@@ -50,20 +50,13 @@ const Named kKeys[] = {
 
 const Named kModifiers[] = {{"shift", kModShift}, {"ctrl", kModCtrl}, {"alt", kModAlt}};
 
+// Besides the area's texts, which their list names.
 const Named kPanelFields[] = {
-    {"url", unsigned(PanelField::Url)},
-    {"target", unsigned(PanelField::Target)},
-    {"alt", unsigned(PanelField::Alt)},
-    {"comment", unsigned(PanelField::Comment)},
     {"javascript", unsigned(PanelField::JavaScript)},
-    {"onclick", unsigned(PanelField::OnClick)},
-    {"onmouseover", unsigned(PanelField::OnMouseOver)},
-    {"onmouseout", unsigned(PanelField::OnMouseOut)},
     {"type", unsigned(PanelField::Type)},
     {"closed", unsigned(PanelField::Closed)},
     {"point", unsigned(PanelField::Point)},
     {"rows", unsigned(PanelField::Rows)},
-    {"other", unsigned(PanelField::OtherAttrs)},
 };
 
 const Named kAnswers[] = {{"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};
@@ -198,12 +191,15 @@ bool ParsePanel(std::string_view line, const std::vector<Word>& w, ReplayCommand
     reason = "missing arguments, expected: panel FIELD VALUE";
     return false;
   }
-  const Named* f = Find(kPanelFields, w[1].text);
-  if (!f) {
+  if (const CAreaText* t = FindAreaTextByReplayWord(w[1].text)) {
+    c.field = PanelField::Text;
+    c.textId = t->id;
+  } else if (const Named* f = Find(kPanelFields, w[1].text)) {
+    c.field = PanelField(f->id);
+  } else {
     reason = "unknown panel field " + Quoted(w[1].text);
     return false;
   }
-  c.field = PanelField(f->id);
   // Texts are the rest of the line as written, '#' and blanks included (a
   // URL may well end in "#top"); one blank separates them from the field.
   std::string_view rest = w[1].end < line.size() ? line.substr(w[1].end + 1) : std::string_view();

@@ -12,7 +12,7 @@
 //   ruler top|left X Y | row N | answer ok|cancel|yes|no|N | state
 //   command undo|redo|cut|copy|paste|delete|duplicate|zoom50|zoom100|zoom200|
 //           guides|rulers|image-show|image-light|image-hide|clear-all
-//   panel url|target|alt|comment|onclick|onmouseover|onmouseout|other TEXT
+//   panel url|target|alt|comment|onclick|onmouseover|onmouseout|other TEXT (the area texts' words)
 //       (the rest of the line after one blank, "#" included; "other" is the
 //       field of the other attributes, title="..." class=... and the like)
 //   panel javascript|closed on|off | panel type rect|circle|poly|bezier|0-3
@@ -24,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/AreaTexts.h"
 #include "platform/Types.h"
 #include "view/CommandIds.h"
 
@@ -34,10 +35,8 @@ enum class ReplayOp {
   Panel, Apply, Row, Answer, State,
 };
 
-enum class PanelField {
-  Url, Target, Alt, Comment, JavaScript, OnClick, OnMouseOver, OnMouseOut, Type, Closed, Point, Rows,
-  OtherAttrs,
-};
+// Text: one of the area's texts (model/AreaTextList.h), `text` says which.
+enum class PanelField { Text, JavaScript, Type, Closed, Point, Rows };
 
 struct ReplayCommand {
   ReplayOp op = ReplayOp::State;
@@ -48,7 +47,8 @@ struct ReplayCommand {
   unsigned id = 0;         // tool id, virtual key or command id
   bool on = false;         // key down, vertical ruler, check box state
   int32_t number = 0;      // row, point row, apply's N, answer button, type item
-  PanelField field = PanelField::Url;
+  PanelField field = PanelField::Text;
+  AreaTextId textId = AreaTextId::Href;
   std::string text;        // a panel text (UTF-8)
   std::vector<int32_t> rows;  // the point rows to select
 };

@@ -7,6 +7,7 @@
 #include "cli/CliDocument.h"
 #include "platform/CodePage.h"
 #include "view/Accelerators.h"
+#include "view/PanelFields.h"
 #include "view/PanelPoints.h"
 #include "view/ViewKeys.h"
 #include "view/ViewPanel.h"
@@ -217,14 +218,7 @@ void CReplaySession::Key(unsigned vk, bool down) {
 bool CReplaySession::Panel(const ReplayCommand& c, std::string& reason) {
   const int rowCount = m_panel.GetRowCount(IDC_POINTS);
   switch (c.field) {
-    case PanelField::Url: m_panel.SetText(IDC_URL, c.text); break;
-    case PanelField::Target: m_panel.SetText(IDC_TARGET, c.text); break;
-    case PanelField::Alt: m_panel.SetText(IDC_ALT, c.text); break;
-    case PanelField::Comment: m_panel.SetText(IDC_COMMENT, c.text); break;
-    case PanelField::OtherAttrs: m_panel.SetText(IDC_OTHERATTRS, c.text); break;
-    case PanelField::OnClick: m_panel.SetText(IDC_ONCLICK, c.text); break;
-    case PanelField::OnMouseOver: m_panel.SetText(IDC_ONMOUSEOVER, c.text); break;
-    case PanelField::OnMouseOut: m_panel.SetText(IDC_ONMOUSEOUT, c.text); break;
+    case PanelField::Text: m_panel.SetText(AreaTextControl(c.textId), c.text); break;
     case PanelField::JavaScript: m_panel.SetCheck(IDC_JAVASCRIPT, c.on); break;
     case PanelField::Closed: m_panel.SetCheck(IDC_CLOSED, c.on); break;
     case PanelField::Type: m_panel.SetCurSel(IDC_TYPE, c.number); break;

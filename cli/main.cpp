@@ -1,6 +1,7 @@
 // zorva-cli: the editor's core on the command line.
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "ZorvaVersion.h"
 #include "cli/CliCommand.h"
+#include "platform/UiLanguage.h"
 
 namespace zorva::cli {
 
@@ -59,7 +61,18 @@ static void PrintHelp() {
       "a fault, 2 usage error.\n");
 }
 
+// The messages speak the locale's language; the files written never depend on it.
+static void ChooseLanguage() {
+  const zorva::UiLanguage language = zorva::LanguageFromLocale([](const char* name) { return std::getenv(name); });
+  // Without the catalogue (a build that is not installed where it looks) the
+  // messages stay Japanese quietly, as gettext does; a broken one is said.
+  std::string error;
+  if (zorva::InstallUiLanguage(language, zorva::TranslationFolders(), &error) == zorva::InstallResult::Unreadable)
+    std::fprintf(stderr, "zorva-cli: %s; messages stay in Japanese\n", error.c_str());
+}
+
 int main(int argc, char** argv) {
+  ChooseLanguage();
   if (argc < 2) {
     PrintHelp();
     return kExitUsage;

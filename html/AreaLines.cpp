@@ -10,6 +10,7 @@
 #include "html/ByteScanner.h"
 #include "html/CommentText.h"
 #include "html/DialogTexts.h"
+#include "model/AreaTexts.h"
 #include "model/ZorvaDoc.h"
 
 namespace zorva::html {
@@ -97,10 +98,10 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style,
   unsigned written = kOwnedShape | kOwnedCoords;
   if (!a.m_strHref.empty()) {
     AppendAttribute(out, L.href, text(a.m_strHref));
-    written |= kOwnedHref;
+    written |= AreaText(AreaTextId::Href).OwnedBit();
     if (!a.m_strTarget.empty()) {
       AppendAttribute(out, L.target, text(a.m_strTarget));
-      written |= kOwnedTarget;
+      written |= AreaText(AreaTextId::Target).OwnedBit();
     }
   } else {
     // HTML5 has no nohref: an area without a link is one without href.
@@ -113,21 +114,16 @@ void AppendLinkPart(CPageBytes& out, const CArea& a, const AreaLineStyle& style,
   }
   if (!a.m_strAlt.empty() && (!L.html5 || !a.m_strHref.empty())) {
     AppendAttribute(out, L.alt, text(a.m_strAlt));
-    written |= kOwnedAlt;
+    written |= AreaText(AreaTextId::Alt).OwnedBit();
   }
-  if (a.m_bJavaScript) {
-    if (!a.m_strOnClick.empty()) {
-      AppendAttribute(out, kOnClick, text(a.m_strOnClick));
-      written |= kOwnedOnClick;
-    }
-    if (!a.m_strOnMouseOver.empty()) {
-      AppendAttribute(out, kOnMouseOver, text(a.m_strOnMouseOver));
-      written |= kOwnedOnMouseOver;
-    }
-    if (!a.m_strOnMouseOut.empty()) {
-      AppendAttribute(out, kOnMouseOut, text(a.m_strOnMouseOut));
-      written |= kOwnedOnMouseOut;
-    }
+  // The scripts while they are on, then any other attribute of its own.
+  for (const CAreaText& t : kAreaTexts) {
+    const bool plain = t.role == AreaTextRole::Plain;
+    if (!plain && !(t.role == AreaTextRole::Script && a.m_bJavaScript)) continue;
+    const CString& s = a.*t.member;
+    if (s.empty()) continue;
+    AppendAttribute(out, t.mapPrefix, text(s));
+    written |= t.OwnedBit();
   }
   AppendTagEnd(out, a, style, text, written);
 }

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "html/CommentText.h"
+#include "html/AttributeText.h"
+#include "model/AreaTexts.h"
 #include "model/ZorvaDoc.h"
 
 namespace zorva::html {
@@ -90,41 +92,45 @@ void ReadTrailingComment(CByteScanner& s, CArea& area) {
   s.SetPos(end == std::string_view::npos ? text.size() : end + 3);
 }
 
-enum class AreaAttribute { Other, Shape, Coords, Href, NoHref, Target, Alt, OnClick, OnMouseOver, OnMouseOut };
+enum class AreaAttribute { Other, Shape, Coords, NoHref, Text };
 
 // Which attribute the editor reads the name at the scanner's position is,
-// by the whole name; the scanner ends after the name. The names read are
-// looked for where they stand, as often as every area has them.
-AreaAttribute ReadAreaAttributeName(CByteScanner& s) {
-  switch (LowerAscii(s.Peek())) {
+// by the whole name (for one of the area's texts, `text` says which); the
+// scanner ends after the name. The names read are looked for where they
+// stand, as often as every area has them.
+AreaAttribute ReadAreaAttributeName(CByteScanner& s, const CAreaText*& text) {
+  const char first = LowerAscii(s.Peek());
+  switch (first) {
     case 's':
       if (s.TakeAttributeName("shape")) return AreaAttribute::Shape;
       break;
     case 'c':
       if (s.TakeAttributeName("coords")) return AreaAttribute::Coords;
       break;
-    case 'h':
-      if (s.TakeAttributeName("href")) return AreaAttribute::Href;
-      break;
     case 'n':
       if (s.TakeAttributeName("nohref")) return AreaAttribute::NoHref;
-      break;
-    case 't':
-      if (s.TakeAttributeName("target")) return AreaAttribute::Target;
-      break;
-    case 'a':
-      if (s.TakeAttributeName("alt")) return AreaAttribute::Alt;
-      break;
-    case 'o':
-      if (s.TakeAttributeName("onclick")) return AreaAttribute::OnClick;
-      if (s.TakeAttributeName("onmouseover")) return AreaAttribute::OnMouseOver;
-      if (s.TakeAttributeName("onmouseout")) return AreaAttribute::OnMouseOut;
       break;
     default:
       break;
   }
+  for (const CAreaText& t : kAreaTexts)
+    if (!t.attribute.empty() && t.attribute[0] == first && s.TakeAttributeName(t.attribute)) {
+      text = &t;
+      return AreaAttribute::Text;
+    }
   s.ReadAttributeName();
   return AreaAttribute::Other;
+}
+
+unsigned OwnedBitOf(AreaAttribute kind, const CAreaText* text) {
+  switch (kind) {
+    case AreaAttribute::Shape: return kOwnedShape;
+    case AreaAttribute::Coords: return kOwnedCoords;
+    case AreaAttribute::NoHref: return kOwnedNoHref;
+    case AreaAttribute::Text: return text->OwnedBit();
+    case AreaAttribute::Other: break;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -150,9 +156,9 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
   std::string_view raw;
   // Values are taken from the text where they stand; only the texts the area
   // keeps are copied.
-  auto attribute = [&](const char* name, CString* target) {
+  auto attribute = [&](std::string_view name, CString* target) {
     if (!s.ReadRawValue(raw)) {
-      doc.ReportMessage(61218, {"<area>", name});
+      doc.ReportMessage(61218, {"<area>", std::string(name)});
       return false;
     }
     if (target) AssignValue(*target, raw);
@@ -190,8 +196,9 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
       continue;
     }
     const size_t nameStart = s.Pos();
-    const AreaAttribute kind = ReadAreaAttributeName(s);
-    const unsigned bit = 1u << unsigned(kind);
+    const CAreaText* text = nullptr;
+    const AreaAttribute kind = ReadAreaAttributeName(s, text);
+    const unsigned bit = OwnedBitOf(kind, text);
     if (kind != AreaAttribute::Other && (seen & bit)) {
       // A repeat means nothing to a browser; the writer would not write it.
       ReadOtherAttribute(s, nameStart);
@@ -208,26 +215,18 @@ std::unique_ptr<CArea> ReadAreaTag(CByteScanner& s, CZorvaDoc& doc) {
         else
           faulty = true;
         break;
-      case AreaAttribute::Href: attribute("href", &area->m_strHref); break;
       case AreaAttribute::NoHref:
         s.SkipBlanks();
         if (s.Peek() == '=') s.SkipUnreadValue();
         break;
-      case AreaAttribute::Target:
-        if (attribute("target", &area->m_strTarget)) targetText = s.Text().substr(nameStart, s.Pos() - nameStart);
+      case AreaAttribute::Text: {
+        if (!attribute(text->attribute, &(*area.*text->member))) break;
+        const std::string_view whole = s.Text().substr(nameStart, s.Pos() - nameStart);
+        if (text->id == AreaTextId::Target) targetText = whole;
+        if (text->id == AreaTextId::Alt) altText = whole;
+        if (text->role == AreaTextRole::Script) area->m_bJavaScript = true;
         break;
-      case AreaAttribute::Alt:
-        if (attribute("alt", &area->m_strAlt)) altText = s.Text().substr(nameStart, s.Pos() - nameStart);
-        break;
-      case AreaAttribute::OnClick:
-        if (attribute("onclick", &area->m_strOnClick)) area->m_bJavaScript = true;
-        break;
-      case AreaAttribute::OnMouseOver:
-        if (attribute("onmouseover", &area->m_strOnMouseOver)) area->m_bJavaScript = true;
-        break;
-      case AreaAttribute::OnMouseOut:
-        if (attribute("onmouseout", &area->m_strOnMouseOut)) area->m_bJavaScript = true;
-        break;
+      }
       case AreaAttribute::Other:
         KeepAttribute(area->m_strOtherAttrs, ReadOtherAttribute(s, nameStart));
         break;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "html/ByteScanner.h"
+#include "model/AreaTexts.h"
 
 namespace zorva::html {
 
@@ -38,11 +39,11 @@ unsigned AreaOwnedAttributeBit(std::string_view name) {
   static constexpr struct {
     std::string_view name;
     unsigned bit;
-  } kOwned[] = {{"shape", kOwnedShape},     {"coords", kOwnedCoords},           {"href", kOwnedHref},
-                {"nohref", kOwnedNoHref},   {"target", kOwnedTarget},           {"alt", kOwnedAlt},
-                {"onclick", kOwnedOnClick}, {"onmouseover", kOwnedOnMouseOver}, {"onmouseout", kOwnedOnMouseOut}};
+  } kOwned[] = {{"shape", kOwnedShape}, {"coords", kOwnedCoords}, {"nohref", kOwnedNoHref}};
   for (const auto& o : kOwned)
     if (IsWordIgnoringCase(name, o.name)) return o.bit;
+  for (const CAreaText& t : kAreaTexts)
+    if (!t.attribute.empty() && IsWordIgnoringCase(name, t.attribute)) return t.OwnedBit();
   return 0;
 }
 

@@ -23,11 +23,9 @@ struct AttributeTextFault {
 // (names compared without regard to letter case).
 AttributeTextFault CheckAreaOtherAttributes(std::string_view text);
 
-// The attributes an area's own fields write, one bit each.
-enum AreaOwnedAttribute : unsigned {
-  kOwnedShape = 1, kOwnedCoords = 2, kOwnedHref = 4, kOwnedNoHref = 8, kOwnedTarget = 16, kOwnedAlt = 32,
-  kOwnedOnClick = 64, kOwnedOnMouseOver = 128, kOwnedOnMouseOut = 256,
-};
+// The attributes an area's own fields write, one bit each: these three and
+// the attribute of each text of the area (CAreaText::OwnedBit).
+enum AreaOwnedAttribute : unsigned { kOwnedShape = 1, kOwnedCoords = 2, kOwnedNoHref = 4 };
 
 // The bit of the owned attribute `name` (any letter case), 0 for any other.
 unsigned AreaOwnedAttributeBit(std::string_view name);

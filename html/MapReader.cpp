@@ -13,6 +13,7 @@
 #include "html/PageCharset.h"
 #include "html/PageUrl.h"
 #include "html/PicturePath.h"
+#include "model/AreaTexts.h"
 #include "model/ZorvaDoc.h"
 #include "platform/ByteScan.h"
 #include "platform/CodePage.h"
@@ -332,14 +333,10 @@ class CPageScanner {
   void AddArea(std::unique_ptr<CArea> area) {
     if (area->m_nType == AREA_DEFAULT) {
       CArea& d = m_doc.m_areaDefault;
-      d.m_strHref = std::move(area->m_strHref);
-      d.m_strTarget = std::move(area->m_strTarget);
-      d.m_strAlt = std::move(area->m_strAlt);
+      // Its comment stays its name in the area list.
+      for (const CAreaText& t : kAreaTexts)
+        if (!t.IsComment()) d.*t.member = std::move(*area.*t.member);
       d.m_bJavaScript = area->m_bJavaScript;
-      d.m_strOnClick = std::move(area->m_strOnClick);
-      d.m_strOnMouseOver = std::move(area->m_strOnMouseOver);
-      d.m_strOnMouseOut = std::move(area->m_strOnMouseOut);
-      d.m_strOtherAttrs = std::move(area->m_strOtherAttrs);
       return;
     }
     m_doc.m_listArea.push_back(std::move(area));

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/ZorvaDoc.h"
+#include "model/AreaTexts.h"
 
 namespace zorva::html {
 
@@ -11,9 +12,8 @@ namespace {
 constexpr unsigned kCommentNotInPageMessage = 65019;
 
 bool FitsShiftJis(const CArea& a) {
-  for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick, &a.m_strOnMouseOver,
-                           &a.m_strOnMouseOut, &a.m_strComment, &a.m_strOtherAttrs})
-    if (!IsAscii(*s) && !Utf8ToCharsetExactly(ECharset::ShiftJis, *s)) return false;
+  for (const CAreaText& t : kAreaTexts)
+    if (const CString& s = a.*t.member; !IsAscii(s) && !Utf8ToCharsetExactly(ECharset::ShiftJis, s)) return false;
   return true;
 }
 
@@ -41,14 +41,19 @@ ECharset NewPageCharset(int charcode, const CZorvaDoc& doc) { return PageCharset
 bool CommentsFitPage(CZorvaDoc& doc, ECharset page) {
   if (page == doc.m_nCharset) return true;
   size_t number = 0;
+  // Attributes carry what the page lacks as references; comments cannot.
   auto fits = [&](const CArea& a) {
     ++number;
-    if (a.m_strComment.empty() || IsAscii(a.m_strComment)) return true;
-    const std::string utf8 = CharsetToUtf8(doc.m_nCharset, a.m_strComment);
-    if (Utf8ToCharsetExactly(page, utf8)) return true;
-    doc.ReportMessage(kCommentNotInPageMessage,
-                      {std::to_string(number), FirstUnmappableChar(page, utf8).value_or(""), CharsetName(page)});
-    return false;
+    for (const CAreaText& t : kAreaTexts) {
+      const CString& s = a.*t.member;
+      if (!t.IsComment() || s.empty() || IsAscii(s)) continue;
+      const std::string utf8 = CharsetToUtf8(doc.m_nCharset, s);
+      if (Utf8ToCharsetExactly(page, utf8)) continue;
+      doc.ReportMessage(kCommentNotInPageMessage,
+                        {std::to_string(number), FirstUnmappableChar(page, utf8).value_or(""), CharsetName(page)});
+      return false;
+    }
+    return true;
   };
   // Numbered from the top, as the area list shows them; the default area last.
   for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it)

@@ -13,6 +13,7 @@
 #include "html/PicturePath.h"
 #include "html/SvgKeptAttributes.h"
 #include "html/SvgShapes.h"
+#include "model/AreaTexts.h"
 #include "model/PictureSize.h"
 #include "model/ZorvaDoc.h"
 #include "platform/PathSplit.h"
@@ -70,11 +71,9 @@ void AppendLinkStart(CPageBytes& out, const CArea& a, CPageText& text) {
     if (!a.m_strTarget.empty()) AppendAttribute(out, " target=\"", text(a.m_strTarget));
     if (!a.m_strAlt.empty()) AppendAttribute(out, " aria-label=\"", text(a.m_strAlt));
   }
-  if (a.m_bJavaScript) {
-    if (!a.m_strOnClick.empty()) AppendAttribute(out, " onclick=\"", text(a.m_strOnClick));
-    if (!a.m_strOnMouseOver.empty()) AppendAttribute(out, " onmouseover=\"", text(a.m_strOnMouseOver));
-    if (!a.m_strOnMouseOut.empty()) AppendAttribute(out, " onmouseout=\"", text(a.m_strOnMouseOut));
-  }
+  for (const CAreaText& t : kAreaTexts)
+    if (t.role == AreaTextRole::Plain || (t.role == AreaTextRole::Script && a.m_bJavaScript))
+      if (const CString& s = a.*t.member; !s.empty()) AppendAttribute(out, t.svgPrefix, text(s));
   // A title kept from the page is the tooltip, as it was on the area;
   // otherwise the ALT text is.
   std::string title;
@@ -103,8 +102,10 @@ void AppendLinkEnd(CPageBytes& out, const CArea& a, std::string_view nl, CPageTe
 // whole picture; it is written only when it leads somewhere or runs a script,
 // since a plain one would change nothing.
 bool DefaultAreaActs(const CArea& d) {
-  return !d.m_strHref.empty() ||
-         (d.m_bJavaScript && (!d.m_strOnClick.empty() || !d.m_strOnMouseOver.empty() || !d.m_strOnMouseOut.empty()));
+  if (!d.m_strHref.empty()) return true;
+  for (const CAreaText& t : kAreaTexts)
+    if (t.role == AreaTextRole::Script && d.m_bJavaScript && !(d.*t.member).empty()) return true;
+  return false;
 }
 
 std::optional<CSize> PictureSize(CZorvaDoc& doc) {

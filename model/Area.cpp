@@ -1,5 +1,6 @@
 #include "model/Area.h"
 
+#include "model/AreaTexts.h"
 #include <algorithm>
 #include <iterator>
 
@@ -108,14 +109,7 @@ void CArea::CopyFrom(const CArea& src) {
   m_listHandle1 = src.m_listHandle1;
   m_listHandle2 = src.m_listHandle2;
   m_rcBound = src.m_rcBound;
-  m_strHref = src.m_strHref;
-  m_strTarget = src.m_strTarget;
-  m_strAlt = src.m_strAlt;
-  m_strOnClick = src.m_strOnClick;
-  m_strOnMouseOver = src.m_strOnMouseOver;
-  m_strOnMouseOut = src.m_strOnMouseOut;
-  m_strComment = src.m_strComment;
-  m_strOtherAttrs = src.m_strOtherAttrs;
+  for (const CAreaText& t : kAreaTexts) this->*t.member = src.*t.member;
   m_bJavaScript = src.m_bJavaScript;
   m_bReserved = src.m_bReserved;
   m_bHtmlShape = src.m_bHtmlShape;
@@ -126,8 +120,9 @@ void CArea::ConvertTexts(zorva::ECharset from, zorva::ECharset to) {
   if (from == to) return;
   // Attribute values keep a character `to` lacks as a reference, which a
   // browser and the panel read as the character; a comment has no such form.
-  for (CString* s : {&m_strHref, &m_strTarget, &m_strAlt, &m_strOnClick, &m_strOnMouseOver, &m_strOnMouseOut,
-                     &m_strOtherAttrs})
-    if (!s->empty()) *s = zorva::ConvertCharsetForPage(from, to, *s);
-  if (!m_strComment.empty()) m_strComment = zorva::ConvertCharsetLossy(from, to, m_strComment);
+  for (const CAreaText& t : kAreaTexts) {
+    CString& s = this->*t.member;
+    if (!s.empty())
+      s = t.IsComment() ? zorva::ConvertCharsetLossy(from, to, s) : zorva::ConvertCharsetForPage(from, to, s);
+  }
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/Archive.h"
+#include "model/AreaTexts.h"
 #include "model/ZorvaDoc.h"
 
 namespace {
@@ -39,23 +40,24 @@ void ReadPoints(CArchive& ar, CPointList& list, bool atTail) {
   }
 }
 
-void SerializeLinks(CArchive& ar, CArea& a) {
-  if (ar.IsStoring()) {
-    ar.WriteText(a.m_strHref);
-    ar.WriteText(a.m_strTarget);
-    ar.WriteText(a.m_strAlt);
-    ar.WriteFlag(a.m_bJavaScript);
-    ar.WriteText(a.m_strOnClick);
-    ar.WriteText(a.m_strOnMouseOver);
-    ar.WriteText(a.m_strOnMouseOut);
-  } else {
-    a.m_strHref = ar.ReadText();
-    a.m_strTarget = ar.ReadText();
-    a.m_strAlt = ar.ReadText();
-    a.m_bJavaScript = ar.ReadFlag();
-    a.m_strOnClick = ar.ReadText();
-    a.m_strOnMouseOver = ar.ReadText();
-    a.m_strOnMouseOut = ar.ReadText();
+// The stored texts in the list's order, the scripts' flag before the first
+// script: link, ALT, flag, scripts, comment. The default area's record has
+// no comment: its comment is its name.
+void SerializeTexts(CArchive& ar, CArea& a, bool withComment) {
+  bool flagDone = false;
+  for (const CAreaText& t : kAreaTexts) {
+    if (!t.stored || (t.IsComment() && !withComment)) continue;
+    if (t.role == AreaTextRole::Script && !flagDone) {
+      flagDone = true;
+      if (ar.IsStoring())
+        ar.WriteFlag(a.m_bJavaScript);
+      else
+        a.m_bJavaScript = ar.ReadFlag();
+    }
+    if (ar.IsStoring())
+      ar.WriteText(a.*t.member);
+    else
+      a.*t.member = ar.ReadText();
   }
 }
 
@@ -92,9 +94,8 @@ size_t StringBound(const CString& s, bool mayBeWide = false) {
 size_t AreaBound(const CArea& a, bool mayBeWide) {
   size_t n = 11 + 4 * 9 + 16 + 8 * (a.m_listPoint.size() + a.m_listHandle1.size() +
                                     a.m_listHandle2.size());
-  for (const CString* s : {&a.m_strHref, &a.m_strTarget, &a.m_strAlt, &a.m_strOnClick,
-                           &a.m_strOnMouseOver, &a.m_strOnMouseOut, &a.m_strComment})
-    n += StringBound(*s, mayBeWide);
+  for (const CAreaText& t : kAreaTexts)
+    if (t.stored) n += StringBound(a.*t.member, mayBeWide);
   return n;
 }
 
@@ -108,8 +109,7 @@ void CArea::Serialize(CArchive& ar) {
     WritePoints(ar, m_listHandle1);
     WritePoints(ar, m_listHandle2);
     ar.WriteRect(m_rcBound);
-    SerializeLinks(ar, *this);
-    ar.WriteText(m_strComment);
+    SerializeTexts(ar, *this, true);
     ar.WriteFlag(m_bReserved);
     ar.WriteFlag(m_bHtmlShape);
   } else {
@@ -119,8 +119,7 @@ void CArea::Serialize(CArchive& ar) {
     ReadPoints(ar, m_listHandle1, true);
     ReadPoints(ar, m_listHandle2, true);
     m_rcBound = ar.ReadRect();
-    SerializeLinks(ar, *this);
-    m_strComment = ar.ReadText();
+    SerializeTexts(ar, *this, true);
     m_bReserved = ar.ReadFlag();
     m_bHtmlShape = ar.ReadFlag();
   }
@@ -158,7 +157,7 @@ void CZorvaDoc::Serialize(CArchive& ar) {
     ar.WritePoint(m_ptSpare2);
     ar.WritePoint(m_ptAnchor);
     WriteEntries(ar, m_listArea, kAreaClass);
-    SerializeLinks(ar, m_areaDefault);
+    SerializeTexts(ar, m_areaDefault, false);
     WriteEntries(ar, m_listGuide, kGuideClass);
     return;
   }
@@ -173,6 +172,6 @@ void CZorvaDoc::Serialize(CArchive& ar) {
   m_ptSpare2 = ar.ReadPoint();
   m_ptAnchor = ar.ReadPoint();
   ReadEntries(ar, m_listArea, kAreaClass);
-  SerializeLinks(ar, m_areaDefault);
+  SerializeTexts(ar, m_areaDefault, false);
   ReadEntries(ar, m_listGuide, kGuideClass);
 }

@@ -1,5 +1,6 @@
 #include "model/ZorvaDoc.h"
 
+#include "model/AreaTexts.h"
 #include <algorithm>
 #include <unordered_set>
 
@@ -51,14 +52,10 @@ void CZorvaDoc::DeleteContents() {
   m_bPageSelfClosing = false;
   m_pszPageText.reset();
 
-  m_areaDefault.m_strHref.clear();
-  m_areaDefault.m_strTarget.clear();
-  m_areaDefault.m_strAlt.clear();
-  m_areaDefault.m_strOnClick.clear();
-  m_areaDefault.m_strOnMouseOver.clear();
-  m_areaDefault.m_strOnMouseOut.clear();
+  // The default area's comment is its name in the area list, which stays.
+  for (const CAreaText& t : kAreaTexts)
+    if (!t.IsComment()) (m_areaDefault.*t.member).clear();
   m_areaDefault.m_bJavaScript = false;
-  m_areaDefault.m_strOtherAttrs.clear();
 
   m_listScriptName.clear();
   // New contents hold any character; opening a project or a page sets the

@@ -172,6 +172,11 @@ const StringEntry kStringTable[] = {
     {1911067, "レスポンシブ (SVG)"},
     {1911068, "マウスが乗ったエリアを強調する"},
     {1919005, "マップの形式"},
+    // The interface's language: the group, its first choice (the others are
+    // the languages' own names), and when a change takes effect.
+    {1919006, "表示言語"},
+    {1911071, "システムの設定に従う"},
+    {1919007, "次回の起動から有効になります"},
     // The greeting at start-up (dialog 182).
     {1820000, "ZORVA"},
     {1820001, "OK"},
@@ -279,11 +284,80 @@ const StringEntry kStringTable[] = {
     {65061, "レスポンシブHTMLの書き出し"},
     {65062, "HTMLﾌｧｲﾙ (*.html,*.htm)|*.html;*.htm|全てのﾌｧｲﾙ (*.*)|*.*||"},
 
+    // The trace tool's settings (dialog 204): caption, the two fields, the
+    // note under them, the fields' tooltips and the unit after the second.
+    {2040000, "自動トレースの設定"},
+    {2049001, "許容値(&T):"},
+    {2049002, "輪郭の単純化(&S):"},
+    {2049003, "押したまま左右にドラッグすると、許容値はその場で変えられます。"},
+    {2049004, "押した点の色との差 (赤、緑、青の差の最大) がこれ以下の画素を領域に含めます"},
+    {2049005, "輪郭がもとの画素の縁から離れてよい距離。大きいほど頂点が減ります (0: 減らさない)"},
+    {2049006, " ピクセル"},
     // The trace tool's status bar.
     {65090, "許容値 %1 ・ 頂点 %2 (左右にドラッグで許容値を変更、右クリックか Esc で取り消し)"},
     {65091, "画像の外です。自動トレースは画像の中を押してください"},
     {65092, "画像がありません。自動トレースするには画像を開いてください"},
     {65093, "自動トレース: 許容値 %1、頂点 %2 のエリアを追加しました"},
+
+    // The menus (ui/FrameMenus): their titles (3000001-3000004) and each
+    // command's item, 3000000 + the command id.
+    {3000001, "ファイル(&F)"},
+    {3000002, "編集(&E)"},
+    {3000003, "表示(&V)"},
+    {3000004, "ヘルプ(&H)"},
+    {3057600, "新規作成(&N)"},  // ID_FILE_NEW
+    {3057601, "開く(&O)..."},  // ID_FILE_OPEN
+    {3057603, "上書き保存(&S)"},  // ID_FILE_SAVE
+    {3057604, "名前を付けて保存(&A)..."},  // ID_FILE_SAVE_AS
+    {3032830, "レスポンシブHTMLの書き出し(&R)..."},  // ID_FILE_EXPORT_SVG
+    {3057643, "取り消し(&U)"},  // ID_EDIT_UNDO
+    {3057644, "やり直し(&R)"},  // ID_EDIT_REDO
+    {3057635, "切り取り(&T)"},  // ID_EDIT_CUT
+    {3057634, "コピー(&C)"},  // ID_EDIT_COPY
+    {3057637, "貼り付け(&P)"},  // ID_EDIT_PASTE
+    {3057632, "消去(&D)"},  // ID_EDIT_CLEAR
+    {3032785, "複製(&L)"},  // ID_EDIT_DUPLICATE
+    {3057633, "全て消去"},  // ID_EDIT_CLEAR_ALL
+    {3032831, "自動トレースの設定(&A)..."},  // ID_EDIT_TRACE_SETTINGS
+    {3032777, "環境設定(&F)..."},  // ID_EDIT_PREFERENCES
+    {3059392, "ツールバー(&T)"},  // ID_VIEW_TOOLBAR
+    {3032779, "ツールボックス(&B)"},  // ID_VIEW_TOOLBOX
+    {3032782, "プロパティ(&P)"},  // ID_VIEW_PROPERTY
+    {3032815, "エリア一覧(&A)"},  // ID_VIEW_AREALIST
+    {3059393, "ステータスバー(&S)"},  // ID_VIEW_STATUS_BAR
+    {3032780, "ページルーラ(&R)"},  // ID_VIEW_RULER
+    {3032781, "ガイド(&G)"},  // ID_VIEW_GUIDE
+    {3032772, "50%(&5)"},  // ID_VIEW_ZOOM50
+    {3032773, "100%(&1)"},  // ID_VIEW_ZOOM100
+    {3032774, "200%(&2)"},  // ID_VIEW_ZOOM200
+    {3032788, "表示(&I)\tCtrl+T"},  // ID_IMAGE_SHOW
+    {3032789, "淡色表示(&L)\tCtrl+T"},  // ID_IMAGE_LIGHT
+    {3032790, "非表示(&H)\tCtrl+T"},  // ID_IMAGE_HIDE
+    {3032820, "HTMLプレビュー(&W)..."},  // ID_HTML_PREVIEW
+    {3057666, "目次(&C)"},  // ID_HELP_CONTENTS
+    {3057664, "ZORVAのバージョン情報 (&A)..."},  // ID_APP_ABOUT
+    {3057665, "ZORVAの終了(&X)"},  // ID_APP_EXIT
+
+    // Recovery after a crash: the offer at start, bad recovery files, autosave failures.
+    {65300, "作業の復元"},
+    {65301, "保存されないまま終わった作業があります。復元する作業を選んでください。"},
+    {65302, "ファイル"},
+    {65303, "自動保存の時刻"},
+    {65304, "エリアの数"},
+    {65305, "復元"},
+    {65306, "破棄"},
+    {65307, "後で"},
+    {65308, "無題"},
+    {65309, "復元用のファイル %1 は使えません（%2）。\n消さずに %3 へ移しました。"},
+    {65310, "途中で切れています"},
+    {65311, "壊れています"},
+    {65312, "新しい版の ZORVA が書いたものです"},
+    {65313, "大きすぎます"},
+    {65314, "読めません"},
+    {65315, "ファイルではなくリンクか装置です"},
+    {65316, "自動保存できません（%1: %2）。編集はそのまま続けられます"},
+    {65317, "復元用のファイル %1 は使えません（%2）。\n移すこともできなかったので、そのまま残してあります。"},
+    {65318, "選んだ作業を破棄します。元に戻せません。よろしいですか？"},
 };
 
 const size_t kStringTableSize = sizeof(kStringTable) / sizeof(kStringTable[0]);

@@ -8,7 +8,7 @@
 #   docs/screenshot-imageselect.png the image choice of a page with three pictures
 # Needs xvfb-run, openbox, xdotool and ImageMagick (scripts/setup.sh installs
 # them). ImageMagick's import reads what is on the screen; xwd shows dialogs
-# black here.
+# black here. scripts/screenshot_en.sh makes the English ones.
 #   scripts/screenshot.sh [BUILD_DIR] [OUT_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +16,14 @@ build=${1:-build}
 out=${2:-docs}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The pictures show the Japanese interface whatever this shell's locale: the
+# editor's own setting chooses it (below), and the locale stays as it was for
+# the pictures made so far (a Japanese LANG or LANGUAGE makes Qt prefer the CJK
+# fonts, which draw even the digits differently).
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" ZORVA="$build/zorva"
-export SAMPLE="$PWD/samples/sample.zvf" WORK="$work"
+export SAMPLE="$PWD/samples/sample.zvf" WORK="$work" SHOT_TOOLS="$PWD/scripts/screenshot_window.sh"
+mkdir -p "$work/config/Ulmora"
+printf '[Settings]\nLanguage=ja\n' > "$work/config/Ulmora/ZORVA.conf"
 
 # A page with three pictures whose names differ only at their ends, one missing.
 pics="$work/site/images/campaigns/2024/spring"
@@ -36,22 +42,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
   openbox > /dev/null 2>&1 &
   sleep 1
-  # Where a window'"'"'s inside is on the screen (CX CY CW CH), and a picture of
-  # it with the frame and title bar the window manager drew around it.
-  client() {
-    local info
-    info=$(xwininfo -id "$1")
-    CX=$(awk "/Absolute upper-left X/ {print \$4}" <<< "$info")
-    CY=$(awk "/Absolute upper-left Y/ {print \$4}" <<< "$info")
-    CW=$(awk "/Width:/ {print \$2}" <<< "$info")
-    CH=$(awk "/Height:/ {print \$2}" <<< "$info")
-  }
-  grab() {
-    client "$1"
-    local l r t b
-    IFS=", " read -r l r t b <<< "$(xprop -id "$1" _NET_FRAME_EXTENTS | sed "s/.*= //")"
-    import -window root -crop "$((CW + l + r))x$((CH + t + b))+$((CX - l))+$((CY - t))" +repage "$2"
-  }
+  . "$SHOT_TOOLS"
 
   "$ZORVA" "$SAMPLE" > /dev/null 2>&1 &
   pid=$!
@@ -78,27 +69,23 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   done
   xdotool key --window "$win" ctrl+1
 
-  # Help, Contents; the search tab; the word typed.
-  xdotool key --window "$win" alt+h
-  sleep 0.5
-  xdotool key c
-  help=$(timeout 20 xdotool search --sync --onlyvisible --name "ヘルプ" | head -1)
-  sleep 1.5
-  # The search tab is the third, at the top left.
-  client "$help"
-  xdotool mousemove $((CX + 155)) $((CY + 12)) click 1
-  sleep 0.5
-  xdotool type --delay 80 "ガイド"
-  sleep 0.5
-  xdotool key Return
-  sleep 1
-  grab "$help" "$WORK/help.png"
+  # Titles are matched in ASCII: xdotool matches no Japanese title here. The
+  # help window is "ZORVA ヘルプ", the main window "... - ZORVA".
+  help_search "$win" "^ZORVA " "ガイド" "$WORK/help.png"
   kill "$pid"
   wait "$pid" 2> /dev/null || true
 
   "$ZORVA" "$WORK/site/page.html" > /dev/null 2>&1 &
   pid=$!
-  choice=$(timeout 20 xdotool search --sync --onlyvisible --name "イメージ選択" | head -1)
+  # The image choice ("イメージ選択") is the one window of the editor without its name.
+  choice=
+  for attempt in $(seq 40); do
+    for w in $(xdotool search --onlyvisible --pid "$pid" --name "." 2> /dev/null); do
+      case "$(xdotool getwindowname "$w")" in *ZORVA*) ;; *) choice=$w ;; esac
+    done
+    [ -n "$choice" ] && break
+    sleep 0.5
+  done
   sleep 1.5
   grab "$choice" "$WORK/choice.png"
   kill "$pid"

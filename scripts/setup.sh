@@ -12,7 +12,8 @@ mode=${1:-build}
 shift || true
 BUILD_DIR=${BUILD_DIR:-build}
 
-# Beyond the build: Qt's Japanese texts for its standard dialogs; xdotool, xwd
+# Beyond the build: lrelease (qt6-l10n-tools) compiles the translations;
+# Qt's Japanese texts for its standard dialogs; xdotool, xwd
 # (x11-apps) and ImageMagick to drive and capture the editor under Xvfb (the
 # machine's /usr/local/bin/convert is only a stand-in that hands over to the real
 # one), with openbox as the window manager a desktop has; desktop-file-utils,
@@ -26,7 +27,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 # dependencies), lintian, appstream (appstreamcli validates the AppStream data),
 # man-db and groff-base to check the manual pages.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev
-  qt6-tools-dev-tools libqt6sql6-sqlite libjpeg62-turbo-dev
+  qt6-tools-dev-tools qt6-l10n-tools libqt6sql6-sqlite libjpeg62-turbo-dev
   libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libgif-dev
   fonts-noto-cjk xvfb xauth openbox qt6-translations-l10n xdotool x11-apps imagemagick
   desktop-file-utils libxml2-utils shared-mime-info python3 python3-html5lib

@@ -120,6 +120,11 @@ void WithFileSizeLimit(size_t bytes, const std::function<void()>& body) {
   std::signal(SIGXFSZ, oldHandler);
 }
 
+std::string BuiltTranslationsFolder() {
+  const std::string cli = ZORVA_CLI_PATH;
+  return cli.substr(0, cli.rfind('/')) + "/translations";
+}
+
 CommandResult RunCommand(const std::vector<std::string>& argv, const CommandLimits& limits) {
   CommandResult r;
   TempDir dir;

@@ -95,6 +95,9 @@ class TempDir {
 
 std::string ReadFileBytes(const std::string& path);
 
+// The translation catalogues the build compiled, beside the built zorva-cli.
+std::string BuiltTranslationsFolder();
+
 // Runs `body` with every file limited to `bytes`: a write past the limit fails
 // with EFBIG (the signal it would raise is ignored meanwhile).
 void WithFileSizeLimit(size_t bytes, const std::function<void()>& body);

@@ -10,7 +10,9 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "model/AreaTexts.h"
 #include "platform/StringTable.h"
+#include "platform/UiLanguage.h"
 #include "ui/AreaListBar.h"
 #include "ui/MainFrame.h"
 #include "ui/MainToolBar.h"
@@ -20,6 +22,7 @@
 #include "ui/ZorvaViewWidget.h"
 #include "ui/PropertyBar.h"
 #include "view/CommandIds.h"
+#include "view/PanelFields.h"
 #include "view/ToolTable.h"
 
 #ifndef ZORVA_HELP_DIR_FROM_BIN
@@ -80,15 +83,17 @@ void TagFrameHelpIds(CMainFrame& frame) {
   SetHelpId(frame.MainToolBar()->ZoomCombo(), HelpCommandId(ID_ZOOM_COMBO));
   if (CPropertyBar* panel = frame.PropertyBar()) {
     SetHelpId(panel, HelpControlId(kPropertyBarId));
-    for (int id : {IDC_TYPE, IDC_CLOSED, IDC_POINTS, IDC_URL, IDC_TARGET, IDC_ALT, IDC_COMMENT,
-                   IDC_OTHERATTRS, IDC_JAVASCRIPT, IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT})
+    std::vector<int> ids = {IDC_TYPE, IDC_CLOSED, IDC_POINTS, IDC_JAVASCRIPT};
+    for (const CAreaText& t : kAreaTexts) ids.push_back(AreaTextControl(t.id));
+    for (int id : ids)
       if (QWidget* control = panel->Control(id)) SetHelpId(control, HelpControlId(unsigned(id)));
   }
 }
 
-QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram) {
+QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram,
+                           const QString& suffix) {
   const QFileInfo program(programPath);
-  const QString name = program.completeBaseName() + QStringLiteral(".qhc");
+  const QString name = program.completeBaseName() + suffix + QStringLiteral(".qhc");
   const QString beside = QDir(program.path()).filePath(name);
   if (QFileInfo::exists(beside)) return beside;
   const QString installed =
@@ -98,8 +103,13 @@ QString FindHelpCollection(const QString& programPath, const QString& dataDirFro
 }
 
 QString DefaultHelpCollection() {
+  // The Japanese manual is the original; another language's has its code.
+  const zorva::UiLanguage language = zorva::CurrentUiLanguage();
+  const QString suffix = language == zorva::UiLanguage::Japanese
+                             ? QString()
+                             : QLatin1Char('_') + QLatin1String(zorva::LanguageCode(language));
   return FindHelpCollection(QCoreApplication::applicationFilePath(),
-                            QStringLiteral(ZORVA_HELP_DIR_FROM_BIN));
+                            QStringLiteral(ZORVA_HELP_DIR_FROM_BIN), suffix);
 }
 
 QString NoHelpFileText(const QString& path) {

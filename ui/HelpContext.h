@@ -52,9 +52,12 @@ void TagFrameHelpIds(CMainFrame& frame);
 // The help collection of the program at `programPath`: its path with the
 // extension ".qhc" beside the program, else the file of that name in the
 // installed data folder (`dataDirFromProgram`, relative to the program's
-// folder). When neither exists, the path beside the program.
-QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram);
-// The same for the running program and the folder it was installed with.
+// folder). When neither exists, the path beside the program. `suffix` goes
+// between the name and ".qhc" ("_en": the English manual).
+QString FindHelpCollection(const QString& programPath, const QString& dataDirFromProgram,
+                           const QString& suffix = QString());
+// The same for the running program, the folder it was installed with and the
+// interface's language (zorva_en.qhc for English, zorva.qhc for Japanese).
 QString DefaultHelpCollection();
 
 // "Not Exist Html Help File ..." naming `path`.

@@ -38,7 +38,7 @@ void InstallHelpTranslation() {
   if (tried) return;
   tried = true;
   auto* translator = new QTranslator(QCoreApplication::instance());
-  if (!InstallJapaneseQtTranslations(*translator, "qt_help")) delete translator;
+  if (!InstallUiQtTranslations(*translator, "qt_help") || translator->isEmpty()) delete translator;
 }
 
 }  // namespace

@@ -2,13 +2,18 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "html/DialogTexts.h"
+#include "html/HtmlSettingsDefaults.h"
+#include "platform/UiLanguage.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -28,6 +33,16 @@ const Group kGroups[] = {
     {5, {1066, 1067}},
 };
 constexpr int kHoverControl = 1068;
+
+// The interface's language: its group's caption, the list, its first item
+// (follow the locale) and the note that it applies from the next start.
+constexpr unsigned kLanguageLabel = 6;
+constexpr unsigned kLanguageNote = 7;
+constexpr int kLanguageControl = 1070;
+constexpr int kLanguageSystem = 1071;
+// The list's items in order and the setting each stores; the languages are
+// named in their own tongue, as every language menu does, so never translated.
+const char* const kLanguageSettings[] = {"system", "ja", "en"};
 
 // An exclusive group shows no selection only while it is not exclusive.
 void SelectIndex(QButtonGroup* group, int index) {
@@ -72,12 +87,26 @@ CHtmlSettingsDlg::CHtmlSettingsDlg(zorva::ISettingsStore& store, QWidget* parent
   // EUC-JP pages cannot be chosen; the button only shows a stored choice.
   Button(1037)->setEnabled(false);
 
+  auto* language = new QGroupBox(UiText(zorva::DialogLabelId(kDlg, kLanguageLabel)));
+  auto* languageRow = new QHBoxLayout(language);
+  m_language = new QComboBox(language);
+  m_language->setObjectName(QStringLiteral("ctl%1").arg(kLanguageControl));
+  m_language->addItem(UiText(zorva::DialogControlTextId(kDlg, kLanguageSystem)));
+  m_language->addItem(QStringLiteral("日本語"));
+  m_language->addItem(QStringLiteral("English"));
+  languageRow->addWidget(m_language);
+  languageRow->addWidget(new QLabel(UiText(zorva::DialogLabelId(kDlg, kLanguageNote)), language), 1);
+  grid->addWidget(language, g / 2 + 1, 0, 1, 2);
+
   auto* buttons = OkCancelButtons(this, kDlg);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(buttons);
 
   SetIndices(zorva::LoadHtmlSettingsIndices(store));
+  const std::string stored = store.GetString(zorva::kSettingsSection, zorva::kSettingLanguage, "system");
+  for (int i = 0; i < int(std::size(kLanguageSettings)); ++i)
+    if (stored == kLanguageSettings[i]) m_language->setCurrentIndex(i);
 }
 
 zorva::HtmlSettingsIndices CHtmlSettingsDlg::Indices() const {
@@ -103,6 +132,9 @@ QRadioButton* CHtmlSettingsDlg::Button(int controlId) const {
 
 void CHtmlSettingsDlg::accept() {
   zorva::SaveHtmlSettingsIndices(m_store, Indices());
+  const int language = m_language->currentIndex();
+  if (language >= 0 && language < int(std::size(kLanguageSettings)))
+    m_store.WriteString(zorva::kSettingsSection, zorva::kSettingLanguage, kLanguageSettings[language]);
   QDialog::accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// "HTML出力設定": the four HTML output settings as radio-button groups.
+// "HTML出力設定": the HTML output settings as radio-button groups, and the
+// interface's language (from the next start).
 #include <QDialog>
 #include <QHash>
 
@@ -7,6 +8,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QRadioButton;
 
 class CHtmlSettingsDlg : public QDialog {
@@ -22,14 +24,17 @@ class CHtmlSettingsDlg : public QDialog {
   QRadioButton* Button(int controlId) const;
   // The responsive map's hover highlight (1068).
   QCheckBox* HoverBox() const { return m_hover; }
+  // The interface's language: the locale's, 日本語, English (1070).
+  QComboBox* LanguageBox() const { return m_language; }
 
-  // OK: the selected buttons go to the store.
+  // OK: the selected buttons and the language go to the store.
   void accept() override;
 
  private:
   zorva::ISettingsStore& m_store;
   QButtonGroup* m_groups[5] = {};
   QCheckBox* m_hover = nullptr;
+  QComboBox* m_language = nullptr;
   QHash<int, QRadioButton*> m_buttons;  // by control id
 };
 

@@ -14,6 +14,7 @@
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
 #include "platform/MessageQueue.h"
+#include "platform/StringTable.h"
 #include "ui/AreaListBar.h"
 #include "ui/CommandActions.h"
 #include "ui/EditKeyFilter.h"
@@ -292,7 +293,11 @@ void CMainFrame::OnViewMessage(const zorva::Message& message) {
 }
 
 void CMainFrame::UpdateTitle() {
-  QString docTitle = QString::fromStdString(zorva::Cp932ToUtf8(m_doc.GetTitle()));
+  // The document keeps the untitled name in Japanese (a new page's title is
+  // made from it); the window shows it in the interface's language.
+  constexpr unsigned kUntitled = 61208;
+  const bool untitled = m_doc.GetPathName().empty() && m_doc.GetTitle() == zorva::LoadStringCp932(kUntitled);
+  QString docTitle = untitled ? UiText(kUntitled) : QString::fromStdString(zorva::Cp932ToUtf8(m_doc.GetTitle()));
   // "[*]" is where the window system shows unsaved changes ("*" here).
   docTitle.replace(QStringLiteral("[*]"), QStringLiteral("[**]"));
   setWindowTitle(docTitle + QStringLiteral("[*] - ") + UiText(57344));

@@ -10,23 +10,28 @@
 #include "html/DialogTexts.h"
 #include "ui/UiText.h"
 
+namespace {
+// The dialog's texts are numbered as the other dialogs' (html/DialogTexts.h).
+constexpr unsigned kDlg = 204;
+}  // namespace
+
 CTraceSettingsDlg::CTraceSettingsDlg(const zorva::TraceSettings& settings, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("自動トレースの設定"));
+  setWindowTitle(UiText(zorva::DialogCaptionId(kDlg)));
   m_tolerance = new QSpinBox(this);
   m_tolerance->setRange(0, zorva::kMaxTraceTolerance);
   m_tolerance->setValue(settings.tolerance);
-  m_tolerance->setToolTip(QStringLiteral("押した点の色との差 (赤、緑、青の差の最大) がこれ以下の画素を領域に含めます"));
+  m_tolerance->setToolTip(UiText(zorva::DialogLabelId(kDlg, 4)));
   m_epsilon = new QDoubleSpinBox(this);
   m_epsilon->setRange(0, zorva::kMaxTraceEpsilon);
   m_epsilon->setDecimals(1);
   m_epsilon->setSingleStep(0.5);
-  m_epsilon->setSuffix(QStringLiteral(" ピクセル"));
+  m_epsilon->setSuffix(UiText(zorva::DialogLabelId(kDlg, 6)));
   m_epsilon->setValue(settings.epsilon);
-  m_epsilon->setToolTip(QStringLiteral("輪郭がもとの画素の縁から離れてよい距離。大きいほど頂点が減ります (0: 減らさない)"));
+  m_epsilon->setToolTip(UiText(zorva::DialogLabelId(kDlg, 5)));
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("許容値(&T):"), m_tolerance);
-  form->addRow(QStringLiteral("輪郭の単純化(&S):"), m_epsilon);
-  auto* note = new QLabel(QStringLiteral("押したまま左右にドラッグすると、許容値はその場で変えられます。"), this);
+  form->addRow(UiText(zorva::DialogLabelId(kDlg, 1)), m_tolerance);
+  form->addRow(UiText(zorva::DialogLabelId(kDlg, 2)), m_epsilon);
+  auto* note = new QLabel(UiText(zorva::DialogLabelId(kDlg, 3)), this);
   note->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -1,6 +1,6 @@
 // The property panel written control by control, in the order the panel's
-// handlers expect: the type before the points, the script check before the
-// fields it enables.
+// handlers expect: the type before the points, the texts in the area text
+// list's order, the script check last.
 #include "view/ViewHost.h"
 
 void IPropertyPanel::Show(const PanelContent& c, bool withRows) {
@@ -27,16 +27,13 @@ void IPropertyPanel::Show(const PanelContent& c, bool withRows) {
     ResetRows(IDC_POINTS);
     Enable(IDC_POINTS, false);
   }
-  SetText(IDC_URL, c.url);
-  SetText(IDC_TARGET, c.target);
-  SetText(IDC_ALT, c.alt);
-  SetText(IDC_ONCLICK, c.onClick);
-  SetText(IDC_ONMOUSEOVER, c.onMouseOver);
-  SetText(IDC_ONMOUSEOUT, c.onMouseOut);
+  WriteTexts(c);
+}
+
+void IPropertyPanel::WriteTexts(const PanelContent& c) {
+  for (const PanelTextField& f : c.texts) {
+    SetText(f.control, f.text);
+    if (f.enabled >= 0) Enable(f.control, f.enabled != 0);
+  }
   SetCheck(IDC_JAVASCRIPT, c.javaScript);
-  for (int id : {IDC_ONCLICK, IDC_ONMOUSEOVER, IDC_ONMOUSEOUT}) Enable(id, c.javaScript);
-  SetText(IDC_COMMENT, c.comment);
-  Enable(IDC_COMMENT, c.commentEnabled);
-  SetText(IDC_OTHERATTRS, c.otherAttrs);
-  Enable(IDC_OTHERATTRS, true);
 }

@@ -1,28 +1,56 @@
 #include "view/PanelFields.h"
 
 #include <optional>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "html/AttributeText.h"
 #include "html/ByteScanner.h"
 #include "model/Area.h"
+#include "model/AreaTexts.h"
 #include "model/ZorvaDoc.h"
 #include "platform/Charset.h"
 #include "view/PanelText.h"
 #include "view/ViewHost.h"
 
+namespace {
+
+// The panel's control of each area text, in the list's order.
+constexpr int kTextControls[] = {
+#define ZORVA_AREA_TEXT(Id, member, key, attribute, spelling, role, stored, panel, word) IDC_##panel,
+#include "model/AreaTextList.h"
+#undef ZORVA_AREA_TEXT
+};
+static_assert(std::size(kTextControls) == std::size(kAreaTexts));
+
+PanelTextKind KindOf(const CAreaText& t) { return t.IsComment() ? PanelTextKind::Comment : PanelTextKind::Attribute; }
+
+}  // namespace
+
+int AreaTextControl(AreaTextId id) { return kTextControls[unsigned(id)]; }
+
 void FillAreaTexts(const CZorvaDoc& doc, const CArea& area, bool commentEnabled, PanelContent& c) {
-  c.url = ToPanelText(doc, area.m_strHref);
-  c.target = ToPanelText(doc, area.m_strTarget);
-  c.alt = ToPanelText(doc, area.m_strAlt);
-  c.onClick = ToPanelText(doc, area.m_strOnClick);
-  c.onMouseOver = ToPanelText(doc, area.m_strOnMouseOver);
-  c.onMouseOut = ToPanelText(doc, area.m_strOnMouseOut);
+  c.texts.clear();
+  for (const CAreaText& t : kAreaTexts) {
+    PanelTextField f{kTextControls[unsigned(t.id)], ToPanelText(doc, area.*t.member, KindOf(t)), -1};
+    switch (t.role) {
+      case AreaTextRole::Link: break;
+      case AreaTextRole::Script: f.enabled = area.m_bJavaScript; break;
+      case AreaTextRole::Comment: f.enabled = commentEnabled; break;
+      case AreaTextRole::Plain:
+      case AreaTextRole::Kept: f.enabled = 1; break;
+    }
+    c.texts.push_back(std::move(f));
+  }
   c.javaScript = area.m_bJavaScript;
-  c.comment = ToPanelText(doc, area.m_strComment, PanelTextKind::Comment);
-  c.commentEnabled = commentEnabled;
-  c.otherAttrs = ToPanelText(doc, area.m_strOtherAttrs);
+}
+
+void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
+                    bool commentEnabled) {
+  PanelContent c;
+  FillAreaTexts(doc, area, commentEnabled, c);
+  panel.WriteTexts(c);
 }
 
 namespace {
@@ -76,7 +104,7 @@ bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value) 
 }
 
 bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value) {
-  const PanelTextKind kind = id == IDC_COMMENT ? PanelTextKind::Comment : PanelTextKind::Attribute;
+  const PanelTextKind kind = id == AreaTextControl(AreaTextId::Comment) ? PanelTextKind::Comment : PanelTextKind::Attribute;
   const std::string shown = panel.GetText(id);
   // A field the user left alone keeps its bytes: bytes the charset cannot
   // decode come back from the panel as U+FFFD, and some characters have two
@@ -96,22 +124,27 @@ bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value
 
 bool ReadAreaTexts(CZorvaDoc& doc, IPropertyPanel& panel, CArea& area, bool withComment) {
   bool changed = false;
-  changed |= ReadTextField(doc, panel, IDC_URL, area.m_strHref);
-  changed |= ReadTextField(doc, panel, IDC_TARGET, area.m_strTarget);
-  changed |= ReadTextField(doc, panel, IDC_ALT, area.m_strAlt);
   const bool script = panel.GetCheck(IDC_JAVASCRIPT);
   if (script != area.m_bJavaScript) {
     area.m_bJavaScript = script;
     changed = true;
   }
-  // Switched off, the scripts are not read: the area keeps them for the day
-  // scripting is switched on again.
-  if (script) {
-    changed |= ReadTextField(doc, panel, IDC_ONCLICK, area.m_strOnClick);
-    changed |= ReadTextField(doc, panel, IDC_ONMOUSEOVER, area.m_strOnMouseOver);
-    changed |= ReadTextField(doc, panel, IDC_ONMOUSEOUT, area.m_strOnMouseOut);
+  for (const CAreaText& t : kAreaTexts) {
+    const int id = kTextControls[unsigned(t.id)];
+    CString& value = area.*t.member;
+    switch (t.role) {
+      // Switched off, the scripts are not read: the area keeps them for the
+      // day scripting is switched on again.
+      case AreaTextRole::Script:
+        if (script) changed |= ReadTextField(doc, panel, id, value);
+        break;
+      case AreaTextRole::Comment:
+        if (withComment) changed |= ReadTextField(doc, panel, id, value);
+        break;
+      case AreaTextRole::Kept: changed |= ReadOtherAttrsField(doc, panel, value); break;
+      case AreaTextRole::Link:
+      case AreaTextRole::Plain: changed |= ReadTextField(doc, panel, id, value); break;
+    }
   }
-  if (withComment) changed |= ReadTextField(doc, panel, IDC_COMMENT, area.m_strComment);
-  changed |= ReadOtherAttrsField(doc, panel, area.m_strOtherAttrs);
   return changed;
 }

@@ -7,10 +7,17 @@ class CArea;
 class CZorvaDoc;
 class IPropertyPanel;
 struct PanelContent;
+enum class AreaTextId;
 
-// URL, target, ALT, the scripts with their enabling, the comment (enabled or
-// not) and the other attributes of `area` as the panel shows them.
+// The panel's control of an area text (model/AreaTextList.h).
+int AreaTextControl(AreaTextId id);
+
+// Every text of `area` as its control shows it (model/AreaTextList.h): the
+// scripts enabled while they are on, the comment when `commentEnabled`.
 void FillAreaTexts(const CZorvaDoc& doc, const CArea& area, bool commentEnabled, PanelContent& c);
+// The same written into the panel's controls.
+void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
+                    bool commentEnabled);
 
 // Reads text field `id` into `value`; true when the stored text changed. A
 // text the document cannot hold is refused with a message, the field shows
@@ -25,7 +32,7 @@ bool ReadTextField(CZorvaDoc& doc, IPropertyPanel& panel, int id, CString& value
 // `value` keeps it.
 bool ReadOtherAttrsField(CZorvaDoc& doc, IPropertyPanel& panel, CString& value);
 
-// Reads URL, target and ALT, then the script flag and (only while it is set)
-// the three scripts, then the comment when `withComment`, then the other
-// attributes; true when anything changed.
+// Reads the script flag, then every text of the area in the list's order:
+// the scripts only while the flag is set, the comment when `withComment`;
+// true when anything changed.
 bool ReadAreaTexts(CZorvaDoc& doc, IPropertyPanel& panel, CArea& area, bool withComment);

@@ -110,6 +110,15 @@ constexpr int IDC_CLOSED = 1022;
 constexpr int IDC_JAVASCRIPT = 1029;
 constexpr int IDC_OTHERATTRS = 1030;
 
+// An area text in its panel control: the text (UTF-8) and whether the
+// control is enabled (-1: left as it is).
+struct PanelTextField {
+  int control = 0;
+  std::string text;
+  int enabled = -1;
+  bool operator==(const PanelTextField&) const = default;
+};
+
 // Everything the property panel shows of one area (or of the default area),
 // in the panel's text (UTF-8).
 struct PanelContent {
@@ -122,9 +131,9 @@ struct PanelContent {
   // The point rows and their selection.
   std::vector<std::string> rows;
   std::vector<bool> rowSelected;
-  std::string url, target, alt, onClick, onMouseOver, onMouseOut, comment, otherAttrs;
+  // The area's texts in the order of the area text list.
+  std::vector<PanelTextField> texts;
   bool javaScript = false;
-  bool commentEnabled = false;
 
   bool operator==(const PanelContent&) const = default;
   bool SameRows(const PanelContent& o) const {
@@ -140,6 +149,8 @@ class IPropertyPanel {
   // they stay as the user has them). A panel may take it whole; by default
   // it is written control by control through the members below.
   virtual void Show(const PanelContent& content, bool withRows);
+  // Only the texts of `content` and the script check, control by control.
+  void WriteTexts(const PanelContent& content);
 
   virtual std::string GetText(int id) = 0;
   virtual void SetText(int id, const std::string& text) = 0;

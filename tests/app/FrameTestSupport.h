@@ -19,6 +19,14 @@
 
 namespace zorva::test {
 
+// The tests' private configuration folder, so the real user's settings are
+// never read or written. Qt computes the settings location once per process,
+// so every test that makes settings takes this one folder.
+inline const TempDir& ConfigDir() {
+  static TempDir dir;
+  return dir;
+}
+
 inline void EnsureQApplication() {
   if (!QApplication::instance()) {
     static int argc = 1;

@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <cstdlib>
 
+#include "FrameTestSupport.h"
 #include "TestSupport.h"
 #include "app/FileDialogs.h"
 #include "app/ZorvaApp.h"
@@ -12,13 +13,8 @@
 
 namespace {
 
-// The tests use a private configuration folder so the real user's settings
-// are never read or written. Qt computes the settings location once per
-// process, so the folder is shared and emptied before each test.
-const zorva::test::TempDir& ConfigDir() {
-  static zorva::test::TempDir dir;
-  return dir;
-}
+// The private configuration folder (FrameTestSupport.h), emptied before each test.
+using zorva::test::ConfigDir;
 
 class StartupTest : public ::testing::Test {
  protected:

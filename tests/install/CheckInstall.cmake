@@ -9,7 +9,8 @@ endif()
 
 set(expected bin/zorva bin/zorva-cli share/applications/example.ulmora.zorva.desktop
   share/metainfo/example.ulmora.zorva.metainfo.xml
-  share/mime/packages/zorva.xml share/zorva/zorva.qch share/zorva/zorva.qhc)
+  share/mime/packages/zorva.xml share/zorva/zorva.qch share/zorva/zorva.qhc
+  share/zorva/zorva_en.qch share/zorva/zorva_en.qhc share/zorva/translations/zorva_en.qm)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zorva.png
     share/icons/hicolor/${size}x${size}/mimetypes/application-x-zorva-project.png)
@@ -19,6 +20,14 @@ foreach(f IN LISTS expected)
     message(FATAL_ERROR "not installed: ${f}")
   endif()
 endforeach()
+
+# The installed command line finds the installed English catalogue.
+execute_process(COMMAND env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C
+  "${PREFIX}/bin/zorva-cli" dump "${PREFIX}/no-such-file.zvf"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT out MATCHES "was not found")
+  message(FATAL_ERROR "the installed zorva-cli does not speak English under LANG=C:\n${out}")
+endif()
 
 # Each hicolor folder must hold the picture of its own size; PNG keeps the
 # width and height at bytes 16-23.

@@ -32,6 +32,7 @@ dpkg-deb -x "$deb" "$out/tree"
 (cd "$out/tree" && find . ! -type d | sed 's|^\.||' | sort) > "$out/files.txt"
 
 required=(/usr/bin/zorva /usr/bin/zorva-cli /usr/share/zorva/zorva.qch /usr/share/zorva/zorva.qhc
+  /usr/share/zorva/zorva_en.qch /usr/share/zorva/zorva_en.qhc /usr/share/zorva/translations/zorva_en.qm
   /usr/share/applications/example.ulmora.zorva.desktop /usr/share/mime/packages/zorva.xml
   /usr/share/metainfo/example.ulmora.zorva.metainfo.xml
   /usr/share/man/man1/zorva.1.gz /usr/share/man/man1/zorva-cli.1.gz
