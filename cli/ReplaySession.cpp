@@ -124,7 +124,7 @@ bool CReplaySession::Execute(const ReplayCommand& c, std::string& reason) {
       // script that does so ends the gesture first, as the tool keys do, so
       // that no tool is handed a gesture another tool started.
       m_view.CancelGesture();
-      m_frame.tools.ChooseTool(ToolId(c.id));
+      m_view.ChooseTool(ToolId(c.id));
       return true;
     case ReplayOp::Press:
     case ReplayOp::Move:

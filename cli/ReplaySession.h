@@ -47,13 +47,25 @@ class CReplaySession {
     int starts = 0;
   };
 
-  // The area list keeps the rows it showed at its last rebuild, as the
-  // editor's list does; a click picks one of those.
+  // The area list keeps the rows it showed when the view last told it of a
+  // change, as the editor's list does; a click picks one of those.
   class ListFrame : public CHeadlessFrame {
    public:
     explicit ListFrame(CZorvaDoc& doc) : m_doc(doc) {}
-    void RebuildAreaList() override {
-      CHeadlessFrame::RebuildAreaList();
+    void AreaListReset() override {
+      CHeadlessFrame::AreaListReset();
+      rows = AreaListRows(m_doc);
+    }
+    void AreaListRowInserted(int row) override {
+      CHeadlessFrame::AreaListRowInserted(row);
+      rows = AreaListRows(m_doc);
+    }
+    void AreaListRowRemoved(int row) override {
+      CHeadlessFrame::AreaListRowRemoved(row);
+      rows = AreaListRows(m_doc);
+    }
+    void AreaListRowChanged(int row) override {
+      CHeadlessFrame::AreaListRowChanged(row);
       rows = AreaListRows(m_doc);
     }
     std::vector<AreaListRow> rows;

@@ -56,8 +56,8 @@ std::string CReplaySession::StateLine() {
   j.Key("zoom").Int(m_view.m_coords.m_zoom.Percent());
   const CPoint scroll = m_view.m_coords.GetScroll();
   j.Key("scroll").m_text += "[" + std::to_string(scroll.x) + "," + std::to_string(scroll.y) + "]";
-  j.Key("tool").Text(ToolName(m_frame.tools.GetCurrentTool()));
-  j.Key("baseTool").Text(ToolName(m_frame.tools.GetBaseTool()));
+  j.Key("tool").Text(ToolName(m_view.Tools().GetCurrentTool()));
+  j.Key("baseTool").Text(ToolName(m_view.Tools().GetBaseTool()));
   j.Key("toolState").Int(m_view.m_toolState.Word());
   // The row of the selected area as the list shows it (a shape still being
   // drawn has none).

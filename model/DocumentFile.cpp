@@ -95,7 +95,7 @@ unsigned LoadProjectStream(CZorvaDoc& doc, std::string_view data) {
     doc.DeleteContents();
     before.RestoreTo(doc);
   }
-  doc.m_pSelArea = nullptr;
+  doc.SetSelArea(nullptr);
   doc.m_pSelGuide = nullptr;
   return failure;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "model/DocumentUndoTarget.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSplit.h"
@@ -18,6 +19,8 @@ CZorvaDoc::CZorvaDoc(IDocumentHost* host) : m_pHost(host ? host : &g_nullHost) {
 }
 
 CZorvaDoc::~CZorvaDoc() {
+  // Nobody hears a document that is going away.
+  m_listeners.clear();
   if (m_pPictureLoader) m_pPictureLoader->Shutdown();
   DeletePreviewFile();
   DeleteContents();
@@ -31,7 +34,7 @@ void CZorvaDoc::DeleteContents() {
   m_listArea.clear();
   m_listGuide.clear();
 
-  m_pSelArea = nullptr;
+  SetSelArea(nullptr);
   m_pSelGuide = nullptr;
   m_pGrabPoint = nullptr;
   m_nUndoPos = 0;
@@ -64,6 +67,7 @@ void CZorvaDoc::DeleteContents() {
   // New contents hold any character; opening a project or a page sets the
   // charset of what it read.
   SetTextCharset(zorva::ECharset::Utf8);
+  Tell([](IDocumentListener& l) { l.HistoryChanged(); });
 }
 
 void CZorvaDoc::SetTextCharset(zorva::ECharset charset) {
@@ -78,7 +82,7 @@ void CZorvaDoc::SetTextCharset(zorva::ECharset charset) {
 bool CZorvaDoc::OnNewDocument() {
   DeleteContents();
   m_strPathName.clear();
-  m_bModified = false;
+  SetModifiedFlag(false);
 
   m_pHost->ClearScriptFuncList();
   m_strTitle = zorva::LoadStringCp932(61208);
@@ -148,26 +152,41 @@ void CZorvaDoc::ForgetPointsOf(CArea& area) {
 
 void CZorvaDoc::PushAreaAdded(CArea* area, CArea* prevSel) {
   PushUndo(std::make_unique<CAdditionRecord<CArea>>(area, prevSel));
+  const size_t pos = m_listArea.IndexOf(area);
+  if (pos != m_listArea.npos) Tell([&](IDocumentListener& l) { l.AreaInserted(*area, pos); });
 }
 
 void CZorvaDoc::PushAreaRemoved(std::unique_ptr<CArea> area, size_t listPos) {
+  Tell([&](IDocumentListener& l) { l.AreaRemoved(*area, listPos); });
   PushUndo(std::make_unique<CDeletionRecord<CArea>>(std::move(area), listPos));
 }
 
 void CZorvaDoc::PushAreaChanged(CArea* area, std::unique_ptr<CArea> before) {
+  const CRect boundBefore = before->m_rcBound;
   PushUndo(std::make_unique<CChangeRecord<CArea>>(area, std::move(before)));
+  if (area == &m_areaDefault) {
+    Tell([](IDocumentListener& l) { l.DefaultAreaChanged(); });
+    return;
+  }
+  const size_t pos = m_listArea.IndexOf(area);
+  if (pos != m_listArea.npos)
+    Tell([&](IDocumentListener& l) { l.AreaChanged(*area, pos, boundBefore); });
 }
 
 void CZorvaDoc::PushGuideAdded(CGuide* guide) {
   PushUndo(std::make_unique<CAdditionRecord<CGuide>>(guide, nullptr));
+  Tell([&](IDocumentListener& l) { l.GuideChanged(*guide, nullptr); });
 }
 
 void CZorvaDoc::PushGuideRemoved(std::unique_ptr<CGuide> guide, size_t listPos) {
+  Tell([&](IDocumentListener& l) { l.GuideChanged(*guide, nullptr); });
   PushUndo(std::make_unique<CDeletionRecord<CGuide>>(std::move(guide), listPos));
 }
 
 void CZorvaDoc::PushGuideMoved(CGuide* guide, std::unique_ptr<CGuide> before) {
+  const CGuide was = *before;
   PushUndo(std::make_unique<CChangeRecord<CGuide>>(guide, std::move(before)));
+  Tell([&](IDocumentListener& l) { l.GuideChanged(*guide, &was); });
 }
 
 void CZorvaDoc::PushUndo(std::unique_ptr<CUndoRecord> record) {
@@ -176,18 +195,65 @@ void CZorvaDoc::PushUndo(std::unique_ptr<CUndoRecord> record) {
   m_listUndo.push_back(std::move(record));
   m_nUndoPos = m_listUndo.size();
   m_bModified = true;
+  Tell([](IDocumentListener& l) { l.HistoryChanged(); });
+}
+
+bool CZorvaDoc::Undo() {
+  CUndoRecord* r = RecordToUndo();
+  if (!r) return false;
+  CDocumentUndoTarget target(*this);
+  r->Undo(target);
+  StepBack();
+  return true;
+}
+
+bool CZorvaDoc::Redo() {
+  CUndoRecord* r = RecordToRedo();
+  if (!r) return false;
+  CDocumentUndoTarget target(*this);
+  r->Redo(target);
+  StepForward();
+  return true;
 }
 
 void CZorvaDoc::StepBack() {
   if (m_nUndoPos > 0) --m_nUndoPos;
   m_bModified = m_nUndoPos != m_nSavedPos;
+  Tell([](IDocumentListener& l) { l.HistoryChanged(); });
 }
 
 bool CZorvaDoc::StepForward() {
   const bool moved = m_nUndoPos < m_listUndo.size();
   if (moved) ++m_nUndoPos;
   m_bModified = m_nUndoPos != m_nSavedPos;
+  Tell([](IDocumentListener& l) { l.HistoryChanged(); });
   return moved;
+}
+
+void CZorvaDoc::MarkSaved() {
+  m_nSavedPos = m_nUndoPos;
+  Tell([](IDocumentListener& l) { l.HistoryChanged(); });
+}
+
+void CZorvaDoc::SetModifiedFlag(bool modified) {
+  if (modified == m_bModified) return;
+  m_bModified = modified;
+  Tell([](IDocumentListener& l) { l.HistoryChanged(); });
+}
+
+void CZorvaDoc::AddListener(IDocumentListener* listener) {
+  if (listener && std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+    m_listeners.push_back(listener);
+}
+
+void CZorvaDoc::RemoveListener(IDocumentListener* listener) {
+  std::erase(m_listeners, listener);
+}
+
+void CZorvaDoc::SetSelArea(CArea* area) {
+  CArea* before = m_pSelArea;
+  m_pSelArea = area;
+  if (before != area) Tell([&](IDocumentListener& l) { l.SelectionChanged(before, area); });
 }
 
 // --- progress and messages ---

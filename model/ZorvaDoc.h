@@ -13,6 +13,7 @@
 
 #include "model/Area.h"
 #include "model/DocumentHost.h"
+#include "model/DocumentListener.h"
 #include "model/Guide.h"
 #include "model/OwnedList.h"
 #include "model/PictureLoading.h"
@@ -38,7 +39,20 @@ class CZorvaDoc {
   const CString& GetPathName() const { return m_strPathName; }
   void SetPathName(const CString& path) { m_strPathName = path; }
   bool IsModified() const { return m_bModified; }
-  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  void SetModifiedFlag(bool modified = true);
+
+  // --- who hears of changes (DocumentListener.h) ---
+  // A listener stays registered until removed; it must outlive that.
+  void AddListener(IDocumentListener* listener);
+  void RemoveListener(IDocumentListener* listener);
+  // Tells every listener; `f` takes an IDocumentListener&.
+  template <typename F>
+  void Tell(F&& f) {
+    // A listener may register another while hearing: index, not iterators.
+    for (size_t i = 0; i < m_listeners.size(); ++i) f(*m_listeners[i]);
+  }
+  // The selected area becomes `area`; listeners hear of it when it differs.
+  void SetSelArea(CArea* area);
 
   IDocumentHost& Host() { return *m_pHost; }
   void SetHost(IDocumentHost* host);
@@ -94,10 +108,17 @@ class CZorvaDoc {
   CUndoRecord* RecordToUndo() const { return m_nUndoPos ? m_listUndo[m_nUndoPos - 1].get() : nullptr; }
   // The newest step, applied or not.
   const CUndoRecord* LastRecord() const { return m_listUndo.empty() ? nullptr : m_listUndo.back().get(); }
+  // The step a redo would apply; null when none.
+  CUndoRecord* RecordToRedo() const { return CanRedo() ? m_listUndo[m_nUndoPos].get() : nullptr; }
+  // Takes back the last applied step, or applies the next one, on the
+  // document alone (its lists and selection); the listeners hear what
+  // changed. False when there is no such step.
+  bool Undo();
+  bool Redo();
   void StepBack();
   bool StepForward();
   // Makes the present state the saved one (after a successful save).
-  void MarkSaved() { m_nSavedPos = m_nUndoPos; }
+  void MarkSaved();
   bool CanUndo() const { return m_nUndoPos > 0; }
   bool CanRedo() const { return m_nUndoPos < m_listUndo.size(); }
 
@@ -200,6 +221,7 @@ class CZorvaDoc {
   CString m_strTitle;
   CString m_strPathName;
   bool m_bModified = false;
+  std::vector<IDocumentListener*> m_listeners;
   IDocumentHost* m_pHost;
   IPictureLoader* m_pPictureLoader = nullptr;
 };

@@ -64,11 +64,19 @@ CAreaListBar::CAreaListBar(CZorvaDoc& doc, QWidget* parent)
   });
 }
 
-void CAreaListBar::Rebuild() {
+void CAreaListBar::Reset() { RowsChanged(); }
+
+void CAreaListBar::RowInserted(int row) { m_model->RowInserted(row); }
+
+void CAreaListBar::RowRemoved(int row) { m_model->RowRemoved(row); }
+
+void CAreaListBar::RowsChanged() {
   const QModelIndex top = m_list->indexAt(QPoint(0, 0));
   const QModelIndex bottom = m_list->indexAt(QPoint(0, m_list->viewport()->height() - 1));
   m_model->Refresh(top.isValid() ? top.row() : 0, bottom.isValid() ? bottom.row() : m_model->rowCount() - 1);
-  const int selected = m_doc.m_pSelArea ? AreaListRowOf(m_doc, m_doc.m_pSelArea) : -1;
+}
+
+void CAreaListBar::Select(int selected) {
   QItemSelectionModel* selection = m_list->selectionModel();
   if (selected >= 0) {
     const QModelIndex index = m_model->index(selected, 0);

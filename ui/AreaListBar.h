@@ -20,9 +20,15 @@ class CAreaListBar : public QDockWidget {
 
   QTreeView* List() const { return m_list; }
   CAreaListModel* Model() const { return m_model; }
-  // The document's areas or selection changed: the rows in sight follow,
-  // the selected row is marked and scrolled into sight.
-  void Rebuild();
+  // What the view tells the list (IViewFrame): another document; a row in
+  // or out; what rows show changed (the rows in sight are read again, since
+  // the map check's marks of one row follow from others); the selected
+  // area's row (-1: none), marked and scrolled into sight.
+  void Reset();
+  void RowInserted(int row);
+  void RowRemoved(int row);
+  void RowsChanged();
+  void Select(int row);
   // The area of a row (null: the default area).
   CArea* RowArea(int row) const;
   // The row image (kAreaImage*) of a row, -1 for no row.

@@ -87,6 +87,30 @@ bool CAreaListModel::Refresh(int first, int last) {
   return false;
 }
 
+void CAreaListModel::RowInserted(int row) {
+  const int rows = int(AreaListRowCount(m_doc));
+  if (rows != m_nRows + 1 || row < 0 || row > m_nRows) {
+    Refresh(0, -1);
+    return;
+  }
+  m_rows.clear();
+  beginInsertRows(QModelIndex(), row, row);
+  m_nRows = rows;
+  endInsertRows();
+}
+
+void CAreaListModel::RowRemoved(int row) {
+  const int rows = int(AreaListRowCount(m_doc));
+  if (rows != m_nRows - 1 || row < 0 || row >= m_nRows) {
+    Refresh(0, -1);
+    return;
+  }
+  m_rows.clear();
+  beginRemoveRows(QModelIndex(), row, row);
+  m_nRows = rows;
+  endRemoveRows();
+}
+
 CArea* CAreaListModel::RowArea(int row) const {
   if (row < 0 || row >= m_nRows) return nullptr;
   const size_t n = m_doc.m_listArea.size();

@@ -28,6 +28,11 @@ class CAreaListModel : public QAbstractTableModel {
   // are read again: a change announced over all rows would cost the list a
   // walk over every one of them.
   bool Refresh(int first, int last);
+  // One row came in at `row` or went from it: the rows after it move, the
+  // list keeps its place and its marked row. A count that does not add up
+  // starts afresh.
+  void RowInserted(int row);
+  void RowRemoved(int row);
   // The area of a row (null: the default area's row, or no row).
   CArea* RowArea(int row) const;
   // The row image (kAreaImage*) of a row, -1 for no row.

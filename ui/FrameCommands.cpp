@@ -74,7 +74,7 @@ bool CFrameCommands::OnCommand(unsigned id) {
   // (one never passes from one tool to another).
   CZorvaView& view = m_frame.m_view->View();
   if (const CToolDescriptor* tool = FindTool(ToolId(id)); tool && tool->CanBeChosen()) {
-    m_frame.m_tools.ChooseTool(tool->id);
+    view.ChooseTool(tool->id);
     return true;
   }
   if (QWidget* bar = Bar(id)) {

@@ -1,8 +1,8 @@
 #include "view/TraceSettingsStore.h"
 #include "ui/MainFrame.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -35,10 +35,20 @@
 #include "view/ZorvaView.h"
 
 namespace {
-// How soon after the loop goes idle the command states follow.
-constexpr int kIdleRefreshMs = 30;
-// Lock lights are read from files; they need not follow every event.
-constexpr qint64 kKeyLockRefreshMs = 300;
+
+bool IsLockKey(int key) {
+  switch (key) {
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Kana_Lock:
+    case Qt::Key_Kana_Shift:
+    case Qt::Key_Hiragana_Katakana:
+    case Qt::Key_Eisu_toggle: return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget* parent)
@@ -118,17 +128,15 @@ CMainFrame::CMainFrame(CZorvaDoc& doc, zorva::ISettingsStore* settings, QWidget*
 
   m_frameCommands = std::make_unique<CFrameCommands>(*this);
 
-  m_idleTimer.setSingleShot(true);
-  connect(&m_idleTimer, &QTimer::timeout, this, [this] {
-    UpdateCommandStates();
-    m_idleRefreshed = true;
-  });
-  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
-    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMainFrame::OnIdle);
+  // Nothing runs at rest: the states follow the document's changes, the
+  // frame's own (tools, rulers, zoom) and the keys.
+  m_doc.AddListener(this);
+  qApp->installEventFilter(this);
 
   RestoreLayout();
   UpdateTitle();
   UpdateCommandStates();
+  RefreshKeyLocks();
   m_view->setFocus();
 }
 
@@ -160,7 +168,7 @@ void CMainFrame::RestoreLayout() {
 CMainFrame::~CMainFrame() {
   // The view and the ruler windows refer to the rulers and the tool
   // selection, members that go before QWidget deletes the children.
-  m_idleTimer.stop();
+  m_doc.RemoveListener(this);
   m_propertyBar->Detach();
   delete takeCentralWidget();
   m_pane = nullptr;
@@ -228,20 +236,44 @@ void CMainFrame::UpdateCommandStates() {
   for (unsigned id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id)
     anyRecent = anyRecent || m_actions->Action(id)->isVisible();
   m_recentSeparator->setVisible(anyRecent);
-  if (!m_sinceKeyLocks.isValid() || m_sinceKeyLocks.elapsed() >= kKeyLockRefreshMs) {
-    m_statusBar->ShowKeyLocks(ReadKeyLocks());
-    m_sinceKeyLocks.start();
-  }
 }
 
-void CMainFrame::OnIdle() {
-  if (m_idleRefreshed) {
-    // This is the wake-up of the refresh itself.
-    m_idleRefreshed = false;
-    return;
-  }
-  if (!m_idleTimer.isActive()) m_idleTimer.start(kIdleRefreshMs);
+void CMainFrame::RequestCommandStates() {
+  if (m_statesPending) return;
+  m_statesPending = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        m_statesPending = false;
+        UpdateCommandStates();
+      },
+      Qt::QueuedConnection);
 }
+
+void CMainFrame::RefreshKeyLocks() { m_statusBar->ShowKeyLocks(ReadKeyLocks()); }
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      // The view's keys choose tools, cycle the picture display and hold
+      // temporary tools without a command of the frame's.
+      RequestCommandStates();
+      // The light turns after the key; its release reads it turned.
+      if (event->type() == QEvent::KeyRelease && IsLockKey(static_cast<QKeyEvent*>(event)->key()))
+        RefreshKeyLocks();
+      break;
+    case QEvent::MouseButtonRelease: RequestCommandStates(); break;
+    case QEvent::WindowActivate:
+      // The locks may have turned while another window had the keyboard.
+      if (watched == this) RefreshKeyLocks();
+      break;
+    default: break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+const CToolSelection& CMainFrame::Tools() const { return m_view->View().Tools(); }
 
 bool CMainFrame::event(QEvent* event) {
   // Before a key is matched against the shortcuts, so a command enabled a
@@ -258,10 +290,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-void CMainFrame::ShowRulers(bool show) { m_pane->ShowRulers(show); }
+void CMainFrame::ShowRulers(bool show) {
+  m_pane->ShowRulers(show);
+  RequestCommandStates();
+}
 
 void CMainFrame::SetZoomComboIndex(int index) {
   if (m_toolBar) m_toolBar->SetZoomIndex(index);
+  RequestCommandStates();
 }
 
 void CMainFrame::SetStatusPane(int pane, const std::string& text) {
@@ -274,13 +310,31 @@ void CMainFrame::SetStatusPane(int pane, const std::string& text) {
   }
 }
 
-void CMainFrame::RebuildAreaList() {
-  if (m_areaList) m_areaList->Rebuild();
+void CMainFrame::AreaListReset() {
+  if (m_areaList) m_areaList->Reset();
+}
+
+void CMainFrame::AreaListRowInserted(int row) {
+  if (m_areaList) m_areaList->RowInserted(row);
+}
+
+void CMainFrame::AreaListRowRemoved(int row) {
+  if (m_areaList) m_areaList->RowRemoved(row);
+}
+
+void CMainFrame::AreaListRowChanged(int) {
+  if (m_areaList) m_areaList->RowsChanged();
+}
+
+void CMainFrame::AreaListSelect(int row) {
+  if (m_areaList) m_areaList->Select(row);
+  RequestCommandStates();
 }
 
 void CMainFrame::OnViewMessage(const zorva::Message& message) {
   if (message.msg != zorva::UM_LOADNOTIFY) return;
   m_view->View().OnLoadNotify(message.wParam, message.lParam);
+  RequestCommandStates();
 }
 
 void CMainFrame::UpdateTitle() {

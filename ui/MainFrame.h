@@ -3,14 +3,13 @@
 // routed to the view, the added command targets and the frame itself; the
 // tool box; the view with its rulers; the area list; the status bar. It is
 // the frame side of the view (IViewFrame).
-#include <QElapsedTimer>
 #include <QMainWindow>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "model/DocumentListener.h"
 #include "ui/CommandTarget.h"
 #include "view/Ruler.h"
 #include "view/ToolSelection.h"
@@ -36,7 +35,7 @@ struct Message;
 class ISettingsStore;
 }  // namespace zorva
 
-class CMainFrame : public QMainWindow, public IViewFrame {
+class CMainFrame : public QMainWindow, public IViewFrame, private IDocumentListener {
   Q_OBJECT
  public:
   // `settings` holds the HTML output choices that the preferences command edits.
@@ -67,31 +66,42 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   // The action of command `id` (menus, toolbars and keys share it), or null.
   QAction* CommandAction(unsigned id) const;
   // Brings every action's enabled, checked and text state up to date; runs
-  // when a menu opens, before a key is matched, and shortly after the event
-  // loop goes idle.
+  // when a menu opens, before a key is matched, after a command, and once
+  // after whatever the states depend on changed (RequestCommandStates).
   void UpdateCommandStates();
+  // Something the command states depend on changed: they are brought up to
+  // date once the present event is handled, however many changes it made.
+  void RequestCommandStates();
+  // The keyboard's lock lights into the status bar (on a lock key and when
+  // the window becomes active: nothing reads them at rest).
+  void RefreshKeyLocks();
 
   CMainToolBar* MainToolBar() const { return m_toolBar; }
   CToolBox* ToolBox() const { return m_toolBox; }
   CAreaListBar* AreaList() const { return m_areaList; }
   CPropertyBar* PropertyBar() const { return m_propertyBar; }
   CViewPane* ViewPane() const { return m_pane; }
-  const CToolSelection& Tools() const { return m_tools; }
+  // The view's tools (current and chosen).
+  const CToolSelection& Tools() const;
+  ToolId GetCurrentTool() const { return Tools().GetCurrentTool(); }
   // The help requests (Help menu, F1) and the manual they open.
   CHelpSystem& Help() const;
 
   // --- IViewFrame ---
-  ToolId GetCurrentTool() override { return m_tools.GetCurrentTool(); }
-  void SetCurrentTool(ToolId code) override { m_tools.SetCurrentTool(code); }
-  void SelectTool(ToolId code) override { m_tools.SelectTool(code); }
+  void ToolChanged(ToolId, ToolId) override { RequestCommandStates(); }
   CRuler* GetRuler(bool vertical) override { return vertical ? &m_vRuler : &m_hRuler; }
   void ShowRulers(bool show) override;
   void SetZoomComboIndex(int index) override;
   void SetStatusPane(int pane, const std::string& text) override;
-  void RebuildAreaList() override;
+  void AreaListReset() override;
+  void AreaListRowInserted(int row) override;
+  void AreaListRowRemoved(int row) override;
+  void AreaListRowChanged(int row) override;
+  void AreaListSelect(int row) override;
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -103,13 +113,15 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   void SaveLayout();
   void RestoreLayout();
   QMenu* AddMenu(const char* title, std::initializer_list<unsigned> ids);
-  void OnIdle();
+  // --- IDocumentListener: what the states and the title follow ---
+  void HistoryChanged() override { RequestCommandStates(); }
+  void SelectionChanged(const CArea*, const CArea*) override { RequestCommandStates(); }
+  void DocumentReset() override { RequestCommandStates(); }
   void FocusView();
 
   CZorvaDoc& m_doc;
   zorva::ISettingsStore* m_settings;
   bool m_bTallScreen = false;
-  CToolSelection m_tools;
   CRuler m_hRuler{false};
   CRuler m_vRuler{true};
   CCommandActions* m_actions = nullptr;
@@ -123,9 +135,6 @@ class CMainFrame : public QMainWindow, public IViewFrame {
   QAction* m_recentSeparator = nullptr;
   std::vector<ICommandTarget*> m_targets;
   std::unique_ptr<CFrameCommands> m_frameCommands;
-  // The idle refresh: started when the loop goes idle, so a burst of events
-  // costs one refresh; its own wake-up does not start another.
-  QTimer m_idleTimer;
-  bool m_idleRefreshed = false;
-  QElapsedTimer m_sinceKeyLocks;
+  // A refresh of the command states is queued and not yet run.
+  bool m_statesPending = false;
 };

@@ -6,8 +6,8 @@
 #include "model/ZorvaDoc.h"
 #include "view/CommandIds.h"
 #include "view/ViewCore.h"
-#include "view/ViewPanel.h"
-#include "view/ViewUndoTarget.h"
+#include "model/DocumentUndoTarget.h"
+#include "view/HistoryRepaint.h"
 
 namespace {
 
@@ -37,8 +37,13 @@ void MoveInOrder(CViewCore& view, unsigned id) {
   const size_t to = TargetRow(doc, id);
   if (to == doc.m_listArea.npos) return;
   auto record = std::make_unique<COrderRecord>(doc.m_pSelArea, doc.m_listArea.IndexOf(doc.m_pSelArea), to);
-  ApplyUndoRecord(view, *record, true);
+  {
+    const CHistoryRepaint repaint(view);
+    CDocumentUndoTarget target(doc);
+    record->Redo(target);
+  }
   doc.PushUndo(std::move(record));
+  view.PanelTouched();
 }
 
 void NudgeSelected(CViewCore& view, int dx, int dy, bool continuesRun) {
@@ -49,15 +54,17 @@ void NudgeSelected(CViewCore& view, int dx, int dy, bool continuesRun) {
   // anything in between (an undo, another edit) starts a step of its own.
   const auto* last = dynamic_cast<const CChangeRecord<CArea>*>(doc.RecordToUndo());
   const bool joins = continuesRun && last && last->Item() == area && !doc.CanRedo();
-  const CRect oldRect = view.m_coords.AreaRectToWindow(area->m_rcBound);
-  if (!joins) {
-    auto before = std::make_unique<CArea>();
-    before->CopyFrom(*area);
-    doc.PushAreaChanged(area, std::move(before));
-  }
+  const CHistoryRepaint repaint(view);  // the old place and the new
+  auto before = std::make_unique<CArea>();
+  before->CopyFrom(*area);
   area->Offset(dx, dy);
   area->UpdateHtmlShape(true);
-  view.m_canvas.RepaintRect(oldRect);
-  view.m_canvas.RepaintArea(*area);
-  view.m_panel->Update(-1, true);
+  if (!joins) {
+    doc.PushAreaChanged(area, std::move(before));
+  } else {
+    // The run's record keeps the area as it was before the run began.
+    const size_t pos = doc.m_listArea.IndexOf(area);
+    doc.Tell([&](IDocumentListener& l) { l.AreaChanged(*area, pos, before->m_rcBound); });
+  }
+  view.PanelTouched();
 }

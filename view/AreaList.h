@@ -1,8 +1,7 @@
 #pragma once
 // The rows of the frame's area list: one per area, topmost first, then the
-// default area. Whenever the view says the list changed
-// (IViewFrame::RebuildAreaList) a frame shows them again: the window reads
-// only the rows in sight, the headless frame all of them.
+// default area. The view tells a frame which rows came, went or changed
+// (IViewFrame::AreaListRow*); the window reads only the rows in sight.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -147,7 +147,7 @@ void BeginPointDrag(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x,
                             int32_t((int64_t(b.top) + b.bottom) / 2));
   }
   view.m_canvas.DrawXor(*work);
-  view.m_host.SetCapture();
+  view.Capture();
 }
 
 // An open outline whose dragged end was dropped on its other end is closed,

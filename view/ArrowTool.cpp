@@ -49,7 +49,7 @@ void BeginMove(CViewCore& view, ArrowGesture& g, int32_t x, int32_t y) {
   doc.m_pGrabPoint = nullptr;
   doc.m_ptPress = g.last = CPoint(x, y);
   view.m_canvas.DrawXor(*work);
-  view.m_host.SetCapture();
+  view.Capture();
 }
 
 // The pointer of a move with snapping to guides applied.
@@ -99,7 +99,7 @@ void OnPress(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int32_
   }
   for (auto it = doc.m_listArea.rbegin(); it != doc.m_listArea.rend(); ++it) {
     if (!(*it)->HitOutline(x, y)) continue;
-    doc.m_pSelArea = *it;
+    doc.SetSelArea(*it);
     view.m_toolState.Start(GestureKind::AreaMove);
     BeginMove(view, g, x, y);
     return;
@@ -178,7 +178,7 @@ void OnRelease(CViewCore& view, ArrowGesture& g, unsigned flags, int32_t x, int3
     DropTakenIdentifiers(doc, *g.work);
     doc.m_listArea.push_back(std::move(g.work));
     doc.PushAreaAdded(work, sel);
-    doc.m_pSelArea = work;  // the selected points already refer to it
+    doc.SetSelArea(work);  // the selected points already refer to it
     doc.m_pGrabPoint = nullptr;
     view.m_toolState.Reset();
     view.m_canvas.RepaintArea(*sel);

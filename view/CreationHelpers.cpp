@@ -23,7 +23,7 @@ void ReleaseSelection(CViewCore& view) {
 
 CArea* BeginNew(CViewCore& view, std::unique_ptr<CArea> area) {
   view.m_pNewArea = std::move(area);
-  view.m_doc.m_pSelArea = view.m_pNewArea.get();
+  view.m_doc.SetSelArea(view.m_pNewArea.get());
   return view.m_pNewArea.get();
 }
 
@@ -31,7 +31,7 @@ void DropUnfinished(CViewCore& view) {
   CArea* area = view.m_pNewArea.get();
   if (!area) return;
   CZorvaDoc& doc = view.m_doc;
-  if (doc.m_pSelArea == area) doc.m_pSelArea = nullptr;
+  if (doc.m_pSelArea == area) doc.SetSelArea(nullptr);
   doc.ForgetPointsOf(*area);
   view.m_pPrevSel = nullptr;
   view.m_pNewArea.reset();
@@ -50,7 +50,7 @@ void CommitNew(CViewCore& view) {
 void DiscardNew(CViewCore& view) {
   CZorvaDoc& doc = view.m_doc;
   doc.m_listSelPoint.clear();
-  doc.m_pSelArea = nullptr;
+  doc.SetSelArea(nullptr);
   view.m_pNewArea.reset();
   view.m_pPrevSel = nullptr;
   view.m_toolState.Reset();

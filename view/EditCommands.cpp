@@ -1,6 +1,6 @@
 // The Edit menu's commands. Undo and redo: the document keeps the history
-// and its cursor, and a record undoes and redoes itself through the view's
-// undo target. The clipboard holds one area; paste and duplicate place the
+// and applies its steps on its own; the view draws the selection off and
+// repaints what the document says the step changed. The clipboard holds one area; paste and duplicate place the
 // new area at the paste offset on top of all others, and the clipboard
 // itself never moves, so two pastes coincide.
 #include "view/EditCommands.h"
@@ -10,8 +10,7 @@
 #include "html/AttributeText.h"
 #include "model/ZorvaDoc.h"
 #include "view/EditSelection.h"
-#include "view/ViewPanel.h"
-#include "view/ViewUndoTarget.h"
+#include "view/HistoryRepaint.h"
 #include "view/ViewCore.h"
 
 namespace {
@@ -29,9 +28,6 @@ void PlaceCopy(CViewCore& view, const CArea& source) {
   CArea* area = doc.m_listArea.push_back(std::move(copy));
   doc.PushAreaAdded(area, prevSel);
   ShowSelected(view, area);
-  // The panel must follow at once: it would otherwise still show the
-  // previous area, and its next edit would write that area's points here.
-  view.m_panel->Update(-1, true);
 }
 
 bool DeletesVerticesOnly(const CZorvaDoc& doc, const CArea& area) {
@@ -61,7 +57,7 @@ void DeleteArea(CZorvaDoc& doc, CArea& area) {
   if (pos == doc.m_listArea.npos) return;
   doc.ForgetPointsOf(area);
   doc.PushAreaRemoved(doc.m_listArea.Take(&area), pos);
-  doc.m_pSelArea = nullptr;
+  doc.SetSelArea(nullptr);
   doc.m_listSelPoint.clear();
 }
 
@@ -90,11 +86,13 @@ void DropTakenIdentifiers(const CZorvaDoc& doc, CArea& copy) {
 CEditCommands::CEditCommands(CViewCore& view) : m_view(view), m_doc(view.m_doc) {}
 
 void CEditCommands::Undo() {
-  CUndoRecord* r = m_doc.RecordToUndo();
+  const CUndoRecord* r = m_doc.RecordToUndo();
   if (!r) return;
   const bool placing = m_view.m_toolState.Is(GestureKind::PolygonDraw);
-  ApplyUndoRecord(m_view, *r, false);
-  m_doc.StepBack();
+  // An area's step moves the selection: the old one is drawn off first.
+  if (!r->IsGuide()) ShowSelectionCleared(m_view);
+  const CHistoryRepaint repaint(m_view);
+  m_doc.Undo();
   m_view.m_toolState.Reset();
   // Undone while placing a polygon's vertices, the last vertex goes and the
   // next click goes on from the one before it.
@@ -105,13 +103,16 @@ void CEditCommands::Undo() {
     m_doc.m_listSelPoint.push_back(poly->GetEndPoint());
     m_view.m_toolState.Start(GestureKind::PolygonDraw);
     m_view.m_canvas.RepaintArea(*poly);
-    m_view.m_panel->Update(-1, true);
+    m_view.PanelTouched();
   }
 }
 
 void CEditCommands::Redo() {
-  if (!m_doc.StepForward()) return;
-  ApplyUndoRecord(m_view, *m_doc.RecordToUndo(), true);
+  const CUndoRecord* r = m_doc.RecordToRedo();
+  if (!r) return;
+  if (!r->IsGuide()) ShowSelectionCleared(m_view);
+  const CHistoryRepaint repaint(m_view);
+  m_doc.Redo();
   m_view.m_toolState.Reset();
 }
 
@@ -137,7 +138,6 @@ void CEditCommands::Clear() {
     DeleteSelectedVertices(m_doc, *area);
   else
     DeleteArea(m_doc, *area);
-  m_view.m_panel->Update(-1, true);
   m_view.m_canvas.RepaintRect(rc);
 }
 

@@ -12,11 +12,11 @@ void ShowSelectionCleared(CViewCore& view) {
     // Drawn while still selected: whatever is waiting to be painted must
     // show the marks this drawing takes away.
     view.m_canvas.DrawSelection(*sel, false);
-    doc.m_pSelArea = nullptr;
+    doc.SetSelArea(nullptr);
     return;
   }
   doc.m_listSelPoint.clear();
-  doc.m_pSelArea = nullptr;
+  doc.SetSelArea(nullptr);
   // A selected vertex wears a hollow mark that the plain marks of the
   // incremental drawing would not cancel; the area is painted afresh instead.
   if (sel) view.m_canvas.RepaintArea(*sel);
@@ -27,6 +27,6 @@ void ShowSelected(CViewCore& view, CArea* area) {
   doc.m_listSelPoint.clear();
   // Drawn before it counts as selected, for the same reason as above.
   if (area) view.m_canvas.DrawSelection(*area, true);
-  doc.m_pSelArea = area;
+  doc.SetSelArea(area);
 }
 

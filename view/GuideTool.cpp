@@ -40,8 +40,8 @@ void CGuideTool::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPha
   const int32_t pos = fromHorizontal ? y : x;
   if (phase == ToolPhase::Move) {
     CGuide* g = m_view.m_doc.m_pSelGuide;
-    if (!m_view.m_host.HasCapture()) {
-      m_view.m_host.SetCapture();
+    if (!m_view.HasCapture()) {
+      m_view.Capture();
       // A guide already on its way (the capture was lost meanwhile) goes on;
       // a second one would leave the first behind as a stray image.
       if (!g) {
@@ -72,8 +72,8 @@ void CGuideTool::OnRulerGuide(bool fromHorizontal, int32_t x, int32_t y, ToolPha
     }
     m_view.m_doc.m_pSelGuide = nullptr;
   }
-  if (CRuler* r = m_view.m_frame.GetRuler(!fromHorizontal)) r->m_bPressed = false;
-  if (m_view.m_host.HasCapture()) m_view.m_host.ReleaseCapture();
+  if (CRuler* r = m_view.RulerOf(!fromHorizontal)) r->m_bPressed = false;
+  if (m_view.HasCapture()) m_view.ReleaseCapture();
 }
 
 void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase phase) {
@@ -81,7 +81,7 @@ void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
   if (phase == ToolPhase::Press) {
     // The arrow tool holds the capture when it picked an area: an area over
     // a guide wins.
-    if (m_view.m_host.HasCapture()) return;
+    if (m_view.HasCapture()) return;
     const CPoint w = m_view.m_coords.ToWindow(CPoint(x, y));
     const CSize total = m_view.m_coords.GetTotalSize();
     if (w.x < 0 || w.y < 0 || w.x > total.cx || w.y > total.cy) return;
@@ -93,7 +93,7 @@ void CGuideTool::OnToolGuide(unsigned flags, int32_t x, int32_t y, ToolPhase pha
       m_view.m_canvas.DrawGuide(*m_pWorkGuide, R2_XORPEN);
       m_view.m_toolState.Start(GestureKind::GuideDrag);
       m_view.m_bDragStarted = false;
-      m_view.m_host.SetCapture();
+      m_view.Capture();
       return;
     }
     return;

@@ -57,22 +57,39 @@ class CHeadlessViewHost : public IViewHost {
 
 class CHeadlessFrame : public IViewFrame {
  public:
-  ToolId GetCurrentTool() override { return tools.GetCurrentTool(); }
-  void SetCurrentTool(ToolId code) override { tools.SetCurrentTool(code); }
-  void SelectTool(ToolId code) override { tools.SelectTool(code); }
+  void ToolChanged(ToolId current, ToolId chosen) override {
+    currentTool = current;
+    chosenTool = chosen;
+    ++toolChanges;
+  }
+  // The tool box as the view last told it.
+  ToolId GetCurrentTool() const { return currentTool; }
   CRuler* GetRuler(bool vertical) override { return vertical ? &vRuler : &hRuler; }
   void ShowRulers(bool show) override { rulersShown = show; }
   void SetZoomComboIndex(int index) override { zoomIndex = index; }
   void SetStatusPane(int pane, const std::string& text) override { panes[pane] = text; }
-  void RebuildAreaList() override { ++areaListBuilds; }
+  void AreaListReset() override { ++areaListResets; }
+  void AreaListRowInserted(int row) override { rowsInserted.push_back(row); }
+  void AreaListRowRemoved(int row) override { rowsRemoved.push_back(row); }
+  void AreaListRowChanged(int row) override { rowsChanged.push_back(row); }
+  void AreaListSelect(int row) override {
+    ++listSelects;
+    listSelected = row;
+  }
 
-  CToolSelection tools;
+  ToolId currentTool = ID_TOOL_ARROW;
+  ToolId chosenTool = ID_TOOL_ARROW;
+  int toolChanges = 0;
   CRuler hRuler{false};
   CRuler vRuler{true};
   bool rulersShown = true;
   int zoomIndex = 1;
   std::map<int, std::string> panes;
-  int areaListBuilds = 0;
+  // What the view told the area list, in order of arrival.
+  int areaListResets = 0;
+  std::vector<int> rowsInserted, rowsRemoved, rowsChanged;
+  int listSelects = 0;
+  int listSelected = -1;
 };
 
 class CMemoryPropertyPanel : public IPropertyPanel {

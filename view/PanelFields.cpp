@@ -30,20 +30,27 @@ PanelTextKind KindOf(const CAreaText& t) { return t.IsComment() ? PanelTextKind:
 
 int AreaTextControl(AreaTextId id) { return kTextControls[unsigned(id)]; }
 
-void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
-                    bool commentEnabled) {
+void FillAreaTexts(const CZorvaDoc& doc, const CArea& area, bool commentEnabled, PanelContent& c) {
+  c.texts.clear();
   for (const CAreaText& t : kAreaTexts) {
-    const int id = kTextControls[unsigned(t.id)];
-    panel.SetText(id, ToPanelText(doc, area.*t.member, KindOf(t)));
+    PanelTextField f{kTextControls[unsigned(t.id)], ToPanelText(doc, area.*t.member, KindOf(t)), -1};
     switch (t.role) {
       case AreaTextRole::Link: break;
-      case AreaTextRole::Script: panel.Enable(id, area.m_bJavaScript); break;
-      case AreaTextRole::Comment: panel.Enable(id, commentEnabled); break;
+      case AreaTextRole::Script: f.enabled = area.m_bJavaScript; break;
+      case AreaTextRole::Comment: f.enabled = commentEnabled; break;
       case AreaTextRole::Plain:
-      case AreaTextRole::Kept: panel.Enable(id, true); break;
+      case AreaTextRole::Kept: f.enabled = 1; break;
     }
+    c.texts.push_back(std::move(f));
   }
-  panel.SetCheck(IDC_JAVASCRIPT, area.m_bJavaScript);
+  c.javaScript = area.m_bJavaScript;
+}
+
+void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
+                    bool commentEnabled) {
+  PanelContent c;
+  FillAreaTexts(doc, area, commentEnabled, c);
+  panel.WriteTexts(c);
 }
 
 namespace {

@@ -6,13 +6,16 @@
 class CArea;
 class CZorvaDoc;
 class IPropertyPanel;
+struct PanelContent;
 enum class AreaTextId;
 
 // The panel's control of an area text (model/AreaTextList.h).
 int AreaTextControl(AreaTextId id);
 
-// Writes every text of `area` into its control (model/AreaTextList.h): the
+// Every text of `area` as its control shows it (model/AreaTextList.h): the
 // scripts enabled while they are on, the comment when `commentEnabled`.
+void FillAreaTexts(const CZorvaDoc& doc, const CArea& area, bool commentEnabled, PanelContent& c);
+// The same written into the panel's controls.
 void WriteAreaTexts(const CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area,
                     bool commentEnabled);
 

@@ -10,7 +10,6 @@
 #include "view/Ruler.h"
 #include "view/Tool.h"
 #include "view/ViewKeys.h"
-#include "view/ViewPanel.h"
 #include "view/ViewCore.h"
 
 namespace {
@@ -51,31 +50,30 @@ void CToolController::OnLButtonDown(unsigned flags, const CPoint& client) {
   // manager to activate it) has its first press before its focus event.
   m_view.m_keys->EndReleasedTemporaryTool();
   m_view.m_clipboard.m_ptPasteOffset = CPoint(20, 20);
-  EndRulerPresses(m_view.m_frame.GetRuler(false), m_view.m_frame.GetRuler(true));
+  EndRulerPresses(m_view.RulerOf(false), m_view.RulerOf(true));
   const CPoint p = m_view.m_coords.ToPicture(client);
   if (m_view.m_bHandTool) {
     m_view.OnToolHand(client.x, client.y, ToolPhase::Press);
     return;
   }
-  if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
+  if (CTool* tool = Tool(m_view.CurrentTool())) {
     tool->Press(flags, p);
-    if (tool->CapturesOnPress()) m_view.m_host.SetCapture();
+    if (tool->CapturesOnPress()) m_view.Capture();
   }
-  m_view.m_panel->Update(-1, true);
 }
 
 void CToolController::OnMouseMove(unsigned flags, const CPoint& client) {
   if (m_view.m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = m_view.m_coords.ToPicture(client);
-  const ToolId toolId = m_view.m_frame.GetCurrentTool();
-  const bool holding = m_view.m_host.HasCapture();
+  const ToolId toolId = m_view.CurrentTool();
+  const bool holding = m_view.HasCapture();
   switch (OwnerOfGesture((flags & MK_LBUTTON) != 0)) {
     case GestureOwner::Hand:
       if (holding) m_view.OnToolHand(client.x, client.y, ToolPhase::Move);
       break;
     case GestureOwner::Ruler:
       // The top ruler pulls a horizontal guide.
-      m_view.m_guideTool->OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Move);
+      m_view.m_guideTool->OnRulerGuide(m_view.PressedRuler() == m_view.RulerOf(false), p.x, p.y, ToolPhase::Move);
       break;
     case GestureOwner::Guide:
       if (toolId == ID_TOOL_ARROW && holding) {
@@ -101,7 +99,7 @@ void CToolController::FollowRubberBand(bool holding, CPoint p) {
   // Between the clicks that place a polygon's vertices, the next edge
   // follows the pointer from the vertex placed last.
   const CArea* poly = m_view.m_doc.m_pSelArea;
-  const bool placing = !holding && m_view.m_frame.GetCurrentTool() == ID_TOOL_POLYGON &&
+  const bool placing = !holding && m_view.CurrentTool() == ID_TOOL_POLYGON &&
                        m_view.m_toolState.Is(GestureKind::PolygonDraw) && poly && poly->m_nType == AREA_POLYGON &&
                        !poly->m_bClosed && !poly->m_listPoint.empty();
   if (placing) m_view.m_canvas.SetRubberBand(true, *poly->GetEndPoint(), p);
@@ -111,59 +109,60 @@ void CToolController::FollowRubberBand(bool holding, CPoint p) {
 void CToolController::OnLButtonUp(unsigned flags, const CPoint& client) {
   if (m_view.m_host.IsKeyDown(VK_MENU)) flags |= MK_ALT;
   const CPoint p = m_view.m_coords.ToPicture(client);
-  const bool holding = m_view.m_host.HasCapture();
+  const bool holding = m_view.HasCapture();
   switch (OwnerOfGesture(true)) {
     case GestureOwner::Hand:
       if (holding) {
         m_view.OnToolHand(client.x, client.y, ToolPhase::Release);
-        m_view.m_host.ReleaseCapture();
+        m_view.ReleaseCapture();
       }
       break;
     case GestureOwner::Ruler:
-      m_view.m_guideTool->OnRulerGuide(m_view.PressedRuler() == m_view.m_frame.GetRuler(false), p.x, p.y, ToolPhase::Release);
+      m_view.m_guideTool->OnRulerGuide(m_view.PressedRuler() == m_view.RulerOf(false), p.x, p.y, ToolPhase::Release);
       break;
     case GestureOwner::Guide:
       if (holding) {
         m_view.m_guideTool->OnToolGuide(flags, p.x, p.y, ToolPhase::Release);
-        m_view.m_host.ReleaseCapture();
+        m_view.ReleaseCapture();
       }
       break;
     case GestureOwner::AreaTool:
       if (holding) {
-        if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Release(flags, p);
-        m_view.m_host.ReleaseCapture();
+        if (CTool* tool = Tool(m_view.CurrentTool())) tool->Release(flags, p);
+        m_view.ReleaseCapture();
       }
-      m_view.m_panel->Update(-1, true);
-      if (!m_view.m_host.IsKeyDown(VK_CONTROL)) m_view.m_frame.SetCurrentTool(ID_TOOL_NONE);
+      // Ctrl let go during the drag ends its arrow now (asked only when a
+      // temporary tool is current).
+      if (m_view.CurrentTool() != m_view.Tools().GetBaseTool() && !m_view.m_host.IsKeyDown(VK_CONTROL))
+        m_view.SetCurrentTool(ID_TOOL_NONE);
       if (m_view.m_doc.m_pSelArea) m_view.m_doc.m_pSelArea->UpdateHtmlShape(true);
       break;
     case GestureOwner::None: break;
   }
-  if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Click(flags, p);
+  if (CTool* tool = Tool(m_view.CurrentTool())) tool->Click(flags, p);
   m_view.m_doc.m_pSelGuide = nullptr;
   // A release ends every ruler press, also one the hand tool took over: a
   // press left standing would make the next synthetic move (they carry the
   // left-button flag) pull a guide out of nowhere.
-  EndRulerPresses(m_view.m_frame.GetRuler(false), m_view.m_frame.GetRuler(true));
+  EndRulerPresses(m_view.RulerOf(false), m_view.RulerOf(true));
 }
 
 void CToolController::OnRButtonDown(unsigned, const CPoint& client) {
   m_view.m_canvas.SetRubberBand(false);
   if (!m_view.m_doc.m_pSelArea) return;
-  if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) {
-    const bool holding = m_view.m_host.HasCapture();
+  if (CTool* tool = Tool(m_view.CurrentTool())) {
+    const bool holding = m_view.HasCapture();
     if (tool->RightPressCancels(holding, m_view.m_toolState)) {
       tool->Cancel(m_view.m_coords.ToPicture(client));
-      m_view.m_host.ReleaseCapture();
+      m_view.ReleaseCapture();
     } else if (!holding) {
       tool->RightPressIdle();
     }
   }
-  m_view.m_panel->Update(-1, true);
 }
 
 void CToolController::CancelGesture() {
-  if (!m_view.m_host.HasCapture()) return;
+  if (!m_view.HasCapture()) return;
   CRuler* pressed = m_view.PressedRuler();
   switch (OwnerOfGesture(true)) {
     case GestureOwner::Hand: break;  // nothing to undo: the scrolling stays where it got to
@@ -172,10 +171,10 @@ void CToolController::CancelGesture() {
     case GestureOwner::AreaTool:
       // The rectangle, ellipse and line tools hold the capture only in state
       // 1, so a right press cancels every gesture that holds it.
-      if (CTool* tool = Tool(m_view.m_frame.GetCurrentTool())) tool->Cancel(m_view.m_coords.ToPicture(m_view.m_host.GetPointerPos()));
+      if (CTool* tool = Tool(m_view.CurrentTool())) tool->Cancel(m_view.m_coords.ToPicture(m_view.m_host.GetPointerPos()));
       break;
     case GestureOwner::None: break;
   }
   m_view.m_bDragStarted = false;
-  if (m_view.m_host.HasCapture()) m_view.m_host.ReleaseCapture();
+  if (m_view.HasCapture()) m_view.ReleaseCapture();
 }

@@ -63,7 +63,30 @@ void CViewCanvas::InvalidateRect(const CRect& rc, bool) {
   const CRect r = Intersect(rc, m_coords.GetClientRect());
   if (r.IsRectEmpty()) return;
   m_rcPending = Union(m_rcPending, r);
-  m_host.ShowRect(r, false);
+  Show(r, false);
+}
+
+void CViewCanvas::Show(const CRect& rc, bool now) {
+  if (m_nHolds == 0) {
+    m_host.ShowRect(rc, now);
+    return;
+  }
+  CRect& gathered = now ? m_rcShowNow : m_rcShowLater;
+  gathered = Union(gathered, rc);
+}
+
+void CViewCanvas::ReleaseShows() {
+  if (m_nHolds == 0 || --m_nHolds > 0) return;
+  if (!m_rcShowNow.IsRectEmpty()) {
+    const CRect r = m_rcShowNow;
+    m_rcShowNow = CRect();
+    m_host.ShowRect(r, true);
+  }
+  if (!m_rcShowLater.IsRectEmpty()) {
+    const CRect r = m_rcShowLater;
+    m_rcShowLater = CRect();
+    m_host.ShowRect(r, false);
+  }
 }
 
 void CViewCanvas::Invalidate(bool erase) { InvalidateRect(m_coords.GetClientRect(), erase); }
@@ -79,7 +102,7 @@ void CViewCanvas::UpdateWindow() {
   if (m_rcPending.IsRectEmpty()) return;
   const CRect r = m_rcPending;
   OnPaint();
-  m_host.ShowRect(r, true);
+  Show(r, true);
 }
 
 void CViewCanvas::RepaintRect(const CRect& rc) {
@@ -148,7 +171,7 @@ void CViewCanvas::ShowAreaDrawing(const CArea& area) {
   }
   const CPoint s = m_coords.GetScroll();
   const CRect w = Intersect(CViewCoords::PictureRectToWindow(b, s.x, s.y, m_coords.m_zoom, kShowMargin), m_coords.GetClientRect());
-  if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
+  if (!w.IsRectEmpty()) Show(w, true);
 }
 
 void CViewCanvas::DrawSelection(const CArea& area, bool selected) {
@@ -184,7 +207,7 @@ void CViewCanvas::DrawXorSegment(const CPoint& a, const CPoint& b) {
   const CRect w = Intersect(CRect(std::min(wa.x, wb.x), std::min(wa.y, wb.y),
                                   std::max(wa.x, wb.x) + 1, std::max(wa.y, wb.y) + 1),
                             m_coords.GetClientRect());
-  if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
+  if (!w.IsRectEmpty()) Show(w, true);
 }
 
 CRect CViewCanvas::RubberRect() const {
@@ -210,5 +233,5 @@ void CViewCanvas::DrawGuide(const CGuide& guide, int rop) {
   guide.Draw(0, 0, m_coords.m_zoom, m_dcBack, rop, m_coords.m_sizeTotal.cx, m_coords.m_sizeTotal.cy);
   m_dcBack.SetViewportOrg(0, 0);
   const CRect w = Intersect(m_coords.GuideBand(guide), m_coords.GetClientRect());
-  if (!w.IsRectEmpty()) m_host.ShowRect(w, true);
+  if (!w.IsRectEmpty()) Show(w, true);
 }

@@ -54,6 +54,13 @@ class CViewCanvas {
   void SetRubberBand(bool shown, CPoint from = {}, CPoint to = {});
   bool HasRubberBand() const { return m_bRubber; }
 
+  // While held (an event of the window being handled), what is to be shown
+  // is gathered and told to the host once when the last hold ends: one
+  // rectangle to show at once, one for the next paint. The user sees the
+  // same, since the window paints nothing in the middle of an event.
+  void HoldShows() { ++m_nHolds; }
+  void ReleaseShows();
+
   // What the picture shows: the picture itself (shown, light, hidden) and
   // the guides.
   ImageMode m_imageMode = ImageMode::Show;
@@ -64,6 +71,7 @@ class CViewCanvas {
   // Shows the part of the back buffer covered by drawing `area` at the
   // present scroll position and zoom.
   void ShowAreaDrawing(const CArea& area);
+  void Show(const CRect& rc, bool now);
 
   CZorvaDoc& m_doc;
   IViewHost& m_host;
@@ -76,5 +84,7 @@ class CViewCanvas {
   CPoint m_ptRubberFrom, m_ptRubberTo;
   // The window rectangle the rubber band covers.
   CRect RubberRect() const;
+  int m_nHolds = 0;
+  CRect m_rcShowNow, m_rcShowLater;  // gathered while held (empty: nothing)
 };
 

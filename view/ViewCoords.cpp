@@ -35,11 +35,9 @@ CRect CViewCoords::GuideBandToWindow(const CGuide& guide, const CRect& client, i
   return band;
 }
 
-CPoint CViewCoords::GetScroll() const { return m_host.GetScrollPosition(); }
-
-CRect CViewCoords::GetClientRect() const {
-  const CSize size = m_host.GetClientSize();
-  return CRect(0, 0, size.cx, size.cy);
+void CViewCoords::Learn() {
+  m_scroll = m_host.GetScrollPosition();
+  m_client = m_host.GetClientSize();
 }
 
 CPoint CViewCoords::ToPicture(const CPoint& client) const {

@@ -15,7 +15,7 @@ constexpr int32_t kRepaintMargin = 5;
 
 class CViewCoords {
  public:
-  explicit CViewCoords(IViewHost& host) : m_host(host) {}
+  explicit CViewCoords(IViewHost& host) : m_host(host) { Learn(); }
 
   // Pure arithmetic, for any scroll position and zoom.
   static CPoint WindowToPicture(int32_t x, int32_t y, int32_t sx, int32_t sy, Zoom zoom);
@@ -30,8 +30,14 @@ class CViewCoords {
   CPoint ToWindow(const CPoint& picture) const;
   CRect AreaRectToWindow(const CRect& bound) const;
   CRect GuideBand(const CGuide& guide) const;
-  CPoint GetScroll() const;
-  CRect GetClientRect() const;
+  // The host's scroll position and client size as last learnt (Learn).
+  CPoint GetScroll() const { return m_scroll; }
+  CRect GetClientRect() const { return CRect(0, 0, m_client.cx, m_client.cy); }
+  CSize GetClientSize() const { return m_client; }
+  // Reads the scroll position and the client size from the host: whenever
+  // the host says either changed, and after the scroll range changed (which
+  // may move a bar). Between those the view asks nobody.
+  void Learn();
   // Total size of the zoomed picture in window pixels.
   CSize GetTotalSize() const { return m_sizeTotal; }
 
@@ -40,4 +46,6 @@ class CViewCoords {
 
  private:
   IViewHost& m_host;
+  CPoint m_scroll;
+  CSize m_client;
 };

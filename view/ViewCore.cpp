@@ -13,11 +13,79 @@
 CViewCore::CViewCore(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IPropertyPanel* panel)
     : m_doc(doc), m_host(host), m_frame(frame), m_pPropertyPanel(panel), m_coords(host), m_canvas(doc, host, m_coords) {}
 
-CViewCore::~CViewCore() = default;
+CViewCore::~CViewCore() {
+  // A shape still being made is the view's and goes with it: the document
+  // must not keep it selected, nor its points.
+  if (m_pNewArea && m_doc.m_pSelArea == m_pNewArea.get()) {
+    m_doc.ForgetPointsOf(*m_pNewArea);
+    m_doc.SetSelArea(nullptr);
+  }
+}
+
+CViewCore::CEventScope::CEventScope(CViewCore& view, bool panelToo) : m_view(view) {
+  ++m_view.m_nEventDepth;
+  if (panelToo) m_view.m_bPanelDirty = true;
+  m_view.m_canvas.HoldShows();
+}
+
+CViewCore::CEventScope::~CEventScope() {
+  if (--m_view.m_nEventDepth == 0 && m_view.m_bPanelDirty) {
+    m_view.m_bPanelDirty = false;
+    if (m_view.m_syncPanel) m_view.m_syncPanel();
+  }
+  m_view.m_canvas.ReleaseShows();
+}
+
+CRuler* CViewCore::Ruler(bool vertical) {
+  CRuler*& r = m_pRulers[vertical ? 1 : 0];
+  if (!r) r = m_frame.GetRuler(vertical);
+  return r;
+}
+
+void CViewCore::TellTools(const CToolSelection& before) {
+  if (before.GetCurrentTool() != m_tools.GetCurrentTool() || before.GetBaseTool() != m_tools.GetBaseTool())
+    m_frame.ToolChanged(m_tools.GetCurrentTool(), m_tools.GetBaseTool());
+}
+
+void CViewCore::SetCurrentTool(ToolId code) {
+  const CToolSelection before = m_tools;
+  m_tools.SetCurrentTool(code);
+  TellTools(before);
+}
+
+void CViewCore::SelectTool(ToolId code) {
+  const CToolSelection before = m_tools;
+  m_tools.SelectTool(code);
+  TellTools(before);
+}
+
+void CViewCore::ChooseTool(ToolId code) {
+  const CToolSelection before = m_tools;
+  m_tools.ChooseTool(code);
+  TellTools(before);
+}
+
+void CViewCore::Capture() {
+  m_bCaptured = true;
+  m_host.SetCapture();
+}
+
+void CViewCore::ReleaseCapture() {
+  m_bCaptured = false;
+  m_host.ReleaseCapture();
+}
+
+void CViewCore::PanelTouched() {
+  if (m_nEventDepth > 0) {
+    m_bPanelDirty = true;
+  } else if (m_syncPanel) {
+    m_syncPanel();
+  }
+}
 
 void CViewCore::UpdateScrollSizes() {
   const CSize picture = m_doc.m_sizePicture;
-  const CSize client = m_host.GetClientSize();
+  const CSize client = m_coords.GetClientSize();
   m_coords.m_sizeTotal = ScrollTotalSize(picture, m_coords.m_zoom);
   // A line is ten picture pixels; the page is the client size truncated to
   // whole picture pixels, less one line.
@@ -27,6 +95,8 @@ void CViewCore::UpdateScrollSizes() {
   };
   m_host.SetScrollSizes(m_coords.m_sizeTotal, CSize{pageOf(client.cx), pageOf(client.cy)},
                         CSize{Zoom::Clamp(line), Zoom::Clamp(line)});
+  // A range that shrank may have moved a bar.
+  m_coords.Learn();
   if (CRuler* r = Ruler(false)) r->SetLength(m_coords.m_sizeTotal.cx, m_coords.m_zoom);
   if (CRuler* r = Ruler(true)) r->SetLength(m_coords.m_sizeTotal.cy, m_coords.m_zoom);
 }
@@ -39,7 +109,7 @@ void CViewCore::GiveRulersOffsets() {
 
 void CViewCore::ZoomAndCentre(const CPoint& p) {
   UpdateScrollSizes();
-  const CSize client = m_host.GetClientSize();
+  const CSize client = m_coords.GetClientSize();
   auto centre = [](int64_t c, int32_t window, int32_t total) -> int32_t {
     const int64_t v = c - window / 2;
     if (window > total || v < 0) return 0;
@@ -55,7 +125,7 @@ void CViewCore::ZoomAndCentre(const CPoint& p) {
 }
 
 void CViewCore::SetZoomKeepCentre(Zoom zoom) {
-  const CSize client = m_host.GetClientSize();
+  const CSize client = m_coords.GetClientSize();
   const CPoint s = m_coords.GetScroll();
   const CPoint p = CViewCoords::WindowToPicture(client.cx / 2, client.cy / 2, s.x, s.y, m_coords.m_zoom);
   m_coords.m_zoom = zoom;
@@ -79,6 +149,7 @@ void CViewCore::ZoomToolStep(const CPoint& p, bool alt) {
 }
 
 void CViewCore::OnSize() {
+  m_coords.Learn();
   m_canvas.OnSize();
   UpdateScrollSizes();
   OnScrolled();
@@ -86,6 +157,7 @@ void CViewCore::OnSize() {
 }
 
 void CViewCore::OnScrolled() {
+  m_coords.Learn();
   if (!m_canvas.OnScrolled()) return;
   // Hidden rulers follow too: they show this offset when they come back.
   GiveRulersOffsets();
@@ -100,14 +172,23 @@ void CViewCore::ScrollBy(int32_t dx, int32_t dy) {
 // every cursor request, as its window has no cursor of its own.
 void CViewCore::SetToolCursor(ToolId tool, const CToolState& state) {
   if (const CTool* t = m_toolOf ? m_toolOf(tool) : nullptr) {
-    m_host.SetCursor(t->Cursor(m_host.IsKeyDown(VK_MENU), state));
+    // Alt is asked for only when it would change the cursor.
+    const ViewCursor plain = t->Cursor(false, state);
+    ShowCursor(plain == t->Cursor(true, state) ? plain : t->Cursor(m_host.IsKeyDown(VK_MENU), state));
     return;
   }
   // A tool without a pointer tool of its own (the temporary hand).
-  if (const CToolDescriptor* d = FindTool(tool)) m_host.SetCursor(d->cursor);
+  if (const CToolDescriptor* d = FindTool(tool)) ShowCursor(d->cursor);
 }
 
-void CViewCore::OnSetCursor() { SetToolCursor(m_frame.GetCurrentTool(), m_toolState); }
+void CViewCore::ShowCursor(ViewCursor cursor) {
+  if (m_bCursorShown && m_cursorShown == cursor) return;
+  m_cursorShown = cursor;
+  m_bCursorShown = true;
+  m_host.SetCursor(cursor);
+}
+
+void CViewCore::OnSetCursor() { SetToolCursor(CurrentTool(), m_toolState); }
 
 // The temporary hand tool (Space held): dragging scrolls the view. It works
 // in client pixels, since the picture moves under the pointer.
@@ -124,11 +205,11 @@ int32_t WholePicturePixels(int32_t d, Zoom zoom) {
 void CViewCore::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
   switch (phase) {
     case ToolPhase::Press: {
-      const CSize client = m_host.GetClientSize();
+      const CSize client = m_coords.GetClientSize();
       // Nothing to scroll when the whole picture is in view.
       if (m_coords.m_sizeTotal.cx <= client.cx && m_coords.m_sizeTotal.cy <= client.cy) return;
       m_ptHandLast = CPoint(x, y);
-      m_host.SetCapture();
+      Capture();
       break;
     }
     case ToolPhase::Move: {
@@ -145,8 +226,8 @@ void CViewCore::OnToolHand(int32_t x, int32_t y, ToolPhase phase) {
         // Space came up during the drag, when its key-up could not end the
         // temporary tool; without this the hand would stay current and
         // every later press would do nothing.
-        m_frame.SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : ID_TOOL_NONE);
-        SetToolCursor(m_frame.GetCurrentTool(), m_toolState);
+        SetCurrentTool(m_host.IsKeyDown(VK_CONTROL) ? ID_TOOL_ARROW : ID_TOOL_NONE);
+        SetToolCursor(CurrentTool(), m_toolState);
       }
       break;
     }

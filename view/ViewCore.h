@@ -14,6 +14,7 @@
 #include "model/Zoom.h"
 #include "platform/Types.h"
 #include "view/CommandIds.h"
+#include "view/ToolSelection.h"
 #include "view/ToolState.h"
 #include "view/ViewCanvas.h"
 #include "view/ViewClipboard.h"
@@ -54,9 +55,28 @@ class CViewCore {
   // The zoom tool's step at the picture point `picture`.
   void ZoomToolStep(const CPoint& picture, bool alt);
 
+  // --- the tools: current and chosen (a temporary tool changes only the
+  // current one); the frame hears of every change (IViewFrame::ToolChanged) ---
+  ToolId CurrentTool() const { return m_tools.GetCurrentTool(); }
+  const CToolSelection& Tools() const { return m_tools; }
+  // `code` ID_TOOL_NONE ends a temporary tool: the chosen tool comes back.
+  void SetCurrentTool(ToolId code);
+  // The digit keys: chooses `code`, and makes it current unless a temporary
+  // tool is active.
+  void SelectTool(ToolId code);
+  // A tool box button or command: current and chosen alike.
+  void ChooseTool(ToolId code);
+
+  // --- the pointer capture the view holds (the host's, as the view took it) ---
+  void Capture();
+  void ReleaseCapture();
+  bool HasCapture() const { return m_bCaptured; }
+
   // --- rulers, cursor, the temporary hand ---
   // A left press on a ruler (the frame's ruler window reports it).
   void OnRulerPress(bool vertical);
+  // The frame's rulers, asked for until they exist; they never move.
+  CRuler* RulerOf(bool vertical) { return Ruler(vertical); }
   // The ruler a press went down on and that is still held (the top one
   // first), or null.
   CRuler* PressedRuler();
@@ -70,6 +90,27 @@ class CViewCore {
   void CancelGesture() {
     if (m_cancelGesture) m_cancelGesture();
   }
+
+  // An event of the window being handled: a pointer event, a key, a
+  // command, the panel's or the area list's report. While one lasts, the
+  // drawing to show is gathered; when the outermost ends, the host is told
+  // once, and the property panel and the area list's selection follow
+  // whatever changed (only where they differ from what they show). Pointer
+  // moves pass `panelToo` false: a gesture's working copy is no change the
+  // panel shows until it lands in the document.
+  class CEventScope {
+   public:
+    explicit CEventScope(CViewCore& view, bool panelToo = true);
+    ~CEventScope();
+    CEventScope(const CEventScope&) = delete;
+    CEventScope& operator=(const CEventScope&) = delete;
+
+   private:
+    CViewCore& m_view;
+  };
+  // Something the panel or the list shows changed: they follow when the
+  // present event ends, or at once outside of one.
+  void PanelTouched();
 
   // --- state ---
   bool m_bShowRulers = true;
@@ -116,10 +157,25 @@ class CViewCore {
   CGuideTool* m_guideTool = nullptr;
 
  protected:
-  CRuler* Ruler(bool vertical) { return m_frame.GetRuler(vertical); }
+  CRuler* Ruler(bool vertical);
   void GiveRulersOffsets();
   // What the tool controller, above the core, does for it: the pointer tool
   // of a command id, and ending a gesture.
   std::function<CTool*(ToolId)> m_toolOf;
   std::function<void()> m_cancelGesture;
+  // Brings the panel and the list's selection up to date (CViewPanel::Sync).
+  std::function<void()> m_syncPanel;
+
+ private:
+  void TellTools(const CToolSelection& before);
+  // The window's cursor, set only when it changes (the view alone sets it).
+  void ShowCursor(ViewCursor cursor);
+
+  int m_nEventDepth = 0;
+  bool m_bPanelDirty = false;
+  CToolSelection m_tools;
+  bool m_bCaptured = false;
+  ViewCursor m_cursorShown = ViewCursor::Arrow;
+  bool m_bCursorShown = false;
+  CRuler* m_pRulers[2] = {nullptr, nullptr};
 };

@@ -5,6 +5,7 @@
 // zorva-cli, tests and benchmarks with the headless ones in HeadlessHost.h.
 // Texts crossing these interfaces are UTF-8.
 #include <string>
+#include <vector>
 
 #include "platform/Types.h"
 #include "view/CommandIds.h"
@@ -73,12 +74,9 @@ class IViewFrame {
  public:
   virtual ~IViewFrame() = default;
 
-  virtual ToolId GetCurrentTool() = 0;
-  // `code` 0 ends a temporary tool: the chosen tool comes back.
-  virtual void SetCurrentTool(ToolId code) = 0;
-  // The digit keys: chooses `code`, and makes it current unless a temporary
-  // tool is active.
-  virtual void SelectTool(ToolId code) = 0;
+  // The view's current or chosen tool changed (CToolSelection, which the
+  // view keeps): the tool box shows it.
+  virtual void ToolChanged(ToolId current, ToolId chosen) = 0;
 
   // The frame's rulers, or null before they exist.
   virtual CRuler* GetRuler(bool vertical) = 0;
@@ -89,8 +87,19 @@ class IViewFrame {
   // Status bar pane `pane` (0: the message pane, a tool's word to the user;
   // 1: the pointer's picture coordinates).
   virtual void SetStatusPane(int pane, const std::string& text) = 0;
-  // Rebuilds the area list from the document (rows by AreaListRows).
-  virtual void RebuildAreaList() = 0;
+
+  // --- the area list (rows by AreaList.h: the top area first, the default
+  // area last); the view tells only what changed ---
+  // The document is another one: every row may differ.
+  virtual void AreaListReset() = 0;
+  // A row came in at `row` or went from it; the rows after it moved.
+  virtual void AreaListRowInserted(int row) = 0;
+  virtual void AreaListRowRemoved(int row) = 0;
+  // What row `row` shows changed. The map check's marks of other rows may
+  // follow from it, so a window reads the rows in sight again.
+  virtual void AreaListRowChanged(int row) = 0;
+  // The selected area's row is `row` now (-1: no row is selected).
+  virtual void AreaListSelect(int row) = 0;
 };
 
 // Control ids of the property panel.
@@ -107,9 +116,47 @@ constexpr int IDC_CLOSED = 1022;
 constexpr int IDC_JAVASCRIPT = 1029;
 constexpr int IDC_OTHERATTRS = 1030;
 
+// An area text in its panel control: the text (UTF-8) and whether the
+// control is enabled (-1: left as it is).
+struct PanelTextField {
+  int control = 0;
+  std::string text;
+  int enabled = -1;
+  bool operator==(const PanelTextField&) const = default;
+};
+
+// Everything the property panel shows of one area (or of the default area),
+// in the panel's text (UTF-8).
+struct PanelContent {
+  // An area is selected: the type list, the closed check and the point rows
+  // are enabled (the closed check for polygons and Bezier outlines only).
+  bool area = false;
+  int type = -1;
+  bool closedEnabled = false;
+  bool closed = false;
+  // The point rows and their selection.
+  std::vector<std::string> rows;
+  std::vector<bool> rowSelected;
+  // The area's texts in the order of the area text list.
+  std::vector<PanelTextField> texts;
+  bool javaScript = false;
+
+  bool operator==(const PanelContent&) const = default;
+  bool SameRows(const PanelContent& o) const {
+    return area == o.area && rows == o.rows && rowSelected == o.rowSelected;
+  }
+};
+
 class IPropertyPanel {
  public:
   virtual ~IPropertyPanel() = default;
+
+  // Shows `content` in one go; the point rows only when `withRows` (else
+  // they stay as the user has them). A panel may take it whole; by default
+  // it is written control by control through the members below.
+  virtual void Show(const PanelContent& content, bool withRows);
+  // Only the texts of `content` and the script check, control by control.
+  void WriteTexts(const PanelContent& content);
 
   virtual std::string GetText(int id) = 0;
   virtual void SetText(int id, const std::string& text) = 0;

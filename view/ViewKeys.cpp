@@ -10,7 +10,6 @@
 #include "view/AreaArrange.h"
 #include "view/EditSelection.h"
 #include "view/Ruler.h"
-#include "view/ViewPanel.h"
 #include "view/ViewCore.h"
 #include "view/ToolTable.h"
 
@@ -36,7 +35,6 @@ void CycleSelection(CViewCore& view, bool backwards) {
     next = at + 1 == list.size() ? nullptr : list.At(at + 1);
   ShowSelectionCleared(view);
   ShowSelected(view, next);
-  view.m_panel->Update(-1, true);
 }
 
 void CycleImageMode(CViewCore& view) {
@@ -62,7 +60,7 @@ bool DragCanCopy(CViewCore& view) {
 // A key that acts on the selection or the tool would pull the ground from
 // under a running gesture: the gesture ends first, as for a command.
 void EndGestureFirst(CViewCore& view) {
-  if (view.m_host.HasCapture()) view.CancelGesture();
+  if (view.HasCapture()) view.CancelGesture();
 }
 
 // An arrow key's step in picture pixels: one, or ten with Shift.
@@ -81,22 +79,23 @@ bool ArrowStep(const CViewCore& view, unsigned vk, int& dx, int& dy) {
 }  // namespace
 
 void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
+  const CViewCore::CEventScope event(m_view, false);
   int dx = 0, dy = 0;
   if (ArrowStep(m_view, vk, dx, dy)) {
     // Held down, the key repeats; the whole run is one step to undo.
-    if (m_view.m_host.HasCapture()) return;
+    if (m_view.HasCapture()) return;
     NudgeSelected(m_view, dx, dy, repeat && m_nudgeKey == vk);
     m_nudgeKey = vk;
     return;
   }
   if (repeat) return;
-  const ToolId tool = m_view.m_frame.GetCurrentTool();
+  const ToolId tool = m_view.CurrentTool();
   switch (vk) {
     case VK_ESCAPE:
       // A drag ends as if never begun (the trace tool's press too, as a
       // right press takes it back); between the clicks of a polygon the
       // polygon ends as a right click ends it.
-      if (m_view.m_host.HasCapture() || m_view.m_toolState.Is(GestureKind::RegionTrace)) {
+      if (m_view.HasCapture() || m_view.m_toolState.Is(GestureKind::RegionTrace)) {
         m_view.CancelGesture();
       } else if (m_view.m_toolState.Is(GestureKind::PolygonDraw)) {
         // Its end no longer selected, the next click starts a new polygon.
@@ -113,7 +112,7 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
       break;
     case VK_SHIFT: PostMoveAtPointer(m_view, MK_LBUTTON | MK_SHIFT); break;
     case VK_CONTROL:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(true, m_view.m_host.IsKeyDown(VK_SPACE));
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(true, m_view.m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
@@ -128,7 +127,7 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
       PostMoveAtPointer(m_view, MK_LBUTTON | MK_ALT);
       break;
     case VK_SPACE:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), true);
       break;
     case 'T':
       if (!m_view.m_host.IsKeyDown(VK_CONTROL)) break;
@@ -139,18 +138,19 @@ void CViewKeys::OnKeyDown(unsigned vk, bool repeat) {
       // A tool's digit (the tool table's keys); one that cannot be chosen has none.
       if (const CToolDescriptor* t = FindToolByKey(vk); t && t->CanBeChosen()) {
         EndGestureFirst(m_view);
-        m_view.m_frame.SelectTool(t->id);
+        m_view.SelectTool(t->id);
       }
       break;
   }
 }
 
 void CViewKeys::OnKeyUp(unsigned vk) {
+  const CViewCore::CEventScope event(m_view, false);
   if (vk == m_nudgeKey) m_nudgeKey = 0;
-  const ToolId tool = m_view.m_frame.GetCurrentTool();
+  const ToolId tool = m_view.CurrentTool();
   switch (vk) {
     case VK_CONTROL:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(false, m_view.m_host.IsKeyDown(VK_SPACE));
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(false, m_view.m_host.IsKeyDown(VK_SPACE));
       break;
     case VK_MENU:
       if (tool == ID_TOOL_ARROW) {
@@ -165,7 +165,7 @@ void CViewKeys::OnKeyUp(unsigned vk) {
       break;
     case VK_SHIFT: PostMoveAtPointer(m_view, MK_LBUTTON); break;
     case VK_SPACE:
-      if (!m_view.m_host.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), false);
+      if (!m_view.HasCapture()) FollowTemporaryToolKeys(m_view.m_host.IsKeyDown(VK_CONTROL), false);
       break;
     default: break;
   }
@@ -174,7 +174,15 @@ void CViewKeys::OnKeyUp(unsigned vk) {
 void CViewKeys::EndReleasedTemporaryTool() {
   // The keys were let go where the view could not see it; their state now
   // is what counts. A gesture still holding the mouse ends its own way.
-  if (m_view.m_host.HasCapture()) return;
+  if (m_view.HasCapture()) return;
+  // Nothing temporary is in force: no key can have been let go unseen; the
+  // cursor still shows the tool, as ending a temporary tool would.
+  const bool temporary = m_view.CurrentTool() != m_view.Tools().GetBaseTool() || m_view.m_bHandTool;
+  if (!temporary && !m_view.m_toolState.copy) {
+    const ToolId tool = m_view.CurrentTool();
+    m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_toolState : CToolState{});
+    return;
+  }
   if (!m_view.m_host.IsKeyDown(VK_MENU)) m_view.m_toolState.copy = false;
   if (m_view.m_host.IsKeyDown(VK_CONTROL) || m_view.m_host.IsKeyDown(VK_SPACE)) return;
   FollowTemporaryToolKeys(false, false);
@@ -185,8 +193,8 @@ void CViewKeys::FollowTemporaryToolKeys(bool ctrl, bool space) {
   // chosen in the tool box.
   const ToolId temporary = ctrl && space ? ID_TOOL_ZOOM : ctrl ? ID_TOOL_ARROW : space ? ID_TOOL_HAND : ID_TOOL_NONE;
   m_view.m_bHandTool = temporary == ID_TOOL_HAND;
-  m_view.m_frame.SetCurrentTool(temporary);
-  const ToolId tool = m_view.m_frame.GetCurrentTool();
+  m_view.SetCurrentTool(temporary);
+  const ToolId tool = m_view.CurrentTool();
   // Only the arrow's cursor shows a state (a drag that copies).
   m_view.SetToolCursor(tool, tool == ID_TOOL_ARROW ? m_view.m_toolState : CToolState{});
 }

@@ -16,6 +16,7 @@
 #include "view/EditSelection.h"
 #include "view/PanelFields.h"
 #include "view/PanelPoints.h"
+#include "view/AreaList.h"
 #include "view/ViewCore.h"
 
 namespace {
@@ -25,16 +26,12 @@ constexpr unsigned kEllipseOnlyToPolygon = 61226;
 constexpr unsigned kPolygonStays = 61227;
 constexpr unsigned kBezierOnlyToPolygon = 61228;
 
-void FillPointRows(CZorvaDoc& doc, IPropertyPanel& panel, const CArea& area) {
-  panel.Enable(IDC_POINTS, true);
-  panel.ResetRows(IDC_POINTS);
+void FillPointRows(const CZorvaDoc& doc, const CArea& area, PanelContent& c) {
   const std::unordered_set<const CPoint*> selected(doc.m_listSelPoint.begin(),
                                                    doc.m_listSelPoint.end());
-  int row = 0;
   for (const CPoint* p : PointsInDrawingOrder(area)) {
-    panel.AddRow(IDC_POINTS, FormatPointRow(*p));
-    if (selected.count(p)) panel.SetRowSel(IDC_POINTS, row, true);
-    ++row;
+    c.rows.push_back(FormatPointRow(*p));
+    c.rowSelected.push_back(selected.count(p) != 0);
   }
 }
 
@@ -77,32 +74,88 @@ bool RefuseType(CZorvaDoc& doc, IPropertyPanel& panel, unsigned message, int typ
 
 }  // namespace
 
-CViewPanel::CViewPanel(CViewCore& view) : m_view(view), m_doc(view.m_doc) {}
+CViewPanel::CViewPanel(CViewCore& view) : m_view(view), m_doc(view.m_doc) { m_doc.AddListener(this); }
 
-void CViewPanel::Update(int first, bool refillPoints) {
-  // A hidden panel is written too: were it left stale, the first edit after
-  // showing it again would read another area's points and texts into this one.
-  if (IPropertyPanel* panel = m_view.m_pPropertyPanel) {
-    if (const CArea* area = m_doc.m_pSelArea) {
-      panel->Enable(IDC_TYPE, true);
-      panel->SetCurSel(IDC_TYPE, area->m_nType);
-      if (area->m_nType == AREA_POLYGON || area->m_nType == AREA_BEZIER) {
-        panel->Enable(IDC_CLOSED, true);
-        panel->SetCheck(IDC_CLOSED, area->m_bClosed);
-      } else {
-        panel->Enable(IDC_CLOSED, false);
-      }
-      if (refillPoints) FillPointRows(m_doc, *panel, *area);
-      WriteAreaTexts(m_doc, *panel, *area, true);
-    } else {
-      panel->Enable(IDC_TYPE, false);
-      panel->Enable(IDC_CLOSED, false);
-      panel->ResetRows(IDC_POINTS);
-      panel->Enable(IDC_POINTS, false);
-      WriteAreaTexts(m_doc, *panel, m_doc.m_areaDefault, false);
+CViewPanel::~CViewPanel() { m_doc.RemoveListener(this); }
+
+PanelContent CViewPanel::Content() const {
+  PanelContent c;
+  if (const CArea* area = m_doc.m_pSelArea) {
+    c.area = true;
+    c.type = area->m_nType;
+    c.closedEnabled = area->m_nType == AREA_POLYGON || area->m_nType == AREA_BEZIER;
+    c.closed = c.closedEnabled && area->m_bClosed;
+    FillPointRows(m_doc, *area, c);
+    FillAreaTexts(m_doc, *area, true, c);
+  } else {
+    FillAreaTexts(m_doc, m_doc.m_areaDefault, false, c);
+  }
+  return c;
+}
+
+int CViewPanel::ListRowOfSelection() const {
+  return m_doc.m_pSelArea ? AreaListRowOf(m_doc, m_doc.m_pSelArea) : -1;
+}
+
+void CViewPanel::Sync() {
+  // A shape being dragged out is no part of the document yet: the panel
+  // shows it when the drag lets go of it.
+  const bool dragging = m_view.HasCapture() && m_view.m_pNewArea && m_doc.m_pSelArea == m_view.m_pNewArea.get();
+  IPropertyPanel* panel = dragging ? nullptr : m_view.m_pPropertyPanel;
+  if (panel) {
+    PanelContent c = Content();
+    if (!m_bShown || c != m_shown) {
+      panel->Show(c, !m_bShown || !c.SameRows(m_shown));
+      m_shown = std::move(c);
+      m_bShown = true;
     }
   }
-  if (first < 0) m_view.m_frame.RebuildAreaList();
+  if (m_nListRow != kUnknownRow && m_pListRowArea == m_doc.m_pSelArea) return;
+  const int row = ListRowOfSelection();
+  m_pListRowArea = m_doc.m_pSelArea;
+  if (row != m_nListRow) {
+    m_view.m_frame.AreaListSelect(row);
+    m_nListRow = row;
+  }
+}
+
+void CViewPanel::Refresh() {
+  m_bShown = false;
+  m_nListRow = kUnknownRow;
+  Sync();
+}
+
+void CViewPanel::AreaInserted(const CArea&, size_t pos) {
+  m_view.m_frame.AreaListRowInserted(int(m_doc.m_listArea.size() - 1 - pos));
+  // The list moved its marked row along with the rows; it is told again.
+  m_nListRow = kUnknownRow;
+  m_view.PanelTouched();
+}
+
+void CViewPanel::AreaRemoved(const CArea&, size_t pos) {
+  // Told once the area has left: with n areas left, its row was n - pos.
+  m_view.m_frame.AreaListRowRemoved(int(m_doc.m_listArea.size() - pos));
+  m_nListRow = kUnknownRow;
+  m_view.PanelTouched();
+}
+
+void CViewPanel::AreaChanged(const CArea&, size_t pos, const CRect&) {
+  m_view.m_frame.AreaListRowChanged(int(m_doc.m_listArea.size() - 1 - pos));
+  m_view.PanelTouched();
+}
+
+void CViewPanel::DefaultAreaChanged() {
+  m_view.m_frame.AreaListRowChanged(int(m_doc.m_listArea.size()));
+  m_view.PanelTouched();
+}
+
+void CViewPanel::SelectionChanged(const CArea*, const CArea*) { m_view.PanelTouched(); }
+
+void CViewPanel::DocumentReset() {
+  m_view.m_frame.AreaListReset();
+  m_bShown = false;
+  m_nListRow = kUnknownRow;
+  m_view.PanelTouched();
 }
 
 bool CViewPanel::Read() {
@@ -198,6 +251,7 @@ void RebindPointRefs(CZorvaDoc& doc, CArea& area, const PointRefMemo& memo) {
 void CViewPanel::Apply(PanelChange change) {
   IPropertyPanel* panel = m_view.m_pPropertyPanel;
   if (!panel) return;
+  const CViewCore::CEventScope event(m_view, false);
   // A running gesture ends first: the panel's edit is a step of its own.
   m_view.CancelGesture();
   CArea* area = m_doc.m_pSelArea;
@@ -209,7 +263,9 @@ void CViewPanel::Apply(PanelChange change) {
     before->CopyFrom(m_doc.m_areaDefault);
     if (ReadAreaTexts(m_doc, *panel, m_doc.m_areaDefault, false))
       m_doc.PushAreaChanged(&m_doc.m_areaDefault, std::move(before));
-    m_view.m_frame.RebuildAreaList();
+    // The panel holds what was typed, which is what the area holds now.
+    m_shown = Content();
+    m_bShown = true;
     return;
   }
 
@@ -224,9 +280,12 @@ void CViewPanel::Apply(PanelChange change) {
     m_view.m_canvas.RepaintArea(before);
     area->RecalcBound();
     m_view.m_canvas.RepaintArea(*area);
-    // After a change of the point list's selection the list is left as the
-    // user has it.
-    Update(0, change != PanelChange::PointSelection);
+    // The fields show what the area took; after a change of the point
+    // list's selection the rows are left as the user has them.
+    PanelContent c = Content();
+    panel->Show(c, change != PanelChange::PointSelection);
+    m_shown = std::move(c);
+    m_bShown = true;
   } else {
     // ReadPanel may have changed points before it refused a type; the copy
     // replaces every point, so nothing may keep pointing at the old ones.
@@ -235,15 +294,17 @@ void CViewPanel::Apply(PanelChange change) {
     area->CopyFrom(*backup);
     RebindPointRefs(m_doc, *area, memo);
   }
-  m_view.m_frame.RebuildAreaList();
 }
 
 
 void CViewPanel::SelectFromList(int row, CArea* area) {
   // The row's area may be gone when the list lags behind the document.
   if (area && !m_doc.m_listArea.Contains(area)) return;
+  const CViewCore::CEventScope event(m_view);
   m_view.CancelGesture();
   ShowSelectionCleared(m_view);
   ShowSelected(m_view, area);
-  Update(row, true);
+  // The list marked the clicked row itself.
+  m_nListRow = area ? row : -1;
+  m_pListRowArea = area;
 }

@@ -28,23 +28,40 @@ CZorvaView::CZorvaView(CZorvaDoc& doc, IViewHost& host, IViewFrame& frame, IProp
   m_guideTool = m_guideToolOwned.get();
   m_toolOf = [this](ToolId id) { return m_tools->Tool(id); };
   m_cancelGesture = [this] { m_tools->CancelGesture(); };
+  m_syncPanel = [this] { m_panel->Sync(); };
 }
 
 CZorvaView::~CZorvaView() = default;
 
 CTool* CZorvaView::Tool(ToolId id) const { return m_tools->Tool(id); }
-void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) { m_tools->OnLButtonDown(flags, client); }
-void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) { m_tools->OnMouseMove(flags, client); }
-void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) { m_tools->OnLButtonUp(flags, client); }
-void CZorvaView::OnRButtonDown(unsigned flags, const CPoint& client) { m_tools->OnRButtonDown(flags, client); }
+void CZorvaView::OnLButtonDown(unsigned flags, const CPoint& client) {
+  const CEventScope event(*this);
+  m_tools->OnLButtonDown(flags, client);
+}
+
+void CZorvaView::OnMouseMove(unsigned flags, const CPoint& client) {
+  const CEventScope event(*this, false);
+  m_tools->OnMouseMove(flags, client);
+}
+
+void CZorvaView::OnLButtonUp(unsigned flags, const CPoint& client) {
+  const CEventScope event(*this);
+  m_tools->OnLButtonUp(flags, client);
+}
+
+void CZorvaView::OnRButtonDown(unsigned flags, const CPoint& client) {
+  const CEventScope event(*this);
+  m_tools->OnRButtonDown(flags, client);
+}
 
 void CZorvaView::OnUpdate() {
+  const CEventScope event(*this);
   // Whatever the document lost, a drawing step may not go on with it.
-  if (!m_doc.m_pSelArea && !m_host.HasCapture()) m_toolState.Reset();
+  if (!m_doc.m_pSelArea && !HasCapture()) m_toolState.Reset();
   UpdateScrollSizes();
   m_canvas.Invalidate(true);
   GiveRulersOffsets();
-  m_panel->Update(-1, true);
+  m_doc.Tell([](IDocumentListener& l) { l.DocumentReset(); });
 }
 
 void CZorvaView::OnLoadNotify(uintptr_t wParam, intptr_t lParam) {
@@ -87,6 +104,7 @@ bool CZorvaView::OnCommand(unsigned id) {
   CCmdState state;
   if (!OnUpdateCommand(id, state)) return false;
   if (!state.enabled) return true;  // a disabled command is ignored
+  const CEventScope event(*this);
   CancelGesture();
   // The next pointer move shows the segment again if placing goes on.
   m_canvas.SetRubberBand(false);

@@ -473,7 +473,7 @@ TEST_F(FileCommandsTest, TextTypedIntoThePanelCountsWhenClosing) {
   doc.m_listArea.push_back(std::unique_ptr<CArea>(area));
   doc.m_pSelArea = area;
   doc.SetModifiedFlag(false);
-  frame->View()->View().m_panel->Update(-1, true);
+  frame->View()->View().m_panel->Refresh();
   frame->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
   QLineEdit* url = frame->PropertyBar()->Field(IDC_URL);

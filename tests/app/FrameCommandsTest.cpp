@@ -118,7 +118,8 @@ TEST_F(FrameCommands, StatesFollowTheDocument) {
   // Nobody handles the file commands here: they are disabled, not dead buttons.
   EXPECT_FALSE(Action(ID_FILE_NEW)->isEnabled());
 
-  // An edit through the view; the idle refresh brings the toolbar along.
+  // An edit through the view; the document tells the frame, whose states
+  // follow once the event is handled.
   Action(ID_TOOL_RECT)->trigger();
   Drag(CPoint(20, 20), CPoint(120, 90));
   ASSERT_EQ(doc->m_listArea.size(), 1u);

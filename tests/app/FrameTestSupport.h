@@ -37,7 +37,7 @@ inline void EnsureQApplication() {
 }
 
 // Runs the event loop for `ms`, blocking between events as the real loop
-// does (so the loop's idle signal fires; processEvents alone never blocks).
+// does (queued calls and posted events run as they would for the user).
 inline void RunLoop(int ms) {
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);

@@ -145,7 +145,7 @@ TEST_F(PropertyBarTest, UncheckingScriptsDisablesTheirFieldsAndMenusAndKeepsTheT
     shown->m_bJavaScript = true;
     shown->m_strOnMouseOut = "out();";
     doc->m_pSelArea = shown == a ? a : nullptr;
-    View().m_panel->Update(-1, true);
+    View().m_panel->Refresh();
     QCheckBox* scripts = Bar()->Check(IDC_JAVASCRIPT);
     for (bool on : {false, true}) {
       QTest::mouseClick(scripts, Qt::LeftButton, {}, QPoint(6, scripts->height() / 2));

@@ -51,7 +51,7 @@ TEST(AreaList, ClickedRowsSelectWithoutStaleMarks) {
   f.doc.m_listSelPoint.push_back(&a->m_listPoint.front());
   f.view->m_canvas.Invalidate();
   f.Pixels();
-  const int builds = f.frame.areaListBuilds;
+  const int resets = f.frame.areaListResets;
 
   // Rows are B, A, default.
   f.view->m_panel->SelectFromList(0, b);
@@ -68,7 +68,11 @@ TEST(AreaList, ClickedRowsSelectWithoutStaleMarks) {
   EXPECT_EQ(f.StalePixels(), 0u);
   EXPECT_EQ(f.panel.GetText(IDC_COMMENT), "デフォルトエリア");
   EXPECT_FALSE(f.panel.IsEnabled(IDC_TYPE));
-  EXPECT_EQ(f.frame.areaListBuilds, builds);  // the list itself is not rebuilt
+  // The list itself is not rebuilt: only its marked row moves.
+  EXPECT_EQ(f.frame.areaListResets, resets);
+  EXPECT_TRUE(f.frame.rowsInserted.empty());
+  EXPECT_TRUE(f.frame.rowsRemoved.empty());
+  EXPECT_TRUE(f.frame.rowsChanged.empty());
 
   // A row whose area has left the document is ignored.
   CArea gone;

@@ -209,7 +209,7 @@ TEST(HandTool, ScrollsOnlyAPictureLargerThanTheWindow) {
     f.view->m_coords.m_zoom = c.zoom;
     f.view->UpdateScrollSizes();
     f.view->m_bHandTool = f.host.keys[VK_SPACE] = true;
-    f.frame.SetCurrentTool(ID_TOOL_HAND);
+    f.view->SetCurrentTool(ID_TOOL_HAND);
     f.view->OnLButtonDown(MK_LBUTTON, CPoint(300, 300));
     f.view->OnMouseMove(MK_LBUTTON, CPoint(250, 259));
     f.host.keys[VK_SPACE] = false;  // let go during the drag

@@ -243,7 +243,7 @@ TEST(CreationTools, AnInterruptedGestureIsNotAdoptedByAnother) {
   CArea* rect = f.AddRect(10, 10, 60, 40);
   f.Tool(ID_TOOL_RECT);
   f.Press(100, 100);
-  f.frame.SelectTool(ID_TOOL_FREEHAND);
+  f.view->SelectTool(ID_TOOL_FREEHAND);
   f.Move(170, 160);
   f.Release(170, 160);
   f.Tool(ID_TOOL_LINE);

@@ -100,7 +100,7 @@ TEST(Keys, AKeyThatActsEndsARunningGuideDragFirst) {
     f.view->m_guideTool->m_pWorkGuide->m_nPos = 140;
     f.view->m_canvas.DrawGuide(*f.view->m_guideTool->m_pWorkGuide, R2_XORPEN);
     f.view->m_toolState.Start(GestureKind::GuideDrag);
-    f.host.captured = true;
+    f.view->Capture();
     for (unsigned mod : {VK_SHIFT, VK_SPACE, VK_CONTROL, VK_MENU}) f.Key(mod, true);
     EXPECT_TRUE(f.host.captured);  // modifiers change the drag, never end it
     EXPECT_EQ(f.frame.GetCurrentTool(), ID_TOOL_ARROW);

@@ -17,7 +17,7 @@ struct PanelFixture : ViewFixture {
   PanelFixture() { doc.SetHost(&docHost); }
   void Select(CArea* a) {
     doc.m_pSelArea = a;
-    view->m_panel->Update(-1, true);
+    view->m_panel->Refresh();
   }
   std::vector<std::string> Rows() {
     std::vector<std::string> rows;
@@ -100,9 +100,8 @@ TEST(Panel, ControlsFollowTypeAndSelection) {
   EXPECT_TRUE(f.panel.IsEnabled(IDC_ONCLICK));
   EXPECT_EQ(f.panel.GetText(IDC_ONCLICK), "go()");
 
-  const int builds = f.frame.areaListBuilds;
   f.Select(nullptr);
-  EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
+  EXPECT_EQ(f.frame.listSelected, -1);
   EXPECT_FALSE(f.panel.IsEnabled(IDC_TYPE));
   EXPECT_FALSE(f.panel.IsEnabled(IDC_POINTS));
   EXPECT_TRUE(f.panel.rows.empty());
@@ -259,7 +258,7 @@ TEST(Panel, DefaultAreaEditsKeepTheirRulesAndAStepOfTheHistory) {
   f.panel.SetText(IDC_URL, "index.html");
   f.panel.SetText(IDC_COMMENT, "not read");
   f.panel.SetCheck(IDC_JAVASCRIPT, false);
-  const int builds = f.frame.areaListBuilds;
+  f.frame.rowsChanged.clear();
   f.view->m_panel->Apply(PanelChange::Edit);
   EXPECT_EQ(f.doc.m_areaDefault.m_strHref, "index.html");
   EXPECT_EQ(f.doc.m_areaDefault.m_strComment, zorva::LoadStringCp932(61207));
@@ -267,7 +266,8 @@ TEST(Panel, DefaultAreaEditsKeepTheirRulesAndAStepOfTheHistory) {
   EXPECT_EQ(f.doc.m_areaDefault.m_strOnClick, "keep()");
   EXPECT_EQ(f.doc.m_listUndo.size(), 1u);
   EXPECT_TRUE(f.doc.IsModified());
-  EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
+  // Only the default area's row, the last, shows it.
+  EXPECT_EQ(f.frame.rowsChanged, std::vector<int>{1});
 
   // An area's URL shows in its row at once.
   f.Select(a);
@@ -354,11 +354,11 @@ TEST(Panel, LoadNotices) {
   PanelFixture f;
   f.view->OnLoadNotify(0, 61206);
   EXPECT_EQ(f.docHost.MessageIds(), std::vector<unsigned>{61206});
-  const int builds = f.frame.areaListBuilds;
+  const int resets = f.frame.areaListResets;
   f.view->OnLoadNotify(1, 7);
-  EXPECT_EQ(f.frame.areaListBuilds, builds);
+  EXPECT_EQ(f.frame.areaListResets, resets);
   f.view->OnLoadNotify(1, 0);  // decoded: a full update
-  EXPECT_EQ(f.frame.areaListBuilds, builds + 1);
+  EXPECT_EQ(f.frame.areaListResets, resets + 1);
 }
 
 TEST(Panel, OtherAttributesThatNoTagCouldHoldAreRefused) {
@@ -423,4 +423,25 @@ TEST(Panel, OtherAttributesAreTakenTrimmedAsOneStepAndLeftAloneKeepTheirBytes) {
   EXPECT_EQ(f.doc.m_areaDefault.m_strOtherAttrs, "id=bg");
   EXPECT_EQ(f.panel.GetText(IDC_OTHERATTRS), "id=bg");
   EXPECT_EQ(f.doc.m_listUndo.size(), records + 1);
+}
+
+// A command that ends a drawing gesture drops its new shape: the panel must
+// show the default area again, or the next edit would write the dropped
+// shape's empty texts over the default area's.
+TEST(Panel, EditAfterACommandEndedADrawingKeepsTheDefaultAreasTexts) {
+  PanelFixture f;
+  f.doc.m_areaDefault.m_strAlt = "Home";
+  f.doc.m_areaDefault.m_strHref = "index.html";
+  f.view->m_panel->Refresh();
+  f.Tool(ID_TOOL_RECT);
+  f.Press(100, 100);
+  f.Move(200, 160);
+  f.view->OnCommand(ID_IMAGE_LIGHT);
+  EXPECT_EQ(f.doc.m_pSelArea, nullptr);
+  EXPECT_FALSE(f.panel.IsEnabled(IDC_TYPE));
+  EXPECT_EQ(f.panel.GetText(IDC_ALT), "Home");
+  f.panel.SetText(IDC_URL, "x.html");
+  f.view->m_panel->Apply(PanelChange::Edit);
+  EXPECT_EQ(f.doc.m_areaDefault.m_strHref, "x.html");
+  EXPECT_EQ(f.doc.m_areaDefault.m_strAlt, "Home");
 }

@@ -71,7 +71,7 @@ class ViewFixture {
     Move(x1, y1, mods);
     Release(x1, y1, mods);
   }
-  void Tool(ToolId code) { frame.tools.ChooseTool(code); }
+  void Tool(ToolId code) { view->ChooseTool(code); }
   void Key(unsigned vk, bool down) {
     host.keys[vk] = down;
     if (down) view->m_keys->OnKeyDown(vk, false);
