@@ -61,13 +61,17 @@ CAutosaver::CAutosaver(CZorvaDoc& doc, zorva::ISettingsStore* settings, const QS
                                  : kDefaultRecoveryIntervalSeconds;
   m_intervalMs = seconds > 0 ? seconds * 1000 : 0;
   m_worker = std::thread([this] { RunWorker(); });
-  if (m_intervalMs > 0) {
-    connect(&m_poll, &QTimer::timeout, this, &CAutosaver::Poll);
-    m_poll.start(std::clamp(m_intervalMs / 4, 50, 1000));
-  }
+  m_poll.setSingleShot(true);
+  connect(&m_poll, &QTimer::timeout, this, &CAutosaver::Poll);
+  m_doc.AddListener(this);
+}
+
+void CAutosaver::Schedule() {
+  if (m_intervalMs > 0 && !m_finished && !m_poll.isActive()) m_poll.start(0);
 }
 
 CAutosaver::~CAutosaver() {
+  m_doc.RemoveListener(this);
   {
     std::lock_guard lock(m_mutex);
     m_stop = true;
@@ -90,7 +94,7 @@ bool CAutosaver::Adopt(const QString& restoredFile) {
 }
 
 void CAutosaver::Poll() {
-  if (m_finished) return;
+  if (m_finished || m_intervalMs <= 0) return;
   if (!m_doc.IsModified()) {
     // Saved, or back to the saved state: nothing to recover.
     m_sinceFirstChange.invalidate();
@@ -100,11 +104,18 @@ void CAutosaver::Poll() {
   }
   if (CurrentMark() == m_written && m_fileExists) return;
   if (!m_sinceFirstChange.isValid()) m_sinceFirstChange.start();
-  if (m_sinceFirstChange.elapsed() < m_intervalMs) return;
+  const int64_t wait = m_intervalMs - m_sinceFirstChange.elapsed();
+  if (wait > 0) {
+    m_poll.start(int(wait));
+    return;
+  }
   {
-    // A write still under way (a slow disk): the next poll takes the newer state.
+    // A write still under way (a slow disk): a second later the newer state.
     std::lock_guard lock(m_mutex);
-    if (m_working || !m_jobs.empty()) return;
+    if (m_working || !m_jobs.empty()) {
+      m_poll.start(1000);
+      return;
+    }
   }
   AutosaveNow();
 }
@@ -195,8 +206,9 @@ void CAutosaver::OnWriteDone(bool ok, int err) {
   if (ok) {
     m_failureShown = false;
   } else {
-    // Tried again at the next poll after the interval, changes or not.
+    // Tried again an interval later, changes or not.
     m_written = Mark{nullptr, SIZE_MAX, SIZE_MAX};
+    if (!m_finished && m_intervalMs > 0) m_poll.start(m_intervalMs);
   }
   if (!ok && !m_failureShown) {
     // Once until a write succeeds again: the next ones would say the same.

@@ -20,6 +20,7 @@
 #include <string>
 #include <thread>
 
+#include "model/DocumentListener.h"
 #include "model/RecoveryFile.h"
 
 class CZorvaDoc;
@@ -37,7 +38,9 @@ inline constexpr int kDefaultRecoveryIntervalSeconds = 30;
 zorva::RecoveryOutputChoices ReadRecoveryOutputChoices(zorva::ISettingsStore& store);
 void WriteRecoveryOutputChoices(zorva::ISettingsStore& store, const zorva::RecoveryOutputChoices& out);
 
-class CAutosaver : public QObject {
+// Hears of the document's history, so it wakes only while there is work
+// to keep: an editor at rest runs no timer.
+class CAutosaver : public QObject, private IDocumentListener {
   Q_OBJECT
  public:
   // `folder` is made when missing. `report` shows a failure in the status bar.
@@ -54,7 +57,8 @@ class CAutosaver : public QObject {
   // without a file on the disk. False when it cannot be moved.
   bool Adopt(const QString& restoredFile);
 
-  // Looks whether a write or a removal is due; the timer calls it.
+  // Looks whether a write or a removal is due, and wakes again when the
+  // next one will be; the document's changes and the timer call it.
   void Poll();
   // Takes the state now and queues its write (the benchmark and tests);
   // returns the microseconds spent in the calling thread.
@@ -83,6 +87,11 @@ class CAutosaver : public QObject {
     bool operator==(const Mark&) const = default;
   };
   Mark CurrentMark() const;
+  // A change of the history or the whole document: looked at once the
+  // present event is over (never in the middle of an edit).
+  void HistoryChanged() override { Schedule(); }
+  void DocumentReset() override { Schedule(); }
+  void Schedule();
   void Queue(Job job);
   void RunWorker();
   void OnWriteDone(bool ok, int err);
