@@ -20,6 +20,7 @@
 #include "html/DialogTexts.h"
 #include "model/ZorvaDoc.h"
 #include "ui/CoordDlg.h"
+#include "ui/GrowingField.h"
 #include "ui/UiText.h"
 #include "view/PanelText.h"
 
@@ -67,6 +68,9 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
     : QDockWidget(UiText(kTitle), parent), m_doc(doc) {
   setObjectName(QStringLiteral("propertyBar"));
   setAllowedAreas(Qt::RightDockWidgetArea);
+  // A taller window gives its height to the area list below, which grows
+  // with the map; the panel still grows when its edge is dragged.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   auto* body = new QWidget(this);
   auto name = [](QWidget* w, int id) { w->setObjectName(QStringLiteral("ctl%1").arg(id)); };
   auto label = [body](unsigned order, QWidget* buddy) {
@@ -108,8 +112,10 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
     QLineEdit* edit = field(kLinkFields[i]);
     form->addRow(label(kFirstLinkLabel + i, edit), edit);
   }
-  QLineEdit* otherAttrs = field(IDC_OTHERATTRS);
-  form->addRow(label(kOtherAttrsLabel, otherAttrs), otherAttrs);
+  // Kept attributes run longer than a link: the field wraps them.
+  m_otherAttrs = new CGrowingField(body);
+  name(m_otherAttrs, IDC_OTHERATTRS);
+  form->addRow(label(kOtherAttrsLabel, m_otherAttrs), m_otherAttrs);
   m_scripts = new QCheckBox(UiText(zorva::DialogControlTextId(kDlg, IDC_JAVASCRIPT)), body);
   name(m_scripts, IDC_JAVASCRIPT);
   form->addRow(m_scripts);
@@ -142,6 +148,7 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
                      static_cast<QWidget*>(m_points), static_cast<QWidget*>(m_scripts)})
     w->installEventFilter(this);
   for (auto& [id, edit] : m_fields) edit->installEventFilter(this);
+  m_otherAttrs->installEventFilter(this);
 }
 
 CPropertyBar::~CPropertyBar() {
@@ -164,6 +171,7 @@ QWidget* CPropertyBar::Control(int id) const {
     case IDC_CLOSED: return m_closed;
     case IDC_POINTS: return m_points;
     case IDC_JAVASCRIPT: return m_scripts;
+    case IDC_OTHERATTRS: return m_otherAttrs;
     default:
       if (QLineEdit* edit = Field(id)) return edit;
       return MenuButton(id);
@@ -192,12 +200,14 @@ void CPropertyBar::Send(PanelChange change) {
   }
   // The view has read every field: nothing typed is pending any more.
   for (auto& [id, edit] : m_fields) edit->setModified(false);
+  m_otherAttrs->setModified(false);
 }
 
 void CPropertyBar::ApplyPendingEdit() {
   QWidget* focus = QApplication::focusWidget();
   for (auto& [id, edit] : m_fields)
     if (edit == focus && edit->isModified()) Send(PanelChange::Edit);
+  if (m_otherAttrs == focus && m_otherAttrs->isModified()) Send(PanelChange::Edit);
 }
 
 void CPropertyBar::OnEnter() {
@@ -229,6 +239,7 @@ bool CPropertyBar::eventFilter(QObject* watched, QEvent* event) {
       if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) return false;
       for (auto& [id, edit] : m_fields)
         if (edit == watched) Send(PanelChange::Edit);
+      if (watched == m_otherAttrs) Send(PanelChange::Edit);
       return false;
     default: return false;
   }
@@ -278,20 +289,22 @@ void CPropertyBar::EditPointRow() {
 // --- IPropertyPanel ---
 
 std::string CPropertyBar::GetText(int id) {
+  if (id == IDC_OTHERATTRS) return m_otherAttrs->text().toStdString();
   QLineEdit* edit = Field(id);
   return edit ? edit->text().toStdString() : std::string();
 }
 
 void CPropertyBar::SetText(int id, const std::string& text) {
-  QLineEdit* edit = Field(id);
-  if (!edit) return;
   const QString shown = QString::fromStdString(text);
   // The same text again leaves the field as it is, with its caret and its
   // own undo steps (setText would drop them).
-  if (edit->text() != shown) {
+  auto write = [&shown](auto* edit) {
+    if (edit->text() == shown) return;
     const QSignalBlocker quiet(edit);
     edit->setText(shown);
-  }
+  };
+  if (id == IDC_OTHERATTRS) write(m_otherAttrs);
+  else if (QLineEdit* edit = Field(id)) write(edit);
 }
 
 bool CPropertyBar::GetCheck(int id) {

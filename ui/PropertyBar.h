@@ -13,6 +13,7 @@
 
 #include "view/ViewHost.h"
 
+class CGrowingField;
 class CZorvaDoc;
 class QCheckBox;
 class QComboBox;
@@ -49,6 +50,8 @@ class CPropertyBar : public QDockWidget, public IPropertyPanel {
   // The control with id `id` (the ids of ViewHost.h and the menu buttons).
   QWidget* Control(int id) const;
   QLineEdit* Field(int id) const;
+  // The other attributes: a field that grows onto more lines with its text.
+  CGrowingField* OtherAttrsField() const { return m_otherAttrs; }
   QCheckBox* Check(int id) const;
   QComboBox* TypeList() const { return m_type; }
   QListWidget* PointList() const { return m_points; }
@@ -86,6 +89,7 @@ class CPropertyBar : public QDockWidget, public IPropertyPanel {
   QListWidget* m_points = nullptr;
   QCheckBox* m_scripts = nullptr;
   std::map<int, QLineEdit*> m_fields;
+  CGrowingField* m_otherAttrs = nullptr;
   std::map<int, QToolButton*> m_menuButtons;
   // A change is being applied: the focus moving away meanwhile (a message
   // box) is part of it and no change of its own.

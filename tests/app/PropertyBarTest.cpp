@@ -14,6 +14,7 @@
 #include "platform/CodePage.h"
 #include "ui/AreaListBar.h"
 #include "ui/CoordDlg.h"
+#include "ui/GrowingField.h"
 #include "ui/HelpContext.h"
 #include "ui/PropertyBar.h"
 #include "view/CommandIds.h"
@@ -370,7 +371,7 @@ TEST_F(PropertyBarTest, TypedTextReachesTheDocumentBeforeACommand) {
 }
 
 TEST_F(PropertyBarTest, OtherAttributesSitUnderTheCommentAndAreTakenOrRefusedWhenLeft) {
-  QLineEdit* other = Field(IDC_OTHERATTRS);
+  CGrowingField* other = Bar()->OtherAttrsField();
   auto* form = qobject_cast<QFormLayout*>(Bar()->widget()->layout());
   int row = -1, commentRow = -1;
   QFormLayout::ItemRole role;
