@@ -60,9 +60,21 @@ int CGrowingField::HeightFor(int lines) const {
   return lines * fontMetrics().lineSpacing() + docMargin + margins + 2;
 }
 
+QSize CGrowingField::sizeHint() const {
+  const int frame = contentsMargins().left() + contentsMargins().right();
+  return {17 * fontMetrics().horizontalAdvance(QLatin1Char('x')) + frame + 4, height()};
+}
+
+QSize CGrowingField::minimumSizeHint() const {
+  const int frame = contentsMargins().left() + contentsMargins().right();
+  return {fontMetrics().maxWidth() + frame + 4, height()};
+}
+
 void CGrowingField::FitHeight() {
   const int h = HeightFor(std::clamp(shownLines(), 1, kMaxLines));
-  if (h != height() || minimumHeight() != h) setFixedHeight(h);
+  if (h == height() && minimumHeight() == h) return;
+  setFixedHeight(h);
+  emit heightChanged();
 }
 
 void CGrowingField::resizeEvent(QResizeEvent* event) {

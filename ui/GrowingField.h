@@ -23,6 +23,13 @@ class CGrowingField : public QPlainTextEdit {
 
   // The lines the text takes at the field's present width.
   int shownLines() const;
+  // As wide as a line field asks to be: the panel keeps its width.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ signals:
+  // The field took another number of lines.
+  void heightChanged();
 
  protected:
   void insertFromMimeData(const QMimeData* source) override;

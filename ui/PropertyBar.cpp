@@ -9,8 +9,10 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -116,6 +118,16 @@ CPropertyBar::CPropertyBar(CZorvaDoc& doc, QWidget* parent)
   m_otherAttrs = new CGrowingField(body);
   name(m_otherAttrs, IDC_OTHERATTRS);
   form->addRow(label(kOtherAttrsLabel, m_otherAttrs), m_otherAttrs);
+  // The docks keep their heights on their own: a grown field asks for room.
+  // Once the form has taken the new height in.
+  connect(m_otherAttrs, &CGrowingField::heightChanged, this, [this] {
+    auto* frame = qobject_cast<QMainWindow*>(parentWidget());
+    widget()->updateGeometry();
+    updateGeometry();
+    if (frame) frame->layout()->activate();
+    const int need = widget() ? minimumSizeHint().height() : 0;
+    if (frame && isVisible() && height() < need) frame->resizeDocks({this}, {need}, Qt::Vertical);
+  }, Qt::QueuedConnection);
   m_scripts = new QCheckBox(UiText(zorva::DialogControlTextId(kDlg, IDC_JAVASCRIPT)), body);
   name(m_scripts, IDC_JAVASCRIPT);
   form->addRow(m_scripts);

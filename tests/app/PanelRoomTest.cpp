@@ -43,6 +43,8 @@ TEST_F(PanelRoom, OtherAttributesGrowWithTheirTextUpToFourLines) {
   const int oneLine = Other()->height();
   // As high as the line fields beside it, give or take their frames.
   EXPECT_NEAR(oneLine, Bar()->Field(IDC_URL)->height(), 8);
+  // Nor does it widen the panel beyond what the line fields ask for.
+  EXPECT_LE(Other()->sizeHint().width(), Bar()->Field(IDC_URL)->sizeHint().width());
 
   struct Case {
     std::string attrs;
