@@ -73,8 +73,12 @@ class COwnedList {
   // The item's row counted from the bottom, or npos when it is not listed.
   size_t IndexOf(const T* item) const {
     if (!item) return npos;
+    // One change is told to several listeners, each asking for the same
+    // item's row: the last answer is tried first (it is checked, so a list
+    // that changed since costs one comparison more, never a wrong row).
+    if (m_nLastFound < m_items.size() && m_items[m_nLastFound].get() == item) return m_nLastFound;
     for (size_t i = m_items.size(); i-- > 0;)
-      if (m_items[i].get() == item) return i;
+      if (m_items[i].get() == item) return m_nLastFound = i;
     return npos;
   }
   bool Contains(const T* item) const { return IndexOf(item) != npos; }
@@ -106,4 +110,6 @@ class COwnedList {
 
  private:
   Store m_items;
+  // The row IndexOf found last (the list lives on the event loop's thread).
+  mutable size_t m_nLastFound = 0;
 };
