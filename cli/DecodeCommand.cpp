@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "cli/CliDocumentHost.h"
+#include "cli/PictureLoadHost.h"
 #include "image/PictureLoader.h"
 #include "model/ZorvaDoc.h"
 #include "platform/CodePage.h"
@@ -22,42 +22,6 @@
 namespace zorva::cli {
 
 namespace {
-
-// The document host of the command: messages go to stderr as for every
-// command (from the loader thread, so under a lock), posts to the view are
-// kept for the command to read, and the display is the one asked for.
-class DecodeHost : public CCliDocumentHost {
- public:
-  explicit DecodeHost(bool paletteDisplay) : m_paletteDisplay(paletteDisplay) {}
-
-  int MessageBox(unsigned stringId, const std::string& text, unsigned type) override {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return CCliDocumentHost::MessageBox(stringId, text, type);
-  }
-  void PostToView(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (msg != UM_LOADNOTIFY) return;
-    if (wParam == 1 && lParam == 0) m_finished = true;
-    if (wParam == 0) m_failedWith = unsigned(lParam);
-  }
-  int DisplayColorCount() override { return m_paletteDisplay ? 256 : -1; }
-  int DisplayBitsPerPixel() override { return m_paletteDisplay ? 8 : 32; }
-
-  bool Finished() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_finished && !m_failedWith && MessageCount() == 0;
-  }
-  unsigned FailedWith() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_failedWith;
-  }
-
- private:
-  std::mutex m_mutex;
-  bool m_paletteDisplay;
-  bool m_finished = false;
-  unsigned m_failedWith = 0;
-};
 
 int Fail(const std::string& text) {
   std::fprintf(stderr, "%s\n", text.c_str());
@@ -128,7 +92,7 @@ int RunDecode(const std::vector<std::string>& args) {
   const std::optional<PictureFormat> format = PictureFormatOfEnding(*picture);
   if (!format) return Fail(LoadStringUtf8(61213));
 
-  DecodeHost host(paletteDisplay);
+  CPictureLoadHost host(paletteDisplay);
   CPictureLoader loader;
   CZorvaDoc doc(&host);
   doc.SetPictureLoader(&loader);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "cli/CliDocumentHost.h"
+#include "cli/PictureLoadHost.h"
 #include "image/PictureLoader.h"
 #include "image/RegionTrace.h"
 #include "model/ZorvaDoc.h"
@@ -18,35 +18,6 @@
 namespace zorva::cli {
 
 namespace {
-
-// Messages come from the loader thread: one at a time; the end of the load
-// is kept for the command to read.
-class TraceHost : public CCliDocumentHost {
- public:
-  int MessageBox(unsigned stringId, const std::string& text, unsigned type) override {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return CCliDocumentHost::MessageBox(stringId, text, type);
-  }
-  void PostToView(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (msg != UM_LOADNOTIFY) return;
-    if (wParam == 1 && lParam == 0) m_finished = true;
-    if (wParam == 0) m_failedWith = unsigned(lParam);
-  }
-  bool Finished() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_finished && !m_failedWith && MessageCount() == 0;
-  }
-  unsigned FailedWith() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_failedWith;
-  }
-
- private:
-  std::mutex m_mutex;
-  bool m_finished = false;
-  unsigned m_failedWith = 0;
-};
 
 int Fail(const std::string& text) {
   std::fprintf(stderr, "%s\n", text.c_str());
@@ -89,7 +60,7 @@ int RunTrace(const std::vector<std::string>& args) {
   const std::optional<PictureFormat> format = PictureFormatOfEnding(*picture);
   if (!format) return Fail(LoadStringUtf8(61213));
 
-  TraceHost host;
+  CPictureLoadHost host;
   CPictureLoader loader;
   CZorvaDoc doc(&host);
   doc.SetPictureLoader(&loader);
